@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/ActivityState.h"
+#include "app/WorkingFolder.h"
+#include "students/StudentRecord.h"
+
+#include <QString>
+
+namespace kf {
+
+// The state the windows share for the whole run. main() owns the one instance and hands it to
+// each window by reference; tests build their own. Each part is defined by the module that owns
+// it; this struct only holds them together.
+struct Globals {
+    explicit Globals(QString workingFolder)
+        : folder(std::move(workingFolder)) {}
+
+    WorkingFolder folder;
+    StudentRecord record;
+    QString currentUserName; // empty until a user is chosen in this run
+    ActivityState activity;
+    int soundDeviceCount = 0;
+    bool soundDevice = false;
+
+    QString studentFilePath() const {
+        return folder.filePath(currentUserName + QStringLiteral(".stu"));
+    }
+};
+
+} // namespace kf

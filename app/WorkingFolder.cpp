@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/WorkingFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace kf {
+
+QString WorkingFolder::filePath(const QString& name) const {
+    const QDir dir(m_dir);
+    if (QFileInfo::exists(dir.filePath(name)))
+        return dir.filePath(name);
+    const QStringList all = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : all) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return dir.filePath(name);
+}
+
+bool WorkingFolder::exists(const QString& name) const {
+    return QFileInfo(filePath(name)).isFile();
+}
+
+QStringList WorkingFolder::find(const QString& pattern) const {
+    QDir dir(m_dir);
+    dir.setNameFilters({pattern});
+    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
+    // QDir's name filters already ignore letter case unless told otherwise.
+    return dir.entryList();
+}
+
+QString WorkingFolder::defaultLocation() {
+    const QString home = qEnvironmentVariable("KEYFARER_HOME");
+    if (!home.isEmpty())
+        return home;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString WorkingFolder::shippedFilesLocation() {
+    const QString share = qEnvironmentVariable("KEYFARER_SHARE");
+    if (!share.isEmpty())
+        return share;
+    return QDir(QCoreApplication::applicationDirPath())
+        .absoluteFilePath(QStringLiteral("../share/keyfarer"));
+}
+
+QString WorkingFolder::prepare(const QString& shippedFrom) const {
+    QDir dir(m_dir);
+    if (dir.exists())
+        return {};
+    if (!QDir().mkpath(m_dir))
+        return QStringLiteral("The folder \"%1\" could not be created.").arg(m_dir);
+    const QDir source(shippedFrom);
+    const QStringList files = source.entryList(QDir::Files);
+    if (files.isEmpty())
+        return QStringLiteral("No shipped pictures and sounds were found in \"%1\".")
+            .arg(shippedFrom);
+    for (const QString& name : files) {
+        if (!QFile::copy(source.filePath(name), dir.filePath(name)))
+            return QStringLiteral("The file \"%1\" could not be copied into \"%2\".")
+                .arg(name, m_dir);
+        // Copies of read-only installed files would stay read-only; the pictures are rebuilt
+        // here when the nationality changes.
+        QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ReadGroup | QFile::ReadOther);
+    }
+    return {};
+}
+
+} // namespace kf

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/MessageBoxDialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QMessageBox>
+
+namespace kf {
+
+namespace {
+
+QMessageBox::StandardButtons standardButtons(Dialogs::Buttons buttons) {
+    switch (buttons) {
+    case Dialogs::Buttons::Ok:
+        return QMessageBox::Ok;
+    case Dialogs::Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Dialogs::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+Dialogs::Answer answerOf(int button) {
+    switch (button) {
+    case QMessageBox::Cancel:
+        return Dialogs::Answer::Cancel;
+    case QMessageBox::Yes:
+        return Dialogs::Answer::Yes;
+    case QMessageBox::No:
+        return Dialogs::Answer::No;
+    default:
+        return Dialogs::Answer::Ok;
+    }
+}
+
+} // namespace
+
+Dialogs::Answer MessageBoxDialogs::message(Kind kind, const QString& text, Buttons buttons) {
+    QMessageBox box(kind == Kind::Error ? QMessageBox::Critical : QMessageBox::Information,
+                    QApplication::applicationDisplayName(), text, standardButtons(buttons),
+                    QApplication::activeWindow());
+    return answerOf(box.exec());
+}
+
+std::optional<QRgb> MessageBoxDialogs::chooseColour(QRgb initial) {
+    const QColor chosen = QColorDialog::getColor(QColor(initial), QApplication::activeWindow());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen.rgb();
+}
+
+} // namespace kf

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace kf {
+
+// Plays the program's sounds without waiting for them; a new sound cuts the one playing.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Number of sound output devices the system offers.
+    virtual int outputDeviceCount() const = 0;
+    // Starts playing a WAV file; a missing file plays nothing.
+    virtual void play(const QString& wavPath) = 0;
+    // The system's default beep.
+    virtual void beep() = 0;
+};
+
+} // namespace kf

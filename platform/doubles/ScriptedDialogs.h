@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace kf {
+
+// Records every message and answers from a script; an empty script answers Ok or Yes.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Shown {
+        Kind kind;
+        QString text;
+        Buttons buttons;
+    };
+
+    Answer message(Kind kind, const QString& text, Buttons buttons) override {
+        shown.append({kind, text, buttons});
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+
+    std::optional<QRgb> chooseColour(QRgb initial) override {
+        colourAsked.append(initial);
+        if (colourAnswers.isEmpty())
+            return std::nullopt;
+        return colourAnswers.takeFirst();
+    }
+
+    QStringList texts() const {
+        QStringList out;
+        for (const Shown& s : shown)
+            out.append(s.text);
+        return out;
+    }
+
+    QList<Shown> shown;
+    QList<Answer> answers;
+    QList<QRgb> colourAsked;
+    QList<std::optional<QRgb>> colourAnswers;
+};
+
+} // namespace kf

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "students/StudentFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace kf::StudentFile {
+
+namespace {
+
+constexpr qint64 kRecordBytes = static_cast<qint64>(layout::kRecordSize);
+
+QString fileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+FileOutcome failed(const QString& what, const QString& path, const QString& reason) {
+    return {FileOutcome::Status::Failed,
+            QStringLiteral("The student file \"%1\" could not be %2: %3")
+                .arg(fileName(path), what, reason)};
+}
+
+QByteArray recordBytes(const StudentRecord& record) {
+    QByteArray out(kRecordBytes, '\0');
+    const auto& bytes = record.bytes();
+    for (qsizetype i = 0; i < kRecordBytes; ++i)
+        out[i] = static_cast<char>(bytes[static_cast<std::size_t>(i)]);
+    return out;
+}
+
+FileOutcome writeWhole(const QString& path, const QByteArray& content) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(QStringLiteral("written"), path, file.errorString());
+    if (file.write(content) != content.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failed(QStringLiteral("written"), path, reason);
+    }
+    if (!file.commit())
+        return failed(QStringLiteral("written"), path, file.errorString());
+    return {};
+}
+
+} // namespace
+
+FileOutcome readRecord(QIODevice& device, const QString& path, StudentRecord& record) {
+    QByteArray data(kRecordBytes, '\0');
+    qint64 got = 0;
+    while (got < kRecordBytes) {
+        const qint64 n = device.read(data.data() + got, kRecordBytes - got);
+        if (n < 0)
+            return failed(QStringLiteral("read"), path, device.errorString());
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got < kRecordBytes)
+        return {FileOutcome::Status::Short,
+                QStringLiteral("The student file \"%1\" could not be read: it holds %2 bytes "
+                               "instead of %3, so it is not a whole student record.")
+                    .arg(fileName(path))
+                    .arg(got)
+                    .arg(kRecordBytes)};
+    StudentRecord::Bytes buffer{};
+    for (std::size_t i = 0; i < buffer.size(); ++i)
+        buffer[i] = static_cast<std::uint8_t>(data[static_cast<qsizetype>(i)]);
+    record.assign(buffer);
+    return {};
+}
+
+FileOutcome load(const QString& path, StudentRecord& record) {
+    QFile file(path);
+    if (!file.exists())
+        return {FileOutcome::Status::Missing, {}};
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("read"), path, file.errorString());
+    return readRecord(file, path, record);
+}
+
+FileOutcome save(const QString& path, const StudentRecord& record) {
+    QFile old(path);
+    if (!old.exists())
+        return {FileOutcome::Status::Missing, {}};
+    if (!old.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("written"), path, old.errorString());
+    if (old.size() < kRecordBytes)
+        return {FileOutcome::Status::Short, {}};
+    if (!old.seek(kRecordBytes))
+        return failed(QStringLiteral("written"), path, old.errorString());
+    const QByteArray tail = old.readAll();
+    if (old.error() != QFileDevice::NoError)
+        return failed(QStringLiteral("written"), path, old.errorString());
+    old.close();
+    return writeWhole(path, recordBytes(record) + tail);
+}
+
+FileOutcome create(const QString& path, StudentRecord& record) {
+    record.applyCreateDefaults();
+    return writeWhole(path, recordBytes(record));
+}
+
+} // namespace kf::StudentFile

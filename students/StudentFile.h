@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "students/StudentRecord.h"
+
+#include <QString>
+
+class QIODevice;
+
+namespace kf {
+
+// The outcome of a student file operation. A message is set only when the user must be told:
+// a missing file, or one too short to hold a record, is not an error for load and save.
+struct FileOutcome {
+    enum class Status { Done, Missing, Short, Failed };
+    Status status = Status::Done;
+    QString message;
+
+    bool done() const { return status == Status::Done; }
+};
+
+// Reading and writing the student file "<user name>.stu": exactly one record, byte for byte.
+namespace StudentFile {
+
+// Reads the record. Only a complete read replaces the record in memory; a short or unreadable
+// file leaves it as it was and says why. A missing file changes nothing and is no error.
+FileOutcome load(const QString& path, StudentRecord& record);
+
+// Writes the record over the first record of an existing file. The whole file is written anew
+// beside the old one and renamed over it, so a crash or a full disk leaves either the old or the
+// new record, never a torn one; bytes past the first record are kept. A missing file, or one that
+// holds no whole record, is left as it is.
+FileOutcome save(const QString& path, const StudentRecord& record);
+
+// Applies the defaults of a new record and writes it as a new file.
+FileOutcome create(const QString& path, StudentRecord& record);
+
+// The device-level halves, for callers and tests that bring their own device.
+FileOutcome readRecord(QIODevice& device, const QString& path, StudentRecord& record);
+
+} // namespace StudentFile
+
+} // namespace kf

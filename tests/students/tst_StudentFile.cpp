@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "students/StudentFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace kf;
+
+class tst_StudentFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void createdFileIsOneDefaultRecord();
+    void unknownBytesSurviveLoadAndSave();
+    void longerFileKeepsItsTail();
+    void saveNeverRecreatesAMissingFile();
+    void saveLeavesAShortFileAsItIs_data();
+    void saveLeavesAShortFileAsItIs();
+    void shortFileChangesNothingAndIsReported();
+    void failingDeviceChangesNothing();
+    void missingFileLoadsNothing();
+    void unwritableFolderIsReported();
+    void killedWriterNeverLeavesATornFile();
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+};
+
+namespace {
+
+StudentRecord patterned(std::uint8_t seed) {
+    StudentRecord::Bytes bytes;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(seed + i * 7);
+    StudentRecord record;
+    record.assign(bytes);
+    return record;
+}
+
+QByteArray asBytes(const StudentRecord& record) {
+    return QByteArray(reinterpret_cast<const char*>(record.bytes().data()),
+                      qsizetype(record.bytes().size()));
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& content) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(content), content.size());
+}
+
+// A device that fails after handing out a given number of bytes.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(qint64 goodBytes)
+        : m_good(goodBytes) {
+        open(ReadOnly);
+    }
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        if (m_good <= 0) {
+            setErrorString(QStringLiteral("device gave up"));
+            return -1;
+        }
+        const qint64 n = std::min(max, m_good);
+        std::fill_n(data, n, 'z');
+        m_good -= n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    qint64 m_good;
+};
+
+} // namespace
+
+void tst_StudentFile::createdFileIsOneDefaultRecord() {
+    StudentRecord record = patterned(3);
+    QVERIFY(StudentFile::create(path(QStringLiteral("Ann.stu")), record).done());
+    const QByteArray content = readAll(path(QStringLiteral("Ann.stu")));
+    QCOMPARE(content.size(), 110824);
+    StudentRecord expected = patterned(3);
+    expected.applyCreateDefaults();
+    QCOMPARE(content, asBytes(expected));
+    QCOMPARE(content, asBytes(record));
+}
+
+void tst_StudentFile::unknownBytesSurviveLoadAndSave() {
+    const QString file = path(QStringLiteral("Bob.stu"));
+    const StudentRecord original = patterned(11);
+    writeAll(file, asBytes(original));
+    StudentRecord loaded;
+    QVERIFY(StudentFile::load(file, loaded).done());
+    QVERIFY(loaded.bytes() == original.bytes());
+    QVERIFY(StudentFile::save(file, loaded).done());
+    QCOMPARE(readAll(file), asBytes(original));
+}
+
+void tst_StudentFile::longerFileKeepsItsTail() {
+    const QString file = path(QStringLiteral("Long.stu"));
+    const QByteArray tail = QByteArrayLiteral("a second record that nobody reads");
+    writeAll(file, asBytes(patterned(1)) + tail);
+    const StudentRecord updated = patterned(2);
+    QVERIFY(StudentFile::save(file, updated).done());
+    QCOMPARE(readAll(file), asBytes(updated) + tail);
+    StudentRecord loaded;
+    QVERIFY(StudentFile::load(file, loaded).done());
+    QVERIFY(loaded.bytes() == updated.bytes());
+}
+
+void tst_StudentFile::saveNeverRecreatesAMissingFile() {
+    const QString file = path(QStringLiteral("Gone.stu"));
+    const FileOutcome outcome = StudentFile::save(file, patterned(5));
+    QCOMPARE(outcome.status, FileOutcome::Status::Missing);
+    QVERIFY(outcome.message.isEmpty());
+    QVERIFY(!QFile::exists(file));
+}
+
+void tst_StudentFile::saveLeavesAShortFileAsItIs_data() {
+    QTest::addColumn<int>("size");
+    QTest::newRow("empty") << 0;
+    QTest::newRow("one byte short") << 110823;
+}
+
+void tst_StudentFile::saveLeavesAShortFileAsItIs() {
+    QFETCH(int, size);
+    const QString file = path(QStringLiteral("Short%1.stu").arg(size));
+    const QByteArray content(size, 'q');
+    writeAll(file, content);
+    const FileOutcome outcome = StudentFile::save(file, patterned(5));
+    QCOMPARE(outcome.status, FileOutcome::Status::Short);
+    QCOMPARE(readAll(file), content);
+}
+
+void tst_StudentFile::shortFileChangesNothingAndIsReported() {
+    const QString file = path(QStringLiteral("Half.stu"));
+    writeAll(file, QByteArray(50000, 'h'));
+    StudentRecord record = patterned(9);
+    const FileOutcome outcome = StudentFile::load(file, record);
+    QCOMPARE(outcome.status, FileOutcome::Status::Short);
+    QVERIFY(outcome.message.contains(QStringLiteral("Half.stu")));
+    QVERIFY(record.bytes() == patterned(9).bytes());
+}
+
+void tst_StudentFile::failingDeviceChangesNothing() {
+    FailingDevice device(60000);
+    StudentRecord record = patterned(4);
+    const FileOutcome outcome =
+        StudentFile::readRecord(device, QStringLiteral("/x/Dev.stu"), record);
+    QCOMPARE(outcome.status, FileOutcome::Status::Failed);
+    QVERIFY(outcome.message.contains(QStringLiteral("Dev.stu")));
+    QVERIFY(outcome.message.contains(QStringLiteral("device gave up")));
+    QVERIFY(record.bytes() == patterned(4).bytes());
+}
+
+void tst_StudentFile::missingFileLoadsNothing() {
+    StudentRecord record = patterned(6);
+    const FileOutcome outcome = StudentFile::load(path(QStringLiteral("Nobody.stu")), record);
+    QCOMPARE(outcome.status, FileOutcome::Status::Missing);
+    QVERIFY(outcome.message.isEmpty());
+    QVERIFY(record.bytes() == patterned(6).bytes());
+}
+
+void tst_StudentFile::unwritableFolderIsReported() {
+    // A "folder" that is really a file cannot be written into, even by root.
+    const QString notAFolder = path(QStringLiteral("plain-file"));
+    writeAll(notAFolder, QByteArrayLiteral("x"));
+    const QString file = notAFolder + QStringLiteral("/Ro.stu");
+    StudentRecord record;
+    const FileOutcome outcome = StudentFile::create(file, record);
+    QCOMPARE(outcome.status, FileOutcome::Status::Failed);
+    QVERIFY(outcome.message.contains(QStringLiteral("Ro.stu")));
+    QVERIFY(!QFile::exists(file));
+}
+
+void tst_StudentFile::killedWriterNeverLeavesATornFile() {
+    // A child saves two different records over and over; it is killed at random moments. The
+    // file must always hold one of the two whole records.
+    const QString file = path(QStringLiteral("Torn.stu"));
+    const StudentRecord first = patterned(21);
+    const StudentRecord second = patterned(77);
+    writeAll(file, asBytes(first));
+    const QByteArray a = asBytes(first);
+    const QByteArray b = asBytes(second);
+    auto* random = QRandomGenerator::global();
+    for (int round = 0; round < 200; ++round) {
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            for (int i = 0;; ++i)
+                StudentFile::save(file, (i % 2) != 0 ? second : first);
+        }
+        ::usleep(static_cast<useconds_t>(random->bounded(200, 4000)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        const QByteArray now = readAll(file);
+        if (now != a && now != b)
+            QFAIL(qPrintable(
+                QStringLiteral("torn file after round %1 (%2 bytes)").arg(round).arg(now.size())));
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_StudentFile)
+#include "tst_StudentFile.moc"
