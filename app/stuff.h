@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Services every window shares: the colour scheme that frames and backgrounds are painted in,
+// the playing of the program's sounds, and the loading of the keyboard picture.
+
+#include <QImage>
+#include <QRgb>
+#include <QString>
+#include <cstdint>
+
+namespace kf {
+
+struct Globals;
+class SoundPlayer;
+
+// Colours of the title and side areas of every window.
+inline constexpr QRgb kPaperColour = 0xFFFEFEF6; // red 254, green 254, blue 246
+
+struct SchemeColours {
+    QRgb frame;      // frames and backgrounds
+    QRgb drillTitle; // the drill window's title
+};
+// The colours of scheme 0..4 ("Green", "Blue", "Red", "Purple", "Brown"); scheme 0 for others.
+SchemeColours schemeColours(std::uint8_t scheme);
+
+// Paper-coloured picture with a frame in the scheme colour.
+void paintFrame(QImage& picture, QRgb schemeColour);
+// Scheme-coloured picture with a paper-coloured frame inside.
+void paintBackground(QImage& picture, QRgb schemeColour);
+
+// The sounds the program asks for.
+enum SoundCode : int {
+    kSoundClick = 0,
+    kSoundStart = 4,
+    kSoundDone = 5,
+    kSoundKeyTap = 7,
+    kSoundError = 8,
+};
+
+// Plays a sound code as the student's sound settings and the sound device allow.
+void playSound(const Globals& globals, SoundPlayer& player, int code);
+
+// The keyboard picture file for a nationality code and the characters-shown flag; empty for a
+// code outside 0..5.
+QString keyboardPictureName(std::uint8_t nationality, bool charactersShown);
+
+// The outcome of loading the keyboard picture for the student's settings.
+struct KeyboardPicture {
+    enum class Status { Loaded, Unchanged, FellBack, Missing };
+    Status status = Status::Loaded;
+    QImage image;    // the loaded picture (Loaded, FellBack)
+    QString message; // what to tell the student (FellBack: information; Missing: error)
+};
+// Loads the picture for the record's nationality and characters-shown flag from the working
+// folder. When it is missing, falls back to the English US pictures and resets the nationality
+// to English US; when those are missing too, says so (the caller then closes the program).
+KeyboardPicture loadKeyboardPicture(Globals& globals);
+
+} // namespace kf
