@@ -3,6 +3,8 @@
 
 #include "app/ActivityState.h"
 #include "app/WorkingFolder.h"
+#include "drills/DrillSessionFigures.h"
+#include "keyboard/CurrentKey.h"
 #include "students/StudentRecord.h"
 
 #include <QString>
@@ -22,6 +24,8 @@ struct Globals {
     ActivityState activity;
     int soundDeviceCount = 0;
     bool soundDevice = false;
+    DrillSessionFigures drillSession; // the drill engine's working figures of this session
+    CurrentKey currentKey;            // the drill's target, filled by the next-key chooser
 
     QString studentFilePath() const {
         return folder.filePath(currentUserName + QStringLiteral(".stu"));
