@@ -147,6 +147,10 @@ void tst_FingerGuidance::chartCell_data() {
             // that cannot be typed, so the program has no German entry for it.
             if (row.code == 150 && nationality == Nationality::German)
                 expected = kNoKeyEntry;
+            // The German "|" is typed on the key left of Y (with Alt Gr), not on a key under
+            // the backspace that a German keyboard lacks: it gets the sentence of that key.
+            if (row.code == 68 && nationality == Nationality::German)
+                expected = 135;
             QTest::addRow("code %d (%s) %s", row.code, qPrintable(row.character),
                           nationalityName(nationality))
                 << row.code << nationality << expected;
@@ -374,7 +378,7 @@ void tst_FingerGuidance::userNameIsShownAsTyped() {
 void tst_FingerGuidance::germanKeyboardHasNoBrokenBar() {
     QCOMPARE(guidanceId(150, Nationality::German), kNoKeyEntry);
     QCOMPARE(guidanceId(150, Nationality::EnglishUK), kNoGuidance);
-    QCOMPARE(guidanceId(68, Nationality::German), 134);
+    QCOMPARE(guidanceId(68, Nationality::German), 135);
 }
 
 void tst_FingerGuidance::unknownNationalityHasNoKeys_data() {
