@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/KeyTable.h"
+#include "keyboard/Windows1252.h"
 
 #include <QObject>
 #include <QString>
@@ -11,7 +12,6 @@
 #include <optional>
 #include <set>
 #include <utility>
-#include <vector>
 
 using namespace kf;
 
@@ -336,15 +336,11 @@ std::optional<AnsiChar> ansiOf(const QString& text) {
     if (text.size() != 1) {
         return std::nullopt;
     }
-    const char16_t unicode = text.at(0).unicode();
-    if (unicode > 0xFF || (unicode >= 0x80 && unicode < 0xA0)) {
-        return std::nullopt;
-    }
-    return static_cast<AnsiChar>(unicode);
+    return toWindows1252(text.at(0));
 }
 
 QString describe(AnsiChar character) {
-    return QStringLiteral("%1 '%2'").arg(character).arg(QChar(char16_t{character}));
+    return QStringLiteral("%1 '%2'").arg(character).arg(fromWindows1252(character));
 }
 
 std::uint8_t modifierOf(const QString& token, bool* ok) {
