@@ -18,7 +18,7 @@ struct Decoded {
     std::size_t length;
 };
 
-consteval Decoded decodeOne(const char8_t* text) {
+constexpr Decoded decodeOne(const char8_t* text) {
     const auto lead = static_cast<unsigned>(text[0]);
     if (lead < 0x80) {
         return {static_cast<AnsiChar>(lead), 1};
