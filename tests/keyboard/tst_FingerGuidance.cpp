@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/FingerGuidance.h"
+#include "keyboard/KeyTable.h"
 #include "tests/keyboard/GuidanceTranscription.h"
 
 #include <QMap>
@@ -133,6 +134,7 @@ private slots:
     void germanKeyboardHasNoBrokenBar();
     void unknownNationalityHasNoKeys_data();
     void unknownNationalityHasNoKeys();
+    void noEntryCellsAreTheKeysTheKeyboardLacks();
 };
 
 void tst_FingerGuidance::chartCell_data() {
@@ -393,6 +395,19 @@ void tst_FingerGuidance::unknownNationalityHasNoKeys() {
     for (const KeyCode code : {KeyCode{1}, KeyCode{9}, KeyCode{68}, KeyCode{126}, KeyCode{166}}) {
         QCOMPARE(guidanceId(code, nationality), kNoKeyEntry);
         QVERIFY(!fingerGuidance(code, nationality, kUser));
+    }
+}
+
+void tst_FingerGuidance::noEntryCellsAreTheKeysTheKeyboardLacks()
+{
+    for (const Nationality nationality : kAllNationalities) {
+        for (int code = 0; code <= 200; ++code) {
+            const bool lacksKey = !keyEntry(KeyCode(code), nationality).has_value();
+            if ((guidanceId(KeyCode(code), nationality) == kNoKeyEntry) != lacksKey)
+                QFAIL(qPrintable(QStringLiteral("code %1 on %2: guidance and key table disagree")
+                                     .arg(code)
+                                     .arg(QLatin1String(nationalityName(nationality)))));
+        }
     }
 }
 
