@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/KeyHighlighter.h"
-#include "keyboard/KeyTable.h"
-#include "keyboard/Windows1252.h"
+#include "tests/keyboard/TestCurrentKey.h"
 
 #include <QImage>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QTest>
-#include <optional>
 
 using namespace kf;
 
@@ -27,42 +25,8 @@ const QRgb kBlack = qRgb(0, 0, 0);
 
 constexpr qint64 kUnchanged = -1;
 
-// The shipped English US picture when the build has made it, otherwise a plain grey one of the
-// same size; every "unchanged" check compares with the picture drawn on.
-QImage basePicture() {
-    QImage picture;
-    const QString share = qEnvironmentVariable("KEYFARER_SHARE");
-    if (!share.isEmpty())
-        picture.load(share + QStringLiteral("/keybord10.bmp"));
-    if (picture.size() != QSize(587, 283)) {
-        picture = QImage(587, 283, QImage::Format_RGB32);
-        picture.fill(qRgb(192, 192, 192));
-    }
-    return picture.convertToFormat(QImage::Format_RGB32);
-}
-
-// The current key as the chooser leaves it after picking a character on a keyboard.
-CurrentKey currentKeyFor(const QString& text, Nationality nationality) {
-    CurrentKey key;
-    const std::optional<AnsiChar> character = toWindows1252(text.at(0));
-    const std::optional<KeyCode> code = character ? keyCodeOfCharacter(*character) : std::nullopt;
-    const std::optional<KeyEntry> entry = code ? keyEntry(*code, nationality) : std::nullopt;
-    if (!entry)
-        qFatal("no key for the test character");
-    key.code = *code;
-    key.character = entry->character;
-    key.label = entry->character;
-    key.rect = entry->rect;
-    key.labelPoint = entry->labelPoint;
-    key.leftShift = (entry->modifiers & kLeftShift) != 0;
-    key.rightShift = (entry->modifiers & kRightShift) != 0;
-    key.altGr = (entry->modifiers & kAltGr) != 0;
-    key.deadAcute = (entry->modifiers & kDeadAcute) != 0;
-    key.deadGrave = (entry->modifiers & kDeadGrave) != 0;
-    key.leftHand = entry->hand == Hand::Left;
-    key.rightHand = entry->hand == Hand::Right;
-    return key;
-}
+using test::currentKeyFor;
+using test::keyboardPicture;
 
 // The closing Enter of a set, with the marks of the last target still in the current key.
 CurrentKey enterStepKey() {
@@ -104,7 +68,7 @@ Scene scene(const QString& name) {
 }
 
 QImage drawn(const Scene& s) {
-    QImage picture = basePicture();
+    QImage picture = keyboardPicture();
     drawHighlights(picture, s.key, s.context);
     return picture;
 }
@@ -272,7 +236,7 @@ void tst_KeyHighlighter::pixels() {
     QFETCH(QPoint, point);
     QFETCH(qint64, expected);
 
-    const QImage before = basePicture();
+    const QImage before = keyboardPicture();
     const QImage after = drawn(scene(sceneName));
     const QRgb want = expected == kUnchanged ? before.pixel(point) : QRgb(expected);
     QCOMPARE(QColor(after.pixel(point)).name(), QColor(want).name());
