@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "keyboard/PictureBuilder.h"
+
+#include "app/WorkingFolder.h"
+#include "keyboard/KeyTable.h"
+#include "keyboard/Windows1252.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QSaveFile>
+#include <array>
+#include <cstddef>
+
+namespace kf {
+
+namespace {
+
+// The keys were laid out for a bold sans serif of 11, 9 and 10 points on a 96 dpi screen. No
+// font of that family ships here, so DejaVu Sans stands in, at pixel sizes that fit the keys.
+// Pixel sizes keep the pictures independent of the screen they are built on.
+constexpr int kLabelPixels = 14;
+constexpr int kCapsLockPixels = 11;
+constexpr int kControlPixels = 12;
+
+// 96 dots per inch, written into every picture so that no header byte depends on the screen.
+constexpr int kDotsPerMeter = 3780;
+
+struct PlacedText {
+    const char16_t* text;
+    int x;
+    int y;
+};
+
+struct LockAndControlNames {
+    std::array<PlacedText, 2> capsLock;
+    std::array<PlacedText, 2> control;
+};
+
+constexpr LockAndControlNames kEnglishNames{{{{u"Caps", 29, 102}, {u"Lock", 29, 115}}},
+                                            {{{u"Ctrl", 29, 191}, {u"Ctrl", 534, 191}}}};
+
+// Indexed by nationality code. German marks Caps Lock with a downward arrow built from "|" over
+// "v", and calls the Control keys "Strg".
+constexpr std::array<LockAndControlNames, kNationalityCount> kLockAndControlNames{{
+    kEnglishNames,
+    kEnglishNames,
+    {{{{u"Bloq", 29, 102}, {u"May\u00fas", 29, 115}}}, kEnglishNames.control},
+    {{{{u"|", 32, 107}, {u"v", 30, 112}}}, {{{u"Strg", 28, 191}, {u"Strg", 533, 191}}}},
+    kEnglishNames,
+    kEnglishNames,
+}};
+
+struct PictureFileNames {
+    const char* labelled;
+    const char* unlabelled;
+};
+
+constexpr std::array<PictureFileNames, kNationalityCount> kPictureFileNames{{
+    {"keybord20.bmp", "keybord10.bmp"},
+    {"ukbord20.bmp", "ukbord10.bmp"},
+    {"spanishbord20.bmp", "spanishbord10.bmp"},
+    {"germanbord20.bmp", "germanbord10.bmp"},
+    {"italianbord20.bmp", "italianbord10.bmp"},
+    {"frenchbord20.bmp", "frenchbord10.bmp"},
+}};
+
+std::size_t indexOf(Nationality nationality) {
+    return static_cast<std::size_t>(nationality);
+}
+
+QFont pictureFont(int pixels) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    // Settings of the desktop (sub-pixel colours, hinting) must not reach the shipped files.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoSubpixelAntialias | QFont::NoFontMerging));
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+QImage blankCopy(const QImage& base) {
+    QImage picture = base.convertToFormat(QImage::Format_RGB32);
+    picture.setDotsPerMeterX(kDotsPerMeter);
+    picture.setDotsPerMeterY(kDotsPerMeter);
+    return picture;
+}
+
+void drawKeyLabels(QImage& picture, Nationality nationality) {
+    QPainter painter(&picture);
+    painter.setFont(keyLabelFont());
+    painter.setPen(Qt::black);
+    for (const PictureLabel& label : pictureLabels(nationality))
+        drawTextAt(painter, QString(fromWindows1252(label.character)), QPoint(label.x, label.y));
+}
+
+QString writePicture(const QImage& picture, const QString& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "BMP"))
+        return QStringLiteral("The keyboard picture \"%1\" could not be drawn.")
+            .arg(QFileInfo(path).fileName());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("The keyboard picture \"%1\" could not be written: %2")
+            .arg(QFileInfo(path).fileName(), reason);
+    }
+    return {};
+}
+
+} // namespace
+
+KeyboardPictureNames keyboardPictureNames(Nationality nationality) {
+    const PictureFileNames& names = kPictureFileNames.at(indexOf(nationality));
+    const bool english = nationality == Nationality::EnglishUS;
+    return {english ? QStringLiteral("keybord10.bmp") : QStringLiteral("intkeybord10.bmp"),
+            QString::fromLatin1(names.labelled), QString::fromLatin1(names.unlabelled), !english};
+}
+
+QFont keyLabelFont() {
+    return pictureFont(kLabelPixels);
+}
+
+QFont capsLockFont() {
+    return pictureFont(kCapsLockPixels);
+}
+
+QFont controlNameFont() {
+    return pictureFont(kControlPixels);
+}
+
+void drawTextAt(QPainter& painter, const QString& text, QPoint origin) {
+    const int ascent = QFontMetrics(painter.font()).ascent();
+    painter.drawText(QPoint(origin.x(), origin.y() + ascent), text);
+}
+
+void drawLockAndControlNames(QImage& picture, Nationality nationality) {
+    const LockAndControlNames& names = kLockAndControlNames.at(indexOf(nationality));
+    QPainter painter(&picture);
+    painter.setPen(Qt::black);
+    painter.setFont(capsLockFont());
+    for (const PlacedText& line : names.capsLock)
+        drawTextAt(painter, QString::fromUtf16(line.text), QPoint(line.x, line.y));
+    painter.setFont(controlNameFont());
+    for (const PlacedText& name : names.control)
+        drawTextAt(painter, QString::fromUtf16(name.text), QPoint(name.x, name.y));
+}
+
+KeyboardPictures buildKeyboardPictures(const QImage& base, Nationality nationality) {
+    KeyboardPictures pictures{blankCopy(base), blankCopy(base)};
+    drawKeyLabels(pictures.labelled, nationality);
+    // English US: the blank picture already names its Caps Lock and Control keys.
+    if (nationality != Nationality::EnglishUS) {
+        drawLockAndControlNames(pictures.labelled, nationality);
+        drawLockAndControlNames(pictures.unlabelled, nationality);
+    }
+    return pictures;
+}
+
+QString writeKeyboardPictures(const WorkingFolder& folder, Nationality nationality) {
+    const KeyboardPictureNames names = keyboardPictureNames(nationality);
+    QImage base;
+    if (!base.load(folder.filePath(names.base), "BMP"))
+        return QStringLiteral("The blank keyboard picture \"%1\" could not be read.")
+            .arg(names.base);
+    const KeyboardPictures pictures = buildKeyboardPictures(base, nationality);
+    // Written under the name the folder already has in any letter case, so that a reader finding
+    // "Italianbord20.bmp" sees the new picture and not a stale one beside it.
+    QString error = writePicture(pictures.labelled, folder.filePath(names.labelled));
+    if (error.isEmpty() && names.writesUnlabelled)
+        error = writePicture(pictures.unlabelled, folder.filePath(names.unlabelled));
+    return error;
+}
+
+} // namespace kf
