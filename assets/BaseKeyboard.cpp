@@ -2,10 +2,12 @@
 #include "assets/BaseKeyboard.h"
 
 #include "assets/Drawing.h"
+#include "keyboard/KeySlots.h"
 #include "keyboard/PictureBuilder.h"
 
 #include <QPainter>
 #include <array>
+#include <cstddef>
 #include <span>
 
 namespace kf::assets {
@@ -14,12 +16,7 @@ namespace {
 
 // A key in the coordinates of the key table: it covers the columns left..right and the rows
 // top..bottom - 1, the same pixels a highlight of that key fills.
-struct Key {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
+using Key = KeyRect;
 
 // A name on a modifier key, with the upper-left corner of its text and its size in pixels. The
 // names the key highlighting writes over a key stand where it writes them.
@@ -30,25 +27,18 @@ struct KeyName {
     int pixels = 11;
 };
 
+// The character keys of each keyboard, as runs of the key table's slots.
+struct SlotRun {
+    Slot first;
+    Slot last;
+};
+
 // clang-format off
-constexpr auto kCharacterKeys = std::to_array<Key>({
-    // number row N0..N12
-    {15, 14, 47, 52}, {52, 14, 84, 52}, {89, 14, 121, 52}, {126, 14, 158, 52},
-    {163, 14, 195, 52}, {200, 14, 232, 52}, {237, 14, 269, 52}, {274, 14, 306, 52},
-    {311, 14, 343, 52}, {348, 14, 380, 52}, {385, 14, 417, 52}, {422, 14, 454, 52},
-    {459, 14, 491, 52},
-    // top row T0..T11
-    {70, 56, 102, 94}, {107, 56, 139, 94}, {144, 56, 176, 94}, {181, 56, 213, 94},
-    {218, 56, 250, 94}, {255, 56, 287, 94}, {292, 56, 324, 94}, {329, 56, 361, 94},
-    {366, 56, 398, 94}, {403, 56, 435, 94}, {440, 56, 472, 94}, {477, 56, 509, 94},
-    // home row H0..H10
-    {81, 98, 113, 136}, {118, 98, 150, 136}, {155, 98, 187, 136}, {192, 98, 224, 136},
-    {229, 98, 261, 136}, {266, 98, 298, 136}, {303, 98, 335, 136}, {340, 98, 373, 136},
-    {377, 98, 410, 136}, {414, 98, 446, 136}, {451, 98, 484, 136},
-    // bottom row B1..B10
-    {101, 140, 133, 178}, {138, 140, 170, 178}, {175, 140, 207, 178}, {212, 140, 244, 178},
-    {248, 140, 280, 178}, {285, 140, 317, 178}, {322, 140, 354, 178}, {359, 140, 391, 178},
-    {396, 140, 428, 178}, {433, 140, 465, 178},
+constexpr auto kEnglishUSSlots = std::to_array<SlotRun>({
+    {Slot::N0, Slot::N12}, {Slot::T0, Slot::T12}, {Slot::H0, Slot::H10}, {Slot::B1, Slot::B10},
+});
+constexpr auto kInternationalSlots = std::to_array<SlotRun>({
+    {Slot::N0, Slot::N12}, {Slot::T0, Slot::T11}, {Slot::H0, Slot::H11}, {Slot::B0, Slot::B10},
 });
 
 // Keys both keyboards have in the same place. The right Shift, the keys of the space bar row
@@ -65,19 +55,14 @@ constexpr auto kSpaceBarRow = std::to_array<Key>({
     {507, 182, 568, 220}, // Control
 });
 
-// English US: the wide key at the end of the top row, a one-row Enter, a wide left Shift.
+// English US: a one-row Enter and a wide left Shift.
 constexpr auto kEnglishUSKeys = std::to_array<Key>({
-    {515, 56, 568, 94},  // T12
     {489, 98, 568, 136}, // Enter
     {15, 140, 96, 178},  // left Shift
 });
 
-// International: the key left of Enter, the extra key beside a short left Shift.
-constexpr auto kInternationalKeys = std::to_array<Key>({
-    {488, 98, 519, 136}, // H11
-    {63, 140, 95, 178},  // B0
-    {15, 140, 58, 178},  // left Shift
-});
+// International: a short left Shift beside the extra key B0.
+constexpr Key kShortLeftShift{15, 140, 58, 178};
 // Its Enter reaches from the top row down into the home row.
 constexpr Key kTallEnterTop{515, 56, 568, 94};
 constexpr Key kTallEnterFoot{525, 56, 568, 136};
@@ -142,6 +127,14 @@ void drawKeys(QPainter& painter, std::span<const Key> keys) {
         drawKeyCap(painter, keyArea(key));
 }
 
+void drawSlots(QPainter& painter, std::span<const SlotRun> runs) {
+    for (const SlotRun& run : runs) {
+        for (auto slot = static_cast<std::size_t>(run.first);
+             slot <= static_cast<std::size_t>(run.last); ++slot)
+            drawKeyCap(painter, keyArea(kSlotGeometry.at(slot).rect));
+    }
+}
+
 void drawTallEnter(QPainter& painter) {
     drawKeyCap(painter, std::array{keyArea(kTallEnterTop), keyArea(kTallEnterFoot)});
 }
@@ -167,13 +160,14 @@ QImage drawBaseKeyboard(BaseKeyboard kind) {
         QPainter painter(&picture);
         painter.setRenderHint(QPainter::Antialiasing);
         drawCase(painter);
-        drawKeys(painter, kCharacterKeys);
+        drawSlots(painter, english ? std::span<const SlotRun>(kEnglishUSSlots)
+                                   : std::span<const SlotRun>(kInternationalSlots));
         drawKeys(painter, std::array{kBackspace, kTab, kCapsLock, kRightShift});
         drawKeys(painter, kSpaceBarRow);
         if (english) {
             drawKeys(painter, kEnglishUSKeys);
         } else {
-            drawKeys(painter, kInternationalKeys);
+            drawKeyCap(painter, keyArea(kShortLeftShift));
             drawTallEnter(painter);
         }
 

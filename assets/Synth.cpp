@@ -109,7 +109,7 @@ QByteArray encodeWave(const Samples& sound) {
     const std::size_t silence = milliseconds(150) + 1; // rounds 3307.5 up
     const auto dataBytes = static_cast<std::uint32_t>(2 * (sound.size() + silence));
     QByteArray out;
-    out.reserve(static_cast<qsizetype>(44 + dataBytes));
+    out.reserve(qsizetype{44} + qsizetype{dataBytes});
     out.append("RIFF");
     appendLittleEndian(out, 36 + dataBytes, 4);
     out.append("WAVEfmt ");
