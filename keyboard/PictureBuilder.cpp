@@ -70,6 +70,11 @@ std::size_t indexOf(Nationality nationality) {
     return static_cast<std::size_t>(nationality);
 }
 
+// The code comes from a byte of the student file, which may hold anything.
+bool isKnown(Nationality nationality) {
+    return indexOf(nationality) < static_cast<std::size_t>(kNationalityCount);
+}
+
 QFont pictureFont(int pixels) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixels);
@@ -115,6 +120,8 @@ QString writePicture(const QImage& picture, const QString& path) {
 } // namespace
 
 KeyboardPictureNames keyboardPictureNames(Nationality nationality) {
+    if (!isKnown(nationality))
+        return {};
     const PictureFileNames& names = kPictureFileNames.at(indexOf(nationality));
     const bool english = nationality == Nationality::EnglishUS;
     return {english ? QStringLiteral("keybord10.bmp") : QStringLiteral("intkeybord10.bmp"),
@@ -139,6 +146,8 @@ void drawTextAt(QPainter& painter, const QString& text, QPoint origin) {
 }
 
 void drawLockAndControlNames(QImage& picture, Nationality nationality) {
+    if (!isKnown(nationality))
+        return;
     const LockAndControlNames& names = kLockAndControlNames.at(indexOf(nationality));
     QPainter painter(&picture);
     painter.setPen(Qt::black);
@@ -162,6 +171,9 @@ KeyboardPictures buildKeyboardPictures(const QImage& base, Nationality nationali
 }
 
 QString writeKeyboardPictures(const WorkingFolder& folder, Nationality nationality) {
+    if (!isKnown(nationality))
+        return QStringLiteral("There are no keyboard pictures for nationality code %1.")
+            .arg(indexOf(nationality));
     const KeyboardPictureNames names = keyboardPictureNames(nationality);
     QImage base;
     if (!base.load(folder.filePath(names.base), "BMP"))

@@ -26,6 +26,7 @@ struct KeyboardPictureNames {
     // English US shows its blank picture as the unlabelled one, so that file is never written.
     bool writesUnlabelled = true;
 };
+// Empty names for a code outside 0..5.
 KeyboardPictureNames keyboardPictureNames(Nationality nationality);
 
 // The fonts, sized in pixels so that the pictures come out the same on every screen.
@@ -50,7 +51,8 @@ KeyboardPictures buildKeyboardPictures(const QImage& base, Nationality nationali
 
 // Reads the nationality's blank picture from the folder, builds both pictures and writes them
 // there (English US: only the labelled one). Each file is replaced whole, so a failed write
-// leaves the old picture. Returns an empty string, or what went wrong.
+// leaves the old picture. Returns an empty string, or what went wrong (a code outside 0..5
+// writes nothing).
 QString writeKeyboardPictures(const WorkingFolder& folder, Nationality nationality);
 
 } // namespace kf

@@ -93,6 +93,7 @@ private slots:
     void sameBytesOnEveryBuild();
     void reportsAMissingBlankPicture();
     void reportsAPictureThatCannotBeWritten();
+    void refusesAnUnknownNationality();
 };
 
 void tst_PictureBuilder::initTestCase() {
@@ -320,6 +321,21 @@ void tst_PictureBuilder::reportsAPictureThatCannotBeWritten() {
 
     QVERIFY2(error.contains(QStringLiteral("germanbord10.bmp")), qPrintable(error));
     QVERIFY(QFileInfo(QDir(folder.path()).filePath(QStringLiteral("germanbord10.bmp"))).isDir());
+}
+
+// The nationality is a byte of the student file; a damaged file must not bring the program down
+// or write stray pictures.
+void tst_PictureBuilder::refusesAnUnknownNationality() {
+    QTemporaryDir folder;
+    QVERIFY(copyBlankPictures(folder.path()));
+    const auto unknown = static_cast<Nationality>(6);
+
+    const QString error = writeKeyboardPictures(WorkingFolder(folder.path()), unknown);
+
+    QVERIFY2(error.contains(QStringLiteral("6")), qPrintable(error));
+    QCOMPARE(filesIn(folder.path()),
+             (QStringList{QStringLiteral("intkeybord10.bmp"), QStringLiteral("keybord10.bmp")}));
+    QVERIFY(keyboardPictureNames(unknown).labelled.isEmpty());
 }
 
 QTEST_MAIN(tst_PictureBuilder)
