@@ -18,9 +18,11 @@ namespace kf {
 namespace {
 
 // The keys were laid out for a bold sans serif of 11, 9 and 10 points on a 96 dpi screen. No
-// font of that family ships here, so DejaVu Sans stands in, at pixel sizes that fit the keys.
-// Pixel sizes keep the pictures independent of the screen they are built on.
-constexpr int kLabelPixels = 14;
+// font of that family ships here, so DejaVu Sans stands in, at pixel sizes that fit the keys:
+// the labels one pixel under 11 points, because DejaVu is wider and the accented capitals stand
+// only 11 pixels from their plain letters. Pixel sizes keep the pictures independent of the
+// screen they are built on.
+constexpr int kLabelPixels = 13;
 constexpr int kCapsLockPixels = 11;
 constexpr int kControlPixels = 12;
 
