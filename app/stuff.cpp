@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/stuff.h"
+
+#include "app/Globals.h"
+#include "platform/SoundPlayer.h"
+#include "students/RecordLayout.h"
+
+#include <QImageReader>
+#include <QStringView>
+#include <array>
+
+namespace kf {
+
+namespace {
+
+// Colours are stored as 0x00BBGGRR, low byte red, the way the student file and the colour
+// dialog of the options window hold them.
+constexpr QRgb fromBgr(std::uint32_t bgr) {
+    return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+struct SchemeBgr {
+    std::uint32_t frame;
+    std::uint32_t drillTitle;
+};
+// "Green", "Blue", "Red", "Purple", "Brown".
+constexpr std::array<SchemeBgr, 5> kSchemes = {{
+    {0x009E985C, 0x00746F43},
+    {0x00B48267, 0x0097503C},
+    {0x007B52C9, 0x007B52C9},
+    {0x00AB7BAC, 0x00824189},
+    {0x0071719D, 0x00404080},
+}};
+
+// The file each sound code plays; empty for the codes that play nothing here (1 and 3 belong
+// to the letter game, which this program does not have).
+constexpr std::array<QStringView, 9> kSoundFiles = {
+    u"click_2.wav", u"",          u"streak2.wav", u"",          u"start.wav",
+    u"done.wav",    u"start.wav", u"type2.wav",   u"error.wav",
+};
+
+struct PictureNames {
+    QStringView shown;  // characters drawn on the keys
+    QStringView hidden; // blank keys
+};
+// By nationality code. The Italian and French names keep their capital letters: the folder is
+// searched without regard to case, so they find the files the picture builder writes.
+constexpr std::array<PictureNames, 6> kPictures = {{
+    {u"keybord20.bmp", u"keybord10.bmp"},
+    {u"ukbord20.bmp", u"ukbord10.bmp"},
+    {u"spanishbord20.bmp", u"spanishbord10.bmp"},
+    {u"germanbord20.bmp", u"germanbord10.bmp"},
+    {u"Italianbord20.bmp", u"Italianbord10.bmp"},
+    {u"Frenchbord20.bmp", u"Frenchbord10.bmp"},
+}};
+
+constexpr QStringView kFallbackPictures[] = {u"keybord20.bmp", u"keybord10.bmp"};
+
+const QString kFellBackMessage = QStringLiteral(
+    "If you are using one of the International Keyboards, it was not found. From the opening "
+    "screen menu, select Additional/Keyboard Nationality to restore the keyboard. If this does "
+    "not work, you may have to reinstall Keyfarer.");
+const QString kMissingMessage = QStringLiteral(
+    "One or more of the keyboard files are missing. You may need to reinstall Keyfarer.");
+
+// A rectangle from (left, top) to (right, bottom), right and bottom just outside it, filled with
+// one colour and outlined by a pen of the given width. The pen lies inside the rectangle, so
+// where a wide line falls is decided here and not by a painting engine's pixel rules.
+void drawRectangle(QImage& picture, int left, int top, int right, int bottom, QRgb pen,
+                   int penWidth, QRgb fill) {
+    const QRect area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & picture.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const bool onPen = x < left + penWidth || x >= right - penWidth || y < top + penWidth ||
+                               y >= bottom - penWidth;
+            picture.setPixel(x, y, onPen ? pen : fill);
+        }
+    }
+}
+
+// The picture's own format may have no room for colours (a mono or indexed bitmap); paint into
+// a 32-bit copy then.
+void makePaintable(QImage& picture) {
+    if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_ARGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+}
+
+// A picture file of the working folder, or a null image when it is missing or unreadable.
+QImage readPicture(const WorkingFolder& folder, QStringView name) {
+    if (!folder.exists(name.toString()))
+        return {};
+    QImageReader reader(folder.filePath(name.toString()));
+    return reader.read();
+}
+
+} // namespace
+
+SchemeColours schemeColours(std::uint8_t scheme) {
+    const SchemeBgr& s = scheme < kSchemes.size() ? kSchemes[scheme] : kSchemes[0];
+    return {fromBgr(s.frame), fromBgr(s.drillTitle)};
+}
+
+void paintFrame(QImage& picture, QRgb schemeColour) {
+    if (picture.isNull())
+        return;
+    makePaintable(picture);
+    const int w = picture.width();
+    const int h = picture.height();
+    drawRectangle(picture, 0, 0, w, h, kPaperColour, 1, kPaperColour);
+    drawRectangle(picture, 3, 3, w - 2, h - 1, schemeColour, 2, kPaperColour);
+}
+
+void paintBackground(QImage& picture, QRgb schemeColour) {
+    if (picture.isNull())
+        return;
+    makePaintable(picture);
+    const int w = picture.width();
+    const int h = picture.height();
+    drawRectangle(picture, 0, 0, w, h, schemeColour, 1, schemeColour);
+    drawRectangle(picture, 4, 4, w - 3, h - 3, kPaperColour, 2, schemeColour);
+}
+
+void playSound(const Globals& globals, SoundPlayer& player, int code) {
+    const StudentRecord& r = globals.record;
+    const bool soundOn = r.flag(layout::kSoundOn);
+    const bool beepOnError = r.flag(layout::kBeepOnError);
+    const bool keyTap = r.flag(layout::kKeyTap);
+    if (code < 0 || code >= int(kSoundFiles.size()))
+        return;
+
+    if (!globals.soundDevice) {
+        // Without a device only a miss is heard, as the system's beep. The beep-on-error switch
+        // is honoured here too: a student who turned it off is not beeped at.
+        if (code == kSoundError && soundOn && beepOnError)
+            player.beep();
+        return;
+    }
+    // The error sound follows beep-on-error alone, even with sound off; every other sound needs
+    // sound on, and the key tap its own switch as well.
+    const bool wanted = code == kSoundError    ? beepOnError
+                        : code == kSoundKeyTap ? soundOn && keyTap
+                                               : soundOn;
+    const QStringView file = kSoundFiles[std::size_t(code)];
+    if (wanted && !file.isEmpty())
+        player.play(globals.folder.filePath(file.toString()));
+}
+
+QString keyboardPictureName(std::uint8_t nationality, bool charactersShown) {
+    if (nationality >= kPictures.size())
+        return {};
+    const PictureNames& names = kPictures[nationality];
+    return (charactersShown ? names.shown : names.hidden).toString();
+}
+
+KeyboardPicture loadKeyboardPicture(Globals& globals) {
+    const QString name = keyboardPictureName(globals.record.nationalityCode(),
+                                             globals.record.flag(layout::kCharactersShown));
+    if (name.isEmpty())
+        return {KeyboardPicture::Status::Unchanged, {}, {}};
+
+    // An unreadable file is treated like a missing one: the student sees a keyboard either way.
+    if (QImage image = readPicture(globals.folder, name); !image.isNull())
+        return {KeyboardPicture::Status::Loaded, image, {}};
+
+    for (QStringView fallback : kFallbackPictures) {
+        if (QImage image = readPicture(globals.folder, fallback); !image.isNull()) {
+            globals.record.setNationality(Nationality::EnglishUS);
+            return {KeyboardPicture::Status::FellBack, image, kFellBackMessage};
+        }
+    }
+    return {KeyboardPicture::Status::Missing, {}, kMissingMessage};
+}
+
+} // namespace kf
