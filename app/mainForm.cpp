@@ -1,17 +1,498 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainForm.h"
 
+#include "app/ClickableLabel.h"
 #include "app/Globals.h"
+#include "app/MainLayout.h"
 #include "app/Services.h"
+#include "app/aboutForm.h"
+#include "app/stuff.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+#include "platform/SoundPlayer.h"
+#include "students/StudentFile.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QImageReader>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <cmath>
 
 namespace kf {
+
+namespace {
+
+constexpr QSize kWindowSize{800, 600};
+constexpr QSize kShippedPictureSize{587, 283};
+constexpr QPoint kLogoPlace{42, 12};
+constexpr QSize kLogoSize{499, 233};
+constexpr QRect kHintPlace{671, 28, 28, 22};
+constexpr QPoint kUserLinePlace{538, 245};
+constexpr int kBlinkMs = 400;
+constexpr int kBlinkToggles = 3;
+
+// 0x00BBGGRR 0x006B3D74 and 0x00A97ECF.
+constexpr QRgb kLinkColour = qRgb(116, 61, 107);
+constexpr QRgb kLinkHoverColour = qRgb(207, 126, 169);
+
+struct LinkText {
+    QStringView objectName;
+    QStringView caption;
+    QPoint place;
+};
+// In UserLink order.
+constexpr std::array<LinkText, TForm1::kUserLinkCount> kLinks = {{
+    {u"LabelNewUser", u"New User", {538, 21}},
+    {u"LabelSelectUser", u"Select User", {555, 68}},
+    {u"LabelLastLesson", u"Next Lesson", {568, 113}},
+    {u"LabelYourStats", u"Your Stats", {566, 156}},
+    {u"LabelPreferences", u"Preferences", {545, 200}},
+}};
+
+// Checked in this order at start; only the first one missing is reported.
+constexpr QStringView kSoundFiles[] = {u"click_2.wav", u"done.wav", u"error.wav", u"start.wav",
+                                       u"type2.wav"};
+
+const QString kStartPicture = QStringLiteral("keybord20.bmp");
+const QString kLogoPicture = QStringLiteral("logo.bmp");
+const QString kHintPicture = QStringLiteral("hint.bmp");
+const QString kHelpFile = QStringLiteral("kftyping.hlp");
+const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
+
+const QString kSoundFilesMissing =
+    QStringLiteral("One or more of the sound files cannot be found. You may need to reinstall "
+                   "Keyfarer to restore the wave files.");
+const QString kWelcome = QStringLiteral(
+    "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New User\" link "
+    "above to create a user file.");
+
+// The dots per inch the screen reports. Qt scales its logical pixels to 96 per inch, so the
+// screen's own figure is the logical one times the device pixel ratio.
+int screenDotsPerInch(const QScreen* screen) {
+    if (screen == nullptr)
+        return 96;
+    return int(std::lround(screen->logicalDotsPerInch() * screen->devicePixelRatio()));
+}
+
+QImage readPicture(const WorkingFolder& folder, const QString& name) {
+    if (!folder.exists(name))
+        return {};
+    return QImageReader(folder.filePath(name)).read();
+}
+
+QFrame* makePanel(const QString& name, QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::NoFrame);
+    return panel;
+}
+
+QLabel* makeImage(const QString& name, QWidget* parent) {
+    auto* image = new QLabel(parent);
+    image->setObjectName(name);
+    return image;
+}
+
+void setTextColour(QLabel& label, QRgb colour) {
+    QPalette palette = label.palette();
+    // Only the enabled look: a disabled link keeps the style's greyed text.
+    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(colour));
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(colour));
+    label.setPalette(palette);
+}
+
+// A picture of the widget's size, painted as a frame or a background.
+void paintInto(QLabel& image, void (*paint)(QImage&, QRgb), QRgb colour) {
+    QImage picture(image.size(), QImage::Format_RGB32);
+    paint(picture, colour);
+    image.setPixmap(QPixmap::fromImage(picture));
+}
+
+} // namespace
 
 TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
     : QMainWindow(parent)
     , m_globals(globals)
     , m_services(services) {
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Keyfarer Typing Tutor -- Learn the Keyboard"));
-    setFixedSize(800, 600);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    m_globals.activity.largeFont = isLargeFontScreen(screenDotsPerInch(screen()));
+    m_globals.activity.activity = ActivityCode::MainWindow;
+
+    m_menu = buildMainMenu(*menuBar());
+    buildControls();
+    connectMenu();
+    setFixedSize(kWindowSize);
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+
+    // The window is laid out around the English US picture; every keyboard picture has its size.
+    // Without it the shipped size stands in, and the first activation reports the missing file.
+    QImage start = readPicture(m_globals.folder, kStartPicture);
+    if (start.isNull()) {
+        start = QImage(kShippedPictureSize, QImage::Format_RGB32);
+        start.fill(kPaperColour);
+    }
+    setKeyboardPicture(start);
+    layOut(start.size());
+
+    m_globals.currentUserName.clear();
+    m_globals.record.applyCreateDefaults();
+    countSoundDevices();
+    checkSoundFiles();
+}
+
+TForm1::~TForm1() {
+    delete m_drillWindow.data();
+}
+
+void TForm1::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(client);
+
+    m_title = makePanel(QStringLiteral("PanelMainTitle"), client);
+    m_image2 = makeImage(QStringLiteral("Image2"), m_title);
+    m_logo = makeImage(QStringLiteral("ImageLogo"), m_title);
+    m_logo->setGeometry(QRect(kLogoPlace, kLogoSize));
+    if (const QImage logo = readPicture(m_globals.folder, kLogoPicture); !logo.isNull())
+        m_logo->setPixmap(QPixmap::fromImage(logo));
+    m_hint = makeImage(QStringLiteral("Image7"), m_title);
+    m_hint->setGeometry(kHintPlace);
+    if (const QImage hint = readPicture(m_globals.folder, kHintPicture); !hint.isNull())
+        m_hint->setPixmap(QPixmap::fromImage(hint));
+    m_hint->hide();
+
+    QFont linkFont(QStringLiteral("Arial"));
+    linkFont.setPixelSize(24);
+    for (std::size_t i = 0; i < kLinks.size(); ++i) {
+        auto* link = new ClickableLabel(kLinks[i].caption.toString(), m_title);
+        link->setObjectName(kLinks[i].objectName.toString());
+        link->setFont(linkFont);
+        setTextColour(*link, kLinkColour);
+        link->adjustSize();
+        link->move(kLinks[i].place);
+        connect(link, &ClickableLabel::hovered, link,
+                [link](bool over) { setTextColour(*link, over ? kLinkHoverColour : kLinkColour); });
+        connect(link, &ClickableLabel::clicked, this, &TForm1::linkClicked);
+        m_links[i] = link;
+    }
+    // "Next Lesson" belongs to the lessons, which this program does not have.
+    link(UserLink::LastLesson).setEnabled(false);
+
+    m_userLine = new QLabel(m_title);
+    m_userLine->setObjectName(QStringLiteral("Label3"));
+    QFont userFont(QStringLiteral("Arial"));
+    userFont.setPixelSize(16);
+    userFont.setBold(true);
+    m_userLine->setFont(userFont);
+    m_userLine->move(kUserLinePlace);
+    m_userLine->resize(kWindowSize.width() - kUserLinePlace.x(), 22);
+
+    m_left = makePanel(QStringLiteral("PanelLeft"), client);
+    m_image3 = makeImage(QStringLiteral("Image3"), m_left);
+    m_right = makePanel(QStringLiteral("PanelRight"), client);
+    m_image4 = makeImage(QStringLiteral("Image4"), m_right);
+    m_image1 = makeImage(QStringLiteral("Image1"), client);
+
+    m_panel1 = makePanel(QStringLiteral("Panel1"), client);
+    m_image5 = makeImage(QStringLiteral("Image5"), m_panel1);
+    m_panel1->hide();
+    m_panel2 = makePanel(QStringLiteral("Panel2"), client);
+    m_image6 = makeImage(QStringLiteral("Image6"), m_panel2);
+    m_panel2->hide();
+
+    // Timer1 runs with the welcome in the original design but has nothing to do; it is kept
+    // stopped so that it costs no wake-ups.
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    m_timer2->setInterval(kBlinkMs);
+    connect(m_timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+}
+
+void TForm1::layOut(QSize picture) {
+    // The client area is what the menu bar leaves of the fixed window.
+    layout()->activate();
+    const QSize client = centralWidget()->size();
+    const MainLayout l = layOutAroundKeyboard(width(), client, picture);
+    m_image1->setGeometry(l.keyboard);
+    m_title->setGeometry(l.title);
+    m_image2->setGeometry(m_title->rect());
+    m_left->setGeometry(l.leftPanel);
+    m_image3->setGeometry(m_left->rect());
+    m_right->setGeometry(l.rightPanel);
+    m_image4->setGeometry(m_right->rect());
+    m_panel1->setGeometry(l.newUserPanel);
+    m_image5->setGeometry(m_panel1->rect());
+    m_panel2->setGeometry(l.selectUserPanel);
+    m_image6->setGeometry(m_panel2->rect());
+    repaintSchemePictures();
+    paintUserPanelBackgrounds();
+}
+
+void TForm1::connectMenu() {
+    for (std::size_t i = 0; i < m_menu.drills.size(); ++i) {
+        const auto kind = static_cast<DrillKind>(i);
+        connect(m_menu.drills[i], &QAction::triggered, this, [this, kind] { beginDrill(kind); });
+    }
+    connect(m_menu.beginners, &QMenu::aboutToShow, this,
+            [this] { adjustBeginnersMenu(m_menu, m_globals.record.nationalityCode()); });
+    connect(m_menu.nationality, &QMenu::aboutToShow, this, [this] {
+        const std::uint8_t code = m_globals.record.nationalityCode();
+        for (std::size_t i = 0; i < m_menu.nationalities.size(); ++i)
+            m_menu.nationalities[i]->setChecked(i == code);
+    });
+    for (std::size_t i = 0; i < m_menu.nationalities.size(); ++i) {
+        const auto code = static_cast<std::uint8_t>(i);
+        connect(m_menu.nationalities[i], &QAction::triggered, this,
+                [this, code] { chooseNationality(code); });
+    }
+    connect(m_menu.contents, &QAction::triggered, this, [this] {
+        if (m_globals.folder.exists(kHelpFile))
+            m_services.shell.openFile(m_globals.folder.filePath(kHelpFile), Shell::Window::Normal);
+    });
+    connect(m_menu.webSite, &QAction::triggered, this,
+            [this] { m_services.shell.openUrl(kWebSite); });
+    connect(m_menu.about, &QAction::triggered, this, [this] {
+        auto* about = new TAboutForm(m_globals.folder, this);
+        about->setModal(true);
+        about->show();
+    });
+}
+
+void TForm1::countSoundDevices() {
+    m_globals.soundDeviceCount = m_services.sound.outputDeviceCount();
+    m_globals.soundDevice = m_globals.soundDeviceCount > 0;
+    m_globals.record.setFlag(layout::kSoundOn, true);
+    m_globals.record.setFlag(layout::kBeepOnError, true);
+}
+
+void TForm1::checkSoundFiles() {
+    if (!m_globals.soundDevice)
+        return;
+    for (QStringView name : kSoundFiles) {
+        if (!m_globals.folder.exists(name.toString())) {
+            m_services.dialogs.error(kSoundFilesMissing);
+            return;
+        }
+    }
+}
+
+void TForm1::setDrillWindowFactory(DrillWindowFactory factory) {
+    m_drillFactory = std::move(factory);
+}
+
+ClickableLabel& TForm1::link(UserLink which) const {
+    return *m_links[static_cast<std::size_t>(which)];
+}
+
+QLabel& TForm1::userLine() const {
+    return *m_userLine;
+}
+
+QFrame& TForm1::newUserPanel() const {
+    return *m_panel1;
+}
+
+QFrame& TForm1::selectUserPanel() const {
+    return *m_panel2;
+}
+
+void TForm1::applyLinksOn() {
+    for (UserLink l :
+         {UserLink::NewUser, UserLink::SelectUser, UserLink::YourStats, UserLink::Preferences})
+        link(l).setEnabled(true);
+}
+
+void TForm1::applyLinksOff() {
+    for (ClickableLabel* l : m_links)
+        l->setEnabled(false);
+}
+
+void TForm1::applyMenusOn() {
+    for (QMenu* menu : {m_menu.beginners, m_menu.additional, m_menu.help})
+        menu->menuAction()->setEnabled(true);
+}
+
+void TForm1::applyMenusOff() {
+    for (QMenu* menu : {m_menu.lessons, m_menu.beginners, m_menu.intermediate, m_menu.advanced,
+                        m_menu.additional, m_menu.tests, m_menu.help})
+        menu->menuAction()->setEnabled(false);
+}
+
+void TForm1::stopHintBlink() {
+    m_timer2->stop();
+    m_hint->hide();
+}
+
+void TForm1::setKeyboardPicture(const QImage& picture) {
+    m_keyboard = picture;
+    m_image1->setPixmap(QPixmap::fromImage(picture));
+    m_image1->resize(picture.size());
+}
+
+bool TForm1::showKeyboardPicture() {
+    const KeyboardPicture result = loadKeyboardPicture(m_globals);
+    switch (result.status) {
+    case KeyboardPicture::Status::Loaded:
+        setKeyboardPicture(result.image);
+        m_fallbackTold = false;
+        break;
+    case KeyboardPicture::Status::Unchanged:
+        break;
+    case KeyboardPicture::Status::FellBack:
+        setKeyboardPicture(result.image);
+        if (!m_fallbackTold) {
+            m_fallbackTold = true;
+            m_services.dialogs.information(result.message);
+        }
+        break;
+    case KeyboardPicture::Status::Missing:
+        m_services.dialogs.error(result.message);
+        close();
+        return false;
+    }
+    return true;
+}
+
+QRgb TForm1::schemeColour() const {
+    return schemeColours(m_globals.record.colourScheme()).frame;
+}
+
+void TForm1::repaintSchemePictures() {
+    for (QLabel* image : {m_image2, m_image3, m_image4})
+        paintInto(*image, &paintFrame, schemeColour());
+}
+
+void TForm1::paintUserPanelBackgrounds() {
+    for (QLabel* image : {m_image5, m_image6})
+        paintInto(*image, &paintBackground, schemeColour());
+}
+
+bool TForm1::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return handled;
+}
+
+void TForm1::FormActivate() {
+    if (m_activatedOnce) {
+        showKeyboardPicture();
+        return;
+    }
+    // Marked first: a message box shown below activates the window again when it closes.
+    m_activatedOnce = true;
+    if (showKeyboardPicture())
+        openRoster();
+}
+
+void TForm1::openRoster() {
+    applyMenusOff();
+    applyLinksOff();
+    if (m_globals.folder.find(QStringLiteral("*.stu")).isEmpty()) {
+        m_services.dialogs.information(kWelcome);
+        link(UserLink::NewUser).setEnabled(true);
+        setFocus();
+        m_blinkCount = 0;
+        m_timer2->start();
+    } else {
+        link(UserLink::SelectUser).setEnabled(true);
+    }
+}
+
+void TForm1::Timer2Timer() {
+    m_hint->setVisible(m_hint->isHidden());
+    if (++m_blinkCount >= kBlinkToggles)
+        m_timer2->stop();
+}
+
+void TForm1::linkClicked() {
+    stopHintBlink();
+    playSound(m_globals, m_services.sound, kSoundClick);
+}
+
+void TForm1::beginDrill(DrillKind kind) {
+    m_globals.activity.selectDrill(kind);
+    playSound(m_globals, m_services.sound, kSoundClick);
+    if (!m_drillFactory)
+        return;
+    m_globals.activity.activity = ActivityCode::BeginnersDrills;
+    QWidget* drill = m_drillFactory(*this);
+    if (drill == nullptr) {
+        m_globals.activity.activity = ActivityCode::MainWindow;
+        return;
+    }
+    m_drillWindow = drill;
+    drill->installEventFilter(this);
+    drill->show();
+    hide();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // Closing the drill window hides it; a window being minimised is hidden by the system
+    // (a spontaneous event) and is not finished.
+    if (watched == m_drillWindow && event->type() == QEvent::Hide && !event->spontaneous())
+        returnFromDrill();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::returnFromDrill() {
+    QWidget* drill = m_drillWindow;
+    m_drillWindow = nullptr;
+    drill->removeEventFilter(this);
+    // The main window's size is fixed; it takes the drill window's place.
+    move(drill->pos());
+    m_globals.activity.activity = ActivityCode::MainWindow;
+    show();
+    drill->deleteLater();
+}
+
+void TForm1::chooseNationality(std::uint8_t code) {
+    m_globals.record.setNationality(static_cast<Nationality>(code));
+    rebuildKeyboardPictures();
+    showKeyboardPicture();
+    saveStudentFile();
+}
+
+// The picture builder writes the labelled and unlabelled pictures of the chosen nationality into
+// the working folder; until it is part of the build, the pictures already there are shown.
+void TForm1::rebuildKeyboardPictures() {}
+
+void TForm1::saveStudentFile() {
+    // With no user chosen there is no student file to write.
+    if (m_globals.currentUserName.isEmpty())
+        return;
+    const FileOutcome outcome = StudentFile::save(m_globals.studentFilePath(), m_globals.record);
+    if (outcome.status == FileOutcome::Status::Failed)
+        m_services.dialogs.error(outcome.message);
+}
+
+// The end of a student's session: the daily roll-over of the history figures runs here, once,
+// before the record is saved.
+void TForm1::closeSession() {}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    repaintSchemePictures();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    closeSession();
+    saveStudentFile();
+    event->accept();
 }
 
 } // namespace kf

@@ -1,22 +1,129 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/ActivityState.h"
+#include "app/MainMenu.h"
+
+#include <QImage>
 #include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QTimer;
 
 namespace kf {
 
+class ClickableLabel;
 struct Globals;
 struct Services;
 
-// The main window: title area with the user panel, the keyboard picture and the menu.
+// The main window: the title area with the logo and the user panel's links, the keyboard
+// picture at the bottom centre between two decorated side panels, and the main menu. It lives
+// for the whole run; the drill window replaces it on screen while a drill runs.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
+    // Makes the drill window for the drill kind already set in the shared state. The window is
+    // a top-level window; the main window shows it, hides itself, and when the drill window is
+    // hidden (closing hides it) takes its place again and deletes it.
+    using DrillWindowFactory = std::function<QWidget*(TForm1& mainWindow)>;
+
+    // The five links of the user panel, in the order they stand.
+    enum class UserLink { NewUser, SelectUser, LastLesson, YourStats, Preferences };
+    static constexpr int kUserLinkCount = 5;
+
     TForm1(Globals& globals, Services& services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void setDrillWindowFactory(DrillWindowFactory factory);
+
+    // The user panel, for the roster to act on. A link's clicked signal comes after the main
+    // window has stopped the hint's blink, hidden the hint and played the click.
+    ClickableLabel& link(UserLink which) const;
+    QLabel& userLine() const;        // Label3: "User = " and the name
+    QFrame& newUserPanel() const;    // Panel1
+    QFrame& selectUserPanel() const; // Panel2
+    void applyLinksOn();             // every link but "Next Lesson" enabled
+    void applyLinksOff();            // every link disabled
+    void applyMenusOn();             // "&Beginners Drills", "A&dditional" and "&Help" enabled
+    void applyMenusOff();            // every menu of the menu bar disabled
+    void stopHintBlink();
+
+    // Loads the keyboard picture for the student's nationality and characters-shown setting,
+    // telling the student when it fell back to the English US picture, and closing the window
+    // when no keyboard picture is there at all (then it returns false).
+    bool showKeyboardPicture();
+    void setKeyboardPicture(const QImage& picture);
+    const QImage& keyboardPicture() const { return m_keyboard; }
+
+    // Paints the title background and the side pictures as frames in the colour scheme.
+    void repaintSchemePictures();
+    // Paints the new-user and select-user panels' backgrounds in the colour scheme.
+    void paintUserPanelBackgrounds();
+
+    const MainMenu& menu() const { return m_menu; }
+
+public slots:
+    // The hint picture blinks: three toggles 400 ms apart, then it stays as it is.
+    void Timer2Timer();
+    // Starts a Beginners drill of the given kind.
+    void beginDrill(kf::DrillKind kind);
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildControls();
+    void layOut(QSize picture);
+    void connectMenu();
+    void countSoundDevices();
+    void checkSoundFiles();
+    void FormActivate();
+    void openRoster();
+    void linkClicked();
+    void chooseNationality(std::uint8_t code);
+    void rebuildKeyboardPictures();
+    void saveStudentFile();
+    void closeSession();
+    void returnFromDrill();
+    QRgb schemeColour() const;
+
     Globals& m_globals;
     Services& m_services;
+    MainMenu m_menu;
+    DrillWindowFactory m_drillFactory;
+    QPointer<QWidget> m_drillWindow;
+
+    QImage m_keyboard;
+    QLabel* m_image1 = nullptr;
+    QFrame* m_title = nullptr;
+    QLabel* m_image2 = nullptr;
+    QLabel* m_logo = nullptr;
+    QLabel* m_hint = nullptr;
+    QFrame* m_left = nullptr;
+    QLabel* m_image3 = nullptr;
+    QFrame* m_right = nullptr;
+    QLabel* m_image4 = nullptr;
+    QFrame* m_panel1 = nullptr;
+    QLabel* m_image5 = nullptr;
+    QFrame* m_panel2 = nullptr;
+    QLabel* m_image6 = nullptr;
+    QLabel* m_userLine = nullptr;
+    std::array<ClickableLabel*, kUserLinkCount> m_links{};
+    QTimer* m_timer1 = nullptr;
+    QTimer* m_timer2 = nullptr;
+
+    bool m_activatedOnce = false;
+    int m_blinkCount = 0;
+    // A fallback is told once until a picture loads as asked again: each message box closing
+    // activates the window again, which reloads the picture and would tell it again, forever.
+    bool m_fallbackTold = false;
 };
 
 } // namespace kf
