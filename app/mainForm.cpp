@@ -487,6 +487,10 @@ void TForm1::closeSession() {}
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     repaintSchemePictures();
+    // Shown by the program (at start, or back from a drill) the window takes the focus; without
+    // a window manager nothing else would activate it, and the roster opens on activation.
+    if (!event->spontaneous())
+        activateWindow();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
