@@ -28,7 +28,8 @@ namespace kf {
 
 namespace {
 
-constexpr QSize kWindowSize{800, 600};
+// The client area under the menu bar; the window is as tall as the menu bar makes it.
+constexpr QSize kClientSize{800, 600};
 constexpr QSize kShippedPictureSize{587, 283};
 constexpr QPoint kLogoPlace{42, 12};
 constexpr QSize kLogoSize{499, 233};
@@ -132,7 +133,9 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
     m_menu = buildMainMenu(*menuBar());
     buildControls();
     connectMenu();
-    setFixedSize(kWindowSize);
+    centralWidget()->setFixedSize(kClientSize);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
 
@@ -197,7 +200,7 @@ void TForm1::buildControls() {
     userFont.setBold(true);
     m_userLine->setFont(userFont);
     m_userLine->move(kUserLinePlace);
-    m_userLine->resize(kWindowSize.width() - kUserLinePlace.x(), 22);
+    m_userLine->resize(kClientSize.width() - kUserLinePlace.x(), 22);
 
     m_left = makePanel(QStringLiteral("PanelLeft"), client);
     m_image3 = makeImage(QStringLiteral("Image3"), m_left);
@@ -223,10 +226,7 @@ void TForm1::buildControls() {
 }
 
 void TForm1::layOut(QSize picture) {
-    // The client area is what the menu bar leaves of the fixed window.
-    layout()->activate();
-    const QSize client = centralWidget()->size();
-    const MainLayout l = layOutAroundKeyboard(width(), client, picture);
+    const MainLayout l = layOutAroundKeyboard(width(), kClientSize, picture);
     m_image1->setGeometry(l.keyboard);
     m_title->setGeometry(l.title);
     m_image2->setGeometry(m_title->rect());
