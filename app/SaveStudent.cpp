@@ -7,8 +7,7 @@
 
 namespace kf {
 
-bool saveStudent(const Globals& globals, Dialogs& dialogs)
-{
+bool saveStudent(const Globals& globals, Dialogs& dialogs) {
     if (globals.currentUserName.isEmpty())
         return false;
     const FileOutcome outcome = StudentFile::save(globals.studentFilePath(), globals.record);

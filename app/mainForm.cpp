@@ -4,13 +4,13 @@
 #include "app/ClickableLabel.h"
 #include "app/Globals.h"
 #include "app/MainLayout.h"
+#include "app/SaveStudent.h"
 #include "app/Services.h"
 #include "app/aboutForm.h"
 #include "app/stuff.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
-#include "students/StudentFile.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -464,21 +464,12 @@ void TForm1::chooseNationality(std::uint8_t code) {
     m_globals.record.setNationality(static_cast<Nationality>(code));
     rebuildKeyboardPictures();
     showKeyboardPicture();
-    saveStudentFile();
+    saveStudent(m_globals, m_services.dialogs);
 }
 
 // The picture builder writes the labelled and unlabelled pictures of the chosen nationality into
 // the working folder; until it is part of the build, the pictures already there are shown.
 void TForm1::rebuildKeyboardPictures() {}
-
-void TForm1::saveStudentFile() {
-    // With no user chosen there is no student file to write.
-    if (m_globals.currentUserName.isEmpty())
-        return;
-    const FileOutcome outcome = StudentFile::save(m_globals.studentFilePath(), m_globals.record);
-    if (outcome.status == FileOutcome::Status::Failed)
-        m_services.dialogs.error(outcome.message);
-}
 
 // The end of a student's session: the daily roll-over of the history figures runs here, once,
 // before the record is saved.
@@ -495,7 +486,7 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     closeSession();
-    saveStudentFile();
+    saveStudent(m_globals, m_services.dialogs);
     event->accept();
 }
 

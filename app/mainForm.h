@@ -89,7 +89,6 @@ private:
     void linkClicked();
     void chooseNationality(std::uint8_t code);
     void rebuildKeyboardPictures();
-    void saveStudentFile();
     void closeSession();
     void returnFromDrill();
     QRgb schemeColour() const;
