@@ -215,8 +215,7 @@ void TForm1::buildControls() {
     m_image6 = makeImage(QStringLiteral("Image6"), m_panel2);
     m_panel2->hide();
 
-    // Timer1 runs with the welcome in the original design but has nothing to do; it is kept
-    // stopped so that it costs no wake-ups.
+    // Timer1 has nothing to do: it is never started, so it costs no wake-ups.
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer2 = new QTimer(this);
