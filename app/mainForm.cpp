@@ -8,6 +8,7 @@
 #include "app/Services.h"
 #include "app/aboutForm.h"
 #include "app/stuff.h"
+#include "keyboard/PictureBuilder.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
@@ -466,9 +467,14 @@ void TForm1::chooseNationality(std::uint8_t code) {
     saveStudent(m_globals, m_services.dialogs);
 }
 
-// The picture builder writes the labelled and unlabelled pictures of the chosen nationality into
-// the working folder; until it is part of the build, the pictures already there are shown.
-void TForm1::rebuildKeyboardPictures() {}
+// The labelled and unlabelled pictures of the chosen nationality are drawn anew into the working
+// folder; a failure (a missing blank picture, a folder that cannot be written) is shown and the
+// pictures already there stay.
+void TForm1::rebuildKeyboardPictures() {
+    const QString problem = writeKeyboardPictures(m_globals.folder, m_globals.record.nationality());
+    if (!problem.isEmpty())
+        m_services.dialogs.error(problem);
+}
 
 // The end of a student's session: the daily roll-over of the history figures runs here, once,
 // before the record is saved.
