@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "options/OptionGroups.h"
+
+#include <QDialog>
+#include <functional>
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace kf {
+
+struct Globals;
+struct Services;
+struct OptionGroup;
+
+// What the Preferences window changes in the window that opened it.
+struct OptionsHooks {
+    std::function<void()> schemeChanged;          // repaint frames and backgrounds
+    std::function<void()> charactersShownChanged; // reload the keyboard pictures
+    std::function<void(int)> closedDuringDrill;   // the drill's hand delay, in milliseconds
+};
+
+// "Preferences": every control shows and writes one setting of the student record at once;
+// the student file is written when the window closes.
+class TFormOptions : public QDialog {
+    Q_OBJECT
+public:
+    TFormOptions(Globals& globals, Services& services, OptionsHooks hooks,
+                 QWidget* parent = nullptr);
+
+    void showPage(OptionsPage page);
+    OptionsPage currentPage() const;
+
+    void done(int result) override;
+
+private:
+    QWidget* buildGlobalPage();
+    QWidget* buildBeginnersPage();
+    QWidget* buildLessonsPage();
+    QWidget* buildAdvancedPage();
+    QWidget* buildTimedTestsPage();
+    QGroupBox* buildGroup(const OptionGroup& group);
+    QComboBox* buildDelayBox(const char* name, std::size_t offset, bool enabled);
+    QSpinBox* buildUpDown(const char* name, int minimum, int maximum, std::size_t offset,
+                          QLabel* shownIn, bool saveAtOnce);
+    void groupChosen(const OptionGroup& group, int index, const QString& text);
+    void changeHandColour();
+    void chooseTimedTestFont(bool roman);
+    OptionsPage pageForActivity() const;
+
+    Globals& m_globals;
+    Services& m_services;
+    OptionsHooks m_hooks;
+    QTabWidget* m_pages = nullptr;
+    QRadioButton* m_timedLarge = nullptr;
+    QRadioButton* m_timedSmall = nullptr;
+    bool m_closed = false;
+};
+
+// Creates the Preferences window, shows it (modeless, on top) on the page asked for or the one
+// the activity chooses, and releases it when it closes.
+TFormOptions* openOptions(Globals& globals, Services& services, OptionsHooks hooks,
+                          std::optional<OptionsPage> page, QWidget* parent = nullptr);
+
+} // namespace kf

@@ -1,0 +1,312 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Globals.h"
+#include "app/Services.h"
+#include "options/HandDelay.h"
+#include "options/OptionGroups.h"
+#include "options/optionsForm.h"
+#include "platform/ManualClock.h"
+#include "platform/doubles/RecordingPrinter.h"
+#include "platform/doubles/RecordingShell.h"
+#include "platform/doubles/RecordingSoundPlayer.h"
+#include "platform/doubles/ScriptedDialogs.h"
+#include "students/StudentFile.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kf;
+using namespace kf::layout;
+
+namespace {
+
+// A student "Ann" with a file in a temporary working folder, and the test doubles.
+struct Fixture {
+    QTemporaryDir dir;
+    Globals globals{dir.path()};
+    RecordingSoundPlayer sound;
+    RecordingShell shell;
+    RecordingPrinter printer;
+    ScriptedDialogs dialogs;
+    ManualClock clock;
+    Services services{sound, shell, printer, dialogs, clock};
+    int schemeRepaints = 0;
+    int pictureReloads = 0;
+    QList<int> drillDelays;
+
+    Fixture() {
+        globals.currentUserName = QStringLiteral("Ann");
+        StudentFile::create(globals.studentFilePath(), globals.record);
+    }
+
+    OptionsHooks hooks() {
+        return {[this] { ++schemeRepaints; }, [this] { ++pictureReloads; },
+                [this](int ms) { drillDelays.append(ms); }};
+    }
+
+    StudentRecord onDisk() const {
+        StudentRecord r;
+        StudentFile::load(globals.studentFilePath(), r);
+        return r;
+    }
+};
+
+void clickItem(QWidget& window, const char* group, const QString& item) {
+    auto* box = window.findChild<QGroupBox*>(QLatin1String(group));
+    QVERIFY2(box, group);
+    for (QRadioButton* b : box->findChildren<QRadioButton*>()) {
+        if (b->text() == item) {
+            b->click();
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no item %1 in %2").arg(item, QLatin1String(group))));
+}
+
+QString checkedItem(QWidget& window, const char* group) {
+    auto* box = window.findChild<QGroupBox*>(QLatin1String(group));
+    for (QRadioButton* b : box->findChildren<QRadioButton*>())
+        if (b->isChecked())
+            return b->text();
+    return {};
+}
+
+void chooseDelay(QComboBox* box, const QString& text) {
+    box->setCurrentIndex(box->findText(text));
+    emit box->textActivated(text);
+}
+
+} // namespace
+
+class tst_TFormOptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void delayTexts_data();
+    void delayTexts();
+    void noDelayStoresTwoHundredAndShowsAgain();
+    void unknownStoredDelayShowsOneSecond();
+    void twoLinesWritesAllThreePens();
+    void groupsShowWhatTheRecordHolds();
+    void flagGroupsWriteOneAndZero_data();
+    void flagGroupsWriteOneAndZero();
+    void borderColourStoresAndRepaints();
+    void charactersOnKeyboardReloadsPictures();
+    void handColour();
+    void pageFollowsTheActivity_data();
+    void pageFollowsTheActivity();
+    void closingWritesOnceAndHandsTheDelayToTheDrill();
+    void closeButtonClicks();
+    void timedTestRomanForcesSmallFont();
+};
+
+void tst_TFormOptions::delayTexts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("milliseconds");
+    QTest::newRow("no delay") << QStringLiteral("No Delay") << 200;
+    QTest::newRow("one second") << QStringLiteral("1 second delay") << 900;
+    QTest::newRow("two seconds") << QStringLiteral("2 seconds delay") << 2000;
+    QTest::newRow("eight seconds") << QStringLiteral("8 seconds delay") << 8000;
+    QTest::newRow("unknown text") << QStringLiteral("9 seconds delay") << 900;
+}
+
+void tst_TFormOptions::delayTexts() {
+    QFETCH(QString, text);
+    QFETCH(int, milliseconds);
+    QCOMPARE(kHandDelays[std::size_t(handDelayIndexOfText(text))].milliseconds, milliseconds);
+    QCOMPARE(handDelayIndexOfMilliseconds(milliseconds),
+             milliseconds == 900 ? 1 : handDelayIndexOfText(text));
+}
+
+void tst_TFormOptions::noDelayStoresTwoHundredAndShowsAgain() {
+    Fixture f;
+    {
+        TFormOptions window(f.globals, f.services, f.hooks());
+        auto* box = window.findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+        QCOMPARE(box->currentText(), QStringLiteral("1 second delay"));
+        chooseDelay(box, QStringLiteral("No Delay"));
+        QCOMPARE(f.globals.record.i32(kBegHandDelay), 200);
+        window.reject();
+    }
+    QCOMPARE(f.onDisk().i32(kBegHandDelay), 200);
+    TFormOptions again(f.globals, f.services, f.hooks());
+    QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("ComboBox2"))->currentText(),
+             QStringLiteral("No Delay"));
+}
+
+void tst_TFormOptions::unknownStoredDelayShowsOneSecond() {
+    Fixture f;
+    f.globals.record.setI32(kBegHandDelay, 1234);
+    TFormOptions window(f.globals, f.services, f.hooks());
+    QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("ComboBox2"))->currentText(),
+             QStringLiteral("1 second delay"));
+    QCOMPARE(f.globals.record.i32(kBegHandDelay), 1234); // opening changes nothing
+}
+
+void tst_TFormOptions::twoLinesWritesAllThreePens() {
+    Fixture f;
+    TFormOptions window(f.globals, f.services, f.hooks());
+    clickItem(window, "RadioGroup3", QStringLiteral("One Line"));
+    for (std::size_t offset : {std::size_t(52), std::size_t(32456), std::size_t(32484)})
+        QCOMPARE(f.globals.record.i32(offset), 1);
+    clickItem(window, "RadioGroup3", QStringLiteral("Two Lines"));
+    for (std::size_t offset : {std::size_t(52), std::size_t(32456), std::size_t(32484)})
+        QCOMPARE(f.globals.record.i32(offset), 2);
+}
+
+void tst_TFormOptions::groupsShowWhatTheRecordHolds() {
+    Fixture f;
+    f.globals.record.setByte(kColourScheme, 4);
+    f.globals.record.setByte(kSoundOn, 0);
+    f.globals.record.setByte(kKeyTap, 7); // anything but 1 reads as off
+    f.globals.record.setI32(kLessonsHandPen, 1);
+    TFormOptions window(f.globals, f.services, f.hooks());
+    QCOMPARE(checkedItem(window, "RadioGroup8"), QStringLiteral("Brown"));
+    QCOMPARE(checkedItem(window, "RadioGroup1"), QStringLiteral("Sound Off"));
+    QCOMPARE(checkedItem(window, "RadioGroup5"), QStringLiteral("Key Tap Off"));
+    QCOMPARE(checkedItem(window, "RadioGroup2"), QStringLiteral("Beep On"));
+    QCOMPARE(checkedItem(window, "RadioGroup3"), QStringLiteral("One Line"));
+    QCOMPARE(checkedItem(window, "RadioGroup4"), QStringLiteral("Add Enter Key"));
+}
+
+void tst_TFormOptions::flagGroupsWriteOneAndZero_data() {
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("off");
+    QTest::addColumn<QString>("on");
+    QTest::addColumn<int>("offset");
+    QTest::newRow("sound") << "RadioGroup1"
+                           << "Sound Off"
+                           << "Sound On" << 97606;
+    QTest::newRow("key tap") << "RadioGroup5"
+                             << "Key Tap Off"
+                             << "Key Tap On" << 97608;
+    QTest::newRow("beep") << "RadioGroup2"
+                          << "Beep Off"
+                          << "Beep On" << 97607;
+    QTest::newRow("enter") << "RadioGroup4"
+                           << "No Enter Key"
+                           << "Add Enter Key" << 32452;
+}
+
+void tst_TFormOptions::flagGroupsWriteOneAndZero() {
+    QFETCH(QString, group);
+    QFETCH(QString, off);
+    QFETCH(QString, on);
+    QFETCH(int, offset);
+    Fixture f;
+    TFormOptions window(f.globals, f.services, f.hooks());
+    const QByteArray name = group.toLatin1();
+    clickItem(window, name.constData(), off);
+    QCOMPARE(int(f.globals.record.byte(std::size_t(offset))), 0);
+    clickItem(window, name.constData(), on);
+    QCOMPARE(int(f.globals.record.byte(std::size_t(offset))), 1);
+}
+
+void tst_TFormOptions::borderColourStoresAndRepaints() {
+    Fixture f;
+    TFormOptions window(f.globals, f.services, f.hooks());
+    clickItem(window, "RadioGroup8", QStringLiteral("Purple"));
+    QCOMPARE(int(f.globals.record.colourScheme()), 3);
+    QCOMPARE(f.schemeRepaints, 1);
+    QCOMPARE(f.pictureReloads, 0);
+}
+
+void tst_TFormOptions::charactersOnKeyboardReloadsPictures() {
+    Fixture f;
+    TFormOptions window(f.globals, f.services, f.hooks());
+    clickItem(window, "RadioGroup9", QStringLiteral("Hide all Keys"));
+    QCOMPARE(int(f.globals.record.byte(kCharactersShown)), 0);
+    QCOMPARE(f.pictureReloads, 1);
+    clickItem(window, "RadioGroup9", QStringLiteral("See all Keys"));
+    QCOMPARE(int(f.globals.record.byte(kCharactersShown)), 1);
+    QCOMPARE(f.pictureReloads, 2);
+}
+
+void tst_TFormOptions::handColour() {
+    Fixture f;
+    TFormOptions window(f.globals, f.services, f.hooks());
+    auto* change = window.findChild<QPushButton*>(QStringLiteral("Button1"));
+    f.dialogs.colourAnswers = {std::nullopt, qRgb(10, 20, 30)};
+    change->click(); // cancelled
+    QCOMPARE(f.globals.record.i32(kHandColour), 5923645);
+    QCOMPARE(f.dialogs.colourAsked.value(0), qRgb(61, 99, 90)); // shown as stored, 0x00BBGGRR
+    change->click();
+    QCOMPARE(f.globals.record.i32(kHandColour), 10 | (20 << 8) | (30 << 16));
+    window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    QCOMPARE(f.globals.record.i32(kHandColour), 5923645);
+}
+
+void tst_TFormOptions::pageFollowsTheActivity_data() {
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("main window") << 0 << QStringLiteral("Global Options");
+    QTest::newRow("beginners") << 2 << QStringLiteral("Beginners && Intermediate");
+    QTest::newRow("timed tests") << 9 << QStringLiteral("Timed Tests");
+    QTest::newRow("other") << 11 << QStringLiteral("Global Options");
+}
+
+void tst_TFormOptions::pageFollowsTheActivity() {
+    QFETCH(int, activity);
+    QFETCH(QString, page);
+    Fixture f;
+    f.globals.activity.activity = static_cast<ActivityCode>(activity);
+    TFormOptions window(f.globals, f.services, f.hooks());
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    QCOMPARE(pages->tabText(pages->currentIndex()), page);
+    window.showPage(OptionsPage::GlobalOptions); // the drill window's "Colors" button
+    QCOMPARE(pages->tabText(pages->currentIndex()), QStringLiteral("Global Options"));
+}
+
+void tst_TFormOptions::closingWritesOnceAndHandsTheDelayToTheDrill() {
+    Fixture f;
+    f.globals.activity.activity = ActivityCode::BeginnersDrills;
+    TFormOptions window(f.globals, f.services, f.hooks());
+    window.show();
+    chooseDelay(window.findChild<QComboBox*>(QStringLiteral("ComboBox2")),
+                QStringLiteral("3 seconds delay"));
+    window.close();
+    QCOMPARE(f.onDisk().i32(kBegHandDelay), 3000);
+    QCOMPARE(f.drillDelays, QList<int>{3000});
+
+    // A second close (Escape after the title bar, say) writes nothing more.
+    StudentRecord changed = f.onDisk();
+    changed.setI32(kBegHandDelay, 4000);
+    StudentFile::save(f.globals.studentFilePath(), changed);
+    window.reject();
+    QCOMPARE(f.onDisk().i32(kBegHandDelay), 4000);
+    QCOMPARE(f.drillDelays.size(), 1);
+}
+
+void tst_TFormOptions::closeButtonClicks() {
+    Fixture f;
+    TFormOptions window(f.globals, f.services, f.hooks());
+    window.show();
+    window.findChild<QPushButton*>(QStringLiteral("BitBtn13"))->click();
+    QVERIFY(!window.isVisible());
+    QVERIFY(f.drillDelays.isEmpty()); // no drill window open
+    QVERIFY(!f.sound.played.isEmpty());
+    QVERIFY(f.sound.played.last().endsWith(QStringLiteral("click_2.wav")));
+}
+
+void tst_TFormOptions::timedTestRomanForcesSmallFont() {
+    Fixture f;
+    f.globals.record.setByte(kTimedForceSmall, 1);
+    TFormOptions window(f.globals, f.services, f.hooks());
+    window.findChild<QRadioButton*>(QStringLiteral("RadioButton5"))->click();
+    QCOMPARE(f.globals.record.shortString(kTimedFontName, 40),
+             QByteArrayLiteral("Times New Roman"));
+    QCOMPARE(int(f.globals.record.byte(kTimedLargeFont)), 0);
+    QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("RadioButton4"))->isChecked());
+    QVERIFY(!window.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->isEnabled());
+    window.findChild<QRadioButton*>(QStringLiteral("RadioButton6"))->click();
+    QCOMPARE(f.globals.record.shortString(kTimedFontName, 40), QByteArrayLiteral("Arial"));
+    QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->isEnabled());
+}
+
+QTEST_MAIN(tst_TFormOptions)
+#include "tst_TFormOptions.moc"
