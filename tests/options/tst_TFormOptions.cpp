@@ -41,6 +41,7 @@ struct Fixture {
 
     Fixture() {
         globals.currentUserName = QStringLiteral("Ann");
+        globals.soundDevice = true;
         StudentFile::create(globals.studentFilePath(), globals.record);
     }
 
