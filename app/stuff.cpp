@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/stuff.h"
 
+#include "app/ColourValue.h"
 #include "app/Globals.h"
 #include "platform/SoundPlayer.h"
 #include "students/RecordLayout.h"
@@ -12,12 +13,6 @@
 namespace kf {
 
 namespace {
-
-// Colours are stored as 0x00BBGGRR, low byte red, the way the student file and the colour
-// dialog of the options window hold them.
-constexpr QRgb fromBgr(std::uint32_t bgr) {
-    return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
 
 struct SchemeBgr {
     std::uint32_t frame;
@@ -97,7 +92,7 @@ QImage readPicture(const WorkingFolder& folder, QStringView name) {
 
 SchemeColours schemeColours(std::uint8_t scheme) {
     const SchemeBgr& s = scheme < kSchemes.size() ? kSchemes[scheme] : kSchemes[0];
-    return {fromBgr(s.frame), fromBgr(s.drillTitle)};
+    return {rgbOfColourValue(s.frame), rgbOfColourValue(s.drillTitle)};
 }
 
 void paintFrame(QImage& picture, QRgb schemeColour) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/HandAnimation.h"
 
+#include "app/ColourValue.h"
 #include "drills/HandOutlines.h"
 #include "keyboard/AnsiLiteral.h"
 #include "keyboard/KeySlots.h"
@@ -208,12 +209,6 @@ constexpr auto kCharacterTravel = std::to_array<CharacterTravel>({
 constexpr Origins kEnglishEnterOrigins{{84, 111}, {124, 111}};
 constexpr Origins kOtherEnterOrigins{{104, 111}, {154, 111}};
 
-// Colours are stored as 0x00BBGGRR, low byte red.
-constexpr QRgb rgbOfStored(std::int32_t stored) {
-    const auto value = static_cast<std::uint32_t>(stored);
-    return qRgb(int(value & 0xFFU), int((value >> 8) & 0xFFU), int((value >> 16) & 0xFFU));
-}
-
 // The key a character is typed on in a layout, found by its rectangle in the key table.
 Slot slotOf(AnsiChar character, Nationality nationality) {
     const std::optional<KeyCode> code = keyCodeOfCharacter(character);
@@ -303,7 +298,7 @@ Timer1Order finish(HandAnimationState& state, int delayMs) {
 HandStyle handStyle(const StudentRecord& record) {
     HandStyle style;
     style.penWidth = record.i32(layout::kBegHandPen) == 2 ? 2 : 1;
-    style.colour = rgbOfStored(record.i32(layout::kHandColour));
+    style.colour = rgbOfColourValue(record.i32(layout::kHandColour));
     // A negative delay from a damaged file would keep Timer1 from ever starting.
     style.delayMs = std::max(0, record.i32(layout::kBegHandDelay));
     return style;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/optionsForm.h"
 
+#include "app/ColourValue.h"
 #include "app/Globals.h"
 #include "app/SaveStudent.h"
 #include "app/Services.h"
@@ -28,17 +29,6 @@ using namespace layout;
 
 constexpr QSize kClientSize(635, 342);
 constexpr std::int32_t kDefaultHandColour = 5923645; // red 61, green 99, blue 90
-
-// Colours in the record are 0x00BBGGRR.
-QRgb rgbOfStored(std::int32_t stored) {
-    const auto v = static_cast<std::uint32_t>(stored);
-    return qRgb(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
-
-std::int32_t storedOfRgb(QRgb rgb) {
-    return static_cast<std::int32_t>(std::uint32_t(qRed(rgb)) | (std::uint32_t(qGreen(rgb)) << 8) |
-                                     (std::uint32_t(qBlue(rgb)) << 16));
-}
 
 QLabel* wrappedText(const QString& text) {
     auto* label = new QLabel(text);
@@ -201,9 +191,9 @@ QWidget* TFormOptions::buildGlobalPage() {
 
 void TFormOptions::changeHandColour() {
     const auto chosen =
-        m_services.dialogs.chooseColour(rgbOfStored(m_globals.record.i32(kHandColour)));
+        m_services.dialogs.chooseColour(rgbOfColourValue(m_globals.record.i32(kHandColour)));
     if (chosen)
-        m_globals.record.setI32(kHandColour, storedOfRgb(*chosen));
+        m_globals.record.setI32(kHandColour, colourValueOfRgb(*chosen));
 }
 
 QWidget* TFormOptions::buildBeginnersPage() {
