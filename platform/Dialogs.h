@@ -17,6 +17,9 @@ public:
 
     virtual ~Dialogs() = default;
     virtual Answer message(Kind kind, const QString& text, Buttons buttons) = 0;
+    // The same under a caption of its own instead of the program's name.
+    virtual Answer titledMessage(Kind kind, const QString& title, const QString& text,
+                                 Buttons buttons) = 0;
     // The chosen colour, or nothing when the user cancels.
     virtual std::optional<QRgb> chooseColour(QRgb initial) = 0;
 

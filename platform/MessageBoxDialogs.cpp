@@ -37,9 +37,13 @@ Dialogs::Answer answerOf(int button) {
 } // namespace
 
 Dialogs::Answer MessageBoxDialogs::message(Kind kind, const QString& text, Buttons buttons) {
-    QMessageBox box(kind == Kind::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    QApplication::applicationDisplayName(), text, standardButtons(buttons),
-                    QApplication::activeWindow());
+    return titledMessage(kind, QApplication::applicationDisplayName(), text, buttons);
+}
+
+Dialogs::Answer MessageBoxDialogs::titledMessage(Kind kind, const QString& title,
+                                                 const QString& text, Buttons buttons) {
+    QMessageBox box(kind == Kind::Error ? QMessageBox::Critical : QMessageBox::Information, title,
+                    text, standardButtons(buttons), QApplication::activeWindow());
     return answerOf(box.exec());
 }
 

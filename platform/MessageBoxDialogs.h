@@ -9,6 +9,8 @@ namespace kf {
 class MessageBoxDialogs final : public Dialogs {
 public:
     Answer message(Kind kind, const QString& text, Buttons buttons) override;
+    Answer titledMessage(Kind kind, const QString& title, const QString& text,
+                         Buttons buttons) override;
     std::optional<QRgb> chooseColour(QRgb initial) override;
 };
 

@@ -15,10 +15,16 @@ public:
         Kind kind;
         QString text;
         Buttons buttons;
+        QString title; // empty for the program's own caption
     };
 
     Answer message(Kind kind, const QString& text, Buttons buttons) override {
-        shown.append({kind, text, buttons});
+        return titledMessage(kind, {}, text, buttons);
+    }
+
+    Answer titledMessage(Kind kind, const QString& title, const QString& text,
+                         Buttons buttons) override {
+        shown.append({kind, text, buttons, title});
         if (!answers.isEmpty())
             return answers.takeFirst();
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
