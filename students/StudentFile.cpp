@@ -4,6 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace kf::StudentFile {
 
@@ -98,7 +103,29 @@ FileOutcome save(const QString& path, const StudentRecord& record) {
 
 FileOutcome create(const QString& path, StudentRecord& record) {
     record.applyCreateDefaults();
-    return writeWhole(path, recordBytes(record));
+    if (QFileInfo::exists(path))
+        return {FileOutcome::Status::Exists, {}};
+    // The record is written whole under a name no roster search matches ("Ann.stu.x1Yz2W"),
+    // reaches the disk, and only then takes its own name with a rename that refuses to replace
+    // a file: a second program creating the same name at the same moment either wins or gets
+    // Exists, and nobody ever sees a part of a record.
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open())
+        return failed(QStringLiteral("created"), path, file.errorString());
+    const QByteArray content = recordBytes(record);
+    if (file.write(content) != content.size() || !file.flush())
+        return failed(QStringLiteral("created"), path, file.errorString());
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0)
+        return failed(QStringLiteral("created"), path, QStringLiteral("it could not be synced"));
+#endif
+    if (!file.rename(path)) {
+        if (QFileInfo::exists(path))
+            return {FileOutcome::Status::Exists, {}};
+        return failed(QStringLiteral("created"), path, file.errorString());
+    }
+    file.setAutoRemove(false);
+    return {};
 }
 
 } // namespace kf::StudentFile

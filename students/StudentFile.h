@@ -10,9 +10,10 @@ class QIODevice;
 namespace kf {
 
 // The outcome of a student file operation. A message is set only when the user must be told:
-// a missing file, or one too short to hold a record, is not an error for load and save.
+// a missing file, or one too short to hold a record, is not an error for load and save; a file
+// that is already there is not one for create, whose caller decides what to say.
 struct FileOutcome {
-    enum class Status { Done, Missing, Short, Failed };
+    enum class Status { Done, Missing, Short, Exists, Failed };
     Status status = Status::Done;
     QString message;
 
@@ -32,7 +33,9 @@ FileOutcome load(const QString& path, StudentRecord& record);
 // holds no whole record, is left as it is.
 FileOutcome save(const QString& path, const StudentRecord& record);
 
-// Applies the defaults of a new record and writes it as a new file.
+// Applies the defaults of a new record and writes it as a new file. The file appears whole or
+// not at all, and an existing file is never replaced, even one that another program creates at
+// the same moment: that gives Exists and writes nothing.
 FileOutcome create(const QString& path, StudentRecord& record);
 
 // The device-level halves, for callers and tests that bring their own device.

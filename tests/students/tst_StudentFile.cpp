@@ -2,7 +2,9 @@
 #include "students/StudentFile.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +29,9 @@ private slots:
     void missingFileLoadsNothing();
     void unwritableFolderIsReported();
     void killedWriterNeverLeavesATornFile();
+    void createNeverReplacesAFile();
+    void racingCreatorsLeaveOneWholeRecord();
+    void killedCreatorLeavesAWholeFileOrNone();
 
 private:
     QTemporaryDir m_dir;
@@ -213,6 +218,84 @@ void tst_StudentFile::killedWriterNeverLeavesATornFile() {
         if (now != a && now != b)
             QFAIL(qPrintable(
                 QStringLiteral("torn file after round %1 (%2 bytes)").arg(round).arg(now.size())));
+    }
+}
+
+void tst_StudentFile::createNeverReplacesAFile() {
+    const QString file = path(QStringLiteral("Kept.stu"));
+    const QByteArray before = asBytes(patterned(8)) + QByteArrayLiteral("tail");
+    writeAll(file, before);
+    StudentRecord record;
+    QCOMPARE(StudentFile::create(file, record).status, FileOutcome::Status::Exists);
+    QCOMPARE(readAll(file), before);
+}
+
+void tst_StudentFile::racingCreatorsLeaveOneWholeRecord() {
+    // Several programs create the same new name at once, each from a different record: one
+    // wins, the others are told the name exists, and the file holds the winner's whole record.
+    constexpr int kRacers = 6;
+    for (int round = 0; round < 20; ++round) {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Race.stu"));
+        QList<pid_t> children;
+        for (int racer = 0; racer < kRacers; ++racer) {
+            const pid_t child = ::fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                StudentRecord record = patterned(static_cast<std::uint8_t>(racer * 40));
+                const FileOutcome outcome = StudentFile::create(file, record);
+                ::_exit(outcome.done()                                  ? 10 + racer
+                        : outcome.status == FileOutcome::Status::Exists ? 1
+                                                                        : 2);
+            }
+            children.append(child);
+        }
+        int winner = -1;
+        int winners = 0;
+        for (const pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            QVERIFY(WIFEXITED(status));
+            const int code = WEXITSTATUS(status);
+            QVERIFY2(code != 2, "a racer failed instead of finding the name taken");
+            if (code >= 10) {
+                winner = code - 10;
+                ++winners;
+            }
+        }
+        QCOMPARE(winners, 1);
+        StudentRecord expected = patterned(static_cast<std::uint8_t>(winner * 40));
+        expected.applyCreateDefaults();
+        QCOMPARE(readAll(file), asBytes(expected));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Race.stu")});
+    }
+}
+
+void tst_StudentFile::killedCreatorLeavesAWholeFileOrNone() {
+    // A child creates student after student and is killed at a random moment: every file that
+    // carries a student's name holds a whole record.
+    auto* random = QRandomGenerator::global();
+    for (int round = 0; round < 50; ++round) {
+        QTemporaryDir dir;
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                StudentRecord record;
+                StudentFile::create(dir.filePath(QStringLiteral("S%1.stu").arg(i)), record);
+            }
+        }
+        ::usleep(static_cast<useconds_t>(random->bounded(200, 20000)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        QDir folder(dir.path());
+        folder.setNameFilters({QStringLiteral("*.stu")});
+        for (const QString& name : folder.entryList(QDir::Files)) {
+            if (QFileInfo(folder.filePath(name)).size() != 110824)
+                QFAIL(qPrintable(QStringLiteral("%1 is torn after round %2").arg(name).arg(round)));
+        }
     }
 }
 
