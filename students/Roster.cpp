@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "students/Roster.h"
+
+#include "keyboard/Windows1252.h"
+#include "students/StudentRecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+
+namespace kf {
+
+namespace roster {
+
+namespace {
+
+// Characters that no file name may hold on the systems student files are kept on; "/" and "\"
+// would also lead out of the working folder.
+constexpr char16_t kForbidden[] = u"/\\:*?\"<>|";
+
+QString invalid(const QString& why) {
+    return QStringLiteral("User name is not valid. ") + why;
+}
+
+bool isControl(QChar c) {
+    return c.category() == QChar::Other_Control;
+}
+
+} // namespace
+
+NameCheck checkUserName(const QString& typed) {
+    NameCheck check{typed.trimmed(), {}};
+    const QString& name = check.name;
+    if (name.size() < kShortestName || name.size() > kLongestName) {
+        check.problem = kWrongLengthMessage;
+        return check;
+    }
+    if (name == QStringLiteral("..")) {
+        check.problem =
+            invalid(QStringLiteral("\".\" and \"..\" name folders, not students. Choose a name "
+                                   "with letters in it."));
+        return check;
+    }
+    for (const QChar c : name) {
+        if (isControl(c)) {
+            check.problem = invalid(
+                QStringLiteral("It holds a control character such as a tab. Use letters, digits "
+                               "and blanks."));
+            return check;
+        }
+        if (QStringView(kForbidden).contains(c)) {
+            check.problem =
+                invalid(QStringLiteral("A user name cannot hold any of the characters "
+                                       "/ \\ : * ? \" < > |, and \"%1\" is one of them.")
+                            .arg(c));
+            return check;
+        }
+        if (!toWindows1252(c)) {
+            check.problem = invalid(QStringLiteral("The character \"%1\" cannot be used in a user "
+                                                   "name. Use letters, digits and blanks.")
+                                        .arg(c));
+            return check;
+        }
+    }
+    return check;
+}
+
+bool isPurgeKey(const QString& typed) {
+    return typed == kPurgeKey;
+}
+
+std::optional<QString> deletionRefusal(const QString& entry, qsizetype entriesListed,
+                                       const QString& currentUser) {
+    if (entriesListed <= 1)
+        return QStringLiteral("You cannot delete the last username on the list.");
+    if (entry == currentUser)
+        return QStringLiteral("You cannot delete the username you are currently using. ");
+    return std::nullopt;
+}
+
+} // namespace roster
+
+bool Roster::hasStudentFiles() const {
+    return !m_folder.find(QStringLiteral("*") + roster::kExtension).isEmpty();
+}
+
+QStringList Roster::names() const {
+    QStringList out;
+    for (const QString& file : m_folder.find(QStringLiteral("*") + roster::kExtension)) {
+        // The search ignores letter case; the extension test does not.
+        if (!file.endsWith(roster::kExtension, Qt::CaseSensitive))
+            continue;
+        const QString name = file.chopped(roster::kExtension.size());
+        if (!name.isEmpty())
+            out.append(name);
+    }
+    // Alphabetical as a reader expects it: "ann" before "Bob"; names that differ only in letter
+    // case still come in a fixed order.
+    std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    return out;
+}
+
+QString Roster::filePath(const QString& name) const {
+    return m_folder.filePath(name + roster::kExtension);
+}
+
+bool Roster::exists(const QString& name) const {
+    return m_folder.exists(name + roster::kExtension);
+}
+
+FileOutcome Roster::create(const QString& name, StudentRecord& record) const {
+    if (exists(name))
+        return {FileOutcome::Status::Exists, {}};
+    return StudentFile::create(QDir(m_folder.path()).filePath(name + roster::kExtension), record);
+}
+
+FileOutcome Roster::remove(const QString& name) const {
+    QFile file(filePath(name));
+    if (!file.exists() || file.remove())
+        return {};
+    return {FileOutcome::Status::Failed,
+            QStringLiteral("The student file \"%1\" could not be deleted: %2")
+                .arg(name + roster::kExtension, file.errorString())};
+}
+
+} // namespace kf
