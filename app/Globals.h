@@ -5,6 +5,7 @@
 #include "app/WorkingFolder.h"
 #include "drills/DrillSessionFigures.h"
 #include "keyboard/CurrentKey.h"
+#include "progress/SectionUsage.h"
 #include "students/StudentRecord.h"
 
 #include <QString>
@@ -26,6 +27,7 @@ struct Globals {
     bool soundDevice = false;
     DrillSessionFigures drillSession; // the drill engine's working figures of this session
     CurrentKey currentKey;            // the drill's target, filled by the next-key chooser
+    SectionUsage sectionUsage;        // sections scored in this session, for the roll-over
 
     QString studentFilePath() const {
         return folder.filePath(currentUserName + QStringLiteral(".stu"));
