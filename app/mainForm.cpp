@@ -6,6 +6,7 @@
 #include "app/MainLayout.h"
 #include "app/SaveStudent.h"
 #include "app/Services.h"
+#include "app/UserPanels.h"
 #include "app/aboutForm.h"
 #include "app/stuff.h"
 #include "keyboard/PictureBuilder.h"
@@ -133,6 +134,7 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
 
     m_menu = buildMainMenu(*menuBar());
     buildControls();
+    m_userPanels = new UserPanels(*this, m_globals, m_services);
     connectMenu();
     centralWidget()->setFixedSize(kClientSize);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -478,7 +480,9 @@ void TForm1::rebuildKeyboardPictures() {
 
 // The end of a student's session: the daily roll-over of the history figures runs here, once,
 // before the record is saved.
-void TForm1::closeSession() {}
+void TForm1::closeSession() {
+    m_userPanels->closeSession();
+}
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

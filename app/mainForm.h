@@ -17,6 +17,7 @@ class QTimer;
 namespace kf {
 
 class ClickableLabel;
+class UserPanels;
 struct Globals;
 struct Services;
 
@@ -123,6 +124,8 @@ private:
     // A fallback is told once until a picture loads as asked again: each message box closing
     // activates the window again, which reloads the picture and would tell it again, forever.
     bool m_fallbackTold = false;
+    // "New User", "Select User" and the changes of student they make.
+    UserPanels* m_userPanels = nullptr;
 };
 
 } // namespace kf

@@ -1,0 +1,302 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/UserPanels.h"
+
+#include "app/ClickableLabel.h"
+#include "app/Globals.h"
+#include "app/SaveStudent.h"
+#include "app/Services.h"
+#include "app/mainForm.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+#include "progress/DailyRollover.h"
+#include "students/StudentFile.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <optional>
+
+namespace kf {
+
+namespace {
+
+const QString kNewUserPrompt =
+    QStringLiteral("Type in a new user name below and click the OK button.");
+const QString kSelectPrompt = QStringLiteral("Select a name from the list below.");
+const QString kNameExists = QStringLiteral("This username already exists and Cannot be created.");
+const QString kNoUserFileYet =
+    QStringLiteral("You cannot begin to type until you have created a user file.");
+const QString kNoUserChosenYet =
+    QStringLiteral("You cannot begin to type until you have selected a user name from the list.");
+const QString kWrongPassword =
+    QStringLiteral("You need to type the correct password to delete a username");
+const QString kReallyDelete = QStringLiteral("Do you want to delete this username?");
+const QString kUserLine = QStringLiteral("User = ");
+const QString kRenameScript = QStringLiteral("rename.bat");
+
+// Places inside the 294 x 220 new-user panel and the 294 x 318 select-user panel.
+constexpr QRect kNewUserPromptPlace{16, 14, 262, 48};
+constexpr QRect kNewUserNamePlace{16, 74, 262, 26};
+constexpr QRect kNewUserOkPlace{40, 130, 95, 30};
+constexpr QRect kNewUserCancelPlace{160, 130, 95, 30};
+constexpr QRect kSelectPromptPlace{16, 10, 262, 26};
+constexpr QRect kNamesPlace{16, 40, 262, 150};
+constexpr QRect kUseNamePlace{16, 198, 262, 28};
+constexpr QRect kPasswordPlace{16, 238, 150, 26};
+constexpr QRect kDeleteNamePlace{174, 236, 104, 30};
+constexpr QRect kSelectCancelPlace{97, 278, 100, 28};
+
+template <typename Control>
+Control* place(Control* control, const QString& name, QRect where) {
+    control->setObjectName(name);
+    control->setGeometry(where);
+    control->raise(); // above the panel's background picture
+    return control;
+}
+
+QPushButton* button(const QString& caption, const QString& name, QRect where, QWidget* panel) {
+    return place(new QPushButton(caption, panel), name, where);
+}
+
+QLabel* prompt(const QString& name, QRect where, QWidget* panel) {
+    auto* label = place(new QLabel(panel), name, where);
+    label->setWordWrap(true);
+    return label;
+}
+
+void showPanel(QWidget& panel) {
+    panel.show();
+    panel.raise();
+}
+
+} // namespace
+
+UserPanels::UserPanels(TForm1& window, Globals& globals, Services& services)
+    : QObject(&window)
+    , m_window(window)
+    , m_globals(globals)
+    , m_services(services)
+    , m_roster(globals.folder) {
+    buildNewUserPanel();
+    buildSelectUserPanel();
+    connectLinks();
+}
+
+void UserPanels::buildNewUserPanel() {
+    QWidget* panel = &m_window.newUserPanel();
+    m_newUserPrompt = prompt(QStringLiteral("LabelNewUserPrompt"), kNewUserPromptPlace, panel);
+    m_newUserName = place(new QLineEdit(panel), QStringLiteral("EditNewUser"), kNewUserNamePlace);
+    // Room for blanks around a name of the longest length; the name is trimmed before checking.
+    m_newUserName->setMaxLength(roster::kLongestName * 2);
+    m_newUserOk =
+        button(QStringLiteral("OK"), QStringLiteral("ButtonNewUserOk"), kNewUserOkPlace, panel);
+    m_newUserCancel = button(QStringLiteral("Cancel"), QStringLiteral("ButtonNewUserCancel"),
+                             kNewUserCancelPlace, panel);
+    connect(m_newUserName, &QLineEdit::returnPressed, this, &UserPanels::createUser);
+    connect(m_newUserOk, &QPushButton::clicked, this, &UserPanels::createUser);
+    connect(m_newUserCancel, &QPushButton::clicked, this, &UserPanels::cancelNewUser);
+}
+
+void UserPanels::buildSelectUserPanel() {
+    QWidget* panel = &m_window.selectUserPanel();
+    m_selectPrompt = prompt(QStringLiteral("LabelSelectUserPrompt"), kSelectPromptPlace, panel);
+    m_names = place(new QListWidget(panel), QStringLiteral("ListBoxUsers"), kNamesPlace);
+    m_useName = button(QStringLiteral("Use this Name"), QStringLiteral("ButtonUseName"),
+                       kUseNamePlace, panel);
+    m_password = place(new QLineEdit(panel), QStringLiteral("EditPassword"), kPasswordPlace);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_deleteName = button(QStringLiteral("Delete Name"), QStringLiteral("ButtonDeleteName"),
+                          kDeleteNamePlace, panel);
+    m_selectCancel = button(QStringLiteral("Cancel"), QStringLiteral("ButtonSelectCancel"),
+                            kSelectCancelPlace, panel);
+    // Deleting needs a name in use: the one in use can then be told apart from the others.
+    m_password->setEnabled(false);
+    m_deleteName->setEnabled(false);
+    connect(m_useName, &QPushButton::clicked, this, &UserPanels::useSelectedName);
+    connect(m_deleteName, &QPushButton::clicked, this, &UserPanels::deleteSelectedName);
+    connect(m_selectCancel, &QPushButton::clicked, this, &UserPanels::cancelSelection);
+}
+
+void UserPanels::connectLinks() {
+    // The window has hidden the hint and played the click before these run.
+    connect(&m_window.link(TForm1::UserLink::NewUser), &ClickableLabel::clicked, this,
+            &UserPanels::openNewUserPanel);
+    connect(&m_window.link(TForm1::UserLink::SelectUser), &ClickableLabel::clicked, this,
+            &UserPanels::openSelectUserPanel);
+    connect(&m_window.link(TForm1::UserLink::YourStats), &ClickableLabel::clicked, this,
+            &UserPanels::chartsWindowRequested);
+    connect(&m_window.link(TForm1::UserLink::Preferences), &ClickableLabel::clicked, this,
+            &UserPanels::optionsWindowRequested);
+}
+
+void UserPanels::openNewUserPanel() {
+    showPanel(m_window.newUserPanel());
+    m_newUserName->clear();
+    m_window.paintUserPanelBackgrounds();
+    m_newUserPrompt->setText(kNewUserPrompt);
+    m_newUserName->setFocus();
+    m_window.applyLinksOff();
+}
+
+void UserPanels::refuseName(const QString& problem) {
+    m_services.dialogs.titledMessage(Dialogs::Kind::Information, roster::kInvalidNameTitle, problem,
+                                     Dialogs::Buttons::Ok);
+    m_newUserName->setFocus();
+}
+
+void UserPanels::createUser() {
+    // Nothing changes until the new student's file is really there: a refused or failed name
+    // leaves the current student, its session and the links as they were, with the panel open
+    // to type again.
+    const roster::NameCheck check = roster::checkUserName(m_newUserName->text());
+    if (!check.ok()) {
+        refuseName(check.problem);
+        return;
+    }
+    StudentRecord created = m_globals.record;
+    const FileOutcome outcome = m_roster.create(check.name, created);
+    if (outcome.status == FileOutcome::Status::Exists) {
+        m_services.dialogs.information(kNameExists);
+        m_newUserName->clear();
+        m_newUserName->setFocus();
+        return;
+    }
+    if (!outcome.done()) {
+        m_services.dialogs.error(outcome.message);
+        m_newUserName->setFocus();
+        return;
+    }
+    if (!m_globals.currentUserName.isEmpty()) {
+        endSession();
+        saveStudent(m_globals, m_services.dialogs);
+    }
+    m_globals.record = created;
+    beginSession(check.name);
+    if (!m_window.showKeyboardPicture())
+        return; // no keyboard picture at all: the window is closing
+    m_window.newUserPanel().hide();
+    userIsCurrent();
+}
+
+void UserPanels::cancelNewUser() {
+    if (!m_roster.hasStudentFiles()) {
+        m_services.dialogs.information(kNoUserFileYet);
+        m_newUserName->setFocus();
+        return;
+    }
+    m_newUserName->clear();
+    m_window.newUserPanel().hide();
+    m_window.applyLinksOn();
+}
+
+void UserPanels::openSelectUserPanel() {
+    // A script the installation may provide to tidy the folder first; nobody waits for it.
+    m_services.shell.openFile(m_globals.folder.filePath(kRenameScript), Shell::Window::Hidden);
+    showPanel(m_window.selectUserPanel());
+    m_window.paintUserPanelBackgrounds();
+    m_selectPrompt->setText(kSelectPrompt);
+    m_names->setFocus();
+    m_names->clear();
+    m_names->addItems(m_roster.names());
+    m_window.applyLinksOff();
+    m_names->setCurrentRow(0);
+}
+
+void UserPanels::useSelectedName() {
+    const QListWidgetItem* item = m_names->currentItem();
+    if (item == nullptr)
+        return;
+    const QString name = item->text();
+    // The incoming record is read before anything changes: a file that cannot be read leaves the
+    // current student as it was. A file that vanished since the list was filled is no error: the
+    // name becomes current and the record in memory stays.
+    std::optional<StudentRecord> incoming;
+    if (m_roster.exists(name)) {
+        StudentRecord read = m_globals.record;
+        const FileOutcome loaded = StudentFile::load(m_roster.filePath(name), read);
+        if (loaded.done()) {
+            incoming = read;
+        } else if (loaded.status != FileOutcome::Status::Missing) {
+            m_services.dialogs.error(loaded.message);
+            return;
+        }
+    }
+    if (!m_globals.currentUserName.isEmpty())
+        endSession(); // the outgoing record is replaced, not written back
+    if (incoming)
+        m_globals.record = *incoming;
+    beginSession(name);
+    if (!m_window.showKeyboardPicture())
+        return;
+    m_password->setEnabled(true);
+    m_deleteName->setEnabled(true);
+    m_password->clear();
+    m_window.selectUserPanel().hide();
+    userIsCurrent();
+}
+
+void UserPanels::deleteSelectedName() {
+    QListWidgetItem* item = m_names->currentItem();
+    if (item == nullptr)
+        return;
+    if (!roster::isPurgeKey(m_password->text())) {
+        m_services.dialogs.information(kWrongPassword);
+        return;
+    }
+    if (!m_services.dialogs.askYesNo(kReallyDelete))
+        return;
+    const QString name = item->text();
+    if (const auto refusal =
+            roster::deletionRefusal(name, m_names->count(), m_globals.currentUserName)) {
+        m_services.dialogs.information(*refusal);
+        return;
+    }
+    if (const FileOutcome removed = m_roster.remove(name); !removed.done()) {
+        m_services.dialogs.error(removed.message);
+        return;
+    }
+    delete m_names->takeItem(m_names->row(item));
+    m_password->clear();
+    m_window.selectUserPanel().hide();
+    m_window.applyLinksOn();
+    m_window.applyMenusOn();
+}
+
+void UserPanels::cancelSelection() {
+    if (m_globals.currentUserName.isEmpty()) {
+        m_services.dialogs.information(kNoUserChosenYet);
+        m_names->setFocus();
+        return;
+    }
+    m_password->clear();
+    m_window.selectUserPanel().hide();
+    m_window.applyLinksOn();
+}
+
+void UserPanels::closeSession() {
+    if (!m_globals.currentUserName.isEmpty())
+        endSession();
+}
+
+void UserPanels::endSession() {
+    dailyRollover(m_globals.record, m_globals.sectionUsage);
+    // Whatever happens next, these figures have had their roll-over.
+    m_globals.sectionUsage.beginSession();
+}
+
+void UserPanels::beginSession(const QString& name) {
+    m_globals.currentUserName = name;
+    m_globals.drillSession.clearForNewRecord();
+    m_globals.sectionUsage.beginSession();
+}
+
+void UserPanels::userIsCurrent() {
+    m_window.applyLinksOn();
+    m_window.applyMenusOn();
+    m_window.userLine().setText(kUserLine + m_globals.currentUserName);
+    m_window.repaintSchemePictures();
+}
+
+} // namespace kf

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "students/Roster.h"
+
+#include <QObject>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace kf {
+
+struct Globals;
+struct Services;
+class TForm1;
+
+// The main window's user panel at work: the "New User" and "Select User" panels, the links that
+// open them, and the changes of student they make. A student's session ends exactly once: when
+// another name is created or taken, or when the main window closes.
+class UserPanels : public QObject {
+    Q_OBJECT
+public:
+    UserPanels(TForm1& window, Globals& globals, Services& services);
+
+    // The main window closes: the current student's session ends and its histories move once.
+    // The caller saves the record afterwards.
+    void closeSession();
+
+    // "New User" panel (Panel1).
+    void openNewUserPanel();
+    void createUser(); // "OK", or Enter in the name field
+    void cancelNewUser();
+
+    // "Select User" panel (Panel2).
+    void openSelectUserPanel();
+    void useSelectedName();
+    void deleteSelectedName();
+    void cancelSelection();
+
+signals:
+    // "Your Stats" and "Preferences" were clicked: the main window opens the charts or the
+    // options window here.
+    void chartsWindowRequested();
+    void optionsWindowRequested();
+
+private:
+    void buildNewUserPanel();
+    void buildSelectUserPanel();
+    void connectLinks();
+    void refuseName(const QString& problem);
+    void userIsCurrent();
+    void endSession();
+    void beginSession(const QString& name);
+
+    TForm1& m_window;
+    Globals& m_globals;
+    Services& m_services;
+    Roster m_roster;
+
+    QLabel* m_newUserPrompt = nullptr;
+    QLineEdit* m_newUserName = nullptr;
+    QPushButton* m_newUserOk = nullptr;
+    QPushButton* m_newUserCancel = nullptr;
+
+    QLabel* m_selectPrompt = nullptr;
+    QListWidget* m_names = nullptr;
+    QPushButton* m_useName = nullptr;
+    QLineEdit* m_password = nullptr;
+    QPushButton* m_deleteName = nullptr;
+    QPushButton* m_selectCancel = nullptr;
+};
+
+} // namespace kf

@@ -1,0 +1,658 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ClickableLabel.h"
+#include "app/Globals.h"
+#include "app/Services.h"
+#include "app/UserPanels.h"
+#include "app/mainForm.h"
+#include "app/stuff.h"
+#include "platform/ManualClock.h"
+#include "platform/doubles/RecordingPrinter.h"
+#include "platform/doubles/RecordingShell.h"
+#include "platform/doubles/RecordingSoundPlayer.h"
+#include "platform/doubles/ScriptedDialogs.h"
+#include "students/RecordLayout.h"
+#include "tests/app/AppTestFiles.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace kf;
+
+class tst_UserPanels : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstUserIsCreated();
+    void refusedNameChangesNothing_data();
+    void refusedNameChangesNothing();
+    void existingNameIsLeftByteForByte();
+    void unwritableFolderIsReportedAndNothingIsMade();
+    void newUserEndsTheOutgoingSessionOnceAndSavesIt();
+    void cancelNewUserNeedsAStudentFile();
+    void selectListIsSortedAndStartsWithTheFirst();
+    void useThisNameLoadsTheStudent();
+    void switchingUsersRollsOverOnce();
+    void vanishedFileMakesTheNameCurrentWithTheRecordUnchanged();
+    void unreadableFileKeepsTheCurrentStudent();
+    void closingRollsOverOnceThenSaves();
+    void closingWithoutAUserWritesNothing();
+    void deletionRefusals_data();
+    void deletionRefusals();
+    void deletionRemovesFileAndEntry();
+    void cancelSelectionNeedsAUser();
+    void statsAndPreferencesLinksAskForTheirWindows();
+};
+
+namespace {
+
+const QString kInvalidTitle = QStringLiteral("Invalid User Name");
+const QString kWrongLength =
+    QStringLiteral("User name is not valid. Use at least 2 characters and no more than 40.");
+const QString kNameExists = QStringLiteral("This username already exists and Cannot be created.");
+const QString kNoUserFileYet =
+    QStringLiteral("You cannot begin to type until you have created a user file.");
+const QString kNoUserChosenYet =
+    QStringLiteral("You cannot begin to type until you have selected a user name from the list.");
+const QString kWrongPassword =
+    QStringLiteral("You need to type the correct password to delete a username");
+const QString kReallyDelete = QStringLiteral("Do you want to delete this username?");
+const QString kLastName = QStringLiteral("You cannot delete the last username on the list.");
+const QString kNameInUse =
+    QStringLiteral("You cannot delete the username you are currently using. ");
+
+const QStringList kLinkNames = {QStringLiteral("LabelNewUser"), QStringLiteral("LabelSelectUser"),
+                                QStringLiteral("LabelLastLesson"), QStringLiteral("LabelYourStats"),
+                                QStringLiteral("LabelPreferences")};
+const QStringList kMenuTitles = {QStringLiteral("&Lessons"),
+                                 QStringLiteral("&Beginners Drills"),
+                                 QStringLiteral("Inter&mediate Drills"),
+                                 QStringLiteral("&Advanced Drills"),
+                                 QStringLiteral("A&dditional"),
+                                 QStringLiteral("&Tests"),
+                                 QStringLiteral("&Help")};
+
+QByteArray bytesOf(const StudentRecord& record) {
+    return QByteArray(reinterpret_cast<const char*>(record.bytes().data()),
+                      qsizetype(record.bytes().size()));
+}
+
+// A whole student record with a mark of its own, so that a load can be told apart.
+StudentRecord markedStudent(std::uint8_t mark) {
+    StudentRecord record;
+    record.applyCreateDefaults();
+    record.setByte(layout::kColourScheme, mark % 5);
+    record.setI32(layout::kLessonsLastLesson, mark);
+    for (int i = 0; i < 8; ++i)
+        record.setHistory(layout::kBegPercentHistory, i, 10 * mark + i);
+    return record;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QList<std::int32_t> percentHistory(const StudentRecord& record) {
+    QList<std::int32_t> out;
+    for (int i = 0; i < 8; ++i)
+        out.append(record.history(layout::kBegPercentHistory, i));
+    return out;
+}
+
+QList<std::int32_t> pushed(QList<std::int32_t> history, std::int32_t value) {
+    history.prepend(value);
+    history.removeLast();
+    return history;
+}
+
+// The session of the student in memory scored drills: 250 keys with 20 errors, 92 percent.
+void scoreDrills(Globals& globals) {
+    globals.sectionUsage.markUsed(Section::BeginnersDrills);
+    globals.record.setFigure(layout::kBegSessionKeys, 250);
+    globals.record.setFigure(layout::kBegSessionMisses, 20);
+    globals.drillSession.sessionPresses = 2500000;
+    globals.drillSession.presented[5] = 30000;
+}
+
+struct Fixture {
+    Fixture() { ok = test::provideStartPictures(folder()) && test::provideSounds(folder()); }
+
+    QDir folder() const { return QDir(dir.path()); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void writeStudent(const QString& name, const StudentRecord& record) const {
+        QVERIFY(test::writeBytes(path(name + QStringLiteral(".stu")), bytesOf(record)));
+    }
+    QStringList studentFiles() const {
+        return folder().entryList({QStringLiteral("*.stu"), QStringLiteral("*.stu.*")},
+                                  QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    // The main window after its first activation.
+    TForm1& open() {
+        form = std::make_unique<TForm1>(globals, services);
+        form->show();
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(form.get(), &activate);
+        dialogs.shown.clear();
+        return *form;
+    }
+
+    template <typename T>
+    T& control(const QString& name) const {
+        T* found = form->findChild<T*>(name);
+        if (found == nullptr)
+            qFatal("no control %s", qPrintable(name));
+        return *found;
+    }
+    ClickableLabel& link(const QString& name) const { return control<ClickableLabel>(name); }
+    void click(const QString& linkName) const {
+        QTest::mouseClick(&link(linkName), Qt::LeftButton);
+    }
+    void press(const QString& buttonName) const {
+        QTest::mouseClick(&control<QPushButton>(buttonName), Qt::LeftButton);
+    }
+    QFrame& newUserPanel() const { return control<QFrame>(QStringLiteral("Panel1")); }
+    QFrame& selectPanel() const { return control<QFrame>(QStringLiteral("Panel2")); }
+    QListWidget& list() const { return control<QListWidget>(QStringLiteral("ListBoxUsers")); }
+    QString userLine() const { return control<QLabel>(QStringLiteral("Label3")).text(); }
+
+    void typeNewUser(const QString& typed) const {
+        click(QStringLiteral("LabelNewUser"));
+        auto& edit = control<QLineEdit>(QStringLiteral("EditNewUser"));
+        edit.setText(typed);
+        QTest::keyClick(&edit, Qt::Key_Return);
+    }
+    void useName(const QString& name) const {
+        click(QStringLiteral("LabelSelectUser"));
+        const auto found = list().findItems(name, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        list().setCurrentItem(found.first());
+        press(QStringLiteral("ButtonUseName"));
+    }
+
+    // Which links and menus are enabled, as "NU SU YS PR" and "B D H".
+    QString linksOn() const {
+        QStringList on;
+        for (const QString& name : kLinkNames) {
+            if (link(name).isEnabled())
+                on.append(name);
+        }
+        return on.join(QLatin1Char(' '));
+    }
+    QStringList menusOn() const {
+        QStringList on;
+        for (QAction* action : form->menuBar()->actions()) {
+            if (kMenuTitles.contains(action->text()) && action->isEnabled())
+                on.append(action->text());
+        }
+        return on;
+    }
+
+    QTemporaryDir dir;
+    bool ok = true;
+    Globals globals{dir.path()};
+    RecordingSoundPlayer sound;
+    RecordingShell shell;
+    RecordingPrinter printer;
+    ScriptedDialogs dialogs;
+    ManualClock clock;
+    Services services{sound, shell, printer, dialogs, clock};
+    std::unique_ptr<TForm1> form;
+};
+
+// Whether a frame in the colour runs down the left edge of a picture, near its middle.
+bool framedIn(const QLabel& image, QRgb colour) {
+    const QImage picture = image.pixmap().toImage();
+    for (int x = 0; x < 8 && x < picture.width(); ++x) {
+        if (picture.pixel(x, picture.height() / 2) == (colour | 0xFF000000u))
+            return true;
+    }
+    return false;
+}
+
+// Whether a panel background is filled with the colour at its corner.
+bool filledIn(const QLabel& image, QRgb colour) {
+    const QImage picture = image.pixmap().toImage();
+    return !picture.isNull() && picture.pixel(1, 1) == (colour | 0xFF000000u);
+}
+
+const QString kAllLinksOn = QStringLiteral("LabelNewUser LabelSelectUser LabelYourStats "
+                                           "LabelPreferences");
+const QStringList kMenusOn = {QStringLiteral("&Beginners Drills"), QStringLiteral("A&dditional"),
+                              QStringLiteral("&Help")};
+
+} // namespace
+
+void tst_UserPanels::firstUserIsCreated() {
+    Fixture f;
+    QVERIFY(f.ok);
+    f.open();
+    QCOMPARE(f.linksOn(), QStringLiteral("LabelNewUser"));
+    f.click(QStringLiteral("LabelNewUser"));
+    QVERIFY(f.newUserPanel().isVisible());
+    QCOMPARE(f.linksOn(), QString());
+    QCOMPARE(f.control<QLabel>(QStringLiteral("LabelNewUserPrompt")).text(),
+             QStringLiteral("Type in a new user name below and click the OK button."));
+
+    f.control<QLineEdit>(QStringLiteral("EditNewUser")).setText(QStringLiteral("   Ann Lee  "));
+    f.press(QStringLiteral("ButtonNewUserOk"));
+
+    QVERIFY(f.dialogs.shown.isEmpty());
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Ann Lee"));
+    QCOMPARE(f.studentFiles(), QStringList{QStringLiteral("Ann Lee.stu")});
+    StudentRecord expected;
+    expected.applyCreateDefaults();
+    QCOMPARE(readAll(f.path(QStringLiteral("Ann Lee.stu"))), bytesOf(expected));
+    QVERIFY(f.globals.record.bytes() == expected.bytes());
+    QVERIFY(f.newUserPanel().isHidden());
+    QCOMPARE(f.userLine(), QStringLiteral("User = Ann Lee"));
+    QCOMPARE(f.linksOn(), kAllLinksOn);
+    QCOMPARE(f.menusOn(), kMenusOn);
+}
+
+void tst_UserPanels::refusedNameChangesNothing_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message"); // empty: any message other than the length one
+    QTest::newRow("1 after trimming") << QStringLiteral("  a ") << kWrongLength;
+    QTest::newRow("41") << QString(41, QLatin1Char('z')) << kWrongLength;
+    QTest::newRow("up and out") << QStringLiteral("../x") << QString();
+    QTest::newRow("dot dot") << QStringLiteral("..") << QString();
+    QTest::newRow("colon") << QStringLiteral("C:x") << QString();
+    QTest::newRow("not Windows-1252") << QStringLiteral("\u03a9mega") << QString();
+}
+
+void tst_UserPanels::refusedNameChangesNothing() {
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    Fixture f;
+    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.open();
+    f.useName(QStringLiteral("Bob"));
+    scoreDrills(f.globals);
+    const StudentRecord before = f.globals.record;
+    const QByteArray bobFile = readAll(f.path(QStringLiteral("Bob.stu")));
+    f.dialogs.shown.clear();
+
+    f.typeNewUser(typed);
+
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown[0].title, kInvalidTitle);
+    if (message.isEmpty())
+        QVERIFY(f.dialogs.shown[0].text != kWrongLength);
+    else
+        QCOMPARE(f.dialogs.shown[0].text, message);
+    QVERIFY(f.newUserPanel().isVisible());
+    QCOMPARE(f.linksOn(), QString());
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Bob"));
+    QVERIFY(f.globals.record.bytes() == before.bytes());
+    QVERIFY(f.globals.sectionUsage.used(Section::BeginnersDrills));
+    QCOMPARE(f.globals.drillSession.sessionPresses, std::int64_t(2500000));
+    QCOMPARE(f.studentFiles(), QStringList{QStringLiteral("Bob.stu")});
+    QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), bobFile);
+    QVERIFY(!QFile::exists(QDir(f.dir.path()).absoluteFilePath(QStringLiteral("../x.stu"))));
+}
+
+void tst_UserPanels::existingNameIsLeftByteForByte() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    const QByteArray annFile = QByteArrayLiteral("Ann's file, whatever it holds");
+    QVERIFY(test::writeBytes(f.path(QStringLiteral("Ann.stu")), annFile));
+    f.open();
+    f.useName(QStringLiteral("Bob"));
+    scoreDrills(f.globals);
+    const StudentRecord before = f.globals.record;
+    const QByteArray bobFile = readAll(f.path(QStringLiteral("Bob.stu")));
+    f.dialogs.shown.clear();
+
+    f.typeNewUser(QStringLiteral("ANN"));
+
+    QCOMPARE(f.dialogs.texts(), QStringList{kNameExists});
+    QCOMPARE(readAll(f.path(QStringLiteral("Ann.stu"))), annFile);
+    QVERIFY(f.control<QLineEdit>(QStringLiteral("EditNewUser")).text().isEmpty());
+    QVERIFY(f.newUserPanel().isVisible());
+    // Bob's session goes on: no roll-over, nothing written.
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Bob"));
+    QVERIFY(f.globals.record.bytes() == before.bytes());
+    QVERIFY(f.globals.sectionUsage.used(Section::BeginnersDrills));
+    QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), bobFile);
+}
+
+void tst_UserPanels::unwritableFolderIsReportedAndNothingIsMade() {
+    Fixture f;
+    f.open();
+    // The working folder goes away under the running program.
+    QVERIFY(QDir(f.dir.path()).removeRecursively());
+
+    f.typeNewUser(QStringLiteral("Ann"));
+
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown[0].kind, Dialogs::Kind::Error);
+    QVERIFY2(f.dialogs.shown[0].text.contains(QStringLiteral("Ann.stu")),
+             qPrintable(f.dialogs.shown[0].text));
+    QVERIFY(f.globals.currentUserName.isEmpty());
+    QVERIFY(f.newUserPanel().isVisible());
+    QCOMPARE(f.menusOn(), QStringList());
+    QVERIFY(!QFileInfo::exists(f.dir.path()));
+}
+
+void tst_UserPanels::newUserEndsTheOutgoingSessionOnceAndSavesIt() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.open();
+    f.useName(QStringLiteral("Bob"));
+    scoreDrills(f.globals);
+    const StudentRecord bob = f.globals.record;
+
+    f.typeNewUser(QStringLiteral("Carl"));
+
+    StudentRecord saved;
+    QVERIFY(StudentFile::load(f.path(QStringLiteral("Bob.stu")), saved).done());
+    QCOMPARE(percentHistory(saved), pushed(percentHistory(bob), 92));
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Carl"));
+    StudentRecord fresh = bob;
+    fresh.applyCreateDefaults();
+    QCOMPARE(readAll(f.path(QStringLiteral("Carl.stu"))), bytesOf(fresh));
+    QVERIFY(f.globals.record.bytes() == fresh.bytes());
+    QVERIFY(!f.globals.sectionUsage.used(Section::BeginnersDrills));
+    QCOMPARE(f.globals.drillSession.sessionPresses, std::int64_t(0));
+    QCOMPARE(f.globals.drillSession.presented[5], std::int64_t(0));
+    QCOMPARE(f.userLine(), QStringLiteral("User = Carl"));
+
+    // Carl's session has not used the drills: closing moves none of Carl's histories.
+    f.form->close();
+    QCOMPARE(readAll(f.path(QStringLiteral("Carl.stu"))), bytesOf(fresh));
+}
+
+void tst_UserPanels::cancelNewUserNeedsAStudentFile() {
+    Fixture f;
+    f.open();
+    f.click(QStringLiteral("LabelNewUser"));
+    f.press(QStringLiteral("ButtonNewUserCancel"));
+    QCOMPARE(f.dialogs.texts(), QStringList{kNoUserFileYet});
+    QVERIFY(f.newUserPanel().isVisible());
+
+    // Any file the search finds will do, even one the list would not show.
+    QVERIFY(test::writeBytes(f.path(QStringLiteral("Zed.STU")), QByteArrayLiteral("z")));
+    f.control<QLineEdit>(QStringLiteral("EditNewUser")).setText(QStringLiteral("half typed"));
+    f.press(QStringLiteral("ButtonNewUserCancel"));
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QVERIFY(f.newUserPanel().isHidden());
+    QVERIFY(f.control<QLineEdit>(QStringLiteral("EditNewUser")).text().isEmpty());
+    QCOMPARE(f.linksOn(), kAllLinksOn);
+}
+
+void tst_UserPanels::selectListIsSortedAndStartsWithTheFirst() {
+    Fixture f;
+    for (const char* name : {"zed", "Carl", "ann", "Bob"})
+        f.writeStudent(QString::fromLatin1(name), markedStudent(1));
+    QVERIFY(test::writeBytes(f.path(QStringLiteral("Eve.STU")), QByteArrayLiteral("e")));
+    f.open();
+    QCOMPARE(f.linksOn(), QStringLiteral("LabelSelectUser"));
+
+    f.click(QStringLiteral("LabelSelectUser"));
+
+    QCOMPARE(f.shell.files.size(), 1);
+    QCOMPARE(f.shell.files[0].target, f.globals.folder.filePath(QStringLiteral("rename.bat")));
+    QCOMPARE(f.shell.files[0].window, Shell::Window::Hidden);
+    QVERIFY(f.selectPanel().isVisible());
+    QCOMPARE(f.control<QLabel>(QStringLiteral("LabelSelectUserPrompt")).text(),
+             QStringLiteral("Select a name from the list below."));
+    QStringList shown;
+    for (int i = 0; i < f.list().count(); ++i)
+        shown.append(f.list().item(i)->text());
+    QCOMPARE(shown, (QStringList{QStringLiteral("ann"), QStringLiteral("Bob"),
+                                 QStringLiteral("Carl"), QStringLiteral("zed")}));
+    QCOMPARE(f.list().currentRow(), 0);
+    QCOMPARE(f.linksOn(), QString());
+    QVERIFY(!f.control<QPushButton>(QStringLiteral("ButtonDeleteName")).isEnabled());
+}
+
+void tst_UserPanels::useThisNameLoadsTheStudent() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.open();
+    f.useName(QStringLiteral("Bob"));
+
+    QVERIFY(f.dialogs.shown.isEmpty());
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Bob"));
+    QVERIFY(f.globals.record.bytes() == markedStudent(2).bytes());
+    QVERIFY(f.selectPanel().isHidden());
+    QCOMPARE(f.userLine(), QStringLiteral("User = Bob"));
+    QCOMPARE(f.linksOn(), kAllLinksOn);
+    QCOMPARE(f.menusOn(), kMenusOn);
+    QVERIFY(f.control<QPushButton>(QStringLiteral("ButtonDeleteName")).isEnabled());
+    QVERIFY(f.control<QLineEdit>(QStringLiteral("EditPassword")).isEnabled());
+
+    // Bob's colour scheme is not the default one: the window is painted in it now, and so are
+    // the panels when they open.
+    const QRgb bobs = schemeColours(markedStudent(2).colourScheme()).frame;
+    QVERIFY(bobs != schemeColours(0).frame);
+    for (const char* picture : {"Image2", "Image3", "Image4"})
+        QVERIFY2(framedIn(f.control<QLabel>(QString::fromLatin1(picture)), bobs), picture);
+    f.click(QStringLiteral("LabelSelectUser"));
+    QVERIFY(filledIn(f.control<QLabel>(QStringLiteral("Image6")), bobs));
+    f.press(QStringLiteral("ButtonSelectCancel"));
+    f.click(QStringLiteral("LabelNewUser"));
+    QVERIFY(filledIn(f.control<QLabel>(QStringLiteral("Image5")), bobs));
+}
+
+void tst_UserPanels::switchingUsersRollsOverOnce() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    scoreDrills(f.globals);
+    const QList<std::int32_t> annBefore = percentHistory(f.globals.record);
+    const QByteArray annFile = readAll(f.path(QStringLiteral("Ann.stu")));
+    const QByteArray bobFile = readAll(f.path(QStringLiteral("Bob.stu")));
+
+    // Bob's file goes after the list is filled, so the record in memory stays Ann's and shows
+    // what her roll-over did.
+    f.click(QStringLiteral("LabelSelectUser"));
+    f.list().setCurrentItem(f.list().findItems(QStringLiteral("Bob"), Qt::MatchExactly).first());
+    QVERIFY(QFile::rename(f.path(QStringLiteral("Bob.stu")), f.path(QStringLiteral("Bob.kept"))));
+    f.press(QStringLiteral("ButtonUseName"));
+    QCOMPARE(percentHistory(f.globals.record), pushed(annBefore, 92));
+    QCOMPARE(readAll(f.path(QStringLiteral("Ann.stu"))), annFile); // replaced, not written back
+
+    // With Bob's file back, taking Bob moves none of Bob's histories, now or at close.
+    QVERIFY(QFile::rename(f.path(QStringLiteral("Bob.kept")), f.path(QStringLiteral("Bob.stu"))));
+    f.useName(QStringLiteral("Bob"));
+    QVERIFY(f.globals.record.bytes() == markedStudent(2).bytes());
+    f.form->close();
+    QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), bobFile);
+}
+
+void tst_UserPanels::vanishedFileMakesTheNameCurrentWithTheRecordUnchanged() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.open();
+    const StudentRecord before = f.globals.record;
+    f.click(QStringLiteral("LabelSelectUser"));
+    QVERIFY(QFile::remove(f.path(QStringLiteral("Ann.stu"))));
+    f.press(QStringLiteral("ButtonUseName")); // Ann, the first entry
+
+    QVERIFY(f.dialogs.shown.isEmpty());
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Ann"));
+    QVERIFY(f.globals.record.bytes() == before.bytes());
+    QCOMPARE(f.userLine(), QStringLiteral("User = Ann"));
+    QVERIFY(f.selectPanel().isHidden());
+    // Saving never makes the file again.
+    f.form->close();
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("Ann.stu"))));
+}
+
+void tst_UserPanels::unreadableFileKeepsTheCurrentStudent() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    QVERIFY(test::writeBytes(f.path(QStringLiteral("Bob.stu")), QByteArray(1000, 'b')));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    scoreDrills(f.globals);
+    const StudentRecord ann = f.globals.record;
+
+    f.useName(QStringLiteral("Bob"));
+
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown[0].kind, Dialogs::Kind::Error);
+    QVERIFY(f.dialogs.shown[0].text.contains(QStringLiteral("Bob.stu")));
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Ann"));
+    QVERIFY(f.globals.record.bytes() == ann.bytes());
+    QVERIFY(f.globals.sectionUsage.used(Section::BeginnersDrills));
+    QVERIFY(f.selectPanel().isVisible());
+    QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), QByteArray(1000, 'b'));
+}
+
+void tst_UserPanels::closingRollsOverOnceThenSaves() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    scoreDrills(f.globals);
+    const QList<std::int32_t> before = percentHistory(f.globals.record);
+
+    f.form->close();
+    f.form->close(); // a second close finds the session already ended
+
+    StudentRecord saved;
+    QVERIFY(StudentFile::load(f.path(QStringLiteral("Ann.stu")), saved).done());
+    QCOMPARE(percentHistory(saved), pushed(before, 92));
+}
+
+void tst_UserPanels::closingWithoutAUserWritesNothing() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    const QByteArray annFile = readAll(f.path(QStringLiteral("Ann.stu")));
+    f.open();
+    scoreDrills(f.globals);
+    const StudentRecord before = f.globals.record;
+    f.form->close();
+    QVERIFY(f.globals.record.bytes() == before.bytes());
+    QCOMPARE(readAll(f.path(QStringLiteral("Ann.stu"))), annFile);
+    QCOMPARE(f.studentFiles(), QStringList{QStringLiteral("Ann.stu")});
+}
+
+void tst_UserPanels::deletionRefusals_data() {
+    QTest::addColumn<QStringList>("students");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<QStringList>("messages");
+    const QStringList three = {QStringLiteral("Ann"), QStringLiteral("Bob"),
+                               QStringLiteral("Carl")};
+    QTest::newRow("wrong password")
+        << three << QStringLiteral("Carl") << QStringLiteral("rosterpurgekey") << true
+        << QStringList{kWrongPassword};
+    QTest::newRow("no password") << three << QStringLiteral("Carl") << QString() << true
+                                 << QStringList{kWrongPassword};
+    QTest::newRow("answered no") << three << QStringLiteral("Carl")
+                                 << QStringLiteral("RosterPurgeKey") << false
+                                 << QStringList{kReallyDelete};
+    QTest::newRow("current name") << three << QStringLiteral("Ann")
+                                  << QStringLiteral("RosterPurgeKey") << true
+                                  << QStringList{kReallyDelete, kNameInUse};
+    QTest::newRow("last name") << QStringList{QStringLiteral("Ann")} << QStringLiteral("Ann")
+                               << QStringLiteral("RosterPurgeKey") << true
+                               << QStringList{kReallyDelete, kLastName};
+}
+
+void tst_UserPanels::deletionRefusals() {
+    QFETCH(QStringList, students);
+    QFETCH(QString, entry);
+    QFETCH(QString, password);
+    QFETCH(bool, answerYes);
+    QFETCH(QStringList, messages);
+    Fixture f;
+    for (const QString& name : students)
+        f.writeStudent(name, markedStudent(3));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    const QStringList filesBefore = f.studentFiles();
+    f.dialogs.shown.clear();
+
+    f.click(QStringLiteral("LabelSelectUser"));
+    f.list().setCurrentItem(f.list().findItems(entry, Qt::MatchExactly).first());
+    f.control<QLineEdit>(QStringLiteral("EditPassword")).setText(password);
+    f.dialogs.answers = {answerYes ? Dialogs::Answer::Yes : Dialogs::Answer::No};
+    f.press(QStringLiteral("ButtonDeleteName"));
+
+    QCOMPARE(f.dialogs.texts(), messages);
+    QCOMPARE(f.studentFiles(), filesBefore);
+    QCOMPARE(f.list().count(), students.size());
+    QVERIFY(f.selectPanel().isVisible());
+}
+
+void tst_UserPanels::deletionRemovesFileAndEntry() {
+    Fixture f;
+    for (const char* name : {"Ann", "Bob", "Carl"})
+        f.writeStudent(QString::fromLatin1(name), markedStudent(3));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    f.click(QStringLiteral("LabelSelectUser"));
+    f.list().setCurrentItem(f.list().findItems(QStringLiteral("Bob"), Qt::MatchExactly).first());
+    f.control<QLineEdit>(QStringLiteral("EditPassword")).setText(QStringLiteral("RosterPurgeKey"));
+    f.dialogs.shown.clear();
+    f.press(QStringLiteral("ButtonDeleteName"));
+
+    QCOMPARE(f.dialogs.texts(), QStringList{kReallyDelete});
+    QCOMPARE(f.studentFiles(),
+             (QStringList{QStringLiteral("Ann.stu"), QStringLiteral("Carl.stu")}));
+    QVERIFY(f.list().findItems(QStringLiteral("Bob"), Qt::MatchExactly).isEmpty());
+    QVERIFY(f.control<QLineEdit>(QStringLiteral("EditPassword")).text().isEmpty());
+    QVERIFY(f.selectPanel().isHidden());
+    QCOMPARE(f.linksOn(), kAllLinksOn);
+    QCOMPARE(f.menusOn(), kMenusOn);
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Ann"));
+}
+
+void tst_UserPanels::cancelSelectionNeedsAUser() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.open();
+    f.click(QStringLiteral("LabelSelectUser"));
+    f.press(QStringLiteral("ButtonSelectCancel"));
+    QCOMPARE(f.dialogs.texts(), QStringList{kNoUserChosenYet});
+    QVERIFY(f.selectPanel().isVisible());
+    QCOMPARE(f.linksOn(), QString());
+
+    f.press(QStringLiteral("ButtonUseName"));
+    f.click(QStringLiteral("LabelSelectUser"));
+    f.control<QLineEdit>(QStringLiteral("EditPassword")).setText(QStringLiteral("typed"));
+    f.press(QStringLiteral("ButtonSelectCancel"));
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QVERIFY(f.selectPanel().isHidden());
+    QVERIFY(f.control<QLineEdit>(QStringLiteral("EditPassword")).text().isEmpty());
+    QCOMPARE(f.linksOn(), kAllLinksOn);
+}
+
+void tst_UserPanels::statsAndPreferencesLinksAskForTheirWindows() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    auto* panels = f.form->findChild<UserPanels*>();
+    QVERIFY(panels != nullptr);
+    QSignalSpy charts(panels, &UserPanels::chartsWindowRequested);
+    QSignalSpy options(panels, &UserPanels::optionsWindowRequested);
+    f.click(QStringLiteral("LabelYourStats"));
+    QCOMPARE(charts.count(), 1);
+    QCOMPARE(options.count(), 0);
+    f.click(QStringLiteral("LabelPreferences"));
+    QCOMPARE(options.count(), 1);
+}
+
+QTEST_MAIN(tst_UserPanels)
+#include "tst_UserPanels.moc"
