@@ -156,6 +156,9 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
     m_globals.record.applyCreateDefaults();
     countSoundDevices();
     checkSoundFiles();
+    // Nothing has been typed in this run yet.
+    m_globals.drillSession = DrillSessionFigures{};
+    m_globals.sectionUsage.beginSession();
 }
 
 TForm1::~TForm1() {
