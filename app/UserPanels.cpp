@@ -6,6 +6,7 @@
 #include "app/SaveStudent.h"
 #include "app/Services.h"
 #include "app/mainForm.h"
+#include "app/stuff.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "progress/DailyRollover.h"
@@ -63,6 +64,13 @@ QPushButton* button(const QString& caption, const QString& name, QRect where, QW
 QLabel* prompt(const QString& name, QRect where, QWidget* panel) {
     auto* label = place(new QLabel(panel), name, where);
     label->setWordWrap(true);
+    // Paper-coloured bold text stands out on every scheme colour of the panel's background.
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(kPaperColour));
+    label->setPalette(palette);
     return label;
 }
 
@@ -111,7 +119,7 @@ void UserPanels::buildSelectUserPanel() {
                           kDeleteNamePlace, panel);
     m_selectCancel = button(QStringLiteral("Cancel"), QStringLiteral("ButtonSelectCancel"),
                             kSelectCancelPlace, panel);
-    // Deleting needs a name in use: the one in use can then be told apart from the others.
+    // Deleting waits until a name is in use, so the one in use can be told apart from the others.
     m_password->setEnabled(false);
     m_deleteName->setEnabled(false);
     connect(m_useName, &QPushButton::clicked, this, &UserPanels::useSelectedName);
@@ -230,9 +238,6 @@ void UserPanels::useSelectedName() {
     beginSession(name);
     if (!m_window.showKeyboardPicture())
         return;
-    m_password->setEnabled(true);
-    m_deleteName->setEnabled(true);
-    m_password->clear();
     m_window.selectUserPanel().hide();
     userIsCurrent();
 }
@@ -293,6 +298,9 @@ void UserPanels::beginSession(const QString& name) {
 }
 
 void UserPanels::userIsCurrent() {
+    m_password->setEnabled(true);
+    m_deleteName->setEnabled(true);
+    m_password->clear();
     m_window.applyLinksOn();
     m_window.applyMenusOn();
     m_window.userLine().setText(kUserLine + m_globals.currentUserName);

@@ -258,6 +258,7 @@ void tst_UserPanels::firstUserIsCreated() {
     QCOMPARE(f.userLine(), QStringLiteral("User = Ann Lee"));
     QCOMPARE(f.linksOn(), kAllLinksOn);
     QCOMPARE(f.menusOn(), kMenusOn);
+    QVERIFY(f.control<QPushButton>(QStringLiteral("ButtonDeleteName")).isEnabled());
 }
 
 void tst_UserPanels::refusedNameChangesNothing_data() {
