@@ -7,6 +7,7 @@
 #include "app/Services.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
+#include "options/optionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "progress/DailyRollover.h"
@@ -136,7 +137,7 @@ void UserPanels::connectLinks() {
     connect(&m_window.link(TForm1::UserLink::YourStats), &ClickableLabel::clicked, this,
             &UserPanels::chartsWindowRequested);
     connect(&m_window.link(TForm1::UserLink::Preferences), &ClickableLabel::clicked, this,
-            &UserPanels::optionsWindowRequested);
+            &UserPanels::openPreferences);
 }
 
 void UserPanels::openNewUserPanel() {
@@ -278,6 +279,16 @@ void UserPanels::cancelSelection() {
     m_password->clear();
     m_window.selectUserPanel().hide();
     m_window.applyLinksOn();
+}
+
+void UserPanels::openPreferences() {
+    OptionsHooks hooks;
+    hooks.schemeChanged = [this] {
+        m_window.repaintSchemePictures();
+        m_window.paintUserPanelBackgrounds();
+    };
+    hooks.charactersShownChanged = [this] { m_window.showKeyboardPicture(); };
+    openOptions(m_globals, m_services, std::move(hooks), std::nullopt, &m_window);
 }
 
 void UserPanels::closeSession() {

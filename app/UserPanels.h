@@ -39,11 +39,12 @@ public:
     void deleteSelectedName();
     void cancelSelection();
 
+    // "Preferences": the options window, on the page the activity chooses.
+    void openPreferences();
+
 signals:
-    // "Your Stats" and "Preferences" were clicked: the main window opens the charts or the
-    // options window here.
+    // "Your Stats" was clicked: the charts window opens here once there is one.
     void chartsWindowRequested();
-    void optionsWindowRequested();
 
 private:
     void buildNewUserPanel();

@@ -5,6 +5,7 @@
 #include "app/UserPanels.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
+#include "options/optionsForm.h"
 #include "platform/ManualClock.h"
 #include "platform/doubles/RecordingPrinter.h"
 #include "platform/doubles/RecordingShell.h"
@@ -15,10 +16,12 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,7 +51,7 @@ private slots:
     void deletionRefusals();
     void deletionRemovesFileAndEntry();
     void cancelSelectionNeedsAUser();
-    void statsAndPreferencesLinksAskForTheirWindows();
+    void preferencesOpensItsWindowAndYourStatsAsksForCharts();
 };
 
 namespace {
@@ -639,7 +642,7 @@ void tst_UserPanels::cancelSelectionNeedsAUser() {
     QCOMPARE(f.linksOn(), kAllLinksOn);
 }
 
-void tst_UserPanels::statsAndPreferencesLinksAskForTheirWindows() {
+void tst_UserPanels::preferencesOpensItsWindowAndYourStatsAsksForCharts() {
     Fixture f;
     f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
     f.open();
@@ -647,12 +650,26 @@ void tst_UserPanels::statsAndPreferencesLinksAskForTheirWindows() {
     auto* panels = f.form->findChild<UserPanels*>();
     QVERIFY(panels != nullptr);
     QSignalSpy charts(panels, &UserPanels::chartsWindowRequested);
-    QSignalSpy options(panels, &UserPanels::optionsWindowRequested);
     f.click(QStringLiteral("LabelYourStats"));
     QCOMPARE(charts.count(), 1);
-    QCOMPARE(options.count(), 0);
+
     f.click(QStringLiteral("LabelPreferences"));
-    QCOMPARE(options.count(), 1);
+    auto* options = f.form->findChild<TFormOptions*>();
+    QVERIFY(options != nullptr);
+    QVERIFY(options->isVisible());
+    QCOMPARE(charts.count(), 1);
+    // A border colour chosen there repaints the main window at once.
+    const QRgb purple = schemeColours(3).frame;
+    QVERIFY(!framedIn(f.control<QLabel>(QStringLiteral("Image2")), purple));
+    auto* borders = options->findChild<QGroupBox*>(QStringLiteral("RadioGroup8"));
+    QVERIFY(borders != nullptr);
+    for (QRadioButton* button : borders->findChildren<QRadioButton*>()) {
+        if (button->text() == QStringLiteral("Purple"))
+            button->click();
+    }
+    QCOMPARE(int(f.globals.record.colourScheme()), 3);
+    QVERIFY(framedIn(f.control<QLabel>(QStringLiteral("Image2")), purple));
+    QVERIFY(filledIn(f.control<QLabel>(QStringLiteral("Image5")), purple));
 }
 
 QTEST_MAIN(tst_UserPanels)
