@@ -232,8 +232,12 @@ void UserPanels::useSelectedName() {
             return;
         }
     }
-    if (!m_globals.currentUserName.isEmpty())
-        endSession(); // the outgoing record is replaced, not written back
+    if (!m_globals.currentUserName.isEmpty()) {
+        // The outgoing student's session gets its history entry: rolled over and written back
+        // before the incoming record replaces it, or the entry would be lost.
+        endSession();
+        saveStudent(m_globals, m_services.dialogs);
+    }
     if (incoming)
         m_globals.record = *incoming;
     beginSession(name);
