@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QRgb>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+#include <cstdint>
+
+namespace kf {
+
+// The four charts of the statistics window.
+enum class ChartKind : std::uint8_t { KeyAccuracy, OverallAccuracy, KeySpeed, AdjustedWpm };
+
+// Bars of one group share one colour.
+enum class BarGroup : std::uint8_t { Red, Green, Blue, Purple };
+
+constexpr QRgb barColour(BarGroup group) {
+    constexpr std::array<QRgb, 4> kColours = {
+        0xFFFF0000, // red
+        0xFF008000, // green
+        0xFF0000FF, // blue
+        0xFF800080, // purple
+    };
+    return kColours[static_cast<std::size_t>(group)];
+}
+
+// What is fixed about a chart whatever it shows: the left axis never rescales.
+struct ChartStyle {
+    QStringView axisTitle;
+    double axisMinimum;
+    double axisMaximum;
+    bool valueMarks;  // each bar carries its value
+    int depthPercent; // the depth of the 3-D view
+    int elevation;    // degrees; 345 looks down at 45 degrees, higher values look flatter
+};
+
+inline constexpr int kDefaultDepthPercent = 15;
+inline constexpr int kDefaultElevation = 345;
+
+constexpr ChartStyle chartStyle(ChartKind kind) {
+    constexpr std::array<ChartStyle, 4> kStyles = {{
+        {u"Percent", 0.0, 100.0, false, 12, kDefaultElevation},
+        {u"Percent", 0.0, 100.0, true, kDefaultDepthPercent, kDefaultElevation},
+        {u"Seconds", 0.0, 3.0, false, 12, kDefaultElevation},
+        {u"WPM", 0.0, 150.0, true, 12, 351},
+    }};
+    return kStyles[static_cast<std::size_t>(kind)];
+}
+
+struct ChartBar {
+    QString label; // may be empty
+    double value = 0;
+    BarGroup group = BarGroup::Red;
+
+    friend bool operator==(const ChartBar&, const ChartBar&) = default;
+};
+
+// One chart as the window draws it: title lines (the title split at carriage returns), the
+// fixed style of its kind and its bars from left to right.
+struct ChartDescription {
+    ChartKind kind = ChartKind::KeyAccuracy;
+    QStringList titleLines;
+    QList<ChartBar> bars;
+
+    ChartStyle style() const { return chartStyle(kind); }
+};
+
+} // namespace kf

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progress/OverallCharts.h"
+
+#include "students/StudentRecord.h"
+
+#include <array>
+
+namespace kf {
+
+namespace {
+
+constexpr std::array<QStringView, 3> kAccuracyTitles = {
+    u"Percent Correct (today or last) -- ",
+    u"Percent Correct (past 8 days) -- ",
+    u"Percent Correct (all days) -- ",
+};
+constexpr std::array<QStringView, 3> kWpmTitles = {
+    u"Adjusted WPM (today or last) -- ",
+    u"Adjusted WPM (past 8 days) -- ",
+    u"Adjusted WPM (all days) -- ",
+};
+// Empty lines under the title text keep the value marks clear of it.
+constexpr int kAccuracyTitleReturns = 3;
+constexpr int kWpmTitleReturns = 2;
+
+QStringView periodTitle(const std::array<QStringView, 3>& titles, OverallPeriod period) {
+    return titles.at(static_cast<std::size_t>(period));
+}
+
+// The eight entries of a history as green bars without labels, the latest session first.
+QList<ChartBar> historyBars(const StudentRecord& record, std::size_t historyOffset) {
+    QList<ChartBar> bars;
+    for (int i = 0; i < static_cast<int>(layout::kHistoryLength); ++i)
+        bars.append({QString(), double(record.history(historyOffset, i)), BarGroup::Green});
+    return bars;
+}
+
+ChartBar figureBar(std::int32_t figure) {
+    return {QString(), double(figure), BarGroup::Red};
+}
+
+} // namespace
+
+OverallChart overallAccuracyChart(const StudentRecord& record, ProgramSection section,
+                                  const TypingTotals& session, OverallPeriod period,
+                                  const ChartHeading& heading) {
+    OverallChart out;
+    out.chart.kind = ChartKind::OverallAccuracy;
+    out.chart.titleLines = titleLines(
+        chartTitle(periodTitle(kAccuracyTitles, period), heading, kAccuracyTitleReturns));
+    switch (period) {
+    case OverallPeriod::TodayOrLast: {
+        const bool typedToday = session.keys != 0 || session.errors != 0;
+        const TypingTotals totals = typedToday ? session : latestTotals(record, section);
+        const std::int32_t percent = percentCorrect(totals);
+        out.chart.bars.append(figureBar(percent));
+        if (totals.keys != 0)
+            out.correctPercentText = QString::number(percent);
+        break;
+    }
+    case OverallPeriod::PastEightDays:
+        out.chart.bars = historyBars(record, sectionFields(section).percentHistory);
+        break;
+    case OverallPeriod::AllDays: {
+        const std::int32_t percent = percentCorrect(allDaysTotals(record, section));
+        out.chart.bars.append(figureBar(percent));
+        out.correctPercentText = QString::number(percent);
+        break;
+    }
+    }
+    if (!sectionFields(section).hasWpm)
+        out.wpmText = kNotApplicable.toString();
+    return out;
+}
+
+OverallChart adjustedWpmChart(const StudentRecord& record, ProgramSection section,
+                              const TypingTotals& session, OverallPeriod period,
+                              const ChartHeading& heading) {
+    OverallChart out;
+    out.chart.kind = ChartKind::AdjustedWpm;
+    const SectionFields fields = sectionFields(section);
+    if (!fields.hasWpm) {
+        out.chart.titleLines = QStringList{kNoWpmChartTitle.toString()};
+        out.wpmText = kNotApplicable.toString();
+        return out;
+    }
+    out.chart.titleLines =
+        titleLines(chartTitle(periodTitle(kWpmTitles, period), heading, kWpmTitleReturns));
+    switch (period) {
+    case OverallPeriod::TodayOrLast: {
+        const bool typedToday = session != TypingTotals{};
+        const std::int32_t wpm = adjustedWpm(typedToday ? session : latestTotals(record, section));
+        out.chart.bars.append(figureBar(wpm));
+        out.wpmText = QString::number(wpm);
+        break;
+    }
+    case OverallPeriod::PastEightDays:
+        out.chart.bars = historyBars(record, fields.adjustedWpmHistory);
+        out.wpmText = kNotApplicable.toString();
+        break;
+    case OverallPeriod::AllDays: {
+        const std::int32_t wpm = adjustedWpm(allDaysTotals(record, section));
+        out.chart.bars.append(figureBar(wpm));
+        out.wpmText = QString::number(wpm);
+        break;
+    }
+    }
+    return out;
+}
+
+} // namespace kf
