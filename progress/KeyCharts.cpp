@@ -76,7 +76,7 @@ PerKeyFigures recordFigures(const StudentRecord& record, std::size_t offset) {
 
 template <typename BarValue>
 ChartDescription keyChart(ChartKind kind, const PerKeyFigures& figures, KeyGroup group,
-                          QString title, BarValue barValue) {
+                          const QString& title, BarValue barValue) {
     ChartDescription chart{.kind = kind, .titleLines = titleLines(title), .bars = {}};
     const StatisticsRange range = keyGroupRange(group);
     for (int index = range.first; index <= range.last; ++index)
@@ -110,11 +110,15 @@ QString keyLabel(int statisticsIndex) {
     return labelTable().at(statisticsIndex);
 }
 
-PerKeyFigures todayOrLastFigures(const PerKeyFigures& session, const StudentRecord& record,
+PerKeyFigures todayOrLastFigures(const PerKeyFigures& sessionFigures,
+                                 const PerKeyFigures& sessionCounts, const StudentRecord& record,
                                  std::size_t latestOffset) {
-    const bool typedToday =
-        std::any_of(session.begin() + 1, session.end(), [](std::int64_t v) { return v != 0; });
-    return typedToday ? session : recordFigures(record, latestOffset);
+    const auto anyNonZero = [](const PerKeyFigures& figures) {
+        return std::any_of(figures.begin() + 1, figures.end(),
+                           [](std::int64_t v) { return v != 0; });
+    };
+    const bool typedToday = anyNonZero(sessionCounts) || anyNonZero(sessionFigures);
+    return typedToday ? sessionFigures : recordFigures(record, latestOffset);
 }
 
 std::int32_t accuracyPercent(std::int64_t storedFraction) {
@@ -122,22 +126,23 @@ std::int32_t accuracyPercent(std::int64_t storedFraction) {
     return wholeNumber(static_cast<long double>(storedFraction) / 100.0L);
 }
 
-ChartDescription keySpeedChart(const StudentRecord& record, const PerKeyFigures& sessionSpeed,
+ChartDescription keySpeedChart(const StudentRecord& record, const DrillSessionFigures& session,
                                KeyPeriod period, KeyGroup group, const ChartHeading& heading) {
     const PerKeyFigures figures =
         period == KeyPeriod::TodayOrLast
-            ? todayOrLastFigures(sessionSpeed, record, kBegSessionAvgSeconds)
+            ? todayOrLastFigures(session.averageSeconds, session.timedPresses, record,
+                                 kBegSessionAvgSeconds)
             : recordFigures(record, kBegAvgSeconds);
     return keyChart(ChartKind::KeySpeed, figures, group,
                     chartTitle(periodTitle(kSpeedTitles, period), heading),
                     [](std::int64_t stored) { return double(fromFixedPoint(stored)); });
 }
 
-ChartDescription keyAccuracyChart(const StudentRecord& record, const PerKeyFigures& sessionAccuracy,
+ChartDescription keyAccuracyChart(const StudentRecord& record, const DrillSessionFigures& session,
                                   KeyPeriod period, KeyGroup group, const ChartHeading& heading) {
     const PerKeyFigures figures =
         period == KeyPeriod::TodayOrLast
-            ? todayOrLastFigures(sessionAccuracy, record, kBegSessionAccuracy)
+            ? todayOrLastFigures(session.accuracy, session.presented, record, kBegSessionAccuracy)
             : recordFigures(record, kBegAccuracy);
     return keyChart(ChartKind::KeyAccuracy, figures, group,
                     chartTitle(periodTitle(kAccuracyTitles, period), heading),

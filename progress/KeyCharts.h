@@ -31,17 +31,20 @@ BarGroup keyBarGroup(int statisticsIndex);
 // 1..108.
 QString keyLabel(int statisticsIndex);
 
-// The per-key figures "Today or Last" shows: this session's when it has any, otherwise the
-// latest session's kept in the record at latestOffset.
-PerKeyFigures todayOrLastFigures(const PerKeyFigures& session, const StudentRecord& record,
+// The per-key figures "Today or Last" shows: this session's once a key was scored in it (a
+// count or a figure is not zero), otherwise the latest session's kept in the record at
+// latestOffset. The counts matter because a session of misses only has accuracies of 0, yet
+// it is today's.
+PerKeyFigures todayOrLastFigures(const PerKeyFigures& sessionFigures,
+                                 const PerKeyFigures& sessionCounts, const StudentRecord& record,
                                  std::size_t latestOffset);
 
 // Seconds per press of every key of the group, from the drills' figures.
-ChartDescription keySpeedChart(const StudentRecord& record, const PerKeyFigures& sessionSpeed,
+ChartDescription keySpeedChart(const StudentRecord& record, const DrillSessionFigures& session,
                                KeyPeriod period, KeyGroup group, const ChartHeading& heading);
 
 // Whole percent typed correctly of every key of the group, from the drills' figures.
-ChartDescription keyAccuracyChart(const StudentRecord& record, const PerKeyFigures& sessionAccuracy,
+ChartDescription keyAccuracyChart(const StudentRecord& record, const DrillSessionFigures& session,
                                   KeyPeriod period, KeyGroup group, const ChartHeading& heading);
 
 // A stored accuracy fraction as the bar shows it: rounded to two decimals, times 100.

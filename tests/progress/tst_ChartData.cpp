@@ -106,6 +106,8 @@ void tst_ChartData::todayOrLastShowsLatestUntilTheFirstScoredKey_data() {
     QTest::addColumn<double>("sessionBar");
     QTest::newRow("key speed") << true << 1.25 << 1.25 << 0.7143 << 0.7143;
     QTest::newRow("key accuracy") << false << 0.75 << 75.0 << 0.5 << 50.0;
+    // A session whose only key was a miss has accuracies of 0 only; it is still today's.
+    QTest::newRow("key accuracy after a miss") << false << 0.75 << 75.0 << 0.0 << 0.0;
 }
 
 void tst_ChartData::todayOrLastShowsLatestUntilTheFirstScoredKey() {
@@ -120,12 +122,22 @@ void tst_ChartData::todayOrLastShowsLatestUntilTheFirstScoredKey() {
     const std::size_t latest = speed ? kDrillSpeedLatest : kDrillAccuracyLatest;
     setPerKey(record, latest, 1, latestValue);
     setPerKey(record, latest, 2, latestValue);
-    PerKeyFigures session{};
+    DrillSessionFigures session;
     const auto build = [&] {
         return speed ? keySpeedChart(record, session, KeyPeriod::TodayOrLast,
                                      KeyGroup::LettersAndPunctuation, kHeading)
                      : keyAccuracyChart(record, session, KeyPeriod::TodayOrLast,
                                         KeyGroup::LettersAndPunctuation, kHeading);
+    };
+    // Books one scored press of an index into the session, as the drill engine does.
+    const auto score = [&](int index) {
+        if (speed) {
+            session.timedPresses[index] = stored(1);
+            session.averageSeconds[index] = stored(sessionValue);
+        } else {
+            session.presented[index] = stored(1);
+            session.accuracy[index] = stored(sessionValue);
+        }
     };
 
     ChartDescription chart = build();
@@ -135,14 +147,14 @@ void tst_ChartData::todayOrLastShowsLatestUntilTheFirstScoredKey() {
 
     // One scored key of this session (S): the session's figures replace the latest ones,
     // and A, not typed today, falls to 0.
-    session[2] = stored(sessionValue);
+    score(2);
     chart = build();
     QCOMPARE(chart.bars[0].value, 0.0);
     QCOMPARE(chart.bars[1].value, sessionBar);
 
-    // A session figure on an index outside the charted group still counts as typed today.
-    session = {};
-    session[100] = stored(sessionValue);
+    // A key scored outside the charted group still counts as typing today.
+    session = DrillSessionFigures{};
+    score(100);
     chart = build();
     QCOMPARE(chart.bars[0].value, 0.0);
 }
@@ -153,8 +165,11 @@ void tst_ChartData::typingHistoryReadsTheAllDaysArrays() {
     setPerKey(record, kDrillAccuracyAllDays, 38, 0.9);
     setPerKey(record, kDrillSpeedLatest, 38, 1.0);
     setPerKey(record, kDrillAccuracyLatest, 38, 0.1);
-    PerKeyFigures session{};
-    session[38] = stored(0.3);
+    DrillSessionFigures session;
+    session.averageSeconds[38] = stored(0.3);
+    session.timedPresses[38] = stored(1);
+    session.accuracy[38] = stored(1);
+    session.presented[38] = stored(1);
 
     const ChartDescription speed =
         keySpeedChart(record, session, KeyPeriod::TypingHistory, KeyGroup::Numbers, kHeading);
@@ -182,9 +197,10 @@ void tst_ChartData::accuracyBarsAreWholePercents() {
     QFETCH(qint64, fraction);
     QFETCH(double, bar);
     StudentRecord record;
-    record.setI64(kDrillAccuracyAllDays + 8 * 4, fraction); // index 5, G
-    const ChartDescription chart = keyAccuracyChart(record, {}, KeyPeriod::TypingHistory,
-                                                    KeyGroup::LettersAndPunctuation, kHeading);
+    record.setI64(kDrillAccuracyAllDays + std::size_t(8 * 4), fraction); // index 5, G
+    const ChartDescription chart =
+        keyAccuracyChart(record, DrillSessionFigures{}, KeyPeriod::TypingHistory,
+                         KeyGroup::LettersAndPunctuation, kHeading);
     QCOMPARE(chart.bars[4].label, QStringLiteral("G"));
     QCOMPARE(chart.bars[4].value, bar);
 }
@@ -196,7 +212,7 @@ void tst_ChartData::keyGroupsHaveTheirLabelsAndColours_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<BarGroup>("colour");
 
-    const auto row = [](const char* name, KeyGroup g, int count, int position, QString label,
+    const auto row = [](const char* name, KeyGroup g, int count, int position, const QString& label,
                         BarGroup colour) {
         QTest::newRow(name) << g << count << position << label << colour;
     };
@@ -233,8 +249,8 @@ void tst_ChartData::keyGroupsHaveTheirLabelsAndColours() {
     QFETCH(int, position);
     QFETCH(QString, label);
     QFETCH(BarGroup, colour);
-    const ChartDescription chart =
-        keySpeedChart(StudentRecord(), {}, KeyPeriod::TodayOrLast, group, kHeading);
+    const ChartDescription chart = keySpeedChart(StudentRecord(), DrillSessionFigures{},
+                                                 KeyPeriod::TodayOrLast, group, kHeading);
     QCOMPARE(chart.kind, ChartKind::KeySpeed);
     QCOMPARE(chart.bars.size(), count);
     QCOMPARE(chart.bars[position].label, label);
@@ -246,8 +262,8 @@ void tst_ChartData::numbersAreTenBlueBarsOneToNineThenZero() {
     StudentRecord record;
     for (int i = 38; i <= 47; ++i)
         setPerKey(record, kDrillAccuracyAllDays, i, (i - 37) / 100.0L);
-    const ChartDescription chart =
-        keyAccuracyChart(record, {}, KeyPeriod::TypingHistory, KeyGroup::Numbers, kHeading);
+    const ChartDescription chart = keyAccuracyChart(
+        record, DrillSessionFigures{}, KeyPeriod::TypingHistory, KeyGroup::Numbers, kHeading);
     QStringList labels;
     for (const ChartBar& bar : chart.bars) {
         labels.append(bar.label);
@@ -261,15 +277,19 @@ void tst_ChartData::numbersAreTenBlueBarsOneToNineThenZero() {
 void tst_ChartData::keyChartTitlesNameTheStudentAndDate() {
     const StudentRecord record;
     const KeyGroup g = KeyGroup::Symbols;
-    QCOMPARE(keySpeedChart(record, {}, KeyPeriod::TodayOrLast, g, kHeading).titleLines,
+    QCOMPARE(keySpeedChart(record, DrillSessionFigures{}, KeyPeriod::TodayOrLast, g, kHeading)
+                 .titleLines,
              QStringList{
                  QStringLiteral("Key Speed in Seconds (today or latest) -- Maria -- 07/12/2026")});
-    QCOMPARE(keySpeedChart(record, {}, KeyPeriod::TypingHistory, g, kHeading).titleLines,
+    QCOMPARE(keySpeedChart(record, DrillSessionFigures{}, KeyPeriod::TypingHistory, g, kHeading)
+                 .titleLines,
              QStringList{QStringLiteral("Key Speed in Seconds (all days) -- Maria -- 07/12/2026")});
     QCOMPARE(
-        keyAccuracyChart(record, {}, KeyPeriod::TodayOrLast, g, kHeading).titleLines,
+        keyAccuracyChart(record, DrillSessionFigures{}, KeyPeriod::TodayOrLast, g, kHeading)
+            .titleLines,
         QStringList{QStringLiteral("Percent Correct (today or latest) -- Maria -- 07/12/2026")});
-    QCOMPARE(keyAccuracyChart(record, {}, KeyPeriod::TypingHistory, g, kHeading).titleLines,
+    QCOMPARE(keyAccuracyChart(record, DrillSessionFigures{}, KeyPeriod::TypingHistory, g, kHeading)
+                 .titleLines,
              QStringList{QStringLiteral("Percent Correct (all days) -- Maria -- 07/12/2026")});
 }
 
