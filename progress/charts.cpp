@@ -1,0 +1,504 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progress/charts.h"
+
+#include "app/Globals.h"
+#include "app/Services.h"
+#include "app/stuff.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+#include "progress/BarChartView.h"
+#include "progress/RadioGroup.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStackedBarSeries>
+#include <QTabWidget>
+#include <array>
+
+namespace kf {
+
+namespace {
+
+constexpr int kClientWidth = 712;
+constexpr int kClientHeight = 516;
+constexpr int kTopBandHeight = 177;
+constexpr int kMiddleBandHeight = 158;
+constexpr int kMiddleBandTop = kTopBandHeight - 1;
+constexpr int kPagesTop = kMiddleBandTop + kMiddleBandHeight;
+// "Print Chart" sits 4 pixels from the top and 8 from the right of its band.
+constexpr int kPrintButtonTop = 4;
+constexpr int kPrintButtonRight = 8;
+constexpr QSize kPrintButtonSize(80, 22);
+// Printed charts are drawn at twice their size on screen, so the page gets a sharp picture.
+constexpr qreal kPrintScale = 2.0;
+
+// The section selectors list their sections by selector value, in item order.
+constexpr std::array<int, 1> kSectionItems = {0};
+
+const QString kRestartAdvice = QStringLiteral(
+    "After Switching names, it is recommended that you restart the program before continuing "
+    "to type. This will protect the most recent chart data from being lost. If you haven't "
+    "typed since starting Keyfarer, you don't have to restart.");
+
+ProgramSection sectionOfItem(int item) {
+    const int selector =
+        kSectionItems.at(std::size_t(qBound(0, item, int(kSectionItems.size()) - 1)));
+    return sectionOfSelector(selector).value_or(ProgramSection::BeginnersDrills);
+}
+
+QStringList sectionItemTexts() {
+    return {QStringLiteral("Beginner's Drills")};
+}
+
+// A panel that shows a value: sunken, text centred.
+QLabel* valuePanel(const QString& name, const QString& text, QWidget* parent) {
+    auto* panel = new QLabel(text, parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QLabel* label(const QString& name, const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+RadioGroup* radioGroup(const QString& name, const QString& caption, const QStringList& items,
+                       int columns, QWidget* parent) {
+    auto* group = new RadioGroup(caption, items, columns, parent);
+    group->setObjectName(name);
+    group->setItemIndex(0);
+    return group;
+}
+
+} // namespace
+
+TFormCharts::TFormCharts(Globals& globals, Services& services, QWidget* parent)
+    : QDialog(parent)
+    , m_globals(globals)
+    , m_services(services) {
+    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    buildBands();
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setGeometry(0, kPagesTop, kClientWidth, kClientHeight - kPagesTop);
+    auto* keysPage = new QWidget;
+    keysPage->setObjectName(QStringLiteral("TabSheetKeyCharts"));
+    auto* overallPage = new QWidget;
+    overallPage->setObjectName(QStringLiteral("TabSheetOverall"));
+    m_pages->addTab(keysPage, QStringLiteral("Individual Key Charts"));
+    m_pages->addTab(overallPage, QStringLiteral("Overall Statistics"));
+    buildKeyChartsPage(keysPage);
+    buildOverallPage(overallPage);
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+
+    m_state = ChartsWindowState{};
+    m_pages->setCurrentIndex(int(ChartsPage::IndividualKeyCharts));
+    arrangeBands();
+    m_keyPage.currentUser->setText(m_globals.currentUserName);
+    m_overallPage.currentUser->setText(m_globals.currentUserName);
+    resetCharts();
+}
+
+TFormCharts* TFormCharts::open(Globals& globals, Services& services, QWidget* parent) {
+    auto* window = new TFormCharts(globals, services, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void TFormCharts::buildBands() {
+    const auto band = [this](const QString& name, int top, int height) {
+        auto* w = new QWidget(this);
+        w->setObjectName(name);
+        w->setGeometry(0, top, kClientWidth, height);
+        return w;
+    };
+    const auto chart = [](ChartKind kind, const QString& name, QWidget* bandWidget) {
+        auto* view = new BarChartView(kind, bandWidget);
+        view->setObjectName(name);
+        view->setGeometry(bandWidget->rect());
+        return view;
+    };
+    const auto printButton = [](const QString& name, QWidget* bandWidget) {
+        auto* b = button(name, QStringLiteral("Print Chart"), bandWidget);
+        b->setGeometry(
+            QRect(QPoint(bandWidget->width() - kPrintButtonRight - kPrintButtonSize.width(),
+                         kPrintButtonTop),
+                  kPrintButtonSize));
+        return b;
+    };
+
+    m_topBand = band(QStringLiteral("PanelTopBand"), 0, kTopBandHeight);
+    m_keyAccuracy = chart(ChartKind::KeyAccuracy, QStringLiteral("ChartKeyAccuracy"), m_topBand);
+    m_overallAccuracy =
+        chart(ChartKind::OverallAccuracy, QStringLiteral("ChartStatsPercent"), m_topBand);
+    m_overallAccuracy->series()->setName(QStringLiteral("SeriesStatsPercent"));
+    m_overallAccuracy->series()->setObjectName(QStringLiteral("SeriesStatsPercent"));
+    m_printTop = printButton(QStringLiteral("ButtonPrintTop"), m_topBand);
+
+    m_middleBand = band(QStringLiteral("PanelMiddleBand"), kMiddleBandTop, kMiddleBandHeight);
+    m_keySpeed = chart(ChartKind::KeySpeed, QStringLiteral("ChartKeySpeed"), m_middleBand);
+    m_adjustedWpm = chart(ChartKind::AdjustedWpm, QStringLiteral("ChartAdjustedWpm"), m_middleBand);
+    m_printMiddle = printButton(QStringLiteral("ButtonPrintMiddle"), m_middleBand);
+
+    connect(m_printTop, &QPushButton::clicked, this, [this] { ButtonPrintTopClick(); });
+    connect(m_printMiddle, &QPushButton::clicked, this, [this] { ButtonPrintMiddleClick(); });
+}
+
+TFormCharts::PageControls TFormCharts::buildUserControls(QWidget* page, const QString& suffix) {
+    PageControls c{};
+    c.currentUser = valuePanel(QStringLiteral("PanelUser") + suffix, QString(), page);
+    c.currentUser->setToolTip(QStringLiteral("Current User"));
+    c.currentUser->setGeometry(380, 10, 180, 26);
+    c.switchUser =
+        button(QStringLiteral("ButtonSwitchUser") + suffix, QStringLiteral("Switch User"), page);
+    c.switchUser->setToolTip(
+        QStringLiteral("Recommended for Teachers Viewing  Charts & Stats Only"));
+    c.switchUser->setGeometry(572, 9, 126, 28);
+    c.viewReport =
+        button(QStringLiteral("ButtonViewReport") + suffix, QStringLiteral("View Report"), page);
+    c.viewReport->setGeometry(380, 46, 126, 28);
+    c.close = button(QStringLiteral("ButtonClose") + suffix, QStringLiteral("Close Charts"), page);
+    c.close->setGeometry(572, 46, 126, 28);
+    return c;
+}
+
+void TFormCharts::buildKeyChartsPage(QWidget* page) {
+    m_keyPeriod =
+        radioGroup(QStringLiteral("RadioGroupKeyPeriod"), QStringLiteral("Time Period"),
+                   {QStringLiteral("Today or Last"), QStringLiteral("Typing History")}, 1, page);
+    m_keyPeriod->setGeometry(6, 4, 170, 62);
+    m_keySection = radioGroup(QStringLiteral("RadioGroupKeySection"),
+                              QStringLiteral("Program Section"), sectionItemTexts(), 2, page);
+    m_keySection->setGeometry(6, 70, 170, 44);
+    m_characters = radioGroup(QStringLiteral("RadioGroupCharacters"), QStringLiteral("Characters"),
+                              {QStringLiteral("Letters && Punctuation"), QStringLiteral("Numbers"),
+                               QStringLiteral("Symbols"), QStringLiteral("International Keys")},
+                              1, page);
+    m_characters->setGeometry(184, 4, 180, 110);
+
+    m_keyPage = buildUserControls(page, QStringLiteral("Keys"));
+    connect(m_keyPage.close, &QPushButton::clicked, this, [this] { ButtonCloseKeysClick(); });
+
+    m_rightShiftLabel = label(QStringLiteral("LabelRightShift"),
+                              QStringLiteral("Right Shift Letter Key Errors = "), page);
+    m_rightShiftLabel->setGeometry(380, 84, 186, 20);
+    m_rightShiftPanel = valuePanel(QStringLiteral("PanelRightShift"), QStringLiteral("0"), page);
+    m_rightShiftPanel->setGeometry(572, 84, 50, 20);
+    m_leftShiftLabel = label(QStringLiteral("LabelLeftShift"),
+                             QStringLiteral("Left Shift Letter Key Errors = "), page);
+    m_leftShiftLabel->setGeometry(380, 106, 186, 20);
+    m_leftShiftPanel = valuePanel(QStringLiteral("PanelLeftShift"), QStringLiteral("0"), page);
+    m_leftShiftPanel->setGeometry(572, 106, 50, 20);
+    showShiftErrors(false);
+
+    // The window draws the per-key charts itself through these hidden buttons.
+    auto* hidden = new QWidget(page);
+    hidden->setObjectName(QStringLiteral("PanelKeyChartButtons"));
+    hidden->setGeometry(630, 84, 70, 44);
+    hidden->hide();
+    auto* speed = button(QStringLiteral("ButtonKeySpeed"), QStringLiteral("Key Speed"), hidden);
+    auto* accuracy =
+        button(QStringLiteral("ButtonKeyAccuracy"), QStringLiteral("Key Accuracy"), hidden);
+    accuracy->move(0, 22);
+    connect(speed, &QPushButton::clicked, this, [this] { ButtonKeySpeedClick(); });
+    connect(accuracy, &QPushButton::clicked, this, [this] { ButtonKeyAccuracyClick(); });
+
+    connect(m_keyPeriod, &RadioGroup::clicked, this, [this] { RadioGroupKeyPeriodClick(); });
+    connect(m_keySection, &RadioGroup::clicked, this, [this] { RadioGroupKeySectionClick(); });
+    connect(m_characters, &RadioGroup::clicked, this, [this] { RadioGroupCharactersClick(); });
+}
+
+void TFormCharts::buildOverallPage(QWidget* page) {
+    m_overallSection = radioGroup(QStringLiteral("RadioGroupOverallSection"),
+                                  QStringLiteral("Program Section"), sectionItemTexts(), 2, page);
+    m_overallSection->setGeometry(6, 4, 170, 44);
+    m_overallPeriod =
+        radioGroup(QStringLiteral("RadioGroupOverallPeriod"), QStringLiteral("Time Period"),
+                   {QStringLiteral("Today or Last"), QStringLiteral("Past 8 Days"),
+                    QStringLiteral("Typing History (all)")},
+                   1, page);
+    m_overallPeriod->setGeometry(184, 4, 180, 86);
+
+    label(QStringLiteral("LabelWpm"), QStringLiteral("WPM:"), page)->setGeometry(14, 60, 70, 22);
+    m_wpmPanel = valuePanel(QStringLiteral("PanelWpm"), QString(), page);
+    m_wpmPanel->setGeometry(90, 60, 60, 22);
+    label(QStringLiteral("LabelCorrect"), QStringLiteral("Correct %:"), page)
+        ->setGeometry(14, 88, 70, 22);
+    m_correctPanel = valuePanel(QStringLiteral("PanelCorrect"), QString(), page);
+    m_correctPanel->setGeometry(90, 88, 60, 22);
+
+    m_overallPage = buildUserControls(page, QStringLiteral("Overall"));
+    connect(m_overallPage.close, &QPushButton::clicked, this,
+            [this] { ButtonCloseOverallClick(); });
+
+    auto* hidden = new QWidget(page);
+    hidden->setObjectName(QStringLiteral("PanelOverallChartButtons"));
+    hidden->setGeometry(630, 84, 70, 44);
+    hidden->hide();
+    auto* accuracy = button(QStringLiteral("ButtonAccuracy"), QStringLiteral("Accuracy"), hidden);
+    auto* wpm = button(QStringLiteral("ButtonAdjustedWpm"), QStringLiteral("Adjusted WPM"), hidden);
+    wpm->move(0, 22);
+    connect(accuracy, &QPushButton::clicked, this, [this] { ButtonAccuracyClick(); });
+    connect(wpm, &QPushButton::clicked, this, [this] { ButtonAdjustedWpmClick(); });
+
+    connect(m_overallSection, &RadioGroup::clicked, this,
+            [this] { RadioGroupOverallSectionClick(); });
+    connect(m_overallPeriod, &RadioGroup::clicked, this,
+            [this] { RadioGroupOverallPeriodClick(); });
+}
+
+void TFormCharts::resetCharts() {
+    for (BarChartView* chart : {m_keyAccuracy, m_overallAccuracy, m_keySpeed, m_adjustedWpm}) {
+        chart->clearBars();
+        chart->setTitle(kUndrawnChartTitle.toString());
+    }
+}
+
+void TFormCharts::centreOnDesktop() {
+    if (const QScreen* s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TFormCharts::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    centreOnDesktop();
+    m_state.calledByWindow = true;
+    ButtonKeyAccuracyClick();
+    m_state.calledByWindow = true;
+    ButtonKeySpeedClick();
+    refresh();
+}
+
+ChartsPage TFormCharts::currentPage() const {
+    return m_pages->currentIndex() == int(ChartsPage::OverallStatistics)
+               ? ChartsPage::OverallStatistics
+               : ChartsPage::IndividualKeyCharts;
+}
+
+ProgramSection TFormCharts::keySection() const {
+    return sectionOfItem(m_keySection->itemIndex());
+}
+
+ProgramSection TFormCharts::overallSection() const {
+    return sectionOfItem(m_overallSection->itemIndex());
+}
+
+KeyPeriod TFormCharts::keyPeriod() const {
+    return m_keyPeriod->itemIndex() == 1 ? KeyPeriod::TypingHistory : KeyPeriod::TodayOrLast;
+}
+
+KeyGroup TFormCharts::keyGroup() const {
+    return static_cast<KeyGroup>(qBound(0, m_characters->itemIndex(), 3));
+}
+
+OverallPeriod TFormCharts::overallPeriod() const {
+    return static_cast<OverallPeriod>(qBound(0, m_overallPeriod->itemIndex(), 2));
+}
+
+TypingTotals TFormCharts::sessionTotals(ProgramSection section) const {
+    if (section == ProgramSection::BeginnersDrills) {
+        const DrillSessionFigures& drills = m_globals.drillSession;
+        return {drills.sessionSetSeconds, drills.sessionPresses, drills.sessionMisses};
+    }
+    const WpmWorkingTotals& w = m_globals.sections.wpm.at(static_cast<std::size_t>(section));
+    return {w.seconds, w.keys, w.errors};
+}
+
+ChartHeading TFormCharts::heading() const {
+    const QDate date = m_titleDate.isValid() ? m_titleDate : QDate::currentDate();
+    return {m_globals.currentUserName, shortDate(date)};
+}
+
+void TFormCharts::refresh() {
+    ButtonAccuracyClick();
+    ButtonAdjustedWpmClick();
+    // The summary report is rebuilt here, between the overall and the per-key charts.
+    m_state.calledByWindow = true;
+    ButtonKeyAccuracyClick();
+    m_state.calledByWindow = true;
+    ButtonKeySpeedClick();
+    if (currentPage() == ChartsPage::IndividualKeyCharts)
+        showShiftErrorsForKeySection();
+}
+
+void TFormCharts::arrangeBands() {
+    const ChartsPage page = currentPage();
+    m_state.arrangeFor(page);
+    if (page == ChartsPage::OverallStatistics) {
+        m_overallAccuracy->bringToFront();
+        m_adjustedWpm->bringToFront();
+    } else {
+        m_overallAccuracy->sendToBack();
+        m_adjustedWpm->sendToBack();
+    }
+    raisePrintButtons();
+}
+
+void TFormCharts::raisePrintButtons() {
+    m_printTop->raise();
+    m_printMiddle->raise();
+}
+
+void TFormCharts::arrangeOrClick() {
+    if (m_state.calledByWindow) {
+        arrangeBands();
+        m_state.calledByWindow = false;
+    } else {
+        playClick();
+    }
+}
+
+void TFormCharts::ButtonKeySpeedClick() {
+    m_adjustedWpm->sendToBack();
+    m_state.middleOverallInFront = false;
+    raisePrintButtons();
+    arrangeOrClick();
+    m_keySpeed->draw(keySpeedChart(m_globals.record, m_globals.drillSession, keyPeriod(),
+                                   keyGroup(), heading()));
+}
+
+void TFormCharts::ButtonKeyAccuracyClick() {
+    raisePrintButtons();
+    arrangeOrClick();
+    m_keyAccuracy->draw(keyAccuracyChart(m_globals.record, m_globals.drillSession, keyPeriod(),
+                                         keyGroup(), heading()));
+    if (!showsShiftErrors(keySection()))
+        showShiftErrors(false);
+}
+
+void TFormCharts::ButtonAccuracyClick() {
+    const ProgramSection section = overallSection();
+    const OverallChart chart = overallAccuracyChart(
+        m_globals.record, section, sessionTotals(section), overallPeriod(), heading());
+    m_overallAccuracy->draw(chart.chart);
+    applyPanels(chart);
+}
+
+void TFormCharts::ButtonAdjustedWpmClick() {
+    const ProgramSection section = overallSection();
+    const OverallChart chart = adjustedWpmChart(m_globals.record, section, sessionTotals(section),
+                                                overallPeriod(), heading());
+    m_adjustedWpm->draw(chart.chart);
+    applyPanels(chart);
+}
+
+void TFormCharts::applyPanels(const OverallChart& chart) {
+    if (chart.correctPercentText)
+        m_correctPanel->setText(*chart.correctPercentText);
+    if (chart.wpmText)
+        m_wpmPanel->setText(*chart.wpmText);
+}
+
+void TFormCharts::showShiftErrors(bool visible) {
+    for (QLabel* l : {m_rightShiftLabel, m_rightShiftPanel, m_leftShiftLabel, m_leftShiftPanel})
+        l->setVisible(visible);
+}
+
+void TFormCharts::showShiftErrorsForKeySection() {
+    const bool visible = showsShiftErrors(keySection());
+    if (visible) {
+        m_rightShiftPanel->setText(
+            QString::number(m_globals.record.i32(layout::kLessonsRightShiftErrors)));
+        m_leftShiftPanel->setText(
+            QString::number(m_globals.record.i32(layout::kLessonsLeftShiftErrors)));
+    }
+    showShiftErrors(visible);
+}
+
+void TFormCharts::PageControl1Change() {
+    arrangeBands();
+    if (currentPage() == ChartsPage::IndividualKeyCharts)
+        showShiftErrorsForKeySection();
+    else if (overallSection() == ProgramSection::BeginnersDrills)
+        m_wpmPanel->setText(kNotApplicable.toString());
+}
+
+void TFormCharts::RadioGroupKeyPeriodClick() {
+    refresh();
+}
+
+void TFormCharts::RadioGroupKeySectionClick() {
+    showShiftErrors(keySection() != ProgramSection::BeginnersDrills);
+    refresh();
+}
+
+void TFormCharts::RadioGroupCharactersClick() {
+    refresh();
+}
+
+void TFormCharts::RadioGroupOverallSectionClick() {
+    arrangeBands();
+    if (overallSection() == ProgramSection::BeginnersDrills)
+        m_wpmPanel->clear();
+    refresh();
+}
+
+void TFormCharts::RadioGroupOverallPeriodClick() {
+    refresh();
+}
+
+void TFormCharts::ButtonPrintTopClick() {
+    playClick();
+    printChart(m_state.topChartInFront() == ChartKind::OverallAccuracy ? m_overallAccuracy
+                                                                       : m_keyAccuracy);
+}
+
+void TFormCharts::ButtonPrintMiddleClick() {
+    playClick();
+    printChart(m_state.middleChartInFront() == ChartKind::AdjustedWpm ? m_adjustedWpm : m_keySpeed);
+}
+
+void TFormCharts::printChart(BarChartView* chart) {
+    const Printer::Outcome outcome = m_services.printer.printImage(chart->toImage(kPrintScale));
+    if (outcome.status == Printer::Status::Failed)
+        m_services.dialogs.error(outcome.error);
+}
+
+void TFormCharts::ButtonCloseKeysClick() {
+    playClick();
+    closeCharts();
+}
+
+void TFormCharts::ButtonCloseOverallClick() {
+    // The second page's button closes without the click.
+    closeCharts();
+}
+
+void TFormCharts::closeCharts() {
+    if (m_state.namesSwitched) {
+        m_services.dialogs.information(kRestartAdvice);
+        m_state.namesSwitched = false;
+    }
+    close();
+}
+
+void TFormCharts::playClick() {
+    playSound(m_globals, m_services.sound, kSoundClick);
+}
+
+} // namespace kf

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "progress/ChartTitles.h"
+#include "progress/ChartsWindowState.h"
+#include "progress/KeyCharts.h"
+#include "progress/OverallCharts.h"
+
+#include <QDate>
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace kf {
+
+struct Globals;
+struct Services;
+class BarChartView;
+class RadioGroup;
+
+// The statistics window: two chart bands over a page control. The top band holds the key
+// accuracy and the overall accuracy charts, the middle band the key speed and the adjusted WPM
+// charts; the page shown decides which chart of each band is in front. It reads the student
+// record and the session's figures and changes neither.
+//
+// The summary report panel and the switching to another student's file are added over this
+// window: Refresh is where the report is rebuilt, the "View Report" and "Switch User" buttons
+// of both pages are there for them, and setNamesSwitched() records a switch.
+class TFormCharts : public QDialog {
+    Q_OBJECT
+public:
+    TFormCharts(Globals& globals, Services& services, QWidget* parent = nullptr);
+
+    // Creates the window and shows it, on top and centred; it is deleted when it closes.
+    // For the main window's "Your Stats" and the drill window's "Charts".
+    static TFormCharts* open(Globals& globals, Services& services, QWidget* parent = nullptr);
+
+    const ChartsWindowState& state() const { return m_state; }
+    // Another student's file was loaded for viewing (or the own one again: false).
+    void setNamesSwitched(bool switched) { m_state.namesSwitched = switched; }
+
+    // The date chart titles show; today when never set.
+    void setTitleDate(const QDate& date) { m_titleDate = date; }
+
+    // Redraws both overall charts, then both per-key charts, and on the first page shows the
+    // shift-error figures where they belong.
+    void refresh();
+
+    // The hidden chart buttons.
+    void ButtonKeySpeedClick();
+    void ButtonKeyAccuracyClick();
+    void ButtonAccuracyClick();
+    void ButtonAdjustedWpmClick();
+
+    void ButtonPrintTopClick();
+    void ButtonPrintMiddleClick();
+    void PageControl1Change();
+    void RadioGroupKeyPeriodClick();
+    void RadioGroupKeySectionClick();
+    void RadioGroupCharactersClick();
+    void RadioGroupOverallSectionClick();
+    void RadioGroupOverallPeriodClick();
+    void ButtonCloseKeysClick();
+    void ButtonCloseOverallClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct PageControls {
+        QPushButton* switchUser;
+        QLabel* currentUser;
+        QPushButton* viewReport;
+        QPushButton* close;
+    };
+
+    void buildBands();
+    void buildKeyChartsPage(QWidget* page);
+    void buildOverallPage(QWidget* page);
+    PageControls buildUserControls(QWidget* page, const QString& suffix);
+    void resetCharts();
+    void centreOnDesktop();
+
+    ChartsPage currentPage() const;
+    ProgramSection keySection() const;
+    ProgramSection overallSection() const;
+    KeyPeriod keyPeriod() const;
+    KeyGroup keyGroup() const;
+    OverallPeriod overallPeriod() const;
+    TypingTotals sessionTotals(ProgramSection section) const;
+    ChartHeading heading() const;
+
+    void arrangeBands();
+    void raisePrintButtons();
+    // Runs step one of a per-key chart: arrange the bands when the window asked, else click.
+    void arrangeOrClick();
+    void showShiftErrors(bool visible);
+    void showShiftErrorsForKeySection();
+    void applyPanels(const OverallChart& chart);
+    void printChart(BarChartView* chart);
+    void closeCharts();
+    void playClick();
+
+    Globals& m_globals;
+    Services& m_services;
+    ChartsWindowState m_state;
+    QDate m_titleDate;
+
+    QWidget* m_topBand = nullptr;
+    QWidget* m_middleBand = nullptr;
+    BarChartView* m_keyAccuracy = nullptr;
+    BarChartView* m_overallAccuracy = nullptr;
+    BarChartView* m_keySpeed = nullptr;
+    BarChartView* m_adjustedWpm = nullptr;
+    QPushButton* m_printTop = nullptr;
+    QPushButton* m_printMiddle = nullptr;
+
+    QTabWidget* m_pages = nullptr;
+    RadioGroup* m_keyPeriod = nullptr;
+    RadioGroup* m_keySection = nullptr;
+    RadioGroup* m_characters = nullptr;
+    RadioGroup* m_overallSection = nullptr;
+    RadioGroup* m_overallPeriod = nullptr;
+    PageControls m_keyPage{};
+    PageControls m_overallPage{};
+    QLabel* m_rightShiftLabel = nullptr;
+    QLabel* m_rightShiftPanel = nullptr;
+    QLabel* m_leftShiftLabel = nullptr;
+    QLabel* m_leftShiftPanel = nullptr;
+    QLabel* m_wpmPanel = nullptr;
+    QLabel* m_correctPanel = nullptr;
+};
+
+} // namespace kf

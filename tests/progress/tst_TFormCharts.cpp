@@ -1,0 +1,542 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Globals.h"
+#include "app/Services.h"
+#include "platform/ManualClock.h"
+#include "platform/doubles/RecordingPrinter.h"
+#include "platform/doubles/RecordingShell.h"
+#include "platform/doubles/RecordingSoundPlayer.h"
+#include "platform/doubles/ScriptedDialogs.h"
+#include "progress/BarChartView.h"
+#include "progress/charts.h"
+#include "students/FixedPoint.h"
+
+#include <QBarSet>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedBarSeries>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QValueAxis>
+#include <memory>
+
+using namespace kf;
+
+class tst_TFormCharts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowIsAFixedDialogOnTop();
+    void controlsHaveTheirTextsAndDefaults_data();
+    void controlsHaveTheirTextsAndDefaults();
+    void bandsAndPrintButtonsSitInPlace();
+    void chartsStartUndrawn();
+    void showingDrawsEveryChart();
+    void pagesBringTheirChartsToTheFront();
+    void aKeyChartClickedBringsItForward();
+    void printChartPrintsTheChartInFront_data();
+    void printChartPrintsTheChartInFront();
+    void aFailedPrintIsReported();
+    void chartImageShowsBarsInTheirColoursAtTheirHeights();
+    void chartImageShowsTheTitle();
+    void axesStayFixedAfterRefresh();
+    void todayOrLastSwitchesToTheSessionAfterTheFirstScoredKey();
+    void overallPanelsFollowThePeriod();
+    void closeChartsAdvisesARestartAfterASwitch_data();
+    void closeChartsAdvisesARestartAfterASwitch();
+
+private:
+    void clickItem(const char* group, int item);
+    BarChartView* chart(const char* name) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Globals> m_globals;
+    RecordingSoundPlayer m_sound;
+    RecordingShell m_shell;
+    RecordingPrinter m_printer;
+    ScriptedDialogs m_dialogs;
+    ManualClock m_clock;
+    std::unique_ptr<Services> m_services;
+    std::unique_ptr<TFormCharts> m_window;
+};
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+
+std::int64_t stored(long double value) {
+    return toFixedPoint(value);
+}
+
+// A widget raised later lies over its earlier siblings.
+bool liesOver(const QWidget* upper, const QWidget* lower) {
+    const QObjectList siblings = upper->parent()->children();
+    return siblings.indexOf(upper) > siblings.indexOf(lower);
+}
+
+// The value of bar i, whichever colour's set holds it.
+double barValue(const BarChartView* view, int i) {
+    double sum = 0;
+    for (const QBarSet* set : view->series()->barSets())
+        sum += set->at(i);
+    return sum;
+}
+
+QStringList radioItems(const QWidget* group) {
+    QStringList items;
+    for (const QRadioButton* b : group->findChildren<QRadioButton*>())
+        items.append(b->text());
+    return items;
+}
+
+int checkedItem(const QWidget* group) {
+    const QList<QRadioButton*> buttons = group->findChildren<QRadioButton*>();
+    for (int i = 0; i < buttons.size(); ++i)
+        if (buttons[i]->isChecked())
+            return i;
+    return -1;
+}
+
+QPoint pixelAt(const BarChartView* view, qreal category, qreal value) {
+    return view->chart()->mapToPosition(QPointF(category, value), view->series()).toPoint();
+}
+
+} // namespace
+
+void tst_TFormCharts::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_globals = std::make_unique<Globals>(m_dir->path());
+    m_globals->currentUserName = QStringLiteral("Maria");
+    m_globals->record.applyCreateDefaults();
+    m_globals->soundDevice = true;
+    m_sound.played.clear();
+    m_printer = RecordingPrinter();
+    m_dialogs.shown.clear();
+    m_services =
+        std::make_unique<Services>(Services{m_sound, m_shell, m_printer, m_dialogs, m_clock});
+    m_window = std::make_unique<TFormCharts>(*m_globals, *m_services);
+    m_window->setTitleDate(kToday);
+}
+
+void tst_TFormCharts::cleanup() {
+    m_window.reset();
+    m_services.reset();
+    m_globals.reset();
+    m_dir.reset();
+}
+
+void tst_TFormCharts::clickItem(const char* group, int item) {
+    QWidget* g = m_window->findChild<QWidget*>(QString::fromLatin1(group));
+    QVERIFY(g);
+    g->findChildren<QRadioButton*>().at(item)->click();
+}
+
+BarChartView* tst_TFormCharts::chart(const char* name) const {
+    auto* view = m_window->findChild<BarChartView*>(QString::fromLatin1(name));
+    if (!view)
+        qFatal("no chart %s", name);
+    return view;
+}
+
+void tst_TFormCharts::windowIsAFixedDialogOnTop() {
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Statistics"));
+    QCOMPARE(m_window->size(), QSize(712, 516));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QVERIFY(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void tst_TFormCharts::controlsHaveTheirTextsAndDefaults_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("hint");
+    const QString switchHint =
+        QStringLiteral("Recommended for Teachers Viewing  Charts & Stats Only");
+    const auto row = [](const QString& name, const QString& text, const QString& hint = {}) {
+        QTest::addRow("%s", qPrintable(name)) << name << text << hint;
+    };
+    for (const QString& page : {QStringLiteral("Keys"), QStringLiteral("Overall")}) {
+        row(u"ButtonSwitchUser" + page, QStringLiteral("Switch User"), switchHint);
+        row(u"PanelUser" + page, QStringLiteral("Maria"), QStringLiteral("Current User"));
+        row(u"ButtonViewReport" + page, QStringLiteral("View Report"));
+        row(u"ButtonClose" + page, QStringLiteral("Close Charts"));
+    }
+    row(QStringLiteral("ButtonPrintTop"), QStringLiteral("Print Chart"));
+    row(QStringLiteral("ButtonPrintMiddle"), QStringLiteral("Print Chart"));
+    row(QStringLiteral("LabelRightShift"), QStringLiteral("Right Shift Letter Key Errors = "));
+    row(QStringLiteral("PanelRightShift"), QStringLiteral("0"));
+    row(QStringLiteral("LabelLeftShift"), QStringLiteral("Left Shift Letter Key Errors = "));
+    row(QStringLiteral("PanelLeftShift"), QStringLiteral("0"));
+    row(QStringLiteral("ButtonKeySpeed"), QStringLiteral("Key Speed"));
+    row(QStringLiteral("ButtonKeyAccuracy"), QStringLiteral("Key Accuracy"));
+    row(QStringLiteral("ButtonAccuracy"), QStringLiteral("Accuracy"));
+    row(QStringLiteral("ButtonAdjustedWpm"), QStringLiteral("Adjusted WPM"));
+    row(QStringLiteral("LabelWpm"), QStringLiteral("WPM:"));
+    row(QStringLiteral("LabelCorrect"), QStringLiteral("Correct %:"));
+    // Radio groups: caption, then the items joined by "|".
+    row(QStringLiteral("RadioGroupKeyPeriod"),
+        QStringLiteral("Time Period:Today or Last|Typing History"));
+    row(QStringLiteral("RadioGroupKeySection"),
+        QStringLiteral("Program Section:Beginner's Drills"));
+    row(QStringLiteral("RadioGroupCharacters"),
+        QStringLiteral("Characters:Letters && Punctuation|Numbers|Symbols|International Keys"));
+    row(QStringLiteral("RadioGroupOverallSection"),
+        QStringLiteral("Program Section:Beginner's Drills"));
+    row(QStringLiteral("RadioGroupOverallPeriod"),
+        QStringLiteral("Time Period:Today or Last|Past 8 Days|Typing History (all)"));
+}
+
+void tst_TFormCharts::controlsHaveTheirTextsAndDefaults() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, hint);
+    QWidget* control = m_window->findChild<QWidget*>(name);
+    QVERIFY2(control, qPrintable(name));
+    if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        QCOMPARE(group->title() + u':' + radioItems(group).join(u'|'), text);
+        QCOMPARE(checkedItem(group), 0);
+    } else if (auto* b = qobject_cast<QPushButton*>(control)) {
+        QCOMPARE(b->text(), text);
+    } else {
+        QCOMPARE(qobject_cast<QLabel*>(control)->text(), text);
+    }
+    QCOMPARE(control->toolTip(), hint);
+}
+
+void tst_TFormCharts::bandsAndPrintButtonsSitInPlace() {
+    const auto geometry = [this](const char* name) {
+        return m_window->findChild<QWidget*>(QString::fromLatin1(name))->geometry();
+    };
+    QCOMPARE(geometry("PanelTopBand"), QRect(0, 0, 712, 177));
+    QCOMPARE(geometry("PanelMiddleBand"), QRect(0, 176, 712, 158));
+    QCOMPARE(geometry("PageControl1"), QRect(0, 334, 712, 182));
+    for (const char* name : {"ButtonPrintTop", "ButtonPrintMiddle"}) {
+        QCOMPARE(geometry(name).top(), 4);
+        QCOMPARE(712 - (geometry(name).x() + geometry(name).width()), 8);
+    }
+    for (const char* name : {"ChartKeyAccuracy", "ChartStatsPercent"})
+        QCOMPARE(geometry(name), QRect(0, 0, 712, 177));
+    for (const char* name : {"ChartKeySpeed", "ChartAdjustedWpm"})
+        QCOMPARE(geometry(name), QRect(0, 0, 712, 158));
+
+    auto* pages = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    QCOMPARE(pages->count(), 2);
+    QCOMPARE(pages->tabText(0), QStringLiteral("Individual Key Charts"));
+    QCOMPARE(pages->tabText(1), QStringLiteral("Overall Statistics"));
+    QCOMPARE(pages->currentIndex(), 0);
+    QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("PanelKeyChartButtons"))->isHidden());
+    QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("PanelOverallChartButtons"))->isHidden());
+}
+
+void tst_TFormCharts::chartsStartUndrawn() {
+    for (const char* name :
+         {"ChartKeyAccuracy", "ChartStatsPercent", "ChartKeySpeed", "ChartAdjustedWpm"}) {
+        QCOMPARE(chart(name)->titleLines(), QStringList{QStringLiteral("Select Chart to View")});
+        QCOMPARE(chart(name)->barCount(), 0);
+    }
+    QCOMPARE(chart("ChartStatsPercent")->series()->name(), QStringLiteral("SeriesStatsPercent"));
+    // Created on the first page, so the per-key charts are in front.
+    QVERIFY(!m_window->state().topOverallInFront);
+    QVERIFY(!m_window->state().middleOverallInFront);
+    QVERIFY(!m_window->state().namesSwitched);
+}
+
+void tst_TFormCharts::showingDrawsEveryChart() {
+    m_window->show();
+    QCOMPARE(chart("ChartKeyAccuracy")->barCount(), 37);
+    QCOMPARE(chart("ChartKeySpeed")->barCount(), 37);
+    QCOMPARE(chart("ChartStatsPercent")->barCount(), 1);
+    QCOMPARE(chart("ChartKeyAccuracy")->titleLines().first(),
+             QStringLiteral("Percent Correct (today or latest) -- Maria -- ") + shortDate(kToday));
+    QCOMPARE(chart("ChartAdjustedWpm")->titleLines(),
+             QStringList{QStringLiteral("NO WORDS PER MINUTE CHART FOR BEGINNER'S DRILLS")});
+    QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("PanelWpm"))->text(),
+             QStringLiteral("N/A"));
+    // Shift-key errors belong to the lessons only.
+    QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("LabelRightShift"))->isHidden());
+    QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("PanelLeftShift"))->isHidden());
+    // Showing draws without clicking.
+    QVERIFY(m_sound.played.isEmpty());
+}
+
+void tst_TFormCharts::pagesBringTheirChartsToTheFront() {
+    m_window->show();
+    auto* pages = m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    const auto printTop = m_window->findChild<QWidget*>(QStringLiteral("ButtonPrintTop"));
+    const auto printMiddle = m_window->findChild<QWidget*>(QStringLiteral("ButtonPrintMiddle"));
+
+    QVERIFY(liesOver(chart("ChartKeyAccuracy"), chart("ChartStatsPercent")));
+    QVERIFY(liesOver(chart("ChartKeySpeed"), chart("ChartAdjustedWpm")));
+
+    pages->setCurrentIndex(1);
+    QVERIFY(m_window->state().topOverallInFront);
+    QVERIFY(m_window->state().middleOverallInFront);
+    QVERIFY(liesOver(chart("ChartStatsPercent"), chart("ChartKeyAccuracy")));
+    QVERIFY(liesOver(chart("ChartAdjustedWpm"), chart("ChartKeySpeed")));
+    QVERIFY(liesOver(printTop, chart("ChartStatsPercent")));
+    QVERIFY(liesOver(printMiddle, chart("ChartAdjustedWpm")));
+
+    // A refresh on the second page keeps its charts in front.
+    clickItem("RadioGroupOverallPeriod", 2);
+    QVERIFY(m_window->state().middleOverallInFront);
+    QVERIFY(liesOver(chart("ChartAdjustedWpm"), chart("ChartKeySpeed")));
+
+    pages->setCurrentIndex(0);
+    QVERIFY(!m_window->state().topOverallInFront);
+    QVERIFY(liesOver(chart("ChartKeyAccuracy"), chart("ChartStatsPercent")));
+    QVERIFY(liesOver(printTop, chart("ChartKeyAccuracy")));
+}
+
+void tst_TFormCharts::aKeyChartClickedBringsItForward() {
+    m_window->show();
+    m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    m_sound.played.clear();
+    m_window->findChild<QPushButton*>(QStringLiteral("ButtonKeySpeed"))->click();
+    QVERIFY(!m_window->state().middleOverallInFront);
+    QVERIFY(liesOver(chart("ChartKeySpeed"), chart("ChartAdjustedWpm")));
+    QCOMPARE(m_sound.played.size(), 1);
+    QVERIFY(m_sound.played.first().endsWith(QStringLiteral("click_2.wav")));
+}
+
+void tst_TFormCharts::printChartPrintsTheChartInFront_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("notPrinted");
+    QTest::newRow("top, overall page")
+        << 1 << QStringLiteral("ButtonPrintTop") << QStringLiteral("ChartStatsPercent")
+        << QStringLiteral("ChartKeyAccuracy");
+    QTest::newRow("top, key page")
+        << 0 << QStringLiteral("ButtonPrintTop") << QStringLiteral("ChartKeyAccuracy")
+        << QStringLiteral("ChartStatsPercent");
+    QTest::newRow("middle, overall page")
+        << 1 << QStringLiteral("ButtonPrintMiddle") << QStringLiteral("ChartAdjustedWpm")
+        << QStringLiteral("ChartKeySpeed");
+    QTest::newRow("middle, key page")
+        << 0 << QStringLiteral("ButtonPrintMiddle") << QStringLiteral("ChartKeySpeed")
+        << QStringLiteral("ChartAdjustedWpm");
+}
+
+void tst_TFormCharts::printChartPrintsTheChartInFront() {
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(QString, printed);
+    QFETCH(QString, notPrinted);
+    m_globals->record.setI64(layout::kBegSessionKeys, stored(250));
+    m_globals->record.setI64(layout::kBegSessionMisses, stored(20));
+    m_globals->record.setPerKey(layout::kBegSessionAccuracy, 1, 0.5L);
+    m_globals->record.setPerKey(layout::kBegSessionAvgSeconds, 1, 1.5L);
+    m_window->show();
+    m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+    m_sound.played.clear();
+
+    m_window->findChild<QPushButton*>(button)->click();
+
+    QCOMPARE(m_printer.calls, 1);
+    QCOMPARE(m_printer.printedImages.size(), 1);
+    const QImage image = m_printer.printedImages.first();
+    auto* expected = m_window->findChild<BarChartView*>(printed);
+    auto* other = m_window->findChild<BarChartView*>(notPrinted);
+    QVERIFY(image.width() > expected->width()); // drawn larger than on screen for the page
+    QCOMPARE(image, expected->toImage(image.width() / qreal(expected->width())));
+    QVERIFY(image != other->toImage(image.width() / qreal(other->width())));
+    QCOMPARE(m_sound.played.size(), 1);
+    QVERIFY(m_dialogs.shown.isEmpty());
+}
+
+void tst_TFormCharts::aFailedPrintIsReported() {
+    m_window->show();
+    m_printer.outcome = {Printer::Status::Failed, QStringLiteral("The printer is out of paper.")};
+    m_window->findChild<QPushButton*>(QStringLiteral("ButtonPrintMiddle"))->click();
+    QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("The printer is out of paper.")});
+    QCOMPARE(m_dialogs.shown.first().kind, Dialogs::Kind::Error);
+
+    m_dialogs.shown.clear();
+    m_printer.outcome = {Printer::Status::Cancelled, {}};
+    m_window->findChild<QPushButton*>(QStringLiteral("ButtonPrintTop"))->click();
+    QVERIFY(m_dialogs.shown.isEmpty());
+}
+
+void tst_TFormCharts::chartImageShowsBarsInTheirColoursAtTheirHeights() {
+    // All days: A 100 %, Q 50 %, Z 25 %, hyphen 75 %, every other key 0.
+    StudentRecord& record = m_globals->record;
+    record.setPerKey(layout::kBegAccuracy, 1, 1.0L);
+    record.setPerKey(layout::kBegAccuracy, 11, 0.5L);
+    record.setPerKey(layout::kBegAccuracy, 21, 0.25L);
+    record.setPerKey(layout::kBegAccuracy, 30, 0.75L);
+    m_window->show();
+    clickItem("RadioGroupKeyPeriod", 1);
+    BarChartView* view = chart("ChartKeyAccuracy");
+    const QImage image = view->toImage(1.0);
+
+    struct Expected {
+        int position;
+        qreal percent;
+        QRgb colour;
+    };
+    const Expected bars[] = {
+        {0, 100, 0xFFFF0000}, {10, 50, 0xFF008000}, {20, 25, 0xFF0000FF}, {29, 75, 0xFF800080}};
+    for (const Expected& bar : bars) {
+        const QString where = QStringLiteral("bar %1").arg(bar.position);
+        // The front face is the group's colour from the floor up to the bar's value ...
+        for (const qreal share : {0.1, 0.5, 0.9})
+            QVERIFY2(image.pixel(pixelAt(view, bar.position, bar.percent * share)) == bar.colour,
+                     qPrintable(where));
+        // ... and not above it.
+        if (bar.percent <= 75)
+            QVERIFY2(image.pixel(pixelAt(view, bar.position, bar.percent + 12)) != bar.colour,
+                     qPrintable(where));
+        // The 3-D look: a darker face of the same colour right of the front face.
+        const QPoint side = pixelAt(view, bar.position + 0.3, bar.percent / 2) + QPoint(3, -2);
+        const QColor shade = QColor::fromRgb(image.pixel(side));
+        const QColor front = QColor::fromRgb(bar.colour);
+        QVERIFY2(shade.value() < front.value() && shade.value() > 0, qPrintable(where));
+        QCOMPARE(shade.hue(), front.hue());
+    }
+    // Keys without figures have no bar.
+    QVERIFY(image.pixel(pixelAt(view, 1, 10)) != 0xFFFF0000);
+    QVERIFY(image.pixel(pixelAt(view, 11, 10)) != 0xFF008000);
+    QCOMPARE(barValue(view, 10), 50.0);
+}
+
+void tst_TFormCharts::chartImageShowsTheTitle() {
+    m_window->show();
+    BarChartView* view = chart("ChartStatsPercent");
+    const auto inkInTitle = [view] {
+        const QImage image = view->toImage(1.0);
+        int dark = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 60; x < 300; ++x) // the title text, clear of the axis labels
+                dark += qGray(image.pixel(x, y)) < 96 ? 1 : 0;
+        return dark;
+    };
+    QCOMPARE(view->titleLines().size(), 4);
+    const int withTitle = inkInTitle();
+    QVERIFY2(withTitle > 150, qPrintable(QString::number(withTitle)));
+    view->setTitleLines({});
+    QCOMPARE(inkInTitle(), 0);
+}
+
+void tst_TFormCharts::axesStayFixedAfterRefresh() {
+    m_window->show();
+    // Figures far beyond every axis.
+    for (int i = 1; i <= 37; ++i) {
+        m_globals->drillSession.averageSeconds[i] = stored(9.5L);
+        m_globals->drillSession.accuracy[i] = stored(1.0L);
+    }
+    m_globals->record.setHistory(layout::kBegPercentHistory, 0, 400);
+    clickItem("RadioGroupOverallPeriod", 1);
+    m_window->refresh();
+
+    const struct {
+        const char* chart;
+        double max;
+        const char* title;
+    } axes[] = {{"ChartKeyAccuracy", 100, "Percent"},
+                {"ChartStatsPercent", 100, "Percent"},
+                {"ChartKeySpeed", 3.0, "Seconds"},
+                {"ChartAdjustedWpm", 150, "WPM"}};
+    for (const auto& axis : axes) {
+        QValueAxis* values = chart(axis.chart)->valueAxis();
+        QCOMPARE(values->min(), 0.0);
+        QCOMPARE(values->max(), axis.max);
+        QCOMPARE(values->titleText(), QString::fromLatin1(axis.title));
+    }
+    QCOMPARE(barValue(chart("ChartKeySpeed"), 0), 9.5);
+    QCOMPARE(barValue(chart("ChartStatsPercent"), 0), 400.0);
+}
+
+void tst_TFormCharts::todayOrLastSwitchesToTheSessionAfterTheFirstScoredKey() {
+    m_globals->record.setPerKey(layout::kBegSessionAccuracy, 1, 0.8L); // A, latest session
+    m_globals->record.setPerKey(layout::kBegSessionAvgSeconds, 1, 1.2L);
+    m_window->show();
+    QCOMPARE(barValue(chart("ChartKeyAccuracy"), 0), 80.0);
+    QCOMPARE(barValue(chart("ChartKeySpeed"), 0), 1.2);
+
+    // The first scored key of this session: S, typed once, wrong, in 0.6 seconds.
+    m_globals->drillSession.presented[2] = stored(1);
+    m_globals->drillSession.accuracy[2] = 0;
+    m_globals->drillSession.averageSeconds[2] = stored(0.6L);
+    m_window->refresh();
+    QCOMPARE(barValue(chart("ChartKeyAccuracy"), 0), 0.0);
+    QCOMPARE(barValue(chart("ChartKeySpeed"), 0), 0.0);
+    QCOMPARE(barValue(chart("ChartKeySpeed"), 1), 0.6);
+}
+
+void tst_TFormCharts::overallPanelsFollowThePeriod() {
+    m_globals->record.setI64(layout::kBegSessionKeys, stored(250));
+    m_globals->record.setI64(layout::kBegSessionMisses, stored(20));
+    m_globals->record.setI64(layout::kBegKeysTotal, stored(1000));
+    m_globals->record.setI64(layout::kBegMissesTotal, stored(250));
+    m_window->show();
+    auto* correct = m_window->findChild<QLabel*>(QStringLiteral("PanelCorrect"));
+    QCOMPARE(correct->text(), QStringLiteral("92"));
+    QCOMPARE(barValue(chart("ChartStatsPercent"), 0), 92.0);
+
+    // This session's drills count once a key was typed.
+    m_globals->drillSession.sessionPresses = stored(10);
+    m_globals->drillSession.sessionMisses = stored(3);
+    m_window->refresh();
+    QCOMPARE(correct->text(), QStringLiteral("70"));
+
+    clickItem("RadioGroupOverallPeriod", 2);
+    QCOMPARE(correct->text(), QStringLiteral("75"));
+    QCOMPARE(chart("ChartStatsPercent")->titleLines().first(),
+             QStringLiteral("Percent Correct (all days) -- Maria -- ") + shortDate(kToday));
+
+    clickItem("RadioGroupOverallPeriod", 1);
+    QCOMPARE(chart("ChartStatsPercent")->barCount(), 8);
+    QCOMPARE(correct->text(), QStringLiteral("75")); // the history leaves the panel alone
+    QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("PanelWpm"))->text(),
+             QStringLiteral("N/A"));
+    QCOMPARE(chart("ChartAdjustedWpm")->titleLines(),
+             QStringList{QStringLiteral("NO WORDS PER MINUTE CHART FOR BEGINNER'S DRILLS")});
+}
+
+void tst_TFormCharts::closeChartsAdvisesARestartAfterASwitch_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("switched");
+    QTest::addColumn<bool>("click");
+    QTest::newRow("key page") << 0 << false << true;
+    QTest::newRow("key page after a switch") << 0 << true << true;
+    QTest::newRow("overall page") << 1 << false << false;
+    QTest::newRow("overall page after a switch") << 1 << true << false;
+}
+
+void tst_TFormCharts::closeChartsAdvisesARestartAfterASwitch() {
+    QFETCH(int, page);
+    QFETCH(bool, switched);
+    QFETCH(bool, click);
+    m_window->show();
+    m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+    m_window->setNamesSwitched(switched);
+    m_sound.played.clear();
+
+    m_window
+        ->findChild<QPushButton*>(page == 0 ? QStringLiteral("ButtonCloseKeys")
+                                            : QStringLiteral("ButtonCloseOverall"))
+        ->click();
+
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!m_window->state().namesSwitched);
+    QCOMPARE(m_sound.played.size(), click ? 1 : 0);
+    if (switched) {
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown.first().kind, Dialogs::Kind::Information);
+        QCOMPARE(m_dialogs.shown.first().buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(m_dialogs.shown.first().text,
+                 QStringLiteral("After Switching names, it is recommended that you restart the "
+                                "program before continuing to type. This will protect the most "
+                                "recent chart data from being lost. If you haven't typed since "
+                                "starting Keyfarer, you don't have to restart."));
+    } else {
+        QVERIFY(m_dialogs.shown.isEmpty());
+    }
+}
+
+QTEST_MAIN(tst_TFormCharts)
+#include "tst_TFormCharts.moc"
