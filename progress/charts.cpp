@@ -9,6 +9,7 @@
 #include "progress/BarChartView.h"
 #include "progress/RadioGroup.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -86,12 +87,10 @@ RadioGroup* radioGroup(const QString& name, const QString& caption, const QStrin
 } // namespace
 
 TFormCharts::TFormCharts(Globals& globals, Services& services, QWidget* parent)
-    : QDialog(parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
     , m_globals(globals)
     , m_services(services) {
     setWindowTitle(QStringLiteral("Statistics"));
-    setWindowFlag(Qt::WindowStaysOnTopHint);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(kClientWidth, kClientHeight);
 
     buildBands();
@@ -283,7 +282,7 @@ void TFormCharts::centreOnDesktop() {
 }
 
 void TFormCharts::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    QWidget::showEvent(event);
     if (event->spontaneous())
         return;
     centreOnDesktop();
@@ -481,20 +480,20 @@ void TFormCharts::printChart(BarChartView* chart) {
 
 void TFormCharts::ButtonCloseKeysClick() {
     playClick();
-    closeCharts();
+    close();
 }
 
 void TFormCharts::ButtonCloseOverallClick() {
     // The second page's button closes without the click.
-    closeCharts();
+    close();
 }
 
-void TFormCharts::closeCharts() {
+void TFormCharts::closeEvent(QCloseEvent* event) {
     if (m_state.namesSwitched) {
         m_services.dialogs.information(kRestartAdvice);
         m_state.namesSwitched = false;
     }
-    close();
+    QWidget::closeEvent(event);
 }
 
 void TFormCharts::playClick() {

@@ -7,12 +7,11 @@
 #include "progress/OverallCharts.h"
 
 #include <QDate>
-#include <QDialog>
+#include <QWidget>
 
 class QLabel;
 class QPushButton;
 class QTabWidget;
-class QWidget;
 
 namespace kf {
 
@@ -29,7 +28,7 @@ class RadioGroup;
 // The summary report panel and the switching to another student's file are added over this
 // window: Refresh is where the report is rebuilt, the "View Report" and "Switch User" buttons
 // of both pages are there for them, and setNamesSwitched() records a switch.
-class TFormCharts : public QDialog {
+class TFormCharts : public QWidget {
     Q_OBJECT
 public:
     TFormCharts(Globals& globals, Services& services, QWidget* parent = nullptr);
@@ -68,6 +67,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // However the window closes, a switch of names earlier advises a restart.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     struct PageControls {
@@ -101,7 +102,6 @@ private:
     void showShiftErrorsForKeySection();
     void applyPanels(const OverallChart& chart);
     void printChart(BarChartView* chart);
-    void closeCharts();
     void playClick();
 
     Globals& m_globals;

@@ -148,6 +148,7 @@ void tst_TFormCharts::windowIsAFixedDialogOnTop() {
     QCOMPARE(m_window->size(), QSize(712, 516));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QVERIFY(m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(m_window->windowType(), Qt::Dialog);
 }
 
 void tst_TFormCharts::controlsHaveTheirTextsAndDefaults_data() {
@@ -505,6 +506,7 @@ void tst_TFormCharts::closeChartsAdvisesARestartAfterASwitch_data() {
     QTest::newRow("key page after a switch") << 0 << true << true;
     QTest::newRow("overall page") << 1 << false << false;
     QTest::newRow("overall page after a switch") << 1 << true << false;
+    QTest::newRow("close box after a switch") << -1 << true << false;
 }
 
 void tst_TFormCharts::closeChartsAdvisesARestartAfterASwitch() {
@@ -512,14 +514,18 @@ void tst_TFormCharts::closeChartsAdvisesARestartAfterASwitch() {
     QFETCH(bool, switched);
     QFETCH(bool, click);
     m_window->show();
-    m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+    m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
+        ->setCurrentIndex(qMax(page, 0));
     m_window->setNamesSwitched(switched);
     m_sound.played.clear();
 
-    m_window
-        ->findChild<QPushButton*>(page == 0 ? QStringLiteral("ButtonCloseKeys")
-                                            : QStringLiteral("ButtonCloseOverall"))
-        ->click();
+    if (page < 0)
+        m_window->close();
+    else
+        m_window
+            ->findChild<QPushButton*>(page == 0 ? QStringLiteral("ButtonCloseKeys")
+                                                : QStringLiteral("ButtonCloseOverall"))
+            ->click();
 
     QVERIFY(!m_window->isVisible());
     QVERIFY(!m_window->state().namesSwitched);
