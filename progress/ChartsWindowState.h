@@ -2,7 +2,7 @@
 #pragma once
 
 #include "progress/ChartDescription.h"
-#include "progress/ProgramSection.h"
+#include "progress/SectionUsage.h"
 
 namespace kf {
 
@@ -35,8 +35,8 @@ struct ChartsWindowState {
 };
 
 // The shift-key error counts belong to the lessons and are shown with them only.
-constexpr bool showsShiftErrors(ProgramSection section) {
-    return section == ProgramSection::Lessons;
+constexpr bool showsShiftErrors(Section section) {
+    return section == Section::Lessons;
 }
 
 } // namespace kf

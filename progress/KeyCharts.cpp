@@ -3,12 +3,12 @@
 
 #include "keyboard/KeyTable.h"
 #include "keyboard/Windows1252.h"
-#include "progress/TypingFigures.h"
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace kf {
 
@@ -122,8 +122,12 @@ PerKeyFigures todayOrLastFigures(const PerKeyFigures& sessionFigures,
 }
 
 std::int32_t accuracyPercent(std::int64_t storedFraction) {
-    // Two decimals of the fraction are the whole percent: stored / 100, rounded once.
-    return wholeNumber(static_cast<long double>(storedFraction) / 100.0L);
+    // Two decimals of the fraction are the whole percent: stored / 100, rounded once. A
+    // damaged file can hold any figure; it stops at the ends of the range instead of wrapping.
+    constexpr auto kLowest = static_cast<long double>(std::numeric_limits<std::int32_t>::min());
+    constexpr auto kHighest = static_cast<long double>(std::numeric_limits<std::int32_t>::max());
+    return roundHalfEven(
+        std::clamp(static_cast<long double>(storedFraction) / 100.0L, kLowest, kHighest));
 }
 
 ChartDescription keySpeedChart(const StudentRecord& record, const DrillSessionFigures& session,

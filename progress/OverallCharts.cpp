@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/OverallCharts.h"
 
+#include "progress/DailyRollover.h"
+#include "progress/SectionTotals.h"
 #include "students/StudentRecord.h"
 
 #include <array>
@@ -41,8 +43,8 @@ ChartBar figureBar(std::int32_t figure) {
 
 } // namespace
 
-OverallChart overallAccuracyChart(const StudentRecord& record, ProgramSection section,
-                                  const TypingTotals& session, OverallPeriod period,
+OverallChart overallAccuracyChart(const StudentRecord& record, Section section,
+                                  const SectionUsage::WorkingTotals& session, OverallPeriod period,
                                   const ChartHeading& heading) {
     OverallChart out;
     out.chart.kind = ChartKind::OverallAccuracy;
@@ -51,35 +53,37 @@ OverallChart overallAccuracyChart(const StudentRecord& record, ProgramSection se
     switch (period) {
     case OverallPeriod::TodayOrLast: {
         const bool typedToday = session.keys != 0 || session.errors != 0;
-        const TypingTotals totals = typedToday ? session : latestTotals(record, section);
-        const std::int32_t percent = percentCorrect(totals);
+        const SectionUsage::WorkingTotals totals =
+            typedToday ? session : latestTotals(record, section);
+        const std::int32_t percent = percentCorrect(totals.keys, totals.errors);
         out.chart.bars.append(figureBar(percent));
         if (totals.keys != 0)
             out.correctPercentText = QString::number(percent);
         break;
     }
     case OverallPeriod::PastEightDays:
-        out.chart.bars = historyBars(record, sectionFields(section).percentHistory);
+        out.chart.bars = historyBars(record, sectionHistories(section).percentCorrect);
         break;
     case OverallPeriod::AllDays: {
-        const std::int32_t percent = percentCorrect(allDaysTotals(record, section));
+        const SectionUsage::WorkingTotals totals = allDaysTotals(record, section);
+        const std::int32_t percent = percentCorrect(totals.keys, totals.errors);
         out.chart.bars.append(figureBar(percent));
         out.correctPercentText = QString::number(percent);
         break;
     }
     }
-    if (!sectionFields(section).hasWpm)
+    if (!sectionHistories(section).countsWords)
         out.wpmText = kNotApplicable.toString();
     return out;
 }
 
-OverallChart adjustedWpmChart(const StudentRecord& record, ProgramSection section,
-                              const TypingTotals& session, OverallPeriod period,
+OverallChart adjustedWpmChart(const StudentRecord& record, Section section,
+                              const SectionUsage::WorkingTotals& session, OverallPeriod period,
                               const ChartHeading& heading) {
     OverallChart out;
     out.chart.kind = ChartKind::AdjustedWpm;
-    const SectionFields fields = sectionFields(section);
-    if (!fields.hasWpm) {
+    const SectionHistories& histories = sectionHistories(section);
+    if (!histories.countsWords) {
         out.chart.titleLines = QStringList{kNoWpmChartTitle.toString()};
         out.wpmText = kNotApplicable.toString();
         return out;
@@ -88,18 +92,19 @@ OverallChart adjustedWpmChart(const StudentRecord& record, ProgramSection sectio
         titleLines(chartTitle(periodTitle(kWpmTitles, period), heading, kWpmTitleReturns));
     switch (period) {
     case OverallPeriod::TodayOrLast: {
-        const bool typedToday = session != TypingTotals{};
-        const std::int32_t wpm = adjustedWpm(typedToday ? session : latestTotals(record, section));
+        const bool typedToday = session.seconds != 0 || session.keys != 0 || session.errors != 0;
+        const std::int32_t wpm =
+            sessionSpeed(typedToday ? session : latestTotals(record, section)).adjustedWpm;
         out.chart.bars.append(figureBar(wpm));
         out.wpmText = QString::number(wpm);
         break;
     }
     case OverallPeriod::PastEightDays:
-        out.chart.bars = historyBars(record, fields.adjustedWpmHistory);
+        out.chart.bars = historyBars(record, histories.adjustedWpm);
         out.wpmText = kNotApplicable.toString();
         break;
     case OverallPeriod::AllDays: {
-        const std::int32_t wpm = adjustedWpm(allDaysTotals(record, section));
+        const std::int32_t wpm = sessionSpeed(allDaysTotals(record, section)).adjustedWpm;
         out.chart.bars.append(figureBar(wpm));
         out.wpmText = QString::number(wpm);
         break;

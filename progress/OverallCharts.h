@@ -3,8 +3,7 @@
 
 #include "progress/ChartDescription.h"
 #include "progress/ChartTitles.h"
-#include "progress/ProgramSection.h"
-#include "progress/TypingFigures.h"
+#include "progress/SectionUsage.h"
 
 #include <QString>
 #include <optional>
@@ -27,16 +26,17 @@ struct OverallChart {
 // What the "WPM:" panel shows where no words per minute apply.
 inline constexpr QStringView kNotApplicable = u"N/A";
 
-// Percent correct of a section. session holds what this session has typed in it so far
-// (zero when nothing); "Today or Last" shows it once it has keys or errors, otherwise the
-// latest session's figures kept in the record.
-OverallChart overallAccuracyChart(const StudentRecord& record, ProgramSection section,
-                                  const TypingTotals& session, OverallPeriod period,
+// Percent correct of a section, figured as the daily roll-over figures it. session holds what
+// this session has typed in the section so far (zero when nothing); "Today or Last" shows it
+// once it has keys or errors, otherwise the latest session's figures kept in the record.
+OverallChart overallAccuracyChart(const StudentRecord& record, Section section,
+                                  const SectionUsage::WorkingTotals& session, OverallPeriod period,
                                   const ChartHeading& heading);
 
-// Adjusted words per minute of a section, likewise; Beginners Drills have none.
-OverallChart adjustedWpmChart(const StudentRecord& record, ProgramSection section,
-                              const TypingTotals& session, OverallPeriod period,
+// Adjusted words per minute of a section, likewise ("Today or Last" takes the session once it
+// has time, keys or errors); Beginners Drills have none.
+OverallChart adjustedWpmChart(const StudentRecord& record, Section section,
+                              const SectionUsage::WorkingTotals& session, OverallPeriod period,
                               const ChartHeading& heading);
 
 } // namespace kf

@@ -8,6 +8,7 @@
 #include "platform/Printer.h"
 #include "progress/BarChartView.h"
 #include "progress/RadioGroup.h"
+#include "progress/SectionSelector.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -43,10 +44,10 @@ const QString kRestartAdvice = QStringLiteral(
     "to type. This will protect the most recent chart data from being lost. If you haven't "
     "typed since starting Keyfarer, you don't have to restart.");
 
-ProgramSection sectionOfItem(int item) {
+Section sectionOfItem(int item) {
     const int selector =
         kSectionItems.at(std::size_t(qBound(0, item, int(kSectionItems.size()) - 1)));
-    return sectionOfSelector(selector).value_or(ProgramSection::BeginnersDrills);
+    return sectionOfSelector(selector).value_or(Section::BeginnersDrills);
 }
 
 QStringList sectionItemTexts() {
@@ -299,11 +300,11 @@ ChartsPage TFormCharts::currentPage() const {
                : ChartsPage::IndividualKeyCharts;
 }
 
-ProgramSection TFormCharts::keySection() const {
+Section TFormCharts::keySection() const {
     return sectionOfItem(m_keySection->itemIndex());
 }
 
-ProgramSection TFormCharts::overallSection() const {
+Section TFormCharts::overallSection() const {
     return sectionOfItem(m_overallSection->itemIndex());
 }
 
@@ -319,13 +320,13 @@ OverallPeriod TFormCharts::overallPeriod() const {
     return static_cast<OverallPeriod>(qBound(0, m_overallPeriod->itemIndex(), 2));
 }
 
-TypingTotals TFormCharts::sessionTotals(ProgramSection section) const {
-    if (section == ProgramSection::BeginnersDrills) {
+SectionUsage::WorkingTotals TFormCharts::sessionTotals(Section section) const {
+    // The drill engine keeps the drills' own session totals.
+    if (section == Section::BeginnersDrills) {
         const DrillSessionFigures& drills = m_globals.drillSession;
         return {drills.sessionSetSeconds, drills.sessionPresses, drills.sessionMisses};
     }
-    const WpmWorkingTotals& w = m_globals.sections.wpm.at(static_cast<std::size_t>(section));
-    return {w.seconds, w.keys, w.errors};
+    return m_globals.sectionUsage.totals(section);
 }
 
 ChartHeading TFormCharts::heading() const {
@@ -391,7 +392,7 @@ void TFormCharts::ButtonKeyAccuracyClick() {
 }
 
 void TFormCharts::ButtonAccuracyClick() {
-    const ProgramSection section = overallSection();
+    const Section section = overallSection();
     const OverallChart chart = overallAccuracyChart(
         m_globals.record, section, sessionTotals(section), overallPeriod(), heading());
     m_overallAccuracy->draw(chart.chart);
@@ -399,7 +400,7 @@ void TFormCharts::ButtonAccuracyClick() {
 }
 
 void TFormCharts::ButtonAdjustedWpmClick() {
-    const ProgramSection section = overallSection();
+    const Section section = overallSection();
     const OverallChart chart = adjustedWpmChart(m_globals.record, section, sessionTotals(section),
                                                 overallPeriod(), heading());
     m_adjustedWpm->draw(chart.chart);
@@ -433,7 +434,7 @@ void TFormCharts::PageControl1Change() {
     arrangeBands();
     if (currentPage() == ChartsPage::IndividualKeyCharts)
         showShiftErrorsForKeySection();
-    else if (overallSection() == ProgramSection::BeginnersDrills)
+    else if (overallSection() == Section::BeginnersDrills)
         m_wpmPanel->setText(kNotApplicable.toString());
 }
 
@@ -442,7 +443,7 @@ void TFormCharts::RadioGroupKeyPeriodClick() {
 }
 
 void TFormCharts::RadioGroupKeySectionClick() {
-    showShiftErrors(keySection() != ProgramSection::BeginnersDrills);
+    showShiftErrors(keySection() != Section::BeginnersDrills);
     refresh();
 }
 
@@ -452,7 +453,7 @@ void TFormCharts::RadioGroupCharactersClick() {
 
 void TFormCharts::RadioGroupOverallSectionClick() {
     arrangeBands();
-    if (overallSection() == ProgramSection::BeginnersDrills)
+    if (overallSection() == Section::BeginnersDrills)
         m_wpmPanel->clear();
     refresh();
 }

@@ -86,12 +86,12 @@ private:
     void centreOnDesktop();
 
     ChartsPage currentPage() const;
-    ProgramSection keySection() const;
-    ProgramSection overallSection() const;
+    Section keySection() const;
+    Section overallSection() const;
     KeyPeriod keyPeriod() const;
     KeyGroup keyGroup() const;
     OverallPeriod overallPeriod() const;
-    TypingTotals sessionTotals(ProgramSection section) const;
+    SectionUsage::WorkingTotals sessionTotals(Section section) const;
     ChartHeading heading() const;
 
     void arrangeBands();

@@ -2,6 +2,7 @@
 #include "keyboard/Windows1252.h"
 #include "progress/KeyCharts.h"
 #include "progress/OverallCharts.h"
+#include "progress/SectionSelector.h"
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"
 
@@ -85,8 +86,8 @@ void setPerKey(StudentRecord& record, std::size_t array, int index, long double 
     record.setI64(array + std::size_t(index - 1) * 8, stored(value));
 }
 
-ProgramSection section(int selector) {
-    const std::optional<ProgramSection> s = sectionOfSelector(selector);
+Section section(int selector) {
+    const std::optional<Section> s = sectionOfSelector(selector);
     if (!s)
         qFatal("no section for selector %d", selector);
     return *s;
@@ -313,8 +314,8 @@ void tst_ChartData::overallAccuracyTodayPrefersTheSession() {
     StudentRecord record;
     record.setI64(kDrillKeysLatest, stored(250));
     record.setI64(kDrillErrorsLatest, stored(20));
-    const TypingTotals session{0, stored(sessionKeys), stored(sessionErrors)};
-    const OverallChart out = overallAccuracyChart(record, ProgramSection::BeginnersDrills, session,
+    const SectionUsage::WorkingTotals session{0, stored(sessionKeys), stored(sessionErrors)};
+    const OverallChart out = overallAccuracyChart(record, Section::BeginnersDrills, session,
                                                   OverallPeriod::TodayOrLast, kHeading);
     QCOMPARE(out.chart.kind, ChartKind::OverallAccuracy);
     QCOMPARE(out.chart.bars.size(), 1);
@@ -329,15 +330,15 @@ void tst_ChartData::overallAccuracyAllDays() {
     record.setI64(kDrillKeysAllDays, stored(1000));
     record.setI64(kDrillErrorsAllDays, stored(125));
     record.setI64(kDrillKeysLatest, stored(10));
-    const TypingTotals session{0, stored(5), stored(5)};
-    OverallChart out = overallAccuracyChart(record, ProgramSection::BeginnersDrills, session,
+    const SectionUsage::WorkingTotals session{0, stored(5), stored(5)};
+    OverallChart out = overallAccuracyChart(record, Section::BeginnersDrills, session,
                                             OverallPeriod::AllDays, kHeading);
     QCOMPARE(out.chart.bars.size(), 1);
     QCOMPARE(out.chart.bars[0].value, 88.0); // 87.5 goes to the even 88
     QCOMPARE(out.correctPercentText, std::optional<QString>(QStringLiteral("88")));
 
     // Without keys the bar is 0 and the panel still shows it.
-    out = overallAccuracyChart(StudentRecord(), ProgramSection::BeginnersDrills, session,
+    out = overallAccuracyChart(StudentRecord(), Section::BeginnersDrills, session,
                                OverallPeriod::AllDays, kHeading);
     QCOMPARE(out.chart.bars[0].value, 0.0);
     QCOMPARE(out.correctPercentText, std::optional<QString>(QStringLiteral("0")));
@@ -366,7 +367,7 @@ void tst_ChartData::pastEightDaysIsAlwaysEightBarsLatestFirst() {
     if (history != 0)
         for (int i = 0; i < 8; ++i)
             record.setI32(std::size_t(history) + std::size_t(i) * 4, entries[i]);
-    const TypingTotals session{stored(60), stored(100), stored(1)};
+    const SectionUsage::WorkingTotals session{stored(60), stored(100), stored(1)};
 
     const OverallChart out = wpm ? adjustedWpmChart(record, section(selector), session,
                                                     OverallPeriod::PastEightDays, kHeading)
@@ -402,8 +403,8 @@ void tst_ChartData::wpmSectionsReadTheirOwnFields() {
     record.setI64(s.allSeconds, stored(72));
     record.setI64(s.allKeys, stored(63));
     record.setI64(s.allErrors, stored(30));
-    const ProgramSection sec = section(s.selector);
-    const TypingTotals none{};
+    const Section sec = section(s.selector);
+    const SectionUsage::WorkingTotals none{};
 
     OverallChart wpm = adjustedWpmChart(record, sec, none, OverallPeriod::TodayOrLast, kHeading);
     QCOMPARE(wpm.chart.bars.size(), 1);
@@ -422,7 +423,7 @@ void tst_ChartData::wpmSectionsReadTheirOwnFields() {
 
     // This session's working totals: 596 keys, 24 errors in 37 seconds. Minutes 0.6167,
     // 193.2868 WPM, accuracy 0.9597: 185.4973, so 185 (186 without the stored roundings).
-    const TypingTotals session{stored(37), stored(596), stored(24)};
+    const SectionUsage::WorkingTotals session{stored(37), stored(596), stored(24)};
     wpm = adjustedWpmChart(record, sec, session, OverallPeriod::TodayOrLast, kHeading);
     QCOMPARE(wpm.chart.bars[0].value, 185.0);
     accuracy = overallAccuracyChart(record, sec, session, OverallPeriod::TodayOrLast, kHeading);
@@ -460,7 +461,18 @@ void tst_ChartData::adjustedWpmFigures() {
     QFETCH(double, keys);
     QFETCH(double, errors);
     QFETCH(int, adjusted);
-    QCOMPARE(adjustedWpm({stored(seconds), stored(keys), stored(errors)}), adjusted);
+    // All days of the timed tests, and the same as this session's working totals.
+    StudentRecord record;
+    record.setI64(89448, stored(seconds));
+    record.setI64(89456, stored(keys));
+    record.setI64(89464, stored(errors));
+    OverallChart out =
+        adjustedWpmChart(record, Section::TimedTests, {}, OverallPeriod::AllDays, kHeading);
+    QCOMPARE(out.chart.bars[0].value, double(adjusted));
+    const SectionUsage::WorkingTotals session{stored(seconds), stored(keys), stored(errors)};
+    out = adjustedWpmChart(StudentRecord(), Section::TimedTests, session,
+                           OverallPeriod::TodayOrLast, kHeading);
+    QCOMPARE(out.chart.bars[0].value, double(adjusted));
 }
 
 void tst_ChartData::percentCorrectFigures_data() {
@@ -478,7 +490,14 @@ void tst_ChartData::percentCorrectFigures() {
     QFETCH(double, keys);
     QFETCH(double, errors);
     QFETCH(int, percent);
-    QCOMPARE(percentCorrect({0, stored(keys), stored(errors)}), percent);
+    // The drills' all days.
+    StudentRecord record;
+    record.setI64(kDrillKeysAllDays, stored(keys));
+    record.setI64(kDrillErrorsAllDays, stored(errors));
+    const OverallChart out = overallAccuracyChart(record, Section::BeginnersDrills, {},
+                                                  OverallPeriod::AllDays, kHeading);
+    QCOMPARE(out.chart.bars[0].value, double(percent));
+    QCOMPARE(out.correctPercentText, std::optional<QString>(QString::number(percent)));
 }
 
 void tst_ChartData::beginnersDrillsHaveNoWpmChart_data() {
@@ -494,9 +513,9 @@ void tst_ChartData::beginnersDrillsHaveNoWpmChart() {
     record.setI64(13088, stored(600)); // drill seconds and keys that could make a figure
     record.setI64(kDrillKeysAllDays, stored(500));
     record.setI64(kDrillKeysLatest, stored(500));
-    const TypingTotals session{stored(60), stored(100), 0};
+    const SectionUsage::WorkingTotals session{stored(60), stored(100), 0};
     const OverallChart out =
-        adjustedWpmChart(record, ProgramSection::BeginnersDrills, session, period, kHeading);
+        adjustedWpmChart(record, Section::BeginnersDrills, session, period, kHeading);
     QCOMPARE(out.chart.kind, ChartKind::AdjustedWpm);
     QCOMPARE(out.chart.titleLines,
              QStringList{QStringLiteral("NO WORDS PER MINUTE CHART FOR BEGINNER'S DRILLS")});
@@ -507,31 +526,31 @@ void tst_ChartData::beginnersDrillsHaveNoWpmChart() {
 
 void tst_ChartData::overallTitlesLeaveEmptyLinesUnderTheText() {
     const StudentRecord record;
-    const OverallChart accuracy = overallAccuracyChart(record, ProgramSection::Lessons, {},
-                                                       OverallPeriod::PastEightDays, kHeading);
+    const OverallChart accuracy =
+        overallAccuracyChart(record, Section::Lessons, {}, OverallPeriod::PastEightDays, kHeading);
     QCOMPARE(accuracy.chart.titleLines,
              (QStringList{QStringLiteral("Percent Correct (past 8 days) -- Maria -- 07/12/2026"),
                           QString(), QString(), QString()}));
     const OverallChart wpm =
-        adjustedWpmChart(record, ProgramSection::TimedTests, {}, OverallPeriod::AllDays, kHeading);
+        adjustedWpmChart(record, Section::TimedTests, {}, OverallPeriod::AllDays, kHeading);
     QCOMPARE(wpm.chart.titleLines,
              (QStringList{QStringLiteral("Adjusted WPM (all days) -- Maria -- 07/12/2026"),
                           QString(), QString()}));
-    QCOMPARE(overallAccuracyChart(record, ProgramSection::BeginnersDrills, {},
-                                  OverallPeriod::TodayOrLast, kHeading)
+    QCOMPARE(overallAccuracyChart(record, Section::BeginnersDrills, {}, OverallPeriod::TodayOrLast,
+                                  kHeading)
                  .chart.titleLines.first(),
              QStringLiteral("Percent Correct (today or last) -- Maria -- 07/12/2026"));
 }
 
 void tst_ChartData::sectionSelectorValues() {
-    const std::pair<int, ProgramSection> known[] = {
-        {999, ProgramSection::Lessons},          {0, ProgramSection::BeginnersDrills},
-        {2, ProgramSection::IntermediateDrills}, {3, ProgramSection::AdvancedDrills},
-        {4, ProgramSection::LetterGame},         {5, ProgramSection::TenLineTests},
-        {6, ProgramSection::TimedTests},
+    const std::pair<int, Section> known[] = {
+        {999, Section::Lessons},          {0, Section::BeginnersDrills},
+        {2, Section::IntermediateDrills}, {3, Section::AdvancedDrills},
+        {4, Section::LetterGame},         {5, Section::TenLineTests},
+        {6, Section::TimedTests},
     };
     for (const auto& [selector, sec] : known) {
-        QCOMPARE(sectionOfSelector(selector), std::optional<ProgramSection>(sec));
+        QCOMPARE(sectionOfSelector(selector), std::optional<Section>(sec));
         QCOMPARE(selectorValue(sec), selector);
     }
     for (int unknown : {1, 7, -1, 998, 1000})
@@ -539,11 +558,15 @@ void tst_ChartData::sectionSelectorValues() {
 }
 
 void tst_ChartData::damagedFiguresSaturate() {
-    // A student file can hold any bytes; figures far out of range must not overflow.
-    const std::int64_t huge = std::numeric_limits<std::int64_t>::max();
-    QCOMPARE(adjustedWpm({stored(60), huge, 0}), std::numeric_limits<std::int32_t>::max());
-    QCOMPARE(percentCorrect({0, 1, huge}), std::numeric_limits<std::int32_t>::min());
-    QCOMPARE(accuracyPercent(huge), std::numeric_limits<std::int32_t>::max());
+    // A student file can hold any bytes; a per-key figure far out of range must not overflow.
+    StudentRecord record;
+    record.setI64(kDrillAccuracyAllDays, std::numeric_limits<std::int64_t>::max());
+    record.setI64(kDrillAccuracyAllDays + 8, std::numeric_limits<std::int64_t>::min());
+    const ChartDescription chart =
+        keyAccuracyChart(record, DrillSessionFigures{}, KeyPeriod::TypingHistory,
+                         KeyGroup::LettersAndPunctuation, kHeading);
+    QCOMPARE(chart.bars[0].value, double(std::numeric_limits<std::int32_t>::max()));
+    QCOMPARE(chart.bars[1].value, double(std::numeric_limits<std::int32_t>::min()));
 }
 
 QTEST_GUILESS_MAIN(tst_ChartData)
