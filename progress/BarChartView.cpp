@@ -155,46 +155,60 @@ void BarChartView::clearBars() {
     updateDecorations();
 }
 
-QString BarChartView::uniqueCategory(const QString& label) const {
+QString BarChartView::uniqueCategory(const QString& label, const QStringList& pending) const {
     QString category = label;
     if (category.isEmpty())
         category.append(kZeroWidthSpace);
-    while (m_categories->categories().contains(category))
+    while (m_categories->categories().contains(category) || pending.contains(category))
         category.append(kZeroWidthSpace);
     return category;
 }
 
 void BarChartView::addBar(double value, const QString& label, QRgb colour) {
-    // One bar set per colour: a bar is its colour's value in its own category and nothing in
-    // the others, since Qt Charts colours whole sets, not single bars.
-    m_categories->append(uniqueCategory(label));
-    qsizetype setIndex = m_setColours.indexOf(colour);
-    if (setIndex < 0) {
-        auto* set = new QBarSet(QString());
-        set->setColor(QColor::fromRgb(colour));
-        set->setBorderColor(QColor::fromRgb(colour).darker(220));
-        for (qsizetype i = 0; i < m_bars.size(); ++i)
-            set->append(0.0);
-        m_series->append(set);
-        m_setColours.append(colour);
-        setIndex = m_setColours.size() - 1;
-    }
-    const QList<QBarSet*> sets = m_series->barSets();
-    for (qsizetype i = 0; i < sets.size(); ++i)
-        sets[i]->append(i == setIndex ? value : 0.0);
-    m_bars.append({label, value, colour});
-    m_series->setBarWidth(kBarWidth * std::min<qsizetype>(m_bars.size(), kBarsAtFullWidth) /
-                          kBarsAtFullWidth);
-    // Adding categories moves the axis range; the value axis stays fixed by design.
-    m_axis->setRange(m_style.axisMinimum, m_style.axisMaximum);
-    updateDecorations();
+    appendBars({{label, value, colour}});
 }
 
 void BarChartView::draw(const ChartDescription& description) {
     clearBars();
     setTitleLines(description.titleLines);
+    QList<Bar> bars;
+    bars.reserve(description.bars.size());
     for (const ChartBar& bar : description.bars)
-        addBar(bar.value, bar.label, barColour(bar.group));
+        bars.append({bar.label, bar.value, barColour(bar.group)});
+    appendBars(bars);
+}
+
+void BarChartView::appendBars(const QList<Bar>& bars) {
+    // One bar set per colour: a bar is its colour's value in its own category and nothing in
+    // the others, since Qt Charts colours whole sets, not single bars. The sets are filled
+    // before they are handed over, so the chart lays itself out once, not once per bar.
+    QList<QBarSet*> sets = m_series->barSets();
+    QList<QBarSet*> newSets;
+    QStringList categories;
+    for (const Bar& bar : bars) {
+        categories.append(uniqueCategory(bar.label, categories));
+        qsizetype setIndex = m_setColours.indexOf(bar.colour);
+        if (setIndex < 0) {
+            auto* set = new QBarSet(QString());
+            set->setColor(QColor::fromRgb(bar.colour));
+            set->setBorderColor(QColor::fromRgb(bar.colour).darker(220));
+            set->append(QList<qreal>(m_bars.size(), 0.0));
+            sets.append(set);
+            newSets.append(set);
+            m_setColours.append(bar.colour);
+            setIndex = m_setColours.size() - 1;
+        }
+        for (qsizetype i = 0; i < sets.size(); ++i)
+            sets[i]->append(i == setIndex ? bar.value : 0.0);
+        m_bars.append(bar);
+    }
+    m_categories->append(categories);
+    m_series->append(newSets);
+    m_series->setBarWidth(kBarWidth * std::min<qsizetype>(m_bars.size(), kBarsAtFullWidth) /
+                          kBarsAtFullWidth);
+    // Adding categories moves the axis range; the value axis stays fixed by design.
+    m_axis->setRange(m_style.axisMinimum, m_style.axisMaximum);
+    updateDecorations();
 }
 
 void BarChartView::bringToFront() {
@@ -221,12 +235,12 @@ ChartDepthItem::Frame BarChartView::depthFrame() const {
     ChartDepthItem::Frame frame;
     frame.plotArea = m_chart->plotArea();
     frame.depth = depthOffset();
+    // The grid follows the fixed axis ticks, also on a chart without bars (whose series has
+    // nothing to map positions with).
     const int ticks = m_axis->tickCount();
-    for (int i = 1; i < ticks; ++i) {
-        const qreal value =
-            m_style.axisMinimum + (m_style.axisMaximum - m_style.axisMinimum) * i / (ticks - 1);
-        frame.gridLines.append(m_chart->mapToPosition(QPointF(0, value), m_series).y());
-    }
+    for (int i = 1; i < ticks; ++i)
+        frame.gridLines.append(frame.plotArea.bottom() -
+                               frame.plotArea.height() * i / (ticks - 1));
     for (qsizetype i = 0; i < m_bars.size(); ++i) {
         const Bar& bar = m_bars[i];
         if (bar.value <= m_style.axisMinimum)

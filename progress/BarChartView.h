@@ -66,7 +66,8 @@ private:
     void updateDecorations();
     ChartDepthItem::Frame depthFrame() const;
     void placeValueMarks(const ChartDepthItem::Frame& frame);
-    QString uniqueCategory(const QString& label) const;
+    void appendBars(const QList<Bar>& bars);
+    QString uniqueCategory(const QString& label, const QStringList& pending) const;
 
     ChartKind m_kind;
     ChartStyle m_style;

@@ -36,8 +36,12 @@ constexpr QSize kPrintButtonSize(80, 22);
 // Printed charts are drawn at twice their size on screen, so the page gets a sharp picture.
 constexpr qreal kPrintScale = 2.0;
 
-// The section selectors list their sections by selector value, in item order.
-constexpr std::array<int, 1> kSectionItems = {0};
+// The items of both section selectors and the section each stands for.
+struct SectionItem {
+    QStringView text;
+    int selector;
+};
+constexpr std::array<SectionItem, 1> kSectionItems = {{{u"Beginner's Drills", 0}}};
 
 const QString kRestartAdvice = QStringLiteral(
     "After Switching names, it is recommended that you restart the program before continuing "
@@ -45,13 +49,16 @@ const QString kRestartAdvice = QStringLiteral(
     "typed since starting Keyfarer, you don't have to restart.");
 
 Section sectionOfItem(int item) {
-    const int selector =
+    const SectionItem& chosen =
         kSectionItems.at(std::size_t(qBound(0, item, int(kSectionItems.size()) - 1)));
-    return sectionOfSelector(selector).value_or(Section::BeginnersDrills);
+    return sectionOfSelector(chosen.selector).value_or(Section::BeginnersDrills);
 }
 
 QStringList sectionItemTexts() {
-    return {QStringLiteral("Beginner's Drills")};
+    QStringList texts;
+    for (const SectionItem& item : kSectionItems)
+        texts.append(item.text.toString());
+    return texts;
 }
 
 // A panel that shows a value: sunken, text centred.
