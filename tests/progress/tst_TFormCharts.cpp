@@ -44,6 +44,7 @@ private slots:
     void aFailedPrintIsReported();
     void chartImageShowsBarsInTheirColoursAtTheirHeights();
     void chartImageShowsTheTitle();
+    void aChartWithoutBarsKeepsItsGrid();
     void axesStayFixedAfterRefresh();
     void todayOrLastSwitchesToTheSessionAfterTheFirstScoredKey();
     void overallPanelsFollowThePeriod();
@@ -420,6 +421,18 @@ void tst_TFormCharts::chartImageShowsTheTitle() {
     QVERIFY2(withTitle > 150, qPrintable(QString::number(withTitle)));
     view->setTitleLines({});
     QCOMPARE(inkInTitle(), 0);
+}
+
+void tst_TFormCharts::aChartWithoutBarsKeepsItsGrid() {
+    m_window->show();
+    BarChartView* view = chart("ChartAdjustedWpm"); // the drills count no words per minute
+    QCOMPARE(view->barCount(), 0);
+    const QImage image = view->toImage(1.0);
+    const QRectF plot = view->chart()->plotArea();
+    int gridRows = 0;
+    for (int y = 0; y < image.height(); ++y)
+        gridRows += image.pixel(int(plot.center().x()), y) == qRgb(192, 192, 192) ? 1 : 0;
+    QVERIFY2(gridRows >= 2, qPrintable(QString::number(gridRows)));
 }
 
 void tst_TFormCharts::axesStayFixedAfterRefresh() {
