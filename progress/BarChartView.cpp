@@ -239,8 +239,7 @@ ChartDepthItem::Frame BarChartView::depthFrame() const {
     // nothing to map positions with).
     const int ticks = m_axis->tickCount();
     for (int i = 1; i < ticks; ++i)
-        frame.gridLines.append(frame.plotArea.bottom() -
-                               frame.plotArea.height() * i / (ticks - 1));
+        frame.gridLines.append(frame.plotArea.bottom() - frame.plotArea.height() * i / (ticks - 1));
     for (qsizetype i = 0; i < m_bars.size(); ++i) {
         const Bar& bar = m_bars[i];
         if (bar.value <= m_style.axisMinimum)

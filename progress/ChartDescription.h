@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/ColourValue.h"
+
 #include <QList>
 #include <QRgb>
 #include <QString>
@@ -17,14 +19,10 @@ enum class ChartKind : std::uint8_t { KeyAccuracy, OverallAccuracy, KeySpeed, Ad
 // Bars of one group share one colour.
 enum class BarGroup : std::uint8_t { Red, Green, Blue, Purple };
 
+// The standard red, green, blue and purple, as the stored 0x00BBGGRR colour values.
 constexpr QRgb barColour(BarGroup group) {
-    constexpr std::array<QRgb, 4> kColours = {
-        0xFFFF0000, // red
-        0xFF008000, // green
-        0xFF0000FF, // blue
-        0xFF800080, // purple
-    };
-    return kColours[static_cast<std::size_t>(group)];
+    constexpr std::array<std::int64_t, 4> kColourValues = {0x0000FF, 0x008000, 0xFF0000, 0x800080};
+    return rgbOfColourValue(kColourValues[static_cast<std::size_t>(group)]);
 }
 
 // What is fixed about a chart whatever it shows: the left axis never rescales.
