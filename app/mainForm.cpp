@@ -13,6 +13,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
+#include "progress/charts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -135,6 +136,8 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
     m_menu = buildMainMenu(*menuBar());
     buildControls();
     m_userPanels = new UserPanels(*this, m_globals, m_services);
+    connect(m_userPanels, &UserPanels::chartsWindowRequested, this,
+            [this] { TFormCharts::open(m_globals, m_services, this); });
     connectMenu();
     centralWidget()->setFixedSize(kClientSize);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -11,6 +11,7 @@
 #include "platform/doubles/RecordingShell.h"
 #include "platform/doubles/RecordingSoundPlayer.h"
 #include "platform/doubles/ScriptedDialogs.h"
+#include "progress/charts.h"
 #include "students/RecordLayout.h"
 #include "tests/app/AppTestFiles.h"
 
@@ -646,6 +647,11 @@ void tst_UserPanels::preferencesOpensItsWindowAndYourStatsAsksForCharts() {
     QSignalSpy charts(panels, &UserPanels::chartsWindowRequested);
     f.click(QStringLiteral("LabelYourStats"));
     QCOMPARE(charts.count(), 1);
+    auto* chartsWindow = f.form->findChild<TFormCharts*>();
+    QVERIFY(chartsWindow != nullptr);
+    QVERIFY(chartsWindow->isVisible());
+    QCOMPARE(chartsWindow->windowTitle(), QStringLiteral("Statistics"));
+    chartsWindow->close();
 
     f.click(QStringLiteral("LabelPreferences"));
     auto* options = f.form->findChild<TFormOptions*>();
