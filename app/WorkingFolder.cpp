@@ -37,7 +37,10 @@ QString WorkingFolder::defaultLocation() {
     const QString home = qEnvironmentVariable("KEYFARER_HOME");
     if (!home.isEmpty())
         return home;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Named here rather than taken from the application's name, so that every program of ours
+    // (and every test) agrees on it: normally ~/.local/share/keyfarer.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("keyfarer"));
 }
 
 QString WorkingFolder::shippedFilesLocation() {
