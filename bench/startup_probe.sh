@@ -19,7 +19,10 @@ probe() {
         start=$(date +%s%N)
         KEYFARER_HOME=$home KEYFARER_SHARE=$share "$bin" &
         pid=$!
-        xdotool search --sync --onlyvisible --name "Keyfarer Typing Tutor" >/dev/null
+        # Polled every 10 ms: xdotool's own --sync waits half a second between looks.
+        until xdotool search --onlyvisible --name "Keyfarer Typing Tutor" >/dev/null 2>&1; do
+            sleep 0.01
+        done
         end=$(date +%s%N)
         sleep 2
         times+=($(( (end - start) / 1000000 )))
@@ -33,8 +36,7 @@ probe() {
 }
 
 if [ -z "${DISPLAY:-}" ]; then
-    export -f probe
-    export bin runs share
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c probe
+    # xvfb-run is a plain shell script: run this script again inside it.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$bin" "$runs"
 fi
 probe
