@@ -3,6 +3,7 @@
 
 #include "app/ActivityState.h"
 #include "app/WorkingFolder.h"
+#include "drills/DrillRows.h"
 #include "drills/DrillSessionFigures.h"
 #include "keyboard/CurrentKey.h"
 #include "progress/SectionUsage.h"
@@ -28,6 +29,7 @@ struct Globals {
     DrillSessionFigures drillSession; // the drill engine's working figures of this session
     CurrentKey currentKey;            // the drill's target, filled by the next-key chooser
     SectionUsage sectionUsage;        // sections scored in this session, for the roll-over
+    DrillRowsHidden drillRows;        // rows of the drill window the student hid, for the run
 
     QString studentFilePath() const {
         return folder.filePath(currentUserName + QStringLiteral(".stu"));
