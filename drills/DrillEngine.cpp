@@ -1,0 +1,791 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drills/DrillEngine.h"
+
+#include "app/Globals.h"
+#include "app/Services.h"
+#include "app/stuff.h"
+#include "drills/DrillCaption.h"
+#include "drills/DrillLayout.h"
+#include "drills/DrillTitles.h"
+#include "drills/FormatPercent.h"
+#include "drills/ReactionClock.h"
+#include "drills/ShiftLetterHands.h"
+#include "keyboard/KeyTable.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "students/FixedPoint.h"
+#include "students/StudentFile.h"
+
+#include <algorithm>
+
+namespace kf {
+
+namespace {
+
+using C = DrillControl;
+namespace L = layout;
+
+constexpr QRgb kTargetPanelColour = 0xFFFFFFFF; // the target shows in a white box
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
+
+const QString kPressSpaceToBegin = QStringLiteral("Press the Spacebar to Begin.");
+const QString kPressSpaceToContinue = QStringLiteral("Press the Spacebar to continue.");
+const QString kPause = QStringLiteral("Pause!");
+
+bool isBlack(QRgb colour) {
+    return qRed(colour) == 0 && qGreen(colour) == 0 && qBlue(colour) == 0;
+}
+
+// A fixed-point figure plus a real addend, through the one rounding.
+std::int64_t plus(std::int64_t stored, long double addend) {
+    return toFixedPoint(fromFixedPoint(stored) + addend);
+}
+
+void addToFigure(StudentRecord& record, std::size_t offset, long double addend) {
+    record.setFigure(offset, record.figure(offset) + addend);
+}
+
+void addToPerKey(StudentRecord& record, std::size_t array, int index, long double addend) {
+    record.setPerKey(array, index, record.perKey(array, index) + addend);
+}
+
+// Seconds per press: the tick sum in seconds over the number of timed presses.
+long double averageSeconds(long double tickSum, long double timedPresses) {
+    return tickSum / kTicksPerSecond / timedPresses;
+}
+
+QString missMessage(const QString& target) {
+    const QChar q = u'"';
+    return QStringLiteral("You missed the ") + q + target + q +
+           QStringLiteral(" key. Check your error to the left, locate the ") + q + u' ' + target +
+           u' ' + q + QStringLiteral(" key below, and type the correct key.");
+}
+
+} // namespace
+
+DrillEngine::DrillEngine(Globals& globals, Services& services, std::uint32_t seed)
+    : m_globals(globals)
+    , m_services(services)
+    , m_chooser(seed) {
+    m_view.timer(DrillTimer::Timer1).intervalMs = kTimer1DesignMs;
+    m_view.timer(DrillTimer::Timer2).intervalMs = kTimer2Ms;
+    m_view.timer(DrillTimer::Timer3).intervalMs = kTimer3Ms;
+    m_view.timer(DrillTimer::Timer4).intervalMs = kTimer4Ms;
+
+    for (C hidden : {C::Panel2, C::Panel11, C::Panel62, C::Image5, C::Image6, C::Image7})
+        setVisible(hidden, false);
+    setEnabled(C::Button2, false);
+    setText(C::Label92, kPause);
+    SetTargetPanel(50, QString());
+
+    // The rows show as the student left them in an earlier drill window.
+    for (DrillRow row :
+         {DrillRow::LastCorrect, DrillRow::Missed, DrillRow::Typed, DrillRow::Instructions})
+        ShowRow(row);
+
+    m_drillWindowReady = true;
+    m_lowerCaseOnly = true;
+    m_setLength = 10;
+    if (ownKeysDrill()) {
+        setVisible(C::Panel5, false);
+        setEnabled(C::Panel5, false);
+    }
+}
+
+bool DrillEngine::ownKeysDrill() const {
+    return m_globals.activity
+               .drillKindFlags[static_cast<std::size_t>(DrillKind::ChooseYourOwnKeys)] != 0;
+}
+
+std::int64_t DrillEngine::now() const {
+    return m_services.clock.nowMs();
+}
+
+// ---- The drill start -----------------------------------------------------------------------
+
+void DrillEngine::DrillStart() {
+    m_drillPaused = false;
+    EnableDrillButtons();
+    m_handPenWidth = m_globals.record.i32(L::kBegHandPen);
+    const QString title = drillTitle(m_globals.activity);
+    setText(C::Label3, title);
+    setText(C::Label4, title);
+    setText(C::Label17, kPressSpaceToBegin);
+    startTimer(DrillTimer::Timer2);
+    clearText(C::Panel19);
+    m_setRunning = false;
+    m_setPresses = 0;
+    m_targetChar = 0;
+    m_keyTicks = 1;
+    m_setSlowestTicks = 0;
+    ClearDrillTexts();
+    if (ownKeysDrill()) {
+        setVisible(C::Panel2, true);
+        DisableDrillButtons();
+        setEnabled(C::SpeedButton17, true);
+    }
+}
+
+// ---- Key dispatch --------------------------------------------------------------------------
+
+void DrillEngine::HandleDrillKey(const DrillKey& key) {
+    if (m_view[C::Label17].visible)
+        setText(C::Label17, QStringLiteral(" "));
+    if (m_drillPaused) {
+        HandlePausedKey(key);
+        return;
+    }
+    if (!m_drillWindowReady)
+        return;
+
+    const bool space = key.is(DrillKey::kSpace);
+    const bool escape = key.is(DrillKey::kEscape);
+    const bool enter = key.is(DrillKey::kEnter);
+    if (enter && m_awaitingEnter) {
+        ResetTargetPanel();
+        FinishSet();
+    } else if (space && !m_setRunning && !m_view[C::Panel2].visible) {
+        StartSet();
+    } else if (!space && !escape && !enter && m_setRunning && !m_awaitingEnter) {
+        ScoreKey(key);
+    } else if (space && m_setRunning) {
+        ReplayHands();
+    } else if (escape && m_setRunning) {
+        AbandonSet();
+    } else if (escape) {
+        LeaveDrill();
+    }
+}
+
+void DrillEngine::HandlePausedKey(const DrillKey& key) {
+    if (key.is(DrillKey::kEscape)) {
+        stopTimer(DrillTimer::Timer1);
+        setVisible(C::Panel62, false);
+        m_drillPaused = false;
+        showUnlessHidden(C::Label17, DrillRow::Instructions);
+        ClearErrorDisplay();
+        AbandonSet();
+    } else if (!key.is(m_targetChar)) {
+        PlaySound(kSoundError);
+    } else {
+        CorrectingPress();
+    }
+}
+
+// The student typed the missed target: a new key comes up. This press is not counted, timed
+// or recorded.
+void DrillEngine::CorrectingPress() {
+    m_handPhase = 1;
+    stopTimer(DrillTimer::Timer1);
+    for (C image : {C::Image5, C::Image6, C::Image7})
+        setVisible(image, false);
+    ResetPicture();
+    setVisible(C::Panel62, false);
+    clearText(C::Panel60);
+    clearText(C::Panel61);
+    clearText(C::Panel19);
+    stopTimer(DrillTimer::Timer2);
+    ChooseNextKey();
+    startTimer(DrillTimer::Timer1);
+    startTimer(DrillTimer::Timer4);
+    StartReactionClock();
+    m_drillPaused = false;
+    showUnlessHidden(C::Label17, DrillRow::Instructions);
+    PlaySound(kSoundKeyTap);
+    if (m_setPresses == m_setLength)
+        EndSet();
+}
+
+void DrillEngine::ReplayHands() {
+    setTimer1Interval(kHandReplayMs);
+    m_handPhase = 1;
+    startTimer(DrillTimer::Timer1);
+}
+
+// ---- A set ---------------------------------------------------------------------------------
+
+void DrillEngine::StartSet() {
+    setVisible(C::Panel5, false);
+    DisableDrillButtons();
+    ResetTargetPanel();
+    for (C image : {C::Image5, C::Image6, C::Image7})
+        setVisible(image, false);
+
+    m_globals.currentKey.leftShift = false;
+    m_globals.currentKey.rightShift = false;
+    m_awaitingEnter = false;
+    m_setMisses = 0;
+    m_setHits = 0;
+    m_handPhase = 1;
+    m_setPresses = 0;
+
+    setVisible(C::Panel11, false);
+    m_setRunning = true;
+    PlaySound(kSoundStart);
+
+    ResetPicture();
+    ClearDrillTexts();
+    stopTimer(DrillTimer::Timer2);
+
+    ChooseNextKey();
+    startTimer(DrillTimer::Timer4);
+    m_setSlowestTicks = 0;
+    StartReactionClock();
+    startTimer(DrillTimer::Timer1);
+    m_setSeconds = 0;
+    m_setStartedMs = now();
+    m_secondsBooked = 0;
+    startTimer(DrillTimer::Timer3);
+}
+
+bool DrillEngine::ScoreKey(const DrillKey& key) {
+    m_globals.currentKey.leftShift = false;
+    m_globals.currentKey.rightShift = false;
+    m_handPhase = 1;
+    stopTimer(DrillTimer::Timer4);
+    m_keyTicks = reactionTicks(now() - m_targetShownMs);
+
+    RecordKeySpeed(m_targetChar);
+    RecordKeyAccuracy(key, m_targetChar);
+    RecordSlowest();
+
+    const QString targetCaption = characterCaption(m_targetChar);
+    if (key.is(m_targetChar)) {
+        stopTimer(DrillTimer::Timer1);
+        setText(C::Panel23, key.caption());
+        showUnlessHidden(C::Image5, DrillRow::LastCorrect);
+        setVisible(C::Image6, false);
+        setVisible(C::Image7, false);
+        clearText(C::Panel60);
+        clearText(C::Panel61);
+        ++m_setPresses;
+        setText(C::Panel17, QString::number(m_setPresses));
+        ++m_setHits;
+        PlaySound(kSoundKeyTap);
+        ResetPicture();
+        if (m_setPresses == m_setLength) {
+            EndSet();
+            return true;
+        }
+    } else {
+        m_view[C::Panel25].caption += targetCaption + u' ';
+        m_view[C::Panel54].caption += key.caption() + u' ';
+        setVisible(C::Image5, false);
+        showUnlessHidden(C::Image6, DrillRow::Missed);
+        showUnlessHidden(C::Image7, DrillRow::Typed);
+        clearText(C::Panel23);
+        setText(C::Panel60, targetCaption);
+        setText(C::Panel61, key.caption());
+        PlaySound(kSoundError);
+        ++m_setPresses;
+        setText(C::Panel17, QString::number(m_setPresses));
+        ++m_setMisses;
+        // Read at each miss, so a change in the options window counts at once.
+        const bool pauseAfterMiss = m_globals.record.flag(L::kBegPauseOnMiss);
+        if (m_setPresses == m_setLength && !pauseAfterMiss) {
+            EndSet();
+            return true;
+        }
+        if (pauseAfterMiss) {
+            PauseAfterMiss();
+            return false;
+        }
+    }
+    ShowNextTarget();
+    return false;
+}
+
+void DrillEngine::PauseAfterMiss() {
+    m_drillPaused = true;
+    setVisible(C::Label17, false);
+    startTimer(DrillTimer::Timer2);
+    setVisible(C::Panel62, true);
+    setText(C::Label93, missMessage(characterCaption(m_targetChar)));
+}
+
+void DrillEngine::ShowNextTarget() {
+    stopTimer(DrillTimer::Timer1);
+    ResetPicture();
+    ChooseNextKey();
+    startTimer(DrillTimer::Timer1);
+    startTimer(DrillTimer::Timer4);
+    StartReactionClock();
+}
+
+void DrillEngine::StartReactionClock() {
+    m_keyTicks = 1;
+    m_targetShownMs = now();
+}
+
+void DrillEngine::ChooseNextKey() {
+    ChooserSettings settings;
+    settings.kind = m_globals.activity.drillKind();
+    settings.nationality = m_globals.record.nationality();
+    settings.lowerCaseOnly = m_lowerCaseOnly;
+    settings.customKeys = m_ownKeys;
+    settings.setPresses = m_setPresses;
+    const ChosenKey chosen =
+        m_chooser.choose(settings, m_globals.currentKey, m_globals.currentUserName);
+    m_lowerCaseOnly = settings.lowerCaseOnly;
+    m_globals.currentKey = chosen.key;
+    m_targetChar = chosen.key.character;
+    if (chosen.guidance)
+        setText(C::Label17, *chosen.guidance);
+    if (m_drillPaused)
+        setVisible(C::Label17, false);
+    setText(C::Panel19, targetPanelText(m_targetChar));
+    m_view.target.fontColour =
+        targetPanelFontColour(m_targetChar, settings.nationality, kTargetPanelColour);
+}
+
+// ---- Per-key figures -----------------------------------------------------------------------
+
+void DrillEngine::RecordKeySpeed(AnsiChar target) {
+    const int s = statisticsIndex(target);
+    if (s == 0)
+        return;
+    const long double ticks = m_keyTicks;
+    DrillSessionFigures& session = m_globals.drillSession;
+    const auto i = static_cast<std::size_t>(s);
+    session.timedPresses[i] = plus(session.timedPresses[i], 1);
+    session.tickSum[i] = plus(session.tickSum[i], ticks);
+    session.averageSeconds[i] = toFixedPoint(averageSeconds(
+        fromFixedPoint(session.tickSum[i]), fromFixedPoint(session.timedPresses[i])));
+
+    StudentRecord& record = m_globals.record;
+    record.setI64(L::kBegSessionAvgSeconds + (i - 1) * 8, session.averageSeconds[i]);
+    addToPerKey(record, L::kBegTimedPresses, s, 1);
+    addToPerKey(record, L::kBegTicks, s, ticks);
+    record.setPerKey(
+        L::kBegAvgSeconds, s,
+        averageSeconds(record.perKey(L::kBegTicks, s), record.perKey(L::kBegTimedPresses, s)));
+}
+
+void DrillEngine::RecordKeyAccuracy(const DrillKey& typed, AnsiChar target) {
+    const int s = statisticsIndex(target);
+    if (s == 0)
+        return;
+    DrillSessionFigures& session = m_globals.drillSession;
+    StudentRecord& record = m_globals.record;
+    const auto i = static_cast<std::size_t>(s);
+    const bool hit = typed.is(target);
+
+    session.presented[i] = plus(session.presented[i], 1);
+    addToPerKey(record, L::kBegPresented, s, 1);
+    if (hit) {
+        session.correct[i] = plus(session.correct[i], 1);
+        addToPerKey(record, L::kBegCorrect, s, 1);
+    }
+    session.accuracy[i] =
+        toFixedPoint(fromFixedPoint(session.correct[i]) / fromFixedPoint(session.presented[i]));
+    record.setI64(L::kBegSessionAccuracy + (i - 1) * 8, session.accuracy[i]);
+    record.setPerKey(L::kBegAccuracy, s,
+                     record.perKey(L::kBegCorrect, s) / record.perKey(L::kBegPresented, s));
+
+    // A missed capital counts against the Shift key the other hand holds for it. The record
+    // gets the counters after this press is counted, so the file never lags a miss behind.
+    if (!hit) {
+        switch (shiftForCapital(target, record.nationality())) {
+        case ShiftSide::Right:
+            ++session.rightShiftLetterErrors;
+            break;
+        case ShiftSide::Left:
+            ++session.leftShiftLetterErrors;
+            break;
+        case ShiftSide::None:
+            break;
+        }
+    }
+    record.setI32(L::kBegLeftHandCapitalMisses, session.rightShiftLetterErrors);
+    record.setI32(L::kBegRightHandCapitalMisses, session.leftShiftLetterErrors);
+}
+
+void DrillEngine::RecordSlowest() {
+    const std::int32_t t = m_keyTicks;
+    DrillSessionFigures& session = m_globals.drillSession;
+    if (!beginnersSectionUsed()) {
+        session.sessionSlowestTicks = 0;
+        m_globals.record.setByte(L::kBegSlowestKeyCopy, 0);
+        markBeginnersSectionUsed();
+    }
+    if (t > m_setSlowestTicks) {
+        m_setSlowestTicks = t;
+        m_setSlowestChar = m_targetChar;
+        setText(C::Panel33, characterCaption(m_targetChar));
+    }
+    if (t > session.sessionSlowestTicks) {
+        session.sessionSlowestTicks = t;
+        m_globals.record.setByte(L::kBegSlowestKey, m_targetChar);
+        m_globals.record.setByte(L::kBegSlowestKeyCopy, m_targetChar);
+    }
+}
+
+// ---- The end of a set ----------------------------------------------------------------------
+
+void DrillEngine::EndSet() {
+    // Read now, so a change in the options window counts from the next set end.
+    if (m_globals.record.flag(L::kBegAddEnter))
+        BeginEnterStep();
+    else
+        FinishSet();
+}
+
+void DrillEngine::BeginEnterStep() {
+    m_globals.currentKey.leftShift = false;
+    m_globals.currentKey.rightShift = false;
+    m_awaitingEnter = true;
+    StopSetClock();
+    ResetPicture();
+    SetTargetPanel(150, QStringLiteral("Press Enter!"));
+    m_view.target.fontSize = 10;
+    m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
+    setVisible(C::Label82, false);
+    setVisible(C::Label83, false);
+    m_globals.currentKey.leftHand = false;
+    m_globals.currentKey.rightHand = true;
+    m_targetChar = DrillKey::kEnter;
+    m_globals.currentKey.character = DrillKey::kEnter;
+    startTimer(DrillTimer::Timer1);
+}
+
+void DrillEngine::ResetTargetPanel() {
+    m_awaitingEnter = false;
+    SetTargetPanel(50, QString());
+    m_view.target.fontSize = 14;
+    setVisible(C::Label82, true);
+    setVisible(C::Label83, true);
+}
+
+void DrillEngine::FinishSet() {
+    StopSetClock();
+    EnableButtonsAfterSet();
+    m_setRunning = false;
+    startTimer(DrillTimer::Timer2);
+
+    setVisible(C::Label82, false);
+    setVisible(C::Label83, false);
+    SetTargetPanel(80, QStringLiteral("Done!"));
+    m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
+
+    clearText(C::Panel23);
+    clearText(C::Panel60);
+    clearText(C::Panel61);
+    for (C image : {C::Image5, C::Image6, C::Image7})
+        setVisible(image, false);
+    setVisible(C::Panel11, true);
+
+    if (m_globals.record.flag(L::kSoundOn))
+        PlaySound(kSoundDone);
+    setText(C::Panel28, m_view[C::Panel21].caption);
+    ComputeSetStatistics();
+
+    stopTimer(DrillTimer::Timer1);
+    ResetPicture();
+    SaveStudentFile();
+}
+
+void DrillEngine::ComputeSetStatistics() {
+    DrillSessionFigures& session = m_globals.drillSession;
+    StudentRecord& record = m_globals.record;
+
+    // "Time this set:" shows the set clock, so its number is setSeconds.
+    const std::int32_t thisSet = m_setSeconds;
+    if (!m_bestSeconds) {
+        m_bestSeconds = thisSet;
+        session.lastSetSeconds = thisSet;
+        record.setI32(L::kBegBestTime, thisSet);
+    } else if (*m_bestSeconds > thisSet) {
+        m_bestSeconds = thisSet;
+        session.lastSetSeconds = thisSet;
+        record.setI32(L::kBegBestTime, thisSet);
+        record.setI32(L::kBegBestTimeBeaten, thisSet);
+    } else {
+        session.lastSetSeconds = m_setSeconds;
+    }
+    setText(C::Panel29, QString::number(*m_bestSeconds));
+
+    session.sessionMissesTotal += m_setMisses;
+    session.sessionHitsTotal += m_setHits;
+
+    if (m_setMisses > 0 && m_setHits != 0)
+        setText(C::Panel30, FormatPercent(1.0 - static_cast<double>(m_setMisses) / m_setPresses));
+    else
+        setText(C::Panel30, m_setMisses == 0 ? QStringLiteral("100%") : QStringLiteral("0%"));
+
+    const double misses = session.sessionMissesTotal;
+    const double hits = session.sessionHitsTotal;
+    if (misses > 0 && hits != 0)
+        setText(C::Panel31, FormatPercent(1.0 - misses / (misses + hits)));
+    else
+        setText(C::Panel31, misses == 0 ? QStringLiteral("100%") : QStringLiteral("0%"));
+
+    setText(C::Panel35, QString::number(m_setMisses));
+
+    const long double presses = static_cast<long double>(m_setMisses) + m_setHits;
+    addToFigure(record, L::kBegKeysTotal, presses);
+    addToFigure(record, L::kBegMissesTotal, m_setMisses);
+    session.sessionPresses = plus(session.sessionPresses, presses);
+    session.sessionMisses = plus(session.sessionMisses, m_setMisses);
+    record.setI64(L::kBegSessionKeys, session.sessionPresses);
+    record.setI64(L::kBegSessionMisses, session.sessionMisses);
+
+    if (!beginnersSectionUsed()) {
+        session.sessionSlowestTicks = 0;
+        record.setByte(L::kBegSlowestKeyCopy, 0);
+    }
+    markBeginnersSectionUsed();
+
+    setText(C::Panel33, characterCaption(m_setSlowestChar));
+}
+
+void DrillEngine::AbandonSet() {
+    EnableButtonsAfterSet();
+    if (m_awaitingEnter)
+        ResetTargetPanel();
+    StopSetClock();
+    m_setPresses = 0;
+    stopTimer(DrillTimer::Timer1);
+    ResetPicture();
+    m_setRunning = false;
+    startTimer(DrillTimer::Timer2);
+    clearText(C::Panel23);
+    clearText(C::Panel60);
+    clearText(C::Panel61);
+    for (C image : {C::Image5, C::Image6, C::Image7})
+        setVisible(image, false);
+    setText(C::Label17, kPressSpaceToContinue);
+    clearText(C::Panel17);
+    clearText(C::Panel19);
+    clearText(C::Panel21);
+}
+
+void DrillEngine::LeaveDrill() {
+    ResetTargetPanel();
+    m_awaitingEnter = false;
+    m_setRunning = false;
+    m_drillWindowReady = false;
+    StopAllTimers();
+    m_view.closeRequested = true;
+}
+
+void DrillEngine::StopAllTimers() {
+    StopSetClock();
+    for (DrillTimer t :
+         {DrillTimer::Timer1, DrillTimer::Timer2, DrillTimer::Timer3, DrillTimer::Timer4})
+        stopTimer(t);
+}
+
+void DrillEngine::ClearErrorDisplay() {
+    for (C panel : {C::Panel19, C::Panel23, C::Panel25, C::Panel54, C::Panel60, C::Panel61})
+        clearText(panel);
+    for (C image : {C::Image5, C::Image6, C::Image7})
+        setVisible(image, false);
+}
+
+void DrillEngine::ClearDrillTexts() {
+    for (C text : {C::Label17, C::Panel17, C::Panel19, C::Panel21, C::Panel23, C::Panel25,
+                   C::Panel54, C::Panel60, C::Panel61})
+        clearText(text);
+}
+
+void DrillEngine::DisableDrillButtons() {
+    for (C button : kDrillToolButtons)
+        setEnabled(button, false);
+}
+
+void DrillEngine::EnableDrillButtons() {
+    for (C button : kDrillToolButtons)
+        setEnabled(button, true);
+}
+
+// Own-keys sets are ten keys typed as listed: "20", "30" and "A" stay off.
+void DrillEngine::EnableButtonsAfterSet() {
+    EnableDrillButtons();
+    if (ownKeysDrill()) {
+        for (C button : {C::SpeedButton7, C::SpeedButton8, C::SpeedButton15})
+            setEnabled(button, false);
+    }
+}
+
+void DrillEngine::SetTargetPanel(int width, const QString& caption) {
+    m_view.target.width = width;
+    m_view.target.left = centredLeft(kTargetBoxWidth, width);
+    setText(C::Panel19, caption);
+}
+
+// ---- Time ----------------------------------------------------------------------------------
+
+// Counts the whole seconds the clock says have passed since the set began and are not yet
+// counted: each adds one to the set clock and to both seconds totals of the record.
+void DrillEngine::BookElapsedSeconds() {
+    if (!m_view.timer(DrillTimer::Timer3).running)
+        return;
+    const std::int64_t elapsed = (now() - m_setStartedMs) / 1000;
+    if (elapsed <= m_secondsBooked)
+        return;
+    StudentRecord& record = m_globals.record;
+    for (; m_secondsBooked < elapsed; ++m_secondsBooked) {
+        m_setSeconds = m_setSeconds + 1 == kSetSecondsWrapAt ? 0 : m_setSeconds + 1;
+        addToFigure(record, L::kBegSeconds2, 1);
+        addToFigure(record, L::kBegSeconds, 1);
+    }
+    m_globals.drillSession.sessionSetSeconds = toFixedPoint(m_setSeconds);
+    setText(C::Panel21, QString::number(m_setSeconds));
+}
+
+// The set clock stops: what has passed is counted, and the time shows even for a set finished
+// within its first second (as 0).
+void DrillEngine::StopSetClock() {
+    if (!m_view.timer(DrillTimer::Timer3).running)
+        return;
+    BookElapsedSeconds();
+    setText(C::Panel21, QString::number(m_setSeconds));
+    stopTimer(DrillTimer::Timer3);
+}
+
+void DrillEngine::Timer1Timer() {
+    if (m_handAnimation) {
+        m_handAnimation();
+        return;
+    }
+    ResetPicture();
+    EndHandAnimation();
+}
+
+void DrillEngine::EndHandAnimation() {
+    m_handPhase = 1;
+    ApplyHandDelay();
+    stopTimer(DrillTimer::Timer1);
+}
+
+void DrillEngine::ApplyHandDelay() {
+    // A zero or negative delay would make the timer spin.
+    setTimer1Interval(std::max(1, m_globals.record.i32(L::kBegHandDelay)));
+}
+
+void DrillEngine::Timer2Timer() {
+    if (m_drillPaused) {
+        const bool shown = m_view[C::Label92].caption == kPause;
+        setText(C::Label92, shown ? QString() : kPause);
+        return;
+    }
+    const bool empty = m_view[C::Label17].caption.isEmpty();
+    setText(C::Label17, empty ? kPressSpaceToBegin : QString());
+}
+
+void DrillEngine::Timer3Timer() {
+    BookElapsedSeconds();
+}
+
+void DrillEngine::Timer4Timer() {
+    if (m_view.timer(DrillTimer::Timer4).running)
+        m_keyTicks = reactionTicks(now() - m_targetShownMs);
+}
+
+void DrillEngine::startTimer(DrillTimer t) {
+    TimerView& timer = m_view.timer(t);
+    if (!timer.running) {
+        timer.running = true;
+        ++timer.starts;
+    }
+}
+
+void DrillEngine::stopTimer(DrillTimer t) {
+    m_view.timer(t).running = false;
+}
+
+void DrillEngine::setTimer1Interval(int ms) {
+    TimerView& timer = m_view.timer(DrillTimer::Timer1);
+    timer.intervalMs = ms;
+    if (timer.running)
+        ++timer.starts; // a new interval starts the running timer afresh
+}
+
+// ---- Buttons -------------------------------------------------------------------------------
+
+void DrillEngine::ChooseSetLength(int length) {
+    PlaySound(kSoundClick);
+    m_setLength = length;
+}
+
+void DrillEngine::ChooseLowerCaseOnly(bool on) {
+    PlaySound(kSoundClick);
+    m_lowerCaseOnly = on;
+}
+
+bool DrillEngine::rowHidden(DrillRow row) const {
+    return m_globals.drillRows.isHidden(row);
+}
+
+void DrillEngine::ToggleRow(DrillRow row) {
+    m_globals.drillRows.toggle(row);
+    ShowRow(row);
+}
+
+void DrillEngine::ShowRow(DrillRow row) {
+    const bool shown = !rowHidden(row);
+    switch (row) {
+    case DrillRow::LastCorrect:
+        setVisible(C::Label81, shown);
+        setVisible(C::Panel23, shown);
+        if (!shown)
+            setVisible(C::Image5, false); // the mark comes back only with the next hit
+        break;
+    case DrillRow::Missed:
+        setVisible(C::Label90, shown);
+        setVisible(C::Panel60, shown);
+        if (!shown)
+            setVisible(C::Image6, false);
+        break;
+    case DrillRow::Typed:
+        setVisible(C::Label91, shown);
+        setVisible(C::Panel61, shown);
+        if (!shown)
+            setVisible(C::Image7, false);
+        break;
+    case DrillRow::Instructions:
+        setVisible(C::Label17, shown);
+        break;
+    }
+}
+
+OwnKeysResult DrillEngine::VerifyOwnKeys(const QString& typed) {
+    OwnKeysResult result = verifyOwnKeys(typed, m_globals.record.nationality());
+    if (!result.enough)
+        return result;
+    m_ownKeys = result.keys;
+    setEnabled(C::Button2, true);
+    setText(C::Panel4, QString(result.shownKeys).replace(u'&', QStringLiteral("&&")));
+    setText(C::Panel3, QString(result.notAllowed).replace(u'&', QStringLiteral("&&")));
+    return result;
+}
+
+void DrillEngine::BeginOwnKeys() {
+    if (!ownKeysDrill())
+        return;
+    setVisible(C::Panel2, false);
+    EnableButtonsAfterSet();
+}
+
+// ---- Services ------------------------------------------------------------------------------
+
+void DrillEngine::SaveStudentFile() {
+    const FileOutcome outcome = StudentFile::save(m_globals.studentFilePath(), m_globals.record);
+    if (!outcome.message.isEmpty())
+        m_services.dialogs.error(outcome.message);
+}
+
+void DrillEngine::PlaySound(int code) {
+    playSound(m_globals, m_services.sound, code);
+}
+
+bool DrillEngine::beginnersSectionUsed() const {
+    return m_beginnersUsedStandIn;
+}
+
+void DrillEngine::markBeginnersSectionUsed() {
+    m_beginnersUsedStandIn = true;
+}
+
+} // namespace kf

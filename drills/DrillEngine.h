@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "drills/DrillKey.h"
+#include "drills/DrillRows.h"
+#include "drills/DrillView.h"
+#include "drills/OwnKeys.h"
+#include "keyboard/NextKeyChooser.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <random>
+
+namespace kf {
+
+struct Globals;
+struct Services;
+
+// Runs the Beginners drills of one drill window: sets of 10, 20 or 30 keys, each key timed,
+// judged and booked into the session figures and the student record; the set statistics at
+// the end; the student file written after every finished set. It draws nothing: what the
+// student sees goes into the view, which the window renders and tests read.
+//
+// Time comes from the injected clock. The window's timers only make the engine look at the
+// clock and refresh what is shown, so a busy event loop delays the display, never the figures.
+class DrillEngine {
+public:
+    // Draws one frame of the hands on a tick of Timer1.
+    using HandAnimation = std::function<void()>;
+
+    static constexpr int kTimer1DesignMs = 1000;
+    static constexpr int kTimer2Ms = 500;
+    static constexpr int kTimer3Ms = 1000;
+    static constexpr int kTimer4Ms = 54;
+    static constexpr int kHandReplayMs = 200;
+
+    // The drill window was created for the drill kind flagged in the shared state.
+    DrillEngine(Globals& globals, Services& services, std::uint32_t seed = std::random_device{}());
+
+    const DrillView& view() const { return m_view; }
+
+    // The window is shown: the drill title and the prompt to begin.
+    void DrillStart();
+    // Every key the window sees, whatever control has the focus.
+    void HandleDrillKey(const DrillKey& key);
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer4Timer();
+    // Escape with no set, or "Exit to Main Menu": the window is to close.
+    void LeaveDrill();
+    // The window closes, however it was asked to: nothing runs on.
+    void StopAllTimers();
+
+    // Tool buttons.
+    void ChooseSetLength(int length);  // "10", "20", "30"
+    void ChooseLowerCaseOnly(bool on); // "a" and "A"
+    void ToggleRow(DrillRow row);      // the hide/show buttons
+    bool rowHidden(DrillRow row) const;
+    // "Verify these Keys" and "Begin Typing" of the own-keys panel.
+    OwnKeysResult VerifyOwnKeys(const QString& typed);
+    void BeginOwnKeys();
+    // The options window closed: the next hands wait the student's hand delay.
+    void ApplyHandDelay();
+
+    // The hand animation's part of Timer1. Without one, a tick ends the animation at once.
+    void setHandAnimation(HandAnimation animation) { m_handAnimation = std::move(animation); }
+    // The animation is over: back to frame 1, the next one waits the hand delay.
+    void EndHandAnimation();
+    // The keyboard picture goes back to its unmarked copy.
+    void ResetPicture() { ++m_view.pictureResets; }
+    void setHandPhase(std::int32_t phase) { m_handPhase = phase; }
+    void setTimer1Interval(int ms);
+
+    bool drillWindowReady() const { return m_drillWindowReady; }
+    bool setRunning() const { return m_setRunning; }
+    bool drillPaused() const { return m_drillPaused; }
+    bool awaitingEnter() const { return m_awaitingEnter; }
+    std::int32_t setLength() const { return m_setLength; }
+    bool lowerCaseOnly() const { return m_lowerCaseOnly; }
+    AnsiChar targetChar() const { return m_targetChar; }
+    std::int32_t keyTicks() const { return m_keyTicks; }
+    std::int32_t setPresses() const { return m_setPresses; }
+    std::int32_t setHits() const { return m_setHits; }
+    std::int32_t setMisses() const { return m_setMisses; }
+    std::int32_t setSeconds() const { return m_setSeconds; }
+    std::int32_t setSlowestTicks() const { return m_setSlowestTicks; }
+    AnsiChar setSlowestChar() const { return m_setSlowestChar; }
+    std::int32_t handPhase() const { return m_handPhase; }
+    std::int32_t handPenWidth() const { return m_handPenWidth; }
+    const QByteArray& ownKeys() const { return m_ownKeys; }
+    bool ownKeysDrill() const;
+
+private:
+    void StartSet();
+    // Returns true when the press ended the set.
+    bool ScoreKey(const DrillKey& key);
+    void RecordKeySpeed(AnsiChar target);
+    void RecordKeyAccuracy(const DrillKey& typed, AnsiChar target);
+    void RecordSlowest();
+    void EndSet();
+    void BeginEnterStep();
+    void FinishSet();
+    void ComputeSetStatistics();
+    void ResetTargetPanel();
+    void AbandonSet();
+    void ClearErrorDisplay();
+    void ClearDrillTexts();
+    void DisableDrillButtons();
+    void EnableDrillButtons();
+
+    void HandlePausedKey(const DrillKey& key);
+    void ChooseNextKey();
+    // A new target is up: the reaction clock starts from 1.
+    void StartReactionClock();
+    void ShowNextTarget();
+    void PauseAfterMiss();
+    void CorrectingPress();
+    void ReplayHands();
+    // Shows or hides a row as its hidden flag says.
+    void ShowRow(DrillRow row);
+    void EnableButtonsAfterSet();
+    void SetTargetPanel(int width, const QString& caption);
+    void BookElapsedSeconds();
+    void StopSetClock();
+    void SaveStudentFile();
+    void PlaySound(int code);
+
+    bool beginnersSectionUsed() const;
+    void markBeginnersSectionUsed();
+
+    void startTimer(DrillTimer t);
+    void stopTimer(DrillTimer t);
+    void setText(DrillControl c, const QString& caption) { m_view[c].caption = caption; }
+    void clearText(DrillControl c) { m_view[c].caption.clear(); }
+    void setVisible(DrillControl c, bool visible) { m_view[c].visible = visible; }
+    void setEnabled(DrillControl c, bool enabled) { m_view[c].enabled = enabled; }
+    void showUnlessHidden(DrillControl c, DrillRow row) { setVisible(c, !rowHidden(row)); }
+    std::int64_t now() const;
+
+    Globals& m_globals;
+    Services& m_services;
+    NextKeyChooser m_chooser;
+    DrillView m_view;
+    HandAnimation m_handAnimation;
+
+    bool m_drillWindowReady = false;
+    bool m_setRunning = false;
+    bool m_drillPaused = false;
+    bool m_awaitingEnter = false;
+    std::int32_t m_setLength = 10;
+    bool m_lowerCaseOnly = true;
+    AnsiChar m_targetChar = 0;
+    std::int32_t m_keyTicks = 1;
+    std::int32_t m_setPresses = 0;
+    std::int32_t m_setHits = 0;
+    std::int32_t m_setMisses = 0;
+    std::int32_t m_setSeconds = 0;
+    std::int32_t m_setSlowestTicks = 0;
+    AnsiChar m_setSlowestChar = 0;
+    std::int32_t m_handPhase = 1;
+    std::int32_t m_handPenWidth = 1;
+    QByteArray m_ownKeys;
+    std::optional<std::int32_t> m_bestSeconds; // "Best Time:" of this window, once a set is done
+
+    std::int64_t m_targetShownMs = 0;
+    std::int64_t m_setStartedMs = 0;
+    std::int64_t m_secondsBooked = 0; // whole seconds of this set already counted
+    bool m_beginnersUsedStandIn = false;
+};
+
+} // namespace kf
