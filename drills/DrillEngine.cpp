@@ -77,6 +77,11 @@ DrillEngine::DrillEngine(Globals& globals, Services& services, std::uint32_t see
         setVisible(hidden, false);
     setEnabled(C::Button2, false);
     setText(C::Label92, kPause);
+    setText(C::Label82, QStringLiteral("Type the"));
+    setText(C::Label83, QStringLiteral("Character"));
+    setText(C::Label81, QStringLiteral("Last correct:"));
+    setText(C::Label90, QStringLiteral("You missed:"));
+    setText(C::Label91, QStringLiteral("by typing:"));
     SetTargetPanel(50, QString());
 
     // The rows show as the student left them in an earlier drill window.

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "drills/DrillEngine.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QTimer;
+class QToolButton;
+
+namespace kf {
+
+struct Globals;
+struct Services;
+
+// The drill window of "Beginners Drills": the keyboard picture, the target and the running
+// figures, the set statistics, the tool buttons and, for "Choose Your Own Keys", the panel
+// where the student types the keys to practise. The drill itself is the engine's; this window
+// hands it every key and timer tick and renders its view.
+//
+// The window sees every key first, whatever control has the focus: Space never clicks a
+// button and Escape never reaches a child before the drill. Only the own-keys edit field also
+// gets what is typed into it.
+class TBegForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Opens the options window on a page, or the charts window. Those windows set these.
+    using OptionsOpener = std::function<void(TBegForm& drill, const QString& page)>;
+    using ChartsOpener = std::function<void(TBegForm& drill)>;
+
+    // The parent, when given, is the main window: the drill window takes its place, and gives
+    // it back when it closes.
+    TBegForm(Globals& globals, Services& services, QWidget* parent = nullptr);
+    ~TBegForm() override;
+
+    DrillEngine& engine() { return m_engine; }
+
+    void setOptionsOpener(OptionsOpener opener) { m_openOptions = std::move(opener); }
+    void setChartsOpener(ChartsOpener opener) { m_openCharts = std::move(opener); }
+    static QString beginnersOptionsPage() { return QStringLiteral("Beginners && Intermediate"); }
+    static QString globalOptionsPage() { return QStringLiteral("Global Options"); }
+
+    // The options window closed: the next hands wait the student's hand delay.
+    void applyHandDelay();
+
+    // The keyboard picture (Image1) and its unmarked copy (Image2), for drawing on it.
+    QImage& keyboardImage() { return m_keyboard; }
+    const QImage& cleanKeyboardImage() const { return m_cleanKeyboard; }
+    void showKeyboardImage();
+
+    // Brings every control and timer in line with the drill's view.
+    void render();
+
+signals:
+    void closed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildTopArea(QWidget* client);
+    void buildRunningFigures(QWidget* panel1);
+    void buildToolPanels(QWidget* client);
+    void buildStatistics(QWidget* client);
+    void buildOwnKeys(QWidget* client);
+    void buildTips(QWidget* client);
+    void buildMenu();
+    void buildTimers();
+    void layOut();
+    void connectButtons();
+    void cacheControls();
+
+    bool handleKeyEvent(QWidget* receiver, QEvent* event);
+    bool answerInputMethodQuery(QWidget* receiver, QEvent* event);
+    void FormKeyPress(const QList<DrillKey>& keys);
+
+    void FormShow();
+    void paintSchemePictures();
+    void loadKeyboardPictures();
+    void renderTimer(QTimer* timer, DrillTimer which);
+    void renderTargetPanel();
+    void toggleRow(DrillRow row);
+    void showRowButton(DrillRow row);
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void OpenHelpClick();
+    void ExitLessonsClick();
+    void showKeysOnKeyboard(bool shown);
+    void openOptions(const QString& page);
+    void openCharts();
+
+    Globals& m_globals;
+    Services& m_services;
+    DrillEngine m_engine;
+    OptionsOpener m_openOptions;
+    ChartsOpener m_openCharts;
+
+    QImage m_keyboard;
+    QImage m_cleanKeyboard;
+    QSize m_client;
+    bool m_shownOnce = false;
+    bool m_filtering = false;
+
+    std::array<QWidget*, kDrillControlCount> m_controls{};
+    std::array<QTimer*, 4> m_timers{};
+    std::array<std::uint64_t, 4> m_timerStarts{};
+    std::uint64_t m_pictureResets = 0;
+    TargetPanelView m_shownTarget{-1, -1, -1, 0};
+    QLabel* m_image1 = nullptr;
+    QLabel* m_image2 = nullptr;
+    QLabel* m_panel19 = nullptr;
+    QLineEdit* m_edit1 = nullptr;
+};
+
+} // namespace kf

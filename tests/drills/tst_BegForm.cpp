@@ -1,0 +1,601 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DrillHarness.h"
+#include "drills/DrillLayout.h"
+#include "drills/beg.h"
+#include "keyboard/Windows1252.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QInputMethodQueryEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace kf;
+using namespace kf::test;
+namespace L = kf::layout;
+
+class tst_BegForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void controlsCarryTheirCaptionsAndHints_data();
+    void controlsCarryTheirCaptionsAndHints();
+    void layoutAtCreation_data();
+    void layoutAtCreation();
+    void layoutFollowsTheClientArea_data();
+    void layoutFollowsTheClientArea();
+    void typingASetWithKeyClicks();
+    void timersRunAsTheDrillSays();
+    void spaceNeverClicksAFocusedButton();
+    void ownKeysFieldGetsWhatIsTyped();
+    void escapeInTheOwnKeysFieldLeaves();
+    void ownKeysVerification();
+    void deadKeysArriveAsOneCharacter_data();
+    void deadKeysArriveAsOneCharacter();
+    void typedCharacters_data();
+    void typedCharacters();
+    void inputMethodsAreOnWhereverTheFocusIs();
+    void ampersandShowsOnce();
+    void closingGivesTheMainWindowItsPlaceBack();
+    void hideAndShowRows();
+    void toolButtons();
+    void helpOpensOnlyAnExistingFile();
+    void pictureIsResetForEachTarget();
+
+private:
+    TBegForm& openForm(DrillKind kind, QWidget* mainWindow = nullptr);
+    QWidget* client() const { return m_form->centralWidget(); }
+    QString text(const char* name) const {
+        return m_form->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    QWidget* control(const char* name) const {
+        return m_form->findChild<QWidget*>(QString::fromLatin1(name));
+    }
+    void type(QChar c, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::sendKeyEvent(QTest::Click,
+                            QApplication::focusWidget() ? QApplication::focusWidget() : client(),
+                            Qt::Key_unknown, QString(c), mods);
+    }
+    void verifyAndBegin(const QString& keys);
+
+    std::unique_ptr<DrillHarness> m_h;
+    std::unique_ptr<TBegForm> m_form;
+};
+
+void tst_BegForm::init() {
+    m_h = std::make_unique<DrillHarness>();
+}
+
+void tst_BegForm::cleanup() {
+    m_form.reset();
+    m_h.reset();
+}
+
+TBegForm& tst_BegForm::openForm(DrillKind kind, QWidget* mainWindow) {
+    m_h->globals.activity.selectDrill(kind);
+    m_form = std::make_unique<TBegForm>(m_h->globals, m_h->services, mainWindow);
+    m_form->show();
+    m_form->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_form.get()))
+        qWarning("the drill window did not become active");
+    return *m_form;
+}
+
+void tst_BegForm::verifyAndBegin(const QString& keys) {
+    m_form->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(keys);
+    m_form->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    m_form->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+}
+
+void tst_BegForm::controlsCarryTheirCaptionsAndHints_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("hint");
+    const auto row = [](const char* name, const char* caption, const char* hint) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption)
+                            << QString::fromLatin1(hint);
+    };
+    row("SpeedButton5", "", "Adjust Hand Delay");
+    row("SpeedButton6", "10", "Do 10 Letters at a time");
+    row("SpeedButton7", "20", "Do 20 Letters at a time");
+    row("SpeedButton8", "30", "Do 30 Letters at a time");
+    row("SpeedButton9", "", "Sound On");
+    row("SpeedButton11", "", "Colors");
+    row("SpeedButton12", "", "Charts");
+    row("SpeedButton13", "", "Show All Keys");
+    row("SpeedButton14", "", "Hide Keys on Keyboard");
+    row("SpeedButton15", "A", "Include Upper Case Letters");
+    row("SpeedButton16", "a", "Lower Case Only");
+    row("SpeedButton18", "Options", "Open options window");
+    row("SpeedButton17", "", "Exit Lessons");
+    row("SpeedButton4", "", "Click to Hide");
+    row("SpeedButton1", "", "Hide this if Distracting");
+    row("Button1", "Verify these Keys", "");
+    row("Button2", "Begin Typing", "");
+    row("Button3", "Exit to Main Menu", "");
+    row("Label1", "Beginners Drills:", "");
+    row("Label25", "Done", "");
+    row("Label82", "Type the", "");
+    row("Label83", "Character", "");
+    row("Label26", "Time:", "");
+    row("Label81", "Last correct:", "");
+    row("Label90", "You missed:", "");
+    row("Label91", "by typing:", "");
+    row("Label92", "Pause!", "");
+    row("Label2", "Beginners Stats", "");
+    row("Label12", "You will be typing:", "");
+    row("Label13", "Characters not allowed:", "");
+    row("Label15", "Tip: You can adjust how fast you are shown the key to type on the keyboard.",
+        "");
+    row("Label14",
+        "Tip: Point your mouse over the various Option buttons to see what they are for.", "");
+    row("Label10", "Tip: Use the Escape Key to quit in the middle of an exercise.", "");
+    row("Label11",
+        "Type between 2 and 10 characters to practice, then click the \"Verify these Keys\" "
+        "button. After that, click the \"Begin Typing\" button. Unallowed characters will be "
+        "deleted.",
+        "");
+}
+
+void tst_BegForm::controlsCarryTheirCaptionsAndHints() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, hint);
+    openForm(DrillKind::HomeRowOnly);
+    QWidget* w = m_form->findChild<QWidget*>(name);
+    QVERIFY2(w, qPrintable(name));
+    if (auto* label = qobject_cast<QLabel*>(w))
+        QCOMPARE(label->text(), caption);
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        QCOMPARE(button->text(), caption);
+    QCOMPARE(w->toolTip(), hint);
+}
+
+void tst_BegForm::layoutAtCreation_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    // The design client area is 774 x 528: the keyboard sits at (93, 245).
+    QTest::newRow("Image1") << QStringLiteral("Image1") << QRect(93, 245, 587, 283);
+    QTest::newRow("PanelTop") << QStringLiteral("PanelTop") << QRect(0, 0, 774, 245);
+    QTest::newRow("PanelLeft") << QStringLiteral("PanelLeft") << QRect(0, 244, 93, 283);
+    QTest::newRow("PanelRight") << QStringLiteral("PanelRight") << QRect(680, 244, 94, 283);
+    QTest::newRow("Image10 fills PanelTop") << QStringLiteral("Image10") << QRect(0, 0, 774, 245);
+    QTest::newRow("Image3 fills PanelLeft") << QStringLiteral("Image3") << QRect(0, 0, 93, 283);
+    QTest::newRow("Image4 fills PanelRight") << QStringLiteral("Image4") << QRect(0, 0, 94, 283);
+    QTest::newRow("Panel2") << QStringLiteral("Panel2") << QRect(187, 143, 400, 241);
+    QTest::newRow("Panel11") << QStringLiteral("Panel11") << QRect(153, 256, 467, 260);
+    QTest::newRow("Panel5") << QStringLiteral("Panel5") << QRect(211, 188, 352, 174);
+    QTest::newRow("Image2") << QStringLiteral("Image2") << QRect(-200, -200, 105, 105);
+}
+
+void tst_BegForm::layoutAtCreation() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    openForm(DrillKind::HomeRowOnly);
+    QCOMPARE(client()->size(), kDrillClientSize);
+    QCOMPARE(m_form->findChild<QWidget*>(name)->geometry(), geometry);
+
+    QWidget* panel1 = control("Panel1");
+    QCOMPARE(panel1->pos(), QPoint(22, 48));
+    QWidget* label1 = control("Label1");
+    QCOMPARE(label1->pos(), QPoint(17, 13));
+    QCOMPARE(control("Label3")->pos(), QPoint(17 + label1->width() + 17, 12));
+    // The tool panels are centred in their side panels.
+    for (const auto& [side, tools] :
+         {std::pair{"PanelLeft", "Panel36"}, std::pair{"PanelRight", "Panel37"}}) {
+        QWidget* s = control(side);
+        QWidget* t = control(tools);
+        QCOMPARE(t->x(), (s->width() - t->width()) / 2);
+        QCOMPARE(t->palette().color(QPalette::Window), QColor(254, 254, 246));
+    }
+    // Panel19 starts 50 wide, centred in Panel18.
+    QWidget* target = control("Panel19");
+    QCOMPARE(target->width(), 50);
+    QCOMPARE(target->x(), (control("Panel18")->width() - 50) / 2);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Keyfarer Typing Tutor (Beginners Drills)"));
+}
+
+void tst_BegForm::layoutFollowsTheClientArea_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QRect>("image1");
+    QTest::addColumn<QRect>("panelRight");
+    QTest::addColumn<QRect>("panel2");
+    QTest::addColumn<QRect>("panel11");
+    QTest::newRow("design") << QSize(774, 528) << QRect(93, 245, 587, 283)
+                            << QRect(680, 244, 94, 283) << QRect(187, 143, 400, 241)
+                            << QRect(153, 256, 467, 260);
+    QTest::newRow("main window") << QSize(800, 579) << QRect(106, 296, 587, 283)
+                                 << QRect(693, 295, 107, 283) << QRect(200, 169, 400, 241)
+                                 << QRect(166, 307, 467, 260);
+    QTest::newRow("odd sizes round toward zero")
+        << QSize(775, 529) << QRect(94, 246, 587, 283) << QRect(681, 245, 94, 283)
+        << QRect(187, 144, 400, 241) << QRect(154, 257, 467, 260);
+}
+
+void tst_BegForm::layoutFollowsTheClientArea() {
+    QFETCH(QSize, client);
+    QFETCH(QRect, image1);
+    QFETCH(QRect, panelRight);
+    QFETCH(QRect, panel2);
+    QFETCH(QRect, panel11);
+    const DrillLayout l = computeDrillLayout(client, kKeyboardPictureSize);
+    QCOMPARE(l.image1, image1);
+    QCOMPARE(l.panelRight, panelRight);
+    QCOMPARE(l.panel2, panel2);
+    QCOMPARE(l.panel11, panel11);
+    QCOMPARE(l.panelTop, QRect(0, 0, client.width(), client.height() - 283));
+    QCOMPARE(l.panelLeft, QRect(0, image1.top() - 1, image1.left(), 283));
+    QCOMPARE(l.panel5, QRect((client.width() - 352) / 2, 188, 352, 174));
+}
+
+void tst_BegForm::typingASetWithKeyClicks() {
+    openForm(DrillKind::ChooseYourOwnKeys);
+    verifyAndBegin(QStringLiteral("fj"));
+    QTest::keyClick(client(), Qt::Key_Space);
+    DrillEngine& e = m_form->engine();
+    QVERIFY(e.setRunning());
+    QCOMPARE(text("Panel19"), QStringLiteral("f"));
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(client(), char(e.targetChar()));
+        QCOMPARE(text("Panel17"), QString::number(i + 1));
+    }
+    QCOMPARE(text("Panel19"), QStringLiteral("Press Enter!"));
+    QTest::keyClick(client(), Qt::Key_Return);
+    QCOMPARE(text("Panel19"), QStringLiteral("Done!"));
+    QVERIFY(control("Panel11")->isVisible());
+    QCOMPARE(text("Panel30"), QStringLiteral("100%"));
+    QCOMPARE(text("Panel35"), QStringLiteral("0"));
+    QCOMPARE(m_h->savedFile(), recordBytes(m_h->globals.record));
+    QCOMPARE(m_h->globals.record.i64(L::kBegPresented + (statisticsIndex('f') - 1) * 8), 50000);
+}
+
+void tst_BegForm::timersRunAsTheDrillSays() {
+    openForm(DrillKind::HomeRowOnly);
+    auto* t1 = m_form->findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* t2 = m_form->findChild<QTimer*>(QStringLiteral("Timer2"));
+    auto* t3 = m_form->findChild<QTimer*>(QStringLiteral("Timer3"));
+    auto* t4 = m_form->findChild<QTimer*>(QStringLiteral("Timer4"));
+    QVERIFY(t1 && t2 && t3 && t4);
+    QVERIFY(!t1->isActive());
+    QVERIFY(t2->isActive());
+    QCOMPARE(t2->interval(), 500);
+    QVERIFY(!t3->isActive());
+    QTest::keyClick(client(), Qt::Key_Space);
+    QVERIFY(!t2->isActive());
+    QVERIFY(t1->isActive());
+    QCOMPARE(t1->interval(), 1000); // the very first hands wait the design interval
+    QVERIFY(t3->isActive());
+    QCOMPARE(t3->interval(), 1000);
+    QVERIFY(t4->isActive());
+    QCOMPARE(t4->interval(), 54);
+    QTest::keyClick(client(), Qt::Key_Space); // hands replayed
+    QCOMPARE(t1->interval(), 200);
+    QTest::keyClick(client(), Qt::Key_Escape);
+    QVERIFY(!t1->isActive());
+    QVERIFY(!t3->isActive());
+    QVERIFY(t2->isActive());
+    // Closing the window stops every timer.
+    m_form->findChild<QAction*>(QStringLiteral("CloseBeginnersDrills1"))->trigger();
+    QVERIFY(!m_form->isVisible());
+    for (QTimer* t : {t1, t2, t3, t4})
+        QVERIFY(!t->isActive());
+}
+
+void tst_BegForm::spaceNeverClicksAFocusedButton() {
+    openForm(DrillKind::ChooseYourOwnKeys);
+    auto* exit = m_form->findChild<QPushButton*>(QStringLiteral("Button3"));
+    exit->setFocus();
+    QVERIFY(exit->hasFocus());
+    QTest::keyClick(exit, Qt::Key_Space);
+    QTest::keyClick(exit, Qt::Key_Return);
+    QVERIFY(m_form->isVisible());
+    QVERIFY(!m_form->engine().view().closeRequested);
+
+    auto* verify = m_form->findChild<QPushButton*>(QStringLiteral("Button1"));
+    verify->setFocus();
+    QTest::keyClick(verify, Qt::Key_Space);
+    QVERIFY(m_h->dialogs.shown.isEmpty());
+}
+
+void tst_BegForm::ownKeysFieldGetsWhatIsTyped() {
+    openForm(DrillKind::ChooseYourOwnKeys);
+    auto* edit = m_form->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    QVERIFY(edit->hasFocus());
+    QTest::keyClicks(edit, QStringLiteral("a b"));
+    QCOMPARE(edit->text(), QStringLiteral("a b"));
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QStringLiteral("ñ"), Qt::NoModifier);
+    QCOMPARE(edit->text(), QStringLiteral("a bñ"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), QStringLiteral("a b"));
+    // What is typed there is seen by the drill too: the prompt turns into one space.
+    QCOMPARE(m_form->engine().view()[DrillControl::Label17].caption, QStringLiteral(" "));
+    QVERIFY(!m_form->engine().setRunning());
+}
+
+void tst_BegForm::escapeInTheOwnKeysFieldLeaves() {
+    openForm(DrillKind::ChooseYourOwnKeys);
+    auto* edit = m_form->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    QTest::keyClicks(edit, QStringLiteral("ab"));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QVERIFY(!m_form->isVisible());
+    QCOMPARE(m_h->globals.activity.activity, ActivityCode::MainWindow);
+}
+
+void tst_BegForm::ownKeysVerification() {
+    openForm(DrillKind::ChooseYourOwnKeys);
+    auto* edit = m_form->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    auto* verify = m_form->findChild<QPushButton*>(QStringLiteral("Button1"));
+    auto* begin = m_form->findChild<QPushButton*>(QStringLiteral("Button2"));
+    QVERIFY(!begin->isEnabled());
+    QVERIFY(!control("SpeedButton6")->isEnabled());
+    QVERIFY(control("SpeedButton17")->isEnabled());
+    QVERIFY(!control("Panel5")->isVisible());
+
+    edit->setText(QStringLiteral("a\""));
+    verify->click();
+    QCOMPARE(m_h->dialogs.texts(),
+             QStringList{QStringLiteral("You need at least two characters to type.")});
+    QCOMPARE(m_h->dialogs.shown.first().kind, Dialogs::Kind::Information);
+    QVERIFY(edit->hasFocus());
+    QVERIFY(!begin->isEnabled());
+    QCOMPARE(text("Panel4"), QString());
+
+    edit->setText(QStringLiteral("a a'"));
+    verify->click();
+    QVERIFY(begin->isEnabled());
+    QCOMPARE(text("Panel4"), QStringLiteral("aaaaaaaaaa"));
+    QCOMPARE(text("Panel3"), QStringLiteral(" '"));
+    begin->click();
+    QVERIFY(!control("Panel2")->isVisible());
+    QVERIFY(control("SpeedButton6")->isEnabled());
+    QVERIFY(!control("SpeedButton7")->isEnabled());
+    QVERIFY(!control("SpeedButton8")->isEnabled());
+    QVERIFY(!control("SpeedButton15")->isEnabled());
+    QVERIFY(control("SpeedButton16")->isEnabled());
+}
+
+void tst_BegForm::deadKeysArriveAsOneCharacter_data() {
+    QTest::addColumn<int>("nationality");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("commit");
+    QTest::newRow("Spanish acute") << 2 << QStringLiteral("éa") << QStringLiteral("é");
+    QTest::newRow("decomposed acute") << 2 << QStringLiteral("éa") << QStringLiteral("e\u0301");
+    QTest::newRow("French circumflex is refused but typed")
+        << 5 << QStringLiteral("èa") << QStringLiteral("è");
+    QTest::newRow("German umlaut") << 3 << QStringLiteral("üa") << QStringLiteral("ü");
+}
+
+void tst_BegForm::deadKeysArriveAsOneCharacter() {
+    QFETCH(int, nationality);
+    QFETCH(QString, keys);
+    QFETCH(QString, commit);
+    m_h->globals.record.setNationality(static_cast<Nationality>(nationality));
+    openForm(DrillKind::ChooseYourOwnKeys);
+    verifyAndBegin(keys);
+    QTest::keyClick(client(), Qt::Key_Space);
+    DrillEngine& e = m_form->engine();
+    QCOMPARE(QString(fromWindows1252(e.targetChar())), keys.left(1));
+    QInputMethodEvent event(QString(), {});
+    event.setCommitString(commit);
+    QApplication::sendEvent(QApplication::focusWidget(), &event);
+    QCOMPARE(e.setHits(), 1);
+    QCOMPARE(e.setMisses(), 0);
+    QCOMPARE(text("Panel23"), keys.left(1));
+}
+
+void tst_BegForm::typedCharacters_data() {
+    QTest::addColumn<int>("nationality");
+    QTest::addColumn<QString>("keys"); // the first is the target
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<int>("hits");
+    QTest::newRow("AltGr @ on German")
+        << 3 << QStringLiteral("@a") << int(Qt::Key_At) << QStringLiteral("@")
+        << int(Qt::GroupSwitchModifier) << 1 << 1;
+    QTest::newRow("AltGr reported as Ctrl+Alt")
+        << 3 << QStringLiteral("@a") << int(Qt::Key_At) << QStringLiteral("@")
+        << int(Qt::ControlModifier | Qt::AltModifier) << 1 << 1;
+    QTest::newRow("a character without a code-page byte")
+        << 0 << QStringLiteral("ab") << int(Qt::Key_unknown) << QStringLiteral("中")
+        << int(Qt::NoModifier) << 1 << 0;
+    QTest::newRow("euro sign has a byte") << 0 << QStringLiteral("ab") << int(Qt::Key_unknown)
+                                          << QStringLiteral("€") << int(Qt::NoModifier) << 1 << 0;
+    QTest::newRow("Shift alone") << 0 << QStringLiteral("ab") << int(Qt::Key_Shift) << QString()
+                                 << int(Qt::ShiftModifier) << 0 << 0;
+    QTest::newRow("AltGr alone") << 3 << QStringLiteral("ab") << int(Qt::Key_AltGr) << QString()
+                                 << int(Qt::GroupSwitchModifier) << 0 << 0;
+    QTest::newRow("dead key without an input method")
+        << 2 << QStringLiteral("ab") << int(Qt::Key_Dead_Acute) << QString() << int(Qt::NoModifier)
+        << 0 << 0;
+    QTest::newRow("Alt shortcut") << 0 << QStringLiteral("ab") << int(Qt::Key_Q)
+                                  << QStringLiteral("q") << int(Qt::AltModifier) << 0 << 0;
+    QTest::newRow("capital for lower case")
+        << 0 << QStringLiteral("ab") << int(Qt::Key_A) << QStringLiteral("A")
+        << int(Qt::ShiftModifier) << 1 << 0;
+}
+
+void tst_BegForm::typedCharacters() {
+    QFETCH(int, nationality);
+    QFETCH(QString, keys);
+    QFETCH(int, key);
+    QFETCH(QString, typed);
+    QFETCH(int, modifiers);
+    QFETCH(int, presses);
+    QFETCH(int, hits);
+    m_h->globals.record.setNationality(static_cast<Nationality>(nationality));
+    m_h->globals.record.setFlag(L::kBegPauseOnMiss, false);
+    openForm(DrillKind::ChooseYourOwnKeys);
+    verifyAndBegin(keys);
+    QTest::keyClick(client(), Qt::Key_Space);
+    QTest::sendKeyEvent(QTest::Press, client(), Qt::Key(key), typed,
+                        Qt::KeyboardModifiers(modifiers));
+    QTest::sendKeyEvent(QTest::Release, client(), Qt::Key(key), typed,
+                        Qt::KeyboardModifiers(modifiers));
+    DrillEngine& e = m_form->engine();
+    QCOMPARE(e.setPresses(), presses);
+    QCOMPARE(e.setHits(), hits);
+    if (presses > hits)
+        QCOMPARE(text("Panel61"), typed);
+}
+
+void tst_BegForm::inputMethodsAreOnWhereverTheFocusIs() {
+    openForm(DrillKind::ChooseYourOwnKeys);
+    for (const char* name : {"Button1", "Button3", "ClientArea"}) {
+        QWidget* w = control(name);
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QApplication::sendEvent(w, &query);
+        QVERIFY2(query.value(Qt::ImEnabled).toBool(), name);
+    }
+    // A plain widget of another window is left alone.
+    QWidget other;
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(&other, &query);
+    QVERIFY(!query.value(Qt::ImEnabled).toBool());
+}
+
+void tst_BegForm::ampersandShowsOnce() {
+    openForm(DrillKind::ChooseYourOwnKeys);
+    verifyAndBegin(QStringLiteral("&b"));
+    QCOMPARE(text("Panel4"), QStringLiteral("&b&b&b&b&b"));
+    QTest::keyClick(client(), Qt::Key_Space);
+    QCOMPARE(text("Panel19"), QStringLiteral("&"));
+    QTest::keyClick(client(), '&');
+    QCOMPARE(text("Panel23"), QStringLiteral("&"));
+    QCOMPARE(m_form->engine().view()[DrillControl::Panel23].caption, QStringLiteral("&&"));
+}
+
+void tst_BegForm::closingGivesTheMainWindowItsPlaceBack() {
+    QWidget mainWindow;
+    mainWindow.setGeometry(120, 80, 800, 600);
+    m_h->globals.activity.activity = ActivityCode::BeginnersDrills;
+    openForm(DrillKind::TopRowOnly, &mainWindow);
+    QCOMPARE(m_form->geometry().topLeft(), mainWindow.geometry().topLeft());
+    QCOMPARE(m_form->width(), 800);
+    QCOMPARE(client()->width(), 800);
+    QVERIFY(!mainWindow.isVisible());
+    m_form->move(150, 90);
+    const QRect place = m_form->geometry();
+    QSignalSpy closed(m_form.get(), &TBegForm::closed);
+    QTest::keyClick(client(), Qt::Key_Escape);
+    QVERIFY(!m_form->isVisible());
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(mainWindow.isVisible());
+    QCOMPARE(mainWindow.geometry(), place);
+    QCOMPARE(m_h->globals.activity.activity, ActivityCode::MainWindow);
+    // Keys after closing go nowhere.
+    QTest::keyClick(client(), Qt::Key_Space);
+    QVERIFY(!m_form->engine().setRunning());
+    m_form.reset();
+}
+
+void tst_BegForm::hideAndShowRows() {
+    openForm(DrillKind::HomeRowOnly);
+    auto* button = m_form->findChild<QToolButton*>(QStringLiteral("SpeedButton1"));
+    button->click();
+    QVERIFY(!control("Label81")->isVisible());
+    QVERIFY(!control("Panel23")->isVisible());
+    QCOMPARE(button->toolTip(), QStringLiteral("Click to see Last Correct"));
+    button->click();
+    QVERIFY(control("Label81")->isVisible());
+    QCOMPARE(button->toolTip(), QStringLiteral("Hide this if Distracting"));
+
+    auto* instructions = m_form->findChild<QToolButton*>(QStringLiteral("SpeedButton4"));
+    instructions->click();
+    QVERIFY(!control("Label17")->isVisible());
+    QCOMPARE(instructions->toolTip(), QStringLiteral("Click to see text description"));
+    m_form->findChild<QToolButton*>(QStringLiteral("SpeedButton2"))->click();
+    m_form->findChild<QToolButton*>(QStringLiteral("SpeedButton3"))->click();
+    QVERIFY(!control("Label90")->isVisible());
+    QVERIFY(!control("Panel61")->isVisible());
+    QCOMPARE(control("SpeedButton3")->toolTip(), QStringLiteral("Click to see Errors here"));
+    QCOMPARE(control("SpeedButton2")->toolTip(), QStringLiteral("Click to see Missed Letters"));
+}
+
+void tst_BegForm::toolButtons() {
+    QStringList pages;
+    int charts = 0;
+    openForm(DrillKind::HomeRowOnly);
+    m_form->setOptionsOpener([&](TBegForm&, const QString& page) { pages.append(page); });
+    m_form->setChartsOpener([&](TBegForm&) { ++charts; });
+    const auto click = [&](const char* name) {
+        m_form->findChild<QToolButton*>(QString::fromLatin1(name))->click();
+    };
+    click("SpeedButton8");
+    QCOMPARE(m_form->engine().setLength(), 30);
+    click("SpeedButton7");
+    QCOMPARE(m_form->engine().setLength(), 20);
+    click("SpeedButton15");
+    QVERIFY(!m_form->engine().lowerCaseOnly());
+    click("SpeedButton16");
+    QVERIFY(m_form->engine().lowerCaseOnly());
+    QCOMPARE(m_h->played(QStringLiteral("click_2.wav")), 4);
+    for (const char* name : {"SpeedButton5", "SpeedButton18", "SpeedButton9", "SpeedButton11"})
+        click(name);
+    QCOMPARE(pages,
+             (QStringList{QStringLiteral("Beginners && Intermediate"),
+                          QStringLiteral("Beginners && Intermediate"),
+                          QStringLiteral("Global Options"), QStringLiteral("Global Options")}));
+    click("SpeedButton12");
+    QCOMPARE(charts, 1);
+    click("SpeedButton14");
+    QCOMPARE(m_h->globals.record.byte(L::kCharactersShown), 0);
+    click("SpeedButton13");
+    QCOMPARE(m_h->globals.record.byte(L::kCharactersShown), 1);
+
+    // A set of 20 follows the "20" button.
+    QTest::keyClick(client(), Qt::Key_Space);
+    QVERIFY(!control("SpeedButton7")->isEnabled());
+    for (int i = 0; i < 20; ++i)
+        QTest::keyClick(client(), char(m_form->engine().targetChar()));
+    QCOMPARE(text("Panel19"), QStringLiteral("Press Enter!"));
+    QCOMPARE(text("Panel17"), QStringLiteral("20"));
+    click("SpeedButton17"); // off while the set runs
+    QVERIFY(m_form->isVisible());
+
+    QTest::keyClick(client(), Qt::Key_Return);
+    click("SpeedButton17");
+    QVERIFY(!m_form->isVisible());
+}
+
+void tst_BegForm::helpOpensOnlyAnExistingFile() {
+    openForm(DrillKind::HomeRowOnly);
+    QAction* open = m_form->findChild<QAction*>(QStringLiteral("Open1"));
+    open->trigger();
+    QVERIFY(m_h->shell.files.isEmpty());
+    QFile help(m_h->globals.folder.filePath(QStringLiteral("kftyping.hlp")));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.close();
+    open->trigger();
+    QCOMPARE(m_h->shell.files.size(), 1);
+    QCOMPARE(m_h->shell.files.first().target, help.fileName());
+    QCOMPARE(m_h->shell.files.first().window, Shell::Window::Normal);
+}
+
+void tst_BegForm::pictureIsResetForEachTarget() {
+    openForm(DrillKind::HomeRowOnly);
+    auto* image1 = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
+    const QImage clean = m_form->cleanKeyboardImage();
+    QCOMPARE(image1->size(), QSize(587, 283));
+    m_form->keyboardImage().fill(Qt::red);
+    m_form->showKeyboardImage();
+    QCOMPARE(image1->pixmap().toImage().pixel(10, 10), qRgb(255, 0, 0));
+    QTest::keyClick(client(), Qt::Key_Space);
+    QCOMPARE(image1->pixmap().toImage().convertToFormat(clean.format()), clean);
+    m_form->keyboardImage().fill(Qt::red);
+    QTest::keyClick(client(), char(m_form->engine().targetChar()));
+    QCOMPARE(m_form->keyboardImage(), clean);
+}
+
+QTEST_MAIN(tst_BegForm)
+#include "tst_BegForm.moc"
