@@ -2,6 +2,7 @@
 #include "drills/DrillEngine.h"
 
 #include "app/Globals.h"
+#include "app/SaveStudent.h"
 #include "app/Services.h"
 #include "app/stuff.h"
 #include "drills/DrillCaption.h"
@@ -12,11 +13,7 @@
 #include "drills/ShiftLetterHands.h"
 #include "keyboard/KeyTable.h"
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
 #include "students/FixedPoint.h"
-#include "students/StudentFile.h"
-
-#include <algorithm>
 
 namespace kf {
 
@@ -68,7 +65,7 @@ DrillEngine::DrillEngine(Globals& globals, Services& services, std::uint32_t see
     : m_globals(globals)
     , m_services(services)
     , m_chooser(seed) {
-    m_view.timer(DrillTimer::Timer1).intervalMs = kTimer1DesignMs;
+    m_view.timer(DrillTimer::Timer1).intervalMs = m_hands.timer1Interval;
     m_view.timer(DrillTimer::Timer2).intervalMs = kTimer2Ms;
     m_view.timer(DrillTimer::Timer3).intervalMs = kTimer3Ms;
     m_view.timer(DrillTimer::Timer4).intervalMs = kTimer4Ms;
@@ -165,7 +162,7 @@ void DrillEngine::HandleDrillKey(const DrillKey& key) {
 
 void DrillEngine::HandlePausedKey(const DrillKey& key) {
     if (key.is(DrillKey::kEscape)) {
-        stopTimer(DrillTimer::Timer1);
+        StopHands();
         setVisible(C::Panel62, false);
         m_drillPaused = false;
         showUnlessHidden(C::Label17, DrillRow::Instructions);
@@ -181,8 +178,8 @@ void DrillEngine::HandlePausedKey(const DrillKey& key) {
 // The student typed the missed target: a new key comes up. This press is not counted, timed
 // or recorded.
 void DrillEngine::CorrectingPress() {
-    m_handPhase = 1;
-    stopTimer(DrillTimer::Timer1);
+    m_hands.handPhase = 1;
+    StopHands();
     for (C image : {C::Image5, C::Image6, C::Image7})
         setVisible(image, false);
     ResetPicture();
@@ -192,7 +189,7 @@ void DrillEngine::CorrectingPress() {
     clearText(C::Panel19);
     stopTimer(DrillTimer::Timer2);
     ChooseNextKey();
-    startTimer(DrillTimer::Timer1);
+    StartHands();
     startTimer(DrillTimer::Timer4);
     StartReactionClock();
     m_drillPaused = false;
@@ -203,9 +200,27 @@ void DrillEngine::CorrectingPress() {
 }
 
 void DrillEngine::ReplayHands() {
-    setTimer1Interval(kHandReplayMs);
-    m_handPhase = 1;
-    startTimer(DrillTimer::Timer1);
+    applyTimer1(replayHands(m_hands));
+}
+
+void DrillEngine::StartHands() {
+    applyTimer1(startHands(m_hands));
+}
+
+void DrillEngine::StopHands() {
+    applyTimer1(stopHands(m_hands));
+}
+
+// Timer1 as the hand animation orders it: a running timer whose interval changes, or that is
+// told to, counts afresh from now.
+void DrillEngine::applyTimer1(const Timer1Order& order) {
+    TimerView& timer = m_view.timer(DrillTimer::Timer1);
+    const bool restart =
+        order.running && (order.restart || !timer.running || timer.intervalMs != order.intervalMs);
+    timer.running = order.running;
+    timer.intervalMs = order.intervalMs;
+    if (restart)
+        ++timer.starts;
 }
 
 // ---- A set ---------------------------------------------------------------------------------
@@ -222,7 +237,7 @@ void DrillEngine::StartSet() {
     m_awaitingEnter = false;
     m_setMisses = 0;
     m_setHits = 0;
-    m_handPhase = 1;
+    m_hands.handPhase = 1;
     m_setPresses = 0;
 
     setVisible(C::Panel11, false);
@@ -237,7 +252,7 @@ void DrillEngine::StartSet() {
     startTimer(DrillTimer::Timer4);
     m_setSlowestTicks = 0;
     StartReactionClock();
-    startTimer(DrillTimer::Timer1);
+    StartHands();
     m_setSeconds = 0;
     m_setStartedMs = now();
     m_secondsBooked = 0;
@@ -247,7 +262,7 @@ void DrillEngine::StartSet() {
 bool DrillEngine::ScoreKey(const DrillKey& key) {
     m_globals.currentKey.leftShift = false;
     m_globals.currentKey.rightShift = false;
-    m_handPhase = 1;
+    m_hands.handPhase = 1;
     stopTimer(DrillTimer::Timer4);
     m_keyTicks = reactionTicks(now() - m_targetShownMs);
 
@@ -257,7 +272,7 @@ bool DrillEngine::ScoreKey(const DrillKey& key) {
 
     const QString targetCaption = characterCaption(m_targetChar);
     if (key.is(m_targetChar)) {
-        stopTimer(DrillTimer::Timer1);
+        StopHands();
         setText(C::Panel23, key.caption());
         showUnlessHidden(C::Image5, DrillRow::LastCorrect);
         setVisible(C::Image6, false);
@@ -310,10 +325,10 @@ void DrillEngine::PauseAfterMiss() {
 }
 
 void DrillEngine::ShowNextTarget() {
-    stopTimer(DrillTimer::Timer1);
+    StopHands();
     ResetPicture();
     ChooseNextKey();
-    startTimer(DrillTimer::Timer1);
+    StartHands();
     startTimer(DrillTimer::Timer4);
     StartReactionClock();
 }
@@ -451,7 +466,7 @@ void DrillEngine::BeginEnterStep() {
     m_globals.currentKey.rightHand = true;
     m_targetChar = DrillKey::kEnter;
     m_globals.currentKey.character = DrillKey::kEnter;
-    startTimer(DrillTimer::Timer1);
+    StartHands();
 }
 
 void DrillEngine::ResetTargetPanel() {
@@ -485,7 +500,7 @@ void DrillEngine::FinishSet() {
     setText(C::Panel28, m_view[C::Panel21].caption);
     ComputeSetStatistics();
 
-    stopTimer(DrillTimer::Timer1);
+    StopHands();
     ResetPicture();
     SaveStudentFile();
 }
@@ -550,7 +565,7 @@ void DrillEngine::AbandonSet() {
         ResetTargetPanel();
     StopSetClock();
     m_setPresses = 0;
-    stopTimer(DrillTimer::Timer1);
+    StopHands();
     ResetPicture();
     m_setRunning = false;
     startTimer(DrillTimer::Timer2);
@@ -651,22 +666,18 @@ void DrillEngine::StopSetClock() {
 
 void DrillEngine::Timer1Timer() {
     if (m_handAnimation) {
-        m_handAnimation();
+        applyTimer1(m_handAnimation(m_hands));
         return;
     }
+    // No hands to draw: the animation is over at its first tick.
     ResetPicture();
-    EndHandAnimation();
-}
-
-void DrillEngine::EndHandAnimation() {
-    m_handPhase = 1;
+    m_hands.handPhase = 1;
     ApplyHandDelay();
-    stopTimer(DrillTimer::Timer1);
+    StopHands();
 }
 
 void DrillEngine::ApplyHandDelay() {
-    // A zero or negative delay would make the timer spin.
-    setTimer1Interval(std::max(1, m_globals.record.i32(L::kBegHandDelay)));
+    applyTimer1(setHandDelay(m_hands, handStyle(m_globals.record).delayMs));
 }
 
 void DrillEngine::Timer2Timer() {
@@ -698,13 +709,6 @@ void DrillEngine::startTimer(DrillTimer t) {
 
 void DrillEngine::stopTimer(DrillTimer t) {
     m_view.timer(t).running = false;
-}
-
-void DrillEngine::setTimer1Interval(int ms) {
-    TimerView& timer = m_view.timer(DrillTimer::Timer1);
-    timer.intervalMs = ms;
-    if (timer.running)
-        ++timer.starts; // a new interval starts the running timer afresh
 }
 
 // ---- Buttons -------------------------------------------------------------------------------
@@ -776,9 +780,7 @@ void DrillEngine::BeginOwnKeys() {
 // ---- Services ------------------------------------------------------------------------------
 
 void DrillEngine::SaveStudentFile() {
-    const FileOutcome outcome = StudentFile::save(m_globals.studentFilePath(), m_globals.record);
-    if (!outcome.message.isEmpty())
-        m_services.dialogs.error(outcome.message);
+    saveStudent(m_globals, m_services.dialogs);
 }
 
 void DrillEngine::PlaySound(int code) {

@@ -4,6 +4,7 @@
 #include "drills/DrillKey.h"
 #include "drills/DrillRows.h"
 #include "drills/DrillView.h"
+#include "drills/HandAnimation.h"
 #include "drills/OwnKeys.h"
 #include "keyboard/NextKeyChooser.h"
 
@@ -27,14 +28,12 @@ struct Services;
 // clock and refresh what is shown, so a busy event loop delays the display, never the figures.
 class DrillEngine {
 public:
-    // Draws one frame of the hands on a tick of Timer1.
-    using HandAnimation = std::function<void()>;
+    // Draws one frame of the hands on a tick of Timer1 and says what Timer1 does next.
+    using HandAnimation = std::function<Timer1Order(HandAnimationState&)>;
 
-    static constexpr int kTimer1DesignMs = 1000;
     static constexpr int kTimer2Ms = 500;
     static constexpr int kTimer3Ms = 1000;
     static constexpr int kTimer4Ms = 54;
-    static constexpr int kHandReplayMs = 200;
 
     // The drill window was created for the drill kind flagged in the shared state.
     DrillEngine(Globals& globals, Services& services, std::uint32_t seed = std::random_device{}());
@@ -67,12 +66,7 @@ public:
 
     // The hand animation's part of Timer1. Without one, a tick ends the animation at once.
     void setHandAnimation(HandAnimation animation) { m_handAnimation = std::move(animation); }
-    // The animation is over: back to frame 1, the next one waits the hand delay.
-    void EndHandAnimation();
-    // The keyboard picture goes back to its unmarked copy.
-    void ResetPicture() { ++m_view.pictureResets; }
-    void setHandPhase(std::int32_t phase) { m_handPhase = phase; }
-    void setTimer1Interval(int ms);
+    const HandAnimationState& hands() const { return m_hands; }
 
     bool drillWindowReady() const { return m_drillWindowReady; }
     bool setRunning() const { return m_setRunning; }
@@ -88,7 +82,7 @@ public:
     std::int32_t setSeconds() const { return m_setSeconds; }
     std::int32_t setSlowestTicks() const { return m_setSlowestTicks; }
     AnsiChar setSlowestChar() const { return m_setSlowestChar; }
-    std::int32_t handPhase() const { return m_handPhase; }
+    std::int32_t handPhase() const { return m_hands.handPhase; }
     std::int32_t handPenWidth() const { return m_handPenWidth; }
     const QByteArray& ownKeys() const { return m_ownKeys; }
     bool ownKeysDrill() const;
@@ -119,6 +113,11 @@ private:
     void PauseAfterMiss();
     void CorrectingPress();
     void ReplayHands();
+    void StartHands();
+    void StopHands();
+    void applyTimer1(const Timer1Order& order);
+    // The keyboard picture goes back to its unmarked copy.
+    void ResetPicture() { ++m_view.pictureResets; }
     // Shows or hides a row as its hidden flag says.
     void ShowRow(DrillRow row);
     void EnableButtonsAfterSet();
@@ -160,7 +159,7 @@ private:
     std::int32_t m_setSeconds = 0;
     std::int32_t m_setSlowestTicks = 0;
     AnsiChar m_setSlowestChar = 0;
-    std::int32_t m_handPhase = 1;
+    HandAnimationState m_hands; // the next frame and Timer1's interval
     std::int32_t m_handPenWidth = 1;
     QByteArray m_ownKeys;
     std::optional<std::int32_t> m_bestSeconds; // "Best Time:" of this window, once a set is done

@@ -235,6 +235,15 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
     cacheControls();
     connectButtons();
     loadKeyboardPictures();
+    // Each tick of Timer1 draws the next frame of the hands, with the key marks, on a fresh copy
+    // of the keyboard picture.
+    m_engine.setHandAnimation([this](HandAnimationState& hands) {
+        const HandScene scene = makeHandScene(m_globals.currentKey, m_engine.awaitingEnter(),
+                                              m_globals.record, m_globals.activity.largeFont);
+        const Timer1Order order = AnimateHands(hands, scene, m_keyboard, m_cleanKeyboard);
+        showKeyboardImage();
+        return order;
+    });
     for (const RowButton& b : kRowButtons)
         showRowButton(b.row);
     render();
@@ -514,22 +523,30 @@ void TBegForm::buildTimers() {
     // clock; precise timers keep that refresh close to the second.
     m_timers[2]->setTimerType(Qt::PreciseTimer);
     m_timers[3]->setTimerType(Qt::PreciseTimer);
-    connect(m_timers[0], &QTimer::timeout, this, [this] {
-        m_engine.Timer1Timer();
-        render();
-    });
-    connect(m_timers[1], &QTimer::timeout, this, [this] {
-        m_engine.Timer2Timer();
-        render();
-    });
-    connect(m_timers[2], &QTimer::timeout, this, [this] {
-        m_engine.Timer3Timer();
-        render();
-    });
-    connect(m_timers[3], &QTimer::timeout, this, [this] {
-        m_engine.Timer4Timer();
-        render();
-    });
+    connect(m_timers[0], &QTimer::timeout, this, &TBegForm::Timer1Timer);
+    connect(m_timers[1], &QTimer::timeout, this, &TBegForm::Timer2Timer);
+    connect(m_timers[2], &QTimer::timeout, this, &TBegForm::Timer3Timer);
+    connect(m_timers[3], &QTimer::timeout, this, &TBegForm::Timer4Timer);
+}
+
+void TBegForm::Timer1Timer() {
+    m_engine.Timer1Timer();
+    render();
+}
+
+void TBegForm::Timer2Timer() {
+    m_engine.Timer2Timer();
+    render();
+}
+
+void TBegForm::Timer3Timer() {
+    m_engine.Timer3Timer();
+    render();
+}
+
+void TBegForm::Timer4Timer() {
+    m_engine.Timer4Timer();
+    render();
 }
 
 // The layout at creation: the keyboard at the bottom centre, the title area above it, the tool

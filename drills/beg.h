@@ -56,6 +56,12 @@ public:
     // Brings every control and timer in line with the drill's view.
     void render();
 
+    // The timers' handlers: the hands, the blinking prompts, the set clock, the reaction clock.
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer4Timer();
+
 signals:
     void closed();
 

@@ -50,6 +50,7 @@ private slots:
     void toolButtons();
     void helpOpensOnlyAnExistingFile();
     void pictureIsResetForEachTarget();
+    void handsAreDrawnOnTimer1();
 
 private:
     TBegForm& openForm(DrillKind kind, QWidget* mainWindow = nullptr);
@@ -595,6 +596,24 @@ void tst_BegForm::pictureIsResetForEachTarget() {
     m_form->keyboardImage().fill(Qt::red);
     QTest::keyClick(client(), char(m_form->engine().targetChar()));
     QCOMPARE(m_form->keyboardImage(), clean);
+}
+
+void tst_BegForm::handsAreDrawnOnTimer1() {
+    openForm(DrillKind::ChooseYourOwnKeys);
+    verifyAndBegin(QStringLiteral("gf"));
+    QTest::keyClick(client(), Qt::Key_Space);
+    const QImage clean = m_form->cleanKeyboardImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32), clean);
+    m_form->Timer1Timer(); // frame 1: the mark of g and the left hand at home
+    QVERIFY(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32) != clean);
+    auto* image1 = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
+    QCOMPARE(image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+             m_form->keyboardImage().convertToFormat(QImage::Format_RGB32));
+    auto* t1 = m_form->findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(t1->isActive());
+    QCOMPARE(t1->interval(), 400); // g is no home key: two more frames follow
+    QTest::keyClick(client(), 'g');
+    QCOMPARE(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32), clean);
 }
 
 QTEST_MAIN(tst_BegForm)

@@ -41,6 +41,7 @@ private slots:
     void keysBeforeTheFirstSpaceAreIgnored();
     void spaceReplaysTheHandsAndIsNeverAMiss_data();
     void spaceReplaysTheHandsAndIsNeverAMiss();
+    void timer1WaitsTheHandDelayOnceAnAnimationEnds();
     void bestTime_data();
     void bestTime();
     void setFinishedWithinItsFirstSecondTakesZero();
@@ -484,18 +485,24 @@ void tst_DrillEngine::spaceReplaysTheHandsAndIsNeverAMiss() {
     QFETCH(bool, inEnterStep);
     DrillHarness h;
     DrillEngine& e = h.open();
+    // A stand-in animation that has drawn its second frame.
+    e.setHandAnimation([](HandAnimationState& hands) {
+        hands.handPhase = 3;
+        hands.timer1Interval = kHandFrameInterval;
+        return Timer1Order{true, kHandFrameInterval, false};
+    });
     h.space();
     if (inEnterStep)
         for (int i = 0; i < 10; ++i)
             h.typeTarget();
-    e.Timer1Timer(); // the animation has run out
-    QVERIFY(!h.timer(DrillTimer::Timer1).running);
+    e.Timer1Timer();
+    QCOMPARE(e.handPhase(), 3);
+    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 400);
     const auto starts = h.timer(DrillTimer::Timer1).starts;
     const AnsiChar target = e.targetChar();
     const int presses = e.setPresses();
     const int errors = h.played(QStringLiteral("error.wav"));
 
-    e.setHandPhase(3);
     h.space();
     QVERIFY(h.timer(DrillTimer::Timer1).running);
     QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 200);
@@ -506,6 +513,30 @@ void tst_DrillEngine::spaceReplaysTheHandsAndIsNeverAMiss() {
     QCOMPARE(e.setMisses(), 0);
     QCOMPARE(h.played(QStringLiteral("error.wav")), errors);
     QCOMPARE(e.awaitingEnter(), inEnterStep);
+}
+
+void tst_DrillEngine::timer1WaitsTheHandDelayOnceAnAnimationEnds() {
+    DrillHarness h;
+    h.globals.record.setI32(L::kBegHandDelay, 1500);
+    DrillEngine& e = h.open();
+    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 1000); // the design interval at first
+    h.space();
+    QVERIFY(h.timer(DrillTimer::Timer1).running);
+    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 1000);
+    const auto resets = e.view().pictureResets;
+    e.Timer1Timer(); // no hands to draw: the animation ends at once
+    QVERIFY(!h.timer(DrillTimer::Timer1).running);
+    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 1500);
+    QVERIFY(e.view().pictureResets > resets);
+    h.typeTarget();
+    QVERIFY(h.timer(DrillTimer::Timer1).running);
+    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 1500);
+    // The options window closed with another delay.
+    h.globals.record.setI32(L::kBegHandDelay, 700);
+    const auto starts = h.timer(DrillTimer::Timer1).starts;
+    e.ApplyHandDelay();
+    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 700);
+    QVERIFY(h.timer(DrillTimer::Timer1).starts > starts);
 }
 
 void tst_DrillEngine::bestTime_data() {
