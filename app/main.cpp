@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "app/Services.h"
 #include "app/mainForm.h"
+#include "drills/beg.h"
 #include "platform/DesktopShell.h"
 #include "platform/MessageBoxDialogs.h"
 #include "platform/QtPrinter.h"
@@ -33,6 +34,9 @@ int main(int argc, char* argv[]) {
 
     kf::Globals globals(folder.path());
     kf::TForm1 mainWindow(globals, services);
+    mainWindow.setDrillWindowFactory([&globals, &services](kf::TForm1& main) -> QWidget* {
+        return new kf::TBegForm(globals, services, &main);
+    });
     mainWindow.show();
     return QApplication::exec();
 }

@@ -643,7 +643,12 @@ void TBegForm::loadKeyboardPictures() {
         return;
     case KeyboardPicture::Status::Missing:
         m_services.dialogs.error(picture.message);
-        return;
+        if (!m_cleanKeyboard.isNull())
+            return;
+        // Without any keyboard picture the drill still runs, over a blank one.
+        picture.image = QImage(kKeyboardPictureSize, QImage::Format_RGB32);
+        picture.image.fill(kPaperColour);
+        break;
     }
     m_cleanKeyboard = picture.image;
     m_keyboard = picture.image;

@@ -14,6 +14,7 @@
 #include "platform/doubles/ScriptedDialogs.h"
 #include "students/StudentFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
@@ -39,6 +40,13 @@ struct DrillHarness {
         globals.activity.activity = ActivityCode::BeginnersDrills;
         globals.activity.selectDrill(kind);
         StudentFile::create(globals.studentFilePath(), globals.record);
+    }
+
+    // The pictures and sounds the build ships, copied into the working folder.
+    void shipFiles() {
+        const QDir shipped(qEnvironmentVariable("KEYFARER_SHARE"));
+        for (const QString& name : shipped.entryList(QDir::Files))
+            QFile::copy(shipped.filePath(name), folder.filePath(name));
     }
 
     // The window is created and shown.

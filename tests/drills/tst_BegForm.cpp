@@ -51,6 +51,7 @@ private slots:
     void helpOpensOnlyAnExistingFile();
     void pictureIsResetForEachTarget();
     void handsAreDrawnOnTimer1();
+    void missingPicturesAndGlyphsAreTolerated();
 
 private:
     TBegForm& openForm(DrillKind kind, QWidget* mainWindow = nullptr);
@@ -74,6 +75,7 @@ private:
 
 void tst_BegForm::init() {
     m_h = std::make_unique<DrillHarness>();
+    m_h->shipFiles();
 }
 
 void tst_BegForm::cleanup() {
@@ -503,13 +505,18 @@ void tst_BegForm::closingGivesTheMainWindowItsPlaceBack() {
 void tst_BegForm::hideAndShowRows() {
     openForm(DrillKind::HomeRowOnly);
     auto* button = m_form->findChild<QToolButton*>(QStringLiteral("SpeedButton1"));
+    const QImage down = button->icon().pixmap(16, 16).toImage();
+    QVERIFY(!down.isNull()); // "down.bmp" while the row shows
     button->click();
     QVERIFY(!control("Label81")->isVisible());
     QVERIFY(!control("Panel23")->isVisible());
     QCOMPARE(button->toolTip(), QStringLiteral("Click to see Last Correct"));
+    QVERIFY(!button->icon().isNull());
+    QVERIFY(button->icon().pixmap(16, 16).toImage() != down); // "up.bmp"
     button->click();
     QVERIFY(control("Label81")->isVisible());
     QCOMPARE(button->toolTip(), QStringLiteral("Hide this if Distracting"));
+    QCOMPARE(button->icon().pixmap(16, 16).toImage(), down);
 
     auto* instructions = m_form->findChild<QToolButton*>(QStringLiteral("SpeedButton4"));
     instructions->click();
@@ -614,6 +621,23 @@ void tst_BegForm::handsAreDrawnOnTimer1() {
     QCOMPARE(t1->interval(), 400); // g is no home key: two more frames follow
     QTest::keyClick(client(), 'g');
     QCOMPARE(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32), clean);
+}
+
+void tst_BegForm::missingPicturesAndGlyphsAreTolerated() {
+    DrillHarness bare; // a working folder without the shipped files
+    bare.globals.activity.selectDrill(DrillKind::HomeRowOnly);
+    TBegForm form(bare.globals, bare.services);
+    form.show();
+    QVERIFY(!bare.dialogs.shown.isEmpty());
+    QCOMPARE(bare.dialogs.shown.first().kind, Dialogs::Kind::Error);
+    QVERIFY(form.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->icon().isNull());
+    // The drill still runs.
+    QTest::keyClick(form.centralWidget(), Qt::Key_Space);
+    QVERIFY(form.engine().setRunning());
+    form.Timer1Timer(); // the hands are drawn over a blank picture
+    QCOMPARE(form.keyboardImage().size(), QSize(587, 283));
+    QTest::keyClick(form.centralWidget(), char(form.engine().targetChar()));
+    QCOMPARE(form.engine().setHits(), 1);
 }
 
 QTEST_MAIN(tst_BegForm)
