@@ -42,11 +42,12 @@ struct DrillHarness {
         StudentFile::create(globals.studentFilePath(), globals.record);
     }
 
-    // The pictures and sounds the build ships, copied into the working folder.
+    // The pictures and sounds the build ships, linked into the working folder (the drill only
+    // reads them).
     void shipFiles() {
         const QDir shipped(qEnvironmentVariable("KEYFARER_SHARE"));
         for (const QString& name : shipped.entryList(QDir::Files))
-            QFile::copy(shipped.filePath(name), folder.filePath(name));
+            QFile::link(shipped.absoluteFilePath(name), folder.filePath(name));
     }
 
     // The window is created and shown.
