@@ -138,7 +138,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
-    button->setAutoDefault(false);
+    // Enter presses the focused button, so the own-keys panel works from the keyboard.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -788,8 +789,13 @@ bool TBegForm::handleKeyEvent(QWidget* receiver, QEvent* event) {
     } else {
         keys = drillKeysOf(*static_cast<QInputMethodEvent*>(event));
     }
-    const bool handOn =
-        !escape && (intoEdit || (!byKey && (keys.isEmpty() || !m_engine.setRunning())));
+    // Enter may also press a focused button of the own-keys panel, which shows only while no
+    // set runs; Space may not.
+    const bool enter = byKey && !escape && keys.size() == 1 && keys.first().is(DrillKey::kEnter);
+    const bool ownKeysButton = qobject_cast<QPushButton*>(receiver) &&
+                               m_controls[static_cast<std::size_t>(C::Panel2)]->isVisible();
+    const bool handOn = !escape && (intoEdit || (enter && ownKeysButton) ||
+                                    (!byKey && (keys.isEmpty() || !m_engine.setRunning())));
     FormKeyPress(keys);
     if (handOn && !m_engine.view().closeRequested) {
         // Straight to the control: the application's filters, this one included, have run.
