@@ -33,6 +33,9 @@ QList<DrillKey> drillKeysOf(const QKeyEvent& event) {
         return {DrillKey::fromCharacter(DrillKey::kEnter)};
     case Qt::Key_Space:
         return {DrillKey::fromCharacter(DrillKey::kSpace)};
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return {}; // moves the focus, types nothing
     default:
         break;
     }

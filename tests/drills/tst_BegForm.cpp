@@ -434,6 +434,11 @@ void tst_BegForm::typedCharacters_data() {
         << 0 << 0;
     QTest::newRow("Alt shortcut") << 0 << QStringLiteral("ab") << int(Qt::Key_Q)
                                   << QStringLiteral("q") << int(Qt::AltModifier) << 0 << 0;
+    QTest::newRow("Tab moves the focus") << 0 << QStringLiteral("ab") << int(Qt::Key_Tab)
+                                         << QStringLiteral("\t") << int(Qt::NoModifier) << 0 << 0;
+    QTest::newRow("Backspace is a wrong key")
+        << 0 << QStringLiteral("ab") << int(Qt::Key_Backspace) << QStringLiteral("\b")
+        << int(Qt::NoModifier) << 1 << 0;
     QTest::newRow("capital for lower case")
         << 0 << QStringLiteral("ab") << int(Qt::Key_A) << QStringLiteral("A")
         << int(Qt::ShiftModifier) << 1 << 0;
