@@ -8,6 +8,7 @@
 #include "drills/DrillGlyphs.h"
 #include "drills/DrillKeyInput.h"
 #include "drills/DrillLayout.h"
+#include "options/optionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 
@@ -613,10 +614,10 @@ void TBegForm::connectButtons() {
     onClick("SpeedButton8", [this] { m_engine.ChooseSetLength(30); });
     onClick("SpeedButton15", [this] { m_engine.ChooseLowerCaseOnly(false); });
     onClick("SpeedButton16", [this] { m_engine.ChooseLowerCaseOnly(true); });
-    onClick("SpeedButton5", [this] { openOptions(beginnersOptionsPage()); });
-    onClick("SpeedButton18", [this] { openOptions(beginnersOptionsPage()); });
-    onClick("SpeedButton9", [this] { openOptions(globalOptionsPage()); });
-    onClick("SpeedButton11", [this] { openOptions(globalOptionsPage()); });
+    onClick("SpeedButton5", [this] { openOptions(OptionsPage::BeginnersIntermediate); });
+    onClick("SpeedButton18", [this] { openOptions(OptionsPage::BeginnersIntermediate); });
+    onClick("SpeedButton9", [this] { openOptions(OptionsPage::GlobalOptions); });
+    onClick("SpeedButton11", [this] { openOptions(OptionsPage::GlobalOptions); });
     onClick("SpeedButton12", [this] { openCharts(); });
     onClick("SpeedButton13", [this] { showKeysOnKeyboard(true); });
     onClick("SpeedButton14", [this] { showKeysOnKeyboard(false); });
@@ -924,9 +925,22 @@ void TBegForm::showKeysOnKeyboard(bool shown) {
     loadKeyboardPictures();
 }
 
-void TBegForm::openOptions(const QString& page) {
+void TBegForm::openOptions(OptionsPage page) {
     if (m_openOptions)
         m_openOptions(*this, page);
+    else
+        openPreferences(page);
+}
+
+// The options window, on top of the drill: a new colour scheme repaints this window, showing or
+// hiding the characters reloads its keyboard pictures, and closing it hands the hand delay to
+// Timer1.
+void TBegForm::openPreferences(OptionsPage page) {
+    OptionsHooks hooks;
+    hooks.schemeChanged = [this] { paintSchemePictures(); };
+    hooks.charactersShownChanged = [this] { loadKeyboardPictures(); };
+    hooks.closedDuringDrill = [this](int) { applyHandDelay(); };
+    kf::openOptions(m_globals, m_services, std::move(hooks), page, this);
 }
 
 void TBegForm::openCharts() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drills/DrillEngine.h"
+#include "options/OptionGroups.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -29,8 +30,9 @@ struct Services;
 class TBegForm : public QMainWindow {
     Q_OBJECT
 public:
-    // Opens the options window on a page, or the charts window. Those windows set these.
-    using OptionsOpener = std::function<void(TBegForm& drill, const QString& page)>;
+    // Opens the options window on a page, or the charts window. The options window opens by
+    // itself; the charts window plugs in here, and tests may replace either.
+    using OptionsOpener = std::function<void(TBegForm& drill, OptionsPage page)>;
     using ChartsOpener = std::function<void(TBegForm& drill)>;
 
     // The parent, when given, is the main window: the drill window takes its place, and gives
@@ -42,8 +44,6 @@ public:
 
     void setOptionsOpener(OptionsOpener opener) { m_openOptions = std::move(opener); }
     void setChartsOpener(ChartsOpener opener) { m_openCharts = std::move(opener); }
-    static QString beginnersOptionsPage() { return QStringLiteral("Beginners && Intermediate"); }
-    static QString globalOptionsPage() { return QStringLiteral("Global Options"); }
 
     // The options window closed: the next hands wait the student's hand delay.
     void applyHandDelay();
@@ -103,7 +103,8 @@ private:
     void OpenHelpClick();
     void ExitLessonsClick();
     void showKeysOnKeyboard(bool shown);
-    void openOptions(const QString& page);
+    void openOptions(OptionsPage page);
+    void openPreferences(OptionsPage page);
     void openCharts();
 
     Globals& m_globals;

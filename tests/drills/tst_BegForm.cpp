@@ -3,6 +3,7 @@
 #include "drills/DrillLayout.h"
 #include "drills/beg.h"
 #include "keyboard/Windows1252.h"
+#include "options/optionsForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,6 +49,8 @@ private slots:
     void closingGivesTheMainWindowItsPlaceBack();
     void hideAndShowRows();
     void toolButtons();
+    void optionsWindowOpensOnItsPage_data();
+    void optionsWindowOpensOnItsPage();
     void helpOpensOnlyAnExistingFile();
     void pictureIsResetForEachTarget();
     void handsAreDrawnOnTimer1();
@@ -547,10 +550,10 @@ void tst_BegForm::hideAndShowRows() {
 }
 
 void tst_BegForm::toolButtons() {
-    QStringList pages;
+    QList<OptionsPage> pages;
     int charts = 0;
     openForm(DrillKind::HomeRowOnly);
-    m_form->setOptionsOpener([&](TBegForm&, const QString& page) { pages.append(page); });
+    m_form->setOptionsOpener([&](TBegForm&, OptionsPage page) { pages.append(page); });
     m_form->setChartsOpener([&](TBegForm&) { ++charts; });
     const auto click = [&](const char* name) {
         m_form->findChild<QToolButton*>(QString::fromLatin1(name))->click();
@@ -566,10 +569,9 @@ void tst_BegForm::toolButtons() {
     QCOMPARE(m_h->played(QStringLiteral("click_2.wav")), 4);
     for (const char* name : {"SpeedButton5", "SpeedButton18", "SpeedButton9", "SpeedButton11"})
         click(name);
-    QCOMPARE(pages,
-             (QStringList{QStringLiteral("Beginners && Intermediate"),
-                          QStringLiteral("Beginners && Intermediate"),
-                          QStringLiteral("Global Options"), QStringLiteral("Global Options")}));
+    QCOMPARE(pages, (QList<OptionsPage>{OptionsPage::BeginnersIntermediate,
+                                        OptionsPage::BeginnersIntermediate,
+                                        OptionsPage::GlobalOptions, OptionsPage::GlobalOptions}));
     click("SpeedButton12");
     QCOMPARE(charts, 1);
     click("SpeedButton14");
@@ -590,6 +592,32 @@ void tst_BegForm::toolButtons() {
     QTest::keyClick(client(), Qt::Key_Return);
     click("SpeedButton17");
     QVERIFY(!m_form->isVisible());
+}
+
+void tst_BegForm::optionsWindowOpensOnItsPage_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("page");
+    QTest::newRow("hand delay") << QStringLiteral("SpeedButton5")
+                                << int(OptionsPage::BeginnersIntermediate);
+    QTest::newRow("Options") << QStringLiteral("SpeedButton18")
+                             << int(OptionsPage::BeginnersIntermediate);
+    QTest::newRow("sound") << QStringLiteral("SpeedButton9") << int(OptionsPage::GlobalOptions);
+    QTest::newRow("colours") << QStringLiteral("SpeedButton11") << int(OptionsPage::GlobalOptions);
+}
+
+void tst_BegForm::optionsWindowOpensOnItsPage() {
+    QFETCH(QString, button);
+    QFETCH(int, page);
+    m_h->globals.record.setI32(L::kBegHandDelay, 1300);
+    openForm(DrillKind::HomeRowOnly);
+    m_form->findChild<QToolButton*>(button)->click();
+    auto* options = m_form->findChild<TFormOptions*>();
+    QVERIFY(options);
+    QVERIFY(options->isVisible());
+    QCOMPARE(int(options->currentPage()), page);
+    // Closing it hands the hand delay to Timer1.
+    options->close();
+    QCOMPARE(m_form->findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 1300);
 }
 
 void tst_BegForm::helpOpensOnlyAnExistingFile() {
