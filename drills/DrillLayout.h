@@ -14,6 +14,8 @@ inline constexpr QSize kStatisticsPanelSize{467, 260}; // Panel11
 inline constexpr QSize kTipsPanelSize{352, 174};       // Panel5
 inline constexpr int kTipsPanelTop = 188;
 inline constexpr int kTargetBoxWidth = 236; // Panel18, in which the target panel is centred
+inline constexpr int kTargetPanelTop = 12;  // Panel19 inside Panel18
+inline constexpr int kTargetPanelHeight = 40;
 
 // Where the regions of the drill window go for a client area and keyboard picture size.
 // Halves are rounded toward zero.

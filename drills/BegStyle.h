@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The look of the drill window's controls: the design's colours and fonts, and the few ways a
+// control is styled. Colours are given as the design's 0x00BBGGRR values.
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+#include <string_view>
+
+namespace kf::begstyle {
+
+// Colours of the design, as 0x00BBGGRR values.
+constexpr quint32 kCream = 16187134;      // panel background
+constexpr quint32 kBlueGrey = 10393692;   // statistics and top panel
+constexpr quint32 kTitleText = 4210688;   // drill title at design
+constexpr quint32 kRowCaption = 4227072;  // captions of the rows
+constexpr quint32 kStatsTitle = 13102058; // "Beginners Stats"
+constexpr quint32 kNavy = 0x800000;
+constexpr quint32 kMaroon = 0x000080;
+constexpr quint32 kRed = 0x0000FF;
+constexpr quint32 kWhite = 0xFFFFFF;
+constexpr quint32 kTipsGreen = 0x00C8E6C8; // the tips box's shape
+
+inline QColor fromBgr(quint32 bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+inline QString str(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Font families: the design's Verdana has no metric twin on this system, so DejaVu Sans is
+// chosen outright; Courier New and Times New Roman map to their Liberation twins.
+inline QFont courier(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("Courier New"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+inline QFont verdana(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+inline QFont timesNewRoman(int pixels, bool bold = false) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+inline void setBackground(QWidget* w, quint32 bgr) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, fromBgr(bgr));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+inline void setTextColour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+} // namespace kf::begstyle
