@@ -788,11 +788,11 @@ void DrillEngine::PlaySound(int code) {
 }
 
 bool DrillEngine::beginnersSectionUsed() const {
-    return m_beginnersUsedStandIn;
+    return m_globals.sectionUsage.used(Section::BeginnersDrills);
 }
 
 void DrillEngine::markBeginnersSectionUsed() {
-    m_beginnersUsedStandIn = true;
+    m_globals.sectionUsage.markUsed(Section::BeginnersDrills);
 }
 
 } // namespace kf

@@ -167,7 +167,6 @@ private:
     std::int64_t m_targetShownMs = 0;
     std::int64_t m_setStartedMs = 0;
     std::int64_t m_secondsBooked = 0; // whole seconds of this set already counted
-    bool m_beginnersUsedStandIn = false;
 };
 
 } // namespace kf

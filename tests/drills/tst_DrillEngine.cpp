@@ -58,6 +58,7 @@ private slots:
     void hiddenRowsSuppressTheirMarks();
     void doEverythingIncludesCapitals();
     void firstScoredKeyOfTheSessionStartsTheSlowestKeyAfresh();
+    void sectionUsedOnlyOnceAKeyIsScored();
     void soundsOfASet();
 };
 
@@ -915,15 +916,37 @@ void tst_DrillEngine::doEverythingIncludesCapitals() {
 
 void tst_DrillEngine::firstScoredKeyOfTheSessionStartsTheSlowestKeyAfresh() {
     DrillHarness h;
-    h.globals.drillSession.sessionSlowestTicks = 500; // left from an earlier student
+    h.globals.drillSession.sessionSlowestTicks = 500; // left from an earlier session
     h.globals.record.setByte(L::kBegSlowestKey, 'q');
     h.globals.record.setByte(L::kBegSlowestKeyCopy, 'q');
-    DrillEngine& e = h.openOwnKeys(QStringLiteral("fj"));
+    h.openOwnKeys(QStringLiteral("fj"));
+    QVERIFY(!h.globals.sectionUsage.used(Section::BeginnersDrills));
     h.space();
+    QVERIFY(!h.globals.sectionUsage.used(Section::BeginnersDrills)); // Space scores nothing
     h.typeTarget();
+    QVERIFY(h.globals.sectionUsage.used(Section::BeginnersDrills));
     QCOMPARE(h.globals.drillSession.sessionSlowestTicks, 1);
     QCOMPARE(h.globals.record.byte(L::kBegSlowestKey), AnsiChar('f'));
     QCOMPARE(h.globals.record.byte(L::kBegSlowestKeyCopy), AnsiChar('f'));
+
+    // Later in the session a key must beat the slowest one to replace it.
+    h.clock.advance(540);
+    h.typeTarget();
+    QCOMPARE(h.globals.record.byte(L::kBegSlowestKey), AnsiChar('j'));
+    h.typeTarget();
+    QCOMPARE(h.globals.record.byte(L::kBegSlowestKey), AnsiChar('j'));
+    QCOMPARE(h.globals.drillSession.sessionSlowestTicks, 11);
+}
+
+void tst_DrillEngine::sectionUsedOnlyOnceAKeyIsScored() {
+    DrillHarness h;
+    DrillEngine& e = h.open();
+    h.space();
+    h.escape(); // abandoned before any key
+    QVERIFY(!h.globals.sectionUsage.used(Section::BeginnersDrills));
+    h.space();
+    h.typeTarget();
+    QVERIFY(h.globals.sectionUsage.used(Section::BeginnersDrills));
     Q_UNUSED(e);
 }
 
