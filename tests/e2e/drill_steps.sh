@@ -1,0 +1,99 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Steps the drill tests share: a student file made by the program itself, taking that name in a
+# new run, opening "Choose Your Own Keys", and reading figures back from the student file.
+# Sourced by test_*drill*.sh; uses KEYFARER_BIN, KEYFARER_SHARE and KEYFARER_HOME.
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+wait_for_file() {
+    for _ in $(seq 100); do
+        [ -e "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "$1 did not appear"
+}
+
+viewable() {
+    xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'
+}
+
+wait_until_viewable() {
+    for _ in $(seq 100); do
+        viewable "$1" && return 0
+        sleep 0.1
+    done
+    fail "$2 did not show"
+}
+
+student="$KEYFARER_HOME/Pat.stu"
+
+# A fixed-point figure of the student file (value x 10,000), or a 32-bit number.
+figure() { od -An -t d8 -j "$1" -N 8 "$student" | tr -d ' '; }
+int32() { od -An -t d4 -j "$1" -N 4 "$student" | tr -d ' '; }
+# The per-key figure of a statistics index in the array at an offset.
+per_key() { figure $(($1 + ($2 - 1) * 8)); }
+
+start_program() {
+    "$KEYFARER_BIN" &
+    program=$!
+    trap 'kill "$program" 2>/dev/null || true' EXIT
+    window=$(timeout 30 xdotool search --sync --name 'Keyfarer Typing Tutor' | head -1)
+    [ -n "$window" ] || fail "the main window did not appear"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    menu=$((HEIGHT - 600))
+    sleep 1
+}
+
+# A click at a place of the main window's 800 x 600 client area under the menu bar.
+click() {
+    xdotool mousemove --window "$window" "$1" $((menu + $2)) click 1
+    sleep 0.3
+}
+
+# The shipped files, and the student file Pat.stu as the program creates it.
+prepare_folder() {
+    cp "$KEYFARER_SHARE"/* "$KEYFARER_HOME"/
+    start_program
+    xdotool key Return # the welcome
+    sleep 0.5
+    click 575 35 # New User
+    xdotool type --delay 30 "Pat"
+    xdotool key Return
+    wait_for_file "$student"
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+    [ "$(stat -c %s "$student")" = 110824 ] || fail "Pat.stu is not one record"
+}
+
+# A new run takes the name Pat and opens "Choose Your Own Keys"; the own-keys field then has
+# the focus.
+open_own_keys_drill() {
+    start_program
+    click 600 82  # Select User
+    click 300 190 # Pat
+    click 400 353 # Use this name
+    xdotool windowfocus --sync "$window"
+    xdotool key alt+b
+    sleep 0.3
+    xdotool key y # Choose &Your Own Keys
+    drill=$(timeout 30 xdotool search --sync --name 'Beginners Drills' | head -1)
+    [ -n "$drill" ] || fail "the drill window did not appear"
+    wait_until_viewable "$drill" "the drill window"
+    viewable "$window" && fail "the main window stayed on screen"
+    xdotool windowfocus --sync "$drill"
+    sleep 0.5
+}
+
+# Enter presses the focused own-keys button: Tab from the field to "Verify these Keys", then on
+# to "Begin Typing"; Space begins the set.
+verify_and_begin() {
+    xdotool key Tab Return
+    sleep 0.3
+    xdotool key Tab Return
+    sleep 0.3
+    xdotool key space
+    sleep 0.3
+}
