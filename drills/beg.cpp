@@ -11,6 +11,7 @@
 #include "options/optionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
+#include "progress/charts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -472,6 +473,8 @@ void TBegForm::openPreferences(OptionsPage page) {
 void TBegForm::openCharts() {
     if (m_openCharts)
         m_openCharts(*this);
+    else
+        TFormCharts::open(m_globals, m_services, this);
 }
 
 void TBegForm::applyHandDelay() {

@@ -30,8 +30,8 @@ struct Services;
 class TBegForm : public QMainWindow {
     Q_OBJECT
 public:
-    // Opens the options window on a page, or the charts window. The options window opens by
-    // itself; the charts window plugs in here, and tests may replace either.
+    // Opens the options window on a page, or the charts window; tests may put something else in
+    // their place.
     using OptionsOpener = std::function<void(TBegForm& drill, OptionsPage page)>;
     using ChartsOpener = std::function<void(TBegForm& drill)>;
 

@@ -4,6 +4,7 @@
 #include "drills/beg.h"
 #include "keyboard/Windows1252.h"
 #include "options/optionsForm.h"
+#include "progress/charts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,6 +52,7 @@ private slots:
     void toolButtons();
     void optionsWindowOpensOnItsPage_data();
     void optionsWindowOpensOnItsPage();
+    void chartsWindowOpensOverTheDrill();
     void helpOpensOnlyAnExistingFile();
     void pictureIsResetForEachTarget();
     void handsAreDrawnOnTimer1();
@@ -618,6 +620,18 @@ void tst_BegForm::optionsWindowOpensOnItsPage() {
     // Closing it hands the hand delay to Timer1.
     options->close();
     QCOMPARE(m_form->findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 1300);
+}
+
+void tst_BegForm::chartsWindowOpensOverTheDrill() {
+    openForm(DrillKind::HomeRowOnly);
+    m_form->findChild<QToolButton*>(QStringLiteral("SpeedButton12"))->click();
+    auto* charts = m_form->findChild<TFormCharts*>();
+    QVERIFY(charts);
+    QVERIFY(charts->isVisible());
+    // Keys typed into the charts window are not the drill's.
+    QTest::keyClick(charts, Qt::Key_Space);
+    QVERIFY(!m_form->engine().setRunning());
+    charts->close();
 }
 
 void tst_BegForm::helpOpensOnlyAnExistingFile() {
