@@ -56,6 +56,8 @@ private slots:
     void buttonsDuringAndAfterASet_data();
     void buttonsDuringAndAfterASet();
     void hiddenRowsSuppressTheirMarks();
+    void hiddenInstructionsStayHiddenAfterAPause_data();
+    void hiddenInstructionsStayHiddenAfterAPause();
     void doEverythingIncludesCapitals();
     void firstScoredKeyOfTheSessionStartsTheSlowestKeyAfresh();
     void sectionUsedOnlyOnceAKeyIsScored();
@@ -904,6 +906,31 @@ void tst_DrillEngine::hiddenRowsSuppressTheirMarks() {
     QVERIFY(!h.visible(C::Label90));
     QVERIFY(!h.visible(C::Panel60));
     QVERIFY(h.visible(C::Label91));
+}
+
+void tst_DrillEngine::hiddenInstructionsStayHiddenAfterAPause_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("corrected") << false;
+    QTest::newRow("abandoned") << true;
+}
+
+void tst_DrillEngine::hiddenInstructionsStayHiddenAfterAPause() {
+    QFETCH(bool, escape);
+    DrillHarness h;
+    DrillEngine& e = h.open();
+    e.ToggleRow(DrillRow::Instructions);
+    QVERIFY(!h.visible(C::Label17));
+    h.space();
+    h.typeWrong();
+    QVERIFY(e.drillPaused());
+    if (escape)
+        h.escape();
+    else
+        h.typeTarget();
+    QVERIFY(!e.drillPaused());
+    QVERIFY(!h.visible(C::Label17));
+    e.ToggleRow(DrillRow::Instructions);
+    QVERIFY(h.visible(C::Label17));
 }
 
 void tst_DrillEngine::doEverythingIncludesCapitals() {
