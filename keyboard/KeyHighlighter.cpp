@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/KeyHighlighter.h"
 
+#include "keyboard/KeyboardFont.h"
 #include "keyboard/Windows1252.h"
 
 #include <QFontMetrics>
@@ -17,11 +18,7 @@ namespace kf {
 
 namespace {
 
-// The marks were laid out for a bold sans serif of 11 (labels; 10 on large-font screens) and 8
-// points (modifier names) on a 96 dpi screen. No font of that family ships here, so DejaVu Sans
-// stands in, sized in pixels: the keyboard picture has fixed pixels whatever the screen.
-constexpr int kLabelPixels = 14;
-constexpr int kLargeFontLabelPixels = 13;
+// The modifier names were laid out for 8 points; the key labels match the picture's own labels.
 constexpr int kModifierNamePixels = 11;
 
 struct KeyColours {
@@ -98,16 +95,6 @@ constexpr ModifierMark kEnglishEnterMark{
     {491, 100, 569, 134}, u"Enter", {525, 111}, {{{2, kEnterArrowShaft}, {1, kEnterArrowHead}}}};
 // The other keyboards have the tall Enter key that reaches into the top letter row.
 constexpr ModifierMark kTallEnterMark{{525, 98, 569, 135}, u"Enter", {530, 111}, {}};
-
-QFont markFont(int pixels) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    // Desktop settings (sub-pixel colours, font substitution) must not change the marks.
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoSubpixelAntialias | QFont::NoFontMerging));
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
-}
 
 // Pixel rules of the marks. A box (left, top)-(right, bottom) covers columns left..right - 1 and
 // rows top..bottom - 1. A line from one point to another covers the pixels from the first up to,
@@ -219,11 +206,11 @@ bool isEnglishUS(Nationality nationality) {
 } // namespace
 
 QFont highlightLabelFont(bool largeFont) {
-    return markFont(largeFont ? kLargeFontLabelPixels : kLabelPixels);
+    return keyboardFont(largeFont ? kLargeFontKeyLabelPixels : kKeyLabelPixels);
 }
 
 QFont modifierNameFont() {
-    return markFont(kModifierNamePixels);
+    return keyboardFont(kModifierNamePixels);
 }
 
 void drawHighlights(QPainter& painter, const CurrentKey& key, const HighlightContext& context) {

@@ -60,17 +60,7 @@ ChosenKey lookUpKey(KeyCode code, Nationality nationality, const CurrentKey& pre
         key.rightHand = false;
         return chosen;
     }
-    key.character = entry->character;
-    key.label = entry->character;
-    key.rect = entry->rect;
-    key.labelPoint = entry->labelPoint;
-    key.leftShift = (entry->modifiers & kLeftShift) != 0;
-    key.rightShift = (entry->modifiers & kRightShift) != 0;
-    key.altGr = (entry->modifiers & kAltGr) != 0;
-    key.deadAcute = (entry->modifiers & kDeadAcute) != 0;
-    key.deadGrave = (entry->modifiers & kDeadGrave) != 0;
-    key.leftHand = entry->hand == Hand::Left;
-    key.rightHand = entry->hand == Hand::Right;
+    key = currentKeyOf(code, *entry);
     chosen.guidance = fingerGuidance(code, nationality, userName);
     return chosen;
 }

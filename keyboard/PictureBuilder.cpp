@@ -3,6 +3,7 @@
 
 #include "app/WorkingFolder.h"
 #include "keyboard/KeyTable.h"
+#include "keyboard/KeyboardFont.h"
 #include "keyboard/Windows1252.h"
 
 #include <QBuffer>
@@ -17,12 +18,7 @@ namespace kf {
 
 namespace {
 
-// The keys were laid out for a bold sans serif of 11, 9 and 10 points on a 96 dpi screen. No
-// font of that family ships here, so DejaVu Sans stands in, at pixel sizes that fit the keys:
-// the labels one pixel under 11 points, because DejaVu is wider and the accented capitals stand
-// only 11 pixels from their plain letters. Pixel sizes keep the pictures independent of the
-// screen they are built on.
-constexpr int kLabelPixels = 13;
+// The Caps Lock and Control names were laid out for 9 and 10 points.
 constexpr int kCapsLockPixels = 11;
 constexpr int kControlPixels = 12;
 
@@ -77,16 +73,6 @@ bool isKnown(Nationality nationality) {
     return indexOf(nationality) < static_cast<std::size_t>(kNationalityCount);
 }
 
-QFont pictureFont(int pixels) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    // Settings of the desktop (sub-pixel colours, hinting) must not reach the shipped files.
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoSubpixelAntialias | QFont::NoFontMerging));
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
-}
-
 QImage blankCopy(const QImage& base) {
     QImage picture = base.convertToFormat(QImage::Format_RGB32);
     picture.setDotsPerMeterX(kDotsPerMeter);
@@ -131,15 +117,15 @@ KeyboardPictureNames keyboardPictureNames(Nationality nationality) {
 }
 
 QFont keyLabelFont() {
-    return pictureFont(kLabelPixels);
+    return keyboardFont(kKeyLabelPixels);
 }
 
 QFont capsLockFont() {
-    return pictureFont(kCapsLockPixels);
+    return keyboardFont(kCapsLockPixels);
 }
 
 QFont controlNameFont() {
-    return pictureFont(kControlPixels);
+    return keyboardFont(kControlPixels);
 }
 
 void drawTextAt(QPainter& painter, const QString& text, QPoint origin) {

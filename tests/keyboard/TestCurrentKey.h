@@ -19,20 +19,7 @@ inline CurrentKey currentKeyFor(const QString& text, Nationality nationality) {
     const std::optional<KeyEntry> entry = code ? keyEntry(*code, nationality) : std::nullopt;
     if (!entry)
         qFatal("no key for the test character");
-    CurrentKey key;
-    key.code = *code;
-    key.character = entry->character;
-    key.label = entry->character;
-    key.rect = entry->rect;
-    key.labelPoint = entry->labelPoint;
-    key.leftShift = (entry->modifiers & kLeftShift) != 0;
-    key.rightShift = (entry->modifiers & kRightShift) != 0;
-    key.altGr = (entry->modifiers & kAltGr) != 0;
-    key.deadAcute = (entry->modifiers & kDeadAcute) != 0;
-    key.deadGrave = (entry->modifiers & kDeadGrave) != 0;
-    key.leftHand = entry->hand == Hand::Left;
-    key.rightHand = entry->hand == Hand::Right;
-    return key;
+    return currentKeyOf(*code, *entry);
 }
 
 // The shipped English US keyboard picture when the build has made it, otherwise a plain grey
