@@ -7,8 +7,7 @@
 
 namespace {
 
-void BM_LoadRecord(benchmark::State& state)
-{
+void BM_LoadRecord(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Bench.stu"));
     kf::StudentRecord record;
@@ -20,8 +19,7 @@ void BM_LoadRecord(benchmark::State& state)
 }
 BENCHMARK(BM_LoadRecord)->Unit(benchmark::kMicrosecond);
 
-void BM_SaveRecord(benchmark::State& state)
-{
+void BM_SaveRecord(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Bench.stu"));
     kf::StudentRecord record;

@@ -36,8 +36,7 @@ struct DrillSessionFigures {
 
     // Another student's record was loaded or a record was set to its defaults: nothing of the
     // session so far belongs to it. The totals since the program started stay.
-    void clearForNewRecord()
-    {
+    void clearForNewRecord() {
         const double hits = sessionHitsTotal;
         const double misses = sessionMissesTotal;
         *this = DrillSessionFigures{};

@@ -398,8 +398,7 @@ void tst_FingerGuidance::unknownNationalityHasNoKeys() {
     }
 }
 
-void tst_FingerGuidance::noEntryCellsAreTheKeysTheKeyboardLacks()
-{
+void tst_FingerGuidance::noEntryCellsAreTheKeysTheKeyboardLacks() {
     for (const Nationality nationality : kAllNationalities) {
         for (int code = 0; code <= 200; ++code) {
             const bool lacksKey = !keyEntry(KeyCode(code), nationality).has_value();
