@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progress/SummaryReport.h"
+
+#include "keyboard/Windows1252.h"
+#include "progress/DailyRollover.h"
+#include "students/FixedPoint.h"
+#include "students/RecordLayout.h"
+#include "students/StudentRecord.h"
+
+namespace kf {
+
+namespace {
+
+using namespace layout;
+
+// The report's lines are fixed texts; their spacing lines the figures up in one column.
+constexpr QStringView kBlank = u" ";
+constexpr QStringView kDrillsHeading = u"Beginners Drills:";
+constexpr QStringView kDrillsRule = u"-----------------";
+constexpr QStringView kDrillsAccuracyLatest = u"Accuracy Today or Last:           ";
+constexpr QStringView kDrillsAccuracyAllDays = u"Accuracy All Days:                ";
+// The record's slowest key of the latest session, and, one space further in, the slowest key
+// of the set under way when the record has none.
+constexpr QStringView kSlowestOfSession = u"Slowest Letter Today or Last:     ";
+constexpr QStringView kSlowestOfSet = u"Slowest Letter Today or Last:      ";
+constexpr QStringView kBestTime = u"Best Time Today or Last (Seconds): ";
+constexpr QStringView kAveragesIndent = u"  ";
+constexpr QStringView kAveragesHeading = u"Average of All Sections:";
+constexpr QStringView kAveragesRule = u"-----------------------";
+
+// One average line of the report: its label, the figure it averages and what follows it.
+struct AverageLine {
+    QStringView label;
+    std::int32_t WordSectionFigures::*figure;
+    QStringView suffix;
+};
+
+constexpr std::array<AverageLine, 4> kAverageLines = {{
+    {u"Average WPM (all Sections) for Today or Last: ", &WordSectionFigures::adjustedWpmLatest,
+     u""},
+    {u"Average WPM (all Sections) for all of history: ", &WordSectionFigures::adjustedWpmAllDays,
+     u""},
+    {u"Average accuracy (all Sections) for Today or Last: ", &WordSectionFigures::accuracyLatest,
+     u"%"},
+    {u"Average accuracy (all sections) for all history: ", &WordSectionFigures::accuracyAllDays,
+     u"%"},
+}};
+
+SectionUsage::WorkingTotals storedTotals(const StudentRecord& record, std::size_t seconds,
+                                         std::size_t keys, std::size_t errors) {
+    return {record.i64(seconds), record.i64(keys), record.i64(errors)};
+}
+
+WordSectionFigures figuresOfBlock(const StudentRecord& record, std::size_t block) {
+    const auto latest =
+        storedTotals(record, block + section::kSessionSeconds, block + section::kSessionKeys,
+                     block + section::kSessionErrors);
+    const auto allDays = storedTotals(record, block + section::kSeconds, block + section::kKeys,
+                                      block + section::kErrors);
+    return {
+        .adjustedWpmLatest = sessionSpeed(latest).adjustedWpm,
+        .adjustedWpmAllDays = sessionSpeed(allDays).adjustedWpm,
+        .accuracyLatest = percentCorrect(latest.keys, latest.errors),
+        .accuracyAllDays = percentCorrect(allDays.keys, allDays.errors),
+    };
+}
+
+QString percentText(std::int32_t percent) {
+    return QString::number(percent) + u'%';
+}
+
+void addSlowestLetter(QStringList& lines, const StudentRecord& record, AnsiChar setSlowest) {
+    if (const AnsiChar sessionSlowest = record.byte(kBegSlowestKey); sessionSlowest != 0)
+        lines.append(kSlowestOfSession + fromWindows1252(sessionSlowest));
+    else if (setSlowest != 0)
+        lines.append(kSlowestOfSet + fromWindows1252(setSlowest));
+}
+
+void addDrillLines(QStringList& lines, const StudentRecord& record, AnsiChar setSlowest) {
+    lines.append(kDrillsHeading.toString());
+    lines.append(kDrillsRule.toString());
+    lines.append(
+        kDrillsAccuracyLatest +
+        percentText(percentCorrect(record.i64(kBegSessionKeys), record.i64(kBegSessionMisses))));
+    lines.append(kDrillsAccuracyAllDays + percentText(percentCorrect(record.i64(kBegKeysTotal),
+                                                                     record.i64(kBegMissesTotal))));
+    addSlowestLetter(lines, record, setSlowest);
+    lines.append(kBestTime + QString::number(record.i32(kBegBestTime)));
+}
+
+// The heading of the averages belongs to the first of them: without a latest speed average
+// the other averages follow the blank line directly.
+void addAverageLines(QStringList& lines, const WordSectionTable& table) {
+    for (std::size_t i = 0; i < kAverageLines.size(); ++i) {
+        const AverageLine& line = kAverageLines[i];
+        std::array<std::int32_t, kWordSectionCount> figures{};
+        for (std::size_t s = 0; s < kWordSectionCount; ++s)
+            figures[s] = table[s].*line.figure;
+        const std::optional<std::int32_t> average = averageOfShownFigures(figures);
+        if (!average)
+            continue;
+        if (i == 0) {
+            lines.append(kAveragesIndent.toString());
+            lines.append(kAveragesHeading.toString());
+            lines.append(kAveragesRule.toString());
+        }
+        lines.append(line.label + QString::number(*average) + line.suffix);
+    }
+}
+
+} // namespace
+
+WordSectionTable wordSectionFigures(const StudentRecord& record) {
+    WordSectionTable table;
+    for (std::size_t s = 0; s < kWordSectionCount; ++s)
+        table[s] = figuresOfBlock(record, kSectionBlocks[s]);
+    return table;
+}
+
+std::optional<std::int32_t>
+averageOfShownFigures(const std::array<std::int32_t, kWordSectionCount>& figures) {
+    std::int64_t sum = 0;
+    int shown = 0;
+    for (const std::int32_t figure : figures) {
+        if (figure == 0)
+            continue;
+        sum += figure;
+        ++shown;
+    }
+    if (shown == 0)
+        return std::nullopt;
+    return roundHalfEven(static_cast<long double>(sum) / shown);
+}
+
+QStringList summaryReportLines(const StudentRecord& record, const SummaryReportHeading& heading) {
+    QStringList lines;
+    lines.append(kBlank.toString());
+    lines.append(u"Student: " + heading.userName + u"  Date: " + heading.date +
+                 QChar(QChar::CarriageReturn));
+    lines.append(kBlank.toString());
+    lines.append(kBlank.toString());
+    addDrillLines(lines, record, heading.setSlowestChar);
+    lines.append(kBlank.toString());
+    addAverageLines(lines, wordSectionFigures(record));
+    return lines;
+}
+
+} // namespace kf

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "keyboard/Nationality.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace kf {
+
+class StudentRecord;
+
+// What the summary report names besides the student record.
+struct SummaryReportHeading {
+    QString userName;
+    QString date;                // already in the system's short date format
+    AnsiChar setSlowestChar = 0; // the drill's slowest key of the set under way; 0 for none
+};
+
+// The four whole numbers the report knows of a section that counts words per minute. A figure
+// that cannot be computed (no time, no keys) is 0.
+struct WordSectionFigures {
+    std::int32_t adjustedWpmLatest = 0;
+    std::int32_t adjustedWpmAllDays = 0;
+    std::int32_t accuracyLatest = 0;
+    std::int32_t accuracyAllDays = 0;
+};
+
+// The six sections that count words per minute, in section order: Lessons, Intermediate
+// Drills, Advanced Drills, the letter game, 10 Line Tests, Timed Tests.
+inline constexpr std::size_t kWordSectionCount = 6;
+using WordSectionTable = std::array<WordSectionFigures, kWordSectionCount>;
+
+WordSectionTable wordSectionFigures(const StudentRecord& record);
+
+// The average of the figures that are not 0, rounded to a whole number with ties to even;
+// nothing when every figure is 0.
+std::optional<std::int32_t>
+averageOfShownFigures(const std::array<std::int32_t, kWordSectionCount>& figures);
+
+// The summary report, one string per line, exactly as the report area shows it and the
+// printer writes it. The student line ends in a carriage return of its own.
+QStringList summaryReportLines(const StudentRecord& record, const SummaryReportHeading& heading);
+
+} // namespace kf
