@@ -3,6 +3,7 @@
 
 #include "keyboard/Windows1252.h"
 #include "progress/DailyRollover.h"
+#include "progress/SectionTotals.h"
 #include "students/FixedPoint.h"
 #include "students/RecordLayout.h"
 #include "students/StudentRecord.h"
@@ -46,17 +47,9 @@ constexpr std::array<AverageLine, 4> kAverageLines = {{
      u"%"},
 }};
 
-SectionUsage::WorkingTotals storedTotals(const StudentRecord& record, std::size_t seconds,
-                                         std::size_t keys, std::size_t errors) {
-    return {record.i64(seconds), record.i64(keys), record.i64(errors)};
-}
-
-WordSectionFigures figuresOfBlock(const StudentRecord& record, std::size_t block) {
-    const auto latest =
-        storedTotals(record, block + section::kSessionSeconds, block + section::kSessionKeys,
-                     block + section::kSessionErrors);
-    const auto allDays = storedTotals(record, block + section::kSeconds, block + section::kKeys,
-                                      block + section::kErrors);
+WordSectionFigures figuresOf(const StudentRecord& record, Section section) {
+    const SectionUsage::WorkingTotals latest = latestTotals(record, section);
+    const SectionUsage::WorkingTotals allDays = allDaysTotals(record, section);
     return {
         .adjustedWpmLatest = sessionSpeed(latest).adjustedWpm,
         .adjustedWpmAllDays = sessionSpeed(allDays).adjustedWpm,
@@ -79,11 +72,11 @@ void addSlowestLetter(QStringList& lines, const StudentRecord& record, AnsiChar 
 void addDrillLines(QStringList& lines, const StudentRecord& record, AnsiChar setSlowest) {
     lines.append(kDrillsHeading.toString());
     lines.append(kDrillsRule.toString());
-    lines.append(
-        kDrillsAccuracyLatest +
-        percentText(percentCorrect(record.i64(kBegSessionKeys), record.i64(kBegSessionMisses))));
-    lines.append(kDrillsAccuracyAllDays + percentText(percentCorrect(record.i64(kBegKeysTotal),
-                                                                     record.i64(kBegMissesTotal))));
+    const SectionUsage::WorkingTotals latest = latestTotals(record, Section::BeginnersDrills);
+    const SectionUsage::WorkingTotals allDays = allDaysTotals(record, Section::BeginnersDrills);
+    lines.append(kDrillsAccuracyLatest + percentText(percentCorrect(latest.keys, latest.errors)));
+    lines.append(kDrillsAccuracyAllDays +
+                 percentText(percentCorrect(allDays.keys, allDays.errors)));
     addSlowestLetter(lines, record, setSlowest);
     lines.append(kBestTime + QString::number(record.i32(kBegBestTime)));
 }
@@ -112,8 +105,12 @@ void addAverageLines(QStringList& lines, const WordSectionTable& table) {
 
 WordSectionTable wordSectionFigures(const StudentRecord& record) {
     WordSectionTable table;
-    for (std::size_t s = 0; s < kWordSectionCount; ++s)
-        table[s] = figuresOfBlock(record, kSectionBlocks[s]);
+    std::size_t next = 0;
+    for (std::size_t s = 0; s < kSectionCount; ++s) {
+        const Section section = static_cast<Section>(s);
+        if (sectionHistories(section).countsWords)
+            table.at(next++) = figuresOf(record, section);
+    }
     return table;
 }
 
