@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progress/ReportPanel.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace kf {
+
+namespace {
+
+// The text area stands 10 pixels in from the top left and right edges.
+constexpr int kTextMargin = 10;
+constexpr int kTextHeight = 424;
+constexpr int kTextPixelSize = 15;
+constexpr int kSmallestFontSize = 9;
+constexpr int kLargestFontSize = 13;
+constexpr int kFirstFontSize = 10;
+constexpr QSize kShowPanelSize(82, 46);
+constexpr int kShowPanelInset = 4;
+constexpr QSize kHideButtonSize(60, 24);
+
+QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* label(const QString& name, const QString& text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+} // namespace
+
+QRect ReportPanel::showPanelPlace(QSize client) {
+    return {QPoint(client.width() - kShowPanelSize.width() - kShowPanelInset,
+                   client.height() - kShowPanelSize.height() - kShowPanelInset),
+            kShowPanelSize};
+}
+
+ReportPanel::ReportPanel(QWidget* parent)
+    : QFrame(parent) {
+    setObjectName(QStringLiteral("PanelReport"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
+    const QSize client = parent->size();
+    setGeometry(QRect(QPoint(0, 0), client));
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("MemoReport"));
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(kTextPixelSize);
+    m_text->setFont(font);
+    m_text->setGeometry(kTextMargin, kTextMargin, client.width() - 2 * kTextMargin, kTextHeight);
+
+    const int row = kTextMargin + kTextHeight + 8; // 442
+    auto* print = button(QStringLiteral("ButtonPrintReport"), QStringLiteral("Print Report"), this);
+    print->setGeometry(10, row, 100, 28);
+    auto* closeReport = button(QStringLiteral("ButtonCloseReport"), QStringLiteral("Close"), this);
+    closeReport->setGeometry(10, row + 34, 100, 28);
+
+    m_names = new QListWidget(this);
+    m_names->setObjectName(QStringLiteral("ListBoxReportNames"));
+    m_names->setGeometry(122, row, 160, 62);
+
+    auto* view =
+        button(QStringLiteral("ButtonReportViewName"), QStringLiteral("View Report"), this);
+    view->setToolTip(QStringLiteral("View User Name to the Left"));
+    view->setGeometry(290, row, 100, 28);
+
+    label(QStringLiteral("LabelFontSize"), QStringLiteral("Font Size"), this)
+        ->setGeometry(290, row + 38, 60, 20);
+    m_fontSize = new QSpinBox(this);
+    m_fontSize->setObjectName(QStringLiteral("SpinEditFontSize"));
+    m_fontSize->setRange(kSmallestFontSize, kLargestFontSize);
+    m_fontSize->setValue(kFirstFontSize);
+    m_fontSize->setGeometry(350, row + 35, 44, 26);
+
+    const QRect showPanel = showPanelPlace(client);
+    const QPoint hideAt = showPanel.topLeft() + showButtonOffset();
+    auto* hide = button(QStringLiteral("ButtonHide"), QStringLiteral("Hide"), this);
+    hide->setToolTip(QStringLiteral("Hide to View Charts"));
+    hide->setGeometry(QRect(hideAt, kHideButtonSize));
+    auto* hideNote =
+        label(QStringLiteral("LabelHide"), QStringLiteral("Click \"Hide\" to view charts:"), this);
+    hideNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    hideNote->setGeometry(hideAt.x() - 196, hideAt.y(), 190, kHideButtonSize.height());
+
+    connect(print, &QPushButton::clicked, this, &ReportPanel::printClicked);
+    connect(closeReport, &QPushButton::clicked, this, &ReportPanel::closeClicked);
+    connect(view, &QPushButton::clicked, this, &ReportPanel::viewReportClicked);
+    connect(hide, &QPushButton::clicked, this, &ReportPanel::hideClicked);
+    connect(m_fontSize, &QSpinBox::valueChanged, this, &ReportPanel::fontSizeChanged);
+}
+
+void ReportPanel::setReportLines(const QStringList& lines) {
+    m_lines = lines;
+    m_text->setPlainText(lines.join(u'\n'));
+}
+
+QFont ReportPanel::reportFont() const {
+    return m_text->font();
+}
+
+QFont ReportPanel::printFont() const {
+    QFont font = m_text->font();
+    if (font.pixelSize() > 0)
+        font.setPointSizeF(font.pixelSize() * 72.0 / m_text->logicalDpiY());
+    return font;
+}
+
+void ReportPanel::fontSizeChanged(int points) {
+    QFont font = m_text->font();
+    font.setPointSize(points);
+    m_text->setFont(font);
+}
+
+void ReportPanel::setNames(const QStringList& names, const QString& current) {
+    m_names->clear();
+    m_names->addItems(names);
+    selectName(current);
+}
+
+void ReportPanel::selectName(const QString& name) {
+    const QList<QListWidgetItem*> found = m_names->findItems(name, Qt::MatchExactly);
+    if (!found.isEmpty())
+        m_names->setCurrentItem(found.first());
+}
+
+QString ReportPanel::selectedName() const {
+    const QListWidgetItem* item = m_names->currentItem();
+    return item != nullptr && item->isSelected() ? item->text() : QString();
+}
+
+void ReportPanel::focusNames() {
+    m_names->setFocus();
+}
+
+} // namespace kf

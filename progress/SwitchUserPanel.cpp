@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progress/SwitchUserPanel.h"
+
+#include "app/stuff.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace kf {
+
+namespace {
+
+constexpr QSize kPanelSize(300, 330);
+// 0x009E985C as the record keeps colours: blue 0x9E, green 0x98, red 0x5C.
+constexpr QRgb kPanelColour = qRgb(0x5C, 0x98, 0x9E);
+constexpr int kMessagePixelSize = 16;
+
+const QString kPrompt = QStringLiteral("Select a name from the list below.");
+const QString kNote = QStringLiteral(
+    "If you want to continue typing after viewing other names, return to original name.");
+
+QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* wrappedLabel(const QString& name, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace
+
+SwitchUserPanel::SwitchUserPanel(QWidget* parent)
+    : QFrame(parent) {
+    setObjectName(QStringLiteral("PanelSwitchUser"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(kPanelColour));
+    setPalette(colours);
+    setAutoFillBackground(true);
+    QRect place(QPoint(0, 0), kPanelSize);
+    place.moveCenter(parent->rect().center());
+    setGeometry(place);
+
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("ImageSwitchUser"));
+    m_picture->setGeometry(rect());
+
+    m_message = wrappedLabel(QStringLiteral("LabelSwitchUser"), this);
+    QFont messageFont = m_message->font();
+    messageFont.setPixelSize(kMessagePixelSize);
+    m_message->setFont(messageFont);
+    QPalette white = m_message->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    m_message->setPalette(white);
+    m_message->setGeometry(18, 12, 264, 44);
+
+    m_names = new QListWidget(this);
+    m_names->setObjectName(QStringLiteral("ListBoxSwitchUser"));
+    m_names->setGeometry(18, 60, 264, 150);
+
+    auto* view = button(QStringLiteral("ButtonViewSelectedName"),
+                        QStringLiteral("View Selected Name"), this);
+    view->setGeometry(18, 218, 150, 28);
+    auto* cancel = button(QStringLiteral("ButtonCancelSwitch"), QStringLiteral("Cancel"), this);
+    cancel->setGeometry(182, 218, 100, 28);
+
+    auto* note = wrappedLabel(QStringLiteral("LabelSwitchNote"), this);
+    note->setText(kNote);
+    note->setGeometry(18, 254, 264, 64);
+
+    // The picture lies under everything else on the panel.
+    m_picture->lower();
+    hide();
+
+    connect(view, &QPushButton::clicked, this, &SwitchUserPanel::viewSelectedNameClicked);
+    connect(cancel, &QPushButton::clicked, this, &SwitchUserPanel::cancelClicked);
+}
+
+void SwitchUserPanel::open(QRgb schemeColour, const QStringList& names, const QString& current) {
+    show();
+    raise();
+    QImage picture(m_picture->size(), QImage::Format_RGB32);
+    paintBackground(picture, schemeColour);
+    m_picture->setPixmap(QPixmap::fromImage(picture));
+    m_message->setText(kPrompt);
+    m_names->setFocus();
+    m_names->clear();
+    m_names->addItems(names);
+    const QList<QListWidgetItem*> found = m_names->findItems(current, Qt::MatchExactly);
+    if (!found.isEmpty())
+        m_names->setCurrentItem(found.first());
+}
+
+QString SwitchUserPanel::selectedName() const {
+    const QListWidgetItem* item = m_names->currentItem();
+    return item != nullptr && item->isSelected() ? item->text() : QString();
+}
+
+} // namespace kf

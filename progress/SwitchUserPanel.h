@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFrame>
+#include <QRgb>
+
+class QLabel;
+class QListWidget;
+
+namespace kf {
+
+// The panel in the middle of the statistics window where a teacher picks another student's
+// name to view that student's figures.
+class SwitchUserPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit SwitchUserPanel(QWidget* parent);
+
+    // Shows the panel over the window with its picture painted in the scheme colour, the
+    // prompt, and the names to choose from (sorted already); the current name is selected.
+    void open(QRgb schemeColour, const QStringList& names, const QString& current);
+
+    // The chosen name; empty when none is chosen.
+    QString selectedName() const;
+
+signals:
+    void viewSelectedNameClicked();
+    void cancelClicked();
+
+private:
+    QLabel* m_picture = nullptr;
+    QLabel* m_message = nullptr;
+    QListWidget* m_names = nullptr;
+};
+
+} // namespace kf
