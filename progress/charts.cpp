@@ -121,6 +121,7 @@ TFormCharts::TFormCharts(Globals& globals, Services& services, QWidget* parent)
     m_keyPage.currentUser->setText(m_globals.currentUserName);
     m_overallPage.currentUser->setText(m_globals.currentUserName);
     resetCharts();
+    buildReportPanels();
 }
 
 TFormCharts* TFormCharts::open(Globals& globals, Services& services, QWidget* parent) {
@@ -186,6 +187,8 @@ TFormCharts::PageControls TFormCharts::buildUserControls(QWidget* page, const QS
     c.viewReport->setGeometry(380, 46, 126, 28);
     c.close = button(QStringLiteral("ButtonClose") + suffix, QStringLiteral("Close Charts"), page);
     c.close->setGeometry(572, 46, 126, 28);
+    connect(c.switchUser, &QPushButton::clicked, this, [this] { ButtonSwitchUserClick(); });
+    connect(c.viewReport, &QPushButton::clicked, this, [this] { ButtonViewReportClick(); });
     return c;
 }
 
@@ -344,7 +347,7 @@ ChartHeading TFormCharts::heading() const {
 void TFormCharts::refresh() {
     ButtonAccuracyClick();
     ButtonAdjustedWpmClick();
-    // The summary report is rebuilt here, between the overall and the per-key charts.
+    buildReport();
     m_state.calledByWindow = true;
     ButtonKeyAccuracyClick();
     m_state.calledByWindow = true;
@@ -426,14 +429,17 @@ void TFormCharts::showShiftErrors(bool visible) {
         l->setVisible(visible);
 }
 
+void TFormCharts::fillShiftErrors() {
+    m_rightShiftPanel->setText(
+        QString::number(m_globals.record.i32(layout::kLessonsRightShiftErrors)));
+    m_leftShiftPanel->setText(
+        QString::number(m_globals.record.i32(layout::kLessonsLeftShiftErrors)));
+}
+
 void TFormCharts::showShiftErrorsForKeySection() {
     const bool visible = showsShiftErrors(keySection());
-    if (visible) {
-        m_rightShiftPanel->setText(
-            QString::number(m_globals.record.i32(layout::kLessonsRightShiftErrors)));
-        m_leftShiftPanel->setText(
-            QString::number(m_globals.record.i32(layout::kLessonsLeftShiftErrors)));
-    }
+    if (visible)
+        fillShiftErrors();
     showShiftErrors(visible);
 }
 

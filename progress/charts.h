@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "keyboard/Nationality.h"
 #include "progress/ChartTitles.h"
 #include "progress/ChartsWindowState.h"
 #include "progress/KeyCharts.h"
@@ -8,7 +9,9 @@
 
 #include <QDate>
 #include <QWidget>
+#include <functional>
 
+class QFrame;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -19,15 +22,16 @@ struct Globals;
 struct Services;
 class BarChartView;
 class RadioGroup;
+class ReportPanel;
+class SwitchUserPanel;
 
 // The statistics window: two chart bands over a page control. The top band holds the key
 // accuracy and the overall accuracy charts, the middle band the key speed and the adjusted WPM
 // charts; the page shown decides which chart of each band is in front. It reads the student
 // record and the session's figures and changes neither.
 //
-// The summary report panel and the switching to another student's file are added over this
-// window: Refresh is where the report is rebuilt, the "View Report" and "Switch User" buttons
-// of both pages are there for them, and setNamesSwitched() records a switch.
+// Over the charts lie the summary report panel, rebuilt by every Refresh, and the panel where a
+// teacher chooses another student's name: that student's file is then read in for viewing.
 class TFormCharts : public QWidget {
     Q_OBJECT
 public:
@@ -44,8 +48,13 @@ public:
     // The date chart titles show; today when never set.
     void setTitleDate(const QDate& date) { m_titleDate = date; }
 
-    // Redraws both overall charts, then both per-key charts, and on the first page shows the
-    // shift-error figures where they belong.
+    // The drill's slowest key of the set under way, which the report names when the record has
+    // no slowest key yet. Set by whoever opens the window from a drill.
+    using SetSlowestSource = std::function<AnsiChar()>;
+    void setSetSlowestSource(SetSlowestSource source) { m_setSlowest = std::move(source); }
+
+    // Redraws both overall charts, rebuilds the summary report, then draws both per-key charts,
+    // and on the first page shows the shift-error figures where they belong.
     void refresh();
 
     // The hidden chart buttons.
@@ -64,6 +73,26 @@ public:
     void RadioGroupOverallPeriodClick();
     void ButtonCloseKeysClick();
     void ButtonCloseOverallClick();
+
+    // The summary report panel.
+    void ButtonViewReportClick(); // "View Report" of either page
+    void ButtonPrintReportClick();
+    void ButtonCloseReportClick();
+    void ButtonHideClick();
+    void ButtonShowClick();
+    void ButtonReportViewNameClick(); // the report panel's "View Report"
+
+    // The switch-user panel.
+    void ButtonSwitchUserClick();
+    void ButtonViewSelectedNameClick();
+    void ButtonCancelSwitchClick();
+
+signals:
+    // Another student's name became current and the main window's user line names it now.
+    void userLineNameChanged(const QString& name);
+    // Another student's record was read in while a drill window is open: that window empties
+    // its statistics panels and reloads the keyboard pictures of the record's nationality.
+    void drillWindowReloadRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -104,6 +133,14 @@ private:
     void printChart(BarChartView* chart);
     void playClick();
 
+    // Which list the name to view comes from.
+    enum class ViewFrom { SwitchUserPanel, ReportPanel };
+    void buildReportPanels();
+    void buildReport();
+    void openRenameScript();
+    void fillShiftErrors();
+    void viewAnotherStudent(const QString& chosen, ViewFrom from);
+
     Globals& m_globals;
     Services& m_services;
     ChartsWindowState m_state;
@@ -132,6 +169,11 @@ private:
     QLabel* m_leftShiftPanel = nullptr;
     QLabel* m_wpmPanel = nullptr;
     QLabel* m_correctPanel = nullptr;
+
+    ReportPanel* m_report = nullptr;
+    QFrame* m_showPanel = nullptr;
+    SwitchUserPanel* m_switchUser = nullptr;
+    SetSlowestSource m_setSlowest;
 };
 
 } // namespace kf

@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The statistics window's summary report panel, and the viewing of another student's file.
+#include "app/Globals.h"
+#include "app/Services.h"
+#include "app/stuff.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+#include "platform/Shell.h"
+#include "progress/BarChartView.h"
+#include "progress/ReportPanel.h"
+#include "progress/SummaryReport.h"
+#include "progress/SwitchUserPanel.h"
+#include "progress/ViewStudent.h"
+#include "progress/charts.h"
+#include "students/Roster.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kf {
+
+namespace {
+
+const QString kRenameScript = QStringLiteral("rename.bat");
+
+// Every "*.stu" file in the order the folder search gives them, less its last four characters.
+QStringList reportNames(const WorkingFolder& folder) {
+    QStringList names;
+    for (const QString& file : folder.find(QStringLiteral("*") + roster::kExtension)) {
+        const QString name = file.chopped(roster::kExtension.size());
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
+}
+
+} // namespace
+
+void TFormCharts::buildReportPanels() {
+    m_switchUser = new SwitchUserPanel(this);
+    connect(m_switchUser, &SwitchUserPanel::viewSelectedNameClicked, this,
+            [this] { ButtonViewSelectedNameClick(); });
+    connect(m_switchUser, &SwitchUserPanel::cancelClicked, this,
+            [this] { ButtonCancelSwitchClick(); });
+
+    m_showPanel = new QFrame(this);
+    m_showPanel->setObjectName(QStringLiteral("PanelShow"));
+    m_showPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_showPanel->setAutoFillBackground(true);
+    m_showPanel->setGeometry(ReportPanel::showPanelPlace(size()));
+    auto* show = new QPushButton(QStringLiteral("Show"), m_showPanel);
+    show->setObjectName(QStringLiteral("ButtonShow"));
+    show->setToolTip(QStringLiteral("Show Report"));
+    show->setAutoDefault(false);
+    show->setGeometry(
+        QRect(ReportPanel::showButtonOffset(),
+              m_showPanel->size() - QSize(2, 2) * ReportPanel::showButtonOffset().x()));
+    connect(show, &QPushButton::clicked, this, [this] { ButtonShowClick(); });
+    m_showPanel->hide();
+
+    m_report = new ReportPanel(this);
+    m_report->hide();
+    connect(m_report, &ReportPanel::printClicked, this, [this] { ButtonPrintReportClick(); });
+    connect(m_report, &ReportPanel::closeClicked, this, [this] { ButtonCloseReportClick(); });
+    connect(m_report, &ReportPanel::hideClicked, this, [this] { ButtonHideClick(); });
+    connect(m_report, &ReportPanel::viewReportClicked, this,
+            [this] { ButtonReportViewNameClick(); });
+}
+
+void TFormCharts::buildReport() {
+    const AnsiChar setSlowest = m_setSlowest ? m_setSlowest() : AnsiChar{0};
+    m_report->setReportLines(summaryReportLines(
+        m_globals.record, {m_globals.currentUserName, heading().date, setSlowest}));
+}
+
+void TFormCharts::openRenameScript() {
+    // A script the installation may provide to tidy the folder first; nobody waits for it.
+    m_services.shell.openFile(m_globals.folder.filePath(kRenameScript), Shell::Window::Hidden);
+}
+
+void TFormCharts::ButtonViewReportClick() {
+    openRenameScript();
+    playClick();
+    m_report->show();
+    m_report->raise();
+    m_report->setNames(reportNames(m_globals.folder), m_globals.currentUserName);
+    refresh();
+    m_report->focusNames();
+}
+
+void TFormCharts::ButtonPrintReportClick() {
+    playClick();
+    const Printer::Outcome outcome =
+        m_services.printer.printLines(m_report->reportLines(), m_report->printFont());
+    if (outcome.status == Printer::Status::Failed)
+        m_services.dialogs.error(outcome.error);
+}
+
+void TFormCharts::ButtonCloseReportClick() {
+    playClick();
+    m_report->hide();
+}
+
+void TFormCharts::ButtonHideClick() {
+    playClick();
+    m_report->hide();
+    m_showPanel->show();
+    m_showPanel->raise();
+}
+
+void TFormCharts::ButtonShowClick() {
+    playClick();
+    m_report->show();
+    m_report->raise();
+    m_showPanel->hide();
+    m_report->selectName(m_globals.currentUserName);
+}
+
+void TFormCharts::ButtonSwitchUserClick() {
+    playClick();
+    openRenameScript();
+    m_switchUser->open(schemeColours(m_globals.record.colourScheme()).frame,
+                       Roster(m_globals.folder).names(), m_globals.currentUserName);
+    showShiftErrors(keySection() != Section::BeginnersDrills);
+}
+
+void TFormCharts::ButtonCancelSwitchClick() {
+    playClick();
+    m_switchUser->hide();
+}
+
+void TFormCharts::ButtonViewSelectedNameClick() {
+    viewAnotherStudent(m_switchUser->selectedName(), ViewFrom::SwitchUserPanel);
+}
+
+void TFormCharts::ButtonReportViewNameClick() {
+    viewAnotherStudent(m_report->selectedName(), ViewFrom::ReportPanel);
+}
+
+void TFormCharts::viewAnotherStudent(const QString& chosen, ViewFrom from) {
+    playClick();
+    const ViewedStudent viewed =
+        viewStudent({m_globals.record, m_globals.currentUserName, m_globals.drillSession,
+                     m_globals.sectionUsage, m_globals.folder},
+                    chosen);
+    if (viewed.status == ViewedStudent::Status::Unreadable) {
+        m_services.dialogs.error(viewed.message);
+        return;
+    }
+    if (!viewed.nameTaken())
+        return;
+    // Viewing the name already current is no switch; it leaves an earlier switch's advice.
+    if (!viewed.sameName)
+        m_state.namesSwitched = true;
+
+    const QString& name = m_globals.currentUserName;
+    m_keyPage.currentUser->setText(name);
+    m_overallPage.currentUser->setText(name);
+    m_switchUser->hide();
+    resetCharts();
+
+    const ActivityCode activity = m_globals.activity.activity;
+    if (activity == ActivityCode::BeginnersDrills)
+        emit drillWindowReloadRequested();
+    // From the switch-user panel the main window's user line changes only while no activity
+    // is open; the report's list always changes it.
+    if (from == ViewFrom::ReportPanel || activity == ActivityCode::MainWindow)
+        emit userLineNameChanged(name);
+
+    if (from == ViewFrom::ReportPanel && keyPeriod() == KeyPeriod::TodayOrLast) {
+        fillShiftErrors();
+        showShiftErrors(true);
+    }
+    refresh();
+    if (from == ViewFrom::SwitchUserPanel) {
+        const bool shown = keySection() != Section::BeginnersDrills ||
+                           currentPage() != ChartsPage::IndividualKeyCharts;
+        if (shown)
+            fillShiftErrors();
+        showShiftErrors(shown);
+    }
+}
+
+} // namespace kf
