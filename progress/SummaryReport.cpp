@@ -29,6 +29,18 @@ constexpr QStringView kAveragesIndent = u"  ";
 constexpr QStringView kAveragesHeading = u"Average of All Sections:";
 constexpr QStringView kAveragesRule = u"-----------------------";
 
+// The four whole numbers the report knows of a section that counts words per minute. A figure
+// that cannot be computed (no time, no keys) is 0.
+struct WordSectionFigures {
+    std::int32_t adjustedWpmLatest = 0;
+    std::int32_t adjustedWpmAllDays = 0;
+    std::int32_t accuracyLatest = 0;
+    std::int32_t accuracyAllDays = 0;
+};
+// In section order: Lessons, Intermediate Drills, Advanced Drills, the letter game, 10 Line
+// Tests, Timed Tests.
+using WordSectionTable = std::array<WordSectionFigures, kWordSectionCount>;
+
 // One average line of the report: its label, the figure it averages and what follows it.
 struct AverageLine {
     QStringView label;
@@ -81,6 +93,17 @@ void addDrillLines(QStringList& lines, const StudentRecord& record, AnsiChar set
     lines.append(kBestTime + QString::number(record.i32(kBegBestTime)));
 }
 
+WordSectionTable wordSectionFigures(const StudentRecord& record) {
+    WordSectionTable table;
+    std::size_t next = 0;
+    for (std::size_t s = 0; s < kSectionCount; ++s) {
+        const Section section = static_cast<Section>(s);
+        if (sectionHistories(section).countsWords)
+            table.at(next++) = figuresOf(record, section);
+    }
+    return table;
+}
+
 // The heading of the averages belongs to the first of them: without a latest speed average
 // the other averages follow the blank line directly.
 void addAverageLines(QStringList& lines, const WordSectionTable& table) {
@@ -102,17 +125,6 @@ void addAverageLines(QStringList& lines, const WordSectionTable& table) {
 }
 
 } // namespace
-
-WordSectionTable wordSectionFigures(const StudentRecord& record) {
-    WordSectionTable table;
-    std::size_t next = 0;
-    for (std::size_t s = 0; s < kSectionCount; ++s) {
-        const Section section = static_cast<Section>(s);
-        if (sectionHistories(section).countsWords)
-            table.at(next++) = figuresOf(record, section);
-    }
-    return table;
-}
 
 std::optional<std::int32_t>
 averageOfShownFigures(const std::array<std::int32_t, kWordSectionCount>& figures) {

@@ -20,21 +20,8 @@ struct SummaryReportHeading {
     AnsiChar setSlowestChar = 0; // the drill's slowest key of the set under way; 0 for none
 };
 
-// The four whole numbers the report knows of a section that counts words per minute. A figure
-// that cannot be computed (no time, no keys) is 0.
-struct WordSectionFigures {
-    std::int32_t adjustedWpmLatest = 0;
-    std::int32_t adjustedWpmAllDays = 0;
-    std::int32_t accuracyLatest = 0;
-    std::int32_t accuracyAllDays = 0;
-};
-
-// The six sections that count words per minute, in section order: Lessons, Intermediate
-// Drills, Advanced Drills, the letter game, 10 Line Tests, Timed Tests.
+// The report averages a figure over the six sections that count words per minute.
 inline constexpr std::size_t kWordSectionCount = 6;
-using WordSectionTable = std::array<WordSectionFigures, kWordSectionCount>;
-
-WordSectionTable wordSectionFigures(const StudentRecord& record);
 
 // The average of the figures that are not 0, rounded to a whole number with ties to even;
 // nothing when every figure is 0.
