@@ -35,7 +35,6 @@ const QString kNoUserChosenYet =
 const QString kWrongPassword =
     QStringLiteral("You need to type the correct password to delete a username");
 const QString kReallyDelete = QStringLiteral("Do you want to delete this username?");
-const QString kUserLine = QStringLiteral("User = ");
 const QString kRenameScript = QStringLiteral("rename.bat");
 
 // Places inside the 294 x 220 new-user panel and the 294 x 318 select-user panel.
@@ -318,7 +317,7 @@ void UserPanels::userIsCurrent() {
     m_password->clear();
     m_window.applyLinksOn();
     m_window.applyMenusOn();
-    m_window.userLine().setText(kUserLine + m_globals.currentUserName);
+    m_window.showUserName(m_globals.currentUserName);
     m_window.repaintSchemePictures();
 }
 

@@ -38,6 +38,7 @@ constexpr QPoint kLogoPlace{42, 12};
 constexpr QSize kLogoSize{499, 233};
 constexpr QRect kHintPlace{671, 28, 28, 22};
 constexpr QPoint kUserLinePlace{538, 245};
+const QString kUserLine = QStringLiteral("User = ");
 constexpr int kBlinkMs = 400;
 constexpr int kBlinkToggles = 3;
 
@@ -136,8 +137,10 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
     m_menu = buildMainMenu(*menuBar());
     buildControls();
     m_userPanels = new UserPanels(*this, m_globals, m_services);
-    connect(m_userPanels, &UserPanels::chartsWindowRequested, this,
-            [this] { TFormCharts::open(m_globals, m_services, this); });
+    connect(m_userPanels, &UserPanels::chartsWindowRequested, this, [this] {
+        const TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
+        connect(charts, &TFormCharts::userLineNameChanged, this, &TForm1::showUserName);
+    });
     connectMenu();
     centralWidget()->setFixedSize(kClientSize);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -308,6 +311,10 @@ ClickableLabel& TForm1::link(UserLink which) const {
 
 QLabel& TForm1::userLine() const {
     return *m_userLine;
+}
+
+void TForm1::showUserName(const QString& name) {
+    m_userLine->setText(kUserLine + name);
 }
 
 QFrame& TForm1::newUserPanel() const {

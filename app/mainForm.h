@@ -52,6 +52,8 @@ public:
     void applyMenusOn();             // "&Beginners Drills", "A&dditional" and "&Help" enabled
     void applyMenusOff();            // every menu of the menu bar disabled
     void stopHintBlink();
+    // The user line (Label3) names this student.
+    void showUserName(const QString& name);
 
     // Loads the keyboard picture for the student's nationality and characters-shown setting,
     // telling the student when it fell back to the English US picture, and closing the window

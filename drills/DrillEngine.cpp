@@ -559,6 +559,14 @@ void DrillEngine::ComputeSetStatistics() {
     setText(C::Panel33, characterCaption(m_setSlowestChar));
 }
 
+void DrillEngine::ClearStatistics() {
+    for (C c : {C::Panel25, C::Panel54, C::Panel28, C::Panel29, C::Panel30, C::Panel31, C::Panel33,
+                C::Panel35})
+        clearText(c);
+    // "Best Time:" is empty again, so the next set's time is the best.
+    m_bestSeconds.reset();
+}
+
 void DrillEngine::AbandonSet() {
     EnableButtonsAfterSet();
     if (m_awaitingEnter)

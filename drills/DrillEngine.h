@@ -63,6 +63,9 @@ public:
     void BeginOwnKeys();
     // The options window closed: the next hands wait the student's hand delay.
     void ApplyHandDelay();
+    // Another student's record was read in for viewing: the set statistics shown are nobody's
+    // now, and the next finished set starts a new best time.
+    void ClearStatistics();
 
     // The hand animation's part of Timer1. Without one, a tick ends the animation at once.
     void setHandAnimation(HandAnimation animation) { m_handAnimation = std::move(animation); }

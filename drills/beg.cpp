@@ -3,6 +3,7 @@
 
 #include "app/Globals.h"
 #include "app/Services.h"
+#include "app/mainForm.h"
 #include "app/stuff.h"
 #include "drills/BegStyle.h"
 #include "drills/DrillCaption.h"
@@ -471,10 +472,22 @@ void TBegForm::openPreferences(OptionsPage page) {
 }
 
 void TBegForm::openCharts() {
-    if (m_openCharts)
+    if (m_openCharts) {
         m_openCharts(*this);
-    else
-        TFormCharts::open(m_globals, m_services, this);
+        return;
+    }
+    TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
+    charts->setSetSlowestSource([this] { return m_engine.setSlowestChar(); });
+    connect(charts, &TFormCharts::drillWindowReloadRequested, this, &TBegForm::studentReplaced);
+    // The report's list names the viewed student on the main window's user line even now.
+    if (auto* main = qobject_cast<TForm1*>(parentWidget()))
+        connect(charts, &TFormCharts::userLineNameChanged, main, &TForm1::showUserName);
+}
+
+void TBegForm::studentReplaced() {
+    m_engine.ClearStatistics();
+    loadKeyboardPictures();
+    render();
 }
 
 void TBegForm::applyHandDelay() {

@@ -47,6 +47,9 @@ public:
 
     // The options window closed: the next hands wait the student's hand delay.
     void applyHandDelay();
+    // The statistics window read another student's record in: the set statistics are emptied
+    // and the keyboard pictures are those of the record's nationality.
+    void studentReplaced();
 
     // The keyboard picture (Image1) and its unmarked copy (Image2), for drawing on it.
     QImage& keyboardImage() { return m_keyboard; }

@@ -53,6 +53,7 @@ private slots:
     void deletionRemovesFileAndEntry();
     void cancelSelectionNeedsAUser();
     void preferencesOpensItsWindowAndYourStatsAsksForCharts();
+    void aStudentViewedInTheChartsIsNamedOnTheUserLine();
 };
 
 namespace {
@@ -670,6 +671,27 @@ void tst_UserPanels::preferencesOpensItsWindowAndYourStatsAsksForCharts() {
     QCOMPARE(int(f.globals.record.colourScheme()), 3);
     QVERIFY(framedIn(f.control<QLabel>(QStringLiteral("Image2")), purple));
     QVERIFY(filledIn(f.control<QLabel>(QStringLiteral("Image5")), purple));
+}
+
+void tst_UserPanels::aStudentViewedInTheChartsIsNamedOnTheUserLine() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    f.click(QStringLiteral("LabelYourStats"));
+    auto* charts = f.form->findChild<TFormCharts*>();
+    QVERIFY(charts != nullptr);
+
+    charts->findChild<QPushButton*>(QStringLiteral("ButtonViewReportKeys"))->click();
+    auto* names = charts->findChild<QListWidget*>(QStringLiteral("ListBoxReportNames"));
+    names->setCurrentItem(names->findItems(QStringLiteral("Bob"), Qt::MatchExactly).first());
+    charts->findChild<QPushButton*>(QStringLiteral("ButtonReportViewName"))->click();
+
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Bob"));
+    QVERIFY(f.globals.record.bytes() == markedStudent(2).bytes());
+    QCOMPARE(f.control<QLabel>(QStringLiteral("Label3")).text(), QStringLiteral("User = Bob"));
+    charts->close();
 }
 
 QTEST_MAIN(tst_UserPanels)

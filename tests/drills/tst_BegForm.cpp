@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DrillHarness.h"
+#include "app/mainForm.h"
+#include "app/stuff.h"
 #include "drills/DrillLayout.h"
 #include "drills/beg.h"
 #include "keyboard/Windows1252.h"
@@ -12,6 +14,8 @@
 #include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +57,7 @@ private slots:
     void optionsWindowOpensOnItsPage_data();
     void optionsWindowOpensOnItsPage();
     void chartsWindowOpensOverTheDrill();
+    void viewingAnotherStudentFromTheChartsRenewsTheDrill();
     void helpOpensOnlyAnExistingFile();
     void pictureIsResetForEachTarget();
     void handsAreDrawnOnTimer1();
@@ -632,6 +637,52 @@ void tst_BegForm::chartsWindowOpensOverTheDrill() {
     QTest::keyClick(charts, Qt::Key_Space);
     QVERIFY(!m_form->engine().setRunning());
     charts->close();
+}
+
+// A teacher looks at another student's report while a drill is open: the drill's set
+// statistics are emptied, its keyboard becomes the viewed student's, and the main window names
+// the viewed student.
+void tst_BegForm::viewingAnotherStudentFromTheChartsRenewsTheDrill() {
+    StudentRecord bob;
+    QVERIFY(StudentFile::create(m_h->folder.filePath(QStringLiteral("Bob.stu")), bob).done());
+    bob.setNationality(Nationality::German);
+    QVERIFY(StudentFile::save(m_h->folder.filePath(QStringLiteral("Bob.stu")), bob).done());
+    TForm1 mainWindow(m_h->globals, m_h->services);
+    m_h->globals.activity.activity = ActivityCode::BeginnersDrills;
+    openForm(DrillKind::HomeRowOnly, &mainWindow);
+    DrillEngine& e = m_form->engine();
+    QTest::keyClick(client(), Qt::Key_Space);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(client(), char(e.targetChar()));
+    QTest::keyClick(client(), Qt::Key_Return);
+    QCOMPARE(text("Panel30"), QStringLiteral("100%"));
+    const AnsiChar slowest = e.setSlowestChar();
+    QVERIFY(slowest != 0);
+
+    m_form->findChild<QToolButton*>(QStringLiteral("SpeedButton12"))->click();
+    auto* charts = m_form->findChild<TFormCharts*>();
+    QVERIFY(charts);
+    charts->findChild<QPushButton*>(QStringLiteral("ButtonViewReportKeys"))->click();
+    auto* names = charts->findChild<QListWidget*>(QStringLiteral("ListBoxReportNames"));
+    names->setCurrentItem(names->findItems(QStringLiteral("Bob"), Qt::MatchExactly).first());
+    charts->findChild<QPushButton*>(QStringLiteral("ButtonReportViewName"))->click();
+
+    QCOMPARE(m_h->globals.currentUserName, QStringLiteral("Bob"));
+    QCOMPARE(mainWindow.userLine().text(), QStringLiteral("User = Bob"));
+    for (const char* panel : {"Panel28", "Panel29", "Panel30", "Panel31", "Panel33", "Panel35"})
+        QVERIFY2(text(panel).isEmpty(), panel);
+    const QImage german(m_h->folder.filePath(keyboardPictureName(
+        std::uint8_t(Nationality::German), m_h->globals.record.flag(L::kCharactersShown))));
+    QVERIFY(!german.isNull());
+    QCOMPARE(m_form->cleanKeyboardImage().convertToFormat(QImage::Format_RGB32),
+             german.convertToFormat(QImage::Format_RGB32));
+    // Bob's record names no slowest key: the report names the drill's, one space further in.
+    QVERIFY(charts->findChild<QPlainTextEdit*>(QStringLiteral("MemoReport"))
+                ->toPlainText()
+                .contains(QStringLiteral("Slowest Letter Today or Last:      ") +
+                          fromWindows1252(slowest)));
+    charts->close();
+    m_form.reset();
 }
 
 void tst_BegForm::helpOpensOnlyAnExistingFile() {
