@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QInputMethodQueryEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -57,6 +59,7 @@ private slots:
     void optionsWindowOpensOnItsPage_data();
     void optionsWindowOpensOnItsPage();
     void chartsWindowOpensOverTheDrill();
+    void preferencesRepaintTheOpenDrill();
     void viewingAnotherStudentFromTheChartsRenewsTheDrill();
     void helpOpensOnlyAnExistingFile();
     void pictureIsResetForEachTarget();
@@ -747,6 +750,41 @@ void tst_BegForm::missingPicturesAndGlyphsAreTolerated() {
     QCOMPARE(form.keyboardImage().size(), QSize(587, 283));
     QTest::keyClick(form.centralWidget(), char(form.engine().targetChar()));
     QCOMPARE(form.engine().setHits(), 1);
+}
+
+namespace {
+
+void chooseItem(QWidget& window, const char* group, const QString& item) {
+    for (QRadioButton* b :
+         window.findChild<QGroupBox*>(QLatin1String(group))->findChildren<QRadioButton*>()) {
+        if (b->text() == item)
+            b->click();
+    }
+}
+
+} // namespace
+
+void tst_BegForm::preferencesRepaintTheOpenDrill() {
+    m_h->globals.activity.activity = ActivityCode::BeginnersDrills;
+    openForm(DrillKind::HomeRowOnly);
+    m_form->findChild<QToolButton*>(QStringLiteral("SpeedButton11"))->click();
+    auto* options = m_form->findChild<TFormOptions*>();
+    QVERIFY(options);
+
+    // "Purple" gives the drill title its purple at once.
+    chooseItem(*options, "RadioGroup8", QStringLiteral("Purple"));
+    QCOMPARE(control("Label3")->palette().color(QPalette::WindowText).rgb(),
+             QColor(137, 65, 130).rgb()); // 8536457 as 0x00BBGGRR
+
+    // "Hide all Keys" shows the keyboard without its labels, in both pictures.
+    QImage unlabelled(m_h->globals.folder.filePath(QStringLiteral("keybord10.bmp")));
+    unlabelled = unlabelled.convertToFormat(m_form->cleanKeyboardImage().format());
+    QVERIFY(m_form->cleanKeyboardImage() != unlabelled);
+    chooseItem(*options, "RadioGroup9", QStringLiteral("Hide all Keys"));
+    QCOMPARE(m_form->cleanKeyboardImage(), unlabelled);
+    auto* image1 = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
+    QCOMPARE(image1->pixmap().toImage().convertToFormat(unlabelled.format()), unlabelled);
+    options->close();
 }
 
 QTEST_MAIN(tst_BegForm)
