@@ -34,7 +34,7 @@ QStringList WorkingFolder::find(const QString& pattern) const {
 }
 
 QString WorkingFolder::defaultLocation() {
-    const QString home = qEnvironmentVariable("KEYFARER_HOME");
+    QString home = qEnvironmentVariable("KEYFARER_HOME");
     if (!home.isEmpty())
         return home;
     // Named here rather than taken from the application's name, so that every program of ours
@@ -44,7 +44,7 @@ QString WorkingFolder::defaultLocation() {
 }
 
 QString WorkingFolder::shippedFilesLocation() {
-    const QString share = qEnvironmentVariable("KEYFARER_SHARE");
+    QString share = qEnvironmentVariable("KEYFARER_SHARE");
     if (!share.isEmpty())
         return share;
     return QDir(QCoreApplication::applicationDirPath())

@@ -44,9 +44,8 @@ Printer::Outcome runPrint(const QString& pdfPath, const PaintPages& paint) {
 
 Printer::Outcome QtPrinter::printLines(const QStringList& lines, const QFont& font) {
     return runPrint(m_pdfPath, [&](QPrinter& printer, QPainter& painter) {
-        QFont printFont(font);
-        painter.setFont(printFont);
-        const QFontMetrics metrics(printFont, &printer);
+        painter.setFont(font);
+        const QFontMetrics metrics(font, &printer);
         const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
         const int lineHeight = metrics.lineSpacing();
         int y = metrics.ascent();
