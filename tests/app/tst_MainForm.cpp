@@ -5,11 +5,7 @@
 #include "app/aboutForm.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
-#include "platform/ManualClock.h"
-#include "platform/doubles/RecordingPrinter.h"
-#include "platform/doubles/RecordingShell.h"
-#include "platform/doubles/RecordingSoundPlayer.h"
-#include "platform/doubles/ScriptedDialogs.h"
+#include "platform/doubles/DoubleServices.h"
 #include "students/RecordLayout.h"
 #include "tests/app/AppTestFiles.h"
 
@@ -57,9 +53,9 @@ const QStringList kMenuTitles = {QStringLiteral("&Lessons"),
 
 // The services and shared state one main window needs, over a temporary working folder that
 // holds the English US pictures and the sounds unless a test says otherwise.
-struct Fixture {
+struct Fixture : DoubleServices {
     explicit Fixture(int soundDevices = 1, bool withFiles = true)
-        : sound(soundDevices) {
+        : DoubleServices(soundDevices) {
         if (withFiles) {
             ok = test::provideStartPictures(folder()) && test::provideSounds(folder());
         }
@@ -71,12 +67,6 @@ struct Fixture {
     QTemporaryDir dir;
     bool ok = true;
     Globals globals{dir.path()};
-    RecordingSoundPlayer sound;
-    RecordingShell shell;
-    RecordingPrinter printer;
-    ScriptedDialogs dialogs;
-    ManualClock clock;
-    Services services{sound, shell, printer, dialogs, clock};
 };
 
 void activate(QWidget& window) {

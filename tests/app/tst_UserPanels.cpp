@@ -6,11 +6,7 @@
 #include "app/mainForm.h"
 #include "app/stuff.h"
 #include "options/optionsForm.h"
-#include "platform/ManualClock.h"
-#include "platform/doubles/RecordingPrinter.h"
-#include "platform/doubles/RecordingShell.h"
-#include "platform/doubles/RecordingSoundPlayer.h"
-#include "platform/doubles/ScriptedDialogs.h"
+#include "platform/doubles/DoubleServices.h"
 #include "progress/charts.h"
 #include "students/RecordLayout.h"
 #include "tests/app/AppTestFiles.h"
@@ -129,7 +125,7 @@ void scoreDrills(Globals& globals) {
     globals.drillSession.presented[5] = 30000;
 }
 
-struct Fixture {
+struct Fixture : DoubleServices {
     Fixture() { ok = test::provideStartPictures(folder()) && test::provideSounds(folder()); }
 
     QDir folder() const { return QDir(dir.path()); }
@@ -206,12 +202,6 @@ struct Fixture {
     QTemporaryDir dir;
     bool ok = true;
     Globals globals{dir.path()};
-    RecordingSoundPlayer sound;
-    RecordingShell shell;
-    RecordingPrinter printer;
-    ScriptedDialogs dialogs;
-    ManualClock clock;
-    Services services{sound, shell, printer, dialogs, clock};
     std::unique_ptr<TForm1> form;
 };
 

@@ -7,11 +7,7 @@
 #include "app/Globals.h"
 #include "app/Services.h"
 #include "drills/DrillEngine.h"
-#include "platform/ManualClock.h"
-#include "platform/doubles/RecordingPrinter.h"
-#include "platform/doubles/RecordingShell.h"
-#include "platform/doubles/RecordingSoundPlayer.h"
-#include "platform/doubles/ScriptedDialogs.h"
+#include "platform/doubles/DoubleServices.h"
 #include "students/StudentFile.h"
 
 #include <QDir>
@@ -31,7 +27,7 @@ inline QByteArray fileBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-struct DrillHarness {
+struct DrillHarness : DoubleServices {
     explicit DrillHarness(DrillKind kind = DrillKind::HomeRowOnly)
         : globals(folder.path()) {
         globals.currentUserName = QStringLiteral("Pat");
@@ -88,12 +84,6 @@ struct DrillHarness {
 
     QTemporaryDir folder;
     Globals globals;
-    RecordingSoundPlayer sound;
-    RecordingShell shell;
-    RecordingPrinter printer;
-    ScriptedDialogs dialogs;
-    ManualClock clock;
-    Services services{sound, shell, printer, dialogs, clock};
     std::unique_ptr<DrillEngine> engine;
 };
 

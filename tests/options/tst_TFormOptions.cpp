@@ -4,11 +4,7 @@
 #include "options/HandDelay.h"
 #include "options/OptionGroups.h"
 #include "options/optionsForm.h"
-#include "platform/ManualClock.h"
-#include "platform/doubles/RecordingPrinter.h"
-#include "platform/doubles/RecordingShell.h"
-#include "platform/doubles/RecordingSoundPlayer.h"
-#include "platform/doubles/ScriptedDialogs.h"
+#include "platform/doubles/DoubleServices.h"
 #include "students/StudentFile.h"
 
 #include <QComboBox>
@@ -26,15 +22,9 @@ using namespace kf::layout;
 namespace {
 
 // A student "Ann" with a file in a temporary working folder, and the test doubles.
-struct Fixture {
+struct Fixture : DoubleServices {
     QTemporaryDir dir;
     Globals globals{dir.path()};
-    RecordingSoundPlayer sound;
-    RecordingShell shell;
-    RecordingPrinter printer;
-    ScriptedDialogs dialogs;
-    ManualClock clock;
-    Services services{sound, shell, printer, dialogs, clock};
     int schemeRepaints = 0;
     int pictureReloads = 0;
     QList<int> drillDelays;
