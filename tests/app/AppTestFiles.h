@@ -8,10 +8,24 @@
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace kf::test {
 
 inline constexpr QSize kShippedPictureSize{587, 283};
+
+// The five links of the user panel and the menu titles, in their order on the window.
+inline const QStringList kLinkNames = {
+    QStringLiteral("LabelNewUser"), QStringLiteral("LabelSelectUser"),
+    QStringLiteral("LabelLastLesson"), QStringLiteral("LabelYourStats"),
+    QStringLiteral("LabelPreferences")};
+inline const QStringList kMenuTitles = {QStringLiteral("&Lessons"),
+                                        QStringLiteral("&Beginners Drills"),
+                                        QStringLiteral("Inter&mediate Drills"),
+                                        QStringLiteral("&Advanced Drills"),
+                                        QStringLiteral("A&dditional"),
+                                        QStringLiteral("&Tests"),
+                                        QStringLiteral("&Help")};
 
 inline bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);

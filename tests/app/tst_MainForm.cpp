@@ -40,16 +40,8 @@ const QString kFellBack = QStringLiteral(
 const QString kPicturesMissing = QStringLiteral(
     "One or more of the keyboard files are missing. You may need to reinstall Keyfarer.");
 
-const QStringList kLinkNames = {QStringLiteral("LabelNewUser"), QStringLiteral("LabelSelectUser"),
-                                QStringLiteral("LabelLastLesson"), QStringLiteral("LabelYourStats"),
-                                QStringLiteral("LabelPreferences")};
-const QStringList kMenuTitles = {QStringLiteral("&Lessons"),
-                                 QStringLiteral("&Beginners Drills"),
-                                 QStringLiteral("Inter&mediate Drills"),
-                                 QStringLiteral("&Advanced Drills"),
-                                 QStringLiteral("A&dditional"),
-                                 QStringLiteral("&Tests"),
-                                 QStringLiteral("&Help")};
+using test::kLinkNames;
+using test::kMenuTitles;
 
 // The services and shared state one main window needs, over a temporary working folder that
 // holds the English US pictures and the sounds unless a test says otherwise.

@@ -69,16 +69,8 @@ const QString kLastName = QStringLiteral("You cannot delete the last username on
 const QString kNameInUse =
     QStringLiteral("You cannot delete the username you are currently using. ");
 
-const QStringList kLinkNames = {QStringLiteral("LabelNewUser"), QStringLiteral("LabelSelectUser"),
-                                QStringLiteral("LabelLastLesson"), QStringLiteral("LabelYourStats"),
-                                QStringLiteral("LabelPreferences")};
-const QStringList kMenuTitles = {QStringLiteral("&Lessons"),
-                                 QStringLiteral("&Beginners Drills"),
-                                 QStringLiteral("Inter&mediate Drills"),
-                                 QStringLiteral("&Advanced Drills"),
-                                 QStringLiteral("A&dditional"),
-                                 QStringLiteral("&Tests"),
-                                 QStringLiteral("&Help")};
+using test::kLinkNames;
+using test::kMenuTitles;
 
 QByteArray bytesOf(const StudentRecord& record) {
     return QByteArray(reinterpret_cast<const char*>(record.bytes().data()),

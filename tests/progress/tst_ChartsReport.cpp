@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Globals.h"
 #include "app/Services.h"
-#include "platform/ManualClock.h"
 #include "platform/QtPrinter.h"
-#include "platform/doubles/RecordingPrinter.h"
-#include "platform/doubles/RecordingShell.h"
-#include "platform/doubles/RecordingSoundPlayer.h"
-#include "platform/doubles/ScriptedDialogs.h"
+#include "platform/doubles/DoubleServices.h"
 #include "progress/BarChartView.h"
 #include "progress/SummaryReport.h"
 #include "progress/charts.h"
@@ -76,12 +72,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Globals> m_globals;
-    RecordingSoundPlayer m_sound;
-    RecordingShell m_shell;
-    RecordingPrinter m_printer;
-    ScriptedDialogs m_dialogs;
-    ManualClock m_clock;
-    std::unique_ptr<Services> m_services;
+    std::unique_ptr<DoubleServices> m_doubles;
     std::unique_ptr<TFormCharts> m_window;
 };
 
@@ -131,20 +122,15 @@ void tst_ChartsReport::init() {
     QVERIFY(
         StudentFile::load(m_dir->filePath(QStringLiteral("Maria.stu")), m_globals->record).done());
     m_globals->soundDevice = true;
-    m_sound.played.clear();
-    m_shell.files.clear();
-    m_printer = RecordingPrinter();
-    m_dialogs.shown.clear();
-    m_services =
-        std::make_unique<Services>(Services{m_sound, m_shell, m_printer, m_dialogs, m_clock});
-    m_window = std::make_unique<TFormCharts>(*m_globals, *m_services);
+    m_doubles = std::make_unique<DoubleServices>();
+    m_window = std::make_unique<TFormCharts>(*m_globals, m_doubles->services);
     m_window->setTitleDate(kToday);
     m_window->show();
 }
 
 void tst_ChartsReport::cleanup() {
     m_window.reset();
-    m_services.reset();
+    m_doubles.reset();
     m_globals.reset();
     m_dir.reset();
 }
@@ -271,10 +257,10 @@ void tst_ChartsReport::viewReportShowsTheReportAndEveryStudentFile() {
 
     openReport();
 
-    QCOMPARE(m_shell.files.size(), 1);
-    QCOMPARE(m_shell.files.first().target, m_dir->filePath(QStringLiteral("rename.bat")));
-    QCOMPARE(m_shell.files.first().window, Shell::Window::Hidden);
-    QCOMPARE(m_sound.played.size(), 1);
+    QCOMPARE(m_doubles->shell.files.size(), 1);
+    QCOMPARE(m_doubles->shell.files.first().target, m_dir->filePath(QStringLiteral("rename.bat")));
+    QCOMPARE(m_doubles->shell.files.first().window, Shell::Window::Hidden);
+    QCOMPARE(m_doubles->sound.played.size(), 1);
     auto* list = find<QListWidget>(QStringLiteral("ListBoxReportNames"));
     QStringList names;
     for (int i = 0; i < list->count(); ++i)
@@ -308,7 +294,7 @@ void tst_ChartsReport::hideAndShowAlternateInOnePlace() {
     auto* showPanel = find<QWidget>(QStringLiteral("PanelShow"));
     auto* hide = find<QPushButton>(QStringLiteral("ButtonHide"));
     auto* show = find<QPushButton>(QStringLiteral("ButtonShow"));
-    m_sound.played.clear();
+    m_doubles->sound.played.clear();
 
     hide->click();
     QVERIFY(!report->isVisible());
@@ -330,7 +316,7 @@ void tst_ChartsReport::hideAndShowAlternateInOnePlace() {
     click(QStringLiteral("ButtonCloseReport"));
     QVERIFY(!report->isVisible());
     QVERIFY(!showPanel->isVisible());
-    QCOMPARE(m_sound.played.size(), 3);
+    QCOMPARE(m_doubles->sound.played.size(), 3);
 }
 
 void tst_ChartsReport::printReportWritesEachLineInTheChosenFont_data() {
@@ -344,43 +330,45 @@ void tst_ChartsReport::printReportWritesEachLineInTheChosenFont() {
     m_globals->record.setByte(layout::kBegSlowestKey, 'g');
     openReport();
     find<QSpinBox>(QStringLiteral("SpinEditFontSize"))->setValue(size);
-    m_sound.played.clear();
+    m_doubles->sound.played.clear();
 
     click(QStringLiteral("ButtonPrintReport"));
 
-    QCOMPARE(m_printer.calls, 1);
-    QCOMPARE(m_sound.played.size(), 1);
-    QCOMPARE(m_printer.printedFont.family(), QStringLiteral("Courier New"));
-    QCOMPARE(m_printer.printedFont.pointSize(), size);
+    QCOMPARE(m_doubles->printer.calls, 1);
+    QCOMPARE(m_doubles->sound.played.size(), 1);
+    QCOMPARE(m_doubles->printer.printedFont.family(), QStringLiteral("Courier New"));
+    QCOMPARE(m_doubles->printer.printedFont.pointSize(), size);
     QCOMPARE(find<QPlainTextEdit>(QStringLiteral("MemoReport"))->font().pointSize(), size);
-    QCOMPARE(m_printer.printedLines,
+    QCOMPARE(m_doubles->printer.printedLines,
              summaryReportLines(m_globals->record,
                                 {QStringLiteral("Maria"),
                                  QLocale::system().toString(kToday, QLocale::ShortFormat), 0}));
-    QVERIFY(m_printer.printedLines.contains(QStringLiteral("Slowest Letter Today or Last:     g")));
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(m_doubles->printer.printedLines.contains(
+        QStringLiteral("Slowest Letter Today or Last:     g")));
+    QVERIFY(m_doubles->dialogs.shown.isEmpty());
 }
 
 void tst_ChartsReport::cancelledPrintDoesNothing() {
     openReport();
-    m_printer.outcome = {Printer::Status::Cancelled, {}};
+    m_doubles->printer.outcome = {Printer::Status::Cancelled, {}};
     click(QStringLiteral("ButtonPrintReport"));
-    QCOMPARE(m_printer.calls, 1);
-    QVERIFY(m_printer.printedLines.isEmpty());
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QCOMPARE(m_doubles->printer.calls, 1);
+    QVERIFY(m_doubles->printer.printedLines.isEmpty());
+    QVERIFY(m_doubles->dialogs.shown.isEmpty());
 }
 
 void tst_ChartsReport::failingPrinterShowsItsMessageAndChangesNothing() {
     openReport();
     const QString before = reportText();
     const auto recordBefore = m_globals->record.bytes();
-    m_printer.outcome = {Printer::Status::Failed, QStringLiteral("Printer is out of paper.")};
+    m_doubles->printer.outcome = {Printer::Status::Failed,
+                                  QStringLiteral("Printer is out of paper.")};
 
     click(QStringLiteral("ButtonPrintReport"));
 
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown.first().kind, Dialogs::Kind::Error);
-    QCOMPARE(m_dialogs.shown.first().text, QStringLiteral("Printer is out of paper."));
+    QCOMPARE(m_doubles->dialogs.shown.size(), 1);
+    QCOMPARE(m_doubles->dialogs.shown.first().kind, Dialogs::Kind::Error);
+    QCOMPARE(m_doubles->dialogs.shown.first().text, QStringLiteral("Printer is out of paper."));
     QVERIFY(find<QWidget>(QStringLiteral("PanelReport"))->isVisible());
     QCOMPARE(reportText(), before);
     QVERIFY(m_globals->record.bytes() == recordBefore);
@@ -404,7 +392,8 @@ void tst_ChartsReport::chosenFontSizeReachesThePdf() {
     QFETCH(double, points);
     const QString pdf = m_dir->filePath(QStringLiteral("report.pdf"));
     QtPrinter printer(pdf);
-    Services services{m_sound, m_shell, printer, m_dialogs, m_clock};
+    Services services{m_doubles->sound, m_doubles->shell, printer, m_doubles->dialogs,
+                      m_doubles->clock};
     TFormCharts window(*m_globals, services);
     window.setTitleDate(kToday);
     window.show();
@@ -414,7 +403,8 @@ void tst_ChartsReport::chosenFontSizeReachesThePdf() {
 
     window.findChild<QPushButton*>(QStringLiteral("ButtonPrintReport"))->click();
 
-    QVERIFY2(m_dialogs.shown.isEmpty(), qPrintable(m_dialogs.texts().join(u'\n')));
+    QVERIFY2(m_doubles->dialogs.shown.isEmpty(),
+             qPrintable(m_doubles->dialogs.texts().join(u'\n')));
     bool ok = false;
     const QString fonts = runTool(QStringLiteral("pdffonts"), {pdf}, &ok);
     QVERIFY2(ok, qPrintable(fonts));
@@ -462,8 +452,8 @@ void tst_ChartsReport::switchUserPanelOffersTheSortedNames() {
     QCOMPARE(names.size(), 3);
     QCOMPARE(QStringList(names).join(u' ').toLower(), QStringLiteral("ann bob maria"));
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Maria"));
-    QCOMPARE(m_shell.files.size(), 1);
-    QCOMPARE(m_shell.files.first().window, Shell::Window::Hidden);
+    QCOMPARE(m_doubles->shell.files.size(), 1);
+    QCOMPARE(m_doubles->shell.files.first().window, Shell::Window::Hidden);
     // The picture is painted in the scheme colour (green by default).
     const QImage picture = find<QLabel>(QStringLiteral("ImageSwitchUser"))->pixmap().toImage();
     QCOMPARE(picture.size(), panel->size());
@@ -471,10 +461,10 @@ void tst_ChartsReport::switchUserPanelOffersTheSortedNames() {
     // Beginners Drills is the key-chart section: no shift-error figures.
     QVERIFY(!find<QLabel>(QStringLiteral("LabelRightShift"))->isVisible());
 
-    m_sound.played.clear();
+    m_doubles->sound.played.clear();
     click(QStringLiteral("ButtonCancelSwitch"));
     QVERIFY(!panel->isVisible());
-    QCOMPARE(m_sound.played.size(), 1);
+    QCOMPARE(m_doubles->sound.played.size(), 1);
     QCOMPARE(m_globals->currentUserName, QStringLiteral("Maria"));
 }
 
@@ -483,7 +473,7 @@ void tst_ChartsReport::viewingAnotherStudentLoadsTheirRecord() {
     m_globals->drillSession.sessionPresses = 30000;
     click(QStringLiteral("ButtonSwitchUserOverall"));
     chooseInSwitchList(QStringLiteral("Bob"));
-    m_sound.played.clear();
+    m_doubles->sound.played.clear();
 
     click(QStringLiteral("ButtonViewSelectedName"));
 
@@ -500,7 +490,7 @@ void tst_ChartsReport::viewingAnotherStudentLoadsTheirRecord() {
     QVERIFY(keyChart->titleLines().first().contains(QStringLiteral("Bob -- ")));
     QVERIFY(reportText().startsWith(QStringLiteral(" \nStudent: Bob  Date: ")));
     QVERIFY(reportText().contains(QStringLiteral("Best Time Today or Last (Seconds): 25")));
-    QCOMPARE(m_sound.played.size(), 1);
+    QCOMPARE(m_doubles->sound.played.size(), 1);
     // Maria's file was not written.
     StudentRecord maria;
     QVERIFY(StudentFile::load(m_dir->filePath(QStringLiteral("Maria.stu")), maria).done());
@@ -508,8 +498,9 @@ void tst_ChartsReport::viewingAnotherStudentLoadsTheirRecord() {
 
     // Closing the window advises a restart.
     m_window->close();
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QVERIFY(m_dialogs.shown.first().text.startsWith(QStringLiteral("After Switching names")));
+    QCOMPARE(m_doubles->dialogs.shown.size(), 1);
+    QVERIFY(
+        m_doubles->dialogs.shown.first().text.startsWith(QStringLiteral("After Switching names")));
 }
 
 void tst_ChartsReport::viewingOnesOwnNameSetsNoRestartAdvice_data() {
@@ -535,7 +526,7 @@ void tst_ChartsReport::viewingOnesOwnNameSetsNoRestartAdvice() {
     QCOMPARE(m_globals->record.i32(layout::kBegBestTime), kMariaBest);
     QVERIFY(!m_window->state().namesSwitched);
     m_window->close();
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(m_doubles->dialogs.shown.isEmpty());
 }
 
 void tst_ChartsReport::userLineAndDrillWindowFollowTheActivity_data() {
@@ -603,7 +594,7 @@ void tst_ChartsReport::noSelectionChangesNothing() {
     QCOMPARE(m_globals->drillSession.sessionPresses, 30000);
     QVERIFY(!m_window->state().namesSwitched);
     QVERIFY(lines.isEmpty());
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(m_doubles->dialogs.shown.isEmpty());
 }
 
 void tst_ChartsReport::unreadableFileIsReportedAndChangesNothing() {
@@ -615,9 +606,9 @@ void tst_ChartsReport::unreadableFileIsReportedAndChangesNothing() {
 
     click(QStringLiteral("ButtonViewSelectedName"));
 
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown.first().kind, Dialogs::Kind::Error);
-    QVERIFY(m_dialogs.shown.first().text.contains(QStringLiteral("Bob.stu")));
+    QCOMPARE(m_doubles->dialogs.shown.size(), 1);
+    QCOMPARE(m_doubles->dialogs.shown.first().kind, Dialogs::Kind::Error);
+    QVERIFY(m_doubles->dialogs.shown.first().text.contains(QStringLiteral("Bob.stu")));
     QCOMPARE(m_globals->currentUserName, QStringLiteral("Maria"));
     QCOMPARE(m_globals->record.i32(layout::kBegBestTime), kMariaBest);
     QCOMPARE(m_globals->drillSession.sessionPresses, 30000);
@@ -635,7 +626,7 @@ void tst_ChartsReport::vanishedFileKeepsTheRecordAndTakesTheName() {
     QCOMPARE(m_globals->currentUserName, QStringLiteral("Bob"));
     QCOMPARE(m_globals->record.i32(layout::kBegBestTime), kMariaBest);
     QVERIFY(m_window->state().namesSwitched);
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(m_doubles->dialogs.shown.isEmpty());
     QVERIFY(reportText().contains(QStringLiteral("Student: Bob  Date:")));
 }
 

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Globals.h"
 #include "app/Services.h"
-#include "platform/ManualClock.h"
-#include "platform/doubles/RecordingPrinter.h"
-#include "platform/doubles/RecordingShell.h"
-#include "platform/doubles/RecordingSoundPlayer.h"
-#include "platform/doubles/ScriptedDialogs.h"
+#include "platform/doubles/DoubleServices.h"
 #include "progress/BarChartView.h"
 #include "progress/charts.h"
 #include "students/FixedPoint.h"
@@ -57,12 +53,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Globals> m_globals;
-    RecordingSoundPlayer m_sound;
-    RecordingShell m_shell;
-    RecordingPrinter m_printer;
-    ScriptedDialogs m_dialogs;
-    ManualClock m_clock;
-    std::unique_ptr<Services> m_services;
+    std::unique_ptr<DoubleServices> m_doubles;
     std::unique_ptr<TFormCharts> m_window;
 };
 
@@ -115,18 +106,14 @@ void tst_TFormCharts::init() {
     m_globals->currentUserName = QStringLiteral("Maria");
     m_globals->record.applyCreateDefaults();
     m_globals->soundDevice = true;
-    m_sound.played.clear();
-    m_printer = RecordingPrinter();
-    m_dialogs.shown.clear();
-    m_services =
-        std::make_unique<Services>(Services{m_sound, m_shell, m_printer, m_dialogs, m_clock});
-    m_window = std::make_unique<TFormCharts>(*m_globals, *m_services);
+    m_doubles = std::make_unique<DoubleServices>();
+    m_window = std::make_unique<TFormCharts>(*m_globals, m_doubles->services);
     m_window->setTitleDate(kToday);
 }
 
 void tst_TFormCharts::cleanup() {
     m_window.reset();
-    m_services.reset();
+    m_doubles.reset();
     m_globals.reset();
     m_dir.reset();
 }
@@ -262,7 +249,7 @@ void tst_TFormCharts::showingDrawsEveryChart() {
     QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("LabelRightShift"))->isHidden());
     QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("PanelLeftShift"))->isHidden());
     // Showing draws without clicking.
-    QVERIFY(m_sound.played.isEmpty());
+    QVERIFY(m_doubles->sound.played.isEmpty());
 }
 
 void tst_TFormCharts::pagesBringTheirChartsToTheFront() {
@@ -296,12 +283,12 @@ void tst_TFormCharts::pagesBringTheirChartsToTheFront() {
 void tst_TFormCharts::aKeyChartClickedBringsItForward() {
     m_window->show();
     m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
-    m_sound.played.clear();
+    m_doubles->sound.played.clear();
     m_window->findChild<QPushButton*>(QStringLiteral("ButtonKeySpeed"))->click();
     QVERIFY(!m_window->state().middleOverallInFront);
     QVERIFY(liesOver(chart("ChartKeySpeed"), chart("ChartAdjustedWpm")));
-    QCOMPARE(m_sound.played.size(), 1);
-    QVERIFY(m_sound.played.first().endsWith(QStringLiteral("click_2.wav")));
+    QCOMPARE(m_doubles->sound.played.size(), 1);
+    QVERIFY(m_doubles->sound.played.first().endsWith(QStringLiteral("click_2.wav")));
 }
 
 void tst_TFormCharts::printChartPrintsTheChartInFront_data() {
@@ -334,33 +321,35 @@ void tst_TFormCharts::printChartPrintsTheChartInFront() {
     m_globals->record.setPerKey(layout::kBegSessionAvgSeconds, 1, 1.5L);
     m_window->show();
     m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
-    m_sound.played.clear();
+    m_doubles->sound.played.clear();
 
     m_window->findChild<QPushButton*>(button)->click();
 
-    QCOMPARE(m_printer.calls, 1);
-    QCOMPARE(m_printer.printedImages.size(), 1);
-    const QImage image = m_printer.printedImages.first();
+    QCOMPARE(m_doubles->printer.calls, 1);
+    QCOMPARE(m_doubles->printer.printedImages.size(), 1);
+    const QImage image = m_doubles->printer.printedImages.first();
     auto* expected = m_window->findChild<BarChartView*>(printed);
     auto* other = m_window->findChild<BarChartView*>(notPrinted);
     QVERIFY(image.width() > expected->width()); // drawn larger than on screen for the page
     QCOMPARE(image, expected->toImage(image.width() / qreal(expected->width())));
     QVERIFY(image != other->toImage(image.width() / qreal(other->width())));
-    QCOMPARE(m_sound.played.size(), 1);
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QCOMPARE(m_doubles->sound.played.size(), 1);
+    QVERIFY(m_doubles->dialogs.shown.isEmpty());
 }
 
 void tst_TFormCharts::aFailedPrintIsReported() {
     m_window->show();
-    m_printer.outcome = {Printer::Status::Failed, QStringLiteral("The printer is out of paper.")};
+    m_doubles->printer.outcome = {Printer::Status::Failed,
+                                  QStringLiteral("The printer is out of paper.")};
     m_window->findChild<QPushButton*>(QStringLiteral("ButtonPrintMiddle"))->click();
-    QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("The printer is out of paper.")});
-    QCOMPARE(m_dialogs.shown.first().kind, Dialogs::Kind::Error);
+    QCOMPARE(m_doubles->dialogs.texts(),
+             QStringList{QStringLiteral("The printer is out of paper.")});
+    QCOMPARE(m_doubles->dialogs.shown.first().kind, Dialogs::Kind::Error);
 
-    m_dialogs.shown.clear();
-    m_printer.outcome = {Printer::Status::Cancelled, {}};
+    m_doubles->dialogs.shown.clear();
+    m_doubles->printer.outcome = {Printer::Status::Cancelled, {}};
     m_window->findChild<QPushButton*>(QStringLiteral("ButtonPrintTop"))->click();
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(m_doubles->dialogs.shown.isEmpty());
 }
 
 void tst_TFormCharts::chartImageShowsBarsInTheirColoursAtTheirHeights() {
@@ -530,7 +519,7 @@ void tst_TFormCharts::closeChartsAdvisesARestartAfterASwitch() {
     m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
         ->setCurrentIndex(qMax(page, 0));
     m_window->setNamesSwitched(switched);
-    m_sound.played.clear();
+    m_doubles->sound.played.clear();
 
     if (page < 0)
         m_window->close();
@@ -542,18 +531,18 @@ void tst_TFormCharts::closeChartsAdvisesARestartAfterASwitch() {
 
     QVERIFY(!m_window->isVisible());
     QVERIFY(!m_window->state().namesSwitched);
-    QCOMPARE(m_sound.played.size(), click ? 1 : 0);
+    QCOMPARE(m_doubles->sound.played.size(), click ? 1 : 0);
     if (switched) {
-        QCOMPARE(m_dialogs.shown.size(), 1);
-        QCOMPARE(m_dialogs.shown.first().kind, Dialogs::Kind::Information);
-        QCOMPARE(m_dialogs.shown.first().buttons, Dialogs::Buttons::Ok);
-        QCOMPARE(m_dialogs.shown.first().text,
+        QCOMPARE(m_doubles->dialogs.shown.size(), 1);
+        QCOMPARE(m_doubles->dialogs.shown.first().kind, Dialogs::Kind::Information);
+        QCOMPARE(m_doubles->dialogs.shown.first().buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(m_doubles->dialogs.shown.first().text,
                  QStringLiteral("After Switching names, it is recommended that you restart the "
                                 "program before continuing to type. This will protect the most "
                                 "recent chart data from being lost. If you haven't typed since "
                                 "starting Keyfarer, you don't have to restart."));
     } else {
-        QVERIFY(m_dialogs.shown.isEmpty());
+        QVERIFY(m_doubles->dialogs.shown.isEmpty());
     }
 }
 
