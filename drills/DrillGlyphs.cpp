@@ -46,8 +46,10 @@ void drawColours(QPainter& p) {
                               QColor(172, 123, 171)};
     p.setPen(QPen(kInk, 1));
     for (int i = 0; i < 4; ++i) {
+        const int column = i % 2;
+        const int row = i / 2;
         p.setBrush(colours[i]);
-        p.drawRect(QRectF(3 + (i % 2) * 10, 3 + (i / 2) * 10, 8, 8));
+        p.drawRect(QRectF(3 + column * 10, 3 + row * 10, 8, 8));
     }
 }
 
