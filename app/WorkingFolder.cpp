@@ -52,6 +52,14 @@ QString WorkingFolder::shippedFilesLocation() {
 }
 
 QString WorkingFolder::prepare(const QString& shippedFrom) const {
+    // The installed files are shared by every user and may sit on a read-only disk; the
+    // keyboard pictures are rewritten in the working folder, so it can never be that one.
+    const QString canonical = QFileInfo(m_dir).canonicalFilePath();
+    if (!canonical.isEmpty() && canonical == QFileInfo(shippedFrom).canonicalFilePath())
+        return QStringLiteral("The working folder \"%1\" is where Keyfarer's own pictures and "
+                              "sounds are installed. Choose another folder with "
+                              "--working-folder or KEYFARER_HOME.")
+            .arg(m_dir);
     QDir dir(m_dir);
     if (dir.exists())
         return {};

@@ -31,7 +31,8 @@ public:
     static QString shippedFilesLocation();
 
     // Makes sure the folder exists. A folder made now is filled with the shipped files (existing
-    // files are never overwritten). Returns an empty string, or what went wrong.
+    // files are never overwritten). The shipped folder itself is refused as a working folder: it
+    // is never written. Returns an empty string, or what went wrong.
     QString prepare(const QString& shippedFrom) const;
 
 private:

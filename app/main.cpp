@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Keyfarer: builds the platform services, the shared state and the main window, then runs.
+// Keyfarer: reads the command line, builds the platform services, the shared state and the main
+// window, then runs.
 
+#include "app/CommandLine.h"
 #include "app/Globals.h"
 #include "app/Services.h"
 #include "app/mainForm.h"
@@ -12,11 +14,52 @@
 #include "platform/SteadyClock.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// The program's icon from the icon theme folder installed beside it (share/icons/hicolor), so
+// that the window shows it on desktops that do not look the desktop entry up.
+QIcon programIcon() {
+    const QDir hicolor(QCoreApplication::applicationDirPath() +
+                       QStringLiteral("/../share/icons/hicolor"));
+    QIcon icon;
+    for (const QString& size : hicolor.entryList({QStringLiteral("*x*")}, QDir::Dirs)) {
+        const QString file = hicolor.filePath(size + QStringLiteral("/apps/" KF_APP_ID ".png"));
+        if (QFileInfo::exists(file))
+            icon.addFile(file);
+    }
+    return icon.isNull() ? QIcon::fromTheme(QStringLiteral(KF_APP_ID)) : icon;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    // Read before the application object exists: --help and --version need no display.
+    const kf::CommandLine commandLine = kf::parseCommandLine(argumentsOf(argc, argv));
+    if (commandLine.outcome != kf::CommandLine::Outcome::Run) {
+        std::FILE* out = commandLine.outcome == kf::CommandLine::Outcome::Refuse ? stderr : stdout;
+        std::fprintf(out, "%s\n", qPrintable(commandLine.text));
+        return commandLine.exitStatus();
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("keyfarer"));
     QApplication::setApplicationDisplayName(QStringLiteral("Keyfarer"));
+    QApplication::setApplicationVersion(kf::programVersion());
+    // Ties the windows to the desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KF_APP_ID));
+    QApplication::setWindowIcon(programIcon());
 
     kf::QtSoundPlayer sound;
     kf::DesktopShell shell;
@@ -25,7 +68,9 @@ int main(int argc, char* argv[]) {
     kf::SteadyClock clock;
     kf::Services services{sound, shell, printer, dialogs, clock};
 
-    const kf::WorkingFolder folder(kf::WorkingFolder::defaultLocation());
+    const kf::WorkingFolder folder(commandLine.workingFolder.isEmpty()
+                                       ? kf::WorkingFolder::defaultLocation()
+                                       : QDir(commandLine.workingFolder).absolutePath());
     if (const QString problem = folder.prepare(kf::WorkingFolder::shippedFilesLocation());
         !problem.isEmpty()) {
         dialogs.error(problem);

@@ -119,18 +119,12 @@ QImage drawHint() {
     return picture;
 }
 
-// The program's picture in the About box: one key with the program's initial and a star.
+// The About box's picture on paper.
 QImage drawAbout() {
     QImage picture = newPicture(96, 96);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF cap(10, 8, 76, 78);
-    drawShadow(painter, cap, 9);
-    drawKeyCap(painter, cap, kTargetCap);
-    painter.setPen(QColor(255, 255, 250));
-    painter.setFont(fontOf(QStringLiteral("DejaVu Serif"), 48, true));
-    drawCentredText(painter, cap.adjusted(5, 2, -6, -10), QStringLiteral("K"));
-    drawCompassStar(painter, QPointF(73, 20), 7, QColor(250, 226, 120));
+    paintProgramPicture(painter);
     return picture;
 }
 
@@ -158,6 +152,20 @@ QImage drawGlyph(bool up) {
 }
 
 } // namespace
+
+// One key with the program's initial and a star. The letter is drawn as a shape, so that a
+// scalable copy of the picture needs no font where it is shown.
+void paintProgramPicture(QPainter& painter) {
+    const QRectF cap(10, 8, 76, 78);
+    drawShadow(painter, cap, 9);
+    drawKeyCap(painter, cap, kTargetCap);
+    QPainterPath letter;
+    letter.addText(0, 0, fontOf(QStringLiteral("DejaVu Serif"), 48, true), QStringLiteral("K"));
+    const QRectF face = cap.adjusted(5, 2, -6, -10);
+    letter.translate(face.center() - letter.boundingRect().center());
+    painter.fillPath(letter, QColor(255, 255, 250));
+    drawCompassStar(painter, QPointF(73, 20), 7, QColor(250, 226, 120));
+}
 
 QStringList writeArtwork(const QDir& out) {
     struct Picture {

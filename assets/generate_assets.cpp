@@ -6,6 +6,7 @@
 #include "assets/Artwork.h"
 #include "assets/BaseKeyboard.h"
 #include "assets/Drawing.h"
+#include "assets/ProgramIcon.h"
 #include "assets/Sounds.h"
 #include "keyboard/PictureBuilder.h"
 
@@ -50,8 +51,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kf_generate_assets <output folder>\n");
+    if (argc != 2 && argc != 4) {
+        std::fprintf(
+            stderr,
+            "usage: kf_generate_assets <output folder> [<icon theme folder> <icon name>]\n");
         return 2;
     }
     const QString missing = assets::missingFonts();
@@ -68,6 +71,9 @@ int main(int argc, char** argv) {
     QStringList errors = writeKeyboards(out);
     errors << assets::writeArtwork(out);
     errors << assets::writeSounds(out);
+    if (argc == 4)
+        errors << assets::writeProgramIcon(QDir(QString::fromLocal8Bit(argv[2])),
+                                           QString::fromLocal8Bit(argv[3]));
     for (const QString& error : errors)
         std::fprintf(stderr, "kf_generate_assets: %s\n", qPrintable(error));
     return errors.isEmpty() ? 0 : 1;

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +18,9 @@ private slots:
     void missingShippedFilesAreReported();
     void namesIgnoreLetterCase();
     void homeComesFromTheEnvironment();
+    void shippedFolderIsOnlyRead();
+    void shippedFolderIsRefusedAsWorkingFolder_data();
+    void shippedFolderIsRefusedAsWorkingFolder();
 };
 
 namespace {
@@ -89,6 +93,51 @@ void tst_WorkingFolder::homeComesFromTheEnvironment() {
     QVERIFY(WorkingFolder::defaultLocation().endsWith(QStringLiteral("/share/keyfarer")));
     if (!saved.isEmpty())
         qputenv("KEYFARER_HOME", saved);
+}
+
+void tst_WorkingFolder::shippedFolderIsOnlyRead() {
+    // As installed: read-only files in a read-only folder.
+    QTemporaryDir shipped;
+    write(shipped.filePath(QStringLiteral("keybord20.bmp")), "picture");
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(shipped.filePath(QStringLiteral("keybord20.bmp")), readOnly));
+    const QFileInfo before(shipped.filePath(QStringLiteral("keybord20.bmp")));
+    QVERIFY(QFile::setPermissions(shipped.path(),
+                                  readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+    QTemporaryDir parent;
+    const WorkingFolder folder(parent.filePath(QStringLiteral("keyfarer")));
+    QCOMPARE(folder.prepare(shipped.path()), QString());
+    QVERIFY(QFile::setPermissions(shipped.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(QDir(shipped.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("keybord20.bmp")});
+    const QFileInfo after(shipped.filePath(QStringLiteral("keybord20.bmp")));
+    QCOMPARE(after.lastModified(), before.lastModified());
+    QCOMPARE(after.permissions(), before.permissions());
+    QCOMPARE(read(after.filePath()), QByteArray("picture"));
+    QVERIFY(QFileInfo(folder.filePath(QStringLiteral("keybord20.bmp"))).isWritable());
+}
+
+void tst_WorkingFolder::shippedFolderIsRefusedAsWorkingFolder_data() {
+    QTest::addColumn<QString>("spelling");
+    QTest::newRow("same path") << QStringLiteral("share/keyfarer");
+    QTest::newRow("trailing slash") << QStringLiteral("share/keyfarer/");
+    QTest::newRow("through a dot-dot") << QStringLiteral("share/../share/keyfarer");
+    QTest::newRow("through a link") << QStringLiteral("link");
+}
+
+void tst_WorkingFolder::shippedFolderIsRefusedAsWorkingFolder() {
+    QFETCH(QString, spelling);
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("share/keyfarer")));
+    const QString shipped = root.filePath(QStringLiteral("share/keyfarer"));
+    write(shipped + QStringLiteral("/keybord20.bmp"), "picture");
+    QVERIFY(QFile::link(shipped, root.filePath(QStringLiteral("link"))));
+    const WorkingFolder folder(root.filePath(spelling));
+    const QString problem = folder.prepare(shipped);
+    QVERIFY2(problem.contains(QStringLiteral("--working-folder")), qPrintable(problem));
+    // A folder beside it is fine.
+    QCOMPARE(WorkingFolder(root.filePath(QStringLiteral("home"))).prepare(shipped), QString());
 }
 
 QTEST_GUILESS_MAIN(tst_WorkingFolder)

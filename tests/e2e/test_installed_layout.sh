@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The program as installed under a prefix, started by a new user with no environment of ours:
+# the command line answers without a display, the first start makes the per-user data folder and
+# fills it from <prefix>/share/keyfarer, and the installed files are never touched.
+set -euo pipefail
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+work=$(mktemp -d)
+trap 'kill "${program:-}" 2>/dev/null || true; chmod -R u+w "$work"; rm -rf "$work"' EXIT
+build=$(dirname "$(dirname "$KEYFARER_BIN")")
+cmake --install "$build" --prefix "$work/usr" >/dev/null
+bin="$work/usr/bin/keyfarer"
+shared="$work/usr/share/keyfarer"
+chmod -R a-w "$work/usr"
+before=$(cd "$shared" && ls -l --time-style=+%s.%N && sha256sum -- *)
+
+# A user with nothing set but a home, the display and its key.
+home="$work/home"
+mkdir "$home"
+as_new_user() {
+    env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" "$@"
+}
+
+# The command line, without a display.
+env -i HOME="$home" "$bin" --version | grep -qx 'keyfarer [0-9]*\.[0-9]*\.[0-9]*' || fail "--version"
+env -i HOME="$home" "$bin" --help | grep -q -- '--working-folder <folder>' || fail "--help"
+status=0
+env -i HOME="$home" "$bin" --no-such-option 2>"$work/error" || status=$?
+[ "$status" -eq 2 ] || fail "an unknown option exits with $status"
+grep -q "no-such-option" "$work/error" || fail "the unknown option is not named: $(cat "$work/error")"
+[ ! -e "$home/.local" ] || fail "the command line alone made the data folder"
+
+as_new_user "$bin" &
+program=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Keyfarer Typing Tutor' | head -1)
+[ -n "$window" ] || fail "the main window did not appear"
+data="$home/.local/share/keyfarer"
+[ -d "$data" ] || fail "no per-user data folder $data"
+for installed in "$shared"/*; do
+    cmp -s "$installed" "$data/$(basename "$installed")" ||
+        fail "$(basename "$installed") was not copied into $data"
+done
+[ -w "$data/keybord20.bmp" ] || fail "the copies are read-only"
+kill "$program"
+wait "$program" 2>/dev/null || true
+
+after=$(cd "$shared" && ls -l --time-style=+%s.%N && sha256sum -- *)
+[ "$before" = "$after" ] || fail "the installed files changed"
+
+# Pointed at the installed folder itself, it says so and stops instead of writing there.
+as_new_user "$bin" --working-folder "$shared" &
+program=$!
+box=$(timeout 30 xdotool search --sync --onlyvisible --name '^Keyfarer$' | head -1)
+[ -n "$box" ] || fail "no message about the installed folder"
+xdotool windowfocus --sync "$box" key Return
+status=0
+wait "$program" || status=$?
+[ "$status" -eq 1 ] || fail "the installed folder as working folder gave status $status"
+[ "$before" = "$(cd "$shared" && ls -l --time-style=+%s.%N && sha256sum -- *)" ] ||
+    fail "the installed files changed"
+echo "installed layout: ok"
