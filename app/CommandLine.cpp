@@ -42,10 +42,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     // Single-dash words are whole options, as the toolkit reads them: "-platform xcb".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        QStringLiteral("A typing tutor that teaches the keyboard key by key.\n"
-                       "Student files, pictures and sounds live in the working folder: the one "
-                       "given here, else $KEYFARER_HOME, else the per-user data folder "
-                       "(normally ~/.local/share/keyfarer)."));
+        QStringLiteral("A typing tutor that teaches the keyboard key by key.\n\n"
+                       "Student files, pictures and sounds live in the working folder: the one\n"
+                       "given with --working-folder, else $KEYFARER_HOME, else the per-user data\n"
+                       "folder (normally ~/.local/share/keyfarer). See also: man keyfarer"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},

@@ -56,9 +56,9 @@ QString WorkingFolder::prepare(const QString& shippedFrom) const {
     // keyboard pictures are rewritten in the working folder, so it can never be that one.
     const QString canonical = QFileInfo(m_dir).canonicalFilePath();
     if (!canonical.isEmpty() && canonical == QFileInfo(shippedFrom).canonicalFilePath())
-        return QStringLiteral("The working folder \"%1\" is where Keyfarer's own pictures and "
-                              "sounds are installed. Choose another folder with "
-                              "--working-folder or KEYFARER_HOME.")
+        return QStringLiteral("The folder \"%1\" holds Keyfarer's installed pictures and sounds, "
+                              "which are never changed. Give Keyfarer another working folder "
+                              "(the option --working-folder or the variable KEYFARER_HOME).")
             .arg(m_dir);
     QDir dir(m_dir);
     if (dir.exists())

@@ -22,9 +22,7 @@ before=$(cd "$shared" && ls -l --time-style=+%s.%N && sha256sum -- *)
 # A user with nothing set but a home, the display and its key.
 home="$work/home"
 mkdir "$home"
-as_new_user() {
-    env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" "$@"
-}
+new_user=(env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}")
 
 # The command line, without a display.
 env -i HOME="$home" "$bin" --version | grep -qx 'keyfarer [0-9]*\.[0-9]*\.[0-9]*' || fail "--version"
@@ -35,7 +33,7 @@ env -i HOME="$home" "$bin" --no-such-option 2>"$work/error" || status=$?
 grep -q "no-such-option" "$work/error" || fail "the unknown option is not named: $(cat "$work/error")"
 [ ! -e "$home/.local" ] || fail "the command line alone made the data folder"
 
-as_new_user "$bin" &
+"${new_user[@]}" "$bin" &
 program=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Keyfarer Typing Tutor' | head -1)
 [ -n "$window" ] || fail "the main window did not appear"
@@ -48,16 +46,22 @@ done
 [ -w "$data/keybord20.bmp" ] || fail "the copies are read-only"
 kill "$program"
 wait "$program" 2>/dev/null || true
+[ -z "$(xdotool search --onlyvisible --name 'Keyfarer' 2>/dev/null)" ] || fail "a window stayed"
 
 after=$(cd "$shared" && ls -l --time-style=+%s.%N && sha256sum -- *)
 [ "$before" = "$after" ] || fail "the installed files changed"
 
 # Pointed at the installed folder itself, it says so and stops instead of writing there.
-as_new_user "$bin" --working-folder "$shared" &
+"${new_user[@]}" "$bin" --working-folder "$shared" &
 program=$!
 box=$(timeout 30 xdotool search --sync --onlyvisible --name '^Keyfarer$' | head -1)
 [ -n "$box" ] || fail "no message about the installed folder"
-xdotool windowfocus --sync "$box" key Return
+# The box may take a moment to take keys after it shows.
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool windowfocus --sync "$box" key Return 2>/dev/null || true
+    sleep 0.5
+    kill -0 "$program" 2>/dev/null || break
+done
 status=0
 wait "$program" || status=$?
 [ "$status" -eq 1 ] || fail "the installed folder as working folder gave status $status"

@@ -30,9 +30,10 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ -n "$(field Homepage)" ] || fail "no homepage"
 [ "$(field Description | wc -l)" -gt 2 ] || fail "no long description"
 depends=$(field Depends)
+depended=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 \
     libqt6multimedia6 libqt6printsupport6; do
-    [[ ",$depends" =~ [,\ ]$library[\ ,] || ",$depends" =~ [,\ ]$library$ ]] ||
+    grep -qxF "$library" <<<"$depended" ||
         fail "Depends lacks $library (the shared library dependencies were not computed): $depends"
 done
 
@@ -78,7 +79,6 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
 cmp -s "$tree/usr/share/doc/keyfarer/copyright" "$source/packaging/copyright" || fail "copyright"
 
 if [ -n "${KF_LINTIAN:-}" ]; then
-    "$KF_LINTIAN" --fail-on error --suppress-tags-from-file "$source/packaging/lintian-accepted" \
-        "$deb" >&2 || fail "lintian reports errors"
+    "$KF_LINTIAN" --fail-on error "$deb" >&2 || fail "lintian reports errors"
 fi
 echo "debian package: ok ($(du -k "$deb" | cut -f1) KiB; Depends: $depends)"
