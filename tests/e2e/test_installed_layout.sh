@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program as installed under a prefix, started by a new user with no environment of ours:
 # the command line answers without a display, the first start makes the per-user data folder and
-# fills it from <prefix>/share/keyfarer, and the installed files are never touched.
+# fills it from <prefix>/share/keyfarer (or the build folder's share/keyfarer, for the program in
+# the build folder), and the installed files are never touched.
 set -euo pipefail
 
 fail() {
@@ -33,20 +34,31 @@ env -i HOME="$home" "$bin" --no-such-option 2>"$work/error" || status=$?
 grep -q "no-such-option" "$work/error" || fail "the unknown option is not named: $(cat "$work/error")"
 [ ! -e "$home/.local" ] || fail "the command line alone made the data folder"
 
-"${new_user[@]}" "$bin" &
-program=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Keyfarer Typing Tutor' | head -1)
-[ -n "$window" ] || fail "the main window did not appear"
-data="$home/.local/share/keyfarer"
-[ -d "$data" ] || fail "no per-user data folder $data"
-for installed in "$shared"/*; do
-    cmp -s "$installed" "$data/$(basename "$installed")" ||
-        fail "$(basename "$installed") was not copied into $data"
-done
-[ -w "$data/keybord20.bmp" ] || fail "the copies are read-only"
-kill "$program"
-wait "$program" 2>/dev/null || true
-[ -z "$(xdotool search --onlyvisible --name 'Keyfarer' 2>/dev/null)" ] || fail "a window stayed"
+# A first start of program as a new user whose home is home: the data folder is made and
+# filled from shared.
+first_start() {
+    local program_file=$1 from=$2 home=$3
+    env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" \
+        "$program_file" &
+    program=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Keyfarer Typing Tutor' | head -1)
+    [ -n "$window" ] || fail "the main window of $program_file did not appear"
+    local data="$home/.local/share/keyfarer"
+    [ -d "$data" ] || fail "no per-user data folder $data"
+    for shipped in "$from"/*; do
+        cmp -s "$shipped" "$data/$(basename "$shipped")" ||
+            fail "$(basename "$shipped") was not copied from $from into $data"
+    done
+    [ -w "$data/keybord20.bmp" ] || fail "the copies are read-only"
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+    [ -z "$(xdotool search --onlyvisible --name 'Keyfarer' 2>/dev/null)" ] || fail "a window stayed"
+}
+
+first_start "$bin" "$shared" "$home"
+# The same from the build folder, whose share/keyfarer sits where an installed one does.
+mkdir "$work/home2"
+first_start "$KEYFARER_BIN" "$KEYFARER_SHARE" "$work/home2"
 
 after=$(cd "$shared" && ls -l --time-style=+%s.%N && sha256sum -- *)
 [ "$before" = "$after" ] || fail "the installed files changed"
