@@ -23,13 +23,18 @@ before=$(cd "$shared" && ls -l --time-style=+%s.%N && sha256sum -- *)
 # A user with nothing set but a home, the display and its key.
 home="$work/home"
 mkdir "$home"
-new_user=(env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}")
+# (A sanitizer build keeps its options.)
+no_display=(env -i HOME="$home" PATH=/usr/bin:/bin)
+for option in ASAN_OPTIONS UBSAN_OPTIONS; do
+    [ -z "${!option:-}" ] || no_display+=("$option=${!option}")
+done
+new_user=("${no_display[@]}" DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}")
 
 # The command line, without a display.
-env -i HOME="$home" "$bin" --version | grep -qx 'keyfarer [0-9]*\.[0-9]*\.[0-9]*' || fail "--version"
-env -i HOME="$home" "$bin" --help | grep -q -- '--working-folder <folder>' || fail "--help"
+"${no_display[@]}" "$bin" --version | grep -qx 'keyfarer [0-9]*\.[0-9]*\.[0-9]*' || fail "--version"
+"${no_display[@]}" "$bin" --help | grep -q -- '--working-folder <folder>' || fail "--help"
 status=0
-env -i HOME="$home" "$bin" --no-such-option 2>"$work/error" || status=$?
+"${no_display[@]}" "$bin" --no-such-option 2>"$work/error" || status=$?
 [ "$status" -eq 2 ] || fail "an unknown option exits with $status"
 grep -q "no-such-option" "$work/error" || fail "the unknown option is not named: $(cat "$work/error")"
 [ ! -e "$home/.local" ] || fail "the command line alone made the data folder"
@@ -38,8 +43,7 @@ grep -q "no-such-option" "$work/error" || fail "the unknown option is not named:
 # filled from shared.
 first_start() {
     local program_file=$1 from=$2 home=$3
-    env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" \
-        "$program_file" &
+    "${new_user[@]}" HOME="$home" "$program_file" &
     program=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Keyfarer Typing Tutor' | head -1)
     [ -n "$window" ] || fail "the main window of $program_file did not appear"
