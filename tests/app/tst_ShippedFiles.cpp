@@ -167,6 +167,9 @@ private slots:
     void sounds_data();
     void sounds();
     void drillSoundsDiffer();
+    void programIcon_data();
+    void programIcon();
+    void scalableProgramIcon();
 };
 
 void tst_ShippedFiles::everyFileIsThere_data() {
@@ -303,6 +306,46 @@ void tst_ShippedFiles::drillSoundsDiffer() {
                                     .arg(kDrillSounds[qsizetype(a)], kDrillSounds[qsizetype(b)])));
         }
     }
+}
+
+namespace {
+
+// The icon theme folder the build fills beside share/keyfarer, as an installation has it.
+QString iconPath(const QString& size, const QString& extension) {
+    return QDir(qEnvironmentVariable("KEYFARER_SHARE"))
+        .filePath(QStringLiteral("../icons/hicolor/%1/apps/org.example.keyfarer.%2")
+                      .arg(size, extension));
+}
+
+} // namespace
+
+void tst_ShippedFiles::programIcon_data() {
+    QTest::addColumn<int>("size");
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("%dx%d", size, size) << size;
+}
+
+// Square, of the size its folder names, on a transparent ground with an opaque key in the middle.
+void tst_ShippedFiles::programIcon() {
+    QFETCH(int, size);
+    const QString path = iconPath(QStringLiteral("%1x%1").arg(size), QStringLiteral("png"));
+    const QImage icon(path);
+    QVERIFY2(!icon.isNull(), qPrintable(path));
+    QCOMPARE(icon.size(), QSize(size, size));
+    QVERIFY(icon.hasAlphaChannel());
+    QCOMPARE(qAlpha(icon.pixel(0, size - 1)), 0);
+    QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+}
+
+void tst_ShippedFiles::scalableProgramIcon() {
+    QFile file(iconPath(QStringLiteral("scalable"), QStringLiteral("svg")));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QByteArray svg = file.readAll();
+    QVERIFY(svg.contains("<svg"));
+    QVERIFY(svg.contains("viewBox=\"0 0 96 96\""));
+    // Shapes only: a text element would depend on the fonts of the desktop showing it.
+    QVERIFY(!svg.contains("<text"));
+    QVERIFY(svg.contains("<path"));
 }
 
 QTEST_GUILESS_MAIN(tst_ShippedFiles)
