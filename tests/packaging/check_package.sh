@@ -13,7 +13,7 @@ fail() {
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-(cd "$build" && cpack -G DEB -B "$out" >"$out/cpack.log") || {
+(cd "$build" && "${KF_CPACK:-cpack}" -G DEB -B "$out" >"$out/cpack.log") || {
     cat "$out/cpack.log" >&2
     fail "cpack could not build the package"
 }
