@@ -529,14 +529,15 @@ void DrillEngine::ComputeSetStatistics() {
     session.sessionHitsTotal += m_setHits;
 
     if (m_setMisses > 0 && m_setHits != 0)
-        setText(C::Panel30, FormatPercent(1.0 - static_cast<double>(m_setMisses) / m_setPresses));
+        setText(C::Panel30, FormatPercent(m_setHits, std::int64_t{m_setMisses} + m_setHits));
     else
         setText(C::Panel30, m_setMisses == 0 ? QStringLiteral("100%") : QStringLiteral("0%"));
 
-    const double misses = session.sessionMissesTotal;
-    const double hits = session.sessionHitsTotal;
+    // The session totals are whole counts kept in doubles.
+    const std::int64_t misses = std::llround(session.sessionMissesTotal);
+    const std::int64_t hits = std::llround(session.sessionHitsTotal);
     if (misses > 0 && hits != 0)
-        setText(C::Panel31, FormatPercent(1.0 - misses / (misses + hits)));
+        setText(C::Panel31, FormatPercent(hits, misses + hits));
     else
         setText(C::Panel31, misses == 0 ? QStringLiteral("100%") : QStringLiteral("0%"));
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/DailyRollover.h"
 
+#include "drills/FormatPercent.h"
 #include "students/FixedPoint.h"
 #include "students/RecordLayout.h"
 #include "students/StudentRecord.h"
@@ -84,10 +85,13 @@ SessionSpeed sessionSpeed(const SectionUsage::WorkingTotals& totals) {
 }
 
 std::int32_t percentCorrect(std::int64_t keys, std::int64_t errors) {
-    if (keys == 0)
-        return 0;
-    const long double k = fromFixedPoint(keys);
-    return wholeNumber((k - fromFixedPoint(errors)) / k * 100.0L);
+    // On the stored counts themselves, so that a decimal tie is a tie; a damaged file's
+    // difference that leaves the 64-bit range stops at its end.
+    std::int64_t correct = 0;
+    if (__builtin_sub_overflow(keys, errors, &correct))
+        correct = errors > 0 ? std::numeric_limits<std::int64_t>::min()
+                             : std::numeric_limits<std::int64_t>::max();
+    return wholePercent(correct, keys, PercentTie::ToEven);
 }
 
 void dailyRollover(StudentRecord& record, const SectionUsage& usage) {

@@ -119,22 +119,26 @@ void tst_DrillEngine::reactionTicksFollowTheClock() {
 }
 
 void tst_DrillEngine::formatPercent_data() {
-    QTest::addColumn<double>("fraction");
+    QTest::addColumn<int>("correct");
+    QTest::addColumn<int>("presses");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("70") << 1.0 - 3.0 / 10.0 << QStringLiteral("70%");
-    QTest::newRow("one hit in 30") << 1.0 - 29.0 / 30.0 << QStringLiteral("03%");
-    QTest::newRow("0.004") << 0.004 << QStringLiteral("00%");
-    QTest::newRow("0.3 percent") << 0.003 << QStringLiteral("00%");
-    QTest::newRow("99.6 percent") << 1.0 - 1.0 / 250.0 << QStringLiteral("100%");
-    QTest::newRow("99.4 percent") << 0.994 << QStringLiteral("99%");
-    QTest::newRow("tie goes to even") << 1.0 - 25.0 / 40.0 << QStringLiteral("38%");
-    QTest::newRow("half") << 0.5 << QStringLiteral("50%");
+    QTest::newRow("70") << 7 << 10 << QStringLiteral("70%");
+    QTest::newRow("one hit in 30") << 1 << 30 << QStringLiteral("03%");
+    QTest::newRow("0.4 percent") << 4 << 1000 << QStringLiteral("00%");
+    QTest::newRow("0.3 percent") << 3 << 1000 << QStringLiteral("00%");
+    QTest::newRow("99.6 percent") << 249 << 250 << QStringLiteral("100%");
+    QTest::newRow("99.4 percent") << 994 << 1000 << QStringLiteral("99%");
+    QTest::newRow("37.5 goes up") << 15 << 40 << QStringLiteral("38%");
+    QTest::newRow("97.5 goes up") << 39 << 40 << QStringLiteral("98%");
+    QTest::newRow("99.5 is 100") << 199 << 200 << QStringLiteral("100%");
+    QTest::newRow("half") << 1 << 2 << QStringLiteral("50%");
 }
 
 void tst_DrillEngine::formatPercent() {
-    QFETCH(double, fraction);
+    QFETCH(int, correct);
+    QFETCH(int, presses);
     QFETCH(QString, shown);
-    QCOMPARE(FormatPercent(fraction), shown);
+    QCOMPARE(FormatPercent(correct, presses), shown);
 }
 
 void tst_DrillEngine::drillTitles_data() {

@@ -108,6 +108,7 @@ void tst_DailyRollover::percentCorrect_data() {
     QTest::newRow("no keys but errors") << 0.0 << 3.0 << 0;
     QTest::newRow("87.5 goes up to even") << 8.0 << 1.0 << 88;
     QTest::newRow("62.5 goes down to even") << 8.0 << 3.0 << 62;
+    QTest::newRow("29.5 is a tie in decimals") << 200.0 << 141.0 << 30;
     QTest::newRow("600 keys, 30 errors") << 600.0 << 30.0 << 95;
 }
 
