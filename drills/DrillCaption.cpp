@@ -10,6 +10,10 @@ QString characterCaption(AnsiChar character) {
     return targetPanelText(character);
 }
 
+QString plainTextCaption(const QString& text) {
+    return QString(text).replace(u'&', QStringLiteral("&&"));
+}
+
 QString displayedCaption(const QString& caption) {
     QString shown;
     shown.reserve(caption.size());

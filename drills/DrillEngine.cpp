@@ -351,7 +351,7 @@ void DrillEngine::ChooseNextKey() {
     m_globals.currentKey = chosen.key;
     m_targetChar = chosen.key.character;
     if (chosen.guidance)
-        setText(C::Label17, *chosen.guidance);
+        setText(C::Label17, plainTextCaption(*chosen.guidance));
     if (m_drillPaused)
         setVisible(C::Label17, false);
     setText(C::Panel19, targetPanelText(m_targetChar));
@@ -774,8 +774,8 @@ OwnKeysResult DrillEngine::VerifyOwnKeys(const QString& typed) {
         return result;
     m_ownKeys = result.keys;
     setEnabled(C::Button2, true);
-    setText(C::Panel4, QString(result.shownKeys).replace(u'&', QStringLiteral("&&")));
-    setText(C::Panel3, QString(result.notAllowed).replace(u'&', QStringLiteral("&&")));
+    setText(C::Panel4, plainTextCaption(result.shownKeys));
+    setText(C::Panel3, plainTextCaption(result.notAllowed));
     return result;
 }
 

@@ -6,14 +6,17 @@
 
 namespace kf {
 
-DrillKey DrillKey::fromTyped(QChar c) {
-    return DrillKey{toWindows1252(c), c};
+DrillKey DrillKey::fromTyped(char32_t codePoint) {
+    const QString typed = QString::fromUcs4(&codePoint, 1);
+    if (QChar::requiresSurrogates(codePoint))
+        return DrillKey{std::nullopt, typed};
+    return DrillKey{toWindows1252(typed.front()), typed};
 }
 
 QString DrillKey::caption() const {
     if (character)
         return characterCaption(*character);
-    return typed == u'&' ? QStringLiteral("&&") : QString(typed);
+    return plainTextCaption(typed);
 }
 
 } // namespace kf

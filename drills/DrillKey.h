@@ -14,16 +14,16 @@ namespace kf {
 // and never equals a target.
 struct DrillKey {
     std::optional<AnsiChar> character;
-    QChar typed; // what the student typed, for showing a character without a code-page byte
+    QString typed; // what the student typed, for showing a character without a code-page byte
 
     static constexpr AnsiChar kEnter = 13;
     static constexpr AnsiChar kEscape = 27;
     static constexpr AnsiChar kSpace = 32;
 
     // The press of a character the window has converted at its edge.
-    static DrillKey fromCharacter(AnsiChar c) { return DrillKey{c, QChar()}; }
-    // A typed character: converted to its Windows-1252 byte when it has one.
-    static DrillKey fromTyped(QChar c);
+    static DrillKey fromCharacter(AnsiChar c) { return DrillKey{c, QString()}; }
+    // A typed character (one code point): converted to its Windows-1252 byte when it has one.
+    static DrillKey fromTyped(char32_t codePoint);
 
     bool is(AnsiChar c) const { return character && *character == c; }
     // The caption that shows this press in a panel ("&&" for "&").

@@ -8,11 +8,19 @@ namespace kf {
 
 namespace {
 
+// Space, Enter and Escape come by key; every other control character (Backspace, Delete, the
+// C1 controls) is nothing the student could be asked to type, so it is no press at all.
+bool isControl(char32_t codePoint) {
+    return QChar::category(codePoint) == QChar::Other_Control;
+}
+
 QList<DrillKey> keysOfText(const QString& text) {
     QList<DrillKey> keys;
-    const QString composed = text.normalized(QString::NormalizationForm_C);
-    for (QChar c : composed)
-        keys.append(DrillKey::fromTyped(c));
+    // One key per character, not per UTF-16 unit: an emoji is one press.
+    for (char32_t codePoint : text.normalized(QString::NormalizationForm_C).toUcs4()) {
+        if (!isControl(codePoint))
+            keys.append(DrillKey::fromTyped(codePoint));
+    }
     return keys;
 }
 

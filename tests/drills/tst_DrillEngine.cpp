@@ -325,7 +325,7 @@ void tst_DrillEngine::missWithPauseWaitsForTheTarget() {
     QCOMPARE(h.caption(C::Panel25), t + u' ');
 
     // A character the code page lacks is a wrong key too.
-    e.HandleDrillKey(DrillKey::fromTyped(QChar(0x4E2D)));
+    e.HandleDrillKey(DrillKey::fromTyped(0x4E2D));
     QCOMPARE(h.played(QStringLiteral("error.wav")), errors + 4);
 
     // The target resumes the set without counting.
@@ -671,7 +671,7 @@ void tst_DrillEngine::shiftLetterErrors() {
     DrillEngine& e = h.openOwnKeys(target + QStringLiteral("b"));
     h.space();
     QCOMPARE(QString(fromWindows1252(e.targetChar())), target);
-    e.HandleDrillKey(DrillKey::fromTyped(typed.at(0)));
+    e.HandleDrillKey(DrillKey::fromTyped(typed.at(0).unicode()));
     QCOMPARE(e.setMisses(), typed == target ? 0 : 1);
     QCOMPARE(h.globals.drillSession.rightShiftLetterErrors, right);
     QCOMPARE(h.globals.drillSession.leftShiftLetterErrors, left);
