@@ -12,12 +12,13 @@ namespace kf {
 namespace {
 
 // The national characters each keyboard adds, as Unicode. The Spanish keyboard has keys for ñ
-// and ç, and its drills ask for both, so they are allowed with their capitals.
+// and ç, and its drills ask for both, so they are allowed with their capitals. The German
+// keyboard has "|" where others have "¦", so "¦" would be a target nobody could type.
 constexpr std::array<std::u32string_view, kNationalityCount> kNationalExtras = {
     U"",                   // English US
     U"£¬ÁÉÍÓÚáéíóú",       // English UK
     U"ª¬·ºÁÇÉÍÑÓÚáéíóúñç", // Spanish
-    U"¦§°²³µÄÖÜßäöü",      // German
+    U"§°²³µÄÖÜßäöü",       // German
     U"",                   // Italian
     U"£¤§°²µàçèéù",        // French
 };

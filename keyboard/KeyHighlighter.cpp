@@ -225,7 +225,8 @@ void drawHighlights(QPainter& painter, const CurrentKey& key, const HighlightCon
         if (key.altGr)
             drawModifier(painter, kAltGrMark);
     }
-    if (key.character != kEnter)
+    // A target the keyboard has no key for has no mark.
+    if (key.character != kEnter && key.rect != KeyRect{})
         drawBevelledKey(painter, key.rect, key.label, key.labelPoint, kTargetColours,
                         context.largeFont);
     if (context.awaitingEnter)

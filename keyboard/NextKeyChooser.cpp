@@ -41,6 +41,10 @@ void clearModifiers(CurrentKey& key) {
     key.deadGrave = false;
 }
 
+bool isPlainCharacter(AnsiChar character) {
+    return character >= ' ' && character <= '~';
+}
+
 // Everything the drill shows about the key code on the keyboard.
 ChosenKey lookUpKey(KeyCode code, Nationality nationality, const CurrentKey& previous,
                     const QString& userName) {
@@ -51,13 +55,19 @@ ChosenKey lookUpKey(KeyCode code, Nationality nationality, const CurrentKey& pre
     const std::optional<KeyEntry> entry = keyEntry(code, nationality);
     if (!entry) {
         // Only an own-keys list can name a key this keyboard lacks. The character is still the
-        // target; the mark stays where it was, and no hand reaches for a key that is not there.
-        if (const AnsiChar character = characterOfKeyCode(code); character != 0) {
+        // target, but no key is marked: there is none to mark.
+        if (const AnsiChar character = characterOfKeyCode(code); character != 0)
             key.character = character;
-            key.label = character;
-        }
-        key.leftHand = false;
-        key.rightHand = false;
+        key.rect = {};
+        key.labelPoint = {};
+        key.label = 0;
+        // The hand of a character from Space to "~" goes by the character, not by the keyboard:
+        // the hand that types it on the keyboard all layouts start from.
+        const std::optional<Hand> hand = isPlainCharacter(key.character)
+                                             ? typingHand(key.character, Nationality::EnglishUS)
+                                             : std::nullopt;
+        key.leftHand = hand == Hand::Left;
+        key.rightHand = hand == Hand::Right;
         return chosen;
     }
     key = currentKeyOf(code, *entry);
