@@ -35,25 +35,31 @@ inline QString str(std::string_view text) {
 }
 
 // Font families: the design's Verdana has no metric twin on this system, so DejaVu Sans is
-// chosen outright; Courier New and Times New Roman map to their Liberation twins.
-inline QFont courier(int pixels, bool bold = false) {
+// chosen outright; Courier New and Times New Roman map to their Liberation twins. The design
+// gives font sizes in points; only the window's own font is given as a height in pixels.
+inline QFont designFont(const QString& family, int points, bool bold) {
+    QFont f(family);
+    f.setPointSize(points);
+    f.setBold(bold);
+    return f;
+}
+
+inline QFont courier(int points, bool bold = false) {
+    return designFont(QStringLiteral("Courier New"), points, bold);
+}
+
+inline QFont verdana(int points, bool bold = false) {
+    return designFont(QStringLiteral("DejaVu Sans"), points, bold);
+}
+
+inline QFont timesNewRoman(int points, bool bold = false) {
+    return designFont(QStringLiteral("Times New Roman"), points, bold);
+}
+
+// Courier New, 15 pixels high.
+inline QFont windowFont() {
     QFont f(QStringLiteral("Courier New"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-inline QFont verdana(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-inline QFont timesNewRoman(int pixels, bool bold = false) {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
+    f.setPixelSize(15);
     return f;
 }
 

@@ -58,7 +58,7 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
     , m_engine(globals, services) {
     setObjectName(QStringLiteral("BegForm"));
     setWindowTitle(QStringLiteral("Keyfarer Typing Tutor (Beginners Drills)"));
-    setFont(courier(15));
+    setFont(windowFont());
     setProperty("helpFile", kHelpFile);
     setProperty("helpContext", 50);
     setAttribute(Qt::WA_InputMethodEnabled);
@@ -377,8 +377,7 @@ void TBegForm::renderTargetPanel() {
     if (t.left != m_shownTarget.left || t.width != m_shownTarget.width)
         m_panel19->setGeometry(t.left, kTargetPanelTop, t.width, kTargetPanelHeight);
     if (t.fontSize != m_shownTarget.fontSize) {
-        QFont font = courier(15, true);
-        font.setPointSize(t.fontSize);
+        const QFont font = courier(t.fontSize, true);
         m_panel19->setFont(font);
     }
     if (t.fontColour != m_shownTarget.fontColour)

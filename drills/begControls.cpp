@@ -135,6 +135,7 @@ constexpr QRect kPanel20{356, 8, 110, 66};
 constexpr QRect kPanel22{474, 8, 248, 66};
 constexpr QRect kPanel24{8, 82, 260, 104};
 constexpr QRect kPanel10{276, 82, 446, 104};
+constexpr QSize kLabel17{370, 87}; // the guidance sentence's label, word-wrapped
 
 } // namespace
 
@@ -244,8 +245,7 @@ void TBegForm::buildRunningFigures(QWidget* panel1) {
 
     QFrame* instructions = makePanel(panel1, "Panel10", kPanel10);
     setBackground(instructions, kWhite);
-    QLabel* label17 = makeLabel(instructions, "Label17", QString(),
-                                QRect(8, 4, kPanel10.width() - 44, kPanel10.height() - 8),
+    QLabel* label17 = makeLabel(instructions, "Label17", QString(), QRect(QPoint(8, 4), kLabel17),
                                 Qt::AlignLeft | Qt::AlignTop);
     label17->setWordWrap(true);
     label17->setFont(verdana(13));
@@ -299,7 +299,7 @@ void TBegForm::buildStatistics(QWidget* client) {
     makeImage(stats, "Image9", stats->rect());
     QLabel* title = makeLabel(stats, "Label2", QStringLiteral("Beginners Stats"),
                               QRect(0, 8, kStatisticsPanelSize.width(), 26), Qt::AlignCenter);
-    title->setFont(verdana(18, true));
+    title->setFont(verdana(14, true));
     setTextColour(title, fromBgr(kStatsTitle));
     int y = 40;
     for (const StatisticsRow& row : kStatisticsRows) {
@@ -311,7 +311,7 @@ void TBegForm::buildStatistics(QWidget* client) {
         if (!wide) {
             QLabel* remark = makeLabel(stats, "", str(row.remark), QRect(270, y, 190, 24));
             remark->setObjectName(QString::fromLatin1(row.valueName) + QStringLiteral("Remark"));
-            remark->setFont(courier(12));
+            remark->setFont(courier(9));
             setTextColour(remark, fromBgr(kCream));
         }
         y += 26;
@@ -336,7 +336,7 @@ void TBegForm::buildOwnKeys(QWidget* client) {
             q + QStringLiteral(" button. Unallowed characters will be deleted."),
         QRect(12, 10, 376, 70), Qt::AlignLeft | Qt::AlignTop);
     label11->setWordWrap(true);
-    label11->setFont(verdana(12));
+    label11->setFont(verdana(9));
     setTextColour(label11, Qt::white);
     m_edit1 = new QLineEdit(own);
     m_edit1->setObjectName(QStringLiteral("Edit1"));
@@ -362,7 +362,7 @@ void TBegForm::buildTips(QWidget* client) {
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape->setLineWidth(2);
     const int width = kTipsPanelSize.width() - 24;
-    const QFont font = verdana(13);
+    const QFont font = verdana(10);
     const QFontMetrics metrics(font);
     int top = 12;
     for (const auto& [name, text] :
