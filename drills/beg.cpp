@@ -476,7 +476,6 @@ void TBegForm::openCharts() {
         return;
     }
     TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
-    charts->setSetSlowestSource([this] { return m_engine.setSlowestChar(); });
     connect(charts, &TFormCharts::drillWindowReloadRequested, this, &TBegForm::studentReplaced);
     // The report's list names the viewed student on the main window's user line even now.
     if (auto* main = qobject_cast<TForm1*>(parentWidget()))

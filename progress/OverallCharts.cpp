@@ -57,8 +57,8 @@ OverallChart overallAccuracyChart(const StudentRecord& record, Section section,
             typedToday ? session : latestTotals(record, section);
         const std::int32_t percent = percentCorrect(totals.keys, totals.errors);
         out.chart.bars.append(figureBar(percent));
-        if (totals.keys != 0)
-            out.correctPercentText = QString::number(percent);
+        // A student who never typed shows 0, never the figure of the student viewed before.
+        out.correctPercentText = QString::number(percent);
         break;
     }
     case OverallPeriod::PastEightDays:

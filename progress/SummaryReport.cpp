@@ -20,10 +20,9 @@ constexpr QStringView kDrillsHeading = u"Beginners Drills:";
 constexpr QStringView kDrillsRule = u"-----------------";
 constexpr QStringView kDrillsAccuracyLatest = u"Accuracy Today or Last:           ";
 constexpr QStringView kDrillsAccuracyAllDays = u"Accuracy All Days:                ";
-// The record's slowest key of the latest session, and, one space further in, the slowest key
-// of the set under way when the record has none.
+// The record's slowest key of the latest session. The report follows the record alone, so it
+// reads the same from every window and for a student viewed from a drill.
 constexpr QStringView kSlowestOfSession = u"Slowest Letter Today or Last:     ";
-constexpr QStringView kSlowestOfSet = u"Slowest Letter Today or Last:      ";
 constexpr QStringView kBestTime = u"Best Time Today or Last (Seconds): ";
 constexpr QStringView kAveragesIndent = u"  ";
 constexpr QStringView kAveragesHeading = u"Average of All Sections:";
@@ -74,14 +73,12 @@ QString percentText(std::int32_t percent) {
     return QString::number(percent) + u'%';
 }
 
-void addSlowestLetter(QStringList& lines, const StudentRecord& record, AnsiChar setSlowest) {
+void addSlowestLetter(QStringList& lines, const StudentRecord& record) {
     if (const AnsiChar sessionSlowest = record.byte(kBegSlowestKey); sessionSlowest != 0)
         lines.append(kSlowestOfSession + fromWindows1252(sessionSlowest));
-    else if (setSlowest != 0)
-        lines.append(kSlowestOfSet + fromWindows1252(setSlowest));
 }
 
-void addDrillLines(QStringList& lines, const StudentRecord& record, AnsiChar setSlowest) {
+void addDrillLines(QStringList& lines, const StudentRecord& record) {
     lines.append(kDrillsHeading.toString());
     lines.append(kDrillsRule.toString());
     const SectionUsage::WorkingTotals latest = latestTotals(record, Section::BeginnersDrills);
@@ -89,7 +86,7 @@ void addDrillLines(QStringList& lines, const StudentRecord& record, AnsiChar set
     lines.append(kDrillsAccuracyLatest + percentText(percentCorrect(latest.keys, latest.errors)));
     lines.append(kDrillsAccuracyAllDays +
                  percentText(percentCorrect(allDays.keys, allDays.errors)));
-    addSlowestLetter(lines, record, setSlowest);
+    addSlowestLetter(lines, record);
     lines.append(kBestTime + QString::number(record.i32(kBegBestTime)));
 }
 
@@ -148,7 +145,7 @@ QStringList summaryReportLines(const StudentRecord& record, const SummaryReportH
                  QChar(QChar::CarriageReturn));
     lines.append(kBlank.toString());
     lines.append(kBlank.toString());
-    addDrillLines(lines, record, heading.setSlowestChar);
+    addDrillLines(lines, record);
     lines.append(kBlank.toString());
     addAverageLines(lines, wordSectionFigures(record));
     return lines;

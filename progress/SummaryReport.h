@@ -16,8 +16,7 @@ class StudentRecord;
 // What the summary report names besides the student record.
 struct SummaryReportHeading {
     QString userName;
-    QString date;                // already in the system's short date format
-    AnsiChar setSlowestChar = 0; // the drill's slowest key of the set under way; 0 for none
+    QString date; // already in the system's short date format
 };
 
 // The report averages a figure over the six sections that count words per minute.

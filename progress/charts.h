@@ -48,11 +48,6 @@ public:
     // The date chart titles show; today when never set.
     void setTitleDate(const QDate& date) { m_titleDate = date; }
 
-    // The drill's slowest key of the set under way, which the report names when the record has
-    // no slowest key yet. Set by whoever opens the window from a drill.
-    using SetSlowestSource = std::function<AnsiChar()>;
-    void setSetSlowestSource(SetSlowestSource source) { m_setSlowest = std::move(source); }
-
     // Redraws both overall charts, rebuilds the summary report, then draws both per-key charts,
     // and on the first page shows the shift-error figures where they belong.
     void refresh();
@@ -173,7 +168,6 @@ private:
     ReportPanel* m_report = nullptr;
     QFrame* m_showPanel = nullptr;
     SwitchUserPanel* m_switchUser = nullptr;
-    SetSlowestSource m_setSlowest;
 };
 
 } // namespace kf

@@ -69,9 +69,8 @@ void TFormCharts::buildReportPanels() {
 }
 
 void TFormCharts::buildReport() {
-    const AnsiChar setSlowest = m_setSlowest ? m_setSlowest() : AnsiChar{0};
-    m_report->setReportLines(summaryReportLines(
-        m_globals.record, {m_globals.currentUserName, heading().date, setSlowest}));
+    m_report->setReportLines(
+        summaryReportLines(m_globals.record, {m_globals.currentUserName, heading().date}));
 }
 
 void TFormCharts::openRenameScript() {

@@ -271,7 +271,7 @@ void tst_ChartsReport::viewReportShowsTheReportAndEveryStudentFile() {
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Maria"));
     QStringList expected = summaryReportLines(
         m_globals->record,
-        {QStringLiteral("Maria"), QLocale::system().toString(kToday, QLocale::ShortFormat), 0});
+        {QStringLiteral("Maria"), QLocale::system().toString(kToday, QLocale::ShortFormat)});
     // The carriage return after the date ends its line together with the line break.
     QCOMPARE(reportText().split(u'\n'), expected.replaceInStrings(QStringLiteral("\r"), QString()));
     QVERIFY(reportText().contains(QStringLiteral("Best Time Today or Last (Seconds): 14")));
@@ -342,7 +342,7 @@ void tst_ChartsReport::printReportWritesEachLineInTheChosenFont() {
     QCOMPARE(m_doubles->printer.printedLines,
              summaryReportLines(m_globals->record,
                                 {QStringLiteral("Maria"),
-                                 QLocale::system().toString(kToday, QLocale::ShortFormat), 0}));
+                                 QLocale::system().toString(kToday, QLocale::ShortFormat)}));
     QVERIFY(m_doubles->printer.printedLines.contains(
         QStringLiteral("Slowest Letter Today or Last:     g")));
     QVERIFY(m_doubles->dialogs.shown.isEmpty());
@@ -419,8 +419,8 @@ void tst_ChartsReport::chosenFontSizeReachesThePdf() {
     // Every word of the report, line after line, and nothing else.
     QStringList expected;
     for (const QString& line : summaryReportLines(
-             m_globals->record, {QStringLiteral("Maria"),
-                                 QLocale::system().toString(kToday, QLocale::ShortFormat), 0}))
+             m_globals->record,
+             {QStringLiteral("Maria"), QLocale::system().toString(kToday, QLocale::ShortFormat)}))
         expected.append(line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts));
     QCOMPARE(texts, expected);
     // The printer's resolution rounds the size to whole dots: 1/1200 inch is 0.06 point.

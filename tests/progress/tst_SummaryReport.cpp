@@ -50,9 +50,8 @@ void setAllDays(StudentRecord& record, WordSection s, Typing t) {
     record.setFigure(block + section::kErrors, t.errors);
 }
 
-QStringList reportOf(const StudentRecord& record, AnsiChar setSlowest = 0) {
-    return summaryReportLines(record,
-                              {QStringLiteral("Sam"), QStringLiteral("1/2/25"), setSlowest});
+QStringList reportOf(const StudentRecord& record) {
+    return summaryReportLines(record, {QStringLiteral("Sam"), QStringLiteral("1/2/25")});
 }
 
 // The report's lines that start with the given text.
@@ -108,27 +107,23 @@ void tst_SummaryReport::drillAccuracyLines() {
 
 void tst_SummaryReport::slowestLetterLine_data() {
     QTest::addColumn<int>("recordSlowest");
-    QTest::addColumn<int>("setSlowest");
     QTest::addColumn<QStringList>("lines");
 
     const QString ofSession = QStringLiteral("Slowest Letter Today or Last:     ");
-    const QString ofSet = QStringLiteral("Slowest Letter Today or Last:      ");
-    QTest::newRow("record's letter wins") << int('k') << int('q') << QStringList{ofSession + u'k'};
-    QTest::newRow("set's letter one space further") << 0 << int('q') << QStringList{ofSet + u'q'};
-    QTest::newRow("none gives no line") << 0 << 0 << QStringList{};
-    QTest::newRow("national letter") << 0xE9 << 0 << QStringList{ofSession + u'\u00e9'};
-    QTest::newRow("Windows-1252 letter of the set") << 0 << 0x9A << QStringList{ofSet + u'\u0161'};
+    QTest::newRow("the record's letter") << int('k') << QStringList{ofSession + u'k'};
+    QTest::newRow("none gives no line") << 0 << QStringList{};
+    QTest::newRow("national letter") << 0xE9 << QStringList{ofSession + u'\u00e9'};
+    QTest::newRow("Windows-1252 letter") << 0x9A << QStringList{ofSession + u'\u0161'};
 }
 
 void tst_SummaryReport::slowestLetterLine() {
     QFETCH(int, recordSlowest);
-    QFETCH(int, setSlowest);
     QFETCH(QStringList, lines);
 
     StudentRecord record;
     record.setByte(kBegSlowestKey, static_cast<std::uint8_t>(recordSlowest));
     record.setI32(kBegBestTime, 23);
-    const QStringList report = reportOf(record, static_cast<AnsiChar>(setSlowest));
+    const QStringList report = reportOf(record);
 
     QCOMPARE(linesStarting(report, QStringLiteral("Slowest Letter")), lines);
     // The best time follows directly, whether or not a slowest letter was written.
@@ -224,8 +219,8 @@ void tst_SummaryReport::wholeReportOfAPreparedRecord() {
     setLatest(record, Timed, {90, 250, 25});
     setAllDays(record, Timed, {300, 1000, 40});
 
-    const QStringList report = summaryReportLines(
-        record, {QStringLiteral("Maria Lopez"), QStringLiteral("3/14/24"), AnsiChar('x')});
+    const QStringList report =
+        summaryReportLines(record, {QStringLiteral("Maria Lopez"), QStringLiteral("3/14/24")});
 
     const QStringList expected = {
         QStringLiteral(" "),

@@ -5,10 +5,12 @@
 #include "progress/BarChartView.h"
 #include "progress/charts.h"
 #include "students/FixedPoint.h"
+#include "students/StudentFile.h"
 
 #include <QBarSet>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedBarSeries>
@@ -44,6 +46,7 @@ private slots:
     void axesStayFixedAfterRefresh();
     void todayOrLastSwitchesToTheSessionAfterTheFirstScoredKey();
     void overallPanelsFollowThePeriod();
+    void aViewedStudentWhoNeverDrilledShowsZero();
     void closeChartsAdvisesARestartAfterASwitch_data();
     void closeChartsAdvisesARestartAfterASwitch();
 
@@ -498,6 +501,24 @@ void tst_TFormCharts::overallPanelsFollowThePeriod() {
              QStringLiteral("N/A"));
     QCOMPARE(chart("ChartAdjustedWpm")->titleLines(),
              QStringList{QStringLiteral("NO WORDS PER MINUTE CHART FOR BEGINNER'S DRILLS")});
+}
+
+void tst_TFormCharts::aViewedStudentWhoNeverDrilledShowsZero() {
+    m_globals->record.setI64(layout::kBegSessionKeys, stored(250));
+    m_globals->record.setI64(layout::kBegSessionMisses, stored(20));
+    StudentRecord nina;
+    QVERIFY(StudentFile::create(m_dir->filePath(QStringLiteral("Nina.stu")), nina).done());
+    m_window->show();
+    m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    auto* correct = m_window->findChild<QLabel*>(QStringLiteral("PanelCorrect"));
+    QCOMPARE(correct->text(), QStringLiteral("92"));
+
+    m_window->findChild<QPushButton*>(QStringLiteral("ButtonSwitchUserOverall"))->click();
+    auto* names = m_window->findChild<QListWidget*>(QStringLiteral("ListBoxSwitchUser"));
+    names->setCurrentItem(names->findItems(QStringLiteral("Nina"), Qt::MatchExactly).first());
+    m_window->findChild<QPushButton*>(QStringLiteral("ButtonViewSelectedName"))->click();
+    QCOMPARE(m_globals->currentUserName, QStringLiteral("Nina"));
+    QCOMPARE(correct->text(), QStringLiteral("0"));
 }
 
 void tst_TFormCharts::closeChartsAdvisesARestartAfterASwitch_data() {
