@@ -240,7 +240,8 @@ void UserPanels::useSelectedName() {
     if (incoming)
         m_globals.record = *incoming;
     beginSession(name);
-    if (!m_window.showKeyboardPicture())
+    if (!m_window.showKeyboardPicture(
+            tr("Choose a keyboard from the Additional/Keyboard Nationality Menu above.")))
         return;
     m_window.selectUserPanel().hide();
     userIsCurrent();
@@ -285,13 +286,7 @@ void UserPanels::cancelSelection() {
 }
 
 void UserPanels::openPreferences() {
-    OptionsHooks hooks;
-    hooks.schemeChanged = [this] {
-        m_window.repaintSchemePictures();
-        m_window.paintUserPanelBackgrounds();
-    };
-    hooks.charactersShownChanged = [this] { m_window.showKeyboardPicture(); };
-    openOptions(m_globals, m_services, std::move(hooks), std::nullopt, &m_window);
+    m_window.openPreferences(std::nullopt);
 }
 
 void UserPanels::closeSession() {

@@ -10,6 +10,7 @@
 #include "app/aboutForm.h"
 #include "app/stuff.h"
 #include "keyboard/PictureBuilder.h"
+#include "options/optionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
@@ -358,7 +359,7 @@ void TForm1::setKeyboardPicture(const QImage& picture) {
     m_image1->resize(picture.size());
 }
 
-bool TForm1::showKeyboardPicture() {
+bool TForm1::showKeyboardPicture(const QString& fellBackMessage) {
     const KeyboardPicture result = loadKeyboardPicture(m_globals);
     switch (result.status) {
     case KeyboardPicture::Status::Loaded:
@@ -371,7 +372,8 @@ bool TForm1::showKeyboardPicture() {
         setKeyboardPicture(result.image);
         if (!m_fallbackTold) {
             m_fallbackTold = true;
-            m_services.dialogs.information(result.message);
+            m_services.dialogs.information(fellBackMessage.isEmpty() ? result.message
+                                                                     : fellBackMessage);
         }
         break;
     case KeyboardPicture::Status::Missing:
@@ -473,6 +475,42 @@ void TForm1::returnFromDrill() {
     m_globals.activity.activity = ActivityCode::MainWindow;
     show();
     drill->deleteLater();
+}
+
+PreferencesTarget* TForm1::preferencesTarget() {
+    switch (m_globals.activity.activity) {
+    case ActivityCode::MainWindow:
+        return this;
+    case ActivityCode::BeginnersDrills:
+        return dynamic_cast<PreferencesTarget*>(m_drillWindow.data());
+    }
+    return nullptr;
+}
+
+void TForm1::openPreferences(std::optional<OptionsPage> page) {
+    OptionsHooks hooks;
+    hooks.schemeChanged = [this] {
+        if (PreferencesTarget* target = preferencesTarget())
+            target->preferencesSchemeChanged();
+    };
+    hooks.charactersShownChanged = [this] {
+        if (PreferencesTarget* target = preferencesTarget())
+            target->preferencesCharactersShownChanged();
+    };
+    hooks.closedDuringDrill = [this](int) {
+        if (PreferencesTarget* target = preferencesTarget())
+            target->preferencesClosed();
+    };
+    openOptions(m_globals, m_services, std::move(hooks), page, this);
+}
+
+void TForm1::preferencesSchemeChanged() {
+    repaintSchemePictures();
+    paintUserPanelBackgrounds();
+}
+
+void TForm1::preferencesCharactersShownChanged() {
+    showKeyboardPicture();
 }
 
 void TForm1::chooseNationality(std::uint8_t code) {

@@ -3,12 +3,15 @@
 
 #include "app/ActivityState.h"
 #include "app/MainMenu.h"
+#include "options/OptionGroups.h"
+#include "options/PreferencesTarget.h"
 
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -24,7 +27,7 @@ struct Services;
 // The main window: the title area with the logo and the user panel's links, the keyboard
 // picture at the bottom centre between two decorated side panels, and the main menu. It lives
 // for the whole run; the drill window replaces it on screen while a drill runs.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public PreferencesTarget {
     Q_OBJECT
 public:
     // Makes the drill window for the drill kind already set in the shared state. The window is
@@ -56,9 +59,10 @@ public:
     void showUserName(const QString& name);
 
     // Loads the keyboard picture for the student's nationality and characters-shown setting,
-    // telling the student when it fell back to the English US picture, and closing the window
-    // when no keyboard picture is there at all (then it returns false).
-    bool showKeyboardPicture();
+    // telling the student when it fell back to the English US picture (in the caller's words
+    // when it has some), and closing the window when no keyboard picture is there at all (then
+    // it returns false).
+    bool showKeyboardPicture(const QString& fellBackMessage = {});
     void setKeyboardPicture(const QImage& picture);
     const QImage& keyboardPicture() const { return m_keyboard; }
 
@@ -68,6 +72,15 @@ public:
     void paintUserPanelBackgrounds();
 
     const MainMenu& menu() const { return m_menu; }
+
+    // Opens Preferences on a page (or the activity's page). Whoever asks, it acts on the window
+    // the activity code names when a setting changes, and it lives as long as this window, so
+    // closing a drill window never takes it away unsaved.
+    void openPreferences(std::optional<OptionsPage> page);
+
+    void preferencesSchemeChanged() override;
+    void preferencesCharactersShownChanged() override;
+    void preferencesClosed() override {}
 
 public slots:
     // The hint picture blinks: three toggles 400 ms apart, then it stays as it is.
@@ -95,6 +108,7 @@ private:
     void closeSession();
     void returnFromDrill();
     QRgb schemeColour() const;
+    PreferencesTarget* preferencesTarget();
 
     Globals& m_globals;
     Services& m_services;

@@ -459,10 +459,15 @@ void TBegForm::openOptions(OptionsPage page) {
         openPreferences(page);
 }
 
-// The options window, on top of the drill: a new colour scheme repaints this window, showing or
-// hiding the characters reloads its keyboard pictures, and closing it hands the hand delay to
-// Timer1.
+// The options window, on top of the drill. The main window opens it when there is one, so that
+// it acts on whichever window the activity names and outlives this one. Alone, a new colour
+// scheme repaints this window, showing or hiding the characters reloads its keyboard pictures,
+// and closing it hands the hand delay to Timer1.
 void TBegForm::openPreferences(OptionsPage page) {
+    if (auto* main = qobject_cast<TForm1*>(parentWidget())) {
+        main->openPreferences(page);
+        return;
+    }
     OptionsHooks hooks;
     hooks.schemeChanged = [this] { paintSchemePictures(); };
     hooks.charactersShownChanged = [this] { loadKeyboardPictures(); };

@@ -3,6 +3,7 @@
 
 #include "drills/DrillEngine.h"
 #include "options/OptionGroups.h"
+#include "options/PreferencesTarget.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -27,7 +28,7 @@ struct Services;
 // The window sees every key first, whatever control has the focus: Space never clicks a
 // button and Escape never reaches a child before the drill. Only the own-keys edit field also
 // gets what is typed into it.
-class TBegForm : public QMainWindow {
+class TBegForm : public QMainWindow, public PreferencesTarget {
     Q_OBJECT
 public:
     // Opens the options window on a page, or the charts window; tests may put something else in
@@ -47,6 +48,11 @@ public:
 
     // The options window closed: the next hands wait the student's hand delay.
     void applyHandDelay();
+
+    void preferencesSchemeChanged() override { paintSchemePictures(); }
+    void preferencesCharactersShownChanged() override { loadKeyboardPictures(); }
+    void preferencesClosed() override { applyHandDelay(); }
+
     // The statistics window read another student's record in: the set statistics are emptied
     // and the keyboard pictures are those of the record's nationality.
     void studentReplaced();

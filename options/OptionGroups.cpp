@@ -186,8 +186,17 @@ constexpr OptionGroup kGroups[] = {
      false},
 };
 
+// An on/off group: one byte, "on" stores 1 and "off" 0.
+bool isFlagGroup(const OptionGroup& group) {
+    return group.width == W::Byte && group.itemCount == 2 && group.values[0] == 1 &&
+           group.values[1] == 0;
+}
+
 int storedValue(const OptionGroup& group, const StudentRecord& record) {
     const std::size_t offset = group.offsets[0];
+    // A flag byte other than 0 is on, here as everywhere the flag is read.
+    if (isFlagGroup(group))
+        return record.flag(offset) ? 1 : 0;
     return group.width == W::Byte ? record.byte(offset) : record.i32(offset);
 }
 

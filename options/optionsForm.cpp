@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -62,10 +63,7 @@ TFormOptions::TFormOptions(Globals& globals, Services& services, OptionsHooks ho
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("BitBtn13"));
     close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, [this] {
-        playSound(m_globals, m_services.sound, kSoundClick);
-        reject();
-    });
+    connect(close, &QPushButton::clicked, this, &TFormOptions::closeWithClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -296,7 +294,7 @@ QWidget* TFormOptions::buildTimedTestsPage() {
     const StudentRecord& r = m_globals.record;
     auto [backspace, backspaceButtons] =
         pair(QStringLiteral("Backspace"), "RadioButton1", QStringLiteral("Backspace allowed"),
-             "RadioButton2", QStringLiteral("No Backspace"), r.byte(kTimedBackspace) == 1);
+             "RadioButton2", QStringLiteral("No Backspace"), r.flag(kTimedBackspace));
     connect(backspaceButtons.first, &QRadioButton::clicked, this,
             [this] { m_globals.record.setByte(kTimedBackspace, 1); });
     connect(backspaceButtons.second, &QRadioButton::clicked, this,
@@ -309,7 +307,7 @@ QWidget* TFormOptions::buildTimedTestsPage() {
             [this] { chooseTimedTestFont(false); });
     auto [size, sizeButtons] =
         pair(QStringLiteral("Font Size"), "RadioButton3", QStringLiteral("Large"), "RadioButton4",
-             QStringLiteral("Small"), r.byte(kTimedLargeFont) == 1);
+             QStringLiteral("Small"), r.flag(kTimedLargeFont));
     m_timedLarge = sizeButtons.first;
     m_timedSmall = sizeButtons.second;
     auto [type, typeButtons] =
@@ -337,13 +335,27 @@ void TFormOptions::chooseTimedTestFont(bool roman) {
     StudentRecord& r = m_globals.record;
     r.setShortString(kTimedFontName, 40,
                      roman ? QByteArrayLiteral("Times New Roman") : QByteArrayLiteral("Arial"));
-    if (roman && r.byte(kTimedForceSmall) == 1) {
+    if (roman && r.flag(kTimedForceSmall)) {
         m_timedSmall->setChecked(true);
         m_timedLarge->setEnabled(false);
         r.setByte(kTimedLargeFont, 0);
     }
     if (!roman)
         m_timedLarge->setEnabled(true);
+}
+
+void TFormOptions::closeWithClick() {
+    playSound(m_globals, m_services.sound, kSoundClick);
+    reject();
+}
+
+// Escape is the Close button's key, click included.
+void TFormOptions::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        closeWithClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TFormOptions::done(int result) {

@@ -9,6 +9,7 @@
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QRadioButton;
 class QSpinBox;
@@ -40,7 +41,11 @@ public:
 
     void done(int result) override;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void closeWithClick();
     QWidget* buildGlobalPage();
     QWidget* buildBeginnersPage();
     QWidget* buildLessonsPage();

@@ -5,10 +5,12 @@
 #include "app/UserPanels.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
+#include "drills/beg.h"
 #include "options/optionsForm.h"
 #include "platform/doubles/DoubleServices.h"
 #include "progress/charts.h"
 #include "students/RecordLayout.h"
+#include "students/StudentFile.h"
 #include "tests/app/AppTestFiles.h"
 
 #include <QAction>
@@ -17,11 +19,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 using namespace kf;
@@ -39,6 +44,7 @@ private slots:
     void cancelNewUserNeedsAStudentFile();
     void selectListIsSortedAndStartsWithTheFirst();
     void useThisNameLoadsTheStudent();
+    void useThisNameWithoutTheKeyboardPictureSaysChooseOne();
     void switchingUsersRollsOverOnce();
     void vanishedFileMakesTheNameCurrentWithTheRecordUnchanged();
     void unreadableFileKeepsTheCurrentStudent();
@@ -50,6 +56,8 @@ private slots:
     void cancelSelectionNeedsAUser();
     void preferencesOpensItsWindowAndYourStatsAsksForCharts();
     void aStudentViewedInTheChartsIsNamedOnTheUserLine();
+    void preferencesFromTheMainWindowRepaintTheDrillOpenedLater();
+    void preferencesOfAClosedDrillStillSave();
 };
 
 namespace {
@@ -118,6 +126,14 @@ void scoreDrills(Globals& globals) {
 }
 
 struct Fixture : DoubleServices {
+    // Drills open in real drill windows.
+    void openDrill(DrillKind kind) {
+        form->setDrillWindowFactory([this](TForm1& main) {
+            drill = new TBegForm(globals, services, &main);
+            return drill;
+        });
+        form->beginDrill(kind);
+    }
     Fixture() { ok = test::provideStartPictures(folder()) && test::provideSounds(folder()); }
 
     QDir folder() const { return QDir(dir.path()); }
@@ -195,6 +211,7 @@ struct Fixture : DoubleServices {
     bool ok = true;
     Globals globals{dir.path()};
     std::unique_ptr<TForm1> form;
+    QPointer<TBegForm> drill;
 };
 
 // Whether a frame in the colour runs down the left edge of a picture, near its middle.
@@ -211,6 +228,19 @@ bool framedIn(const QLabel& image, QRgb colour) {
 bool filledIn(const QLabel& image, QRgb colour) {
     const QImage picture = image.pixmap().toImage();
     return !picture.isNull() && picture.pixel(1, 1) == (colour | 0xFF000000u);
+}
+
+void chooseItem(QWidget& window, const char* group, const QString& item) {
+    for (QRadioButton* b :
+         window.findChild<QGroupBox*>(QLatin1String(group))->findChildren<QRadioButton*>()) {
+        if (b->text() == item)
+            b->click();
+    }
+}
+
+int playedCount(const RecordingSoundPlayer& sound, const QString& file) {
+    return int(std::count_if(sound.played.begin(), sound.played.end(),
+                             [&](const QString& p) { return p.endsWith(file); }));
 }
 
 const QString kAllLinksOn = QStringLiteral("LabelNewUser LabelSelectUser LabelYourStats "
@@ -433,6 +463,20 @@ void tst_UserPanels::useThisNameLoadsTheStudent() {
     f.press(QStringLiteral("ButtonSelectCancel"));
     f.click(QStringLiteral("LabelNewUser"));
     QVERIFY(filledIn(f.control<QLabel>(QStringLiteral("Image5")), bobs));
+}
+
+void tst_UserPanels::useThisNameWithoutTheKeyboardPictureSaysChooseOne() {
+    Fixture f;
+    StudentRecord german = markedStudent(1);
+    german.setNationality(Nationality::German); // the folder holds only English US pictures
+    f.writeStudent(QStringLiteral("Ann"), german);
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral(
+                 "Choose a keyboard from the Additional/Keyboard Nationality Menu above.")});
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Ann"));
+    QVERIFY(!f.form->keyboardPicture().isNull());
 }
 
 void tst_UserPanels::switchingUsersRollsOverOnce() {
@@ -674,6 +718,54 @@ void tst_UserPanels::aStudentViewedInTheChartsIsNamedOnTheUserLine() {
     QVERIFY(f.globals.record.bytes() == markedStudent(2).bytes());
     QCOMPARE(f.control<QLabel>(QStringLiteral("Label3")).text(), QStringLiteral("User = Bob"));
     charts->close();
+}
+
+void tst_UserPanels::preferencesFromTheMainWindowRepaintTheDrillOpenedLater() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(0));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    f.click(QStringLiteral("LabelPreferences"));
+    QPointer<TFormOptions> options = f.form->findChild<TFormOptions*>();
+    QVERIFY(options);
+    f.openDrill(DrillKind::HomeRowOnly);
+    QVERIFY(f.drill);
+
+    chooseItem(*options, "RadioGroup8", QStringLiteral("Purple"));
+    const QRgb purple = schemeColours(3).frame;
+    QVERIFY(framedIn(*f.drill->findChild<QLabel*>(QStringLiteral("Image10")), purple));
+    QCOMPARE(f.drill->findChild<QLabel*>(QStringLiteral("Label3"))
+                 ->palette()
+                 .color(QPalette::WindowText),
+             QColor(137, 65, 130)); // 8536457 as 0x00BBGGRR
+
+    // Escape is the Close button: the click sounds and the window goes.
+    const int clicks = playedCount(f.sound, QStringLiteral("click_2.wav"));
+    QTest::keyClick(options.data(), Qt::Key_Escape);
+    QVERIFY(!options || !options->isVisible());
+    QCOMPARE(playedCount(f.sound, QStringLiteral("click_2.wav")), clicks + 1);
+    f.drill->close();
+}
+
+void tst_UserPanels::preferencesOfAClosedDrillStillSave() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(0));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    f.openDrill(DrillKind::HomeRowOnly);
+    f.drill->findChild<QToolButton*>(QStringLiteral("SpeedButton11"))->click();
+    QPointer<TFormOptions> options = f.form->findChild<TFormOptions*>();
+    QVERIFY(options);
+    chooseItem(*options, "RadioGroup9", QStringLiteral("Hide all Keys"));
+
+    f.drill->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!f.drill);
+    QVERIFY(options);
+    options->close();
+    StudentRecord saved;
+    QVERIFY(StudentFile::load(f.path(QStringLiteral("Ann.stu")), saved).done());
+    QCOMPARE(saved.byte(layout::kCharactersShown), 0);
 }
 
 QTEST_MAIN(tst_UserPanels)

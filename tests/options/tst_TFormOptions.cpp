@@ -154,12 +154,14 @@ void tst_TFormOptions::groupsShowWhatTheRecordHolds() {
     Fixture f;
     f.globals.record.setByte(kColourScheme, 4);
     f.globals.record.setByte(kSoundOn, 0);
-    f.globals.record.setByte(kKeyTap, 7); // anything but 1 reads as off
+    f.globals.record.setByte(kKeyTap, 7); // anything but 0 reads as on, as the sounds read it
+    f.globals.record.setByte(kCharactersShown, 2);
     f.globals.record.setI32(kLessonsHandPen, 1);
     TFormOptions window(f.globals, f.services, f.hooks());
     QCOMPARE(checkedItem(window, "RadioGroup8"), QStringLiteral("Brown"));
     QCOMPARE(checkedItem(window, "RadioGroup1"), QStringLiteral("Sound Off"));
-    QCOMPARE(checkedItem(window, "RadioGroup5"), QStringLiteral("Key Tap Off"));
+    QCOMPARE(checkedItem(window, "RadioGroup5"), QStringLiteral("Key Tap On"));
+    QCOMPARE(checkedItem(window, "RadioGroup9"), QStringLiteral("See all Keys"));
     QCOMPARE(checkedItem(window, "RadioGroup2"), QStringLiteral("Beep On"));
     QCOMPARE(checkedItem(window, "RadioGroup3"), QStringLiteral("One Line"));
     QCOMPARE(checkedItem(window, "RadioGroup4"), QStringLiteral("Add Enter Key"));
