@@ -7,6 +7,7 @@
 #include "drills/DrillSessionFigures.h"
 #include "keyboard/CurrentKey.h"
 #include "progress/SectionUsage.h"
+#include "students/Roster.h"
 #include "students/StudentRecord.h"
 
 #include <QString>
@@ -31,9 +32,7 @@ struct Globals {
     SectionUsage sectionUsage;        // sections scored in this session, for the roll-over
     DrillRowsHidden drillRows;        // rows of the drill window the student hid, for the run
 
-    QString studentFilePath() const {
-        return folder.filePath(currentUserName + QStringLiteral(".stu"));
-    }
+    QString studentFilePath() const { return kf::studentFilePath(folder, currentUserName); }
 };
 
 } // namespace kf

@@ -4,6 +4,7 @@
 #include "app/WorkingFolder.h"
 #include "drills/DrillSessionFigures.h"
 #include "progress/SectionUsage.h"
+#include "students/Roster.h"
 #include "students/StudentFile.h"
 
 #include <memory>
@@ -11,8 +12,6 @@
 namespace kf {
 
 namespace {
-
-const QString kStudentFileExtension = QStringLiteral(".stu");
 
 // What was typed in this session, in every section: it must not be added to another record.
 void dropWorkingFigures(DrillSessionFigures& drill, SectionUsage& usage) {
@@ -34,7 +33,7 @@ ViewedStudent viewStudent(StudentSession session, const QString& chosenName) {
         return result;
 
     const QString name = chosenName.left(kLongestViewedName);
-    const QString path = session.folder.filePath(name + kStudentFileExtension);
+    const QString path = studentFilePath(session.folder, name);
     // Read beside the record in memory, so that a file that turns out unreadable changes nothing.
     const auto loaded = std::make_unique<StudentRecord>(session.record);
     const FileOutcome read = StudentFile::load(path, *loaded);

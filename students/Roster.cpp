@@ -4,8 +4,10 @@
 #include "keyboard/Windows1252.h"
 #include "students/StudentRecord.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace kf {
@@ -26,6 +28,19 @@ bool isControl(QChar c) {
     return c.category() == QChar::Other_Control;
 }
 
+// Names that Windows file servers keep for devices, with or without an extension: a student
+// file called "con.stu" cannot be made or opened there.
+bool isDeviceName(const QString& name) {
+    const QString stem = name.section(u'.', 0, 0).trimmed().toUpper();
+    static const QStringList kDevices = {QStringLiteral("CON"), QStringLiteral("PRN"),
+                                         QStringLiteral("AUX"), QStringLiteral("NUL")};
+    if (kDevices.contains(stem))
+        return true;
+    const bool numbered = stem.size() == 4 && (stem.startsWith(QStringLiteral("COM")) ||
+                                               stem.startsWith(QStringLiteral("LPT")));
+    return numbered && stem.at(3) >= u'1' && stem.at(3) <= u'9';
+}
+
 } // namespace
 
 NameCheck checkUserName(const QString& typed) {
@@ -33,6 +48,11 @@ NameCheck checkUserName(const QString& typed) {
     const QString& name = check.name;
     if (name.size() < kShortestName || name.size() > kLongestName) {
         check.problem = kWrongLengthMessage;
+        return check;
+    }
+    if (isDeviceName(name)) {
+        check.problem = invalid(QCoreApplication::translate(
+            "Roster", "Some systems keep this name for a device. Choose another name."));
         return check;
     }
     if (name == QStringLiteral("..")) {
@@ -86,12 +106,11 @@ bool Roster::hasStudentFiles() const {
 
 QStringList Roster::names() const {
     QStringList out;
+    // Whatever the letter case of the extension: a file copied from elsewhere as "Bob.STU" is
+    // Bob's, and a list without it would be a dead end.
     for (const QString& file : m_folder.find(QStringLiteral("*") + roster::kExtension)) {
-        // The search ignores letter case; the extension test does not.
-        if (!file.endsWith(roster::kExtension, Qt::CaseSensitive))
-            continue;
         const QString name = file.chopped(roster::kExtension.size());
-        if (!name.isEmpty())
+        if (!name.isEmpty() && !out.contains(name))
             out.append(name);
     }
     // Alphabetical as a reader expects it: "ann" before "Bob"; names that differ only in letter
@@ -103,8 +122,22 @@ QStringList Roster::names() const {
     return out;
 }
 
+QString studentFilePath(const WorkingFolder& folder, const QString& name) {
+    const QDir dir(folder.path());
+    const QString exact = name + roster::kExtension;
+    if (QFileInfo::exists(dir.filePath(exact)))
+        return dir.filePath(exact);
+    // The name as written, the extension in any letter case; never another name that differs
+    // only in letter case, which is another student's file.
+    for (const QString& file : folder.find(QStringLiteral("*") + roster::kExtension)) {
+        if (file.chopped(roster::kExtension.size()) == name)
+            return dir.filePath(file);
+    }
+    return dir.filePath(exact);
+}
+
 QString Roster::filePath(const QString& name) const {
-    return m_folder.filePath(name + roster::kExtension);
+    return studentFilePath(m_folder, name);
 }
 
 bool Roster::exists(const QString& name) const {
@@ -114,7 +147,7 @@ bool Roster::exists(const QString& name) const {
 FileOutcome Roster::create(const QString& name, StudentRecord& record) const {
     if (exists(name))
         return {FileOutcome::Status::Exists, {}};
-    return StudentFile::create(QDir(m_folder.path()).filePath(name + roster::kExtension), record);
+    return StudentFile::create(filePath(name), record);
 }
 
 FileOutcome Roster::remove(const QString& name) const {

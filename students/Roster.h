@@ -50,6 +50,10 @@ std::optional<QString> deletionRefusal(const QString& entry, qsizetype entriesLi
 
 } // namespace roster
 
+// The student file of a name: the name exactly as written with ".stu" in any letter case, or,
+// when there is none, where a new file of that name goes.
+QString studentFilePath(const WorkingFolder& folder, const QString& name);
+
 // The student files of one working folder.
 class Roster {
 public:
@@ -59,12 +63,13 @@ public:
     // True when a search for "*.stu" finds any file, whatever the letter case of its extension.
     bool hasStudentFiles() const;
 
-    // The user names to offer: the files the search finds whose names end in exactly ".stu"
-    // (so "Bob.STU" is found but not listed), without the extension, in alphabetical order.
+    // The user names to offer: the files the search finds, without the extension (whatever its
+    // letter case), in alphabetical order.
     QStringList names() const;
 
     QString filePath(const QString& name) const;
-    // Whether a student file of this name exists, whatever the letter case of its name.
+    // Whether a student file of this name exists, whatever the letter case of its name: a name
+    // that differs from another only in letter case is taken.
     bool exists(const QString& name) const;
 
     // Writes a new student file with the defaults applied to record. An existing file of that

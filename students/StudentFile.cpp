@@ -7,6 +7,7 @@
 #include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -102,6 +103,8 @@ FileOutcome save(const QString& path, const StudentRecord& record) {
 }
 
 FileOutcome create(const QString& path, StudentRecord& record) {
+    // A new student starts from nothing but zeros and the defaults, whatever record was here.
+    record = StudentRecord{};
     record.applyCreateDefaults();
     if (QFileInfo::exists(path))
         return {FileOutcome::Status::Exists, {}};
@@ -116,6 +119,12 @@ FileOutcome create(const QString& path, StudentRecord& record) {
     if (file.write(content) != content.size() || !file.flush())
         return failed(QStringLiteral("created"), path, file.errorString());
 #ifdef Q_OS_UNIX
+    // The temporary file is the owner's alone; the student file gets what the folder's users
+    // get for any new file (the umask), so a shared classroom folder works for every account.
+    // A file system that keeps no such permissions refuses this, and that is no reason to fail.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    static_cast<void>(::fchmod(file.handle(), 0666 & ~mask));
     if (::fsync(file.handle()) != 0)
         return failed(QStringLiteral("created"), path, QStringLiteral("it could not be synced"));
 #endif

@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace kf;
 
@@ -24,7 +26,10 @@ private slots:
     void deletionRefusals_data();
     void deletionRefusals();
     void listingIsSortedWhateverTheFolderOrder();
-    void capitalExtensionIsFoundButNotListed();
+    void deviceNames_data();
+    void deviceNames();
+    void capitalExtensionIsListed();
+    void aNameNeverReachesAnotherStudentsFile();
     void emptyFolderHasNoStudents();
     void createWritesOneDefaultRecord();
     void createNeverTouchesAnExistingFile_data();
@@ -216,17 +221,63 @@ void tst_Roster::listingIsSortedWhateverTheFolderOrder() {
                           QStringLiteral("Bob"), QStringLiteral("Carl"), QStringLiteral("zed")}));
 }
 
-void tst_Roster::capitalExtensionIsFoundButNotListed() {
+void tst_Roster::deviceNames_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("refused");
+    for (const char* name : {"CON", "prn", "Aux", "nul", "COM1", "com9", "LPT1", "lpt9", "con.txt",
+                             "Com3.stu", " NUL.a.b "})
+        QTest::newRow(name) << QString::fromLatin1(name) << true;
+    for (const char* name : {"Connie", "COM10", "COM0", "LPT", "auxiliary", "Nula.txt", "my.con"})
+        QTest::newRow(name) << QString::fromLatin1(name) << false;
+}
+
+void tst_Roster::deviceNames() {
+    QFETCH(QString, typed);
+    QFETCH(bool, refused);
+    const roster::NameCheck check = roster::checkUserName(typed);
+    QCOMPARE(!check.ok(), refused);
+    if (refused)
+        QVERIFY2(check.problem.startsWith(QStringLiteral("User name is not valid.")),
+                 qPrintable(check.problem));
+}
+
+void tst_Roster::capitalExtensionIsListed() {
     QTemporaryDir dir;
     touch(dir.filePath(QStringLiteral("Bob.STU")));
     touch(dir.filePath(QStringLiteral("Eve.Stu")));
     const Roster roster{WorkingFolder(dir.path())};
     QVERIFY(roster.hasStudentFiles());
-    QVERIFY(roster.names().isEmpty());
+    QCOMPARE(roster.names(), (QStringList{QStringLiteral("Bob"), QStringLiteral("Eve")}));
     QVERIFY(roster.exists(QStringLiteral("bob")));
+    QCOMPARE(roster.filePath(QStringLiteral("Bob")), dir.filePath(QStringLiteral("Bob.STU")));
 
     touch(dir.filePath(QStringLiteral("Amy.stu")));
-    QCOMPARE(roster.names(), QStringList{QStringLiteral("Amy")});
+    QCOMPARE(roster.names(),
+             (QStringList{QStringLiteral("Amy"), QStringLiteral("Bob"), QStringLiteral("Eve")}));
+}
+
+// "Ann" is meant; "ann.stu" is someone else's. Saving or deleting Ann's vanished file never
+// reaches it.
+void tst_Roster::aNameNeverReachesAnotherStudentsFile() {
+    QTemporaryDir dir;
+    const StudentRecord other = scribbled();
+    touch(dir.filePath(QStringLiteral("ann.stu")),
+          QByteArray(reinterpret_cast<const char*>(other.bytes().data()),
+                     qsizetype(other.bytes().size())));
+    const QByteArray before = readAll(dir.filePath(QStringLiteral("ann.stu")));
+    const WorkingFolder folder(dir.path());
+    const Roster roster{folder};
+    QVERIFY(roster.filePath(QStringLiteral("Ann")) != dir.filePath(QStringLiteral("ann.stu")));
+    StudentRecord ann;
+    ann.applyCreateDefaults();
+    QCOMPARE(StudentFile::save(studentFilePath(folder, QStringLiteral("Ann")), ann).status,
+             FileOutcome::Status::Missing);
+    QVERIFY(roster.remove(QStringLiteral("Ann")).done());
+    QCOMPARE(readAll(dir.filePath(QStringLiteral("ann.stu"))), before);
+    // Both files there: each name reaches its own.
+    touch(dir.filePath(QStringLiteral("Ann.stu")));
+    QCOMPARE(roster.filePath(QStringLiteral("Ann")), dir.filePath(QStringLiteral("Ann.stu")));
+    QCOMPARE(roster.filePath(QStringLiteral("ann")), dir.filePath(QStringLiteral("ann.stu")));
 }
 
 void tst_Roster::emptyFolderHasNoStudents() {
@@ -241,12 +292,19 @@ void tst_Roster::emptyFolderHasNoStudents() {
 void tst_Roster::createWritesOneDefaultRecord() {
     QTemporaryDir dir;
     const Roster roster{WorkingFolder(dir.path())};
+    // The record in memory is the previous student's: nothing of it reaches the new file.
     StudentRecord record = scribbled();
+    const mode_t mask = ::umask(022);
     QVERIFY(roster.create(QStringLiteral("Zo\u00eb"), record).done());
+    ::umask(mask);
     QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("Zo\u00eb.stu")});
-    const QByteArray content = readAll(roster.filePath(QStringLiteral("Zo\u00eb")));
+    const QString path = roster.filePath(QStringLiteral("Zo\u00eb"));
+    // The folder's usual permissions for a new file, not the owner's alone.
+    QCOMPARE(QFileInfo(path).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+             QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray content = readAll(path);
     QCOMPARE(content.size(), qsizetype(layout::kRecordSize));
-    StudentRecord expected = scribbled();
+    StudentRecord expected;
     expected.applyCreateDefaults();
     QCOMPARE(content, QByteArray(reinterpret_cast<const char*>(expected.bytes().data()),
                                  qsizetype(expected.bytes().size())));
