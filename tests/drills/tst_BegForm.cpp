@@ -39,20 +39,27 @@ private slots:
     void controlsCarryTheirCaptionsAndHints();
     void layoutAtCreation_data();
     void layoutAtCreation();
+    void designFontSizesArePoints_data();
+    void designFontSizesArePoints();
     void layoutFollowsTheClientArea_data();
     void layoutFollowsTheClientArea();
     void typingASetWithKeyClicks();
+    void sessionPercentRoundsTheDecimalTieUp();
     void timersRunAsTheDrillSays();
     void spaceNeverClicksAFocusedButton();
     void ownKeysFieldGetsWhatIsTyped();
     void escapeInTheOwnKeysFieldLeaves();
     void ownKeysVerification();
+    void germanOwnKeysRefuseTheBrokenBar();
     void deadKeysArriveAsOneCharacter_data();
     void deadKeysArriveAsOneCharacter();
     void typedCharacters_data();
     void typedCharacters();
+    void deleteLeavesTheStudentFileAlone();
     void inputMethodsAreOnWhereverTheFocusIs();
     void ampersandShowsOnce();
+    void guidanceShowsAmpersands_data();
+    void guidanceShowsAmpersands();
     void closingGivesTheMainWindowItsPlaceBack();
     void hideAndShowRows();
     void toolButtons();
@@ -64,6 +71,8 @@ private slots:
     void helpOpensOnlyAnExistingFile();
     void pictureIsResetForEachTarget();
     void handsAreDrawnOnTimer1();
+    void tildeWithoutAKeyGetsTheLeftHandAndNoMark_data();
+    void tildeWithoutAKeyGetsTheLeftHandAndNoMark();
     void missingPicturesAndGlyphsAreTolerated();
 
 private:
@@ -191,6 +200,7 @@ void tst_BegForm::layoutAtCreation_data() {
     QTest::newRow("Panel11") << QStringLiteral("Panel11") << QRect(153, 256, 467, 260);
     QTest::newRow("Panel5") << QStringLiteral("Panel5") << QRect(211, 188, 352, 174);
     QTest::newRow("Image2") << QStringLiteral("Image2") << QRect(-200, -200, 105, 105);
+    QTest::newRow("Label17") << QStringLiteral("Label17") << QRect(8, 4, 370, 87);
 }
 
 void tst_BegForm::layoutAtCreation() {
@@ -218,6 +228,25 @@ void tst_BegForm::layoutAtCreation() {
     QCOMPARE(target->width(), 50);
     QCOMPARE(target->x(), (control("Panel18")->width() - 50) / 2);
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Keyfarer Typing Tutor (Beginners Drills)"));
+}
+
+void tst_BegForm::designFontSizesArePoints_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("points");
+    QTest::newRow("guidance") << QStringLiteral("Label17") << 13;
+    QTest::newRow("drill title") << QStringLiteral("Label3") << 24;
+    QTest::newRow("Pause!") << QStringLiteral("Label92") << 19;
+    QTest::newRow("target") << QStringLiteral("Panel19") << 14;
+}
+
+void tst_BegForm::designFontSizesArePoints() {
+    QFETCH(QString, name);
+    QFETCH(int, points);
+    openForm(DrillKind::HomeRowOnly);
+    const QFont font = m_form->findChild<QWidget*>(name)->font();
+    QCOMPARE(font.pointSize(), points);
+    // The window's own font is the one given in pixels: 15 high.
+    QCOMPARE(m_form->font().pixelSize(), 15);
 }
 
 void tst_BegForm::layoutFollowsTheClientArea_data() {
@@ -272,6 +301,25 @@ void tst_BegForm::typingASetWithKeyClicks() {
     QCOMPARE(text("Panel35"), QStringLiteral("0"));
     QCOMPARE(m_h->savedFile(), recordBytes(m_h->globals.record));
     QCOMPARE(m_h->globals.record.i64(L::kBegPresented + (statisticsIndex('f') - 1) * 8), 50000);
+}
+
+void tst_BegForm::sessionPercentRoundsTheDecimalTieUp() {
+    // One miss in 40 presses is 97.5 %, shown as 98 %.
+    openForm(DrillKind::ChooseYourOwnKeys);
+    verifyAndBegin(QStringLiteral("fj"));
+    DrillEngine& e = m_form->engine();
+    for (int set = 0; set < 4; ++set) {
+        QTest::keyClick(client(), Qt::Key_Space);
+        for (int i = 0; i < 10; ++i) {
+            const char target = char(e.targetChar());
+            if (set == 2 && i == 5)
+                QTest::keyClick(client(), target == 'f' ? 'j' : 'f');
+            QTest::keyClick(client(), target); // the correcting press after a miss
+        }
+        QTest::keyClick(client(), Qt::Key_Return);
+    }
+    QCOMPARE(text("Panel31"), QStringLiteral("98%"));
+    QCOMPARE(text("Panel30"), QStringLiteral("100%"));
 }
 
 void tst_BegForm::timersRunAsTheDrillSays() {
@@ -390,6 +438,14 @@ void tst_BegForm::ownKeysVerification() {
     QVERIFY(control("SpeedButton16")->isEnabled());
 }
 
+void tst_BegForm::germanOwnKeysRefuseTheBrokenBar() {
+    m_h->globals.record.setNationality(Nationality::German);
+    openForm(DrillKind::ChooseYourOwnKeys);
+    verifyAndBegin(QStringLiteral("¦|a"));
+    QCOMPARE(text("Panel3"), QStringLiteral("¦"));
+    QCOMPARE(text("Panel4"), QStringLiteral("|a|a|a|a|a"));
+}
+
 void tst_BegForm::deadKeysArriveAsOneCharacter_data() {
     QTest::addColumn<int>("nationality");
     QTest::addColumn<QString>("keys");
@@ -449,8 +505,14 @@ void tst_BegForm::typedCharacters_data() {
                                   << QStringLiteral("q") << int(Qt::AltModifier) << 0 << 0;
     QTest::newRow("Tab moves the focus") << 0 << QStringLiteral("ab") << int(Qt::Key_Tab)
                                          << QStringLiteral("\t") << int(Qt::NoModifier) << 0 << 0;
-    QTest::newRow("Backspace is a wrong key")
+    QTest::newRow("Backspace types nothing")
         << 0 << QStringLiteral("ab") << int(Qt::Key_Backspace) << QStringLiteral("\b")
+        << int(Qt::NoModifier) << 0 << 0;
+    QTest::newRow("Delete types nothing")
+        << 0 << QStringLiteral("ab") << int(Qt::Key_Delete) << QStringLiteral("\x7f")
+        << int(Qt::NoModifier) << 0 << 0;
+    QTest::newRow("an emoji is one press")
+        << 0 << QStringLiteral("ab") << int(Qt::Key_unknown) << QStringLiteral("\U0001F600")
         << int(Qt::NoModifier) << 1 << 0;
     QTest::newRow("capital for lower case")
         << 0 << QStringLiteral("ab") << int(Qt::Key_A) << QStringLiteral("A")
@@ -481,6 +543,25 @@ void tst_BegForm::typedCharacters() {
         QCOMPARE(text("Panel61"), typed);
 }
 
+void tst_BegForm::deleteLeavesTheStudentFileAlone() {
+    openForm(DrillKind::ChooseYourOwnKeys);
+    verifyAndBegin(QStringLiteral("fj"));
+    QTest::keyClick(client(), Qt::Key_Space);
+    DrillEngine& e = m_form->engine();
+    for (int i = 0; i < 10; ++i) {
+        QTest::sendKeyEvent(QTest::Click, client(), Qt::Key_Delete, QStringLiteral("\x7f"),
+                            Qt::NoModifier);
+        QVERIFY(!e.drillPaused());
+        QTest::keyClick(client(), char(e.targetChar()));
+    }
+    QTest::keyClick(client(), Qt::Key_Return);
+    StudentRecord saved;
+    QVERIFY(StudentFile::load(m_h->globals.studentFilePath(), saved).done());
+    QCOMPARE(saved.i64(L::kBegKeysTotal), 100000);
+    QCOMPARE(saved.i64(L::kBegMissesTotal), 0);
+    QCOMPARE(text("Panel31"), QStringLiteral("100%"));
+}
+
 void tst_BegForm::inputMethodsAreOnWhereverTheFocusIs() {
     openForm(DrillKind::ChooseYourOwnKeys);
     for (const char* name : {"Button1", "Button3", "ClientArea"}) {
@@ -505,6 +586,33 @@ void tst_BegForm::ampersandShowsOnce() {
     QTest::keyClick(client(), '&');
     QCOMPARE(text("Panel23"), QStringLiteral("&"));
     QCOMPARE(m_form->engine().view()[DrillControl::Panel23].caption, QStringLiteral("&&"));
+}
+
+void tst_BegForm::guidanceShowsAmpersands_data() {
+    QTest::addColumn<int>("nationality");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("userName");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("the ampersand key")
+        << 5 << QStringLiteral("&b") << QStringLiteral("Pat")
+        << QStringLiteral("Move your left hand little finger up two rows to type the \"&\" key.");
+    QTest::newRow("a user name with ampersands")
+        << 1 << QStringLiteral(";a") << QStringLiteral("Tom && Jerry & Co")
+        << QStringLiteral("The semicolon, Tom && Jerry & Co, is under your right hand little "
+                          "finger.");
+}
+
+void tst_BegForm::guidanceShowsAmpersands() {
+    QFETCH(int, nationality);
+    QFETCH(QString, keys);
+    QFETCH(QString, userName);
+    QFETCH(QString, shown);
+    m_h->globals.record.setNationality(static_cast<Nationality>(nationality));
+    m_h->globals.currentUserName = userName;
+    openForm(DrillKind::ChooseYourOwnKeys);
+    verifyAndBegin(keys);
+    QTest::keyClick(client(), Qt::Key_Space);
+    QCOMPARE(text("Label17"), shown);
 }
 
 void tst_BegForm::closingGivesTheMainWindowItsPlaceBack() {
@@ -732,6 +840,32 @@ void tst_BegForm::handsAreDrawnOnTimer1() {
     QCOMPARE(t1->interval(), 400); // g is no home key: two more frames follow
     QTest::keyClick(client(), 'g');
     QCOMPARE(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32), clean);
+}
+
+void tst_BegForm::tildeWithoutAKeyGetsTheLeftHandAndNoMark_data() {
+    QTest::addColumn<int>("nationality");
+    QTest::newRow("Spanish") << 2;
+    QTest::newRow("Italian") << 4;
+    QTest::newRow("French") << 5;
+}
+
+void tst_BegForm::tildeWithoutAKeyGetsTheLeftHandAndNoMark() {
+    QFETCH(int, nationality);
+    m_h->globals.record.setNationality(static_cast<Nationality>(nationality));
+    openForm(DrillKind::ChooseYourOwnKeys);
+    verifyAndBegin(QStringLiteral("~a"));
+    QTest::keyClick(client(), Qt::Key_Space);
+    const QImage clean = m_form->cleanKeyboardImage().convertToFormat(QImage::Format_RGB32);
+    m_form->Timer1Timer(); // frame 1: the left hand at home, below the corner
+    const QRect corner(0, 0, 60, 60);
+    QCOMPARE(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32).copy(corner),
+             clean.copy(corner));
+    m_form->Timer1Timer();
+    m_form->Timer1Timer();
+    const HandAnimationState& hands = m_form->engine().hands();
+    QCOMPARE(QPoint(hands.handX, hands.handY), QPoint(15, 29));
+    QVERIFY(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32).copy(corner) !=
+            clean.copy(corner));
 }
 
 void tst_BegForm::missingPicturesAndGlyphsAreTolerated() {
