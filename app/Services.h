@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/SpeechOutput.h"
+
 namespace kf {
 
 class Clock;
@@ -16,6 +18,8 @@ struct Services {
     Printer& printer;
     Dialogs& dialogs;
     Clock& clock;
+    // Spoken guidance; silent unless a speech service is given.
+    SpeechOutput& speech = noSpeechOutput();
 };
 
 } // namespace kf

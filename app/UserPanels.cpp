@@ -98,6 +98,8 @@ void UserPanels::buildNewUserPanel() {
     m_newUserName = place(new QLineEdit(panel), QStringLiteral("EditNewUser"), kNewUserNamePlace);
     // Room for blanks around a name of the longest length; the name is trimmed before checking.
     m_newUserName->setMaxLength(roster::kLongestName * 2);
+    // The prompt above changes; the field's own name stays.
+    m_newUserName->setAccessibleName(tr("New user name"));
     m_newUserOk =
         button(QStringLiteral("OK"), QStringLiteral("ButtonNewUserOk"), kNewUserOkPlace, panel);
     m_newUserCancel = button(QStringLiteral("Cancel"), QStringLiteral("ButtonNewUserCancel"),
@@ -115,6 +117,8 @@ void UserPanels::buildSelectUserPanel() {
                        kUseNamePlace, panel);
     m_password = place(new QLineEdit(panel), QStringLiteral("EditPassword"), kPasswordPlace);
     m_password->setEchoMode(QLineEdit::Password);
+    m_names->setAccessibleName(tr("User names"));
+    m_password->setAccessibleName(tr("Password to delete a name"));
     m_deleteName = button(QStringLiteral("Delete Name"), QStringLiteral("ButtonDeleteName"),
                           kDeleteNamePlace, panel);
     m_selectCancel = button(QStringLiteral("Cancel"), QStringLiteral("ButtonSelectCancel"),

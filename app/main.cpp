@@ -8,6 +8,7 @@
 #include "app/mainForm.h"
 #include "drills/beg.h"
 #include "platform/DesktopShell.h"
+#include "platform/LazySpeechOutput.h"
 #include "platform/MessageBoxDialogs.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtSoundPlayer.h"
@@ -66,7 +67,8 @@ int main(int argc, char* argv[]) {
     kf::QtPrinter printer;
     kf::MessageBoxDialogs dialogs;
     kf::SteadyClock clock;
-    kf::Services services{sound, shell, printer, dialogs, clock};
+    kf::LazySpeechOutput speech;
+    kf::Services services{sound, shell, printer, dialogs, clock, speech};
 
     const kf::WorkingFolder folder(commandLine.workingFolder.isEmpty()
                                        ? kf::WorkingFolder::defaultLocation()

@@ -422,11 +422,13 @@ void TForm1::openRoster() {
     if (m_globals.folder.find(QStringLiteral("*.stu")).isEmpty()) {
         m_services.dialogs.information(kWelcome);
         link(UserLink::NewUser).setEnabled(true);
-        setFocus();
+        // The one link to follow has the focus, so Enter follows it.
+        link(UserLink::NewUser).setFocus();
         m_blinkCount = 0;
         m_timer2->start();
     } else {
         link(UserLink::SelectUser).setEnabled(true);
+        link(UserLink::SelectUser).setFocus();
     }
 }
 

@@ -13,7 +13,9 @@
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "progress/charts.h"
+#include "students/StudentSettings.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -48,6 +50,21 @@ constexpr std::array<RowButton, kDrillRowCount> kRowButtons = {{
 constexpr std::string_view kShownRowHint = "Hide this if Distracting";
 
 const QString kHelpFile = QStringLiteral("kftyping.hlp");
+
+// Gives a control a new accessible name and description, and tells the accessibility bus of
+// each change: a screen reader speaks a change on the focused control without the focus moving.
+void setAccessibleText(QWidget* widget, const QString& name, const QString& description) {
+    if (widget->accessibleName() != name) {
+        widget->setAccessibleName(name);
+        QAccessibleEvent event(widget, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (widget->accessibleDescription() != description) {
+        widget->setAccessibleDescription(description);
+        QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
 
 } // namespace
 
@@ -231,6 +248,7 @@ void TBegForm::FormShow() {
     label1->raise();
     findChild<QLabel*>(QStringLiteral("Label3"))->raise();
     paintSchemePictures();
+    m_speakKeys = StudentSettings(m_globals.folder.path(), m_globals.currentUserName).speakKeys();
     m_engine.DrillStart();
     render();
     if (m_engine.ownKeysDrill())
@@ -249,6 +267,8 @@ void TBegForm::hideEvent(QHideEvent* event) {
 
 void TBegForm::closeEvent(QCloseEvent* event) {
     m_engine.StopAllTimers();
+    if (m_speakKeys)
+        m_services.speech.stop();
     render();
     // The main window comes back where the drill window was.
     if (QWidget* mainWindow = parentWidget()) {
@@ -361,6 +381,7 @@ void TBegForm::render() {
             w->setEnabled(c.enabled);
     }
     renderTargetPanel();
+    announce();
     if (view.pictureResets != m_pictureResets) {
         m_pictureResets = view.pictureResets;
         m_keyboard = m_cleanKeyboard;
@@ -383,6 +404,28 @@ void TBegForm::renderTargetPanel() {
     if (t.fontColour != m_shownTarget.fontColour)
         setTextColour(m_panel19, QColor::fromRgb(t.fontColour));
     m_shownTarget = t;
+}
+
+// The focused drill area says what a sighted student reads on the screen, and the keyboard
+// picture what is marked on it; spoken guidance reads each new target aloud.
+void TBegForm::announce() {
+    DrillAnnouncement now = announceDrill(m_engine, m_globals.currentKey);
+    if (now == m_announced)
+        return;
+    setAccessibleText(centralWidget(), now.name, now.description);
+    setAccessibleText(m_image1, tr("Keyboard"),
+                      keyboardPictureDescription(m_engine, m_globals.currentKey));
+    const bool newTarget = now.phase == DrillAnnouncement::Phase::Target &&
+                           (m_announced.phase != now.phase || m_announced.name != now.name);
+    if (newTarget && m_speakKeys)
+        m_services.speech.say(now.speech);
+    m_announced = std::move(now);
+}
+
+void TBegForm::setSpeakKeys(bool on) {
+    if (m_speakKeys && !on)
+        m_services.speech.stop();
+    m_speakKeys = on;
 }
 
 void TBegForm::renderTimer(QTimer* timer, DrillTimer which) {
@@ -417,6 +460,8 @@ void TBegForm::showRowButton(DrillRow row) {
     button->setIcon(QIcon(QPixmap(m_globals.folder.filePath(glyph))));
     if (hidden || button->toolTip() != QStringLiteral("Click to Hide"))
         button->setToolTip(str(hidden ? b.hiddenHint : kShownRowHint));
+    // A picture button is named by its hint.
+    button->setAccessibleName(button->toolTip());
 }
 
 void TBegForm::Button1Click() {
@@ -472,6 +517,7 @@ void TBegForm::openPreferences(OptionsPage page) {
     hooks.schemeChanged = [this] { paintSchemePictures(); };
     hooks.charactersShownChanged = [this] { loadKeyboardPictures(); };
     hooks.closedDuringDrill = [this](int) { applyHandDelay(); };
+    hooks.speakKeysChanged = [this](bool on) { setSpeakKeys(on); };
     kf::openOptions(m_globals, m_services, std::move(hooks), page, this);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "drills/DrillAnnouncement.h"
 #include "drills/DrillEngine.h"
 #include "options/OptionGroups.h"
 #include "options/PreferencesTarget.h"
@@ -65,6 +66,10 @@ public:
     // Brings every control and timer in line with the drill's view.
     void render();
 
+    // "Speak each key and finger" for this window's student.
+    bool speaksKeys() const { return m_speakKeys; }
+    void setSpeakKeys(bool on);
+
     // The timers' handlers: the hands, the blinking prompts, the set clock, the reaction clock.
     void Timer1Timer();
     void Timer2Timer();
@@ -103,6 +108,7 @@ private:
     void loadKeyboardPictures();
     void renderTimer(QTimer* timer, DrillTimer which);
     void renderTargetPanel();
+    void announce();
     void toggleRow(DrillRow row);
     void showRowButton(DrillRow row);
 
@@ -133,6 +139,8 @@ private:
     std::array<std::uint64_t, 4> m_timerStarts{};
     std::uint64_t m_pictureResets = 0;
     TargetPanelView m_shownTarget{-1, -1, -1, 0};
+    DrillAnnouncement m_announced;
+    bool m_speakKeys = false;
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;
     QLabel* m_panel19 = nullptr;

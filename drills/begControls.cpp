@@ -63,6 +63,10 @@ QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QRect& geo
     button->setGeometry(geometry);
     button->setText(caption);
     button->setToolTip(hint);
+    // A caption names the button; a picture button is named by its hint.
+    button->setAccessibleName(caption.isEmpty() ? hint : caption);
+    if (!caption.isEmpty())
+        button->setAccessibleDescription(hint);
     // Speed buttons never take the focus: keys always go to the drill.
     button->setFocusPolicy(Qt::NoFocus);
     return button;
@@ -157,12 +161,16 @@ void TBegForm::buildWindow() {
     client->setFixedSize(m_client);
     client->setFocusPolicy(Qt::StrongFocus);
     client->setAttribute(Qt::WA_InputMethodEnabled);
+    // The focus rests here during a drill: its accessible name and description say what the
+    // screen shows, and change with it.
+    client->setAccessibleName(tr("Drill"));
     setCentralWidget(client);
     setFixedSize(m_client.width(), m_client.height() + menuHeight);
 
     buildTopArea(client);
     buildToolPanels(client);
     m_image1 = makeImage(client, "Image1", QRect(QPoint(0, 0), kKeyboardPictureSize));
+    m_image1->setAccessibleName(tr("Keyboard"));
     m_image2 = makeImage(client, "Image2", QRect(-200, -200, 105, 105));
     m_image2->hide();
     buildStatistics(client);
@@ -222,8 +230,9 @@ void TBegForm::buildRunningFigures(QWidget* panel1) {
         makeLabel(lastCorrect, "Label81", QStringLiteral("Last correct:"), QRect(30, 4, 150, 22)),
         rowCaption);
     makeCaptionPanel(lastCorrect, "Panel23", QRect(30, 28, 60, 32));
-    makeImage(lastCorrect, "Image5", QRect(100, 30, kMarkSize, kMarkSize))
-        ->setPixmap(QPixmap::fromImage(drawDrillGlyph(DrillGlyph::HitMark)));
+    QLabel* hitMark = makeImage(lastCorrect, "Image5", QRect(100, 30, kMarkSize, kMarkSize));
+    hitMark->setPixmap(QPixmap::fromImage(drawDrillGlyph(DrillGlyph::HitMark)));
+    hitMark->setAccessibleName(TBegForm::tr("Correct"));
 
     QFrame* misses = makePanel(panel1, "Panel24", kPanel24);
     setBackground(misses, kCream);
@@ -234,14 +243,18 @@ void TBegForm::buildRunningFigures(QWidget* panel1) {
     QLabel* panel60 = makeCaptionPanel(misses, "Panel60", QRect(142, 4, 60, 32));
     setTextColour(panel60, fromBgr(kMaroon));
     const QPixmap missMark = QPixmap::fromImage(drawDrillGlyph(DrillGlyph::MissMark));
-    makeImage(misses, "Image6", QRect(212, 6, kMarkSize, kMarkSize))->setPixmap(missMark);
+    QLabel* image6 = makeImage(misses, "Image6", QRect(212, 6, kMarkSize, kMarkSize));
+    image6->setPixmap(missMark);
+    image6->setAccessibleName(TBegForm::tr("Missed"));
     makeSpeedButton(misses, "SpeedButton3", QRect(4, 60, 22, 22), QString(), QString());
     setTextColour(
         makeLabel(misses, "Label91", QStringLiteral("by typing:"), QRect(30, 60, 110, 22)),
         rowCaption);
     QLabel* panel61 = makeCaptionPanel(misses, "Panel61", QRect(142, 56, 60, 32));
     setTextColour(panel61, fromBgr(kRed));
-    makeImage(misses, "Image7", QRect(212, 58, kMarkSize, kMarkSize))->setPixmap(missMark);
+    QLabel* image7 = makeImage(misses, "Image7", QRect(212, 58, kMarkSize, kMarkSize));
+    image7->setPixmap(missMark);
+    image7->setAccessibleName(TBegForm::tr("Missed"));
 
     QFrame* instructions = makePanel(panel1, "Panel10", kPanel10);
     setBackground(instructions, kWhite);
@@ -341,6 +354,8 @@ void TBegForm::buildOwnKeys(QWidget* client) {
     m_edit1 = new QLineEdit(own);
     m_edit1->setObjectName(QStringLiteral("Edit1"));
     m_edit1->setGeometry(12, 86, 180, 28);
+    m_edit1->setAccessibleName(tr("Keys to practise"));
+    m_edit1->setAccessibleDescription(label11->text());
     makeButton(own, "Button1", QStringLiteral("Verify these Keys"), QRect(204, 86, 184, 28));
     makeButton(own, "Button2", QStringLiteral("Begin Typing"), QRect(204, 120, 184, 28));
     makeButton(own, "Button3", QStringLiteral("Exit to Main Menu"), QRect(204, 154, 184, 28));

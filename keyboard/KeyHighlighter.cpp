@@ -11,7 +11,9 @@
 #include <QRect>
 #include <QRgb>
 #include <QString>
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <span>
 
 namespace kf {
@@ -183,8 +185,42 @@ void drawBevelledKey(QPainter& painter, const KeyRect& rect, AnsiChar label, Lab
     drawTextAt(painter, QString(fromWindows1252(label)), {labelPoint.x, labelPoint.y});
 }
 
+// Colour is not the only cue: marks differ in shape too, so they can be told apart in grey or by
+// someone who does not see the green, blue, yellow and red apart. The target key is underlined
+// by a solid black bar, a key to press first by a dashed one, and a key to hold or press gets
+// black corner notches at its top.
+constexpr int kCueBarInset = 6;      // from the key's left and right edges
+constexpr int kCueBarFromBottom = 5; // its first row above the key's bottom edge
+constexpr int kCueBarHeight = 2;
+constexpr int kCueDash = 3;  // dash and gap lengths of a key to press first
+constexpr int kCueNotch = 4; // sides of the corner notches
+
+enum class CueBar : std::uint8_t { Solid, Dashed };
+
+void drawCueBar(QPainter& painter, const KeyRect& rect, CueBar style) {
+    const int top = rect.bottom - kCueBarFromBottom;
+    const int first = rect.left + kCueBarInset;
+    const int last = rect.right - kCueBarInset;
+    for (int x = first; x <= last; x += style == CueBar::Solid ? last - first + 1 : 2 * kCueDash) {
+        const int end = style == CueBar::Solid ? last : std::min(last, x + kCueDash - 1);
+        fillSpan(painter, x, top, end, top + kCueBarHeight - 1, kTextColour);
+    }
+}
+
+void drawCornerNotches(QPainter& painter, const KeyRect& box) {
+    const int top = box.top + 1;
+    const int left = box.left + 1;
+    const int right = box.right - 3; // the last column inside the outline
+    for (int row = 0; row < kCueNotch; ++row) {
+        const int length = kCueNotch - row;
+        fillSpan(painter, left, top + row, left + length - 1, top + row, kTextColour);
+        fillSpan(painter, right - length + 1, top + row, right, top + row, kTextColour);
+    }
+}
+
 void drawDeadKey(QPainter& painter, const DeadKeyMark& mark, bool largeFont) {
     drawBevelledKey(painter, mark.rect, mark.label, mark.labelPoint, kDeadKeyColours, largeFont);
+    drawCueBar(painter, mark.rect, CueBar::Dashed);
 }
 
 void drawModifier(QPainter& painter, const ModifierMark& mark) {
@@ -197,6 +233,7 @@ void drawModifier(QPainter& painter, const ModifierMark& mark) {
     for (const Stroke& stroke : mark.strokes) {
         drawPolyline(painter, stroke, kTextColour);
     }
+    drawCornerNotches(painter, mark.box);
 }
 
 bool isEnglishUS(Nationality nationality) {
@@ -226,9 +263,11 @@ void drawHighlights(QPainter& painter, const CurrentKey& key, const HighlightCon
             drawModifier(painter, kAltGrMark);
     }
     // A target the keyboard has no key for has no mark.
-    if (key.character != kEnter && key.rect != KeyRect{})
+    if (key.character != kEnter && key.rect != KeyRect{}) {
         drawBevelledKey(painter, key.rect, key.label, key.labelPoint, kTargetColours,
                         context.largeFont);
+        drawCueBar(painter, key.rect, CueBar::Solid);
+    }
     if (context.awaitingEnter)
         drawModifier(painter,
                      isEnglishUS(context.nationality) ? kEnglishEnterMark : kTallEnterMark);

@@ -8,8 +8,11 @@
 #include "app/stuff.h"
 #include "options/HandDelay.h"
 #include "platform/Dialogs.h"
+#include "platform/SpeechOutput.h"
+#include "students/StudentSettings.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -199,7 +202,10 @@ QWidget* TFormOptions::buildBeginnersPage() {
     auto* grid = new QGridLayout(page);
     auto* beginnersLabel = new QLabel(QStringLiteral("Beginners Hand Delay"));
     grid->addWidget(beginnersLabel, 0, 0);
-    grid->addWidget(buildDelayBox("ComboBox2", kBegHandDelay, true), 1, 0);
+    QComboBox* beginnersDelay = buildDelayBox("ComboBox2", kBegHandDelay, true);
+    // Each list is named by the caption above it, for those who cannot see where it stands.
+    beginnersDelay->setAccessibleName(beginnersLabel->text());
+    grid->addWidget(beginnersDelay, 1, 0);
     grid->addWidget(wrappedText(QStringLiteral("Above you can select the amount of seconds delay "
                                                "before the hands appear in the Beginners "
                                                "Section.")),
@@ -208,9 +214,36 @@ QWidget* TFormOptions::buildBeginnersPage() {
     auto* intermediateLabel = new QLabel(QStringLiteral("Intermediate Hand Delay"));
     intermediateLabel->setEnabled(false);
     grid->addWidget(intermediateLabel, 0, 1);
-    grid->addWidget(buildDelayBox("ComboBox3", kIntHandDelay, false), 1, 1);
+    QComboBox* intermediateDelay = buildDelayBox("ComboBox3", kIntHandDelay, false);
+    intermediateDelay->setAccessibleName(intermediateLabel->text());
+    grid->addWidget(intermediateDelay, 1, 1);
     grid->addWidget(buildGroup(*optionGroup("RadioGroup10")), 3, 1);
+    grid->addWidget(buildSpeakKeysBox(), 4, 0, 1, 2);
     return page;
+}
+
+// Spoken guidance is the student's own setting, kept beside the student file. Without a speech
+// engine the box stays off and says why; nothing else changes.
+QCheckBox* TFormOptions::buildSpeakKeysBox() {
+    auto* box = new QCheckBox(tr("Speak each key and finger"));
+    box->setObjectName(QStringLiteral("CheckBoxSpeakKeys"));
+    const QString problem = m_globals.currentUserName.isEmpty()
+                                ? tr("Choose a user name first.")
+                                : m_services.speech.unavailableReason();
+    if (!problem.isEmpty()) {
+        box->setEnabled(false);
+        box->setToolTip(problem);
+        return box;
+    }
+    box->setToolTip(tr("Each new key and its finger are read aloud during a drill."));
+    box->setChecked(
+        StudentSettings(m_globals.folder.path(), m_globals.currentUserName).speakKeys());
+    connect(box, &QCheckBox::toggled, this, [this](bool on) {
+        StudentSettings(m_globals.folder.path(), m_globals.currentUserName).setSpeakKeys(on);
+        if (m_hooks.speakKeysChanged)
+            m_hooks.speakKeysChanged(on);
+    });
+    return box;
 }
 
 QWidget* TFormOptions::buildLessonsPage() {
@@ -221,19 +254,28 @@ QWidget* TFormOptions::buildLessonsPage() {
     turns->setObjectName(QStringLiteral("Panel23"));
     auto* wpm = new QLabel;
     wpm->setObjectName(QStringLiteral("Panel32"));
-    grid->addWidget(new QLabel(QStringLiteral("Turns")), 0, 0);
-    grid->addWidget(buildUpDown("UpDown1", 3, 7, kLessonsTurns, turns, true), 0, 1);
+    auto* turnsLabel = new QLabel(QStringLiteral("Turns"));
+    grid->addWidget(turnsLabel, 0, 0);
+    QSpinBox* turnsUpDown = buildUpDown("UpDown1", 3, 7, kLessonsTurns, turns, true);
+    turnsUpDown->setAccessibleName(turnsLabel->text());
+    grid->addWidget(turnsUpDown, 0, 1);
     grid->addWidget(turns, 0, 2);
     grid->addWidget(wrappedText(QStringLiteral("Turns: how many times each pair of lines is "
                                                "typed.")),
                     1, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("WPM")), 2, 0);
-    grid->addWidget(buildUpDown("UpDown2", 15, 60, kLessonsWpmGoal, wpm, true), 2, 1);
+    auto* wpmLabel = new QLabel(QStringLiteral("WPM"));
+    grid->addWidget(wpmLabel, 2, 0);
+    QSpinBox* wpmUpDown = buildUpDown("UpDown2", 15, 60, kLessonsWpmGoal, wpm, true);
+    wpmUpDown->setAccessibleName(wpmLabel->text());
+    grid->addWidget(wpmUpDown, 2, 1);
     grid->addWidget(wpm, 2, 2);
     grid->addWidget(wrappedText(QStringLiteral("WPM: the words per minute to aim for.")), 3, 0, 1,
                     3);
-    grid->addWidget(new QLabel(QStringLiteral("Lessons Hand Delay")), 0, 3);
-    grid->addWidget(buildDelayBox("ComboBox1", kLessonsHandDelay, true), 1, 3);
+    auto* lessonsDelayLabel = new QLabel(QStringLiteral("Lessons Hand Delay"));
+    grid->addWidget(lessonsDelayLabel, 0, 3);
+    QComboBox* lessonsDelay = buildDelayBox("ComboBox1", kLessonsHandDelay, true);
+    lessonsDelay->setAccessibleName(lessonsDelayLabel->text());
+    grid->addWidget(lessonsDelay, 1, 3);
     grid->addWidget(wrappedText(QStringLiteral("Above you can select the amount of seconds delay "
                                                "before the hands appear.")),
                     2, 3);
@@ -275,7 +317,9 @@ QWidget* TFormOptions::buildTimedTestsPage() {
     grid->addWidget(wrappedText(QStringLiteral("Use the Up/Down arrow buttons below to choose how "
                                                "many minutes you want to type.")),
                     0, 0, 1, 2);
-    grid->addWidget(buildUpDown("UpDown3", 1, 15, kTimedMinutes, minutes, false), 1, 0);
+    QSpinBox* minutesUpDown = buildUpDown("UpDown3", 1, 15, kTimedMinutes, minutes, false);
+    minutesUpDown->setAccessibleName(tr("Minutes"));
+    grid->addWidget(minutesUpDown, 1, 0);
     grid->addWidget(minutes, 1, 1);
 
     auto pair = [&](const QString& caption, const char* first, const QString& firstText,

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QKeyEvent;
@@ -26,6 +27,7 @@ struct OptionsHooks {
     std::function<void()> schemeChanged;          // repaint frames and backgrounds
     std::function<void()> charactersShownChanged; // reload the keyboard pictures
     std::function<void(int)> closedDuringDrill;   // the drill's hand delay, in milliseconds
+    std::function<void(bool)> speakKeysChanged;   // spoken guidance turned on or off
 };
 
 // "Preferences": every control shows and writes one setting of the student record at once;
@@ -52,6 +54,7 @@ private:
     QWidget* buildAdvancedPage();
     QWidget* buildTimedTestsPage();
     QGroupBox* buildGroup(const OptionGroup& group);
+    QCheckBox* buildSpeakKeysBox();
     QComboBox* buildDelayBox(const char* name, std::size_t offset, bool enabled);
     QSpinBox* buildUpDown(const char* name, int minimum, int maximum, std::size_t offset,
                           QLabel* shownIn, bool saveAtOnce);

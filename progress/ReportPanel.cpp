@@ -53,6 +53,7 @@ ReportPanel::ReportPanel(QWidget* parent)
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("MemoReport"));
+    m_text->setAccessibleName(tr("Summary report"));
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -71,6 +72,7 @@ ReportPanel::ReportPanel(QWidget* parent)
 
     m_names = new QListWidget(this);
     m_names->setObjectName(QStringLiteral("ListBoxReportNames"));
+    m_names->setAccessibleName(tr("User names"));
     m_names->setGeometry(122, row, 160, 62);
 
     auto* view =
@@ -82,6 +84,7 @@ ReportPanel::ReportPanel(QWidget* parent)
         ->setGeometry(290, row + 38, 60, 20);
     m_fontSize = new QSpinBox(this);
     m_fontSize->setObjectName(QStringLiteral("SpinEditFontSize"));
+    m_fontSize->setAccessibleName(tr("Font Size"));
     m_fontSize->setRange(kSmallestFontSize, kLargestFontSize);
     m_fontSize->setValue(kFirstFontSize);
     m_fontSize->setGeometry(350, row + 35, 44, 26);

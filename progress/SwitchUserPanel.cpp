@@ -63,6 +63,7 @@ SwitchUserPanel::SwitchUserPanel(QWidget* parent)
 
     m_names = new QListWidget(this);
     m_names->setObjectName(QStringLiteral("ListBoxSwitchUser"));
+    m_names->setAccessibleName(tr("User names"));
     m_names->setGeometry(18, 60, 264, 150);
 
     auto* view = button(QStringLiteral("ButtonViewSelectedName"),

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStackedBarSeries>
 #include <QTabWidget>
@@ -122,6 +123,9 @@ TFormCharts::TFormCharts(Globals& globals, Services& services, QWidget* parent)
     m_overallPage.currentUser->setText(m_globals.currentUserName);
     resetCharts();
     buildReportPanels();
+    // Without a mouse, Escape closes the window as its Close buttons do.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 TFormCharts* TFormCharts::open(Globals& globals, Services& services, QWidget* parent) {

@@ -6,6 +6,7 @@
 #include "platform/doubles/RecordingPrinter.h"
 #include "platform/doubles/RecordingShell.h"
 #include "platform/doubles/RecordingSoundPlayer.h"
+#include "platform/doubles/RecordingSpeechOutput.h"
 #include "platform/doubles/ScriptedDialogs.h"
 
 namespace kf {
@@ -20,7 +21,8 @@ struct DoubleServices {
     RecordingPrinter printer;
     ScriptedDialogs dialogs;
     ManualClock clock;
-    Services services{sound, shell, printer, dialogs, clock};
+    RecordingSpeechOutput speech;
+    Services services{sound, shell, printer, dialogs, clock, speech};
 };
 
 } // namespace kf

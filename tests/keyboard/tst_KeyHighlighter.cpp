@@ -94,6 +94,8 @@ private slots:
     void labelIsBlackAndSmallerOnLargeFontScreens();
     void modifierNamesAreWritten_data();
     void modifierNamesAreWritten();
+    void marksDifferInShapeInGrey_data();
+    void marksDifferInShapeInGrey();
 };
 
 void tst_KeyHighlighter::pixels_data() {
@@ -245,7 +247,7 @@ void tst_KeyHighlighter::pixels() {
 void tst_KeyHighlighter::labelIsBlackAndSmallerOnLargeFontScreens() {
     Scene s = scene(QStringLiteral("A, English US"));
     s.key = currentKeyFor(QStringLiteral("W"), Nationality::EnglishUS);
-    const QRect keyInside(74, 60, 26, 32); // T1 less its outline and bevel
+    const QRect keyInside(74, 60, 26, 26); // T1 less its outline, bevel and underline
 
     const QImage normal = drawn(s);
     s.context.largeFont = true;
@@ -287,6 +289,57 @@ void tst_KeyHighlighter::modifierNamesAreWritten() {
     const QRect ink = inkBox(picture, nameArea.adjusted(-1, -4, 4, 4));
     QVERIFY2(ink.width() > nameArea.width() / 2, "the key's name is written across the key");
     QVERIFY2(nameArea.adjusted(-1, -1, 1, 1).contains(ink), "the name starts at its point");
+}
+
+// Seen in grey, the target, a key to press first and a key to hold still differ: a solid
+// underline, a dashed one, and notched top corners, none of which the unmarked picture has.
+void tst_KeyHighlighter::marksDifferInShapeInGrey_data() {
+    QTest::addColumn<QString>("sceneName");
+    QTest::addColumn<QRect>("targetBar"); // the target's underline
+    QTest::addColumn<QRect>("dashedBar"); // the dead key's underline, or empty
+    QTest::addColumn<QPoint>("notch");    // a top corner of a held key, or (-1, -1)
+
+    // T2 (144, 56)-(176, 94) and the acute key (451, 98)-(483, 136) for é.
+    QTest::newRow("é, Spanish") << QStringLiteral("é, Spanish") << QRect(150, 89, 21, 2)
+                                << QRect(457, 131, 21, 2) << QPoint(-1, -1);
+    // H0 (81, 98)-(113, 136) for A, with the right Shift (474, 143)-(568, 175).
+    QTest::newRow("A, English US")
+        << QStringLiteral("A, English US") << QRect(87, 131, 21, 2) << QRect() << QPoint(476, 145);
+    QTest::newRow("@, German Alt Gr")
+        << QStringLiteral("@, German") << QRect() << QRect() << QPoint(496, 185);
+}
+
+void tst_KeyHighlighter::marksDifferInShapeInGrey() {
+    QFETCH(QString, sceneName);
+    QFETCH(QRect, targetBar);
+    QFETCH(QRect, dashedBar);
+    QFETCH(QPoint, notch);
+
+    const QImage before = keyboardPicture().convertToFormat(QImage::Format_Grayscale8);
+    const QImage grey = drawn(scene(sceneName)).convertToFormat(QImage::Format_Grayscale8);
+    const auto dark = [](const QImage& image, QPoint p) { return qGray(image.pixel(p)) < 60; };
+
+    for (int y = targetBar.top(); y <= targetBar.bottom(); ++y)
+        for (int x = targetBar.left(); x <= targetBar.right(); ++x)
+            QVERIFY2(dark(grey, {x, y}) && !dark(before, {x, y}),
+                     qPrintable(QStringLiteral("target underline at %1,%2").arg(x).arg(y)));
+
+    if (!dashedBar.isEmpty()) {
+        int dashes = 0;
+        bool inDash = false;
+        for (int x = dashedBar.left(); x <= dashedBar.right(); ++x) {
+            const bool d = dark(grey, {x, dashedBar.top()});
+            dashes += d && !inDash ? 1 : 0;
+            inDash = d;
+        }
+        QVERIFY2(dashes >= 3, "a key to press first has a dashed underline, not a solid one");
+    }
+
+    if (notch.x() >= 0) {
+        QVERIFY2(dark(grey, notch) && !dark(before, notch), "a held key has notched corners");
+        // The notch is a corner, not a frame: further along the top edge stays light.
+        QVERIFY(!dark(grey, notch + QPoint(notch.x() < 480 ? 12 : -12, 0)));
+    }
 }
 
 QTEST_MAIN(tst_KeyHighlighter)

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "drills/DrillAnnouncement.h"
+
+#include "drills/DrillCaption.h"
+#include "drills/DrillEngine.h"
+#include "keyboard/SpokenKeyNames.h"
+#include "keyboard/Windows1252.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace kf {
+
+namespace {
+
+using C = DrillControl;
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DrillAnnouncement", text);
+}
+
+// A caption as the student reads it, without the blank the drill leaves in an emptied label.
+QString shownText(const DrillView& view, C control) {
+    return displayedCaption(view[control].caption).trimmed();
+}
+
+// Each character of a caption by its spoken name: the set's missed and typed keys.
+QString spokenCharacters(const QString& caption) {
+    QStringList names;
+    for (const QChar c : caption) {
+        if (const auto byte = toWindows1252(c))
+            names.append(spokenKeyName(*byte));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+QString targetSentence(const CurrentKey& key) {
+    const QString sentence = tr("Type %1.").arg(spokenKeyName(key.character));
+    const QString modifiers = modifierSentences(key);
+    return modifiers.isEmpty() ? sentence : sentence + u' ' + modifiers;
+}
+
+QString joinSentences(const QString& first, const QString& second) {
+    if (first.isEmpty())
+        return second;
+    if (second.isEmpty())
+        return first;
+    return first + u' ' + second;
+}
+
+DrillAnnouncement setDone(const DrillEngine& engine) {
+    const DrillView& view = engine.view();
+    DrillAnnouncement a;
+    a.phase = DrillAnnouncement::Phase::SetDone;
+    a.name = tr("Set done. Correct this set: %1. Time this set: %2 seconds.")
+                 .arg(shownText(view, C::Panel30), shownText(view, C::Panel28));
+    QStringList figures;
+    figures << tr("Number missed: %1.").arg(shownText(view, C::Panel35))
+            << tr("Best time: %1 seconds.").arg(shownText(view, C::Panel29))
+            << tr("Correct this session: %1.").arg(shownText(view, C::Panel31));
+    if (engine.setSlowestChar() != 0)
+        figures << tr("Slowest this set: %1.").arg(spokenKeyName(engine.setSlowestChar()));
+    if (const QString missed = spokenCharacters(shownText(view, C::Panel25)); !missed.isEmpty()) {
+        figures << tr("You missed: %1.").arg(missed)
+                << tr("By typing: %1.").arg(spokenCharacters(shownText(view, C::Panel54)));
+    }
+    figures << shownText(view, C::Label17);
+    a.description = figures.join(u' ').trimmed();
+    return a;
+}
+
+} // namespace
+
+QString modifierSentences(const CurrentKey& key) {
+    QStringList sentences;
+    if (key.deadAcute)
+        sentences << tr("First press the acute accent key.");
+    if (key.deadGrave)
+        sentences << tr("First press the grave accent key.");
+    if (key.altGr)
+        sentences << tr("Hold Alt Gr.");
+    if (key.leftShift)
+        sentences << tr("Hold the left Shift.");
+    if (key.rightShift)
+        sentences << tr("Hold the right Shift.");
+    return sentences.join(u' ');
+}
+
+QString keyboardPictureDescription(const DrillEngine& engine, const CurrentKey& key) {
+    if (!engine.setRunning())
+        return QString();
+    if (engine.awaitingEnter())
+        return tr("Marked: the Enter key.");
+    const QString modifiers = modifierSentences(key);
+    const QString marked = tr("Marked: %1.").arg(spokenKeyName(key.character));
+    return modifiers.isEmpty() ? marked : marked + u' ' + modifiers;
+}
+
+DrillAnnouncement announceDrill(const DrillEngine& engine, const CurrentKey& key) {
+    const DrillView& view = engine.view();
+    DrillAnnouncement a;
+    if (!engine.setRunning()) {
+        if (view[C::Panel11].visible)
+            return setDone(engine);
+        a.name = shownText(view, C::Label17);
+        return a;
+    }
+    if (engine.awaitingEnter()) {
+        a.phase = DrillAnnouncement::Phase::PressEnter;
+        a.name = tr("Press Enter to finish the set.");
+        return a;
+    }
+    if (engine.drillPaused()) {
+        a.phase = DrillAnnouncement::Phase::Paused;
+        a.name = joinSentences(shownText(view, C::Label92), shownText(view, C::Label93));
+        a.description = targetSentence(key);
+        return a;
+    }
+    // The count makes every target a new name, so a screen reader speaks a key that repeats.
+    a.phase = DrillAnnouncement::Phase::Target;
+    a.name = tr("Key %1 of %2.").arg(engine.setPresses() + 1).arg(engine.setLength()) + u' ' +
+             targetSentence(key);
+    a.description = shownText(view, C::Label17);
+    a.speech = joinSentences(targetSentence(key), a.description);
+    return a;
+}
+
+} // namespace kf

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/SpeechOutput.h"
+
+#include <memory>
+
+namespace kf {
+
+// Qt TextToSpeech, brought in from its own module the first time anything asks for speech:
+// the program starts without loading the speech libraries, and most students never need them.
+// Without the module or a speech engine it reports why and says nothing.
+class LazySpeechOutput final : public SpeechOutput {
+public:
+    LazySpeechOutput();
+    ~LazySpeechOutput() override;
+
+    QString unavailableReason() override;
+    void say(const QString& text) override;
+    void stop() override;
+
+    // Where the speech module is looked for.
+    static QString modulePath();
+
+private:
+    SpeechOutput* engine();
+
+    bool m_tried = false;
+    QString m_loadProblem;
+    std::unique_ptr<SpeechOutput> m_engine;
+};
+
+} // namespace kf

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace kf {
+
+// The settings of one student that the student record has no place for (its layout is shared
+// and stays as published). They live in "<user name>.ini" beside the student file in the
+// working folder, so they travel with the student's file; a missing file gives the defaults.
+class StudentSettings {
+public:
+    StudentSettings(const QString& workingFolder, const QString& userName);
+
+    const QString& filePath() const { return m_path; }
+
+    // "Speak each key and finger": off unless the student turned it on.
+    bool speakKeys() const;
+    void setSpeakKeys(bool on);
+
+private:
+    QString m_path;
+};
+
+} // namespace kf

@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a student who does not see the drill window gets from it: the focused drill area's
+// accessible name and description, the change events that make a screen reader speak them, and
+// spoken guidance through the speech service.
+#include "DrillHarness.h"
+#include "drills/beg.h"
+#include "options/optionsForm.h"
+#include "students/StudentSettings.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace kf;
+using namespace kf::test;
+namespace L = kf::layout;
+
+namespace {
+
+QString accessibleName(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class tst_DrillAccessibility : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyControlHasAName();
+    void focusedAreaAnnouncesEachTarget();
+    void pauseAndSetEndAreAnnounced();
+    void speechIsOffByDefault();
+    void speechSaysEachTargetOnceAndCutsThePrevious();
+    void speakKeysBoxNeedsAnEngine();
+    void speakKeysBoxIsKeptPerStudent();
+
+private:
+    TBegForm& openOwnKeys(const QString& keys);
+    QWidget* client() const { return m_form->centralWidget(); }
+    QString text(const char* name) const {
+        return m_form->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    void typeTarget() {
+        const QChar c = QChar(char16_t(m_form->engine().targetChar()));
+        QTest::sendKeyEvent(QTest::Click, client(), Qt::Key_unknown, QString(c),
+                            c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+
+    std::unique_ptr<DrillHarness> m_h;
+    std::unique_ptr<TBegForm> m_form;
+};
+
+void tst_DrillAccessibility::init() {
+    m_h = std::make_unique<DrillHarness>();
+    m_h->shipFiles();
+}
+
+void tst_DrillAccessibility::cleanup() {
+    m_form.reset();
+    m_h.reset();
+}
+
+TBegForm& tst_DrillAccessibility::openOwnKeys(const QString& keys) {
+    m_h->globals.activity.selectDrill(DrillKind::ChooseYourOwnKeys);
+    m_form = std::make_unique<TBegForm>(m_h->globals, m_h->services);
+    m_form->show();
+    m_form->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_form.get()))
+        qWarning("the drill window did not become active");
+    m_form->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(keys);
+    m_form->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    m_form->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    return *m_form;
+}
+
+// Picture buttons are named by their hints; a caption names a button; the drill area, the
+// keyboard and the own-keys field have names of their own.
+void tst_DrillAccessibility::everyControlHasAName() {
+    openOwnKeys(QStringLiteral("fj"));
+    QStringList unnamed;
+    for (QWidget* w : m_form->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                             w == client() || w->objectName() == QStringLiteral("Image1");
+        if (control && w->isVisible() && accessibleName(w).trimmed().isEmpty())
+            unnamed << w->objectName();
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u' ')));
+    QCOMPARE(accessibleName(m_form->findChild<QWidget*>(QStringLiteral("SpeedButton12"))),
+             QStringLiteral("Charts"));
+    QCOMPARE(accessibleName(m_form->findChild<QWidget*>(QStringLiteral("SpeedButton1"))),
+             QStringLiteral("Hide this if Distracting"));
+}
+
+void tst_DrillAccessibility::focusedAreaAnnouncesEachTarget() {
+    openOwnKeys(QStringLiteral("A;"));
+    QTest::keyClick(client(), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), client());
+    QCOMPARE(client()->accessibleName(),
+             QStringLiteral("Key 1 of 10. Type capital A. Hold the right Shift."));
+    QVERIFY(!text("Label17").trimmed().isEmpty());
+    QCOMPARE(client()->accessibleDescription(), text("Label17"));
+    auto* keyboard = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
+    QCOMPARE(keyboard->accessibleDescription(),
+             QStringLiteral("Marked: capital A. Hold the right Shift."));
+
+    typeTarget();
+    QCOMPARE(client()->accessibleName(), QStringLiteral("Key 2 of 10. Type semicolon."));
+    QCOMPARE(client()->accessibleDescription(), text("Label17"));
+    // The same key twice is still a new target to hear: the name changes each time. (The change
+    // events themselves are seen on the accessibility bus by the end-to-end test.)
+    typeTarget();
+    typeTarget();
+    QCOMPARE(client()->accessibleName(), QStringLiteral("Key 4 of 10. Type semicolon."));
+    QCOMPARE(keyboard->accessibleDescription(), QStringLiteral("Marked: semicolon."));
+}
+
+void tst_DrillAccessibility::pauseAndSetEndAreAnnounced() {
+    m_h->globals.record.setFlag(L::kBegPauseOnMiss, true);
+    openOwnKeys(QStringLiteral("fj"));
+    QTest::keyClick(client(), Qt::Key_Space);
+    QTest::keyClick(client(), 'x');
+    QVERIFY(m_form->engine().drillPaused());
+    QVERIFY2(client()->accessibleName().startsWith(QStringLiteral("Pause! You missed the")),
+             qPrintable(client()->accessibleName()));
+    QVERIFY(client()->accessibleName().contains(text("Label93")));
+    QCOMPARE(client()->accessibleDescription(), QStringLiteral("Type f."));
+
+    typeTarget(); // the correction brings the next key
+    QCOMPARE(client()->accessibleName(), QStringLiteral("Key 2 of 10. Type j."));
+    while (m_form->engine().setRunning() && !m_form->engine().awaitingEnter())
+        typeTarget();
+    if (m_form->engine().awaitingEnter()) {
+        QCOMPARE(client()->accessibleName(), QStringLiteral("Press Enter to finish the set."));
+        QTest::keyClick(client(), Qt::Key_Return);
+    }
+    QVERIFY(!m_form->engine().setRunning());
+    const QString name = client()->accessibleName();
+    QVERIFY2(name.startsWith(QStringLiteral("Set done. Correct this set: ") + text("Panel30")),
+             qPrintable(name));
+    QVERIFY(name.contains(QStringLiteral("Time this set: ") + text("Panel28") +
+                          QStringLiteral(" seconds.")));
+    const QString figures = client()->accessibleDescription();
+    QVERIFY2(figures.contains(QStringLiteral("Number missed: 1.")), qPrintable(figures));
+    QVERIFY(figures.contains(QStringLiteral("You missed: f. By typing: x.")));
+}
+
+void tst_DrillAccessibility::speechIsOffByDefault() {
+    openOwnKeys(QStringLiteral("fj"));
+    QTest::keyClick(client(), Qt::Key_Space);
+    typeTarget();
+    typeTarget();
+    QVERIFY(!m_form->speaksKeys());
+    QVERIFY(m_h->speech.said.isEmpty());
+}
+
+void tst_DrillAccessibility::speechSaysEachTargetOnceAndCutsThePrevious() {
+    StudentSettings(m_h->globals.folder.path(), m_h->globals.currentUserName).setSpeakKeys(true);
+    openOwnKeys(QStringLiteral("A;"));
+    QVERIFY(m_h->speech.said.isEmpty()); // nothing before the set starts
+    QTest::keyClick(client(), Qt::Key_Space);
+    const QString first =
+        QStringLiteral("Type capital A. Hold the right Shift. ") + text("Label17");
+    QCOMPARE(m_h->speech.said, QStringList{first});
+
+    m_form->Timer4Timer();
+    m_form->Timer1Timer();
+    QCOMPARE(m_h->speech.said.size(), 1);
+
+    typeTarget();
+    QCOMPARE(m_h->speech.said.size(), 2);
+    QVERIFY(m_h->speech.said.last().startsWith(QStringLiteral("Type semicolon. ")));
+    // The first was still being said: the new target cut it off.
+    QCOMPARE(m_h->speech.interrupted, QStringList{first});
+
+    // A miss pauses without a word; closing the window silences what is being said.
+    m_h->speech.finish();
+    QTest::keyClick(client(), 'x');
+    QCOMPARE(m_h->speech.said.size(), 2);
+    m_h->speech.say(QStringLiteral("still talking"));
+    m_form->close();
+    QCOMPARE(m_h->speech.speaking, QString());
+}
+
+void tst_DrillAccessibility::speakKeysBoxNeedsAnEngine() {
+    m_h->speech.reason = QStringLiteral("No speech engine is installed.");
+    TFormOptions options(m_h->globals, m_h->services, {});
+    auto* box = options.findChild<QCheckBox*>(QStringLiteral("CheckBoxSpeakKeys"));
+    QVERIFY(box);
+    QCOMPARE(box->text(), QStringLiteral("Speak each key and finger"));
+    QVERIFY(!box->isEnabled());
+    QVERIFY(!box->isChecked());
+    QCOMPARE(box->toolTip(), m_h->speech.reason);
+    QVERIFY(!QFile::exists(
+        StudentSettings(m_h->globals.folder.path(), QStringLiteral("Pat")).filePath()));
+}
+
+void tst_DrillAccessibility::speakKeysBoxIsKeptPerStudent() {
+    m_h->globals.activity.activity = ActivityCode::BeginnersDrills;
+    openOwnKeys(QStringLiteral("fj"));
+    m_form->findChild<QAbstractButton*>(QStringLiteral("SpeedButton18"))->click();
+    auto* options = m_form->findChild<TFormOptions*>();
+    QVERIFY(options);
+    options->showPage(OptionsPage::BeginnersIntermediate);
+    auto* box = options->findChild<QCheckBox*>(QStringLiteral("CheckBoxSpeakKeys"));
+    QVERIFY(box->isEnabled());
+    QVERIFY(!box->isChecked());
+    box->click();
+    // The open drill speaks from the next target on, and the setting is the student's own,
+    // beside the student file; the student record is untouched by it.
+    QVERIFY(m_form->speaksKeys());
+    QVERIFY(StudentSettings(m_h->globals.folder.path(), QStringLiteral("Pat")).speakKeys());
+    QVERIFY(!StudentSettings(m_h->globals.folder.path(), QStringLiteral("Sam")).speakKeys());
+    const QByteArray before = recordBytes(m_h->globals.record);
+    box->click();
+    QVERIFY(!m_form->speaksKeys());
+    QCOMPARE(recordBytes(m_h->globals.record), before);
+    options->close();
+}
+
+QTEST_MAIN(tst_DrillAccessibility)
+#include "tst_DrillAccessibility.moc"
