@@ -15,7 +15,6 @@
 #include "progress/charts.h"
 #include "students/StudentSettings.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,19 +50,12 @@ constexpr std::string_view kShownRowHint = "Hide this if Distracting";
 
 const QString kHelpFile = QStringLiteral("kftyping.hlp");
 
-// Gives a control a new accessible name and description, and tells the accessibility bus of
-// each change: a screen reader speaks a change on the focused control without the focus moving.
+// Gives a control a new accessible name and description. Qt sends the name and description change
+// events itself, only on a real change; a screen reader speaks a change on the focused control
+// without the focus moving.
 void setAccessibleText(QWidget* widget, const QString& name, const QString& description) {
-    if (widget->accessibleName() != name) {
-        widget->setAccessibleName(name);
-        QAccessibleEvent event(widget, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (widget->accessibleDescription() != description) {
-        widget->setAccessibleDescription(description);
-        QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    widget->setAccessibleName(name);
+    widget->setAccessibleDescription(description);
 }
 
 } // namespace

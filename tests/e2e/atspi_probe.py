@@ -7,7 +7,7 @@
     atspi_probe.py wait-focused TEXT   waits up to 5 s until the focused object's name holds TEXT
     atspi_probe.py windows             the names of the program's windows
     atspi_probe.py listen SECONDS      prints the program's name and description changes, one
-                                       "event|name" line each, for that long
+                                       "event|new text" line each, for that long
 """
 import sys
 import time
@@ -70,11 +70,12 @@ def unnamed(name):
 
 
 def focused_object():
+    """The focused object of the active window, or of any showing one when none is active."""
     app = application()
-    for i in range(app.get_child_count()):
-        w = app.get_child_at_index(i)
-        if w is None or not w.get_state_set().contains(Atspi.StateType.ACTIVE):
-            continue
+    windows = [app.get_child_at_index(i) for i in range(app.get_child_count())]
+    windows = [w for w in windows if w is not None and showing(w)]
+    windows.sort(key=lambda w: not w.get_state_set().contains(Atspi.StateType.ACTIVE))
+    for w in windows:
         for node, _ in walk(w):
             if node.get_state_set().contains(Atspi.StateType.FOCUSED):
                 return node
@@ -95,7 +96,8 @@ def listen(seconds):
                 return
         except Exception:  # an object gone by the time the event is read
             return
-        print(f"{event.type}|{event.any_data}", flush=True)
+        text = source.get_description() if "description" in event.type else source.get_name()
+        print(f"{event.type}|{text}", flush=True)
 
     listener = Atspi.EventListener.new(changed)
     listener.register("object:property-change:accessible-name")

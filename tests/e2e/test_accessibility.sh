@@ -44,6 +44,7 @@ window=$(timeout 30 xdotool search --sync --name 'Keyfarer Typing Tutor' | head 
 sleep 1
 xdotool key Return # the welcome
 sleep 0.5
+xdotool windowfocus --sync "$window"
 
 # The one link there is to follow has the focus; Enter follows it.
 $probe wait-focused "New User|" >/dev/null || fail "the New User link has not the focus: $($probe focused)"
@@ -56,20 +57,37 @@ sleep 0.5
 no_unnamed_controls "Keyfarer Typing Tutor"
 
 # Space follows a link too.
+# A window shown is given the keyboard, as a window manager would.
+focus_window() {
+    local id
+    id=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1)
+    [ -n "$id" ] || fail "the window \"$1\" did not appear"
+    xdotool windowfocus --sync "$id"
+    sleep 0.3
+}
+
+gone() {
+    for _ in $(seq 30); do
+        xdotool search --onlyvisible --name "$1" >/dev/null || return 0
+        sleep 0.1
+    done
+    fail "the window \"$1\" did not close"
+}
+
 tab_to "Preferences"
 xdotool key space
-sleep 1
+focus_window '^Preferences'
 no_unnamed_controls "Preferences"
 xdotool key Escape
-sleep 0.5
+gone '^Preferences'
 
 xdotool windowfocus --sync "$window"
 tab_to "Your Stats"
 xdotool key Return
-sleep 1.5
+focus_window '^Statistics'
 no_unnamed_controls "Statistics"
 xdotool key Escape
-sleep 0.5
+gone '^Statistics'
 
 xdotool windowfocus --sync "$window"
 xdotool key alt+b
