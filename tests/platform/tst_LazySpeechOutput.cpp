@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/LazySpeechOutput.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kf;
+
+// The real speech service: its module is found beside the program, and without it the service
+// says why instead of speaking.
+class tst_LazySpeechOutput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void withoutTheModuleItSaysWhy();
+    void theModuleIsFoundBesideTheProgram();
+};
+
+void tst_LazySpeechOutput::withoutTheModuleItSaysWhy() {
+    QTemporaryDir empty;
+    qputenv("KEYFARER_MODULES", empty.path().toLocal8Bit());
+    LazySpeechOutput speech;
+    const QString reason = speech.unavailableReason();
+    qunsetenv("KEYFARER_MODULES");
+    QVERIFY2(reason.startsWith(QStringLiteral("The speech module could not be loaded")),
+             qPrintable(reason));
+    speech.say(QStringLiteral("nothing happens"));
+    speech.stop();
+}
+
+// The build installs a speech engine (Flite) with Qt TextToSpeech, so the module finds one.
+void tst_LazySpeechOutput::theModuleIsFoundBesideTheProgram() {
+    QVERIFY2(QFile::exists(LazySpeechOutput::modulePath()),
+             qPrintable(LazySpeechOutput::modulePath()));
+    LazySpeechOutput speech;
+    const QString reason = speech.unavailableReason();
+    QVERIFY2(reason.isEmpty(), qPrintable(reason));
+    speech.say(QStringLiteral("a"));
+    speech.say(QStringLiteral("capital A"));
+    speech.stop();
+}
+
+QTEST_MAIN(tst_LazySpeechOutput)
+#include "tst_LazySpeechOutput.moc"
