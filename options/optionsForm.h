@@ -24,10 +24,10 @@ struct OptionGroup;
 
 // What the Preferences window changes in the window that opened it.
 struct OptionsHooks {
-    std::function<void()> schemeChanged;          // repaint frames and backgrounds
-    std::function<void()> charactersShownChanged; // reload the keyboard pictures
-    std::function<void(int)> closedDuringDrill;   // the drill's hand delay, in milliseconds
-    std::function<void(bool)> speakKeysChanged;   // spoken guidance turned on or off
+    std::function<void()> schemeChanged;             // repaint frames and backgrounds
+    std::function<void()> charactersShownChanged;    // reload the keyboard pictures
+    std::function<void(int)> closedDuringDrill;      // the drill's hand delay, in milliseconds
+    std::function<void(bool)> speakKeysChanged = {}; // spoken guidance turned on or off
 };
 
 // "Preferences": every control shows and writes one setting of the student record at once;
