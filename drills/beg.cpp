@@ -335,9 +335,14 @@ bool TBegForm::handleKeyEvent(QWidget* receiver, QEvent* event) {
     const bool enter = byKey && !escape && keys.size() == 1 && keys.first().is(DrillKey::kEnter);
     const bool ownKeysButton = qobject_cast<QPushButton*>(receiver) &&
                                m_controls[static_cast<std::size_t>(C::Panel2)]->isVisible();
+    // Enter presses a tool button that Tab reached, while no set runs.
+    auto* toolButton =
+        enter && !m_engine.setRunning() ? qobject_cast<QToolButton*>(receiver) : nullptr;
     const bool handOn = !escape && (intoEdit || (enter && ownKeysButton) ||
                                     (!byKey && (keys.isEmpty() || !m_engine.setRunning())));
     FormKeyPress(keys);
+    if (toolButton && toolButton->isEnabled() && !m_engine.view().closeRequested)
+        toolButton->click();
     if (handOn && !m_engine.view().closeRequested) {
         // Straight to the control: the application's filters, this one included, have run.
         static_cast<QObject*>(receiver)->event(event);
@@ -373,6 +378,9 @@ void TBegForm::render() {
             w->setEnabled(c.enabled);
     }
     renderTargetPanel();
+    // While a set runs the focus rests on the drill area, whose name says each target.
+    if (m_engine.setRunning() && focusWidget() != centralWidget())
+        centralWidget()->setFocus();
     announce();
     if (view.pictureResets != m_pictureResets) {
         m_pictureResets = view.pictureResets;

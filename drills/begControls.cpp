@@ -67,8 +67,9 @@ QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QRect& geo
     button->setAccessibleName(caption.isEmpty() ? hint : caption);
     if (!caption.isEmpty())
         button->setAccessibleDescription(hint);
-    // Speed buttons never take the focus: keys always go to the drill.
-    button->setFocusPolicy(Qt::NoFocus);
+    // Speed buttons take the focus from Tab only, so they work without a mouse (Enter presses
+    // them while no set runs); a click leaves the focus on the drill.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 

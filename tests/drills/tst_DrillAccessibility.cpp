@@ -38,6 +38,7 @@ private slots:
     void everyControlHasAName();
     void focusedAreaAnnouncesEachTarget();
     void pauseAndSetEndAreAnnounced();
+    void toolButtonsWorkFromTheKeyboard();
     void speechIsOffByDefault();
     void speechSaysEachTargetOnceAndCutsThePrevious();
     void speakKeysBoxNeedsAnEngine();
@@ -151,6 +152,25 @@ void tst_DrillAccessibility::pauseAndSetEndAreAnnounced() {
     const QString figures = client()->accessibleDescription();
     QVERIFY2(figures.contains(QStringLiteral("Number missed: 1.")), qPrintable(figures));
     QVERIFY(figures.contains(QStringLiteral("You missed: f. By typing: x.")));
+}
+
+void tst_DrillAccessibility::toolButtonsWorkFromTheKeyboard() {
+    openOwnKeys(QStringLiteral("fj"));
+    QCOMPARE(QApplication::focusWidget(), client());
+    auto* rowButton = m_form->findChild<QWidget*>(QStringLiteral("SpeedButton1"));
+    for (int i = 0; i < 40 && QApplication::focusWidget() != rowButton; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), rowButton);
+    QTest::keyClick(rowButton, Qt::Key_Return);
+    QVERIFY(m_form->engine().rowHidden(DrillRow::LastCorrect));
+    QVERIFY(!m_form->engine().setRunning());
+
+    // Space is the drill's: it starts the set, and the focus goes back to the drill area.
+    QTest::keyClick(rowButton, Qt::Key_Space);
+    QVERIFY(m_form->engine().setRunning());
+    QVERIFY(m_form->engine().rowHidden(DrillRow::LastCorrect));
+    QCOMPARE(QApplication::focusWidget(), client());
+    QVERIFY(client()->accessibleName().startsWith(QStringLiteral("Key 1 of 10.")));
 }
 
 void tst_DrillAccessibility::speechIsOffByDefault() {
