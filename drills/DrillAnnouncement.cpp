@@ -112,8 +112,15 @@ DrillAnnouncement announceDrill(const DrillEngine& engine, const CurrentKey& key
     }
     if (engine.drillPaused()) {
         a.phase = DrillAnnouncement::Phase::Paused;
-        a.name = joinSentences(shownText(view, C::Label92), shownText(view, C::Label93));
-        a.description = targetSentence(key);
+        // The explanation on screen quotes the keys as signs, which a speech engine may skip:
+        // the headline says them by name.
+        const QString typed = spokenCharacters(shownText(view, C::Panel61));
+        const QString missed = spokenKeyName(key.character);
+        a.name =
+            joinSentences(shownText(view, C::Label92),
+                          typed.isEmpty() ? tr("You missed %1.").arg(missed)
+                                          : tr("You missed %1 by typing %2.").arg(missed, typed));
+        a.description = joinSentences(targetSentence(key), shownText(view, C::Label93));
         return a;
     }
     // The count makes every target a new name, so a screen reader speaks a key that repeats.
