@@ -15,9 +15,10 @@ namespace {
 
 using C = DrillControl;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DrillAnnouncement", text);
-}
+// The announcements' texts, translated in the "DrillAnnouncement" context.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(DrillAnnouncement)
+};
 
 // A caption as the student reads it, without the blank the drill leaves in an emptied label.
 QString shownText(const DrillView& view, C control) {
@@ -35,7 +36,7 @@ QString spokenCharacters(const QString& caption) {
 }
 
 QString targetSentence(const CurrentKey& key) {
-    const QString sentence = tr("Type %1.").arg(spokenKeyName(key.character));
+    const QString sentence = Texts::tr("Type %1.").arg(spokenKeyName(key.character));
     const QString modifiers = modifierSentences(key);
     return modifiers.isEmpty() ? sentence : sentence + u' ' + modifiers;
 }
@@ -52,17 +53,17 @@ DrillAnnouncement setDone(const DrillEngine& engine) {
     const DrillView& view = engine.view();
     DrillAnnouncement a;
     a.phase = DrillAnnouncement::Phase::SetDone;
-    a.name = tr("Set done. Correct this set: %1. Time this set: %2 seconds.")
+    a.name = Texts::tr("Set done. Correct this set: %1. Time this set: %2 seconds.")
                  .arg(shownText(view, C::Panel30), shownText(view, C::Panel28));
     QStringList figures;
-    figures << tr("Number missed: %1.").arg(shownText(view, C::Panel35))
-            << tr("Best time: %1 seconds.").arg(shownText(view, C::Panel29))
-            << tr("Correct this session: %1.").arg(shownText(view, C::Panel31));
+    figures << Texts::tr("Number missed: %1.").arg(shownText(view, C::Panel35))
+            << Texts::tr("Best time: %1 seconds.").arg(shownText(view, C::Panel29))
+            << Texts::tr("Correct this session: %1.").arg(shownText(view, C::Panel31));
     if (engine.setSlowestChar() != 0)
-        figures << tr("Slowest this set: %1.").arg(spokenKeyName(engine.setSlowestChar()));
+        figures << Texts::tr("Slowest this set: %1.").arg(spokenKeyName(engine.setSlowestChar()));
     if (const QString missed = spokenCharacters(shownText(view, C::Panel25)); !missed.isEmpty()) {
-        figures << tr("You missed: %1.").arg(missed)
-                << tr("By typing: %1.").arg(spokenCharacters(shownText(view, C::Panel54)));
+        figures << Texts::tr("You missed: %1.").arg(missed)
+                << Texts::tr("By typing: %1.").arg(spokenCharacters(shownText(view, C::Panel54)));
     }
     figures << shownText(view, C::Label17);
     a.description = figures.join(u' ').trimmed();
@@ -74,15 +75,15 @@ DrillAnnouncement setDone(const DrillEngine& engine) {
 QString modifierSentences(const CurrentKey& key) {
     QStringList sentences;
     if (key.deadAcute)
-        sentences << tr("First press the acute accent key.");
+        sentences << Texts::tr("First press the acute accent key.");
     if (key.deadGrave)
-        sentences << tr("First press the grave accent key.");
+        sentences << Texts::tr("First press the grave accent key.");
     if (key.altGr)
-        sentences << tr("Hold Alt Gr.");
+        sentences << Texts::tr("Hold Alt Gr.");
     if (key.leftShift)
-        sentences << tr("Hold the left Shift.");
+        sentences << Texts::tr("Hold the left Shift.");
     if (key.rightShift)
-        sentences << tr("Hold the right Shift.");
+        sentences << Texts::tr("Hold the right Shift.");
     return sentences.join(u' ');
 }
 
@@ -90,9 +91,9 @@ QString keyboardPictureDescription(const DrillEngine& engine, const CurrentKey& 
     if (!engine.setRunning())
         return QString();
     if (engine.awaitingEnter())
-        return tr("Marked: the Enter key.");
+        return Texts::tr("Marked: the Enter key.");
     const QString modifiers = modifierSentences(key);
-    const QString marked = tr("Marked: %1.").arg(spokenKeyName(key.character));
+    const QString marked = Texts::tr("Marked: %1.").arg(spokenKeyName(key.character));
     return modifiers.isEmpty() ? marked : marked + u' ' + modifiers;
 }
 
@@ -107,7 +108,7 @@ DrillAnnouncement announceDrill(const DrillEngine& engine, const CurrentKey& key
     }
     if (engine.awaitingEnter()) {
         a.phase = DrillAnnouncement::Phase::PressEnter;
-        a.name = tr("Press Enter to finish the set.");
+        a.name = Texts::tr("Press Enter to finish the set.");
         return a;
     }
     if (engine.drillPaused()) {
@@ -116,17 +117,17 @@ DrillAnnouncement announceDrill(const DrillEngine& engine, const CurrentKey& key
         // the headline says them by name.
         const QString typed = spokenCharacters(shownText(view, C::Panel61));
         const QString missed = spokenKeyName(key.character);
-        a.name =
-            joinSentences(shownText(view, C::Label92),
-                          typed.isEmpty() ? tr("You missed %1.").arg(missed)
-                                          : tr("You missed %1 by typing %2.").arg(missed, typed));
+        a.name = joinSentences(shownText(view, C::Label92),
+                               typed.isEmpty()
+                                   ? Texts::tr("You missed %1.").arg(missed)
+                                   : Texts::tr("You missed %1 by typing %2.").arg(missed, typed));
         a.description = joinSentences(targetSentence(key), shownText(view, C::Label93));
         return a;
     }
     // The count makes every target a new name, so a screen reader speaks a key that repeats.
     a.phase = DrillAnnouncement::Phase::Target;
-    a.name = tr("Key %1 of %2.").arg(engine.setPresses() + 1).arg(engine.setLength()) + u' ' +
-             targetSentence(key);
+    a.name = Texts::tr("Key %1 of %2.").arg(engine.setPresses() + 1).arg(engine.setLength()) +
+             u' ' + targetSentence(key);
     a.description = shownText(view, C::Label17);
     a.speech = joinSentences(targetSentence(key), a.description);
     return a;
