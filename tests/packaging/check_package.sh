@@ -32,7 +32,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 depends=$(field Depends)
 depended=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 \
-    libqt6multimedia6 libqt6printsupport6; do
+    libqt6multimedia6 libqt6printsupport6 libqt6texttospeech6; do
     grep -qxF "$library" <<<"$depended" ||
         fail "Depends lacks $library (the shared library dependencies were not computed): $depends"
 done
@@ -48,6 +48,8 @@ expected=(
     /usr/share/man/man1/keyfarer.1.gz
     /usr/share/doc/keyfarer/copyright
     /usr/share/doc/keyfarer/changelog.gz
+    # The speech module, in the build's library folder under the package's prefix.
+    "/usr/$(cd "$build" && find lib -maxdepth 3 -path '*/keyfarer/libkfspeech.so' | head -1)"
 )
 for size in 16 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
