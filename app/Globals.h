@@ -2,15 +2,18 @@
 #pragma once
 
 #include "app/ActivityState.h"
+#include "app/StudentSession.h"
 #include "app/WorkingFolder.h"
 #include "drills/DrillRows.h"
 #include "drills/DrillSessionFigures.h"
 #include "keyboard/CurrentKey.h"
 #include "progress/SectionUsage.h"
+#include "students/FolderStudentStore.h"
 #include "students/Roster.h"
 #include "students/StudentRecord.h"
 
 #include <QString>
+#include <memory>
 
 namespace kf {
 
@@ -18,8 +21,11 @@ namespace kf {
 // each window by reference; tests build their own. Each part is defined by the module that owns
 // it; this struct only holds them together.
 struct Globals {
-    explicit Globals(QString workingFolder)
-        : folder(std::move(workingFolder)) {}
+    // The student files live in the working folder, unless a test hands in a store of its own.
+    explicit Globals(QString workingFolder, std::unique_ptr<StudentStore> studentStore = nullptr)
+        : folder(std::move(workingFolder))
+        , store(studentStore ? std::move(studentStore)
+                             : std::make_unique<FolderStudentStore>(folder)) {}
 
     WorkingFolder folder;
     StudentRecord record;
@@ -31,6 +37,9 @@ struct Globals {
     CurrentKey currentKey;            // the drill's target, filled by the next-key chooser
     SectionUsage sectionUsage;        // sections scored in this session, for the roll-over
     DrillRowsHidden drillRows;        // rows of the drill window the student hid, for the run
+    std::unique_ptr<StudentStore> store;
+    // Every change of student, and every write of the record, goes through here.
+    StudentSession session{*store, record, currentUserName, drillSession, sectionUsage};
 
     QString studentFilePath() const { return kf::studentFilePath(folder, currentUserName); }
 };

@@ -3,17 +3,42 @@
 
 #include "app/Globals.h"
 #include "platform/Dialogs.h"
-#include "students/StudentFile.h"
 
 namespace kf {
 
-bool saveStudent(const Globals& globals, Dialogs& dialogs) {
-    if (globals.currentUserName.isEmpty())
-        return false;
-    const FileOutcome outcome = StudentFile::save(globals.studentFilePath(), globals.record);
-    if (outcome.status == FileOutcome::Status::Failed)
+namespace {
+
+QString viewingNotice(const QString& viewed, const QString& owner) {
+    return QStringLiteral("You are viewing the figures of %1, so nothing is saved now. To go on "
+                          "typing as %2, view or take the name %2 again.")
+        .arg(viewed, owner);
+}
+
+} // namespace
+
+bool saveStudent(Globals& globals, Dialogs& dialogs) {
+    return saveStudent(globals.session.save(), globals, dialogs);
+}
+
+bool saveStudent(const SaveOutcome& outcome, Globals& globals, Dialogs& dialogs) {
+    switch (outcome.status) {
+    case SaveOutcome::Status::Written:
+        return true;
+    case SaveOutcome::Status::Failed:
         dialogs.error(outcome.message);
-    return outcome.done();
+        return false;
+    case SaveOutcome::Status::Viewing:
+        if (globals.session.tellViewingOnce())
+            dialogs.information(viewingNotice(globals.currentUserName, globals.session.owner()));
+        return false;
+    case SaveOutcome::Status::Gone:
+        if (!dialogs.askYesNo(outcome.message))
+            return false;
+        return saveStudent(globals.session.writeAnew(), globals, dialogs);
+    case SaveOutcome::Status::NotWritten:
+        return false;
+    }
+    return false;
 }
 
 } // namespace kf

@@ -3,22 +3,19 @@
 
 #include "app/ClickableLabel.h"
 #include "app/Globals.h"
-#include "app/SaveStudent.h"
 #include "app/Services.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
 #include "options/optionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
-#include "progress/DailyRollover.h"
-#include "students/StudentFile.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <optional>
 
 namespace kf {
 
@@ -159,37 +156,41 @@ void UserPanels::refuseName(const QString& problem) {
 }
 
 void UserPanels::createUser() {
-    // Nothing changes until the new student's file is really there: a refused or failed name
-    // leaves the current student, its session and the links as they were, with the panel open
-    // to type again.
+    // Nothing changes until the new student's file is really there and the outgoing student's
+    // work is safe: a refused or failed name leaves the current student, its session and the
+    // links as they were, with the panel open to type again.
     const roster::NameCheck check = roster::checkUserName(m_newUserName->text());
     if (!check.ok()) {
         refuseName(check.problem);
         return;
     }
-    StudentRecord created = m_globals.record;
-    const FileOutcome outcome = m_roster.create(check.name, created);
-    if (outcome.status == FileOutcome::Status::Exists) {
-        m_services.dialogs.information(kNameExists);
+    const ChangeOutcome outcome = m_globals.session.takeNew(check.name);
+    if (outcome.status == ChangeOutcome::Status::Exists) {
+        m_services.dialogs.information(kNameExists + whatIsInTheWay(check.name));
         m_newUserName->clear();
         m_newUserName->setFocus();
         return;
     }
-    if (!outcome.done()) {
+    if (!outcome.changed()) {
         m_services.dialogs.error(outcome.message);
         m_newUserName->setFocus();
         return;
     }
-    if (!m_globals.currentUserName.isEmpty()) {
-        endSession();
-        saveStudent(m_globals, m_services.dialogs);
-    }
-    m_globals.record = created;
-    beginSession(check.name);
     if (!m_window.showKeyboardPicture())
         return; // no keyboard picture at all: the window is closing
     m_window.newUserPanel().hide();
     userIsCurrent();
+}
+
+// A name is refused as existing when anything of that name, in any letter case, is in the folder;
+// what is not on the list (a folder, "Zed.STU") is named so the student knows what to ask about.
+QString UserPanels::whatIsInTheWay(const QString& name) const {
+    const QFileInfo found(m_roster.filePath(name));
+    if (found.isDir())
+        return QStringLiteral(" A folder called \"%1\" is in the way.").arg(found.fileName());
+    if (m_roster.names().contains(name, Qt::CaseInsensitive))
+        return {};
+    return QStringLiteral(" The file \"%1\" is in the way.").arg(found.fileName());
 }
 
 void UserPanels::cancelNewUser() {
@@ -220,30 +221,13 @@ void UserPanels::useSelectedName() {
     const QListWidgetItem* item = m_names->currentItem();
     if (item == nullptr)
         return;
-    const QString name = item->text();
-    // The incoming record is read before anything changes: a file that cannot be read leaves the
-    // current student as it was. A file that vanished since the list was filled is no error: the
-    // name becomes current and the record in memory stays.
-    std::optional<StudentRecord> incoming;
-    if (m_roster.exists(name)) {
-        StudentRecord read = m_globals.record;
-        const FileOutcome loaded = StudentFile::load(m_roster.filePath(name), read);
-        if (loaded.done()) {
-            incoming = read;
-        } else if (loaded.status != FileOutcome::Status::Missing) {
-            m_services.dialogs.error(loaded.message);
-            return;
-        }
+    // The outgoing student's session gets its history entry and is written before the incoming
+    // record replaces it; anything that fails on the way changes nothing.
+    const ChangeOutcome outcome = m_globals.session.take(item->text());
+    if (!outcome.changed()) {
+        m_services.dialogs.error(outcome.message);
+        return;
     }
-    if (!m_globals.currentUserName.isEmpty()) {
-        // The outgoing student's session gets its history entry: rolled over and written back
-        // before the incoming record replaces it, or the entry would be lost.
-        endSession();
-        saveStudent(m_globals, m_services.dialogs);
-    }
-    if (incoming)
-        m_globals.record = *incoming;
-    beginSession(name);
     if (!m_window.showKeyboardPicture(
             tr("Choose a keyboard from the Additional/Keyboard Nationality Menu above.")))
         return;
@@ -291,23 +275,6 @@ void UserPanels::cancelSelection() {
 
 void UserPanels::openPreferences() {
     m_window.openPreferences(std::nullopt);
-}
-
-void UserPanels::closeSession() {
-    if (!m_globals.currentUserName.isEmpty())
-        endSession();
-}
-
-void UserPanels::endSession() {
-    dailyRollover(m_globals.record, m_globals.sectionUsage);
-    // Whatever happens next, these figures have had their roll-over.
-    m_globals.sectionUsage.beginSession();
-}
-
-void UserPanels::beginSession(const QString& name) {
-    m_globals.currentUserName = name;
-    m_globals.drillSession.clearForNewRecord();
-    m_globals.sectionUsage.beginSession();
 }
 
 void UserPanels::userIsCurrent() {

@@ -17,16 +17,11 @@ struct Services;
 class TForm1;
 
 // The main window's user panel at work: the "New User" and "Select User" panels, the links that
-// open them, and the changes of student they make. A student's session ends exactly once: when
-// another name is created or taken, or when the main window closes.
+// open them, and the changes of student they ask the student session for.
 class UserPanels : public QObject {
     Q_OBJECT
 public:
     UserPanels(TForm1& window, Globals& globals, Services& services);
-
-    // The main window closes: the current student's session ends and its histories move once.
-    // The caller saves the record afterwards.
-    void closeSession();
 
     // "New User" panel (Panel1).
     void openNewUserPanel();
@@ -51,9 +46,8 @@ private:
     void buildSelectUserPanel();
     void connectLinks();
     void refuseName(const QString& problem);
+    QString whatIsInTheWay(const QString& name) const;
     void userIsCurrent();
-    void endSession();
-    void beginSession(const QString& name);
 
     TForm1& m_window;
     Globals& m_globals;

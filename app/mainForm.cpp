@@ -74,6 +74,8 @@ const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
 const QString kSoundFilesMissing =
     QStringLiteral("One or more of the sound files cannot be found. You may need to reinstall "
                    "Keyfarer to restore the wave files.");
+const QString kTryAgainOrQuit =
+    QStringLiteral("\n\nTry again to save the work of %1, or quit without saving it?");
 const QString kWelcome = QStringLiteral(
     "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New User\" link "
     "above to create a user file.");
@@ -531,10 +533,28 @@ void TForm1::rebuildKeyboardPictures() {
         m_services.dialogs.error(problem);
 }
 
-// The end of a student's session: the daily roll-over of the history figures runs here, once,
-// before the record is saved.
+// The end of a student's session: the daily roll-over of the history figures runs once and the
+// record is written. When that write fails the student chooses between trying again (after
+// freeing space, say) and quitting without it; nothing is dropped without their word.
 void TForm1::closeSession() {
-    m_userPanels->closeSession();
+    for (;;) {
+        const ChangeOutcome closed = m_globals.session.close();
+        if (closed.changed())
+            return;
+        if (closed.status == ChangeOutcome::Status::Gone) {
+            if (m_services.dialogs.askYesNo(closed.message))
+                saveStudent(m_globals.session.writeAnew(), m_globals, m_services.dialogs);
+            m_globals.session.abandon();
+            return;
+        }
+        const QString question = closed.message + kTryAgainOrQuit.arg(m_globals.session.owner());
+        if (m_services.dialogs.message(Dialogs::Kind::Error, question,
+                                       Dialogs::Buttons::TryAgainQuit) !=
+            Dialogs::Answer::TryAgain) {
+            m_globals.session.abandon();
+            return;
+        }
+    }
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -548,7 +568,6 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     closeSession();
-    saveStudent(m_globals, m_services.dialogs);
     event->accept();
 }
 

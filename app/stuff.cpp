@@ -150,11 +150,10 @@ QString keyboardPictureName(std::uint8_t nationality, bool charactersShown) {
 KeyboardPicture loadKeyboardPicture(Globals& globals) {
     const QString name = keyboardPictureName(globals.record.nationalityCode(),
                                              globals.record.flag(layout::kCharactersShown));
-    if (name.isEmpty())
-        return {KeyboardPicture::Status::Unchanged, {}, {}};
-
-    // An unreadable file is treated like a missing one: the student sees a keyboard either way.
-    if (QImage image = readPicture(globals.folder, name); !image.isNull())
+    // An unreadable file is treated like a missing one, and so is a nationality outside 0..5
+    // (a damaged student file) that has no picture: the student sees a keyboard either way.
+    if (QImage image = name.isEmpty() ? QImage() : readPicture(globals.folder, name);
+        !image.isNull())
         return {KeyboardPicture::Status::Loaded, image, {}};
 
     for (QStringView fallback : kFallbackPictures) {

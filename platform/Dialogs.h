@@ -12,8 +12,9 @@ namespace kf {
 class Dialogs {
 public:
     enum class Kind { Information, Error };
-    enum class Buttons { Ok, OkCancel, YesNo };
-    enum class Answer { Ok, Cancel, Yes, No };
+    // TryAgainQuit: "Try Again" (the default) and "Quit Without Saving".
+    enum class Buttons { Ok, OkCancel, YesNo, TryAgainQuit };
+    enum class Answer { Ok, Cancel, Yes, No, TryAgain, Quit };
 
     virtual ~Dialogs() = default;
     virtual Answer message(Kind kind, const QString& text, Buttons buttons) = 0;

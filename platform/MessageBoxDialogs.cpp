@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kf {
 
@@ -17,6 +18,8 @@ QMessageBox::StandardButtons standardButtons(Dialogs::Buttons buttons) {
         return QMessageBox::Ok | QMessageBox::Cancel;
     case Dialogs::Buttons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
+    case Dialogs::Buttons::TryAgainQuit:
+        return QMessageBox::Retry | QMessageBox::Discard;
     }
     return QMessageBox::Ok;
 }
@@ -29,6 +32,10 @@ Dialogs::Answer answerOf(int button) {
         return Dialogs::Answer::Yes;
     case QMessageBox::No:
         return Dialogs::Answer::No;
+    case QMessageBox::Retry:
+        return Dialogs::Answer::TryAgain;
+    case QMessageBox::Discard:
+        return Dialogs::Answer::Quit;
     default:
         return Dialogs::Answer::Ok;
     }
@@ -44,6 +51,11 @@ Dialogs::Answer MessageBoxDialogs::titledMessage(Kind kind, const QString& title
                                                  const QString& text, Buttons buttons) {
     QMessageBox box(kind == Kind::Error ? QMessageBox::Critical : QMessageBox::Information, title,
                     text, standardButtons(buttons), QApplication::activeWindow());
+    if (buttons == Buttons::TryAgainQuit) {
+        box.button(QMessageBox::Retry)->setText(QStringLiteral("Try Again"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("Quit Without Saving"));
+        box.setDefaultButton(QMessageBox::Retry);
+    }
     return answerOf(box.exec());
 }
 

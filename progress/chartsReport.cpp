@@ -139,10 +139,7 @@ void TFormCharts::ButtonReportViewNameClick() {
 
 void TFormCharts::viewAnotherStudent(const QString& chosen, ViewFrom from) {
     playClick();
-    const ViewedStudent viewed =
-        viewStudent({m_globals.record, m_globals.currentUserName, m_globals.drillSession,
-                     m_globals.sectionUsage, m_globals.folder},
-                    chosen);
+    const ViewedStudent viewed = m_globals.session.view(chosen);
     if (viewed.status == ViewedStudent::Status::Unreadable) {
         m_services.dialogs.error(viewed.message);
         return;

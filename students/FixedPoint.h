@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace kf {
 
@@ -11,8 +12,22 @@ namespace kf {
 // (std::nearbyint in the default rounding mode).
 inline constexpr long double kFixedPointScale = 10000.0L;
 
+// A damaged file can hold figures no real count reaches; what they compute to stops at the ends
+// of the stored range (not a number counts as 0) instead of overflowing.
+template <typename Whole>
+Whole saturated(long double rounded) {
+    constexpr auto limit = static_cast<long double>(std::numeric_limits<Whole>::max()) + 1.0L;
+    if (std::isnan(rounded))
+        return 0;
+    if (rounded >= limit)
+        return std::numeric_limits<Whole>::max();
+    if (rounded < -limit)
+        return std::numeric_limits<Whole>::min();
+    return static_cast<Whole>(rounded);
+}
+
 inline std::int64_t toFixedPoint(long double value) {
-    return static_cast<std::int64_t>(std::nearbyint(value * kFixedPointScale));
+    return saturated<std::int64_t>(std::nearbyint(value * kFixedPointScale));
 }
 
 inline long double fromFixedPoint(std::int64_t stored) {
@@ -21,7 +36,7 @@ inline long double fromFixedPoint(std::int64_t stored) {
 
 // Whole numbers (percentages, words per minute) are rounded the same way: ties to even.
 inline std::int32_t roundHalfEven(long double value) {
-    return static_cast<std::int32_t>(std::nearbyint(value));
+    return saturated<std::int32_t>(std::nearbyint(value));
 }
 
 } // namespace kf

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
+#include <cstring>
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -28,11 +30,8 @@ FileOutcome failed(const QString& what, const QString& path, const QString& reas
 }
 
 QByteArray recordBytes(const StudentRecord& record) {
-    QByteArray out(kRecordBytes, '\0');
     const auto& bytes = record.bytes();
-    for (qsizetype i = 0; i < kRecordBytes; ++i)
-        out[i] = static_cast<char>(bytes[static_cast<std::size_t>(i)]);
-    return out;
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), kRecordBytes);
 }
 
 FileOutcome writeWhole(const QString& path, const QByteArray& content) {
@@ -47,6 +46,36 @@ FileOutcome writeWhole(const QString& path, const QByteArray& content) {
     if (!file.commit())
         return failed(QStringLiteral("written"), path, file.errorString());
     return {};
+}
+
+// A class folder is shared through a group: the new file takes the old one's group and
+// permissions, as far as this account may give them, so that classmates can still write it.
+struct Ownership {
+#ifdef Q_OS_UNIX
+    bool known = false;
+    struct stat st {};
+#endif
+};
+
+Ownership ownershipOf([[maybe_unused]] const QString& path) {
+    Ownership o;
+#ifdef Q_OS_UNIX
+    o.known = ::stat(QFile::encodeName(path).constData(), &o.st) == 0;
+#endif
+    return o;
+}
+
+void keepOwnership([[maybe_unused]] const QString& path, [[maybe_unused]] const Ownership& old) {
+#ifdef Q_OS_UNIX
+    const Ownership now = ownershipOf(path);
+    if (!old.known || !now.known)
+        return;
+    const QByteArray name = QFile::encodeName(path);
+    if (now.st.st_gid != old.st.st_gid && ::chown(name.constData(), uid_t(-1), old.st.st_gid) != 0)
+        return; // not a member of that group: the file stays this account's
+    if ((now.st.st_mode & 07777) != (old.st.st_mode & 07777))
+        (void)::chmod(name.constData(), old.st.st_mode & 07777);
+#endif
 }
 
 } // namespace
@@ -69,10 +98,9 @@ FileOutcome readRecord(QIODevice& device, const QString& path, StudentRecord& re
                     .arg(fileName(path))
                     .arg(got)
                     .arg(kRecordBytes)};
-    StudentRecord::Bytes buffer{};
-    for (std::size_t i = 0; i < buffer.size(); ++i)
-        buffer[i] = static_cast<std::uint8_t>(data[static_cast<qsizetype>(i)]);
-    record.assign(buffer);
+    const auto buffer = std::make_unique<StudentRecord::Bytes>();
+    std::memcpy(buffer->data(), data.constData(), buffer->size());
+    record.assign(*buffer);
     return {};
 }
 
@@ -99,7 +127,15 @@ FileOutcome save(const QString& path, const StudentRecord& record) {
     if (old.error() != QFileDevice::NoError)
         return failed(QStringLiteral("written"), path, old.errorString());
     old.close();
-    return writeWhole(path, recordBytes(record) + tail);
+    const Ownership ownership = ownershipOf(path);
+    FileOutcome written = writeWhole(path, recordBytes(record) + tail);
+    if (written.done())
+        keepOwnership(path, ownership);
+    return written;
+}
+
+FileOutcome rewrite(const QString& path, const StudentRecord& record) {
+    return writeWhole(path, recordBytes(record));
 }
 
 FileOutcome create(const QString& path, StudentRecord& record) {

@@ -38,6 +38,10 @@ FileOutcome save(const QString& path, const StudentRecord& record);
 // the same moment: that gives Exists and writes nothing.
 FileOutcome create(const QString& path, StudentRecord& record);
 
+// Writes the record as the whole file, whether or not one is there: for a student whose file
+// went missing or was emptied while they were typing, when they ask for it to be written anew.
+FileOutcome rewrite(const QString& path, const StudentRecord& record);
+
 // The device-level halves, for callers and tests that bring their own device.
 FileOutcome readRecord(QIODevice& device, const QString& path, StudentRecord& record);
 

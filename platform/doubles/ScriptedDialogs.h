@@ -8,7 +8,8 @@
 
 namespace kf {
 
-// Records every message and answers from a script; an empty script answers Ok or Yes.
+// Records every message and answers from a script; an empty script answers Ok or Yes, and Quit
+// to "Try Again", so that a save that keeps failing cannot keep a test asking.
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Shown {
@@ -27,7 +28,14 @@ public:
         shown.append({kind, text, buttons, title});
         if (!answers.isEmpty())
             return answers.takeFirst();
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        switch (buttons) {
+        case Buttons::YesNo:
+            return Answer::Yes;
+        case Buttons::TryAgainQuit:
+            return Answer::Quit;
+        default:
+            return Answer::Ok;
+        }
     }
 
     std::optional<QRgb> chooseColour(QRgb initial) override {

@@ -706,7 +706,12 @@ void tst_MainForm::nationalitySavesOnlyAWholeStudentFile() {
     if (fileSize >= 0)
         QVERIFY(test::writeBytes(file, before));
     const auto form = f.makeForm();
-    f.globals.currentUserName = user;
+    if (!user.isEmpty())
+        f.globals.session.take(user);
+    // A file gone from the folder is not made again without the student's word.
+    const bool asked = fileSize < 0 && !user.isEmpty();
+    if (asked)
+        f.dialogs.answers = {Dialogs::Answer::No};
 
     menuEntry(*form, QStringLiteral("A&dditional/&Keyboard Nationality/&German"))->trigger();
 
@@ -714,7 +719,9 @@ void tst_MainForm::nationalitySavesOnlyAWholeStudentFile() {
     QVERIFY(QFileInfo::exists(f.path(QStringLiteral("germanbord20.bmp"))));
     QVERIFY(QFileInfo::exists(f.path(QStringLiteral("germanbord10.bmp"))));
     QCOMPARE(form->keyboardPicture().pixel(10, 10) & RGB_MASK, german & RGB_MASK);
-    QVERIFY(f.dialogs.shown.isEmpty());
+    QCOMPARE(f.dialogs.shown.size(), asked ? 1 : 0);
+    if (asked)
+        QVERIFY(f.dialogs.shown.first().text.contains(QStringLiteral("has gone")));
     QCOMPARE(QFileInfo::exists(file), fileSize >= 0);
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral(".stu"))));
     const QByteArray after = readAll(file);
@@ -919,7 +926,7 @@ void tst_MainForm::closeSavesTheStudentFile() {
     const QString file = f.path(QStringLiteral("anna.stu"));
     QVERIFY(test::writeBytes(file, QByteArray(110824, '\0')));
     const auto form = f.makeForm();
-    f.globals.currentUserName = QStringLiteral("anna");
+    QVERIFY(f.globals.session.take(QStringLiteral("anna")).changed());
     f.globals.record.setByte(layout::kColourScheme, 4);
     form->show();
     QVERIFY(form->close());
@@ -930,15 +937,24 @@ void tst_MainForm::closeSavesTheStudentFile() {
 void tst_MainForm::closeReportsAFailedSave() {
     Fixture f;
     QVERIFY(f.ok);
-    // A folder where the student file should be: it cannot be read or replaced.
-    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("anna.stu")));
+    const QString file = f.path(QStringLiteral("anna.stu"));
+    QVERIFY(test::writeBytes(file, QByteArray(110824, '\0')));
     const auto form = f.makeForm();
-    f.globals.currentUserName = QStringLiteral("anna");
+    QVERIFY(f.globals.session.take(QStringLiteral("anna")).changed());
+    // A folder where the student file was: it cannot be read or replaced.
+    QVERIFY(QFile::remove(file));
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("anna.stu")));
     form->show();
+    f.dialogs.answers = {Dialogs::Answer::TryAgain, Dialogs::Answer::Quit};
     QVERIFY(form->close());
-    QCOMPARE(f.dialogs.shown.size(), 1);
+    // Asked twice, since trying again failed again; "Try Again" comes first.
+    QCOMPARE(f.dialogs.shown.size(), 2);
     QCOMPARE(f.dialogs.shown.first().kind, Dialogs::Kind::Error);
+    QCOMPARE(f.dialogs.shown.first().buttons, Dialogs::Buttons::TryAgainQuit);
     QVERIFY(f.dialogs.shown.first().text.contains(QStringLiteral("anna.stu")));
+    QVERIFY(f.dialogs.shown.first().text.contains(QStringLiteral("Try again")));
+    // Quitting lets the student go.
+    QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("anna.stu.lock"))));
 }
 
 int main(int argc, char* argv[]) {

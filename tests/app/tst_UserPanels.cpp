@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ClickableLabel.h"
 #include "app/Globals.h"
+#include "app/SaveStudent.h"
 #include "app/Services.h"
 #include "app/UserPanels.h"
 #include "app/mainForm.h"
@@ -9,6 +10,7 @@
 #include "options/optionsForm.h"
 #include "platform/doubles/DoubleServices.h"
 #include "progress/charts.h"
+#include "students/FolderStudentStore.h"
 #include "students/RecordLayout.h"
 #include "students/StudentFile.h"
 #include "tests/app/AppTestFiles.h"
@@ -39,6 +41,8 @@ private slots:
     void refusedNameChangesNothing_data();
     void refusedNameChangesNothing();
     void existingNameIsLeftByteForByte();
+    void nameRefusedAsExistingSaysWhatIsInTheWay_data();
+    void nameRefusedAsExistingSaysWhatIsInTheWay();
     void unwritableFolderIsReportedAndNothingIsMade();
     void newUserEndsTheOutgoingSessionOnceAndSavesIt();
     void cancelNewUserNeedsAStudentFile();
@@ -50,6 +54,10 @@ private slots:
     void unreadableFileKeepsTheCurrentStudent();
     void closingRollsOverOnceThenSaves();
     void closingWithoutAUserWritesNothing();
+    void retakingOwnNameKeepsTheSessionsHistoryEntry();
+    void failedSaveKeepsTheStudentUntilTriedAgain_data();
+    void failedSaveKeepsTheStudentUntilTriedAgain();
+    void viewingAnotherStudentAndComingBackKeepsTheHistoryEntry();
     void deletionRefusals_data();
     void deletionRefusals();
     void deletionRemovesFileAndEntry();
@@ -125,6 +133,23 @@ void scoreDrills(Globals& globals) {
     globals.drillSession.presented[5] = 30000;
 }
 
+// The working folder's student files, whose saves fail while failing says so: a disk that fills
+// up at the wrong moment.
+struct FailingSaves final : FolderStudentStore {
+    FailingSaves(const QString& folder, const bool& failingNow)
+        : FolderStudentStore(WorkingFolder(folder))
+        , failing(failingNow) {}
+    FileOutcome save(const QString& name, const StudentRecord& record) override {
+        if (failing)
+            return {FileOutcome::Status::Failed,
+                    QStringLiteral("The student file \"%1.stu\" could not be written: No space "
+                                   "left on device")
+                        .arg(name)};
+        return FolderStudentStore::save(name, record);
+    }
+    const bool& failing;
+};
+
 struct Fixture : DoubleServices {
     // Drills open in real drill windows.
     void openDrill(DrillKind kind) {
@@ -134,16 +159,23 @@ struct Fixture : DoubleServices {
         });
         form->beginDrill(kind);
     }
-    Fixture() { ok = test::provideStartPictures(folder()) && test::provideSounds(folder()); }
+    Fixture()
+        : globals(dir.path(), std::make_unique<FailingSaves>(dir.path(), savesFail)) {
+        ok = test::provideStartPictures(folder()) && test::provideSounds(folder());
+    }
 
     QDir folder() const { return QDir(dir.path()); }
     QString path(const QString& name) const { return dir.filePath(name); }
     void writeStudent(const QString& name, const StudentRecord& record) const {
         QVERIFY(test::writeBytes(path(name + QStringLiteral(".stu")), bytesOf(record)));
     }
+    // The student files and anything half-written beside them; the lock of the student in use
+    // is no student file.
     QStringList studentFiles() const {
-        return folder().entryList({QStringLiteral("*.stu"), QStringLiteral("*.stu.*")},
-                                  QDir::Files | QDir::Hidden, QDir::Name);
+        QStringList files = folder().entryList({QStringLiteral("*.stu"), QStringLiteral("*.stu.*")},
+                                               QDir::Files | QDir::Hidden, QDir::Name);
+        files.removeIf([](const QString& name) { return name.endsWith(QStringLiteral(".lock")); });
+        return files;
     }
 
     // The main window after its first activation.
@@ -209,7 +241,8 @@ struct Fixture : DoubleServices {
 
     QTemporaryDir dir;
     bool ok = true;
-    Globals globals{dir.path()};
+    bool savesFail = false;
+    Globals globals;
     std::unique_ptr<TForm1> form;
     QPointer<TBegForm> drill;
 };
@@ -343,6 +376,33 @@ void tst_UserPanels::existingNameIsLeftByteForByte() {
     QVERIFY(f.globals.record.bytes() == before.bytes());
     QVERIFY(f.globals.sectionUsage.used(Section::BeginnersDrills));
     QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), bobFile);
+}
+
+void tst_UserPanels::nameRefusedAsExistingSaysWhatIsInTheWay_data() {
+    QTest::addColumn<QString>("inTheWay");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("listed name") << QStringLiteral("Bob.stu") << QStringLiteral("Bob") << QString();
+    QTest::newRow("folder") << QStringLiteral("Dirk.stu/") << QStringLiteral("Dirk")
+                            << QStringLiteral(" A folder called \"Dirk.stu\" is in the way.");
+    QTest::newRow("capital extension") << QStringLiteral("Zed.STU") << QStringLiteral("Zed")
+                                       << QStringLiteral(" The file \"Zed.STU\" is in the way.");
+}
+
+void tst_UserPanels::nameRefusedAsExistingSaysWhatIsInTheWay() {
+    QFETCH(QString, inTheWay);
+    QFETCH(QString, typed);
+    QFETCH(QString, told);
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    if (inTheWay.endsWith(u'/'))
+        QVERIFY(f.folder().mkdir(inTheWay.chopped(1)));
+    else
+        QVERIFY(test::writeBytes(f.path(inTheWay), bytesOf(markedStudent(2))));
+    f.open();
+    f.typeNewUser(typed);
+    QCOMPARE(f.dialogs.texts(), QStringList{kNameExists + told});
+    QVERIFY(f.globals.currentUserName.isEmpty());
 }
 
 void tst_UserPanels::unwritableFolderIsReportedAndNothingIsMade() {
@@ -518,8 +578,12 @@ void tst_UserPanels::vanishedFileMakesTheNameCurrentWithTheRecordUnchanged() {
     QVERIFY(f.globals.record.bytes() == before.bytes());
     QCOMPARE(f.userLine(), QStringLiteral("User = Ann"));
     QVERIFY(f.selectPanel().isHidden());
-    // Saving never makes the file again.
+    // Closing tells her the file has gone; it is made again only when she says so.
+    f.dialogs.answers = {Dialogs::Answer::No};
     f.form->close();
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QVERIFY(
+        f.dialogs.shown.first().text.contains(QStringLiteral("The student file of Ann has gone")));
     QVERIFY(!QFile::exists(f.path(QStringLiteral("Ann.stu"))));
 }
 
@@ -571,6 +635,106 @@ void tst_UserPanels::closingWithoutAUserWritesNothing() {
     QVERIFY(f.globals.record.bytes() == before.bytes());
     QCOMPARE(readAll(f.path(QStringLiteral("Ann.stu"))), annFile);
     QCOMPARE(f.studentFiles(), QStringList{QStringLiteral("Ann.stu")});
+}
+
+// A set is finished and saved, the student takes her own name again from the list, and closes:
+// the file holds exactly one new history entry for the session.
+void tst_UserPanels::retakingOwnNameKeepsTheSessionsHistoryEntry() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    const QList<std::int32_t> before = percentHistory(f.globals.record);
+    scoreDrills(f.globals);
+    QVERIFY(saveStudent(f.globals, f.dialogs)); // the set's end
+
+    f.useName(QStringLiteral("Ann"));
+    f.form->close();
+
+    StudentRecord saved;
+    QVERIFY(StudentFile::load(f.path(QStringLiteral("Ann.stu")), saved).done());
+    QCOMPARE(percentHistory(saved), pushed(before, 92));
+    QCOMPARE(double(saved.figure(layout::kBegSessionKeys)), 250.0);
+}
+
+void tst_UserPanels::failedSaveKeepsTheStudentUntilTriedAgain_data() {
+    QTest::addColumn<bool>("newUser");
+    QTest::newRow("use this name") << false;
+    QTest::newRow("new user") << true;
+}
+
+// The disk is full when Ann's session should be written on the way to Bob: she stays, her work
+// stays, she is told what to do, and once there is room the same click goes through.
+void tst_UserPanels::failedSaveKeepsTheStudentUntilTriedAgain() {
+    QFETCH(bool, newUser);
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    const QByteArray annFile = readAll(f.path(QStringLiteral("Ann.stu")));
+    scoreDrills(f.globals);
+    const StudentRecord ann = f.globals.record;
+    f.savesFail = true;
+
+    if (newUser)
+        f.typeNewUser(QStringLiteral("Cy"));
+    else
+        f.useName(QStringLiteral("Bob"));
+
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown[0].kind, Dialogs::Kind::Error);
+    QVERIFY(f.dialogs.shown[0].text.contains(QStringLiteral("No space left")));
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Ann"));
+    QVERIFY(f.globals.record.bytes() == ann.bytes());
+    QVERIFY(f.globals.sectionUsage.used(Section::BeginnersDrills));
+    QCOMPARE(f.userLine(), QStringLiteral("User = Ann"));
+    QVERIFY((newUser ? f.newUserPanel() : f.selectPanel()).isVisible());
+    QCOMPARE(readAll(f.path(QStringLiteral("Ann.stu"))), annFile);
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("Cy.stu"))));
+
+    f.savesFail = false;
+    if (newUser)
+        QTest::keyClick(&f.control<QLineEdit>(QStringLiteral("EditNewUser")), Qt::Key_Return);
+    else
+        f.press(QStringLiteral("ButtonUseName"));
+    QCOMPARE(f.globals.currentUserName, newUser ? QStringLiteral("Cy") : QStringLiteral("Bob"));
+    StudentRecord saved;
+    QVERIFY(StudentFile::load(f.path(QStringLiteral("Ann.stu")), saved).done());
+    QCOMPARE(percentHistory(saved), pushed(percentHistory(ann), 92));
+}
+
+// Ann views Bob's report, then her own again, and closes: her session is still hers.
+void tst_UserPanels::viewingAnotherStudentAndComingBackKeepsTheHistoryEntry() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    const QByteArray bobFile = readAll(f.path(QStringLiteral("Bob.stu")));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    const QList<std::int32_t> before = percentHistory(f.globals.record);
+    scoreDrills(f.globals);
+    QVERIFY(saveStudent(f.globals, f.dialogs));
+
+    f.click(QStringLiteral("LabelYourStats"));
+    auto* charts = f.form->findChild<TFormCharts*>();
+    QVERIFY(charts != nullptr);
+    charts->findChild<QPushButton*>(QStringLiteral("ButtonViewReportKeys"))->click();
+    auto* names = charts->findChild<QListWidget*>(QStringLiteral("ListBoxReportNames"));
+    for (const QString& name : {QStringLiteral("Bob"), QStringLiteral("Ann")}) {
+        names->setCurrentItem(names->findItems(name, Qt::MatchExactly).first());
+        charts->findChild<QPushButton*>(QStringLiteral("ButtonReportViewName"))->click();
+        QCOMPARE(f.globals.currentUserName, name);
+    }
+    charts->close();
+    f.form->close();
+
+    StudentRecord saved;
+    QVERIFY(StudentFile::load(f.path(QStringLiteral("Ann.stu")), saved).done());
+    QCOMPARE(percentHistory(saved), pushed(before, 92));
+    // Viewing writes nothing into the viewed student's file.
+    QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), bobFile);
 }
 
 void tst_UserPanels::deletionRefusals_data() {

@@ -315,8 +315,12 @@ void tst_stuff::loadKeyboardPicture_data() {
         << 1 << true
         << QStringList{QStringLiteral("keybord20.bmp!"), QStringLiteral("keybord10.bmp!")}
         << S::Missing << QString() << 1 << missing;
-    QTest::newRow("unknown nationality")
-        << 6 << true << english << S::Unchanged << QString() << 6 << QString();
+    // A damaged file's nationality has no keyboard at all: the student gets the English US one
+    // and is asked to choose, instead of a drill with no keyboard and no target.
+    QTest::newRow("unknown nationality 6")
+        << 6 << true << english << S::FellBack << QStringLiteral("keybord20.bmp") << 0 << fellBack;
+    QTest::newRow("unknown nationality 255") << 255 << false << english << S::FellBack
+                                             << QStringLiteral("keybord20.bmp") << 0 << fellBack;
 }
 
 void tst_stuff::loadKeyboardPicture() {

@@ -30,7 +30,7 @@ inline QByteArray fileBytes(const QString& path) {
 struct DrillHarness : DoubleServices {
     explicit DrillHarness(DrillKind kind = DrillKind::HomeRowOnly)
         : globals(folder.path()) {
-        globals.currentUserName = QStringLiteral("Pat");
+        globals.session.take(QStringLiteral("Pat"));
         globals.soundDevice = true;
         globals.soundDeviceCount = 1;
         globals.activity.activity = ActivityCode::BeginnersDrills;

@@ -30,7 +30,7 @@ struct Fixture : DoubleServices {
     QList<int> drillDelays;
 
     Fixture() {
-        globals.currentUserName = QStringLiteral("Ann");
+        globals.session.take(QStringLiteral("Ann"));
         globals.soundDevice = true;
         StudentFile::create(globals.studentFilePath(), globals.record);
     }

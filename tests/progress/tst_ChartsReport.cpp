@@ -522,8 +522,9 @@ void tst_ChartsReport::viewingOnesOwnNameSetsNoRestartAdvice() {
         click(QStringLiteral("ButtonViewSelectedName"));
     }
 
+    // Her record in memory is the newest copy of it: viewing her own name keeps it.
     QCOMPARE(m_globals->currentUserName, QStringLiteral("Maria"));
-    QCOMPARE(m_globals->record.i32(layout::kBegBestTime), kMariaBest);
+    QCOMPARE(m_globals->record.i32(layout::kBegBestTime), 99);
     QVERIFY(!m_window->state().namesSwitched);
     m_window->close();
     QVERIFY(m_doubles->dialogs.shown.isEmpty());

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "students/FolderStudentStore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
+#include <QStorageInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace kf {
+
+namespace {
+
+const QString kLockSuffix = QStringLiteral(".lock");
+
+QString fileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+// What kind of thing stands at path, for a message; the path exists and is no regular file.
+QString kindOf(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        if (S_ISFIFO(st.st_mode))
+            return QStringLiteral("a named pipe");
+        if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+            return QStringLiteral("a device");
+        if (S_ISSOCK(st.st_mode))
+            return QStringLiteral("a socket");
+    }
+#endif
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("a folder");
+    return QStringLiteral("not an ordinary file");
+}
+
+FileOutcome refused(const QString& path, const QString& why) {
+    return {FileOutcome::Status::Failed,
+            QStringLiteral("\"%1\" is not a student file: %2. Keyfarer leaves it alone; ask "
+                           "whoever looks after this computer to remove or rename it.")
+                .arg(fileName(path), why)};
+}
+
+// A failed write says what to do about it: the work is still in memory.
+FileOutcome withAdvice(FileOutcome outcome, const QString& folder) {
+    if (outcome.status != FileOutcome::Status::Failed)
+        return outcome;
+    QString cause;
+    const QStorageInfo storage(folder);
+    const QFileInfo folderInfo(folder);
+    if (!folderInfo.exists())
+        cause = QStringLiteral("The working folder \"%1\" is gone.").arg(folder);
+    else if (storage.isReadOnly() || !folderInfo.isWritable())
+        cause = QStringLiteral("The working folder \"%1\" cannot be written to.").arg(folder);
+    else if (storage.isValid() && storage.bytesAvailable() < 2 * qint64(layout::kRecordSize))
+        cause = QStringLiteral("There is no space left on the disk that holds \"%1\".").arg(folder);
+    outcome.message +=
+        (cause.isEmpty() ? QString() : QStringLiteral("\n\n") + cause) +
+        QStringLiteral("\n\nYour work is still kept by Keyfarer. Free some space on the disk or "
+                       "check that you may write in the working folder, then try again.");
+    return outcome;
+}
+
+} // namespace
+
+QString oddStudentFile(const QString& path, const QString& folder) {
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        const QString target = info.canonicalFilePath(); // empty when the link leads nowhere
+        if (!target.isEmpty() &&
+            QFileInfo(target).absolutePath() != QFileInfo(folder).canonicalFilePath())
+            return QStringLiteral("it is a link leading out of the working folder");
+    }
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("it is ") + kindOf(path);
+    return {};
+}
+
+FolderStudentStore::FolderStudentStore(WorkingFolder folder)
+    : m_folder(folder)
+    , m_roster(std::move(folder)) {
+    m_touch.setInterval(kLockTouchMs);
+    QObject::connect(&m_touch, &QTimer::timeout, [this] { touchLocks(); });
+    if (QFileInfo(m_folder.path()).isDir())
+        removeLeftovers();
+}
+
+FolderStudentStore::~FolderStudentStore() = default;
+
+FileOutcome FolderStudentStore::load(const QString& name, StudentRecord& record) {
+    const QString path = m_roster.filePath(name);
+    if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
+        return refused(path, odd);
+    return StudentFile::load(path, record);
+}
+
+FileOutcome FolderStudentStore::save(const QString& name, const StudentRecord& record) {
+    const QString path = m_roster.filePath(name);
+    if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
+        return refused(path, odd);
+    return withAdvice(StudentFile::save(path, record), m_folder.path());
+}
+
+FileOutcome FolderStudentStore::create(const QString& name, StudentRecord& record) {
+    return withAdvice(m_roster.create(name, record), m_folder.path());
+}
+
+FileOutcome FolderStudentStore::rewrite(const QString& name, const StudentRecord& record) {
+    const QString path = m_roster.filePath(name);
+    if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
+        return refused(path, odd);
+    return withAdvice(StudentFile::rewrite(path, record), m_folder.path());
+}
+
+void FolderStudentStore::remove(const QString& name) {
+    m_roster.remove(name);
+}
+
+QString FolderStudentStore::lockPath(const QString& name) const {
+    return m_roster.filePath(name) + kLockSuffix;
+}
+
+LockOutcome FolderStudentStore::lock(const QString& name) {
+    if (m_locks.count(name) != 0)
+        return {};
+    auto lockFile = std::make_unique<QLockFile>(lockPath(name));
+    lockFile->setStaleLockTime(kStaleLockMs);
+    if (lockFile->tryLock(0)) {
+        m_locks.emplace(name, std::move(lockFile));
+        m_touch.start();
+        return {};
+    }
+    if (lockFile->error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host;
+        QString app;
+        lockFile->getLockInfo(&pid, &host, &app);
+        QString where = host.isEmpty() ? QString() : QStringLiteral(" (on %1)").arg(host);
+        return {LockOutcome::Status::InUseElsewhere,
+                QStringLiteral("%1 is in use elsewhere: another copy of Keyfarer%2 has this "
+                               "student. Close it there first, then take the name again.")
+                    .arg(name, where)};
+    }
+    return {LockOutcome::Status::NotPossible, {}};
+}
+
+void FolderStudentStore::unlock(const QString& name) {
+    m_locks.erase(name);
+    if (m_locks.empty())
+        m_touch.stop();
+}
+
+void FolderStudentStore::touchLocks() {
+    for (const auto& [name, lockFile] : m_locks) {
+        QFile file(lockPath(name));
+        if (file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+            file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
+    }
+}
+
+int FolderStudentStore::removeLeftovers(qint64 olderThanMs) const {
+    // QSaveFile's and QTemporaryFile's names: the file name and six letters or digits.
+    static const QRegularExpression leftover(QStringLiteral("\\.stu\\.[A-Za-z0-9]{6}$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QDir dir(m_folder.path());
+    const QDateTime before = QDateTime::currentDateTimeUtc().addMSecs(-olderThanMs);
+    int removed = 0;
+    for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!leftover.match(info.fileName()).hasMatch() || info.isSymLink())
+            continue;
+        if (info.lastModified().toUTC() < before && QFile::remove(info.filePath()))
+            ++removed;
+    }
+    return removed;
+}
+
+} // namespace kf

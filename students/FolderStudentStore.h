@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "students/Roster.h"
+#include "students/StudentStore.h"
+
+#include <QTimer>
+#include <map>
+#include <memory>
+
+class QLockFile;
+
+namespace kf {
+
+// The student files of the working folder, each locked by "<name>.stu.lock" while a running
+// copy has the student. A lock shows its owner's process and machine; QLockFile takes over one
+// whose process has gone on this machine, or that nobody has touched for kStaleLockMs on any
+// machine, so a copy that is still running touches its locks well before that.
+class FolderStudentStore : public StudentStore {
+public:
+    explicit FolderStudentStore(WorkingFolder folder);
+    ~FolderStudentStore() override;
+
+    static constexpr int kStaleLockMs = 5 * 60 * 1000;
+    static constexpr int kLockTouchMs = 60 * 1000;
+
+    FileOutcome load(const QString& name, StudentRecord& record) override;
+    FileOutcome save(const QString& name, const StudentRecord& record) override;
+    FileOutcome create(const QString& name, StudentRecord& record) override;
+    FileOutcome rewrite(const QString& name, const StudentRecord& record) override;
+    void remove(const QString& name) override;
+    LockOutcome lock(const QString& name) override;
+    void unlock(const QString& name) override;
+
+    QString lockPath(const QString& name) const;
+
+    // Half-written files that a save or a create killed midway left behind ("Ann.stu.x1Yz2W"),
+    // older than any save in progress can be, are removed. Returns how many.
+    int removeLeftovers(qint64 olderThanMs = 10 * 60 * 1000) const;
+
+private:
+    void touchLocks();
+
+    WorkingFolder m_folder;
+    Roster m_roster;
+    std::map<QString, std::unique_ptr<QLockFile>> m_locks;
+    QTimer m_touch;
+};
+
+// Why a path may not be used as a student file, or empty when it may: a folder, a named pipe or
+// a device under a student's name would hang or swallow every save, and a link leading out of
+// the working folder would write elsewhere.
+QString oddStudentFile(const QString& path, const QString& folder);
+
+} // namespace kf

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "students/StudentFile.h"
+
+#include <QString>
+
+namespace kf {
+
+class StudentRecord;
+
+// Whether this running copy may call a student its own.
+struct LockOutcome {
+    enum class Status {
+        Held,           // the student is ours until unlocked
+        InUseElsewhere, // another running copy, here or on another machine, has the student
+        NotPossible,    // no lock can be made (a folder nobody may write): nothing can be saved
+                        // either, so no copy can overwrite another's work
+    };
+    Status status = Status::Held;
+    QString message;
+};
+
+// Where the student files live, by user name. The change of student works only through this,
+// so its tests can hand it a store that fails where they want it to.
+class StudentStore {
+public:
+    virtual ~StudentStore() = default;
+
+    // The whole record, or why not: only a complete read replaces record.
+    virtual FileOutcome load(const QString& name, StudentRecord& record) = 0;
+    // Writes record over the student's existing file; a missing or short file is left alone.
+    virtual FileOutcome save(const QString& name, const StudentRecord& record) = 0;
+    // Makes a new student file with the defaults applied to record; never replaces one.
+    virtual FileOutcome create(const QString& name, StudentRecord& record) = 0;
+    // Writes record as the student's whole file, when theirs went missing or was emptied.
+    virtual FileOutcome rewrite(const QString& name, const StudentRecord& record) = 0;
+    // Takes a file made by create back out again.
+    virtual void remove(const QString& name) = 0;
+
+    // The student is taken by this running copy. Taking one that is already ours is Held.
+    virtual LockOutcome lock(const QString& name) = 0;
+    virtual void unlock(const QString& name) = 0;
+};
+
+} // namespace kf

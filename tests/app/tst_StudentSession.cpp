@@ -1,0 +1,425 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/StudentSession.h"
+#include "platform/doubles/MemoryStudentStore.h"
+#include "students/RecordLayout.h"
+
+#include <QTest>
+
+using namespace kf;
+
+// The ways a student's session ends.
+enum class Change { TakeOther, TakeOwn, TakeNew, Close };
+Q_DECLARE_METATYPE(Change)
+
+class tst_StudentSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    void takingAnotherNameRollsTheOutgoingSessionOverOnce();
+    void retakingOwnNameKeepsTheNewestRecord();
+    void failedSaveChangesNothingAndTryingAgainRollsOverOnce_data();
+    void failedSaveChangesNothingAndTryingAgainRollsOverOnce();
+    void refusedIncomingStudentChangesNothing_data();
+    void refusedIncomingStudentChangesNothing();
+    void newUserIsCreatedLockedAndBegun();
+    void newUserWhoseNameIsTakenChangesNothing();
+    void viewingAnotherStudentAndComingBackRestoresTheSession();
+    void viewingLocksNothingAndWritesNothing();
+    void leavingWhileViewingEndsTheOwnersSession_data();
+    void leavingWhileViewingEndsTheOwnersSession();
+    void viewingAFileThatIsGoneKeepsTheRecord();
+    void unusableViewChangesNothing_data();
+    void unusableViewChangesNothing();
+    void viewedNameIsCut();
+    void closingReleasesTheLockAndEndsOnce();
+};
+
+namespace {
+
+constexpr std::int32_t kAnnBest = 11;
+constexpr std::int32_t kBobBest = 22;
+constexpr std::int32_t kCyBest = 33;
+
+StudentRecord student(std::int32_t bestTime) {
+    StudentRecord record;
+    record.applyCreateDefaults();
+    record.setI32(layout::kBegBestTime, bestTime);
+    for (int i = 0; i < 8; ++i)
+        record.setHistory(layout::kBegPercentHistory, i, bestTime + i);
+    return record;
+}
+
+QList<std::int32_t> percentHistory(const StudentRecord& record) {
+    QList<std::int32_t> out;
+    for (int i = 0; i < 8; ++i)
+        out.append(record.history(layout::kBegPercentHistory, i));
+    return out;
+}
+
+QList<std::int32_t> pushed(const StudentRecord& record, std::int32_t value) {
+    QList<std::int32_t> history = percentHistory(record);
+    history.prepend(value);
+    history.removeLast();
+    return history;
+}
+
+// Everything a change of student may touch, with Ann, Bob and Cy on file.
+struct Fixture {
+    Fixture() {
+        store.put(QStringLiteral("Ann"), student(kAnnBest));
+        store.put(QStringLiteral("Bob"), student(kBobBest));
+        store.put(QStringLiteral("Cy"), student(kCyBest));
+    }
+
+    // Ann is current and has drilled 250 keys with 20 misses (92 percent), one set written, and
+    // her record in memory holds a figure her file lacks.
+    void annHasDrilled() {
+        QVERIFY(session.take(QStringLiteral("Ann")).changed());
+        usage.markUsed(Section::BeginnersDrills);
+        usage.markUsed(Section::Lessons);
+        usage.totals(Section::Lessons) = {600000, 1000000, 20000};
+        record.setFigure(layout::kBegSessionKeys, 250);
+        record.setFigure(layout::kBegSessionMisses, 20);
+        drill.presented[3] = 20000;
+        drill.sessionPresses = 2500000;
+        drill.rightShiftLetterErrors = 4;
+        QCOMPARE(session.save().status, SaveOutcome::Status::Written);
+        record.setI32(layout::kBegBestTime, 99);
+        annBefore = record;
+        store.saves.clear();
+    }
+
+    const StudentRecord& onFile(const char* student) const {
+        return *store.file(QString::fromLatin1(student));
+    }
+
+    // Ann's session as annHasDrilled left it, untouched.
+    void annIsAsBefore() const {
+        QCOMPARE(session.owner(), QStringLiteral("Ann"));
+        QCOMPARE(name, QStringLiteral("Ann"));
+        QVERIFY(record.bytes() == annBefore.bytes());
+        QVERIFY(usage.used(Section::BeginnersDrills));
+        QCOMPARE(usage.totals(Section::Lessons).keys, 1000000);
+        QCOMPARE(drill.presented[3], 20000);
+        QCOMPARE(drill.rightShiftLetterErrors, 4);
+        QVERIFY(store.held.contains(QStringLiteral("Ann")));
+    }
+
+    MemoryStudentStore store;
+    StudentRecord record;
+    QString name;
+    DrillSessionFigures drill;
+    SectionUsage usage;
+    StudentSession session{store, record, name, drill, usage};
+    StudentRecord annBefore;
+};
+
+ChangeOutcome change(Fixture& f, Change how) {
+    switch (how) {
+    case Change::TakeOther:
+        return f.session.take(QStringLiteral("Bob"));
+    case Change::TakeOwn:
+        return f.session.take(QStringLiteral("Ann"));
+    case Change::TakeNew:
+        return f.session.takeNew(QStringLiteral("Dee"));
+    case Change::Close:
+        return f.session.close();
+    }
+    return {};
+}
+
+} // namespace
+
+void tst_StudentSession::takingAnotherNameRollsTheOutgoingSessionOverOnce() {
+    Fixture f;
+    f.annHasDrilled();
+
+    QVERIFY(f.session.take(QStringLiteral("Bob")).changed());
+
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(f.onFile("Ann").i32(layout::kBegBestTime), 99);
+    QCOMPARE(f.store.saves, QStringList{QStringLiteral("Ann")});
+    // Bob's record, untouched, and a session of his own.
+    QCOMPARE(f.name, QStringLiteral("Bob"));
+    QCOMPARE(f.session.owner(), QStringLiteral("Bob"));
+    QVERIFY(f.record.bytes() == student(kBobBest).bytes());
+    QVERIFY(!f.usage.used(Section::BeginnersDrills));
+    QCOMPARE(f.usage.totals(Section::Lessons).keys, 0);
+    QCOMPARE(f.drill.presented[3], 0);
+    QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Bob")});
+    // His session has nothing in it: closing moves none of his histories.
+    QVERIFY(f.session.close().changed());
+    QCOMPARE(percentHistory(f.onFile("Bob")), percentHistory(student(kBobBest)));
+}
+
+void tst_StudentSession::retakingOwnNameKeepsTheNewestRecord() {
+    Fixture f;
+    f.annHasDrilled();
+    f.store.loads.clear();
+
+    QVERIFY(f.session.take(QStringLiteral("Ann")).changed());
+
+    // The record in memory is the newest copy: it is rolled over and written, not read again.
+    QVERIFY(f.store.loads.isEmpty());
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(f.onFile("Ann").i32(layout::kBegBestTime), 99);
+    QVERIFY(f.record.bytes() == f.onFile("Ann").bytes());
+    QVERIFY(!f.usage.used(Section::BeginnersDrills));
+    QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Ann")});
+    // The session that ended has had its entry: closing adds none.
+    QVERIFY(f.session.close().changed());
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+}
+
+void tst_StudentSession::failedSaveChangesNothingAndTryingAgainRollsOverOnce_data() {
+    QTest::addColumn<Change>("how");
+    QTest::addColumn<bool>("viewingCy");
+    QTest::newRow("take another") << Change::TakeOther << false;
+    QTest::newRow("take own") << Change::TakeOwn << false;
+    QTest::newRow("new user") << Change::TakeNew << false;
+    QTest::newRow("close") << Change::Close << false;
+    QTest::newRow("close while viewing") << Change::Close << true;
+    QTest::newRow("take another while viewing") << Change::TakeOther << true;
+}
+
+void tst_StudentSession::failedSaveChangesNothingAndTryingAgainRollsOverOnce() {
+    QFETCH(Change, how);
+    QFETCH(bool, viewingCy);
+    Fixture f;
+    f.annHasDrilled();
+    if (viewingCy)
+        QCOMPARE(f.session.view(QStringLiteral("Cy")).status, ViewedStudent::Status::Loaded);
+    const QString shownName = f.name;
+    const StudentRecord shown = f.record;
+    f.store.failingSaves = 1;
+
+    const ChangeOutcome failed = change(f, how);
+
+    QCOMPARE(failed.status, ChangeOutcome::Status::SaveFailed);
+    QCOMPARE(failed.message, MemoryStudentStore::kSaveFailure);
+    QCOMPARE(percentHistory(f.onFile("Ann")), percentHistory(student(kAnnBest)));
+    QCOMPARE(f.session.owner(), QStringLiteral("Ann"));
+    QCOMPARE(f.name, shownName);
+    QVERIFY(f.record.bytes() == shown.bytes());
+    QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Ann")});
+    QVERIFY(f.store.file(QStringLiteral("Dee")) == nullptr);
+    if (!viewingCy)
+        f.annIsAsBefore();
+
+    // Space freed, the same change again: one history entry, not two.
+    QVERIFY(change(f, how).changed());
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(f.onFile("Ann").i32(layout::kBegBestTime), 99);
+}
+
+void tst_StudentSession::refusedIncomingStudentChangesNothing_data() {
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<int>("status");
+    QTest::newRow("in use elsewhere") << true << int(ChangeOutcome::Status::InUseElsewhere);
+    QTest::newRow("unreadable") << false << int(ChangeOutcome::Status::Unreadable);
+}
+
+void tst_StudentSession::refusedIncomingStudentChangesNothing() {
+    QFETCH(bool, locked);
+    QFETCH(int, status);
+    Fixture f;
+    f.annHasDrilled();
+    (locked ? f.store.lockedElsewhere : f.store.unreadable).insert(QStringLiteral("Bob"));
+
+    const ChangeOutcome refused = f.session.take(QStringLiteral("Bob"));
+
+    QCOMPARE(int(refused.status), status);
+    QVERIFY(refused.message.contains(QStringLiteral("Bob")));
+    f.annIsAsBefore();
+    QVERIFY(f.store.saves.isEmpty());
+    QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Ann")});
+}
+
+void tst_StudentSession::newUserIsCreatedLockedAndBegun() {
+    Fixture f;
+    f.annHasDrilled();
+
+    QVERIFY(f.session.takeNew(QStringLiteral("Dee")).changed());
+
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(f.name, QStringLiteral("Dee"));
+    StudentRecord fresh;
+    fresh.applyCreateDefaults();
+    QCOMPARE(f.record.i32(layout::kBegBestTime), 0);
+    QCOMPARE(percentHistory(f.record), percentHistory(fresh));
+    QVERIFY(f.store.file(QStringLiteral("Dee")) != nullptr);
+    QVERIFY(!f.usage.used(Section::BeginnersDrills));
+    QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Dee")});
+}
+
+void tst_StudentSession::newUserWhoseNameIsTakenChangesNothing() {
+    Fixture f;
+    f.annHasDrilled();
+    QCOMPARE(f.session.takeNew(QStringLiteral("Bob")).status, ChangeOutcome::Status::Exists);
+    f.annIsAsBefore();
+    f.store.failCreate = true;
+    const ChangeOutcome failed = f.session.takeNew(QStringLiteral("Dee"));
+    QCOMPARE(failed.status, ChangeOutcome::Status::NotCreated);
+    QVERIFY(failed.message.contains(QStringLiteral("Dee.stu")));
+    f.annIsAsBefore();
+    QVERIFY(f.store.saves.isEmpty());
+    QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Ann")});
+}
+
+void tst_StudentSession::viewingAnotherStudentAndComingBackRestoresTheSession() {
+    Fixture f;
+    f.annHasDrilled();
+
+    const ViewedStudent bob = f.session.view(QStringLiteral("Bob"));
+    QCOMPARE(bob.status, ViewedStudent::Status::Loaded);
+    QVERIFY(!bob.sameName);
+    QVERIFY(f.session.viewing());
+    QCOMPARE(f.name, QStringLiteral("Bob"));
+    QVERIFY(f.record.bytes() == student(kBobBest).bytes());
+    // Bob has typed nothing in this session.
+    QVERIFY(!f.usage.used(Section::BeginnersDrills));
+    QCOMPARE(f.usage.totals(Section::Lessons).keys, 0);
+    QCOMPARE(f.drill.presented[3], 0);
+    QCOMPARE(f.drill.sessionPresses, 0);
+
+    QCOMPARE(f.session.view(QStringLiteral("Cy")).status, ViewedStudent::Status::Loaded);
+    QVERIFY(f.record.bytes() == student(kCyBest).bytes());
+
+    const ViewedStudent ann = f.session.view(QStringLiteral("Ann"));
+    QCOMPARE(ann.status, ViewedStudent::Status::Loaded);
+    QVERIFY(!f.session.viewing());
+    f.annIsAsBefore();
+
+    QVERIFY(f.session.close().changed());
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(f.store.saves, QStringList{QStringLiteral("Ann")});
+}
+
+void tst_StudentSession::viewingLocksNothingAndWritesNothing() {
+    Fixture f;
+    f.annHasDrilled();
+    f.store.lockedElsewhere.insert(QStringLiteral("Bob")); // viewing needs no lock
+    QCOMPARE(f.session.view(QStringLiteral("Bob")).status, ViewedStudent::Status::Loaded);
+    QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Ann")});
+
+    f.record.setI32(layout::kBegBestTime, 1); // typed while viewing
+    QCOMPARE(f.session.save().status, SaveOutcome::Status::Viewing);
+    QVERIFY(f.session.tellViewingOnce());
+    QVERIFY(!f.session.tellViewingOnce());
+    QVERIFY(f.store.saves.isEmpty());
+    QVERIFY(f.onFile("Bob").bytes() == student(kBobBest).bytes());
+
+    // Her own name shown again, saves are hers again.
+    QCOMPARE(f.session.view(QStringLiteral("Ann")).status, ViewedStudent::Status::Loaded);
+    QCOMPARE(f.session.save().status, SaveOutcome::Status::Written);
+    QCOMPARE(f.onFile("Ann").i32(layout::kBegBestTime), 99);
+}
+
+void tst_StudentSession::leavingWhileViewingEndsTheOwnersSession_data() {
+    QTest::addColumn<Change>("how");
+    QTest::newRow("close") << Change::Close;
+    QTest::newRow("take the viewed name") << Change::TakeOther;
+    QTest::newRow("take own name") << Change::TakeOwn;
+    QTest::newRow("new user") << Change::TakeNew;
+}
+
+void tst_StudentSession::leavingWhileViewingEndsTheOwnersSession() {
+    QFETCH(Change, how);
+    Fixture f;
+    f.annHasDrilled();
+    QCOMPARE(f.session.view(QStringLiteral("Bob")).status, ViewedStudent::Status::Loaded);
+    f.record.setI32(layout::kBegBestTime, 1); // typed into the viewed copy
+
+    QVERIFY(change(f, how).changed());
+
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(f.onFile("Ann").i32(layout::kBegBestTime), 99);
+    QVERIFY(!f.session.viewing());
+    // The viewed student never gets an entry, nor what was typed into the viewed copy.
+    QVERIFY(f.onFile("Bob").bytes() == student(kBobBest).bytes());
+    if (how == Change::TakeOther) {
+        QVERIFY(f.record.bytes() == student(kBobBest).bytes());
+        QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Bob")});
+    }
+    if (how == Change::TakeOwn)
+        QVERIFY(f.record.bytes() == f.onFile("Ann").bytes());
+}
+
+void tst_StudentSession::viewingAFileThatIsGoneKeepsTheRecord() {
+    Fixture f;
+    f.annHasDrilled();
+    f.store.files.remove(QStringLiteral("Bob"));
+
+    const ViewedStudent viewed = f.session.view(QStringLiteral("Bob"));
+
+    QCOMPARE(viewed.status, ViewedStudent::Status::FileMissing);
+    QVERIFY(viewed.nameTaken());
+    QCOMPARE(f.name, QStringLiteral("Bob"));
+    QVERIFY(f.record.bytes() == f.annBefore.bytes());
+    QCOMPARE(f.drill.presented[3], 0);
+    QVERIFY(!f.usage.used(Section::BeginnersDrills));
+    QVERIFY(f.session.close().changed());
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+}
+
+void tst_StudentSession::unusableViewChangesNothing_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("unreadable");
+    QTest::addColumn<int>("status");
+    QTest::newRow("nothing selected")
+        << QString() << false << int(ViewedStudent::Status::NothingSelected);
+    QTest::newRow("unreadable file")
+        << QStringLiteral("Bob") << true << int(ViewedStudent::Status::Unreadable);
+    QTest::newRow("own name") << QStringLiteral("Ann") << false
+                              << int(ViewedStudent::Status::Loaded);
+}
+
+void tst_StudentSession::unusableViewChangesNothing() {
+    QFETCH(QString, chosen);
+    QFETCH(bool, unreadable);
+    QFETCH(int, status);
+    Fixture f;
+    f.annHasDrilled();
+    if (unreadable)
+        f.store.unreadable.insert(chosen);
+
+    const ViewedStudent viewed = f.session.view(chosen);
+
+    QCOMPARE(int(viewed.status), status);
+    QCOMPARE(viewed.message.isEmpty(), !unreadable);
+    QCOMPARE(viewed.sameName, chosen == QStringLiteral("Ann"));
+    QVERIFY(!f.session.viewing());
+    f.annIsAsBefore();
+}
+
+void tst_StudentSession::viewedNameIsCut() {
+    Fixture f;
+    f.annHasDrilled();
+    const QString name45(45, u'n');
+    f.store.put(name45, student(45));
+    QCOMPARE(f.session.view(name45 + QStringLiteral("tail")).status, ViewedStudent::Status::Loaded);
+    QCOMPARE(f.name, name45);
+    QCOMPARE(f.record.i32(layout::kBegBestTime), 45);
+}
+
+void tst_StudentSession::closingReleasesTheLockAndEndsOnce() {
+    Fixture f;
+    f.annHasDrilled();
+    QVERIFY(f.session.close().changed());
+    QVERIFY(f.store.held.isEmpty());
+    QVERIFY(f.session.owner().isEmpty());
+    QCOMPARE(f.session.save().status, SaveOutcome::Status::NotWritten);
+    QVERIFY(f.session.close().changed());
+    QCOMPARE(f.store.saves, QStringList{QStringLiteral("Ann")});
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+
+    // Quitting without the last write lets the lock go as well.
+    Fixture g;
+    g.annHasDrilled();
+    g.session.abandon();
+    QVERIFY(g.store.held.isEmpty());
+    QVERIFY(g.store.saves.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(tst_StudentSession)
+#include "tst_StudentSession.moc"

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A student's session survives taking her own name again before closing, and two copies of the
+# program on one folder cannot both have her: the second is told she is in use elsewhere until
+# the first has gone, even when it went by a crash.
+set -euo pipefail
+source "$(dirname "$0")/drill_steps.sh"
+
+close_window() { python3 "$(dirname "$0")/close_window.py" "$1"; }
+
+wait_for_exit() {
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    fail "the program did not end"
+}
+
+# Message boxes carry the program's name as their caption.
+visible_box() {
+    local w
+    for w in $(xdotool search --name '^Keyfarer$' 2>/dev/null); do
+        viewable "$w" && echo "$w" && return 0
+    done
+    return 0
+}
+
+take_first_name() {
+    click 600 82  # Select User
+    click 300 190 # the first name
+    click 400 353 # Use this Name
+}
+
+prepare_folder
+
+# One set of ten without a miss, then back to the main window, "Select User", her own name
+# (the first on the list) and "Use this Name", then the window's close button.
+open_own_keys_drill
+xdotool type --delay 60 "fj"
+verify_and_begin
+xdotool type --delay 120 "fjfjfjfjfj"
+sleep 0.3
+xdotool key Return
+sleep 1
+xdotool key Escape
+wait_until_viewable "$window" "the main window"
+take_first_name
+sleep 0.5
+[ -e "$student.lock" ] || fail "Pat is not locked while she is current"
+close_window "$window"
+wait_for_exit "$program"
+[ "$(int32 32344)" = 100 ] || fail "the session's history entry is $(int32 32344), not 100"
+[ "$(int32 32348)" = 0 ] || fail "the session has two history entries"
+[ -e "$student.lock" ] && fail "closing left Pat locked"
+
+# Two copies on one folder.
+start_program
+first=$program
+first_window=$window
+take_first_name
+sleep 0.5
+[ "$(head -1 "$student.lock")" = "$first" ] || fail "the first copy does not hold Pat"
+
+"$KEYFARER_BIN" &
+second=$!
+trap 'kill "$first" "$second" 2>/dev/null || true' EXIT
+for _ in $(seq 100); do
+    window=$(xdotool search --pid "$second" --name 'Keyfarer Typing Tutor' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && viewable "$window" && break
+    sleep 0.1
+done
+[ -n "$window" ] || fail "the second main window did not appear"
+sleep 1
+take_first_name
+box=""
+for _ in $(seq 50); do
+    box=$(visible_box)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "the second copy was not told that Pat is in use elsewhere"
+xdotool windowfocus --sync "$box" key Return
+sleep 0.5
+[ "$(head -1 "$student.lock")" = "$first" ] || fail "the second copy took Pat"
+
+# The first copy is killed: its lock is stale, and the second copy takes Pat over.
+kill -9 "$first"
+wait "$first" 2>/dev/null || true
+take_first_name
+sleep 0.5
+[ -z "$(visible_box)" ] || fail "a stale lock kept Pat from the second copy"
+[ "$(head -1 "$student.lock")" = "$second" ] || fail "the second copy did not take Pat over"
+close_window "$window"
+wait_for_exit "$second"
+[ -e "$student.lock" ] && fail "closing the second copy left Pat locked"
+[ "$(int32 32344)" = 100 ] || fail "Pat's history changed: $(int32 32344)"
+echo "session kept: one history entry after taking her own name; one copy at a time has Pat"
