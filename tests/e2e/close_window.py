@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Asks a window to close as a window manager's close button does (WM_DELETE_WINDOW), so that the
 # program runs its own closing steps; Xvfb has no window manager to do it.

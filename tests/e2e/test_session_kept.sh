@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/drill_steps.sh"
 
-close_window() { python3 "$(dirname "$0")/close_window.py" "$1"; }
+close_window() { /usr/bin/python3 "$(dirname "$0")/close_window.py" "$1"; }
 
 wait_for_exit() {
     for _ in $(seq 100); do
@@ -64,9 +64,12 @@ sleep 0.5
 "$KEYFARER_BIN" &
 second=$!
 trap 'kill "$first" "$second" 2>/dev/null || true' EXIT
+window=""
 for _ in $(seq 100); do
-    window=$(xdotool search --pid "$second" --name 'Keyfarer Typing Tutor' 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && viewable "$window" && break
+    for w in $(xdotool search --name 'Keyfarer Typing Tutor' 2>/dev/null); do
+        [ "$w" != "$first_window" ] && viewable "$w" && window=$w
+    done
+    [ -n "$window" ] && break
     sleep 0.1
 done
 [ -n "$window" ] || fail "the second main window did not appear"
