@@ -3,6 +3,7 @@
 
 #include "progress/SectionUsage.h"
 
+#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -44,6 +45,12 @@ SessionSpeed sessionSpeed(const SectionUsage::WorkingTotals& totals);
 // Whole percent of keys typed correctly; 0 when no key was typed. Keys and errors are
 // fixed-point figures.
 std::int32_t percentCorrect(std::int64_t keys, std::int64_t errors);
+
+// Figures no real typing reaches, found only in a damaged file: negative counts or time, more
+// errors than keys, or more keys than a lifetime of typing. The charts and the report show such
+// figures as damaged instead of as a number.
+bool damagedTotals(const SectionUsage::WorkingTotals& totals);
+inline const QString kDamagedFigure = QStringLiteral("damaged");
 
 // The session of the student whose record this is has ended: every section used in it gets one
 // new entry in each of its histories, the oldest entry dropping out. Nothing else changes; the

@@ -55,10 +55,11 @@ OverallChart overallAccuracyChart(const StudentRecord& record, Section section,
         const bool typedToday = session.keys != 0 || session.errors != 0;
         const SectionUsage::WorkingTotals totals =
             typedToday ? session : latestTotals(record, section);
-        const std::int32_t percent = percentCorrect(totals.keys, totals.errors);
+        const bool damaged = damagedTotals(totals);
+        const std::int32_t percent = damaged ? 0 : percentCorrect(totals.keys, totals.errors);
         out.chart.bars.append(figureBar(percent));
         // A student who never typed shows 0, never the figure of the student viewed before.
-        out.correctPercentText = QString::number(percent);
+        out.correctPercentText = damaged ? kDamagedFigure : QString::number(percent);
         break;
     }
     case OverallPeriod::PastEightDays:
@@ -66,9 +67,10 @@ OverallChart overallAccuracyChart(const StudentRecord& record, Section section,
         break;
     case OverallPeriod::AllDays: {
         const SectionUsage::WorkingTotals totals = allDaysTotals(record, section);
-        const std::int32_t percent = percentCorrect(totals.keys, totals.errors);
+        const bool damaged = damagedTotals(totals);
+        const std::int32_t percent = damaged ? 0 : percentCorrect(totals.keys, totals.errors);
         out.chart.bars.append(figureBar(percent));
-        out.correctPercentText = QString::number(percent);
+        out.correctPercentText = damaged ? kDamagedFigure : QString::number(percent);
         break;
     }
     }
@@ -93,10 +95,12 @@ OverallChart adjustedWpmChart(const StudentRecord& record, Section section,
     switch (period) {
     case OverallPeriod::TodayOrLast: {
         const bool typedToday = session.seconds != 0 || session.keys != 0 || session.errors != 0;
-        const std::int32_t wpm =
-            sessionSpeed(typedToday ? session : latestTotals(record, section)).adjustedWpm;
+        const SectionUsage::WorkingTotals totals =
+            typedToday ? session : latestTotals(record, section);
+        const bool damaged = damagedTotals(totals);
+        const std::int32_t wpm = damaged ? 0 : sessionSpeed(totals).adjustedWpm;
         out.chart.bars.append(figureBar(wpm));
-        out.wpmText = QString::number(wpm);
+        out.wpmText = damaged ? kDamagedFigure : QString::number(wpm);
         break;
     }
     case OverallPeriod::PastEightDays:
@@ -104,9 +108,11 @@ OverallChart adjustedWpmChart(const StudentRecord& record, Section section,
         out.wpmText = kNotApplicable.toString();
         break;
     case OverallPeriod::AllDays: {
-        const std::int32_t wpm = sessionSpeed(allDaysTotals(record, section)).adjustedWpm;
+        const SectionUsage::WorkingTotals totals = allDaysTotals(record, section);
+        const bool damaged = damagedTotals(totals);
+        const std::int32_t wpm = damaged ? 0 : sessionSpeed(totals).adjustedWpm;
         out.chart.bars.append(figureBar(wpm));
-        out.wpmText = QString::number(wpm);
+        out.wpmText = damaged ? kDamagedFigure : QString::number(wpm);
         break;
     }
     }

@@ -61,16 +61,21 @@ constexpr std::array<AverageLine, 4> kAverageLines = {{
 WordSectionFigures figuresOf(const StudentRecord& record, Section section) {
     const SectionUsage::WorkingTotals latest = latestTotals(record, section);
     const SectionUsage::WorkingTotals allDays = allDaysTotals(record, section);
+    // A damaged section's figures are left out of the averages, like a section never used.
+    const bool latestDamaged = damagedTotals(latest);
+    const bool allDaysDamaged = damagedTotals(allDays);
     return {
-        .adjustedWpmLatest = sessionSpeed(latest).adjustedWpm,
-        .adjustedWpmAllDays = sessionSpeed(allDays).adjustedWpm,
-        .accuracyLatest = percentCorrect(latest.keys, latest.errors),
-        .accuracyAllDays = percentCorrect(allDays.keys, allDays.errors),
+        .adjustedWpmLatest = latestDamaged ? 0 : sessionSpeed(latest).adjustedWpm,
+        .adjustedWpmAllDays = allDaysDamaged ? 0 : sessionSpeed(allDays).adjustedWpm,
+        .accuracyLatest = latestDamaged ? 0 : percentCorrect(latest.keys, latest.errors),
+        .accuracyAllDays = allDaysDamaged ? 0 : percentCorrect(allDays.keys, allDays.errors),
     };
 }
 
-QString percentText(std::int32_t percent) {
-    return QString::number(percent) + u'%';
+QString percentText(const SectionUsage::WorkingTotals& totals) {
+    if (damagedTotals(totals))
+        return kDamagedFigure;
+    return QString::number(percentCorrect(totals.keys, totals.errors)) + u'%';
 }
 
 void addSlowestLetter(QStringList& lines, const StudentRecord& record) {
@@ -83,9 +88,8 @@ void addDrillLines(QStringList& lines, const StudentRecord& record) {
     lines.append(kDrillsRule.toString());
     const SectionUsage::WorkingTotals latest = latestTotals(record, Section::BeginnersDrills);
     const SectionUsage::WorkingTotals allDays = allDaysTotals(record, Section::BeginnersDrills);
-    lines.append(kDrillsAccuracyLatest + percentText(percentCorrect(latest.keys, latest.errors)));
-    lines.append(kDrillsAccuracyAllDays +
-                 percentText(percentCorrect(allDays.keys, allDays.errors)));
+    lines.append(kDrillsAccuracyLatest + percentText(latest));
+    lines.append(kDrillsAccuracyAllDays + percentText(allDays));
     addSlowestLetter(lines, record);
     lines.append(kBestTime + QString::number(record.i32(kBegBestTime)));
 }

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "progress/DailyRollover.h"
+#include "progress/OverallCharts.h"
+#include "progress/SummaryReport.h"
+#include "students/RecordLayout.h"
+#include "students/StudentRecord.h"
+
+#include <QTest>
+#include <limits>
+
+using namespace kf;
+
+// Figures of a damaged student file that no real count reaches are shown as damaged, not as a
+// number; real figures at the edges still show.
+class tst_DamagedFigures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drillsAccuracyShowsDamage_data();
+    void drillsAccuracyShowsDamage();
+};
+
+void tst_DamagedFigures::drillsAccuracyShowsDamage_data() {
+    QTest::addColumn<qint64>("keys"); // stored fixed-point figures
+    QTest::addColumn<qint64>("errors");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("real") << qint64(2500000) << qint64(200000) << QStringLiteral("92");
+    QTest::newRow("no keys") << qint64(0) << qint64(0) << QStringLiteral("0");
+    QTest::newRow("all wrong") << qint64(10000) << qint64(10000) << QStringLiteral("0");
+    QTest::newRow("key total near 2^63")
+        << std::numeric_limits<qint64>::max() - 5 << qint64(0) << kDamagedFigure;
+    QTest::newRow("10,000,100 percent") << qint64(10000) << qint64(-1000000000) << kDamagedFigure;
+    QTest::newRow("more errors than keys") << qint64(10000) << qint64(20000) << kDamagedFigure;
+    QTest::newRow("negative keys") << qint64(-10000) << qint64(0) << kDamagedFigure;
+}
+
+void tst_DamagedFigures::drillsAccuracyShowsDamage() {
+    QFETCH(qint64, keys);
+    QFETCH(qint64, errors);
+    QFETCH(QString, shown);
+    StudentRecord record;
+    record.applyCreateDefaults();
+    record.setI64(layout::kBegKeysTotal, keys);
+    record.setI64(layout::kBegKeysTotal + 8, errors);
+
+    const OverallChart chart =
+        overallAccuracyChart(record, Section::BeginnersDrills, {}, OverallPeriod::AllDays, {});
+    QCOMPARE(chart.correctPercentText.value_or(QString()), shown);
+    QCOMPARE(chart.chart.bars.size(), 1);
+    QVERIFY(chart.chart.bars.first().value >= 0 && chart.chart.bars.first().value <= 100);
+
+    const QStringList report = summaryReportLines(record, {QStringLiteral("Ann"), {}, 0});
+    const QString percent = shown == kDamagedFigure ? shown : shown + u'%';
+    QVERIFY2(report.contains(QStringLiteral("Accuracy All Days:                ") + percent),
+             qPrintable(report.join(u'|')));
+}
+
+QTEST_GUILESS_MAIN(tst_DamagedFigures)
+#include "tst_DamagedFigures.moc"
