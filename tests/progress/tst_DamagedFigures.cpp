@@ -2,6 +2,7 @@
 #include "progress/DailyRollover.h"
 #include "progress/OverallCharts.h"
 #include "progress/SummaryReport.h"
+#include "students/FixedPoint.h"
 #include "students/RecordLayout.h"
 #include "students/StudentRecord.h"
 
@@ -18,6 +19,8 @@ class tst_DamagedFigures : public QObject {
 private slots:
     void drillsAccuracyShowsDamage_data();
     void drillsAccuracyShowsDamage();
+    void arithmeticSaturates_data();
+    void arithmeticSaturates();
 };
 
 void tst_DamagedFigures::drillsAccuracyShowsDamage_data() {
@@ -53,6 +56,31 @@ void tst_DamagedFigures::drillsAccuracyShowsDamage() {
     const QString percent = shown == kDamagedFigure ? shown : shown + u'%';
     QVERIFY2(report.contains(QStringLiteral("Accuracy All Days:                ") + percent),
              qPrintable(report.join(u'|')));
+}
+
+void tst_DamagedFigures::arithmeticSaturates_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<int>("whole");
+    constexpr auto most64 = std::numeric_limits<qint64>::max();
+    constexpr auto least64 = std::numeric_limits<qint64>::min();
+    constexpr auto most32 = std::numeric_limits<int>::max();
+    constexpr auto least32 = std::numeric_limits<int>::min();
+    QTest::newRow("ordinary") << 2.5 << qint64(25000) << 2;
+    QTest::newRow("past both ends") << 1e30 << most64 << most32;
+    QTest::newRow("below both ends") << -1e30 << least64 << least32;
+    QTest::newRow("past a history's end only") << 1e12 << qint64(1e16) << most32;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << qint64(0) << 0;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << most64 << most32;
+}
+
+// A quotient of damaged figures stops at the ends of the stored range instead of overflowing.
+void tst_DamagedFigures::arithmeticSaturates() {
+    QFETCH(double, value);
+    QFETCH(qint64, stored);
+    QFETCH(int, whole);
+    QCOMPARE(toFixedPoint(value), stored);
+    QCOMPARE(roundHalfEven(value), whole);
 }
 
 QTEST_GUILESS_MAIN(tst_DamagedFigures)
