@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A student's session survives taking her own name again before closing, and two copies of the
-# program on one folder cannot both have her: the second is told she is in use elsewhere until
-# the first has gone, even when it went by a crash.
+# A student's session survives taking her own name again before closing, and viewing another
+# student's report and coming back; two copies of the program on one folder cannot both have
+# her: the second is told she is in use elsewhere until the first has gone, even by a crash.
 set -euo pipefail
 source "$(dirname "$0")/drill_steps.sh"
 
@@ -97,4 +97,45 @@ close_window "$window"
 wait_for_exit "$second"
 [ -e "$student.lock" ] && fail "closing the second copy left Pat locked"
 [ "$(int32 32344)" = 100 ] || fail "Pat's history changed: $(int32 32344)"
-echo "session kept: one history entry after taking her own name; one copy at a time has Pat"
+
+# Pat drills again, views Zoe's report from the charts, then her own, and closes: the session is
+# still hers, and Zoe's file is not written.
+cp "$student" "$KEYFARER_HOME/Zoe.stu"
+cp "$student" "$KEYFARER_HOME/zoe-before"
+open_own_keys_drill
+xdotool type --delay 60 "fj"
+verify_and_begin
+xdotool type --delay 120 "fjfjfjfjfj"
+sleep 0.3
+xdotool key Return
+sleep 1
+xdotool key Escape
+wait_until_viewable "$window" "the main window"
+click 590 170 # Your Stats
+charts=$(timeout 30 xdotool search --sync --name '^Statistics$' | head -1)
+[ -n "$charts" ] || fail "the statistics window did not appear"
+wait_until_viewable "$charts" "the statistics window"
+in_charts() { xdotool mousemove --window "$charts" "$1" "$2" click 1; sleep 0.4; }
+in_charts 445 420 # View Report
+in_charts 160 468 # Zoe, the second name of the report's list
+in_charts 340 456 # View Report for the name
+in_charts 160 450 # Pat
+in_charts 340 456
+close_window "$charts"
+box=""
+for _ in $(seq 50); do
+    box=$(visible_box)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+# The advice after switching names shows that Zoe's figures were viewed.
+[ -n "$box" ] || fail "no advice after viewing another name: Zoe was not viewed"
+xdotool windowfocus --sync "$box" key Return
+sleep 0.5
+close_window "$window"
+wait_for_exit "$program"
+[ "$(int32 32344)" = 100 ] && [ "$(int32 32348)" = 100 ] ||
+    fail "the session after viewing Zoe has no history entry: $(int32 32344) $(int32 32348)"
+[ "$(int32 32352)" = 0 ] || fail "a session has two history entries"
+cmp -s "$KEYFARER_HOME/Zoe.stu" "$KEYFARER_HOME/zoe-before" || fail "viewing Zoe wrote her file"
+echo "session kept: one history entry after taking her own name and after viewing Zoe and coming back; one copy at a time has Pat"
