@@ -52,7 +52,7 @@ void tst_DamagedFigures::drillsAccuracyShowsDamage() {
     QCOMPARE(chart.chart.bars.size(), 1);
     QVERIFY(chart.chart.bars.first().value >= 0 && chart.chart.bars.first().value <= 100);
 
-    const QStringList report = summaryReportLines(record, {QStringLiteral("Ann"), {}, 0});
+    const QStringList report = summaryReportLines(record, {QStringLiteral("Ann"), {}});
     const QString percent = shown == kDamagedFigure ? shown : shown + u'%';
     QVERIFY2(report.contains(QStringLiteral("Accuracy All Days:                ") + percent),
              qPrintable(report.join(u'|')));
