@@ -88,7 +88,8 @@ bool damagedTotals(const SectionUsage::WorkingTotals& totals) {
     // Ten billion keys: a key a second, day and night, for three hundred years.
     constexpr std::int64_t kMostKeys = 10'000'000'000LL * 10'000;
     return totals.seconds < 0 || totals.keys < 0 || totals.errors < 0 ||
-           totals.errors > totals.keys || totals.keys > kMostKeys || totals.seconds > kMostKeys;
+           (totals.keys > 0 && totals.errors > totals.keys) || totals.keys > kMostKeys ||
+           totals.seconds > kMostKeys;
 }
 
 std::int32_t percentCorrect(std::int64_t keys, std::int64_t errors) {
