@@ -55,7 +55,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Keep the student files, pictures and sounds in <folder> (made and filled "
                        "on first use). Overrides KEYFARER_HOME."),
         QStringLiteral("folder"));
-    parser.addOptions({help, version, workingFolder});
+    // Taken before this parser runs (the CSV needs no application object); listed for --help.
+    const QCommandLineOption classCsv(
+        QStringLiteral("class-csv"),
+        QStringLiteral("Write the class overview of [FOLDER] (default: the working folder) as CSV "
+                       "to standard output and exit. Needs no display."));
+    parser.addOptions({help, version, workingFolder, classCsv});
     for (const ToolkitOption& toolkit : kToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(toolkit.name));
         if (toolkit.takesValue)

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QObject>
 #include <span>
 
 namespace kf {
@@ -137,6 +138,8 @@ MainMenu buildMainMenu(QMenuBar& bar) {
         m.nationalities[code] = action;
     }
     addEntries(*m.additional, kAdditionalTail);
+    m.additional->addSeparator();
+    m.classOverview = m.additional->addAction(QObject::tr("&Class Overview"));
 
     m.tests = addMenu(bar, u"&Tests", kTests, false);
 

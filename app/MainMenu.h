@@ -27,6 +27,7 @@ struct MainMenu {
 
     std::array<QAction*, kDrillKindCount> drills{};          // in DrillKind order
     std::array<QAction*, kNationalityCount> nationalities{}; // by nationality code
+    QAction* classOverview = nullptr; // open with or without a current student
     QAction* contents = nullptr;
     QAction* webSite = nullptr;
     QAction* about = nullptr;

@@ -7,6 +7,7 @@
 #include "app/Services.h"
 #include "app/mainForm.h"
 #include "drills/beg.h"
+#include "overview/ClassCsv.h"
 #include "platform/DesktopShell.h"
 #include "platform/LazySpeechOutput.h"
 #include "platform/MessageBoxDialogs.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QTextStream>
 #include <cstdio>
 
 namespace {
@@ -43,9 +45,21 @@ QIcon programIcon() {
     return icon.isNull() ? QIcon::fromTheme(QStringLiteral(KF_APP_ID)) : icon;
 }
 
+// The class overview as CSV on standard output: no window, so no display is needed either.
+int runClassCsv(int argc, char* argv[], const QString& folder) {
+    const QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("keyfarer"));
+    QTextStream out(stdout);
+    return kf::writeClassCsv(folder.isEmpty() ? kf::WorkingFolder::defaultLocation() : folder, out);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The class overview as CSV for a shell or a cron job: no display, no window.
+    if (const std::optional<QString> csvFolder = kf::classCsvRequest(argumentsOf(argc, argv)))
+        return runClassCsv(argc, argv, *csvFolder);
+
     // Read before the application object exists: --help and --version need no display.
     const kf::CommandLine commandLine = kf::parseCommandLine(argumentsOf(argc, argv));
     if (commandLine.outcome != kf::CommandLine::Outcome::Run) {

@@ -11,6 +11,7 @@
 #include "app/stuff.h"
 #include "keyboard/PictureBuilder.h"
 #include "options/optionsForm.h"
+#include "overview/ClassOverviewWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
@@ -144,6 +145,7 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
         const TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
         connect(charts, &TFormCharts::userLineNameChanged, this, &TForm1::showUserName);
     });
+    connect(m_menu.classOverview, &QAction::triggered, this, &TForm1::openClassOverview);
     connectMenu();
     centralWidget()->setFixedSize(kClientSize);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -342,12 +344,35 @@ void TForm1::applyLinksOff() {
 void TForm1::applyMenusOn() {
     for (QMenu* menu : {m_menu.beginners, m_menu.additional, m_menu.help})
         menu->menuAction()->setEnabled(true);
+    m_menu.nationality->menuAction()->setEnabled(true);
 }
 
 void TForm1::applyMenusOff() {
     for (QMenu* menu : {m_menu.lessons, m_menu.beginners, m_menu.intermediate, m_menu.advanced,
-                        m_menu.additional, m_menu.tests, m_menu.help})
+                        m_menu.tests, m_menu.help})
         menu->menuAction()->setEnabled(false);
+    // The nationality belongs to a student's record; the class overview needs no student.
+    m_menu.nationality->menuAction()->setEnabled(false);
+    m_menu.additional->menuAction()->setEnabled(true);
+}
+
+void TForm1::openClassOverview() {
+    if (m_classOverview) {
+        m_classOverview->raise();
+        m_classOverview->activateWindow();
+        return;
+    }
+    auto* overview = ClassOverviewWindow::open(m_globals.folder, m_services, this);
+    connect(overview, &ClassOverviewWindow::reportRequested, this, &TForm1::openReportOf);
+    m_classOverview = overview;
+}
+
+// The report's own list does the viewing, so a student opened from the overview is viewed exactly
+// as one chosen there.
+void TForm1::openReportOf(const QString& name) {
+    TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
+    connect(charts, &TFormCharts::userLineNameChanged, this, &TForm1::showUserName);
+    charts->viewReportOf(name);
 }
 
 void TForm1::stopHintBlink() {

@@ -53,7 +53,9 @@ public:
     void applyLinksOn();             // every link but "Next Lesson" enabled
     void applyLinksOff();            // every link disabled
     void applyMenusOn();             // "&Beginners Drills", "A&dditional" and "&Help" enabled
-    void applyMenusOff();            // every menu of the menu bar disabled
+    // Every menu of the menu bar disabled but "A&dditional", where only "&Class Overview" stays
+    // on: a teacher looks at the class without being a student.
+    void applyMenusOff();
     void stopHintBlink();
     // The user line (Label3) names this student.
     void showUserName(const QString& name);
@@ -106,6 +108,8 @@ private:
     void chooseNationality(std::uint8_t code);
     void rebuildKeyboardPictures();
     void closeSession();
+    void openClassOverview();
+    void openReportOf(const QString& name);
     void returnFromDrill();
     QRgb schemeColour() const;
     PreferencesTarget* preferencesTarget();
@@ -115,6 +119,7 @@ private:
     MainMenu m_menu;
     DrillWindowFactory m_drillFactory;
     QPointer<QWidget> m_drillWindow;
+    QPointer<QWidget> m_classOverview;
 
     QImage m_keyboard;
     QLabel* m_image1 = nullptr;

@@ -23,6 +23,10 @@ public:
                                  Buttons buttons) = 0;
     // The chosen colour, or nothing when the user cancels.
     virtual std::optional<QRgb> chooseColour(QRgb initial) = 0;
+    // The file to save to, chosen in the save dialog starting at suggested; nothing when the user
+    // cancels. filter names the kinds of file offered, as "CSV files (*.csv)".
+    virtual std::optional<QString> chooseSaveFile(const QString& caption, const QString& suggested,
+                                                  const QString& filter) = 0;
 
     void information(const QString& text) { message(Kind::Information, text, Buttons::Ok); }
     void error(const QString& text) { message(Kind::Error, text, Buttons::Ok); }

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -64,6 +65,20 @@ std::optional<QRgb> MessageBoxDialogs::chooseColour(QRgb initial) {
     if (!chosen.isValid())
         return std::nullopt;
     return chosen.rgb();
+}
+
+} // namespace kf
+
+namespace kf {
+
+std::optional<QString> MessageBoxDialogs::chooseSaveFile(const QString& caption,
+                                                         const QString& suggested,
+                                                         const QString& filter) {
+    const QString chosen =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
 }
 
 } // namespace kf

@@ -12,6 +12,8 @@ public:
     Answer titledMessage(Kind kind, const QString& title, const QString& text,
                          Buttons buttons) override;
     std::optional<QRgb> chooseColour(QRgb initial) override;
+    std::optional<QString> chooseSaveFile(const QString& caption, const QString& suggested,
+                                          const QString& filter) override;
 };
 
 } // namespace kf

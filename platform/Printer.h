@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/PrintedTable.h"
+
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -22,6 +24,8 @@ public:
     virtual Outcome printLines(const QStringList& lines, const QFont& font) = 0;
     // Prints one picture scaled to fit the page.
     virtual Outcome printImage(const QImage& image) = 0;
+    // Prints a table on one page when it fits there at a readable size, on more otherwise.
+    virtual Outcome printTable(const PrintedTable& table) = 0;
 };
 
 } // namespace kf

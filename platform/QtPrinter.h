@@ -15,6 +15,7 @@ public:
 
     Outcome printLines(const QStringList& lines, const QFont& font) override;
     Outcome printImage(const QImage& image) override;
+    Outcome printTable(const PrintedTable& table) override;
 
 private:
     QString m_pdfPath;

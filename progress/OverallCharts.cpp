@@ -3,6 +3,7 @@
 
 #include "progress/DailyRollover.h"
 #include "progress/SectionTotals.h"
+#include "progress/StudentFigures.h"
 #include "students/StudentRecord.h"
 
 #include <array>
@@ -30,10 +31,10 @@ QStringView periodTitle(const std::array<QStringView, 3>& titles, OverallPeriod 
 }
 
 // The eight entries of a history as green bars without labels, the latest session first.
-QList<ChartBar> historyBars(const StudentRecord& record, std::size_t historyOffset) {
+QList<ChartBar> historyBars(const SessionHistory& history) {
     QList<ChartBar> bars;
-    for (int i = 0; i < static_cast<int>(layout::kHistoryLength); ++i)
-        bars.append({QString(), double(record.history(historyOffset, i)), BarGroup::Green});
+    for (const std::int32_t figure : history)
+        bars.append({QString(), double(figure), BarGroup::Green});
     return bars;
 }
 
@@ -53,22 +54,21 @@ OverallChart overallAccuracyChart(const StudentRecord& record, Section section,
     switch (period) {
     case OverallPeriod::TodayOrLast: {
         const bool typedToday = session.keys != 0 || session.errors != 0;
-        const SectionUsage::WorkingTotals totals =
-            typedToday ? session : latestTotals(record, section);
-        const bool damaged = damagedTotals(totals);
-        const std::int32_t percent = damaged ? 0 : percentCorrect(totals.keys, totals.errors);
+        const bool damaged = typedToday ? damagedTotals(session) : latestDamaged(record, section);
+        const std::int32_t percent =
+            typedToday ? (damaged ? 0 : percentCorrect(session.keys, session.errors))
+                       : accuracyLatest(record, section);
         out.chart.bars.append(figureBar(percent));
         // A student who never typed shows 0, never the figure of the student viewed before.
         out.correctPercentText = damaged ? kDamagedFigure : QString::number(percent);
         break;
     }
     case OverallPeriod::PastEightDays:
-        out.chart.bars = historyBars(record, sectionHistories(section).percentCorrect);
+        out.chart.bars = historyBars(percentCorrectHistory(record, section));
         break;
     case OverallPeriod::AllDays: {
-        const SectionUsage::WorkingTotals totals = allDaysTotals(record, section);
-        const bool damaged = damagedTotals(totals);
-        const std::int32_t percent = damaged ? 0 : percentCorrect(totals.keys, totals.errors);
+        const bool damaged = allDaysDamaged(record, section);
+        const std::int32_t percent = accuracyAllDays(record, section);
         out.chart.bars.append(figureBar(percent));
         out.correctPercentText = damaged ? kDamagedFigure : QString::number(percent);
         break;
@@ -95,22 +95,20 @@ OverallChart adjustedWpmChart(const StudentRecord& record, Section section,
     switch (period) {
     case OverallPeriod::TodayOrLast: {
         const bool typedToday = session.seconds != 0 || session.keys != 0 || session.errors != 0;
-        const SectionUsage::WorkingTotals totals =
-            typedToday ? session : latestTotals(record, section);
-        const bool damaged = damagedTotals(totals);
-        const std::int32_t wpm = damaged ? 0 : sessionSpeed(totals).adjustedWpm;
+        const bool damaged = typedToday ? damagedTotals(session) : latestDamaged(record, section);
+        const std::int32_t wpm = typedToday ? (damaged ? 0 : sessionSpeed(session).adjustedWpm)
+                                            : adjustedWpmLatest(record, section);
         out.chart.bars.append(figureBar(wpm));
         out.wpmText = damaged ? kDamagedFigure : QString::number(wpm);
         break;
     }
     case OverallPeriod::PastEightDays:
-        out.chart.bars = historyBars(record, histories.adjustedWpm);
+        out.chart.bars = historyBars(adjustedWpmHistory(record, section));
         out.wpmText = kNotApplicable.toString();
         break;
     case OverallPeriod::AllDays: {
-        const SectionUsage::WorkingTotals totals = allDaysTotals(record, section);
-        const bool damaged = damagedTotals(totals);
-        const std::int32_t wpm = damaged ? 0 : sessionSpeed(totals).adjustedWpm;
+        const bool damaged = allDaysDamaged(record, section);
+        const std::int32_t wpm = adjustedWpmAllDays(record, section);
         out.chart.bars.append(figureBar(wpm));
         out.wpmText = damaged ? kDamagedFigure : QString::number(wpm);
         break;

@@ -3,16 +3,13 @@
 
 #include "keyboard/Windows1252.h"
 #include "progress/DailyRollover.h"
-#include "progress/SectionTotals.h"
+#include "progress/StudentFigures.h"
 #include "students/FixedPoint.h"
-#include "students/RecordLayout.h"
 #include "students/StudentRecord.h"
 
 namespace kf {
 
 namespace {
-
-using namespace layout;
 
 // The report's lines are fixed texts; their spacing lines the figures up in one column.
 constexpr QStringView kBlank = u" ";
@@ -59,39 +56,35 @@ constexpr std::array<AverageLine, 4> kAverageLines = {{
 }};
 
 WordSectionFigures figuresOf(const StudentRecord& record, Section section) {
-    const SectionUsage::WorkingTotals latest = latestTotals(record, section);
-    const SectionUsage::WorkingTotals allDays = allDaysTotals(record, section);
-    // A damaged section's figures are left out of the averages, like a section never used.
-    const bool latestDamaged = damagedTotals(latest);
-    const bool allDaysDamaged = damagedTotals(allDays);
     return {
-        .adjustedWpmLatest = latestDamaged ? 0 : sessionSpeed(latest).adjustedWpm,
-        .adjustedWpmAllDays = allDaysDamaged ? 0 : sessionSpeed(allDays).adjustedWpm,
-        .accuracyLatest = latestDamaged ? 0 : percentCorrect(latest.keys, latest.errors),
-        .accuracyAllDays = allDaysDamaged ? 0 : percentCorrect(allDays.keys, allDays.errors),
+        .adjustedWpmLatest = adjustedWpmLatest(record, section),
+        .adjustedWpmAllDays = adjustedWpmAllDays(record, section),
+        .accuracyLatest = accuracyLatest(record, section),
+        .accuracyAllDays = accuracyAllDays(record, section),
     };
 }
 
-QString percentText(const SectionUsage::WorkingTotals& totals) {
-    if (damagedTotals(totals))
+QString percentText(bool damaged, std::int32_t percent) {
+    if (damaged)
         return kDamagedFigure;
-    return QString::number(percentCorrect(totals.keys, totals.errors)) + u'%';
+    return QString::number(percent) + u'%';
 }
 
 void addSlowestLetter(QStringList& lines, const StudentRecord& record) {
-    if (const AnsiChar sessionSlowest = record.byte(kBegSlowestKey); sessionSlowest != 0)
+    if (const AnsiChar sessionSlowest = slowestLetterOfSession(record); sessionSlowest != 0)
         lines.append(kSlowestOfSession + fromWindows1252(sessionSlowest));
 }
 
 void addDrillLines(QStringList& lines, const StudentRecord& record) {
     lines.append(kDrillsHeading.toString());
     lines.append(kDrillsRule.toString());
-    const SectionUsage::WorkingTotals latest = latestTotals(record, Section::BeginnersDrills);
-    const SectionUsage::WorkingTotals allDays = allDaysTotals(record, Section::BeginnersDrills);
-    lines.append(kDrillsAccuracyLatest + percentText(latest));
-    lines.append(kDrillsAccuracyAllDays + percentText(allDays));
+    constexpr Section drills = Section::BeginnersDrills;
+    lines.append(kDrillsAccuracyLatest +
+                 percentText(latestDamaged(record, drills), accuracyLatest(record, drills)));
+    lines.append(kDrillsAccuracyAllDays +
+                 percentText(allDaysDamaged(record, drills), accuracyAllDays(record, drills)));
     addSlowestLetter(lines, record);
-    lines.append(kBestTime + QString::number(record.i32(kBegBestTime)));
+    lines.append(kBestTime + QString::number(bestSetTime(record)));
 }
 
 WordSectionTable wordSectionFigures(const StudentRecord& record) {

@@ -76,6 +76,9 @@ public:
     void ButtonHideClick();
     void ButtonShowClick();
     void ButtonReportViewNameClick(); // the report panel's "View Report"
+    // Shows the report panel, chooses the name in its list and views that student's report, as
+    // a teacher does with the list and its "View Report" button.
+    void viewReportOf(const QString& name);
 
     // The switch-user panel.
     void ButtonSwitchUserClick();

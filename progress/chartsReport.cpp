@@ -116,6 +116,13 @@ void TFormCharts::ButtonShowClick() {
     m_report->selectName(m_globals.currentUserName);
 }
 
+void TFormCharts::viewReportOf(const QString& name) {
+    ButtonViewReportClick();
+    m_report->selectName(name);
+    if (m_report->selectedName() == name)
+        ButtonReportViewNameClick();
+}
+
 void TFormCharts::ButtonSwitchUserClick() {
     playClick();
     openRenameScript();

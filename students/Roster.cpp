@@ -89,6 +89,11 @@ bool isPurgeKey(const QString& typed) {
     return typed == kPurgeKey;
 }
 
+bool listsBefore(const QString& a, const QString& b) {
+    const int folded = a.compare(b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
 std::optional<QString> deletionRefusal(const QString& entry, qsizetype entriesListed,
                                        const QString& currentUser) {
     if (entriesListed <= 1)
@@ -113,12 +118,7 @@ QStringList Roster::names() const {
         if (!name.isEmpty() && !out.contains(name))
             out.append(name);
     }
-    // Alphabetical as a reader expects it: "ann" before "Bob"; names that differ only in letter
-    // case still come in a fixed order.
-    std::sort(out.begin(), out.end(), [](const QString& a, const QString& b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    std::sort(out.begin(), out.end(), roster::listsBefore);
     return out;
 }
 

@@ -43,6 +43,10 @@ NameCheck checkUserName(const QString& typed);
 
 bool isPurgeKey(const QString& typed);
 
+// The order in which names are listed: alphabetical as a reader expects it ("ann" before "Bob"),
+// and names that differ only in letter case still in a fixed order.
+bool listsBefore(const QString& a, const QString& b);
+
 // Why the listed entry may not be deleted (the last one on the list, or the one in use), or
 // nothing when it may.
 std::optional<QString> deletionRefusal(const QString& entry, qsizetype entriesListed,

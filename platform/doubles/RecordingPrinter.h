@@ -25,11 +25,19 @@ public:
         return outcome;
     }
 
+    Outcome printTable(const PrintedTable& table) override {
+        if (outcome.status == Status::Printed)
+            printedTables.append(table);
+        ++calls;
+        return outcome;
+    }
+
     Outcome outcome;
     int calls = 0;
     QStringList printedLines;
     QFont printedFont;
     QList<QImage> printedImages;
+    QList<PrintedTable> printedTables;
 };
 
 } // namespace kf

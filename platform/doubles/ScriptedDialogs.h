@@ -45,6 +45,14 @@ public:
         return colourAnswers.takeFirst();
     }
 
+    std::optional<QString> chooseSaveFile(const QString& caption, const QString& suggested,
+                                          const QString& filter) override {
+        saveAsked.append({caption, suggested, filter});
+        if (saveAnswers.isEmpty())
+            return std::nullopt;
+        return saveAnswers.takeFirst();
+    }
+
     QStringList texts() const {
         QStringList out;
         for (const Shown& s : shown)
@@ -56,6 +64,14 @@ public:
     QList<Answer> answers;
     QList<QRgb> colourAsked;
     QList<std::optional<QRgb>> colourAnswers;
+    struct SaveAsked {
+        QString caption;
+        QString suggested;
+        QString filter;
+    };
+    QList<SaveAsked> saveAsked;
+    QList<std::optional<QString>> saveAnswers; // nothing: the user cancels
+
 };
 
 } // namespace kf

@@ -108,6 +108,9 @@ QList<bool> linksEnabled(const TForm1& form) {
     return out;
 }
 
+// Without a student only "A&dditional" is open, for the class overview.
+const QList<bool> kMenusWithoutStudent = {false, false, false, false, true, false, false};
+
 QList<bool> menusEnabled(const TForm1& form) {
     QList<bool> out;
     for (const QString& title : kMenuTitles)
@@ -367,7 +370,7 @@ void tst_MainForm::welcomeAppearsOnceOnTheFirstActivation() {
     QCOMPARE(f.dialogs.shown.first().kind, Dialogs::Kind::Information);
     QCOMPARE(f.dialogs.shown.first().buttons, Dialogs::Buttons::Ok);
     QCOMPARE(linksEnabled(*form), (QList<bool>{true, false, false, false, false}));
-    QCOMPARE(menusEnabled(*form), QList<bool>(7, false));
+    QCOMPARE(menusEnabled(*form), kMenusWithoutStudent);
     QVERIFY(timer2->isActive());
     QCOMPARE(timer2->interval(), 400);
 
@@ -414,7 +417,7 @@ void tst_MainForm::studentFileEnablesOnlySelectUser() {
     activate(*form);
     QVERIFY(f.dialogs.shown.isEmpty());
     QCOMPARE(linksEnabled(*form), (QList<bool>{false, true, false, false, false}));
-    QCOMPARE(menusEnabled(*form), QList<bool>(7, false));
+    QCOMPARE(menusEnabled(*form), kMenusWithoutStudent);
     QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer2"))->isActive());
 }
 
@@ -424,9 +427,13 @@ void tst_MainForm::linkAndMenuSets() {
     form->applyLinksOff();
     form->applyMenusOff();
     QCOMPARE(linksEnabled(*form), QList<bool>(5, false));
-    QCOMPARE(menusEnabled(*form), QList<bool>(7, false));
+    QCOMPARE(menusEnabled(*form), kMenusWithoutStudent);
+    QVERIFY(!menuEntry(*form, QStringLiteral("A&dditional/&Keyboard Nationality"))->isEnabled());
+    QVERIFY(menuEntry(*form, QStringLiteral("A&dditional/&Class Overview"))->isEnabled());
     form->applyLinksOn();
     form->applyMenusOn();
+    QVERIFY(menuEntry(*form, QStringLiteral("A&dditional/&Keyboard Nationality"))->isEnabled());
+    QVERIFY(menuEntry(*form, QStringLiteral("A&dditional/&Class Overview"))->isEnabled());
     // "Next Lesson" and the menus of activities this program does not have stay off.
     QCOMPARE(linksEnabled(*form), (QList<bool>{true, true, false, true, true}));
     QCOMPARE(menusEnabled(*form), (QList<bool>{false, true, false, false, true, false, true}));
@@ -540,7 +547,9 @@ void tst_MainForm::menuCaptions_data() {
                                                sep,
                                                QStringLiteral("&Keyboard Nationality"),
                                                sep,
-                                               QStringLiteral("&Backup User Files")};
+                                               QStringLiteral("&Backup User Files"),
+                                               sep,
+                                               QStringLiteral("&Class Overview")};
     QTest::newRow("Games") << QStringLiteral("A&dditional/&Games")
                            << QStringList{QStringLiteral("&Save Dasher"),
                                           QStringLiteral("&Saucer")};
@@ -596,6 +605,7 @@ void tst_MainForm::menuEntriesEnabledAsDesigned_data() {
         {"A&dditional/&Keyboard Nationality", true},
         {"A&dditional/&Keyboard Nationality/&French", true},
         {"A&dditional/&Backup User Files", false},
+        {"A&dditional/&Class Overview", true},
         {"&Help/&Contents", true},
         {"&Help/&Visit My Web Site", true},
         {"&Help/&About Keyfarer", true},

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Class overview against cat: makes a folder of student files with figures in them (1,000 by
+# default, 110,824 bytes each, about 110 MB), then times "keyfarer --class-csv FOLDER" and
+# "cat FOLDER/*.stu" over it, both with the files in the page cache, and the same program on an
+# empty folder for its start-up. Reports the program's cost beyond start-up as a multiple of cat.
+# Usage: bench/class_overview_probe.sh [path/to/keyfarer] [students] [runs]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bin=${1:-build/release/bin/keyfarer}
+students=${2:-1000}
+runs=${3:-7}
+[ -x "$bin" ] || { echo "no program at $bin: build the release preset first" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/class" "$work/empty"
+
+# Records with drill figures, histories, a slowest key and words per minute in one section, each
+# student's own, written at the record's published offsets.
+python3 - "$work/class" "$students" <<'PY'
+import random, struct, sys
+folder, count = sys.argv[1], int(sys.argv[2])
+random.seed(7)
+for n in range(count):
+    rec = bytearray(110824)
+    keys = random.randint(0, 50000)
+    errors = random.randint(0, keys // 5 if keys else 0)
+    latest = random.randint(1, 600)
+    struct.pack_into('<q', rec, 13096, keys * 10000)
+    struct.pack_into('<q', rec, 13104, errors * 10000)
+    struct.pack_into('<q', rec, 13120, latest * 10000)
+    struct.pack_into('<q', rec, 13128, random.randint(0, latest // 4) * 10000)
+    struct.pack_into('<8i', rec, 32344, *[random.randint(50, 100) for _ in range(8)])
+    rec[32468] = random.randint(ord('a'), ord('z'))
+    struct.pack_into('<i', rec, 32472, random.randint(8, 60))
+    struct.pack_into('<qqq', rec, 37344, 600 * 10000, 2500 * 10000, 40 * 10000)
+    with open(f"{folder}/Student {n:04d}.stu", "wb") as f:
+        f.write(rec)
+PY
+echo "files: $(ls "$work/class" | wc -l), bytes: $(du -sb "$work/class" | cut -f1)"
+
+# Milliseconds of the fastest of $runs runs of a command (output thrown away).
+fastest() {
+    local best=""
+    for _ in $(seq "$runs"); do
+        local start end took
+        start=$(date +%s%N)
+        "$@" >/dev/null
+        end=$(date +%s%N)
+        took=$(( (end - start) / 1000 ))
+        if [ -z "$best" ] || [ "$took" -lt "$best" ]; then best=$took; fi
+    done
+    echo "$best"
+}
+
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+cat "$work/class"/*.stu >/dev/null # into the page cache
+"$bin" --class-csv "$work/class" | head -3
+
+cat_us=$(fastest sh -c "cat \"$work/class\"/*.stu")
+noop_us=$(fastest sh -c "true")
+startup_us=$(fastest "$bin" --class-csv "$work/empty")
+class_us=$(fastest "$bin" --class-csv "$work/class")
+
+awk -v cat="$cat_us" -v noop="$noop_us" -v start="$startup_us" -v class="$class_us" 'BEGIN {
+    catnet = cat - noop; beyond = class - start
+    printf "cat over the files:               %8.1f ms (%.1f ms beyond starting a shell)\n", cat / 1000, catnet / 1000
+    printf "keyfarer --class-csv, no files:   %8.1f ms (start-up)\n", start / 1000
+    printf "keyfarer --class-csv, the files:  %8.1f ms\n", class / 1000
+    printf "cost beyond start-up:             %8.1f ms = %.2f x cat (target: at most 3 x)\n", beyond / 1000, beyond / catnet
+}'

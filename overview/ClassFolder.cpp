@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "overview/ClassFolder.h"
+
+#include "app/WorkingFolder.h"
+#include "students/Roster.h"
+#include "students/StudentFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace kf::classFolder {
+
+namespace {
+
+// Enough readers to keep the disk and the cores busy; reading is mostly waiting for bytes.
+constexpr unsigned kMostReaders = 4;
+// Progress is told every so many files, not for each: the window repaints at its own pace.
+constexpr int kProgressStep = 16;
+
+unsigned readerCount(qsizetype files) {
+    const unsigned cores = std::max(1U, std::thread::hardware_concurrency());
+    return static_cast<unsigned>(
+        std::min<qsizetype>(std::min(cores, kMostReaders), std::max<qsizetype>(files, 1)));
+}
+
+bool isCancelled(const Progress& progress) {
+    return progress.cancelled != nullptr && progress.cancelled->load(std::memory_order_relaxed);
+}
+
+} // namespace
+
+QList<StudentFileEntry> studentFiles(const WorkingFolder& folder) {
+    QList<StudentFileEntry> files;
+    for (const QString& file : folder.find(QStringLiteral("*") + roster::kExtension)) {
+        QString name = file.chopped(roster::kExtension.size());
+        if (!name.isEmpty())
+            files.append({file, std::move(name)});
+    }
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
+        return roster::listsBefore(a.name, b.name);
+    });
+    return files;
+}
+
+StudentOverview readStudent(const QString& path, const QString& name) {
+    QFile file(path);
+    // Read-only and unbuffered: the record goes straight into one buffer, and the file's times
+    // and contents stay as they are.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return unreadableStudent(name);
+    auto record = std::make_unique<StudentRecord>();
+    if (!StudentFile::readRecord(file, path, *record).done())
+        return unreadableStudent(name);
+    return studentOverview(name, *record);
+}
+
+QList<StudentOverview> load(const WorkingFolder& folder, const Progress& progress) {
+    const QList<StudentFileEntry> files = studentFiles(folder);
+    const QDir dir(folder.path());
+    const int total = static_cast<int>(files.size());
+    std::vector<StudentOverview> rows(files.size());
+    std::vector<char> done(files.size(), 0);
+    std::atomic<int> next{0};
+    std::atomic<int> finished{0};
+
+    auto reader = [&] {
+        for (int i = next++; i < total && !isCancelled(progress); i = next++) {
+            const StudentFileEntry& entry = files.at(i);
+            rows[std::size_t(i)] = readStudent(dir.filePath(entry.fileName), entry.name);
+            done[std::size_t(i)] = 1;
+            const int count = ++finished;
+            if (progress.advanced && (count % kProgressStep == 0 || count == total))
+                progress.advanced(count, total);
+        }
+    };
+    std::vector<std::thread> readers;
+    const unsigned count = readerCount(files.size());
+    for (unsigned r = 1; r < count; ++r)
+        readers.emplace_back(reader);
+    reader();
+    for (std::thread& t : readers)
+        t.join();
+
+    QList<StudentOverview> out;
+    out.reserve(total);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (done[i] != 0)
+            out.append(std::move(rows[i]));
+    }
+    return out;
+}
+
+} // namespace kf::classFolder

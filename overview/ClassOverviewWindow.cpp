@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "overview/ClassOverviewWindow.h"
+
+#include "app/Services.h"
+#include "overview/ClassCsv.h"
+#include "overview/ClassFolder.h"
+#include "overview/ClassOverviewModel.h"
+#include "overview/ClassPrint.h"
+#include "overview/TrendDelegate.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kf {
+
+namespace {
+
+// A folder that reads faster than this shows no progress bar at all.
+constexpr int kProgressDelayMs = 300;
+constexpr QSize kStartSize{960, 480};
+const QString kCsvName = QStringLiteral("class-overview.csv");
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+ClassOverviewWindow::ClassOverviewWindow(WorkingFolder folder, Services& services,
+                                         QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_folder(std::move(folder))
+    , m_services(services)
+    , m_cancel(std::make_shared<std::atomic<bool>>(false)) {
+    setObjectName(QStringLiteral("FormClassOverview"));
+    setWindowTitle(tr("Class Overview"));
+
+    m_model = new ClassOverviewModel(this);
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(ClassOverviewModel::kSortRole);
+
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("TableClassOverview"));
+    m_table->setModel(m_sorted);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(0, Qt::AscendingOrder);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setItemDelegate(new TrendDelegate(m_table));
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_table->setWordWrap(false);
+    connect(m_table, &QTableView::doubleClicked, this, &ClassOverviewWindow::rowActivated);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("LabelStatus"));
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("ProgressLoading"));
+    m_progress->hide();
+
+    m_print = makeButton(QStringLiteral("ButtonPrint"), tr("Print"), this);
+    m_export = makeButton(QStringLiteral("ButtonExportCsv"), tr("Export CSV"), this);
+    auto* close = makeButton(QStringLiteral("ButtonClose"), tr("Close"), this);
+    connect(m_print, &QPushButton::clicked, this, &ClassOverviewWindow::ButtonPrintClick);
+    connect(m_export, &QPushButton::clicked, this, &ClassOverviewWindow::ButtonExportCsvClick);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_status, 1);
+    buttons->addWidget(m_progress);
+    buttons->addWidget(m_print);
+    buttons->addWidget(m_export);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+    resize(kStartSize);
+}
+
+ClassOverviewWindow::~ClassOverviewWindow() {
+    stopLoading();
+}
+
+ClassOverviewWindow* ClassOverviewWindow::open(const WorkingFolder& folder, Services& services,
+                                               QWidget* parent) {
+    auto* window = new ClassOverviewWindow(folder, services, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->reload();
+    return window;
+}
+
+void ClassOverviewWindow::reload() {
+    stopLoading();
+    m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_print->setEnabled(false);
+    m_export->setEnabled(false);
+    m_status->setText(tr("Reading the student files..."));
+    m_progress->setRange(0, 0);
+
+    // The reading thread owns copies of what it needs; a window closed meanwhile cancels it and
+    // its results, posted to the window by a guarded pointer, go nowhere.
+    const WorkingFolder folder = m_folder;
+    const std::shared_ptr<std::atomic<bool>> cancel = m_cancel;
+    const QPointer<ClassOverviewWindow> self(this);
+    m_loader = QThread::create([folder, cancel, self] {
+        classFolder::Progress progress;
+        progress.cancelled = cancel.get();
+        progress.advanced = [self](int done, int total) {
+            QMetaObject::invokeMethod(
+                self.data(), [self, done, total] {
+                    if (self)
+                        self->showProgress(done, total);
+                },
+                Qt::QueuedConnection);
+        };
+        QList<StudentOverview> students = classFolder::load(folder, progress);
+        if (cancel->load())
+            return;
+        QMetaObject::invokeMethod(
+            self.data(), [self, cancel, students = std::move(students)] {
+                if (self && !cancel->load())
+                    self->showLoaded(students);
+            },
+            Qt::QueuedConnection);
+    });
+    m_loader->start();
+    // Only a load that takes more than a moment shows its progress.
+    QTimer::singleShot(kProgressDelayMs, this, [this, cancel] {
+        if (m_cancel == cancel && isLoading())
+            m_progress->show();
+    });
+}
+
+void ClassOverviewWindow::stopLoading() {
+    if (m_loader == nullptr)
+        return;
+    m_cancel->store(true);
+    m_loader->wait();
+    delete m_loader;
+    m_loader = nullptr;
+}
+
+void ClassOverviewWindow::showProgress(int done, int total) {
+    m_progress->setRange(0, total);
+    m_progress->setValue(done);
+}
+
+void ClassOverviewWindow::showLoaded(const QList<StudentOverview>& students) {
+    if (m_loader != nullptr) {
+        m_loader->wait();
+        delete m_loader;
+        m_loader = nullptr;
+    }
+    m_model->setStudents(students);
+    m_table->resizeColumnsToContents();
+    m_progress->hide();
+    m_status->setText(tr("%n student file(s)", nullptr, static_cast<int>(students.size())));
+    m_print->setEnabled(true);
+    m_export->setEnabled(true);
+    emit loaded();
+}
+
+void ClassOverviewWindow::rowActivated(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const QModelIndex row = m_sorted->mapToSource(index);
+    emit reportRequested(m_model->students().at(row.row()).name);
+}
+
+QString ClassOverviewWindow::printTitle() const {
+    return tr("Class Overview: %1  Date: %2")
+        .arg(QDir::toNativeSeparators(m_folder.path()),
+             QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+// The printout and the file hold the rows in the order the table shows them.
+namespace {
+QList<StudentOverview> rowsAsShown(const QSortFilterProxyModel& sorted,
+                                   const ClassOverviewModel& model) {
+    QList<StudentOverview> rows;
+    for (int r = 0; r < sorted.rowCount(); ++r)
+        rows.append(model.students().at(sorted.mapToSource(sorted.index(r, 0)).row()));
+    return rows;
+}
+} // namespace
+
+void ClassOverviewWindow::ButtonPrintClick() {
+    const Printer::Outcome outcome = m_services.printer.printTable(
+        classPrintTable(rowsAsShown(*m_sorted, *m_model), printTitle()));
+    if (outcome.status == Printer::Status::Failed)
+        m_services.dialogs.error(outcome.error);
+}
+
+void ClassOverviewWindow::ButtonExportCsvClick() {
+    const std::optional<QString> path =
+        m_services.dialogs.chooseSaveFile(tr("Export CSV"), QDir(m_folder.path()).filePath(kCsvName),
+                                          tr("CSV files (*.csv)"));
+    if (!path)
+        return;
+    QSaveFile file(*path);
+    if (file.open(QIODevice::WriteOnly)) {
+        QTextStream out(&file);
+        writeCsv(rowsAsShown(*m_sorted, *m_model), out);
+        if (out.status() == QTextStream::Ok && file.commit())
+            return;
+    }
+    m_services.dialogs.error(tr("The file \"%1\" could not be written: %2")
+                                 .arg(QDir::toNativeSeparators(*path), file.errorString()));
+}
+
+void ClassOverviewWindow::closeEvent(QCloseEvent* event) {
+    stopLoading();
+    QWidget::closeEvent(event);
+}
+
+} // namespace kf

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "keyboard/Nationality.h"
+#include "progress/SectionUsage.h"
+#include "progress/StudentFigures.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace kf {
+
+class StudentRecord;
+
+// The sections that count words, in section order, as the overview's columns name them.
+inline constexpr std::array<Section, 6> kWordSections = {
+    Section::Lessons,   Section::IntermediateDrills, Section::AdvancedDrills,
+    Section::LetterGame, Section::TenLineTests,      Section::TimedTests,
+};
+
+// One student file as the class overview shows it: the figures of the summary report and the
+// charts, taken from the same functions.
+struct StudentOverview {
+    struct WordSection {
+        bool holdsFigures = false;
+        std::int32_t adjustedWpmLatest = 0;
+        std::int32_t adjustedWpmAllDays = 0;
+    };
+
+    QString name;
+    bool readable = false; // false: the file could not be read whole, and only the name is known
+    std::int64_t drillKeysAllDays = 0;
+    std::int32_t accuracyLatest = 0;
+    std::int32_t accuracyAllDays = 0;
+    std::int32_t bestTime = 0;
+    AnsiChar slowestLetter = 0;
+    int sessions = 0;
+    SessionHistory accuracyHistory{}; // element 0 the latest session
+    std::array<WordSection, kWordSections.size()> wordSections{};
+
+    // The percent correct of the sessions recorded, the oldest first: the trend line's points.
+    QList<int> accuracyTrend() const;
+};
+
+StudentOverview studentOverview(const QString& name, const StudentRecord& record);
+StudentOverview unreadableStudent(const QString& name);
+
+} // namespace kf

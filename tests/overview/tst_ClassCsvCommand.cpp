@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program run from a shell as "keyfarer --class-csv [FOLDER]", with no display at all.
+#include "overview/ClassCsv.h"
+#include "tests/overview/ClassTestFolder.h"
+
+#include <QProcess>
+#include <QTest>
+#include <QTextStream>
+
+using namespace kf;
+using namespace kf::test;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QProcess::ExitStatus exitStatus = QProcess::CrashExit;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the program as a cron job would: no DISPLAY, no Wayland, no platform chosen.
+Run runProgram(const QStringList& arguments, const QString& home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                                QStringLiteral("QT_QPA_PLATFORM")})
+        env.remove(name);
+    env.insert(QStringLiteral("KEYFARER_HOME"), home);
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/keyfarer"), arguments);
+    Run run;
+    if (!program.waitForFinished(30000)) {
+        program.kill();
+        program.waitForFinished();
+        return run;
+    }
+    run.exitCode = program.exitCode();
+    run.exitStatus = program.exitStatus();
+    run.out = program.readAllStandardOutput();
+    run.err = program.readAllStandardError();
+    return run;
+}
+
+QByteArray expectedCsv(const QString& folder) {
+    QByteArray bytes;
+    QTextStream out(&bytes);
+    writeClassCsv(folder, out);
+    return bytes;
+}
+
+} // namespace
+
+class tst_ClassCsvCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void writesTheFolderGiven_data();
+    void writesTheFolderGiven();
+    void missingFolderFails();
+};
+
+void tst_ClassCsvCommand::initTestCase() {
+    QVERIFY2(QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/keyfarer"))
+                 .isExecutable(),
+             "the program is built beside the tests");
+}
+
+void tst_ClassCsvCommand::writesTheFolderGiven_data() {
+    QTest::addColumn<bool>("folderGiven");
+    QTest::newRow("folder given") << true;
+    QTest::newRow("the working folder") << false;
+}
+
+void tst_ClassCsvCommand::writesTheFolderGiven() {
+    QFETCH(bool, folderGiven);
+    ClassFolderFixture f;
+    QVERIFY(f.ok);
+    // A name that needs quoting and is not ASCII.
+    QVERIFY(f.write(QStringLiteral("Zoë, Lee.stu"), ann().bytes()));
+    const auto before = f.snapshot();
+    QTemporaryDir elsewhere;
+
+    const Run run = folderGiven
+                        ? runProgram({QStringLiteral("--class-csv"), f.path()}, elsewhere.path())
+                        : runProgram({QStringLiteral("--class-csv")}, f.path());
+    QVERIFY2(run.exitStatus == QProcess::NormalExit, run.err.constData());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, expectedCsv(f.path()));
+    QVERIFY(run.out.contains("\r\n\"Zo\xc3\xab, Lee\",1000,92,95,17,k,3,85 90 92,23,50\r\n"));
+    QCOMPARE(run.out.count("\r\n"), 7); // the header and six files
+    QCOMPARE(f.snapshot(), before);
+    // The working folder named by KEYFARER_HOME is not made or filled when another is given.
+    QVERIFY(QDir(elsewhere.path()).isEmpty());
+}
+
+void tst_ClassCsvCommand::missingFolderFails() {
+    QTemporaryDir dir;
+    const QString absent = dir.filePath(QStringLiteral("absent"));
+    const Run run = runProgram({QStringLiteral("--class-csv"), absent}, dir.path());
+    QCOMPARE(run.exitStatus, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.contains("absent"));
+    QVERIFY(!QFileInfo::exists(absent));
+}
+
+QTEST_GUILESS_MAIN(tst_ClassCsvCommand)
+#include "tst_ClassCsvCommand.moc"
