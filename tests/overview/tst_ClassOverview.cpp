@@ -110,7 +110,7 @@ void tst_ClassOverview::rowsHoldTheFiguresAtTheirOffsets() {
     const StudentOverview* row = rowOf(rows, name);
     QVERIFY(row);
     QCOMPARE(row->readable, readable);
-    QTEST(row->drillKeysAllDays, "keys");
+    QTEST(qint64(row->drillKeysAllDays), "keys");
     QTEST(int(row->accuracyLatest), "latest");
     QTEST(int(row->accuracyAllDays), "allDays");
     QTEST(int(row->bestTime), "best");

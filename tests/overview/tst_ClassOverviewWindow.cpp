@@ -12,11 +12,13 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -214,18 +216,22 @@ void tst_ClassOverviewWindow::printsOnePagePdf() {
     QVERIFY(waitLoaded(window));
     window.ButtonPrintClick();
     QVERIFY(doubles.dialogs.shown.isEmpty());
+    if (qEnvironmentVariableIsSet("KF_KEEP_PDF"))
+        QFile::copy(pdf, qEnvironmentVariable("KF_KEEP_PDF"));
 
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY(info.waitForFinished());
-    QVERIFY2(info.readAllStandardOutput().contains("Pages:          1"), "not one page");
+    const QByteArray pages = info.readAllStandardOutput();
+    QVERIFY2(QString::fromUtf8(pages).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))),
+             pages.constData());
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     QVERIFY(text.waitForFinished());
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
     for (const QString& expected :
          {QStringLiteral("Ann"), QStringLiteral("1000"), QStringLiteral("unreadable file"),
-          QStringLiteral("Intermediate Drills:"), QStringLiteral("Class Overview:")})
+          QStringLiteral("Intermediate"), QStringLiteral("Class Overview:")})
         QVERIFY2(printed.contains(expected), qPrintable(expected + u" missing in\n" + printed));
 }
 
@@ -294,7 +300,11 @@ void tst_ClassOverviewWindow::menuOpensTheOverviewWithoutAStudent() {
     QAction* entry = classOverviewEntry(form);
     QVERIFY(entry);
     QVERIFY(entry->isEnabled());
-    QVERIFY(entry->parentWidget()->isEnabled());
+    // Its menu is open to a teacher too.
+    const QList<QAction*> menus = form.menuBar()->actions();
+    QVERIFY(std::any_of(menus.begin(), menus.end(), [](const QAction* a) {
+        return a->text() == QStringLiteral("A&dditional") && a->isEnabled();
+    }));
     entry->trigger();
     auto* window = form.findChild<ClassOverviewWindow*>();
     QVERIFY(window);
