@@ -55,7 +55,7 @@ fastest() {
 
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 cat "$work/class"/*.stu >/dev/null # into the page cache
-"$bin" --class-csv "$work/class" | head -3
+"$bin" --class-csv "$work/class" | head -3 || true
 
 cat_us=$(fastest sh -c "cat \"$work/class\"/*.stu")
 noop_us=$(fastest sh -c "true")

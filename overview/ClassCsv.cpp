@@ -29,8 +29,8 @@ void writeRow(const QStringList& fields, QTextStream& out) {
 } // namespace
 
 QString csvField(const QString& text) {
-    const bool quoted = text.contains(u',') || text.contains(u'"') || text.contains(u'\r') ||
-                        text.contains(u'\n');
+    const bool quoted =
+        text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
     if (!quoted)
         return text;
     QString escaped = text;

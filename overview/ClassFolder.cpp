@@ -40,9 +40,8 @@ QList<StudentFileEntry> studentFiles(const WorkingFolder& folder) {
         if (!name.isEmpty())
             files.append({file, std::move(name)});
     }
-    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
-        return roster::listsBefore(a.name, b.name);
-    });
+    std::sort(files.begin(), files.end(),
+              [](const auto& a, const auto& b) { return roster::listsBefore(a.name, b.name); });
     return files;
 }
 

@@ -27,8 +27,7 @@ int ClassOverviewModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ClassOverviewModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= m_students.size() ||
-        index.column() >= m_columns.size())
+    if (!index.isValid() || index.row() >= m_students.size() || index.column() >= m_columns.size())
         return {};
     const StudentOverview& student = m_students.at(index.row());
     const ClassColumn& column = m_columns.at(index.column());
@@ -51,8 +50,7 @@ QVariant ClassOverviewModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant ClassOverviewModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant ClassOverviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);

@@ -44,10 +44,18 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     return button;
 }
 
+// The printout and the file hold the rows in the order the table shows them.
+QList<StudentOverview> rowsAsShown(const QSortFilterProxyModel& sorted,
+                                   const ClassOverviewModel& model) {
+    QList<StudentOverview> rows;
+    for (int r = 0; r < sorted.rowCount(); ++r)
+        rows.append(model.students().at(sorted.mapToSource(sorted.index(r, 0)).row()));
+    return rows;
+}
+
 } // namespace
 
-ClassOverviewWindow::ClassOverviewWindow(WorkingFolder folder, Services& services,
-                                         QWidget* parent)
+ClassOverviewWindow::ClassOverviewWindow(WorkingFolder folder, Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_folder(std::move(folder))
     , m_services(services)
@@ -130,7 +138,8 @@ void ClassOverviewWindow::reload() {
         progress.cancelled = cancel.get();
         progress.advanced = [self](int done, int total) {
             QMetaObject::invokeMethod(
-                self.data(), [self, done, total] {
+                self.data(),
+                [self, done, total] {
                     if (self)
                         self->showProgress(done, total);
                 },
@@ -140,7 +149,8 @@ void ClassOverviewWindow::reload() {
         if (cancel->load())
             return;
         QMetaObject::invokeMethod(
-            self.data(), [self, cancel, students = std::move(students)] {
+            self.data(),
+            [self, cancel, students = std::move(students)] {
                 if (self && !cancel->load())
                     self->showLoaded(students);
             },
@@ -196,17 +206,6 @@ QString ClassOverviewWindow::printTitle() const {
              QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
-// The printout and the file hold the rows in the order the table shows them.
-namespace {
-QList<StudentOverview> rowsAsShown(const QSortFilterProxyModel& sorted,
-                                   const ClassOverviewModel& model) {
-    QList<StudentOverview> rows;
-    for (int r = 0; r < sorted.rowCount(); ++r)
-        rows.append(model.students().at(sorted.mapToSource(sorted.index(r, 0)).row()));
-    return rows;
-}
-} // namespace
-
 void ClassOverviewWindow::ButtonPrintClick() {
     const Printer::Outcome outcome = m_services.printer.printTable(
         classPrintTable(rowsAsShown(*m_sorted, *m_model), printTitle()));
@@ -215,9 +214,8 @@ void ClassOverviewWindow::ButtonPrintClick() {
 }
 
 void ClassOverviewWindow::ButtonExportCsvClick() {
-    const std::optional<QString> path =
-        m_services.dialogs.chooseSaveFile(tr("Export CSV"), QDir(m_folder.path()).filePath(kCsvName),
-                                          tr("CSV files (*.csv)"));
+    const std::optional<QString> path = m_services.dialogs.chooseSaveFile(
+        tr("Export CSV"), QDir(m_folder.path()).filePath(kCsvName), tr("CSV files (*.csv)"));
     if (!path)
         return;
     QSaveFile file(*path);

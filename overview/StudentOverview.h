@@ -16,8 +16,8 @@ class StudentRecord;
 
 // The sections that count words, in section order, as the overview's columns name them.
 inline constexpr std::array<Section, 6> kWordSections = {
-    Section::Lessons,   Section::IntermediateDrills, Section::AdvancedDrills,
-    Section::LetterGame, Section::TenLineTests,      Section::TimedTests,
+    Section::Lessons,    Section::IntermediateDrills, Section::AdvancedDrills,
+    Section::LetterGame, Section::TenLineTests,       Section::TimedTests,
 };
 
 // One student file as the class overview shows it: the figures of the summary report and the

@@ -36,14 +36,13 @@ void TrendDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
 
-    const QPolygonF line = trendLine(trendOf(index), QRectF(option.rect).adjusted(
-                                                         kMargin, kMargin, -kMargin, -kMargin));
+    const QPolygonF line = trendLine(
+        trendOf(index), QRectF(option.rect).adjusted(kMargin, kMargin, -kMargin, -kMargin));
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     const bool selected = option.state.testFlag(QStyle::State_Selected);
-    painter->setPen(QPen(option.palette.color(selected ? QPalette::HighlightedText
-                                                       : QPalette::Text),
-                         1.5));
+    painter->setPen(
+        QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1.5));
     if (line.size() == 1)
         painter->drawEllipse(line.first(), kDotRadius, kDotRadius);
     else
@@ -51,8 +50,7 @@ void TrendDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->restore();
 }
 
-QSize TrendDelegate::sizeHint(const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const {
+QSize TrendDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     if (index.data(ClassOverviewModel::kTrendRole).isValid())
         size.setWidth(std::max(size.width(), kTrendWidth));

@@ -96,9 +96,9 @@ TableLayout layOutTable(const PrintedTable& table, double points, QPaintDevice* 
         l.columns.append(width + 2 * l.padding);
     }
     for (qsizetype c = 0; c < table.header.size(); ++c) {
-        const QRectF needed = boldMetrics.boundingRect(
-            QRectF(0, 0, l.columns.at(c) - 2 * l.padding, 1e6), Qt::TextWordWrap,
-            table.header.at(c));
+        const QRectF needed =
+            boldMetrics.boundingRect(QRectF(0, 0, l.columns.at(c) - 2 * l.padding, 1e6),
+                                     Qt::TextWordWrap, table.header.at(c));
         l.headerHeight = std::max(l.headerHeight, needed.height() + l.padding);
     }
     l.titleHeight = boldMetrics.lineSpacing() * 1.5;
@@ -147,7 +147,8 @@ void drawRow(QPainter& painter, const PrintedTable& table, const TableLayout& l,
             else
                 painter.drawPolyline(line);
         } else {
-            const Qt::Alignment align = table.rightAligned.value(c) ? Qt::AlignRight : Qt::AlignLeft;
+            const Qt::Alignment align =
+                table.rightAligned.value(c) ? Qt::AlignRight : Qt::AlignLeft;
             painter.drawText(cell, align | Qt::AlignVCenter, cells.value(c));
         }
         x += l.columns.at(c);

@@ -71,7 +71,6 @@ public:
     };
     QList<SaveAsked> saveAsked;
     QList<std::optional<QString>> saveAnswers; // nothing: the user cancels
-
 };
 
 } // namespace kf

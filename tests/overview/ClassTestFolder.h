@@ -138,8 +138,8 @@ struct ClassFolderFixture {
     QMap<QString, Entry> snapshot() const {
         QMap<QString, Entry> out;
         const QDir d(dir.path());
-        for (const QFileInfo& info :
-             d.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        for (const QFileInfo& info : d.entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                     QDir::System | QDir::NoDotAndDotDot)) {
             QFile f(info.filePath());
             const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
             out.insert(info.fileName(),

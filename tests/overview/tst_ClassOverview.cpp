@@ -85,14 +85,14 @@ void tst_ClassOverview::rowsHoldTheFiguresAtTheirOffsets_data() {
     QTest::newRow("Ann") << QStringLiteral("Ann") << true << qint64(1000) << 92 << 95 << 17
                          << int('k') << 3 << QList<int>{85, 90, 92} << 23 << 50;
     // 2 of 3 is 66.7 %: 67; 5 of 8 is 62.5 %: 62, ties going to the even number.
-    QTest::newRow("bob") << QStringLiteral("bob") << true << qint64(8) << 67 << 62 << 25 << 0
-                         << 8 << QList<int>{1, 5, 10, 20, 30, 40, 50, 67} << 0 << 0;
+    QTest::newRow("bob") << QStringLiteral("bob") << true << qint64(8) << 67 << 62 << 25 << 0 << 8
+                         << QList<int>{1, 5, 10, 20, 30, 40, 50, 67} << 0 << 0;
     QTest::newRow("Cleo") << QStringLiteral("Cleo") << true << qint64(0) << 0 << 0 << 0 << 0 << 0
                           << QList<int>{} << 0 << 0;
-    QTest::newRow("short file") << QStringLiteral("Short") << false << qint64(0) << 0 << 0 << 0
-                                << 0 << 0 << QList<int>{} << 0 << 0;
-    QTest::newRow("cannot be opened") << QStringLiteral("Gone") << false << qint64(0) << 0 << 0
-                                      << 0 << 0 << 0 << QList<int>{} << 0 << 0;
+    QTest::newRow("short file") << QStringLiteral("Short") << false << qint64(0) << 0 << 0 << 0 << 0
+                                << 0 << QList<int>{} << 0 << 0;
+    QTest::newRow("cannot be opened") << QStringLiteral("Gone") << false << qint64(0) << 0 << 0 << 0
+                                      << 0 << 0 << QList<int>{} << 0 << 0;
 }
 
 void tst_ClassOverview::rowsHoldTheFiguresAtTheirOffsets() {
@@ -126,7 +126,8 @@ void tst_ClassOverview::rowsAgreeWithTheReport() {
     ClassFolderFixture f;
     QVERIFY(f.ok);
     const QList<StudentOverview> rows = classFolder::load(WorkingFolder(f.path()));
-    for (const QString& name : {QStringLiteral("Ann"), QStringLiteral("bob"), QStringLiteral("Cleo")}) {
+    for (const QString& name :
+         {QStringLiteral("Ann"), QStringLiteral("bob"), QStringLiteral("Cleo")}) {
         StudentRecord record;
         QVERIFY(StudentFile::load(QDir(f.path()).filePath(name + u".stu"), record).done());
         const QStringList report = summaryReportLines(record, {name, QStringLiteral("1/1/26"), 0});
@@ -252,8 +253,7 @@ void tst_ClassOverview::trendLinePoints_data() {
     const QRectF box(10, 20, 100, 50);
     QTest::newRow("none") << QList<int>{} << QPolygonF();
     QTest::newRow("one in the middle") << QList<int>{50} << QPolygonF({{60, 45}});
-    QTest::newRow("rising") << QList<int>{0, 50, 100}
-                            << QPolygonF({{10, 70}, {60, 45}, {110, 20}});
+    QTest::newRow("rising") << QList<int>{0, 50, 100} << QPolygonF({{10, 70}, {60, 45}, {110, 20}});
     QTest::newRow("kept in the box") << QList<int>{-5, 120} << QPolygonF({{10, 70}, {110, 20}});
 }
 
@@ -267,15 +267,15 @@ void tst_ClassOverview::commandLineRequest_data() {
     QTest::addColumn<bool>("requested");
     QTest::addColumn<QString>("folder");
     QTest::newRow("no option") << QStringList{QStringLiteral("keyfarer")} << false << QString();
-    QTest::newRow("working folder") << QStringList{QStringLiteral("keyfarer"),
-                                                   QStringLiteral("--class-csv")}
-                                    << true << QString();
+    QTest::newRow("working folder")
+        << QStringList{QStringLiteral("keyfarer"), QStringLiteral("--class-csv")} << true
+        << QString();
     QTest::newRow("folder") << QStringList{QStringLiteral("keyfarer"),
                                            QStringLiteral("--class-csv"), QStringLiteral("/srv/c")}
                             << true << QStringLiteral("/srv/c");
-    QTest::newRow("folder with =") << QStringList{QStringLiteral("keyfarer"),
-                                                  QStringLiteral("--class-csv=/srv/c")}
-                                   << true << QStringLiteral("/srv/c");
+    QTest::newRow("folder with =")
+        << QStringList{QStringLiteral("keyfarer"), QStringLiteral("--class-csv=/srv/c")} << true
+        << QStringLiteral("/srv/c");
     QTest::newRow("another option follows")
         << QStringList{QStringLiteral("keyfarer"), QStringLiteral("--class-csv"),
                        QStringLiteral("--verbose")}

@@ -18,8 +18,8 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>
@@ -160,22 +160,22 @@ void tst_ClassOverviewWindow::sortingByAccuracy() {
     const int latest = window->model().columnOf(ClassColumn::Kind::AccuracyLatest);
     clickHeader(table, latest);
     // Ascending first; the unreadable files below every figure, in their earlier order.
-    QCOMPARE(shownNames(table), (QStringList{QStringLiteral("Gone"), QStringLiteral("Short"),
-                                             QStringLiteral("Cleo"), QStringLiteral("bob"),
-                                             QStringLiteral("Ann")}));
+    QCOMPARE(shownNames(table),
+             (QStringList{QStringLiteral("Gone"), QStringLiteral("Short"), QStringLiteral("Cleo"),
+                          QStringLiteral("bob"), QStringLiteral("Ann")}));
     clickHeader(table, latest);
-    QCOMPARE(shownNames(table).mid(0, 3), (QStringList{QStringLiteral("Ann"), QStringLiteral("bob"),
-                                                       QStringLiteral("Cleo")}));
+    QCOMPARE(shownNames(table).mid(0, 3),
+             (QStringList{QStringLiteral("Ann"), QStringLiteral("bob"), QStringLiteral("Cleo")}));
 
     // All days sorts by its own figures: bob's 62 against Ann's 95, as numbers.
     const int allDays = window->model().columnOf(ClassColumn::Kind::AccuracyAllDays);
     table.sortByColumn(allDays, Qt::DescendingOrder);
-    QCOMPARE(shownNames(table).mid(0, 3), (QStringList{QStringLiteral("Ann"), QStringLiteral("bob"),
-                                                       QStringLiteral("Cleo")}));
+    QCOMPARE(shownNames(table).mid(0, 3),
+             (QStringList{QStringLiteral("Ann"), QStringLiteral("bob"), QStringLiteral("Cleo")}));
     // Drill keys: 1000 above 8 as numbers, not as text.
     table.sortByColumn(window->model().columnOf(ClassColumn::Kind::DrillKeys), Qt::AscendingOrder);
-    QCOMPARE(shownNames(table).mid(2), (QStringList{QStringLiteral("Cleo"), QStringLiteral("bob"),
-                                                    QStringLiteral("Ann")}));
+    QCOMPARE(shownNames(table).mid(2),
+             (QStringList{QStringLiteral("Cleo"), QStringLiteral("bob"), QStringLiteral("Ann")}));
 }
 
 void tst_ClassOverviewWindow::printsTheTable() {
@@ -349,7 +349,8 @@ void tst_ClassOverviewWindow::doubleClickOpensThatStudentsReport() {
     QVERIFY(report && report->isVisible());
     QVERIFY2(report->toPlainText().contains(QStringLiteral("Student: bob")),
              qPrintable(report->toPlainText()));
-    QVERIFY(report->toPlainText().contains(QStringLiteral("Accuracy Today or Last:           67%")));
+    QVERIFY(
+        report->toPlainText().contains(QStringLiteral("Accuracy Today or Last:           67%")));
     // As the report's list does it: bob is the name viewed now, and his file is as it was.
     QCOMPARE(globals.currentUserName, QStringLiteral("bob"));
     QCOMPARE(form.userLine().text(), QStringLiteral("User = bob"));
