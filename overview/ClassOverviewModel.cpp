@@ -1,7 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ClassOverviewModel.h"
 
+#include <QStringList>
+
 namespace kf {
+
+namespace {
+
+// Header lines no wider than this many characters (a longer word keeps its own line), so that
+// the columns are as narrow as their figures allow.
+constexpr qsizetype kHeaderLineLength = 12;
+
+QString wrapped(const QString& title) {
+    QStringList lines;
+    for (const QString& word : title.split(u' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && lines.last().size() + 1 + word.size() <= kHeaderLineLength)
+            lines.last() += u' ' + word;
+        else
+            lines.append(word);
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace
 
 void ClassOverviewModel::setStudents(QList<StudentOverview> students) {
     beginResetModel();
@@ -54,7 +75,7 @@ QVariant ClassOverviewModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return ClassColumns::title(m_columns.at(section));
+    return wrapped(ClassColumns::title(m_columns.at(section)));
 }
 
 } // namespace kf

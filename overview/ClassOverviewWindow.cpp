@@ -35,6 +35,7 @@ namespace {
 // A folder that reads faster than this shows no progress bar at all.
 constexpr int kProgressDelayMs = 300;
 constexpr QSize kStartSize{960, 480};
+constexpr int kSortArrowRoom = 16;
 const QString kCsvName = QStringLiteral("class-overview.csv");
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
@@ -186,6 +187,9 @@ void ClassOverviewWindow::showLoaded(const QList<StudentOverview>& students) {
     }
     m_model->setStudents(students);
     m_table->resizeColumnsToContents();
+    // Room for the sort arrow beside a header that is as wide as its text.
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        m_table->setColumnWidth(c, m_table->columnWidth(c) + kSortArrowRoom);
     m_progress->hide();
     m_status->setText(tr("%n student file(s)", nullptr, static_cast<int>(students.size())));
     m_print->setEnabled(true);
