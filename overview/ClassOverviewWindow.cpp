@@ -17,7 +17,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
@@ -82,12 +81,21 @@ ClassOverviewWindow::ClassOverviewWindow(WorkingFolder folder, Services& service
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_table->setWordWrap(false);
     connect(m_table, &QTableView::doubleClicked, this, &ClassOverviewWindow::rowActivated);
+    connect(this, &ClassOverviewWindow::readingAdvanced, this, &ClassOverviewWindow::showProgress,
+            Qt::QueuedConnection);
+    connect(this, &ClassOverviewWindow::readingFinished, this, &ClassOverviewWindow::showLoaded,
+            Qt::QueuedConnection);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("LabelStatus"));
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressLoading"));
     m_progress->hide();
+    m_progressDelay = new QTimer(this);
+    m_progressDelay->setObjectName(QStringLiteral("TimerProgress"));
+    m_progressDelay->setSingleShot(true);
+    m_progressDelay->setInterval(kProgressDelayMs);
+    connect(m_progressDelay, &QTimer::timeout, m_progress, &QWidget::show);
 
     m_print = makeButton(QStringLiteral("ButtonPrint"), tr("Print"), this);
     m_export = makeButton(QStringLiteral("ButtonExportCsv"), tr("Export CSV"), this);
@@ -129,43 +137,29 @@ void ClassOverviewWindow::reload() {
     m_status->setText(tr("Reading the student files..."));
     m_progress->setRange(0, 0);
 
-    // The reading thread owns copies of what it needs; a window closed meanwhile cancels it and
-    // its results, posted to the window by a guarded pointer, go nowhere.
+    // The reading thread owns copies of what it needs and tells the window through queued
+    // signals marked with this reading's number: a later reading makes them stale, and a window
+    // closing stops the thread and waits for it before it goes.
     const WorkingFolder folder = m_folder;
     const std::shared_ptr<std::atomic<bool>> cancel = m_cancel;
-    const QPointer<ClassOverviewWindow> self(this);
-    m_loader = QThread::create([folder, cancel, self] {
+    const int reading = ++m_reading;
+    m_loader = QThread::create([this, folder, cancel, reading] {
         classFolder::Progress progress;
         progress.cancelled = cancel.get();
-        progress.advanced = [self](int done, int total) {
-            QMetaObject::invokeMethod(
-                self.data(),
-                [self, done, total] {
-                    if (self)
-                        self->showProgress(done, total);
-                },
-                Qt::QueuedConnection);
+        progress.advanced = [this, reading](int done, int total) {
+            emit readingAdvanced(reading, done, total);
         };
-        QList<StudentOverview> students = classFolder::load(folder, progress);
-        if (cancel->load())
-            return;
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, cancel, students = std::move(students)] {
-                if (self && !cancel->load())
-                    self->showLoaded(students);
-            },
-            Qt::QueuedConnection);
+        const QList<StudentOverview> students = classFolder::load(folder, progress);
+        if (!cancel->load())
+            emit readingFinished(reading, students);
     });
     m_loader->start();
     // Only a load that takes more than a moment shows its progress.
-    QTimer::singleShot(kProgressDelayMs, this, [this, cancel] {
-        if (m_cancel == cancel && isLoading())
-            m_progress->show();
-    });
+    m_progressDelay->start();
 }
 
 void ClassOverviewWindow::stopLoading() {
+    m_progressDelay->stop();
     if (m_loader == nullptr)
         return;
     m_cancel->store(true);
@@ -174,17 +168,22 @@ void ClassOverviewWindow::stopLoading() {
     m_loader = nullptr;
 }
 
-void ClassOverviewWindow::showProgress(int done, int total) {
+void ClassOverviewWindow::showProgress(int reading, int done, int total) {
+    if (reading != m_reading)
+        return;
     m_progress->setRange(0, total);
     m_progress->setValue(done);
 }
 
-void ClassOverviewWindow::showLoaded(const QList<StudentOverview>& students) {
+void ClassOverviewWindow::showLoaded(int reading, const QList<StudentOverview>& students) {
+    if (reading != m_reading)
+        return;
     if (m_loader != nullptr) {
         m_loader->wait();
         delete m_loader;
         m_loader = nullptr;
     }
+    m_progressDelay->stop();
     m_model->setStudents(students);
     m_table->resizeColumnsToContents();
     // Room for the sort arrow beside a header that is as wide as its text.

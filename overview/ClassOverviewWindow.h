@@ -14,6 +14,7 @@ class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
 class QThread;
+class QTimer;
 
 namespace kf {
 
@@ -49,12 +50,16 @@ signals:
     // A row was double-clicked: the teacher wants that student's report.
     void reportRequested(const QString& name);
 
+    // From the reading thread to the window, queued; reading numbers each reload.
+    void readingAdvanced(int reading, int done, int total);
+    void readingFinished(int reading, const QList<kf::StudentOverview>& students);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void showLoaded(const QList<StudentOverview>& students);
-    void showProgress(int done, int total);
+    void showLoaded(int reading, const QList<StudentOverview>& students);
+    void showProgress(int reading, int done, int total);
     void stopLoading();
     void rowActivated(const QModelIndex& index);
     QString printTitle() const;
@@ -66,9 +71,11 @@ private:
     QTableView* m_table = nullptr;
     QLabel* m_status = nullptr;
     QProgressBar* m_progress = nullptr;
+    QTimer* m_progressDelay = nullptr;
     QPushButton* m_print = nullptr;
     QPushButton* m_export = nullptr;
     QThread* m_loader = nullptr;
+    int m_reading = 0;
     std::shared_ptr<std::atomic<bool>> m_cancel;
 };
 

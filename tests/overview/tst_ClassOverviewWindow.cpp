@@ -24,6 +24,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace kf;
@@ -100,6 +101,7 @@ class tst_ClassOverviewWindow : public QObject {
 private slots:
     void tableCellsAreTheCsvFigures();
     void loadingRunsOffTheUserInterfaceThread();
+    void progressShowsOnlyWhenReadingTakesAMoment();
     void sortingByAccuracy();
     void printsTheTable();
     void printsOnePagePdf();
@@ -148,6 +150,26 @@ void tst_ClassOverviewWindow::loadingRunsOffTheUserInterfaceThread() {
     QCOMPARE(window->table().model()->rowCount(), 5);
     QVERIFY(window->findChild<QPushButton*>(QStringLiteral("ButtonPrint"))->isEnabled());
     QVERIFY(window->findChild<QProgressBar*>(QStringLiteral("ProgressLoading"))->isHidden());
+}
+
+void tst_ClassOverviewWindow::progressShowsOnlyWhenReadingTakesAMoment() {
+    Fixture f;
+    QVERIFY(f.folder.ok);
+    const auto window = f.openWindow();
+    auto* progress = window->findChild<QProgressBar*>(QStringLiteral("ProgressLoading"));
+    auto* delay = window->findChild<QTimer*>(QStringLiteral("TimerProgress"));
+    QVERIFY(progress && delay);
+    // The results of the reading arrive through the event loop, so it is still under way here.
+    QVERIFY(window->isLoading());
+    QVERIFY(delay->isActive());
+    QVERIFY(delay->isSingleShot());
+    QCOMPARE(delay->interval(), 300);
+    QVERIFY(progress->isHidden());
+    QVERIFY(QMetaObject::invokeMethod(delay, "timeout"));
+    QVERIFY(progress->isVisible());
+    QVERIFY(waitLoaded(*window));
+    QVERIFY(progress->isHidden());
+    QVERIFY(!delay->isActive());
 }
 
 void tst_ClassOverviewWindow::sortingByAccuracy() {
