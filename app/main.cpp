@@ -57,11 +57,18 @@ int runClassCsv(int argc, char* argv[], const QString& folder) {
 
 int main(int argc, char* argv[]) {
     // The class overview as CSV for a shell or a cron job: no display, no window.
-    if (const std::optional<QString> csvFolder = kf::classCsvRequest(argumentsOf(argc, argv)))
-        return runClassCsv(argc, argv, *csvFolder);
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (const std::optional<QString> csvFolder = kf::classCsvRequest(arguments)) {
+        QStringList others = arguments;
+        others.removeAll(QStringLiteral("--class-csv"));
+        // Without a folder of its own it reads the working folder, --working-folder included.
+        return runClassCsv(argc, argv,
+                           csvFolder->isEmpty() ? kf::parseCommandLine(others).workingFolder
+                                                : *csvFolder);
+    }
 
     // Read before the application object exists: --help and --version need no display.
-    const kf::CommandLine commandLine = kf::parseCommandLine(argumentsOf(argc, argv));
+    const kf::CommandLine commandLine = kf::parseCommandLine(arguments);
     if (commandLine.outcome != kf::CommandLine::Outcome::Run) {
         std::FILE* out = commandLine.outcome == kf::CommandLine::Outcome::Refuse ? stderr : stdout;
         std::fprintf(out, "%s\n", qPrintable(commandLine.text));

@@ -77,7 +77,8 @@ void tst_CommandLine::helpNamesEveryOptionButNotTheToolkits() {
         parseCommandLine({QStringLiteral("/usr/bin/keyfarer"), QStringLiteral("--help")});
     QVERIFY2(line.text.startsWith(QStringLiteral("Usage: keyfarer [options]\n")),
              qPrintable(line.text));
-    for (const char* option : {"--help", "--version", "--working-folder <folder>", "KEYFARER_HOME"})
+    for (const char* option :
+         {"--help", "--version", "--working-folder <folder>", "--class-csv", "KEYFARER_HOME"})
         QVERIFY2(line.text.contains(QLatin1String(option)), option);
     for (const char* hidden : {"platform", "stylesheet", "reverse"})
         QVERIFY2(!line.text.contains(QLatin1String(hidden)), hidden);
