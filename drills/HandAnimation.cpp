@@ -281,6 +281,23 @@ void drawOutline(QPainter& painter, const std::array<QPoint, N>& outline, QPoint
     painter.drawPolyline(points.data(), static_cast<int>(points.size()));
 }
 
+constexpr int kSpriteMargin = 4;
+
+bool sameStyle(const HandStyle& a, const HandStyle& b) {
+    return a.penWidth == b.penWidth && a.colour == b.colour;
+}
+
+void setHandPen(QPainter& painter, const HandStyle& style) {
+    QPen pen{QColor(style.colour)};
+    pen.setWidth(style.penWidth == 2 ? 2 : 1);
+    // A flat cap leaves the last point out, as the key marks' lines do.
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
 Timer1Order orderOf(const HandAnimationState& state, bool restart) {
     return {state.timer1Running, state.timer1Interval, restart};
 }
@@ -363,19 +380,53 @@ void HandPositionRight(HandAnimationState& state, int phase, AnsiChar target,
     moveHand(state, Hand::Right, phase, target, nationality);
 }
 
+const HandSprites::Sprite& HandSprites::ready(std::optional<Sprite>& sprite, bool leftHand,
+                                              const HandStyle& style) {
+    if (sprite && sameStyle(sprite->style, style))
+        return *sprite;
+    const auto bounds = [](const auto& outline) {
+        QRect r(outline.front(), QSize(1, 1));
+        for (const QPoint& p : outline)
+            r |= QRect(p, QSize(1, 1));
+        return r;
+    };
+    // Room for the widest pen on every side.
+    const QRect box = (leftHand ? bounds(kLeftHandOutline) : bounds(kRightHandOutline))
+                          .adjusted(-kSpriteMargin, -kSpriteMargin, kSpriteMargin, kSpriteMargin);
+    Sprite drawn{QImage(box.size(), QImage::Format_ARGB32_Premultiplied), box.topLeft(), style};
+    drawn.image.fill(Qt::transparent);
+    QPainter painter(&drawn.image);
+    setHandPen(painter, style);
+    if (leftHand)
+        drawOutline(painter, kLeftHandOutline, -box.topLeft());
+    else
+        drawOutline(painter, kRightHandOutline, -box.topLeft());
+    painter.end();
+    sprite = std::move(drawn);
+    return *sprite;
+}
+
 void DrawHands(QImage& picture, const HandAnimationState& state, const HandScene& scene) {
     QPainter painter(&picture);
     drawHighlights(painter, scene.key, scene.highlight);
-
-    QPen pen{QColor(scene.style.colour)};
-    pen.setWidth(scene.style.penWidth == 2 ? 2 : 1);
-    // A flat cap leaves the last point out, as the key marks' lines do.
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.setRenderHint(QPainter::Antialiasing, false);
     const QPoint origin(state.handX, state.handY);
+    // Only the two-line pen goes through the costly general stroker; one-pixel lines take a
+    // quick path of their own, whose pixels also depend on where the line lies, so they are
+    // drawn in place.
+    if (scene.sprites && scene.style.penWidth == 2) {
+        // Without antialiasing every outline pixel is opaque: copying the ready outline gives
+        // the very pixels stroking it here would.
+        if (scene.key.leftHand) {
+            const HandSprites::Sprite& s = scene.sprites->left(scene.style);
+            painter.drawImage(origin + s.offset, s.image);
+        }
+        if (scene.key.rightHand) {
+            const HandSprites::Sprite& s = scene.sprites->right(scene.style);
+            painter.drawImage(origin + s.offset, s.image);
+        }
+        return;
+    }
+    setHandPen(painter, scene.style);
     if (scene.key.leftHand)
         drawOutline(painter, kLeftHandOutline, origin);
     if (scene.key.rightHand)

@@ -11,10 +11,11 @@
 #include "keyboard/KeyHighlighter.h"
 #include "keyboard/Nationality.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QRgb>
+#include <optional>
 
-class QImage;
 class QTimer;
 
 namespace kf {
@@ -34,11 +35,32 @@ struct HandStyle {
 // The Beginners Drills settings of the record.
 HandStyle handStyle(const StudentRecord& record);
 
+// The two hand outlines drawn once in the student's style onto transparent pictures, so a frame
+// copies a ready picture instead of stroking 80-odd points. Kept by whoever draws the frames;
+// a changed style draws the outline anew.
+class HandSprites {
+public:
+    struct Sprite {
+        QImage image;
+        QPoint offset; // of the picture's corner from the hand's origin
+        HandStyle style;
+    };
+    const Sprite& left(const HandStyle& style) { return ready(m_left, true, style); }
+    const Sprite& right(const HandStyle& style) { return ready(m_right, false, style); }
+
+private:
+    static const Sprite& ready(std::optional<Sprite>& sprite, bool leftHand,
+                               const HandStyle& style);
+    std::optional<Sprite> m_left;
+    std::optional<Sprite> m_right;
+};
+
 // Everything one frame is drawn from.
 struct HandScene {
     CurrentKey key;             // the target; character 13 during the closing Enter
     HighlightContext highlight; // the Enter step, the keyboard, the large-font flag
     HandStyle style;
+    HandSprites* sprites = nullptr; // ready outlines; without them the outlines are stroked
 };
 HandScene makeHandScene(const CurrentKey& key, bool awaitingEnter, const StudentRecord& record,
                         bool largeFont);

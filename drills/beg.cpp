@@ -78,8 +78,9 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
     // Each tick of Timer1 draws the next frame of the hands, with the key marks, on a fresh copy
     // of the keyboard picture.
     m_engine.setHandAnimation([this](HandAnimationState& hands) {
-        const HandScene scene = makeHandScene(m_globals.currentKey, m_engine.awaitingEnter(),
-                                              m_globals.record, m_globals.activity.largeFont);
+        HandScene scene = makeHandScene(m_globals.currentKey, m_engine.awaitingEnter(),
+                                        m_globals.record, m_globals.activity.largeFont);
+        scene.sprites = &m_handSprites;
         const Timer1Order order = AnimateHands(hands, scene, m_keyboard, m_cleanKeyboard);
         showKeyboardImage();
         return order;
@@ -197,6 +198,9 @@ void TBegForm::loadKeyboardPictures() {
 
 void TBegForm::showKeyboardImage() {
     m_image1->setPixmap(QPixmap::fromImage(m_keyboard));
+    // A picture that fills the label hides all beneath it: a hand frame then repaints only the
+    // picture, not the panels under it.
+    m_image1->setAttribute(Qt::WA_OpaquePaintEvent, m_keyboard.size() == m_image1->size());
 }
 
 void TBegForm::paintSchemePictures() {
@@ -209,6 +213,7 @@ void TBegForm::paintSchemePictures() {
         else
             paintBackground(picture, scheme.frame);
         image->setPixmap(QPixmap::fromImage(picture));
+        image->setAttribute(Qt::WA_OpaquePaintEvent); // the picture is the label's size
     };
     for (const char* name : {"Image10", "Image3", "Image4"})
         paint(name, true);

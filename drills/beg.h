@@ -135,6 +135,7 @@ private:
     bool m_filtering = false;
 
     std::array<QWidget*, kDrillControlCount> m_controls{};
+    HandSprites m_handSprites;
     std::array<QTimer*, 4> m_timers{};
     std::array<std::uint64_t, 4> m_timerStarts{};
     std::uint64_t m_pictureResets = 0;

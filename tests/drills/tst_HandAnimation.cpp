@@ -343,6 +343,8 @@ private slots:
     void penWidthAndColourFromTheRecord();
     void outlinesHaveTheirPoints();
     void negativeDelayShowsTheHandsAtOnce();
+    void readyOutlinesDrawTheStrokedPixels_data();
+    void readyOutlinesDrawTheStrokedPixels();
 };
 
 void tst_HandAnimation::frameOriginsFollowThePublishedTable_data() {
@@ -692,6 +694,47 @@ void tst_HandAnimation::negativeDelayShowsTheHandsAtOnce() {
     QCOMPARE(handStyle(record).delayMs, 0);
     record.setI32(32464, 200);
     QCOMPARE(handStyle(record).delayMs, 200);
+}
+
+// The frames copy ready outlines instead of stroking them: the pixels must be the very ones the
+// stroke gives, for either hand and pen, anywhere on the picture, partly off it included, and
+// after the student changes the style.
+void tst_HandAnimation::readyOutlinesDrawTheStrokedPixels_data() {
+    QTest::addColumn<bool>("leftHand");
+    QTest::addColumn<int>("penWidth");
+    QTest::addColumn<QPoint>("origin");
+    QTest::newRow("left, two lines") << true << 2 << QPoint(40, 90);
+    QTest::newRow("left, one line") << true << 1 << QPoint(40, 90);
+    QTest::newRow("right, two lines") << false << 2 << QPoint(160, 60);
+    QTest::newRow("right, one line") << false << 1 << QPoint(160, 60);
+    QTest::newRow("left, off the top left") << true << 2 << QPoint(-70, -40);
+    QTest::newRow("right, off the bottom right") << false << 2 << QPoint(420, 200);
+}
+
+void tst_HandAnimation::readyOutlinesDrawTheStrokedPixels() {
+    QFETCH(bool, leftHand);
+    QFETCH(int, penWidth);
+    QFETCH(QPoint, origin);
+    CurrentKey key = currentKeyFor(QStringLiteral("G"), Nationality::EnglishUS);
+    key.leftHand = leftHand;
+    key.rightHand = !leftHand;
+    HandScene scene = sceneFor(key, Nationality::EnglishUS);
+    HandAnimationState state;
+    state.handX = origin.x();
+    state.handY = origin.y();
+    HandSprites sprites;
+    for (const QRgb colour : {qRgb(61, 99, 90), qRgb(200, 30, 40)}) {
+        scene.style.penWidth = penWidth;
+        scene.style.colour = colour;
+        scene.sprites = nullptr;
+        QImage stroked = keyboardPicture();
+        DrawHands(stroked, state, scene);
+        scene.sprites = &sprites;
+        QImage copied = keyboardPicture();
+        DrawHands(copied, state, scene);
+        QVERIFY(stroked != keyboardPicture());
+        QVERIFY2(copied == stroked, qPrintable(QStringLiteral("colour %1").arg(colour, 0, 16)));
+    }
 }
 
 QTEST_MAIN(tst_HandAnimation)
