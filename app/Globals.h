@@ -37,6 +37,8 @@ struct Globals {
     CurrentKey currentKey;            // the drill's target, filled by the next-key chooser
     SectionUsage sectionUsage;        // sections scored in this session, for the roll-over
     DrillRowsHidden drillRows;        // rows of the drill window the student hid, for the run
+    bool keyboardShown = false;       // a keyboard picture has been loaded in this run
+    bool folderGoneTold = false;      // the student knows the working folder has gone
     std::unique_ptr<StudentStore> store;
     // Every change of student, and every write of the record, goes through here.
     StudentSession session{*store, record, currentUserName, drillSession, sectionUsage};

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StudentSession.h"
 
+#include "app/StudentFileMessages.h"
 #include "progress/DailyRollover.h"
 #include "students/StudentStore.h"
+
+#include <optional>
 
 namespace kf {
 
@@ -25,16 +28,51 @@ void dropWorkingFigures(DrillSessionFigures& drill, SectionUsage& usage) {
     usage.beginSession();
 }
 
-QString goneMessage(const QString& owner) {
-    return QStringLiteral("The student file of %1 has gone from the working folder, or something "
-                          "outside Keyfarer emptied it, so this session's work could not be "
-                          "saved. Keyfarer still has it. Write the file of %1 anew now?")
-        .arg(owner);
+// What the owner is told when their file is no longer the one this session read or wrote.
+QString goneNotice(FileOutcome::Status written, const QString& owner) {
+    return fileNotice(written == FileOutcome::Status::Changed ? FileNotice::FileChanged
+                                                              : FileNotice::FileGone,
+                      owner);
 }
 
 ChangeOutcome unchanged(ChangeOutcome::Status status, const QString& message) {
     return {status, message};
 }
+
+// The incoming student's lock, let go again unless the change goes through and keeps it.
+class IncomingLock {
+public:
+    IncomingLock(StudentStore& store, const QString& name)
+        : m_store(store)
+        , m_name(name)
+        , m_outcome(store.lock(name)) {}
+    ~IncomingLock() {
+        if (held() && !m_kept)
+            m_store.unlock(m_name);
+    }
+    IncomingLock(const IncomingLock&) = delete;
+    IncomingLock& operator=(const IncomingLock&) = delete;
+
+    // Another running copy has the student: nothing may change.
+    std::optional<ChangeOutcome> refusal() const {
+        if (m_outcome.status != LockOutcome::Status::InUseElsewhere)
+            return std::nullopt;
+        return unchanged(ChangeOutcome::Status::InUseElsewhere, m_outcome.message);
+    }
+    // The change went through: the lock, if one could be made, is the new owner's.
+    bool keep() {
+        m_kept = true;
+        return held();
+    }
+
+private:
+    bool held() const { return m_outcome.status == LockOutcome::Status::Held; }
+
+    StudentStore& m_store;
+    const QString m_name;
+    const LockOutcome m_outcome;
+    bool m_kept = false;
+};
 
 } // namespace
 
@@ -50,16 +88,17 @@ StudentSession::~StudentSession() = default;
 
 // The owner's session, rolled over on a copy of their record, written to their file. Nothing
 // of the session in memory changes here: the caller takes the copy only when it was written.
-ChangeOutcome StudentSession::writeOwnersRollover(StudentRecord& rolled, bool* gone) const {
+ChangeOutcome StudentSession::writeOwnersRollover(StudentRecord& rolled,
+                                                  FileOutcome::Status* written) const {
     const StudentRecord& record = viewing() ? m_parked->record : m_record;
     const SectionUsage& usage = viewing() ? m_parked->usage : m_usage;
     rolled = record;
     dailyRollover(rolled, usage);
-    const FileOutcome written = m_store.save(m_owner, rolled);
-    if (written.status == FileOutcome::Status::Failed)
-        return unchanged(ChangeOutcome::Status::SaveFailed, written.message);
-    if (gone != nullptr)
-        *gone = !written.done();
+    const FileOutcome saved = m_store.save(m_owner, rolled);
+    if (saved.status == FileOutcome::Status::Failed)
+        return unchanged(ChangeOutcome::Status::SaveFailed, saved.message);
+    if (written != nullptr)
+        *written = saved.status;
     return {};
 }
 
@@ -73,67 +112,48 @@ ChangeOutcome StudentSession::take(const QString& name) {
         return {};
     }
 
-    const LockOutcome locked = m_store.lock(name);
-    if (locked.status == LockOutcome::Status::InUseElsewhere)
-        return unchanged(ChangeOutcome::Status::InUseElsewhere, locked.message);
-    const bool held = locked.status == LockOutcome::Status::Held;
-    const auto letGo = [&] {
-        if (held)
-            m_store.unlock(name);
-    };
+    IncomingLock lock(m_store, name);
+    if (auto refused = lock.refusal())
+        return *refused;
 
     const auto incoming = std::make_unique<StudentRecord>(m_record);
     const FileOutcome read = m_store.load(name, *incoming);
-    if (!read.done() && read.status != FileOutcome::Status::Missing) {
-        letGo();
+    if (!read.done() && read.status != FileOutcome::Status::Missing)
         return unchanged(ChangeOutcome::Status::Unreadable, read.message);
-    }
     if (!m_owner.isEmpty()) {
-        if (ChangeOutcome out = writeOwnersRollover(*rolled); !out.changed()) {
-            letGo();
+        if (ChangeOutcome out = writeOwnersRollover(*rolled); !out.changed())
             return out;
-        }
         m_record = *rolled; // what stays in memory when the incoming file has gone
     }
     release();
     if (read.done())
         m_record = *incoming;
-    begin(name, held);
+    begin(name, lock.keep());
     return {};
 }
 
 ChangeOutcome StudentSession::takeNew(const QString& name) {
-    const LockOutcome locked = m_store.lock(name);
-    if (locked.status == LockOutcome::Status::InUseElsewhere)
-        return unchanged(ChangeOutcome::Status::InUseElsewhere, locked.message);
-    const bool held = locked.status == LockOutcome::Status::Held;
-    const auto letGo = [&] {
-        if (held)
-            m_store.unlock(name);
-    };
+    IncomingLock lock(m_store, name);
+    if (auto refused = lock.refusal())
+        return *refused;
 
     const auto created = std::make_unique<StudentRecord>(m_record);
     const FileOutcome made = m_store.create(name, *created);
-    if (made.status == FileOutcome::Status::Exists) {
-        letGo();
+    if (made.status == FileOutcome::Status::Exists)
         return unchanged(ChangeOutcome::Status::Exists, made.message);
-    }
-    if (!made.done()) {
-        letGo();
+    if (!made.done())
         return unchanged(ChangeOutcome::Status::NotCreated, made.message);
-    }
     if (!m_owner.isEmpty()) {
         const auto rolled = std::make_unique<StudentRecord>();
         if (ChangeOutcome out = writeOwnersRollover(*rolled); !out.changed()) {
             // The new student waits until the outgoing one is safe: the new file goes again.
             m_store.remove(name);
-            letGo();
             return out;
         }
     }
     release();
     m_record = *created;
-    begin(name, held);
+    begin(name, lock.keep());
     return {};
 }
 
@@ -180,15 +200,15 @@ ChangeOutcome StudentSession::close() {
     if (m_owner.isEmpty())
         return {};
     const auto rolled = std::make_unique<StudentRecord>();
-    bool gone = false;
-    if (ChangeOutcome out = writeOwnersRollover(*rolled, &gone); !out.changed())
+    FileOutcome::Status written = FileOutcome::Status::Done;
+    if (ChangeOutcome out = writeOwnersRollover(*rolled, &written); !out.changed())
         return out;
     if (viewing())
         unpark();
     m_record = *rolled;
     m_usage.beginSession();
-    if (gone && tellGoneOnce())
-        return unchanged(ChangeOutcome::Status::Gone, goneMessage(m_owner));
+    if (written != FileOutcome::Status::Done && tellGoneOnce())
+        return unchanged(ChangeOutcome::Status::Gone, goneNotice(written, m_owner));
     abandon();
     return {};
 }
@@ -211,7 +231,7 @@ SaveOutcome StudentSession::save() {
         return {SaveOutcome::Status::Failed, written.message};
     default:
         if (tellGoneOnce())
-            return {SaveOutcome::Status::Gone, goneMessage(m_owner)};
+            return {SaveOutcome::Status::Gone, goneNotice(written.status, m_owner)};
         return {};
     }
 }

@@ -4,6 +4,7 @@
 #include "drills/DrillSessionFigures.h"
 #include "progress/SectionUsage.h"
 #include "progress/ViewStudent.h"
+#include "students/StudentFile.h"
 #include "students/StudentRecord.h"
 
 #include <QString>
@@ -24,8 +25,8 @@ struct ChangeOutcome {
         Exists,         // "New User": a file of that name is there
         NotCreated,     // "New User": the new file could not be made
         SaveFailed,     // the outgoing student's file could not be written
-        Gone, // close: the owner's file went missing or was emptied; the session has ended in
-              // memory and writeAnew can still keep it
+        Gone,           // close: the owner's file went missing, was emptied or was replaced from
+                        // outside; the session has ended in memory and writeAnew can still keep it
     };
     Status status = Status::Changed;
     QString message;
@@ -40,7 +41,7 @@ struct SaveOutcome {
         NotWritten, // no student, or their file is missing or short: nothing to write to
         Viewing,    // another student's figures are shown: nothing is written
         Failed,     // message says what failed and what to do
-        Gone,       // the file went missing or was emptied from outside; told once
+        Gone,       // the file went missing, was emptied or replaced from outside; told once
     };
     Status status = Status::NotWritten;
     QString message;
@@ -80,9 +81,11 @@ public:
 
     // Writes the owner's record at the fixed moments (a set's end, options closed, ...).
     SaveOutcome save();
-    // Writes the owner's record as their whole file, after it went missing or was emptied.
+    // Writes the owner's record as their whole file, after it went missing, was emptied or was
+    // replaced from outside.
     SaveOutcome writeAnew();
-    // The owner's file is missing or short: the first time this is asked the student is told.
+    // The owner's file is missing, short or replaced: the first time this is asked the student
+    // is told.
     bool tellGoneOnce() { return !std::exchange(m_goneTold, true); }
 
     // True the first time it is asked while one student is viewed: a save skipped for viewing
@@ -94,7 +97,8 @@ private:
     void park();
     void unpark();
     void release();
-    ChangeOutcome writeOwnersRollover(StudentRecord& rolled, bool* gone = nullptr) const;
+    ChangeOutcome writeOwnersRollover(StudentRecord& rolled,
+                                      FileOutcome::Status* written = nullptr) const;
     void begin(const QString& name, bool locked);
 
     StudentStore& m_store;

@@ -403,6 +403,10 @@ bool TForm1::showKeyboardPicture(const QString& fellBackMessage) {
                                                                      : fellBackMessage);
         }
         break;
+    case KeyboardPicture::Status::FolderGone:
+        // The picture shown stays, and so does the session: only the folder is gone.
+        m_services.dialogs.error(result.message);
+        break;
     case KeyboardPicture::Status::Missing:
         m_services.dialogs.error(result.message);
         close();

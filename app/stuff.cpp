@@ -3,12 +3,14 @@
 
 #include "app/ColourValue.h"
 #include "app/Globals.h"
+#include "app/StudentFileMessages.h"
 #include "platform/SoundPlayer.h"
 #include "students/RecordLayout.h"
 
 #include <QImageReader>
 #include <QStringView>
 #include <array>
+#include <utility>
 
 namespace kf {
 
@@ -147,6 +149,17 @@ QString keyboardPictureName(std::uint8_t nationality, bool charactersShown) {
     return (charactersShown ? names.shown : names.hidden).toString();
 }
 
+namespace {
+
+// A picture is on the screen again: should the folder go later, the student is told again.
+KeyboardPicture shown(Globals& globals, KeyboardPicture picture) {
+    globals.keyboardShown = true;
+    globals.folderGoneTold = false;
+    return picture;
+}
+
+} // namespace
+
 KeyboardPicture loadKeyboardPicture(Globals& globals) {
     const QString name = keyboardPictureName(globals.record.nationalityCode(),
                                              globals.record.flag(layout::kCharactersShown));
@@ -154,15 +167,21 @@ KeyboardPicture loadKeyboardPicture(Globals& globals) {
     // (a damaged student file) that has no picture: the student sees a keyboard either way.
     if (QImage image = name.isEmpty() ? QImage() : readPicture(globals.folder, name);
         !image.isNull())
-        return {KeyboardPicture::Status::Loaded, image, {}};
+        return shown(globals, {KeyboardPicture::Status::Loaded, image, {}});
 
     for (QStringView fallback : kFallbackPictures) {
         if (QImage image = readPicture(globals.folder, fallback); !image.isNull()) {
             globals.record.setNationality(Nationality::EnglishUS);
-            return {KeyboardPicture::Status::FellBack, image, kFellBackMessage};
+            return shown(globals, {KeyboardPicture::Status::FellBack, image, kFellBackMessage});
         }
     }
-    return {KeyboardPicture::Status::Missing, {}, kMissingMessage};
+    if (!globals.keyboardShown)
+        return {KeyboardPicture::Status::Missing, {}, kMissingMessage};
+    if (std::exchange(globals.folderGoneTold, true))
+        return {KeyboardPicture::Status::Unchanged, {}, {}};
+    return {KeyboardPicture::Status::FolderGone,
+            {},
+            fileNotice(FileNotice::FolderGone, globals.folder.path())};
 }
 
 } // namespace kf

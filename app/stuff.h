@@ -47,14 +47,18 @@ QString keyboardPictureName(std::uint8_t nationality, bool charactersShown);
 
 // The outcome of loading the keyboard picture for the student's settings.
 struct KeyboardPicture {
-    enum class Status { Loaded, Unchanged, FellBack, Missing };
+    enum class Status { Loaded, Unchanged, FellBack, Missing, FolderGone };
     Status status = Status::Loaded;
     QImage image;    // the loaded picture (Loaded, FellBack)
-    QString message; // what to tell the student (FellBack: information; Missing: error)
+    QString message; // what to tell the student (FellBack: information; Missing, FolderGone:
+                     // error)
 };
 // Loads the picture for the record's nationality and characters-shown flag from the working
 // folder. When it is missing, falls back to the English US pictures and resets the nationality
 // to English US; when those are missing too, says so (the caller then closes the program).
+// Once a picture was loaded in this run, the pictures missing mean the working folder was
+// removed or emptied under the running program: FolderGone says so, the first time only
+// (Unchanged after that), and the caller keeps the picture it has and the session goes on.
 KeyboardPicture loadKeyboardPicture(Globals& globals);
 
 } // namespace kf

@@ -182,6 +182,7 @@ void TBegForm::loadKeyboardPictures() {
     case KeyboardPicture::Status::Unchanged:
         return;
     case KeyboardPicture::Status::Missing:
+    case KeyboardPicture::Status::FolderGone:
         m_services.dialogs.error(picture.message);
         if (!m_cleanKeyboard.isNull())
             return;

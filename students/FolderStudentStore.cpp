@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/FolderStudentStore.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QStorageInfo>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -68,6 +70,17 @@ FileOutcome withAdvice(FileOutcome outcome, const QString& folder) {
     return outcome;
 }
 
+// A digest of the whole file, or nothing when it cannot be read.
+std::optional<QByteArray> contentDigest(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return std::nullopt;
+    return hash.result();
+}
+
 } // namespace
 
 QString oddStudentFile(const QString& path, const QString& folder) {
@@ -98,29 +111,67 @@ FileOutcome FolderStudentStore::load(const QString& name, StudentRecord& record)
     const QString path = m_roster.filePath(name);
     if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
         return refused(path, odd);
-    return StudentFile::load(path, record);
+    const FileOutcome read = StudentFile::load(path, record);
+    if (read.done())
+        remember(path);
+    else if (read.status == FileOutcome::Status::Missing)
+        m_lastSeen.erase(path);
+    return read;
 }
 
 FileOutcome FolderStudentStore::save(const QString& name, const StudentRecord& record) {
     const QString path = m_roster.filePath(name);
     if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
         return refused(path, odd);
-    return withAdvice(StudentFile::save(path, record), m_folder.path());
+    if (replacedSinceSeen(path))
+        return {FileOutcome::Status::Changed, {}};
+    const FileOutcome written = withAdvice(StudentFile::save(path, record), m_folder.path());
+    if (written.done())
+        remember(path);
+    return written;
 }
 
 FileOutcome FolderStudentStore::create(const QString& name, StudentRecord& record) {
-    return withAdvice(m_roster.create(name, record), m_folder.path());
+    const FileOutcome made = withAdvice(m_roster.create(name, record), m_folder.path());
+    if (made.done())
+        remember(m_roster.filePath(name));
+    return made;
 }
 
 FileOutcome FolderStudentStore::rewrite(const QString& name, const StudentRecord& record) {
+    // A working folder removed from outside is made again: the student asked for the work to
+    // be kept, and there is nowhere else to keep it.
+    if (!QFileInfo(m_folder.path()).exists())
+        QDir().mkpath(m_folder.path());
     const QString path = m_roster.filePath(name);
     if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
         return refused(path, odd);
-    return withAdvice(StudentFile::rewrite(path, record), m_folder.path());
+    const FileOutcome written = withAdvice(StudentFile::rewrite(path, record), m_folder.path());
+    if (written.done())
+        remember(path);
+    return written;
 }
 
 void FolderStudentStore::remove(const QString& name) {
+    m_lastSeen.erase(m_roster.filePath(name));
     m_roster.remove(name);
+}
+
+void FolderStudentStore::remember(const QString& path) {
+    if (const std::optional<QByteArray> digest = contentDigest(path))
+        m_lastSeen[path] = *digest;
+    else
+        m_lastSeen.erase(path);
+}
+
+// A file never read here, a missing or short one (StudentFile says so itself) or one that
+// cannot be read (the save says why) is not counted as replaced.
+bool FolderStudentStore::replacedSinceSeen(const QString& path) const {
+    const auto seen = m_lastSeen.find(path);
+    if (seen == m_lastSeen.end() || QFileInfo(path).size() < qint64(layout::kRecordSize))
+        return false;
+    const std::optional<QByteArray> now = contentDigest(path);
+    return now && *now != seen->second;
 }
 
 QString FolderStudentStore::lockPath(const QString& name) const {

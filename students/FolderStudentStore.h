@@ -16,6 +16,9 @@ namespace kf {
 // copy has the student. A lock shows its owner's process and machine; QLockFile takes over one
 // whose process has gone on this machine, or that nobody has touched for kStaleLockMs on any
 // machine, so a copy that is still running touches its locks well before that.
+//
+// What each student file held when it was last read or written here is remembered, so that a
+// save never writes over a file something outside replaced in the meantime.
 class FolderStudentStore : public StudentStore {
 public:
     explicit FolderStudentStore(WorkingFolder folder);
@@ -40,10 +43,13 @@ public:
 
 private:
     void touchLocks();
+    void remember(const QString& path);
+    bool replacedSinceSeen(const QString& path) const;
 
     WorkingFolder m_folder;
     Roster m_roster;
     std::map<QString, std::unique_ptr<QLockFile>> m_locks;
+    std::map<QString, QByteArray> m_lastSeen; // path -> digest of the content last read or written
     QTimer m_touch;
 };
 

@@ -11,9 +11,10 @@ namespace kf {
 
 // The outcome of a student file operation. A message is set only when the user must be told:
 // a missing file, or one too short to hold a record, is not an error for load and save; a file
-// that is already there is not one for create, whose caller decides what to say.
+// that is already there is not one for create, whose caller decides what to say. Changed comes
+// only from a store that remembers the file: it is not what was last read or written there.
 struct FileOutcome {
-    enum class Status { Done, Missing, Short, Exists, Failed };
+    enum class Status { Done, Missing, Short, Exists, Failed, Changed };
     Status status = Status::Done;
     QString message;
 

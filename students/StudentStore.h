@@ -29,11 +29,14 @@ public:
 
     // The whole record, or why not: only a complete read replaces record.
     virtual FileOutcome load(const QString& name, StudentRecord& record) = 0;
-    // Writes record over the student's existing file; a missing or short file is left alone.
+    // Writes record over the student's existing file; a missing or short file is left alone,
+    // and so is one that something outside replaced since this store last read or wrote it
+    // (Changed): that may be someone's newer work.
     virtual FileOutcome save(const QString& name, const StudentRecord& record) = 0;
     // Makes a new student file with the defaults applied to record; never replaces one.
     virtual FileOutcome create(const QString& name, StudentRecord& record) = 0;
-    // Writes record as the student's whole file, when theirs went missing or was emptied.
+    // Writes record as the student's whole file, when theirs went missing, was emptied or was
+    // replaced, and the student asked for it.
     virtual FileOutcome rewrite(const QString& name, const StudentRecord& record) = 0;
     // Takes a file made by create back out again.
     virtual void remove(const QString& name) = 0;

@@ -12,10 +12,12 @@
 namespace kf {
 
 // Student files held in memory, with the faults a test asks for: saves that fail, files that
-// cannot be read, students another running copy has. Records every write.
+// cannot be read, students another running copy has, files replaced from outside. Records every
+// write.
 class MemoryStudentStore final : public StudentStore {
 public:
-    // A whole student file.
+    // A whole student file, as from outside: a file the store read or wrote before counts as
+    // replaced, as the folder's store finds one.
     void put(const QString& name, const StudentRecord& record) {
         files[name] = std::make_shared<StudentRecord>(record);
     }
@@ -32,6 +34,7 @@ public:
         if (stored == nullptr)
             return {FileOutcome::Status::Missing, {}};
         record = *stored;
+        seen[name] = files[name];
         return {};
     }
 
@@ -42,8 +45,10 @@ public:
         }
         if (!files.contains(name))
             return {FileOutcome::Status::Missing, {}};
+        if (seen.contains(name) && seen[name] != files[name])
+            return {FileOutcome::Status::Changed, {}};
         saves.append(name);
-        put(name, record);
+        write(name, record);
         return {};
     }
 
@@ -53,7 +58,7 @@ public:
             return {FileOutcome::Status::Exists, {}};
         if (failCreate)
             return {FileOutcome::Status::Failed, QStringLiteral("no room for %1.stu").arg(name)};
-        put(name, record);
+        write(name, record);
         return {};
     }
 
@@ -63,11 +68,14 @@ public:
             return {FileOutcome::Status::Failed, kSaveFailure};
         }
         saves.append(name);
-        put(name, record);
+        write(name, record);
         return {};
     }
 
-    void remove(const QString& name) override { files.remove(name); }
+    void remove(const QString& name) override {
+        files.remove(name);
+        seen.remove(name);
+    }
 
     LockOutcome lock(const QString& name) override {
         if (lockedElsewhere.contains(name))
@@ -77,9 +85,16 @@ public:
     }
     void unlock(const QString& name) override { held.remove(name); }
 
+    void write(const QString& name, const StudentRecord& record) {
+        put(name, record);
+        seen[name] = files[name];
+    }
+
     static inline const QString kSaveFailure = QStringLiteral("the disk is full");
 
     QMap<QString, std::shared_ptr<StudentRecord>> files;
+    // The file each name had when this store last read or wrote it.
+    QMap<QString, std::shared_ptr<StudentRecord>> seen;
     QSet<QString> unreadable;
     QSet<QString> lockedElsewhere;
     QSet<QString> held;

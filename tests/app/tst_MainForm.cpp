@@ -172,6 +172,8 @@ private slots:
     void missingNationalPictureFallsBackAndTellsOnce();
     void fallbackIsToldAgainAfterAGoodLoad();
     void missingKeyboardPicturesCloseTheWindow();
+    void folderGoneWhileRunningIsToldOnceAndKeepsTheSession_data();
+    void folderGoneWhileRunningIsToldOnceAndKeepsTheSession();
     void showPaintsTheFramesInTheScheme();
     void beginnersDrillDispatch_data();
     void beginnersDrillDispatch();
@@ -795,6 +797,48 @@ void tst_MainForm::missingKeyboardPicturesCloseTheWindow() {
     QCOMPARE(f.dialogs.texts(), QStringList{kPicturesMissing});
     QCOMPARE(f.dialogs.shown.first().kind, Dialogs::Kind::Error);
     QVERIFY(!form->isVisible());
+}
+
+void tst_MainForm::folderGoneWhileRunningIsToldOnceAndKeepsTheSession_data() {
+    QTest::addColumn<bool>("removed"); // otherwise emptied
+    QTest::newRow("removed") << true;
+    QTest::newRow("emptied") << false;
+}
+
+void tst_MainForm::folderGoneWhileRunningIsToldOnceAndKeepsTheSession() {
+    QFETCH(bool, removed);
+    Fixture f;
+    QVERIFY(f.ok);
+    QVERIFY(test::writeBytes(f.path(QStringLiteral("anna.stu")), QByteArray(110824, '\0')));
+    const auto form = f.makeForm();
+    form->show();
+    activate(*form);
+    QVERIFY(f.globals.session.take(QStringLiteral("anna")).changed());
+    f.globals.record.setI32(layout::kBegBestTime, 77); // this session's work, in memory only
+    const QImage keyboard = form->keyboardPicture();
+    QVERIFY(!keyboard.isNull());
+    f.dialogs.shown.clear();
+    if (removed) {
+        QVERIFY(f.folder().removeRecursively());
+    } else {
+        for (const QString& name : f.folder().entryList(QDir::Files))
+            QVERIFY(f.folder().remove(name));
+    }
+
+    // Back from a drill, and again each time a message box closes over the window.
+    for (int i = 0; i < 3; ++i)
+        activate(*form);
+
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    const QString told = f.dialogs.shown.first().text;
+    QVERIFY2(told.contains(QStringLiteral("The working folder \"%1\" has gone").arg(f.dir.path())),
+             qPrintable(told));
+    QVERIFY2(!told.contains(QStringLiteral("reinstall")), qPrintable(told));
+    QVERIFY(told.contains(QStringLiteral("still has this session's work")));
+    QVERIFY(form->isVisible());
+    QCOMPARE(f.globals.session.owner(), QStringLiteral("anna"));
+    QCOMPARE(f.globals.record.i32(layout::kBegBestTime), 77);
+    QCOMPARE(form->keyboardPicture(), keyboard);
 }
 
 void tst_MainForm::showPaintsTheFramesInTheScheme() {

@@ -32,6 +32,10 @@ private slots:
     void unusableViewChangesNothing();
     void viewedNameIsCut();
     void closingReleasesTheLockAndEndsOnce();
+    void fileReplacedFromOutsideIsToldOnceAndNotWrittenOver_data();
+    void fileReplacedFromOutsideIsToldOnceAndNotWrittenOver();
+    void lockOfARefusedIncomingStudentIsLetGo_data();
+    void lockOfARefusedIncomingStudentIsLetGo();
 };
 
 namespace {
@@ -419,6 +423,84 @@ void tst_StudentSession::closingReleasesTheLockAndEndsOnce() {
     g.session.abandon();
     QVERIFY(g.store.held.isEmpty());
     QVERIFY(g.store.saves.isEmpty());
+}
+
+void tst_StudentSession::fileReplacedFromOutsideIsToldOnceAndNotWrittenOver_data() {
+    QTest::addColumn<bool>("closing");
+    QTest::newRow("at a set's end") << false;
+    QTest::newRow("at close") << true;
+}
+
+void tst_StudentSession::fileReplacedFromOutsideIsToldOnceAndNotWrittenOver() {
+    QFETCH(bool, closing);
+    Fixture f;
+    f.annHasDrilled();
+    QCOMPARE(f.session.save().status, SaveOutcome::Status::Written); // her own writes are hers
+    const StudentRecord older = student(kAnnBest);
+    f.store.put(QStringLiteral("Ann"), older); // a teacher copies an older file over hers
+    f.store.saves.clear();
+
+    QString told;
+    if (closing) {
+        const ChangeOutcome closed = f.session.close();
+        QCOMPARE(closed.status, ChangeOutcome::Status::Gone);
+        told = closed.message;
+    } else {
+        const SaveOutcome saved = f.session.save();
+        QCOMPARE(saved.status, SaveOutcome::Status::Gone);
+        told = saved.message;
+    }
+
+    QVERIFY2(told.startsWith(QStringLiteral("The student file of Ann has changed on disk")),
+             qPrintable(told));
+    QVERIFY(told.contains(QStringLiteral("Write the file of Ann anew")));
+    QVERIFY(f.store.saves.isEmpty());
+    QVERIFY(f.onFile("Ann").bytes() == older.bytes());
+    // Her session stays in memory, and she is not asked again at every set.
+    QCOMPARE(f.session.owner(), QStringLiteral("Ann"));
+    const StudentRecord kept = f.record;
+    QCOMPARE(kept.i32(layout::kBegBestTime), 99);
+    const SaveOutcome again = f.session.save();
+    QCOMPARE(again.status, SaveOutcome::Status::NotWritten);
+    QVERIFY(again.message.isEmpty());
+    QVERIFY(f.onFile("Ann").bytes() == older.bytes());
+
+    // Asked for, her work is written anew; the session's entry was booked once, at close.
+    QCOMPARE(f.session.writeAnew().status, SaveOutcome::Status::Written);
+    QVERIFY(f.onFile("Ann").bytes() == kept.bytes());
+    QCOMPARE(percentHistory(f.onFile("Ann")),
+             closing ? pushed(f.annBefore, 92) : percentHistory(f.annBefore));
+    QCOMPARE(f.session.save().status, SaveOutcome::Status::Written);
+    QCOMPARE(f.session.save().status, SaveOutcome::Status::Written);
+}
+
+void tst_StudentSession::lockOfARefusedIncomingStudentIsLetGo_data() {
+    QTest::addColumn<Change>("how");
+    QTest::addColumn<bool>("unreadable"); // otherwise the outgoing save fails
+    QTest::newRow("take, unreadable") << Change::TakeOther << true;
+    QTest::newRow("take, save failed") << Change::TakeOther << false;
+    QTest::newRow("new user, save failed") << Change::TakeNew << false;
+}
+
+void tst_StudentSession::lockOfARefusedIncomingStudentIsLetGo() {
+    QFETCH(Change, how);
+    QFETCH(bool, unreadable);
+    Fixture f;
+    f.annHasDrilled();
+    if (unreadable)
+        f.store.unreadable.insert(QStringLiteral("Bob"));
+    else
+        f.store.failingSaves = 1;
+
+    QVERIFY(!change(f, how).changed());
+
+    QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Ann")});
+    f.annIsAsBefore();
+    // Nothing of the refused change stays behind: it goes through at the next try.
+    f.store.unreadable.clear();
+    QVERIFY(change(f, how).changed());
+    QCOMPARE(f.store.held.size(), 1);
+    QVERIFY(!f.store.held.contains(QStringLiteral("Ann")));
 }
 
 QTEST_GUILESS_MAIN(tst_StudentSession)

@@ -138,4 +138,45 @@ wait_for_exit "$program"
     fail "the session after viewing Zoe has no history entry: $(int32 32344) $(int32 32348)"
 [ "$(int32 32352)" = 0 ] || fail "a session has two history entries"
 cmp -s "$KEYFARER_HOME/Zoe.stu" "$KEYFARER_HOME/zoe-before" || fail "viewing Zoe wrote her file"
-echo "session kept: one history entry after taking her own name and after viewing Zoe and coming back; one copy at a time has Pat"
+# While Pat drills, an older copy of her file is copied over it from outside: the next set's save
+# tells her once, in a box, and leaves the copy alone; told once, she is not asked again, and
+# closing does not write over the copy either.
+cp "$student" "$KEYFARER_HOME/pat-older"
+open_own_keys_drill
+xdotool type --delay 60 "fj"
+verify_and_begin
+xdotool type --delay 120 "fjfjfjfjfj"
+sleep 0.3
+xdotool key Return
+sleep 1
+[ -z "$(visible_box)" ] || fail "a set's own save was taken for a change from outside"
+cmp -s "$student" "$KEYFARER_HOME/pat-older" && fail "the set was not written"
+cp "$KEYFARER_HOME/pat-older" "$student"
+xdotool windowfocus --sync "$drill" key space
+sleep 0.3
+xdotool type --delay 120 "fjfjfjfjfj"
+sleep 0.3
+xdotool key Return
+box=""
+for _ in $(seq 50); do
+    box=$(visible_box)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "Pat was not told that her file changed on disk"
+cmp -s "$student" "$KEYFARER_HOME/pat-older" || fail "the copy from outside was written over"
+xdotool windowfocus --sync "$box" key Escape # No: the copy stays
+sleep 0.5
+xdotool windowfocus --sync "$drill" key space
+sleep 0.3
+xdotool type --delay 120 "fjfjfjfjfj"
+sleep 0.3
+xdotool key Return
+sleep 1
+[ -z "$(visible_box)" ] || fail "Pat was told twice that her file changed on disk"
+xdotool key Escape
+wait_until_viewable "$window" "the main window"
+close_window "$window"
+wait_for_exit "$program"
+cmp -s "$student" "$KEYFARER_HOME/pat-older" || fail "the copy from outside was written over"
+echo "session kept: one history entry after taking her own name and after viewing Zoe and coming back; one copy at a time has Pat; a file replaced from outside is told once and kept"

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -34,6 +35,9 @@ private slots:
     void leftoversOfKilledSavesAreRemoved();
     void fullDiskKeepsTheOldFileAndTheRecord();
     void readOnlyFolderKeepsTheOldFileAndTheRecord();
+    void fileChangedFromOutsideIsToldOnceAndKept_data();
+    void fileChangedFromOutsideIsToldOnceAndKept();
+    void writingAnewMakesAVanishedFolderAgain();
 };
 
 namespace {
@@ -315,6 +319,87 @@ void tst_FolderStudentStore::readOnlyFolderKeepsTheOldFileAndTheRecord() {
     QCOMPARE(d.session.owner(), QStringLiteral("Ann"));
     if (!disk)
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void tst_FolderStudentStore::fileChangedFromOutsideIsToldOnceAndKept_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("told");
+    const QString changed = QStringLiteral("The student file of Ann has changed on disk");
+    const QString gone = QStringLiteral("The student file of Ann has gone");
+    QTest::newRow("copied over in place") << QStringLiteral("cp") << changed;
+    QTest::newRow("copied over keeping its old time") << QStringLiteral("cp -p") << changed;
+    QTest::newRow("renamed over it") << QStringLiteral("mv") << changed;
+    QTest::newRow("deleted") << QStringLiteral("rm") << gone;
+    QTest::newRow("emptied") << QStringLiteral("truncate") << gone;
+}
+
+void tst_FolderStudentStore::fileChangedFromOutsideIsToldOnceAndKept() {
+    QFETCH(QString, how);
+    QFETCH(QString, told);
+    QTemporaryDir dir;
+    QVERIFY(makeStudent(dir.path(), QStringLiteral("Ann")));
+    const QString file = dir.filePath(QStringLiteral("Ann.stu"));
+    const QDateTime lastYear = QFileInfo(file).lastModified().addYears(-1);
+    OnDisk d(dir.path());
+    d.annIsCurrent();
+    // Saves of her own, however quick after one another, are never taken for a change.
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(d.session.save().status, SaveOutcome::Status::Written);
+
+    // Another whole record, an older copy of hers.
+    StudentRecord older;
+    older.applyCreateDefaults();
+    older.setI32(layout::kBegBestTime, 5);
+    const QString copy = dir.filePath(QStringLiteral("older"));
+    QVERIFY(StudentFile::rewrite(copy, older).done());
+    const QByteArray replacement = readAll(copy);
+    if (how == QStringLiteral("mv")) {
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QFile::rename(copy, file));
+    } else if (how == QStringLiteral("rm")) {
+        QVERIFY(QFile::remove(file));
+    } else {
+        QFile inPlace(file); // the same file, written through, as cp does
+        QVERIFY(inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        if (how != QStringLiteral("truncate"))
+            QCOMPARE(inPlace.write(replacement), replacement.size());
+        QVERIFY(inPlace.flush());
+        if (how == QStringLiteral("cp -p"))
+            QVERIFY(inPlace.setFileTime(lastYear, QFileDevice::FileModificationTime));
+    }
+    const QByteArray outside = readAll(file);
+
+    const SaveOutcome first = d.session.save();
+    QCOMPARE(first.status, SaveOutcome::Status::Gone);
+    QVERIFY2(first.message.startsWith(told), qPrintable(first.message));
+    QCOMPARE(readAll(file), outside);
+    QCOMPARE(QFile::exists(file), how != QStringLiteral("rm"));
+    QCOMPARE(d.session.save().status, SaveOutcome::Status::NotWritten); // told once
+    QCOMPARE(readAll(file), outside);
+    QCOMPARE(d.record.i32(layout::kBegBestTime), 77);
+
+    // She asks for her work to be written anew: it is, and her saves go on from there.
+    QCOMPARE(d.session.writeAnew().status, SaveOutcome::Status::Written);
+    StudentRecord onDisk;
+    QVERIFY(StudentFile::load(file, onDisk).done());
+    QCOMPARE(onDisk.i32(layout::kBegBestTime), 77);
+    QCOMPARE(d.session.save().status, SaveOutcome::Status::Written);
+}
+
+void tst_FolderStudentStore::writingAnewMakesAVanishedFolderAgain() {
+    QTemporaryDir parent;
+    const QString folder = parent.filePath(QStringLiteral("class"));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(makeStudent(folder, QStringLiteral("Ann")));
+    OnDisk d(folder);
+    d.annIsCurrent();
+    QVERIFY(QDir(folder).removeRecursively());
+
+    QCOMPARE(d.session.save().status, SaveOutcome::Status::Gone);
+    QCOMPARE(d.session.writeAnew().status, SaveOutcome::Status::Written);
+    StudentRecord onDisk;
+    QVERIFY(StudentFile::load(QDir(folder).filePath(QStringLiteral("Ann.stu")), onDisk).done());
+    QCOMPARE(onDisk.i32(layout::kBegBestTime), 77);
 }
 
 QTEST_GUILESS_MAIN(tst_FolderStudentStore)
