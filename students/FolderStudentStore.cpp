@@ -111,7 +111,7 @@ FileOutcome FolderStudentStore::load(const QString& name, StudentRecord& record)
     const QString path = m_roster.filePath(name);
     if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
         return refused(path, odd);
-    const FileOutcome read = StudentFile::load(path, record);
+    FileOutcome read = StudentFile::load(path, record);
     if (read.done())
         remember(path);
     else if (read.status == FileOutcome::Status::Missing)
@@ -125,14 +125,14 @@ FileOutcome FolderStudentStore::save(const QString& name, const StudentRecord& r
         return refused(path, odd);
     if (replacedSinceSeen(path))
         return {FileOutcome::Status::Changed, {}};
-    const FileOutcome written = withAdvice(StudentFile::save(path, record), m_folder.path());
+    FileOutcome written = withAdvice(StudentFile::save(path, record), m_folder.path());
     if (written.done())
         remember(path);
     return written;
 }
 
 FileOutcome FolderStudentStore::create(const QString& name, StudentRecord& record) {
-    const FileOutcome made = withAdvice(m_roster.create(name, record), m_folder.path());
+    FileOutcome made = withAdvice(m_roster.create(name, record), m_folder.path());
     if (made.done())
         remember(m_roster.filePath(name));
     return made;
@@ -146,7 +146,7 @@ FileOutcome FolderStudentStore::rewrite(const QString& name, const StudentRecord
     const QString path = m_roster.filePath(name);
     if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
         return refused(path, odd);
-    const FileOutcome written = withAdvice(StudentFile::rewrite(path, record), m_folder.path());
+    FileOutcome written = withAdvice(StudentFile::rewrite(path, record), m_folder.path());
     if (written.done())
         remember(path);
     return written;
