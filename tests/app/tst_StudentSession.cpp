@@ -2,6 +2,8 @@
 #include "app/StudentSession.h"
 #include "platform/doubles/MemoryStudentStore.h"
 #include "students/RecordLayout.h"
+#include "tests/common/RecordHistories.h"
+#include "tests/common/RecordPatterns.h"
 
 #include <QTest>
 
@@ -40,39 +42,21 @@ private slots:
 
 namespace {
 
+// The marks of the students' records (markedRecord): each is that student's best time too.
 constexpr std::int32_t kAnnBest = 11;
 constexpr std::int32_t kBobBest = 22;
 constexpr std::int32_t kCyBest = 33;
 
-StudentRecord student(std::int32_t bestTime) {
-    StudentRecord record;
-    record.applyCreateDefaults();
-    record.setI32(layout::kBegBestTime, bestTime);
-    for (int i = 0; i < 8; ++i)
-        record.setHistory(layout::kBegPercentHistory, i, bestTime + i);
-    return record;
-}
-
-QList<std::int32_t> percentHistory(const StudentRecord& record) {
-    QList<std::int32_t> out;
-    for (int i = 0; i < 8; ++i)
-        out.append(record.history(layout::kBegPercentHistory, i));
-    return out;
-}
-
-QList<std::int32_t> pushed(const StudentRecord& record, std::int32_t value) {
-    QList<std::int32_t> history = percentHistory(record);
-    history.prepend(value);
-    history.removeLast();
-    return history;
-}
+using test::markedRecord;
+using test::percentHistory;
+using test::pushed;
 
 // Everything a change of student may touch, with Ann, Bob and Cy on file.
 struct Fixture {
     Fixture() {
-        store.put(QStringLiteral("Ann"), student(kAnnBest));
-        store.put(QStringLiteral("Bob"), student(kBobBest));
-        store.put(QStringLiteral("Cy"), student(kCyBest));
+        store.put(QStringLiteral("Ann"), markedRecord(kAnnBest));
+        store.put(QStringLiteral("Bob"), markedRecord(kBobBest));
+        store.put(QStringLiteral("Cy"), markedRecord(kCyBest));
     }
 
     // Ann is current and has drilled 250 keys with 20 misses (92 percent), one set written, and
@@ -140,20 +124,20 @@ void tst_StudentSession::takingAnotherNameRollsTheOutgoingSessionOverOnce() {
 
     QVERIFY(f.session.take(QStringLiteral("Bob")).changed());
 
-    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(percentHistory(f.annBefore), 92));
     QCOMPARE(f.onFile("Ann").i32(layout::kBegBestTime), 99);
     QCOMPARE(f.store.saves, QStringList{QStringLiteral("Ann")});
     // Bob's record, untouched, and a session of his own.
     QCOMPARE(f.name, QStringLiteral("Bob"));
     QCOMPARE(f.session.owner(), QStringLiteral("Bob"));
-    QVERIFY(f.record.bytes() == student(kBobBest).bytes());
+    QVERIFY(f.record.bytes() == markedRecord(kBobBest).bytes());
     QVERIFY(!f.usage.used(Section::BeginnersDrills));
     QCOMPARE(f.usage.totals(Section::Lessons).keys, 0);
     QCOMPARE(f.drill.presented[3], 0);
     QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Bob")});
     // His session has nothing in it: closing moves none of his histories.
     QVERIFY(f.session.close().changed());
-    QCOMPARE(percentHistory(f.onFile("Bob")), percentHistory(student(kBobBest)));
+    QCOMPARE(percentHistory(f.onFile("Bob")), percentHistory(markedRecord(kBobBest)));
 }
 
 void tst_StudentSession::retakingOwnNameKeepsTheNewestRecord() {
@@ -165,14 +149,14 @@ void tst_StudentSession::retakingOwnNameKeepsTheNewestRecord() {
 
     // The record in memory is the newest copy: it is rolled over and written, not read again.
     QVERIFY(f.store.loads.isEmpty());
-    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(percentHistory(f.annBefore), 92));
     QCOMPARE(f.onFile("Ann").i32(layout::kBegBestTime), 99);
     QVERIFY(f.record.bytes() == f.onFile("Ann").bytes());
     QVERIFY(!f.usage.used(Section::BeginnersDrills));
     QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Ann")});
     // The session that ended has had its entry: closing adds none.
     QVERIFY(f.session.close().changed());
-    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(percentHistory(f.annBefore), 92));
 }
 
 void tst_StudentSession::failedSaveChangesNothingAndTryingAgainRollsOverOnce_data() {
@@ -201,7 +185,7 @@ void tst_StudentSession::failedSaveChangesNothingAndTryingAgainRollsOverOnce() {
 
     QCOMPARE(failed.status, ChangeOutcome::Status::SaveFailed);
     QCOMPARE(failed.message, MemoryStudentStore::kSaveFailure);
-    QCOMPARE(percentHistory(f.onFile("Ann")), percentHistory(student(kAnnBest)));
+    QCOMPARE(percentHistory(f.onFile("Ann")), percentHistory(markedRecord(kAnnBest)));
     QCOMPARE(f.session.owner(), QStringLiteral("Ann"));
     QCOMPARE(f.name, shownName);
     QVERIFY(f.record.bytes() == shown.bytes());
@@ -212,7 +196,7 @@ void tst_StudentSession::failedSaveChangesNothingAndTryingAgainRollsOverOnce() {
 
     // Space freed, the same change again: one history entry, not two.
     QVERIFY(change(f, how).changed());
-    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(percentHistory(f.annBefore), 92));
     QCOMPARE(f.onFile("Ann").i32(layout::kBegBestTime), 99);
 }
 
@@ -245,7 +229,7 @@ void tst_StudentSession::newUserIsCreatedLockedAndBegun() {
 
     QVERIFY(f.session.takeNew(QStringLiteral("Dee")).changed());
 
-    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(percentHistory(f.annBefore), 92));
     QCOMPARE(f.name, QStringLiteral("Dee"));
     StudentRecord fresh;
     fresh.applyCreateDefaults();
@@ -279,7 +263,7 @@ void tst_StudentSession::viewingAnotherStudentAndComingBackRestoresTheSession() 
     QVERIFY(!bob.sameName);
     QVERIFY(f.session.viewing());
     QCOMPARE(f.name, QStringLiteral("Bob"));
-    QVERIFY(f.record.bytes() == student(kBobBest).bytes());
+    QVERIFY(f.record.bytes() == markedRecord(kBobBest).bytes());
     // Bob has typed nothing in this session.
     QVERIFY(!f.usage.used(Section::BeginnersDrills));
     QCOMPARE(f.usage.totals(Section::Lessons).keys, 0);
@@ -287,7 +271,7 @@ void tst_StudentSession::viewingAnotherStudentAndComingBackRestoresTheSession() 
     QCOMPARE(f.drill.sessionPresses, 0);
 
     QCOMPARE(f.session.view(QStringLiteral("Cy")).status, ViewedStudent::Status::Loaded);
-    QVERIFY(f.record.bytes() == student(kCyBest).bytes());
+    QVERIFY(f.record.bytes() == markedRecord(kCyBest).bytes());
 
     const ViewedStudent ann = f.session.view(QStringLiteral("Ann"));
     QCOMPARE(ann.status, ViewedStudent::Status::Loaded);
@@ -295,7 +279,7 @@ void tst_StudentSession::viewingAnotherStudentAndComingBackRestoresTheSession() 
     f.annIsAsBefore();
 
     QVERIFY(f.session.close().changed());
-    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(percentHistory(f.annBefore), 92));
     QCOMPARE(f.store.saves, QStringList{QStringLiteral("Ann")});
 }
 
@@ -311,7 +295,7 @@ void tst_StudentSession::viewingLocksNothingAndWritesNothing() {
     QVERIFY(f.session.tellViewingOnce());
     QVERIFY(!f.session.tellViewingOnce());
     QVERIFY(f.store.saves.isEmpty());
-    QVERIFY(f.onFile("Bob").bytes() == student(kBobBest).bytes());
+    QVERIFY(f.onFile("Bob").bytes() == markedRecord(kBobBest).bytes());
 
     // Her own name shown again, saves are hers again.
     QCOMPARE(f.session.view(QStringLiteral("Ann")).status, ViewedStudent::Status::Loaded);
@@ -336,13 +320,13 @@ void tst_StudentSession::leavingWhileViewingEndsTheOwnersSession() {
 
     QVERIFY(change(f, how).changed());
 
-    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(percentHistory(f.annBefore), 92));
     QCOMPARE(f.onFile("Ann").i32(layout::kBegBestTime), 99);
     QVERIFY(!f.session.viewing());
     // The viewed student never gets an entry, nor what was typed into the viewed copy.
-    QVERIFY(f.onFile("Bob").bytes() == student(kBobBest).bytes());
+    QVERIFY(f.onFile("Bob").bytes() == markedRecord(kBobBest).bytes());
     if (how == Change::TakeOther) {
-        QVERIFY(f.record.bytes() == student(kBobBest).bytes());
+        QVERIFY(f.record.bytes() == markedRecord(kBobBest).bytes());
         QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Bob")});
     }
     if (how == Change::TakeOwn)
@@ -363,7 +347,7 @@ void tst_StudentSession::viewingAFileThatIsGoneKeepsTheRecord() {
     QCOMPARE(f.drill.presented[3], 0);
     QVERIFY(!f.usage.used(Section::BeginnersDrills));
     QVERIFY(f.session.close().changed());
-    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(percentHistory(f.annBefore), 92));
 }
 
 void tst_StudentSession::unusableViewChangesNothing_data() {
@@ -400,7 +384,7 @@ void tst_StudentSession::viewedNameIsCut() {
     Fixture f;
     f.annHasDrilled();
     const QString name45(45, u'n');
-    f.store.put(name45, student(45));
+    f.store.put(name45, markedRecord(45));
     QCOMPARE(f.session.view(name45 + QStringLiteral("tail")).status, ViewedStudent::Status::Loaded);
     QCOMPARE(f.name, name45);
     QCOMPARE(f.record.i32(layout::kBegBestTime), 45);
@@ -415,7 +399,7 @@ void tst_StudentSession::closingReleasesTheLockAndEndsOnce() {
     QCOMPARE(f.session.save().status, SaveOutcome::Status::NotWritten);
     QVERIFY(f.session.close().changed());
     QCOMPARE(f.store.saves, QStringList{QStringLiteral("Ann")});
-    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(f.annBefore, 92));
+    QCOMPARE(percentHistory(f.onFile("Ann")), pushed(percentHistory(f.annBefore), 92));
 
     // Quitting without the last write lets the lock go as well.
     Fixture g;
@@ -436,7 +420,7 @@ void tst_StudentSession::fileReplacedFromOutsideIsToldOnceAndNotWrittenOver() {
     Fixture f;
     f.annHasDrilled();
     QCOMPARE(f.session.save().status, SaveOutcome::Status::Written); // her own writes are hers
-    const StudentRecord older = student(kAnnBest);
+    const StudentRecord older = markedRecord(kAnnBest);
     f.store.put(QStringLiteral("Ann"), older); // a teacher copies an older file over hers
     f.store.saves.clear();
 
@@ -469,7 +453,7 @@ void tst_StudentSession::fileReplacedFromOutsideIsToldOnceAndNotWrittenOver() {
     QCOMPARE(f.session.writeAnew().status, SaveOutcome::Status::Written);
     QVERIFY(f.onFile("Ann").bytes() == kept.bytes());
     QCOMPARE(percentHistory(f.onFile("Ann")),
-             closing ? pushed(f.annBefore, 92) : percentHistory(f.annBefore));
+             closing ? pushed(percentHistory(f.annBefore), 92) : percentHistory(f.annBefore));
     QCOMPARE(f.session.save().status, SaveOutcome::Status::Written);
     QCOMPARE(f.session.save().status, SaveOutcome::Status::Written);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WorkingFolder.h"
+#include "tests/common/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,41 +26,34 @@ private slots:
 
 namespace {
 
-void write(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
-
-QByteArray read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::readBytes;
+using test::writeBytes;
 
 } // namespace
 
 void tst_WorkingFolder::newFolderIsFilledWithTheShippedFiles() {
     QTemporaryDir shipped;
-    write(shipped.filePath(QStringLiteral("keybord20.bmp")), "picture");
-    write(shipped.filePath(QStringLiteral("click_2.wav")), "sound");
+    QVERIFY(writeBytes(shipped.filePath(QStringLiteral("keybord20.bmp")), "picture"));
+    QVERIFY(writeBytes(shipped.filePath(QStringLiteral("click_2.wav")), "sound"));
     QTemporaryDir parent;
     const QString home = parent.filePath(QStringLiteral("a/b/keyfarer"));
     const WorkingFolder folder(home);
     QCOMPARE(folder.prepare(shipped.path()), QString());
-    QCOMPARE(read(folder.filePath(QStringLiteral("keybord20.bmp"))), QByteArray("picture"));
-    QCOMPARE(read(folder.filePath(QStringLiteral("click_2.wav"))), QByteArray("sound"));
+    QCOMPARE(readBytes(folder.filePath(QStringLiteral("keybord20.bmp"))), QByteArray("picture"));
+    QCOMPARE(readBytes(folder.filePath(QStringLiteral("click_2.wav"))), QByteArray("sound"));
     // The copies can be rebuilt in place when the nationality changes.
     QVERIFY(QFileInfo(folder.filePath(QStringLiteral("keybord20.bmp"))).isWritable());
 }
 
 void tst_WorkingFolder::existingFolderIsLeftAsItIs() {
     QTemporaryDir shipped;
-    write(shipped.filePath(QStringLiteral("keybord20.bmp")), "new picture");
+    QVERIFY(writeBytes(shipped.filePath(QStringLiteral("keybord20.bmp")), "new picture"));
     QTemporaryDir home;
-    write(home.filePath(QStringLiteral("keybord20.bmp")), "the student's own");
+    QVERIFY(writeBytes(home.filePath(QStringLiteral("keybord20.bmp")), "the student's own"));
     const WorkingFolder folder(home.path());
     QCOMPARE(folder.prepare(shipped.path()), QString());
-    QCOMPARE(read(home.filePath(QStringLiteral("keybord20.bmp"))), QByteArray("the student's own"));
+    QCOMPARE(readBytes(home.filePath(QStringLiteral("keybord20.bmp"))),
+             QByteArray("the student's own"));
     QCOMPARE(QDir(home.path()).entryList(QDir::Files).size(), 1);
 }
 
@@ -73,16 +67,16 @@ void tst_WorkingFolder::missingShippedFilesAreReported() {
 
 void tst_WorkingFolder::namesIgnoreLetterCase() {
     QTemporaryDir home;
-    write(home.filePath(QStringLiteral("italianbord20.bmp")), "lower");
-    write(home.filePath(QStringLiteral("Bob.STU")), "x");
+    QVERIFY(writeBytes(home.filePath(QStringLiteral("italianbord20.bmp")), "lower"));
+    QVERIFY(writeBytes(home.filePath(QStringLiteral("Bob.STU")), "x"));
     const WorkingFolder folder(home.path());
-    QCOMPARE(read(folder.filePath(QStringLiteral("Italianbord20.bmp"))), QByteArray("lower"));
+    QCOMPARE(readBytes(folder.filePath(QStringLiteral("Italianbord20.bmp"))), QByteArray("lower"));
     QVERIFY(folder.exists(QStringLiteral("ITALIANBORD20.BMP")));
     QVERIFY(!folder.exists(QStringLiteral("italianbord10.bmp")));
     QCOMPARE(folder.find(QStringLiteral("*.stu")), QStringList{QStringLiteral("Bob.STU")});
     // An exact match wins over one that differs only in case.
-    write(home.filePath(QStringLiteral("Italianbord20.bmp")), "exact");
-    QCOMPARE(read(folder.filePath(QStringLiteral("Italianbord20.bmp"))), QByteArray("exact"));
+    QVERIFY(writeBytes(home.filePath(QStringLiteral("Italianbord20.bmp")), "exact"));
+    QCOMPARE(readBytes(folder.filePath(QStringLiteral("Italianbord20.bmp"))), QByteArray("exact"));
 }
 
 void tst_WorkingFolder::homeComesFromTheEnvironment() {
@@ -98,7 +92,7 @@ void tst_WorkingFolder::homeComesFromTheEnvironment() {
 void tst_WorkingFolder::shippedFolderIsOnlyRead() {
     // As installed: read-only files in a read-only folder.
     QTemporaryDir shipped;
-    write(shipped.filePath(QStringLiteral("keybord20.bmp")), "picture");
+    QVERIFY(writeBytes(shipped.filePath(QStringLiteral("keybord20.bmp")), "picture"));
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     QVERIFY(QFile::setPermissions(shipped.filePath(QStringLiteral("keybord20.bmp")), readOnly));
     const QFileInfo before(shipped.filePath(QStringLiteral("keybord20.bmp")));
@@ -114,7 +108,7 @@ void tst_WorkingFolder::shippedFolderIsOnlyRead() {
     const QFileInfo after(shipped.filePath(QStringLiteral("keybord20.bmp")));
     QCOMPARE(after.lastModified(), before.lastModified());
     QCOMPARE(after.permissions(), before.permissions());
-    QCOMPARE(read(after.filePath()), QByteArray("picture"));
+    QCOMPARE(readBytes(after.filePath()), QByteArray("picture"));
     QVERIFY(QFileInfo(folder.filePath(QStringLiteral("keybord20.bmp"))).isWritable());
 }
 
@@ -131,7 +125,7 @@ void tst_WorkingFolder::shippedFolderIsRefusedAsWorkingFolder() {
     QTemporaryDir root;
     QVERIFY(QDir(root.path()).mkpath(QStringLiteral("share/keyfarer")));
     const QString shipped = root.filePath(QStringLiteral("share/keyfarer"));
-    write(shipped + QStringLiteral("/keybord20.bmp"), "picture");
+    QVERIFY(writeBytes(shipped + QStringLiteral("/keybord20.bmp"), "picture"));
     QVERIFY(QFile::link(shipped, root.filePath(QStringLiteral("link"))));
     const WorkingFolder folder(root.filePath(spelling));
     const QString problem = folder.prepare(shipped);

@@ -3,6 +3,7 @@
 #include "keyboard/KeyTable.h"
 #include "keyboard/PictureBuilder.h"
 #include "keyboard/Windows1252.h"
+#include "tests/common/FileBytes.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -43,12 +44,7 @@ QImage loadShipped(const QString& name) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
+using test::readBytes;
 
 // The pixels a label can touch: the ink of its glyph where drawTextAt puts it, widened by one
 // pixel for the smoothing of the glyph's edges.
@@ -235,7 +231,7 @@ void tst_PictureBuilder::writesTheNationalitysFiles() {
     const QDir dir(folder.path());
     const QImage labelled(dir.filePath(names.labelled), "BMP");
     QCOMPARE(labelled.convertToFormat(QImage::Format_RGB32), built.labelled);
-    QCOMPARE(fileBytes(dir.filePath(names.labelled)).mid(28, 2), QByteArray("\x18\x00", 2));
+    QCOMPARE(readBytes(dir.filePath(names.labelled)).mid(28, 2), QByteArray("\x18\x00", 2));
     if (names.writesUnlabelled) {
         const QImage unlabelled(dir.filePath(names.unlabelled), "BMP");
         QCOMPARE(unlabelled.convertToFormat(QImage::Format_RGB32), built.unlabelled);
@@ -253,13 +249,13 @@ void tst_PictureBuilder::neverRewritesTheEnglishBlankPicture() {
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
     }
-    const QByteArray before = fileBytes(blank);
+    const QByteArray before = readBytes(blank);
 
     for (const Nationality code : {Nationality::German, Nationality::EnglishUS})
         QCOMPARE(writeKeyboardPictures(WorkingFolder(folder.path()), code), QString());
 
     QCOMPARE(QFileInfo(blank).lastModified().toUTC(), longAgo);
-    QCOMPARE(fileBytes(blank), before);
+    QCOMPARE(readBytes(blank), before);
     QVERIFY(QFileInfo::exists(QDir(folder.path()).filePath(QStringLiteral("keybord20.bmp"))));
 }
 
@@ -297,10 +293,10 @@ void tst_PictureBuilder::sameBytesOnEveryBuild() {
     QCOMPARE(files.size(), 13);
     QCOMPARE(filesIn(second.path()), files);
     for (const QString& name : files) {
-        const QByteArray bytes = fileBytes(QDir(first.path()).filePath(name));
+        const QByteArray bytes = readBytes(QDir(first.path()).filePath(name));
         QVERIFY(!bytes.isEmpty());
-        QCOMPARE(fileBytes(QDir(second.path()).filePath(name)), bytes);
-        QCOMPARE(fileBytes(QDir(shareFolder()).filePath(name)), bytes);
+        QCOMPARE(readBytes(QDir(second.path()).filePath(name)), bytes);
+        QCOMPARE(readBytes(QDir(shareFolder()).filePath(name)), bytes);
     }
 }
 

@@ -5,6 +5,7 @@
 // published offsets, one file too short to be a record and one that cannot be opened at all.
 
 #include "students/StudentRecord.h"
+#include "tests/common/RecordPatterns.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -40,12 +41,7 @@ public:
         return *this;
     }
     const StudentRecord& record() const { return m_record; }
-    QByteArray bytes() const {
-        QByteArray out(static_cast<qsizetype>(m_record.bytes().size()), '\0');
-        for (std::size_t i = 0; i < m_record.bytes().size(); ++i)
-            out[static_cast<qsizetype>(i)] = static_cast<char>(m_record.bytes()[i]);
-        return out;
-    }
+    QByteArray bytes() const { return recordBytes(m_record); }
 
 private:
     StudentRecord m_record;

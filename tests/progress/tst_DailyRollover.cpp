@@ -3,6 +3,8 @@
 #include "students/FixedPoint.h"
 #include "students/RecordLayout.h"
 #include "students/StudentRecord.h"
+#include "tests/common/RecordHistories.h"
+#include "tests/common/RecordPatterns.h"
 
 #include <QTest>
 
@@ -38,12 +40,7 @@ WorkingTotals totals(long double seconds, long double keys, long double errors) 
 
 // A record whose every byte is set, histories included, so that a move or a stray write shows.
 StudentRecord busyRecord() {
-    StudentRecord::Bytes bytes;
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>(i * 31 + 7);
-    StudentRecord record;
-    record.assign(bytes);
-    return record;
+    return test::patternedRecord(7, 31);
 }
 
 void setDrillLatest(StudentRecord& record, long double keys, long double errors) {
@@ -57,12 +54,7 @@ SectionUsage drillsUsed() {
     return usage;
 }
 
-QList<std::int32_t> historyOf(const StudentRecord& record, std::size_t offset) {
-    QList<std::int32_t> out;
-    for (int i = 0; i < 8; ++i)
-        out.append(record.history(offset, i));
-    return out;
-}
+using test::historyOf;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "students/FolderStudentStore.h"
 #include "students/RecordLayout.h"
 #include "students/StudentFile.h"
+#include "tests/common/FileBytes.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -42,10 +43,7 @@ private slots:
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::readBytes;
 
 bool makeStudent(const QString& folder, const QString& name) {
     StudentRecord record;
@@ -210,7 +208,7 @@ void tst_FolderStudentStore::oddFilesAreRefusedWithoutAHang() {
         QVERIFY2(outcome.message.contains(told), qPrintable(outcome.message));
     }
     if (kind == QStringLiteral("out"))
-        QCOMPARE(readAll(elsewhere.filePath(QStringLiteral("X.stu"))).size(), 110824);
+        QCOMPARE(readBytes(elsewhere.filePath(QStringLiteral("X.stu"))).size(), 110824);
 }
 
 void tst_FolderStudentStore::saveKeepsTheFilesGroupAndPermissions() {
@@ -232,7 +230,7 @@ void tst_FolderStudentStore::saveKeepsTheFilesGroupAndPermissions() {
     QCOMPARE(::stat(path.constData(), &st), 0);
     QCOMPARE(st.st_gid, kClassGroup);
     QCOMPARE(int(st.st_mode & 07777), 0664);
-    QCOMPARE(readAll(QString::fromLocal8Bit(path)).mid(layout::kBegBestTime, 1),
+    QCOMPARE(readBytes(QString::fromLocal8Bit(path)).mid(layout::kBegBestTime, 1),
              QByteArray("\x05"));
 }
 
@@ -263,7 +261,7 @@ void tst_FolderStudentStore::fullDiskKeepsTheOldFileAndTheRecord() {
     QVERIFY(makeStudent(dir.path(), QStringLiteral("Ann")));
     OnDisk d(dir.path());
     d.annIsCurrent();
-    const QByteArray before = readAll(dir.filePath(QStringLiteral("Ann.stu")));
+    const QByteArray before = readBytes(dir.filePath(QStringLiteral("Ann.stu")));
     // Fill the disk to the last few blocks.
     QFile filler(dir.filePath(QStringLiteral("filler")));
     QVERIFY(filler.open(QIODevice::WriteOnly));
@@ -276,7 +274,7 @@ void tst_FolderStudentStore::fullDiskKeepsTheOldFileAndTheRecord() {
     QVERIFY2(failed.message.contains(QStringLiteral("no space left"), Qt::CaseInsensitive),
              qPrintable(failed.message));
     QVERIFY(failed.message.contains(QStringLiteral("Ann.stu")));
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("Ann.stu"))), before);
+    QCOMPARE(readBytes(dir.filePath(QStringLiteral("Ann.stu"))), before);
     QCOMPARE(d.record.i32(layout::kBegBestTime), 77);
     QCOMPARE(d.session.owner(), QStringLiteral("Ann"));
 
@@ -304,7 +302,7 @@ void tst_FolderStudentStore::readOnlyFolderKeepsTheOldFileAndTheRecord() {
         QVERIFY(disk->showReadOnlyAt(folder));
     else
         QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    const QByteArray before = readAll(QDir(folder).filePath(QStringLiteral("Ann.stu")));
+    const QByteArray before = readBytes(QDir(folder).filePath(QStringLiteral("Ann.stu")));
     QCOMPARE(before.size(), 110824);
     OnDisk d(folder);
     d.annIsCurrent(); // no lock can be made there, and none is needed: nobody can write
@@ -314,7 +312,7 @@ void tst_FolderStudentStore::readOnlyFolderKeepsTheOldFileAndTheRecord() {
     QVERIFY2(failed.message.contains(
                  QStringLiteral("The working folder \"%1\" cannot be written to").arg(folder)),
              qPrintable(failed.message));
-    QCOMPARE(readAll(QDir(folder).filePath(QStringLiteral("Ann.stu"))), before);
+    QCOMPARE(readBytes(QDir(folder).filePath(QStringLiteral("Ann.stu"))), before);
     QCOMPARE(d.record.i32(layout::kBegBestTime), 77);
     QCOMPARE(d.session.owner(), QStringLiteral("Ann"));
     if (!disk)
@@ -352,7 +350,7 @@ void tst_FolderStudentStore::fileChangedFromOutsideIsToldOnceAndKept() {
     older.setI32(layout::kBegBestTime, 5);
     const QString copy = dir.filePath(QStringLiteral("older"));
     QVERIFY(StudentFile::rewrite(copy, older).done());
-    const QByteArray replacement = readAll(copy);
+    const QByteArray replacement = readBytes(copy);
     if (how == QStringLiteral("mv")) {
         QVERIFY(QFile::remove(file));
         QVERIFY(QFile::rename(copy, file));
@@ -367,15 +365,15 @@ void tst_FolderStudentStore::fileChangedFromOutsideIsToldOnceAndKept() {
         if (how == QStringLiteral("cp -p"))
             QVERIFY(inPlace.setFileTime(lastYear, QFileDevice::FileModificationTime));
     }
-    const QByteArray outside = readAll(file);
+    const QByteArray outside = readBytes(file);
 
     const SaveOutcome first = d.session.save();
     QCOMPARE(first.status, SaveOutcome::Status::Gone);
     QVERIFY2(first.message.startsWith(told), qPrintable(first.message));
-    QCOMPARE(readAll(file), outside);
+    QCOMPARE(readBytes(file), outside);
     QCOMPARE(QFile::exists(file), how != QStringLiteral("rm"));
     QCOMPARE(d.session.save().status, SaveOutcome::Status::NotWritten); // told once
-    QCOMPARE(readAll(file), outside);
+    QCOMPARE(readBytes(file), outside);
     QCOMPARE(d.record.i32(layout::kBegBestTime), 77);
 
     // She asks for her work to be written anew: it is, and her saves go on from there.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/Roster.h"
 #include "students/StudentRecord.h"
+#include "tests/common/FileBytes.h"
+#include "tests/common/RecordPatterns.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,30 +44,17 @@ private slots:
 
 namespace {
 
-void touch(const QString& path, const QByteArray& content = QByteArrayLiteral("x")) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(content), content.size());
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
+using test::readBytes;
+using test::recordBytes;
+using test::writeBytes;
 
 QStringList filesIn(const QString& dir) {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
+// A record unlike a new one in nearly every byte.
 StudentRecord scribbled() {
-    StudentRecord::Bytes bytes;
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>(i * 13 + 5);
-    StudentRecord record;
-    record.assign(bytes);
-    return record;
+    return test::patternedRecord(5, 13);
 }
 
 } // namespace
@@ -214,7 +203,7 @@ void tst_Roster::listingIsSortedWhateverTheFolderOrder() {
     // Created in an order that is neither alphabetical nor the order a directory reads back.
     for (const char* name : {"zed.stu", "Carl.stu", "ann.stu", "Bob.stu", "bea.stu", "Ann.stu",
                              "notes.txt", "old.stu.bak", "x.stu.AbCdEf", ".stu"})
-        touch(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(writeBytes(dir.filePath(QString::fromLatin1(name)), "x"));
     const Roster roster{WorkingFolder(dir.path())};
     QCOMPARE(roster.names(),
              (QStringList{QStringLiteral("Ann"), QStringLiteral("ann"), QStringLiteral("bea"),
@@ -243,15 +232,15 @@ void tst_Roster::deviceNames() {
 
 void tst_Roster::capitalExtensionIsListed() {
     QTemporaryDir dir;
-    touch(dir.filePath(QStringLiteral("Bob.STU")));
-    touch(dir.filePath(QStringLiteral("Eve.Stu")));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Bob.STU")), "x"));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Eve.Stu")), "x"));
     const Roster roster{WorkingFolder(dir.path())};
     QVERIFY(roster.hasStudentFiles());
     QCOMPARE(roster.names(), (QStringList{QStringLiteral("Bob"), QStringLiteral("Eve")}));
     QVERIFY(roster.exists(QStringLiteral("bob")));
     QCOMPARE(roster.filePath(QStringLiteral("Bob")), dir.filePath(QStringLiteral("Bob.STU")));
 
-    touch(dir.filePath(QStringLiteral("Amy.stu")));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Amy.stu")), "x"));
     QCOMPARE(roster.names(),
              (QStringList{QStringLiteral("Amy"), QStringLiteral("Bob"), QStringLiteral("Eve")}));
 }
@@ -261,10 +250,8 @@ void tst_Roster::capitalExtensionIsListed() {
 void tst_Roster::aNameNeverReachesAnotherStudentsFile() {
     QTemporaryDir dir;
     const StudentRecord other = scribbled();
-    touch(dir.filePath(QStringLiteral("ann.stu")),
-          QByteArray(reinterpret_cast<const char*>(other.bytes().data()),
-                     qsizetype(other.bytes().size())));
-    const QByteArray before = readAll(dir.filePath(QStringLiteral("ann.stu")));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("ann.stu")), recordBytes(other)));
+    const QByteArray before = readBytes(dir.filePath(QStringLiteral("ann.stu")));
     const WorkingFolder folder(dir.path());
     const Roster roster{folder};
     QVERIFY(roster.filePath(QStringLiteral("Ann")) != dir.filePath(QStringLiteral("ann.stu")));
@@ -273,17 +260,17 @@ void tst_Roster::aNameNeverReachesAnotherStudentsFile() {
     QCOMPARE(StudentFile::save(studentFilePath(folder, QStringLiteral("Ann")), ann).status,
              FileOutcome::Status::Missing);
     QVERIFY(roster.remove(QStringLiteral("Ann")).done());
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("ann.stu"))), before);
+    QCOMPARE(readBytes(dir.filePath(QStringLiteral("ann.stu"))), before);
     // Both files there: each name reaches its own.
-    touch(dir.filePath(QStringLiteral("Ann.stu")));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Ann.stu")), "x"));
     QCOMPARE(roster.filePath(QStringLiteral("Ann")), dir.filePath(QStringLiteral("Ann.stu")));
     QCOMPARE(roster.filePath(QStringLiteral("ann")), dir.filePath(QStringLiteral("ann.stu")));
 }
 
 void tst_Roster::emptyFolderHasNoStudents() {
     QTemporaryDir dir;
-    touch(dir.filePath(QStringLiteral("stu")));
-    touch(dir.filePath(QStringLiteral("Ann.stux")));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("stu")), "x"));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Ann.stux")), "x"));
     const Roster roster{WorkingFolder(dir.path())};
     QVERIFY(!roster.hasStudentFiles());
     QVERIFY(roster.names().isEmpty());
@@ -302,12 +289,11 @@ void tst_Roster::createWritesOneDefaultRecord() {
     // The folder's usual permissions for a new file, not the owner's alone.
     QCOMPARE(QFileInfo(path).permissions() & (QFile::ReadGroup | QFile::ReadOther),
              QFile::ReadGroup | QFile::ReadOther);
-    const QByteArray content = readAll(path);
+    const QByteArray content = readBytes(path);
     QCOMPARE(content.size(), qsizetype(layout::kRecordSize));
     StudentRecord expected;
     expected.applyCreateDefaults();
-    QCOMPARE(content, QByteArray(reinterpret_cast<const char*>(expected.bytes().data()),
-                                 qsizetype(expected.bytes().size())));
+    QCOMPARE(content, recordBytes(expected));
     QCOMPARE(roster.names(), QStringList{QStringLiteral("Zo\u00eb")});
 }
 
@@ -324,19 +310,19 @@ void tst_Roster::createNeverTouchesAnExistingFile() {
     QFETCH(QString, typed);
     QTemporaryDir dir;
     const QByteArray before = QByteArrayLiteral("not a record, but it is Ann's");
-    touch(dir.filePath(existing), before);
+    QVERIFY(writeBytes(dir.filePath(existing), before));
     const Roster roster{WorkingFolder(dir.path())};
     StudentRecord record;
     const FileOutcome outcome = roster.create(typed, record);
     QCOMPARE(outcome.status, FileOutcome::Status::Exists);
-    QCOMPARE(readAll(dir.filePath(existing)), before);
+    QCOMPARE(readBytes(dir.filePath(existing)), before);
     QCOMPARE(filesIn(dir.path()), QStringList{existing});
 }
 
 void tst_Roster::createInAnImpossibleFolderLeavesNothing() {
     QTemporaryDir dir;
     const QString plainFile = dir.filePath(QStringLiteral("not-a-folder"));
-    touch(plainFile);
+    QVERIFY(writeBytes(plainFile, "x"));
     for (const QString& folder : {plainFile, dir.filePath(QStringLiteral("never/made"))}) {
         const Roster roster{WorkingFolder(folder)};
         StudentRecord record;
@@ -369,8 +355,8 @@ void tst_Roster::createInAReadOnlyFolderLeavesNothing() {
 
 void tst_Roster::removeDeletesOnlyThatFile() {
     QTemporaryDir dir;
-    touch(dir.filePath(QStringLiteral("Ann.stu")));
-    touch(dir.filePath(QStringLiteral("Bob.stu")));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Ann.stu")), "x"));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Bob.stu")), "x"));
     const Roster roster{WorkingFolder(dir.path())};
     QVERIFY(roster.remove(QStringLiteral("Ann")).done());
     QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("Bob.stu")});
@@ -378,7 +364,7 @@ void tst_Roster::removeDeletesOnlyThatFile() {
 
 void tst_Roster::removingAVanishedFileIsNoError() {
     QTemporaryDir dir;
-    touch(dir.filePath(QStringLiteral("Bob.stu")));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("Bob.stu")), "x"));
     const Roster roster{WorkingFolder(dir.path())};
     QVERIFY(roster.remove(QStringLiteral("Ann")).done());
     QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("Bob.stu")});

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/StudentFile.h"
+#include "tests/common/FileBytes.h"
+#include "tests/common/RecordPatterns.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -40,31 +42,13 @@ private:
 
 namespace {
 
+using test::readBytes;
+using test::recordBytes;
+using test::writeBytes;
+
+// Records that differ from each other in nearly every byte.
 StudentRecord patterned(std::uint8_t seed) {
-    StudentRecord::Bytes bytes;
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>(seed + i * 7);
-    StudentRecord record;
-    record.assign(bytes);
-    return record;
-}
-
-QByteArray asBytes(const StudentRecord& record) {
-    return QByteArray(reinterpret_cast<const char*>(record.bytes().data()),
-                      qsizetype(record.bytes().size()));
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-void writeAll(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(content), content.size());
+    return test::patternedRecord(seed, 7);
 }
 
 // A device that fails after handing out a given number of bytes.
@@ -97,32 +81,32 @@ private:
 void tst_StudentFile::createdFileIsOneDefaultRecord() {
     StudentRecord record = patterned(3);
     QVERIFY(StudentFile::create(path(QStringLiteral("Ann.stu")), record).done());
-    const QByteArray content = readAll(path(QStringLiteral("Ann.stu")));
+    const QByteArray content = readBytes(path(QStringLiteral("Ann.stu")));
     QCOMPARE(content.size(), 110824);
     StudentRecord expected; // nothing of the record that was in memory
     expected.applyCreateDefaults();
-    QCOMPARE(content, asBytes(expected));
-    QCOMPARE(content, asBytes(record));
+    QCOMPARE(content, recordBytes(expected));
+    QCOMPARE(content, recordBytes(record));
 }
 
 void tst_StudentFile::unknownBytesSurviveLoadAndSave() {
     const QString file = path(QStringLiteral("Bob.stu"));
     const StudentRecord original = patterned(11);
-    writeAll(file, asBytes(original));
+    QVERIFY(writeBytes(file, recordBytes(original)));
     StudentRecord loaded;
     QVERIFY(StudentFile::load(file, loaded).done());
     QVERIFY(loaded.bytes() == original.bytes());
     QVERIFY(StudentFile::save(file, loaded).done());
-    QCOMPARE(readAll(file), asBytes(original));
+    QCOMPARE(readBytes(file), recordBytes(original));
 }
 
 void tst_StudentFile::longerFileKeepsItsTail() {
     const QString file = path(QStringLiteral("Long.stu"));
     const QByteArray tail = QByteArrayLiteral("a second record that nobody reads");
-    writeAll(file, asBytes(patterned(1)) + tail);
+    QVERIFY(writeBytes(file, recordBytes(patterned(1)) + tail));
     const StudentRecord updated = patterned(2);
     QVERIFY(StudentFile::save(file, updated).done());
-    QCOMPARE(readAll(file), asBytes(updated) + tail);
+    QCOMPARE(readBytes(file), recordBytes(updated) + tail);
     StudentRecord loaded;
     QVERIFY(StudentFile::load(file, loaded).done());
     QVERIFY(loaded.bytes() == updated.bytes());
@@ -146,15 +130,15 @@ void tst_StudentFile::saveLeavesAShortFileAsItIs() {
     QFETCH(int, size);
     const QString file = path(QStringLiteral("Short%1.stu").arg(size));
     const QByteArray content(size, 'q');
-    writeAll(file, content);
+    QVERIFY(writeBytes(file, content));
     const FileOutcome outcome = StudentFile::save(file, patterned(5));
     QCOMPARE(outcome.status, FileOutcome::Status::Short);
-    QCOMPARE(readAll(file), content);
+    QCOMPARE(readBytes(file), content);
 }
 
 void tst_StudentFile::shortFileChangesNothingAndIsReported() {
     const QString file = path(QStringLiteral("Half.stu"));
-    writeAll(file, QByteArray(50000, 'h'));
+    QVERIFY(writeBytes(file, QByteArray(50000, 'h')));
     StudentRecord record = patterned(9);
     const FileOutcome outcome = StudentFile::load(file, record);
     QCOMPARE(outcome.status, FileOutcome::Status::Short);
@@ -184,7 +168,7 @@ void tst_StudentFile::missingFileLoadsNothing() {
 void tst_StudentFile::unwritableFolderIsReported() {
     // A "folder" that is really a file cannot be written into, even by root.
     const QString notAFolder = path(QStringLiteral("plain-file"));
-    writeAll(notAFolder, QByteArrayLiteral("x"));
+    QVERIFY(writeBytes(notAFolder, QByteArrayLiteral("x")));
     const QString file = notAFolder + QStringLiteral("/Ro.stu");
     StudentRecord record;
     const FileOutcome outcome = StudentFile::create(file, record);
@@ -199,9 +183,9 @@ void tst_StudentFile::killedWriterNeverLeavesATornFile() {
     const QString file = path(QStringLiteral("Torn.stu"));
     const StudentRecord first = patterned(21);
     const StudentRecord second = patterned(77);
-    writeAll(file, asBytes(first));
-    const QByteArray a = asBytes(first);
-    const QByteArray b = asBytes(second);
+    QVERIFY(writeBytes(file, recordBytes(first)));
+    const QByteArray a = recordBytes(first);
+    const QByteArray b = recordBytes(second);
     auto* random = QRandomGenerator::global();
     for (int round = 0; round < 200; ++round) {
         const pid_t child = ::fork();
@@ -214,7 +198,7 @@ void tst_StudentFile::killedWriterNeverLeavesATornFile() {
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
-        const QByteArray now = readAll(file);
+        const QByteArray now = readBytes(file);
         if (now != a && now != b)
             QFAIL(qPrintable(
                 QStringLiteral("torn file after round %1 (%2 bytes)").arg(round).arg(now.size())));
@@ -223,11 +207,11 @@ void tst_StudentFile::killedWriterNeverLeavesATornFile() {
 
 void tst_StudentFile::createNeverReplacesAFile() {
     const QString file = path(QStringLiteral("Kept.stu"));
-    const QByteArray before = asBytes(patterned(8)) + QByteArrayLiteral("tail");
-    writeAll(file, before);
+    const QByteArray before = recordBytes(patterned(8)) + QByteArrayLiteral("tail");
+    QVERIFY(writeBytes(file, before));
     StudentRecord record;
     QCOMPARE(StudentFile::create(file, record).status, FileOutcome::Status::Exists);
-    QCOMPARE(readAll(file), before);
+    QCOMPARE(readBytes(file), before);
 }
 
 void tst_StudentFile::racingCreatorsLeaveOneWholeRecord() {
@@ -263,7 +247,7 @@ void tst_StudentFile::racingCreatorsLeaveOneWholeRecord() {
         QCOMPARE(winners, 1);
         StudentRecord expected;
         expected.applyCreateDefaults();
-        QCOMPARE(readAll(file), asBytes(expected));
+        QCOMPARE(readBytes(file), recordBytes(expected));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("Race.stu")});
     }
