@@ -5,9 +5,10 @@
 #include "app/aboutForm.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
-#include "platform/doubles/DoubleServices.h"
 #include "students/RecordLayout.h"
-#include "tests/app/AppTestFiles.h"
+#include "tests/app/MainWindowNames.h"
+#include "tests/common/FileBytes.h"
+#include "tests/common/TestWorkingFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,20 +46,13 @@ using test::kMenuTitles;
 
 // The services and shared state one main window needs, over a temporary working folder that
 // holds the English US pictures and the sounds unless a test says otherwise.
-struct Fixture : DoubleServices {
+struct Fixture : test::TestWorkingFolder {
     explicit Fixture(int soundDevices = 1, bool withFiles = true)
-        : DoubleServices(soundDevices) {
-        if (withFiles) {
-            ok = test::provideStartPictures(folder()) && test::provideSounds(folder());
-        }
-    }
-    QDir folder() const { return QDir(dir.path()); }
-    QString path(const QString& name) const { return dir.filePath(name); }
+        : TestWorkingFolder(soundDevices)
+        , ok(!withFiles || provideStartFiles()) {}
     std::unique_ptr<TForm1> makeForm() { return std::make_unique<TForm1>(globals, services); }
 
-    QTemporaryDir dir;
-    bool ok = true;
-    Globals globals{dir.path()};
+    bool ok;
 };
 
 void activate(QWidget& window) {
@@ -118,10 +112,7 @@ QList<bool> menusEnabled(const TForm1& form) {
     return out;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::readBytes;
 
 QRect placeIn(const QWidget& widget, const QWidget& client) {
     return QRect(widget.mapTo(&client, QPoint(0, 0)), widget.size());
@@ -736,7 +727,7 @@ void tst_MainForm::nationalitySavesOnlyAWholeStudentFile() {
         QVERIFY(f.dialogs.shown.first().text.contains(QStringLiteral("has gone")));
     QCOMPARE(QFileInfo::exists(file), fileSize >= 0);
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral(".stu"))));
-    const QByteArray after = readAll(file);
+    const QByteArray after = readBytes(file);
     if (!written) {
         QCOMPARE(after, before);
         return;
@@ -984,7 +975,7 @@ void tst_MainForm::closeSavesTheStudentFile() {
     f.globals.record.setByte(layout::kColourScheme, 4);
     form->show();
     QVERIFY(form->close());
-    QCOMPARE(int(readAll(file).at(42)), 4);
+    QCOMPARE(int(readBytes(file).at(42)), 4);
     QVERIFY(f.dialogs.shown.isEmpty());
 }
 

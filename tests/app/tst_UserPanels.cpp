@@ -8,12 +8,15 @@
 #include "app/stuff.h"
 #include "drills/beg.h"
 #include "options/optionsForm.h"
-#include "platform/doubles/DoubleServices.h"
 #include "progress/charts.h"
 #include "students/FolderStudentStore.h"
 #include "students/RecordLayout.h"
 #include "students/StudentFile.h"
-#include "tests/app/AppTestFiles.h"
+#include "tests/app/MainWindowNames.h"
+#include "tests/common/FileBytes.h"
+#include "tests/common/RecordHistories.h"
+#include "tests/common/RecordPatterns.h"
+#include "tests/common/TestWorkingFolder.h"
 
 #include <QAction>
 #include <QFrame>
@@ -88,41 +91,11 @@ const QString kNameInUse =
 using test::kLinkNames;
 using test::kMenuTitles;
 
-QByteArray bytesOf(const StudentRecord& record) {
-    return QByteArray(reinterpret_cast<const char*>(record.bytes().data()),
-                      qsizetype(record.bytes().size()));
-}
-
-// A whole student record with a mark of its own, so that a load can be told apart.
-StudentRecord markedStudent(std::uint8_t mark) {
-    StudentRecord record;
-    record.applyCreateDefaults();
-    record.setByte(layout::kColourScheme, mark % 5);
-    record.setI32(layout::kLessonsLastLesson, mark);
-    for (int i = 0; i < 8; ++i)
-        record.setHistory(layout::kBegPercentHistory, i, 10 * mark + i);
-    return record;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-QList<std::int32_t> percentHistory(const StudentRecord& record) {
-    QList<std::int32_t> out;
-    for (int i = 0; i < 8; ++i)
-        out.append(record.history(layout::kBegPercentHistory, i));
-    return out;
-}
-
-QList<std::int32_t> pushed(QList<std::int32_t> history, std::int32_t value) {
-    history.prepend(value);
-    history.removeLast();
-    return history;
-}
+using test::markedRecord;
+using test::percentHistory;
+using test::pushed;
+using test::readBytes;
+using test::recordBytes;
 
 // The session of the student in memory scored drills: 250 keys with 20 errors, 92 percent.
 void scoreDrills(Globals& globals) {
@@ -150,7 +123,7 @@ struct FailingSaves final : FolderStudentStore {
     const bool& failing;
 };
 
-struct Fixture : DoubleServices {
+struct Fixture : test::TestWorkingFolder {
     // Drills open in real drill windows.
     void openDrill(DrillKind kind) {
         form->setDrillWindowFactory([this](TForm1& main) {
@@ -160,14 +133,14 @@ struct Fixture : DoubleServices {
         form->beginDrill(kind);
     }
     Fixture()
-        : globals(dir.path(), std::make_unique<FailingSaves>(dir.path(), savesFail)) {
-        ok = test::provideStartPictures(folder()) && test::provideSounds(folder());
+        : TestWorkingFolder(1, [this](const QString& folder) {
+            return std::make_unique<FailingSaves>(folder, savesFail);
+        }) {
+        ok = provideStartFiles();
     }
 
-    QDir folder() const { return QDir(dir.path()); }
-    QString path(const QString& name) const { return dir.filePath(name); }
     void writeStudent(const QString& name, const StudentRecord& record) const {
-        QVERIFY(test::writeBytes(path(name + QStringLiteral(".stu")), bytesOf(record)));
+        QVERIFY(test::writeBytes(path(name + QStringLiteral(".stu")), recordBytes(record)));
     }
     // The student files and anything half-written beside them; the lock of the student in use
     // is no student file.
@@ -239,10 +212,8 @@ struct Fixture : DoubleServices {
         return on;
     }
 
-    QTemporaryDir dir;
     bool ok = true;
     bool savesFail = false;
-    Globals globals;
     std::unique_ptr<TForm1> form;
     QPointer<TBegForm> drill;
 };
@@ -302,7 +273,7 @@ void tst_UserPanels::firstUserIsCreated() {
     QCOMPARE(f.studentFiles(), QStringList{QStringLiteral("Ann Lee.stu")});
     StudentRecord expected;
     expected.applyCreateDefaults();
-    QCOMPARE(readAll(f.path(QStringLiteral("Ann Lee.stu"))), bytesOf(expected));
+    QCOMPARE(readBytes(f.path(QStringLiteral("Ann Lee.stu"))), recordBytes(expected));
     QVERIFY(f.globals.record.bytes() == expected.bytes());
     QVERIFY(f.newUserPanel().isHidden());
     QCOMPARE(f.userLine(), QStringLiteral("User = Ann Lee"));
@@ -326,12 +297,12 @@ void tst_UserPanels::refusedNameChangesNothing() {
     QFETCH(QString, typed);
     QFETCH(QString, message);
     Fixture f;
-    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
     f.open();
     f.useName(QStringLiteral("Bob"));
     scoreDrills(f.globals);
     const StudentRecord before = f.globals.record;
-    const QByteArray bobFile = readAll(f.path(QStringLiteral("Bob.stu")));
+    const QByteArray bobFile = readBytes(f.path(QStringLiteral("Bob.stu")));
     f.dialogs.shown.clear();
 
     f.typeNewUser(typed);
@@ -349,33 +320,33 @@ void tst_UserPanels::refusedNameChangesNothing() {
     QVERIFY(f.globals.sectionUsage.used(Section::BeginnersDrills));
     QCOMPARE(f.globals.drillSession.sessionPresses, std::int64_t(2500000));
     QCOMPARE(f.studentFiles(), QStringList{QStringLiteral("Bob.stu")});
-    QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), bobFile);
+    QCOMPARE(readBytes(f.path(QStringLiteral("Bob.stu"))), bobFile);
     QVERIFY(!QFile::exists(QDir(f.dir.path()).absoluteFilePath(QStringLiteral("../x.stu"))));
 }
 
 void tst_UserPanels::existingNameIsLeftByteForByte() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
     const QByteArray annFile = QByteArrayLiteral("Ann's file, whatever it holds");
     QVERIFY(test::writeBytes(f.path(QStringLiteral("Ann.stu")), annFile));
     f.open();
     f.useName(QStringLiteral("Bob"));
     scoreDrills(f.globals);
     const StudentRecord before = f.globals.record;
-    const QByteArray bobFile = readAll(f.path(QStringLiteral("Bob.stu")));
+    const QByteArray bobFile = readBytes(f.path(QStringLiteral("Bob.stu")));
     f.dialogs.shown.clear();
 
     f.typeNewUser(QStringLiteral("ANN"));
 
     QCOMPARE(f.dialogs.texts(), QStringList{kNameExists});
-    QCOMPARE(readAll(f.path(QStringLiteral("Ann.stu"))), annFile);
+    QCOMPARE(readBytes(f.path(QStringLiteral("Ann.stu"))), annFile);
     QVERIFY(f.control<QLineEdit>(QStringLiteral("EditNewUser")).text().isEmpty());
     QVERIFY(f.newUserPanel().isVisible());
     // Bob's session goes on: no roll-over, nothing written.
     QCOMPARE(f.globals.currentUserName, QStringLiteral("Bob"));
     QVERIFY(f.globals.record.bytes() == before.bytes());
     QVERIFY(f.globals.sectionUsage.used(Section::BeginnersDrills));
-    QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), bobFile);
+    QCOMPARE(readBytes(f.path(QStringLiteral("Bob.stu"))), bobFile);
 }
 
 void tst_UserPanels::nameRefusedAsExistingSaysWhatIsInTheWay_data() {
@@ -395,11 +366,11 @@ void tst_UserPanels::nameRefusedAsExistingSaysWhatIsInTheWay() {
     QFETCH(QString, typed);
     QFETCH(QString, told);
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
     if (inTheWay.endsWith(u'/'))
         QVERIFY(f.folder().mkdir(inTheWay.chopped(1)));
     else
-        QVERIFY(test::writeBytes(f.path(inTheWay), bytesOf(markedStudent(2))));
+        QVERIFY(test::writeBytes(f.path(inTheWay), recordBytes(markedRecord(2))));
     f.open();
     f.typeNewUser(typed);
     QCOMPARE(f.dialogs.texts(), QStringList{kNameExists + told});
@@ -427,7 +398,7 @@ void tst_UserPanels::unwritableFolderIsReportedAndNothingIsMade() {
 
 void tst_UserPanels::newUserEndsTheOutgoingSessionOnceAndSavesIt() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
     f.open();
     f.useName(QStringLiteral("Bob"));
     scoreDrills(f.globals);
@@ -441,7 +412,7 @@ void tst_UserPanels::newUserEndsTheOutgoingSessionOnceAndSavesIt() {
     QCOMPARE(f.globals.currentUserName, QStringLiteral("Carl"));
     StudentRecord fresh = bob;
     fresh.applyCreateDefaults();
-    QCOMPARE(readAll(f.path(QStringLiteral("Carl.stu"))), bytesOf(fresh));
+    QCOMPARE(readBytes(f.path(QStringLiteral("Carl.stu"))), recordBytes(fresh));
     QVERIFY(f.globals.record.bytes() == fresh.bytes());
     QVERIFY(!f.globals.sectionUsage.used(Section::BeginnersDrills));
     QCOMPARE(f.globals.drillSession.sessionPresses, std::int64_t(0));
@@ -450,7 +421,7 @@ void tst_UserPanels::newUserEndsTheOutgoingSessionOnceAndSavesIt() {
 
     // Carl's session has not used the drills: closing moves none of Carl's histories.
     f.form->close();
-    QCOMPARE(readAll(f.path(QStringLiteral("Carl.stu"))), bytesOf(fresh));
+    QCOMPARE(readBytes(f.path(QStringLiteral("Carl.stu"))), recordBytes(fresh));
 }
 
 void tst_UserPanels::cancelNewUserNeedsAStudentFile() {
@@ -474,7 +445,7 @@ void tst_UserPanels::cancelNewUserNeedsAStudentFile() {
 void tst_UserPanels::selectListIsSortedAndStartsWithTheFirst() {
     Fixture f;
     for (const char* name : {"zed", "Carl", "ann", "Bob"})
-        f.writeStudent(QString::fromLatin1(name), markedStudent(1));
+        f.writeStudent(QString::fromLatin1(name), markedRecord(1));
     QVERIFY(test::writeBytes(f.path(QStringLiteral("Eve.STU")), QByteArrayLiteral("e")));
     f.open();
     QCOMPARE(f.linksOn(), QStringLiteral("LabelSelectUser"));
@@ -501,14 +472,14 @@ void tst_UserPanels::selectListIsSortedAndStartsWithTheFirst() {
 
 void tst_UserPanels::useThisNameLoadsTheStudent() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
-    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
     f.open();
     f.useName(QStringLiteral("Bob"));
 
     QVERIFY(f.dialogs.shown.isEmpty());
     QCOMPARE(f.globals.currentUserName, QStringLiteral("Bob"));
-    QVERIFY(f.globals.record.bytes() == markedStudent(2).bytes());
+    QVERIFY(f.globals.record.bytes() == markedRecord(2).bytes());
     QVERIFY(f.selectPanel().isHidden());
     QCOMPARE(f.userLine(), QStringLiteral("User = Bob"));
     QCOMPARE(f.linksOn(), kAllLinksOn);
@@ -531,7 +502,7 @@ void tst_UserPanels::useThisNameLoadsTheStudent() {
 
 void tst_UserPanels::useThisNameWithoutTheKeyboardPictureSaysChooseOne() {
     Fixture f;
-    StudentRecord german = markedStudent(1);
+    StudentRecord german = markedRecord(1);
     german.setNationality(Nationality::German); // the folder holds only English US pictures
     f.writeStudent(QStringLiteral("Ann"), german);
     f.open();
@@ -545,13 +516,13 @@ void tst_UserPanels::useThisNameWithoutTheKeyboardPictureSaysChooseOne() {
 
 void tst_UserPanels::switchingUsersRollsOverOnce() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
-    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
     f.open();
     f.useName(QStringLiteral("Ann"));
     scoreDrills(f.globals);
     const QList<std::int32_t> annBefore = percentHistory(f.globals.record);
-    const QByteArray bobFile = readAll(f.path(QStringLiteral("Bob.stu")));
+    const QByteArray bobFile = readBytes(f.path(QStringLiteral("Bob.stu")));
 
     // Ann's session ends with one new history entry, written back before Bob's record is read.
     f.useName(QStringLiteral("Bob"));
@@ -560,15 +531,15 @@ void tst_UserPanels::switchingUsersRollsOverOnce() {
     QCOMPARE(percentHistory(annOnDisk), pushed(annBefore, 92));
 
     // Taking Bob moves none of Bob's histories, now or at close.
-    QVERIFY(f.globals.record.bytes() == markedStudent(2).bytes());
+    QVERIFY(f.globals.record.bytes() == markedRecord(2).bytes());
     f.form->close();
-    QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), bobFile);
+    QCOMPARE(readBytes(f.path(QStringLiteral("Bob.stu"))), bobFile);
 }
 
 void tst_UserPanels::vanishedFileMakesTheNameCurrentWithTheRecordUnchanged() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
-    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
     f.open();
     const StudentRecord before = f.globals.record;
     f.click(QStringLiteral("LabelSelectUser"));
@@ -591,7 +562,7 @@ void tst_UserPanels::vanishedFileMakesTheNameCurrentWithTheRecordUnchanged() {
 
 void tst_UserPanels::unreadableFileKeepsTheCurrentStudent() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
     QVERIFY(test::writeBytes(f.path(QStringLiteral("Bob.stu")), QByteArray(1000, 'b')));
     f.open();
     f.useName(QStringLiteral("Ann"));
@@ -607,12 +578,12 @@ void tst_UserPanels::unreadableFileKeepsTheCurrentStudent() {
     QVERIFY(f.globals.record.bytes() == ann.bytes());
     QVERIFY(f.globals.sectionUsage.used(Section::BeginnersDrills));
     QVERIFY(f.selectPanel().isVisible());
-    QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), QByteArray(1000, 'b'));
+    QCOMPARE(readBytes(f.path(QStringLiteral("Bob.stu"))), QByteArray(1000, 'b'));
 }
 
 void tst_UserPanels::closingRollsOverOnceThenSaves() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
     f.open();
     f.useName(QStringLiteral("Ann"));
     scoreDrills(f.globals);
@@ -628,14 +599,14 @@ void tst_UserPanels::closingRollsOverOnceThenSaves() {
 
 void tst_UserPanels::closingWithoutAUserWritesNothing() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
-    const QByteArray annFile = readAll(f.path(QStringLiteral("Ann.stu")));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
+    const QByteArray annFile = readBytes(f.path(QStringLiteral("Ann.stu")));
     f.open();
     scoreDrills(f.globals);
     const StudentRecord before = f.globals.record;
     f.form->close();
     QVERIFY(f.globals.record.bytes() == before.bytes());
-    QCOMPARE(readAll(f.path(QStringLiteral("Ann.stu"))), annFile);
+    QCOMPARE(readBytes(f.path(QStringLiteral("Ann.stu"))), annFile);
     QCOMPARE(f.studentFiles(), QStringList{QStringLiteral("Ann.stu")});
 }
 
@@ -643,8 +614,8 @@ void tst_UserPanels::closingWithoutAUserWritesNothing() {
 // the file holds exactly one new history entry for the session.
 void tst_UserPanels::retakingOwnNameKeepsTheSessionsHistoryEntry() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
-    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
     f.open();
     f.useName(QStringLiteral("Ann"));
     const QList<std::int32_t> before = percentHistory(f.globals.record);
@@ -671,11 +642,11 @@ void tst_UserPanels::failedSaveKeepsTheStudentUntilTriedAgain_data() {
 void tst_UserPanels::failedSaveKeepsTheStudentUntilTriedAgain() {
     QFETCH(bool, newUser);
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
-    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
     f.open();
     f.useName(QStringLiteral("Ann"));
-    const QByteArray annFile = readAll(f.path(QStringLiteral("Ann.stu")));
+    const QByteArray annFile = readBytes(f.path(QStringLiteral("Ann.stu")));
     scoreDrills(f.globals);
     const StudentRecord ann = f.globals.record;
     f.savesFail = true;
@@ -693,7 +664,7 @@ void tst_UserPanels::failedSaveKeepsTheStudentUntilTriedAgain() {
     QVERIFY(f.globals.sectionUsage.used(Section::BeginnersDrills));
     QCOMPARE(f.userLine(), QStringLiteral("User = Ann"));
     QVERIFY((newUser ? f.newUserPanel() : f.selectPanel()).isVisible());
-    QCOMPARE(readAll(f.path(QStringLiteral("Ann.stu"))), annFile);
+    QCOMPARE(readBytes(f.path(QStringLiteral("Ann.stu"))), annFile);
     QVERIFY(!QFile::exists(f.path(QStringLiteral("Cy.stu"))));
 
     f.savesFail = false;
@@ -710,9 +681,9 @@ void tst_UserPanels::failedSaveKeepsTheStudentUntilTriedAgain() {
 // Ann views Bob's report, then her own again, and closes: her session is still hers.
 void tst_UserPanels::viewingAnotherStudentAndComingBackKeepsTheHistoryEntry() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
-    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
-    const QByteArray bobFile = readAll(f.path(QStringLiteral("Bob.stu")));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
+    const QByteArray bobFile = readBytes(f.path(QStringLiteral("Bob.stu")));
     f.open();
     f.useName(QStringLiteral("Ann"));
     const QList<std::int32_t> before = percentHistory(f.globals.record);
@@ -736,7 +707,7 @@ void tst_UserPanels::viewingAnotherStudentAndComingBackKeepsTheHistoryEntry() {
     QVERIFY(StudentFile::load(f.path(QStringLiteral("Ann.stu")), saved).done());
     QCOMPARE(percentHistory(saved), pushed(before, 92));
     // Viewing writes nothing into the viewed student's file.
-    QCOMPARE(readAll(f.path(QStringLiteral("Bob.stu"))), bobFile);
+    QCOMPARE(readBytes(f.path(QStringLiteral("Bob.stu"))), bobFile);
 }
 
 void tst_UserPanels::deletionRefusals_data() {
@@ -771,7 +742,7 @@ void tst_UserPanels::deletionRefusals() {
     QFETCH(QStringList, messages);
     Fixture f;
     for (const QString& name : students)
-        f.writeStudent(name, markedStudent(3));
+        f.writeStudent(name, markedRecord(3));
     f.open();
     f.useName(QStringLiteral("Ann"));
     const QStringList filesBefore = f.studentFiles();
@@ -792,7 +763,7 @@ void tst_UserPanels::deletionRefusals() {
 void tst_UserPanels::deletionRemovesFileAndEntry() {
     Fixture f;
     for (const char* name : {"Ann", "Bob", "Carl"})
-        f.writeStudent(QString::fromLatin1(name), markedStudent(3));
+        f.writeStudent(QString::fromLatin1(name), markedRecord(3));
     f.open();
     f.useName(QStringLiteral("Ann"));
     f.click(QStringLiteral("LabelSelectUser"));
@@ -814,7 +785,7 @@ void tst_UserPanels::deletionRemovesFileAndEntry() {
 
 void tst_UserPanels::cancelSelectionNeedsAUser() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
     f.open();
     f.click(QStringLiteral("LabelSelectUser"));
     f.press(QStringLiteral("ButtonSelectCancel"));
@@ -834,7 +805,7 @@ void tst_UserPanels::cancelSelectionNeedsAUser() {
 
 void tst_UserPanels::preferencesOpensItsWindowAndYourStatsAsksForCharts() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
     f.open();
     f.useName(QStringLiteral("Ann"));
     auto* panels = f.form->findChild<UserPanels*>();
@@ -869,8 +840,8 @@ void tst_UserPanels::preferencesOpensItsWindowAndYourStatsAsksForCharts() {
 
 void tst_UserPanels::aStudentViewedInTheChartsIsNamedOnTheUserLine() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(1));
-    f.writeStudent(QStringLiteral("Bob"), markedStudent(2));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
     f.open();
     f.useName(QStringLiteral("Ann"));
     f.click(QStringLiteral("LabelYourStats"));
@@ -883,14 +854,14 @@ void tst_UserPanels::aStudentViewedInTheChartsIsNamedOnTheUserLine() {
     charts->findChild<QPushButton*>(QStringLiteral("ButtonReportViewName"))->click();
 
     QCOMPARE(f.globals.currentUserName, QStringLiteral("Bob"));
-    QVERIFY(f.globals.record.bytes() == markedStudent(2).bytes());
+    QVERIFY(f.globals.record.bytes() == markedRecord(2).bytes());
     QCOMPARE(f.control<QLabel>(QStringLiteral("Label3")).text(), QStringLiteral("User = Bob"));
     charts->close();
 }
 
 void tst_UserPanels::preferencesFromTheMainWindowRepaintTheDrillOpenedLater() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(0));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(0));
     f.open();
     f.useName(QStringLiteral("Ann"));
     f.click(QStringLiteral("LabelPreferences"));
@@ -917,7 +888,7 @@ void tst_UserPanels::preferencesFromTheMainWindowRepaintTheDrillOpenedLater() {
 
 void tst_UserPanels::preferencesOfAClosedDrillStillSave() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedStudent(0));
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(0));
     f.open();
     f.useName(QStringLiteral("Ann"));
     f.openDrill(DrillKind::HomeRowOnly);

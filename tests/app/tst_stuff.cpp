@@ -3,7 +3,7 @@
 #include "app/stuff.h"
 #include "platform/doubles/RecordingSoundPlayer.h"
 #include "students/RecordLayout.h"
-#include "tests/app/AppTestFiles.h"
+#include "tests/common/ShippedFiles.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,50 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A drill engine with the test doubles of every platform service, a manual clock and a real
-// student file in a temporary working folder.
+// A drill engine over the test working folder: the doubles of every platform service, a manual
+// clock and a real student file.
 
-#include "app/Globals.h"
-#include "app/Services.h"
 #include "drills/DrillEngine.h"
-#include "platform/doubles/DoubleServices.h"
-#include "students/StudentFile.h"
+#include "tests/common/FileBytes.h"
+#include "tests/common/RecordPatterns.h"
+#include "tests/common/TestWorkingFolder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <memory>
 
 namespace kf::test {
 
-inline QByteArray recordBytes(const StudentRecord& record) {
-    return QByteArray(reinterpret_cast<const char*>(record.bytes().data()),
-                      static_cast<qsizetype>(record.bytes().size()));
-}
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-struct DrillHarness : DoubleServices {
-    explicit DrillHarness(DrillKind kind = DrillKind::HomeRowOnly)
-        : globals(folder.path()) {
-        globals.session.take(QStringLiteral("Pat"));
-        globals.soundDevice = true;
+struct DrillHarness : TestWorkingFolder {
+    explicit DrillHarness(DrillKind kind = DrillKind::HomeRowOnly) {
+        if (!takeNewStudent(QStringLiteral("Pat")))
+            qFatal("no student file for Pat");
         globals.soundDeviceCount = 1;
         globals.activity.activity = ActivityCode::BeginnersDrills;
         globals.activity.selectDrill(kind);
-        StudentFile::create(globals.studentFilePath(), globals.record);
     }
 
-    // The pictures and sounds the build ships, linked into the working folder (the drill only
-    // reads them).
-    void shipFiles() {
-        const QDir shipped(qEnvironmentVariable("KEYFARER_SHARE"));
-        for (const QString& name : shipped.entryList(QDir::Files))
-            QFile::link(shipped.absoluteFilePath(name), folder.filePath(name));
-    }
+    // The pictures and sounds the build ships (the drill only reads them).
+    void shipFiles() const { linkAllShipped(folder()); }
 
     // The window is created and shown.
     DrillEngine& open(std::uint32_t seed = 7) {
@@ -74,7 +53,7 @@ struct DrillHarness : DoubleServices {
     bool visible(DrillControl c) const { return engine->view()[c].visible; }
     bool enabled(DrillControl c) const { return engine->view()[c].enabled; }
     const TimerView& timer(DrillTimer t) const { return engine->view().timer(t); }
-    QByteArray savedFile() const { return fileBytes(globals.studentFilePath()); }
+    QByteArray savedFile() const { return readBytes(globals.studentFilePath()); }
     int played(const QString& file) const {
         int n = 0;
         for (const QString& p : sound.played)
@@ -82,8 +61,6 @@ struct DrillHarness : DoubleServices {
         return n;
     }
 
-    QTemporaryDir folder;
-    Globals globals;
     std::unique_ptr<DrillEngine> engine;
 };
 

@@ -755,9 +755,9 @@ void tst_BegForm::chartsWindowOpensOverTheDrill() {
 // the viewed student.
 void tst_BegForm::viewingAnotherStudentFromTheChartsRenewsTheDrill() {
     StudentRecord bob;
-    QVERIFY(StudentFile::create(m_h->folder.filePath(QStringLiteral("Bob.stu")), bob).done());
+    QVERIFY(StudentFile::create(m_h->path(QStringLiteral("Bob.stu")), bob).done());
     bob.setNationality(Nationality::German);
-    QVERIFY(StudentFile::save(m_h->folder.filePath(QStringLiteral("Bob.stu")), bob).done());
+    QVERIFY(StudentFile::save(m_h->path(QStringLiteral("Bob.stu")), bob).done());
     TForm1 mainWindow(m_h->globals, m_h->services);
     m_h->globals.activity.activity = ActivityCode::BeginnersDrills;
     openForm(DrillKind::HomeRowOnly, &mainWindow);
@@ -782,7 +782,7 @@ void tst_BegForm::viewingAnotherStudentFromTheChartsRenewsTheDrill() {
     QCOMPARE(mainWindow.userLine().text(), QStringLiteral("User = Bob"));
     for (const char* panel : {"Panel28", "Panel29", "Panel30", "Panel31", "Panel33", "Panel35"})
         QVERIFY2(text(panel).isEmpty(), panel);
-    const QImage german(m_h->folder.filePath(keyboardPictureName(
+    const QImage german(m_h->path(keyboardPictureName(
         std::uint8_t(Nationality::German), m_h->globals.record.flag(L::kCharactersShown))));
     QVERIFY(!german.isNull());
     QCOMPARE(m_form->cleanKeyboardImage().convertToFormat(QImage::Format_RGB32),

@@ -4,8 +4,8 @@
 #include "options/HandDelay.h"
 #include "options/OptionGroups.h"
 #include "options/optionsForm.h"
-#include "platform/doubles/DoubleServices.h"
 #include "students/StudentFile.h"
+#include "tests/common/TestWorkingFolder.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kf;
@@ -22,17 +21,14 @@ using namespace kf::layout;
 namespace {
 
 // A student "Ann" with a file in a temporary working folder, and the test doubles.
-struct Fixture : DoubleServices {
-    QTemporaryDir dir;
-    Globals globals{dir.path()};
+struct Fixture : test::TestWorkingFolder {
     int schemeRepaints = 0;
     int pictureReloads = 0;
     QList<int> drillDelays;
 
     Fixture() {
-        globals.session.take(QStringLiteral("Ann"));
-        globals.soundDevice = true;
-        StudentFile::create(globals.studentFilePath(), globals.record);
+        if (!takeNewStudent(QStringLiteral("Ann")))
+            qFatal("no student file for Ann");
     }
 
     OptionsHooks hooks() {

@@ -7,7 +7,7 @@
 #include "platform/QtPrinter.h"
 #include "platform/doubles/DoubleServices.h"
 #include "progress/charts.h"
-#include "tests/app/AppTestFiles.h"
+#include "tests/common/ShippedFiles.h"
 #include "tests/overview/ClassTestFolder.h"
 
 #include <QAction>
@@ -40,7 +40,23 @@ struct Fixture : DoubleServices {
         return window;
     }
 
+    // The main window over the class folder after its first activation, no student chosen;
+    // false when the folder cannot be given the pictures and sounds it looks for.
+    bool openMainWindow() {
+        const QDir dir(folder.path());
+        if (!provideStartPictures(dir) || !provideSounds(dir))
+            return false;
+        globals = std::make_unique<Globals>(folder.path());
+        mainForm = std::make_unique<TForm1>(*globals, services);
+        mainForm->show();
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(mainForm.get(), &activate);
+        return true;
+    }
+
     ClassFolderFixture folder;
+    std::unique_ptr<Globals> globals;
+    std::unique_ptr<TForm1> mainForm;
 };
 
 bool waitLoaded(ClassOverviewWindow& window) {
@@ -311,14 +327,9 @@ void tst_ClassOverviewWindow::filesUnchangedByTheWindow() {
 void tst_ClassOverviewWindow::menuOpensTheOverviewWithoutAStudent() {
     Fixture f;
     QVERIFY(f.folder.ok);
-    const QDir dir(f.folder.path());
-    QVERIFY(provideStartPictures(dir) && provideSounds(dir));
-    Globals globals(f.folder.path());
-    TForm1 form(globals, f.services);
-    form.show();
-    QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&form, &activate);
-    QVERIFY(globals.currentUserName.isEmpty());
+    QVERIFY(f.openMainWindow());
+    TForm1& form = *f.mainForm;
+    QVERIFY(f.globals->currentUserName.isEmpty());
 
     QAction* entry = classOverviewEntry(form);
     QVERIFY(entry);
@@ -338,19 +349,14 @@ void tst_ClassOverviewWindow::menuOpensTheOverviewWithoutAStudent() {
     // Asked again, the one window comes to the front.
     entry->trigger();
     QCOMPARE(form.findChildren<ClassOverviewWindow*>().size(), 1);
-    QVERIFY(globals.currentUserName.isEmpty());
+    QVERIFY(f.globals->currentUserName.isEmpty());
 }
 
 void tst_ClassOverviewWindow::doubleClickOpensThatStudentsReport() {
     Fixture f;
     QVERIFY(f.folder.ok);
-    const QDir dir(f.folder.path());
-    QVERIFY(provideStartPictures(dir) && provideSounds(dir));
-    Globals globals(f.folder.path());
-    TForm1 form(globals, f.services);
-    form.show();
-    QEvent activate(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&form, &activate);
+    QVERIFY(f.openMainWindow());
+    TForm1& form = *f.mainForm;
     classOverviewEntry(form)->trigger();
     auto* window = form.findChild<ClassOverviewWindow*>();
     QVERIFY(window && waitLoaded(*window));
@@ -375,7 +381,7 @@ void tst_ClassOverviewWindow::doubleClickOpensThatStudentsReport() {
     QVERIFY(
         report->toPlainText().contains(QStringLiteral("Accuracy Today or Last:           67%")));
     // As the report's list does it: bob is the name viewed now, and his file is as it was.
-    QCOMPARE(globals.currentUserName, QStringLiteral("bob"));
+    QCOMPARE(f.globals->currentUserName, QStringLiteral("bob"));
     QCOMPARE(form.userLine().text(), QStringLiteral("User = bob"));
 }
 

@@ -2,12 +2,12 @@
 #include "app/Globals.h"
 #include "app/Services.h"
 #include "platform/QtPrinter.h"
-#include "platform/doubles/DoubleServices.h"
 #include "progress/BarChartView.h"
 #include "progress/SummaryReport.h"
 #include "progress/charts.h"
 #include "students/FixedPoint.h"
 #include "students/StudentFile.h"
+#include "tests/common/TestWorkingFolder.h"
 
 #include <QFile>
 #include <QLabel>
@@ -21,7 +21,6 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -70,9 +69,7 @@ private:
     void chooseInReportList(const QString& name);
     void chooseInSwitchList(const QString& name);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Globals> m_globals;
-    std::unique_ptr<DoubleServices> m_doubles;
+    std::unique_ptr<test::TestWorkingFolder> m_folder;
     std::unique_ptr<TFormCharts> m_window;
 };
 
@@ -114,25 +111,21 @@ QList<PdfWord> pdfWords(const QString& bboxHtml) {
 } // namespace
 
 void tst_ChartsReport::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_globals = std::make_unique<Globals>(m_dir->path());
+    m_folder = std::make_unique<test::TestWorkingFolder>();
     writeStudent(QStringLiteral("Maria"), kMariaBest);
     writeStudent(QStringLiteral("Bob"), kBobBest, 6);
-    m_globals->currentUserName = QStringLiteral("Maria");
-    QVERIFY(
-        StudentFile::load(m_dir->filePath(QStringLiteral("Maria.stu")), m_globals->record).done());
-    m_globals->soundDevice = true;
-    m_doubles = std::make_unique<DoubleServices>();
-    m_window = std::make_unique<TFormCharts>(*m_globals, m_doubles->services);
+    m_folder->globals.currentUserName = QStringLiteral("Maria");
+    QVERIFY(StudentFile::load(m_folder->path(QStringLiteral("Maria.stu")), m_folder->globals.record)
+                .done());
+    m_folder->globals.soundDevice = true;
+    m_window = std::make_unique<TFormCharts>(m_folder->globals, m_folder->services);
     m_window->setTitleDate(kToday);
     m_window->show();
 }
 
 void tst_ChartsReport::cleanup() {
     m_window.reset();
-    m_doubles.reset();
-    m_globals.reset();
-    m_dir.reset();
+    m_folder.reset();
 }
 
 template <typename T>
@@ -149,7 +142,7 @@ void tst_ChartsReport::click(const QString& button) const {
 
 void tst_ChartsReport::writeStudent(const QString& name, std::int32_t bestTime,
                                     std::int32_t rightShift) {
-    const QString path = m_dir->filePath(name + QStringLiteral(".stu"));
+    const QString path = m_folder->path(name + QStringLiteral(".stu"));
     StudentRecord record;
     QVERIFY(StudentFile::create(path, record).done());
     record.setI32(layout::kBegBestTime, bestTime);
@@ -252,15 +245,15 @@ void tst_ChartsReport::reportTextAreaSitsInPlace() {
 void tst_ChartsReport::viewReportShowsTheReportAndEveryStudentFile() {
     // The report's list takes whatever the search for "*.stu" finds.
     writeStudent(QStringLiteral("Cy"), 1);
-    QVERIFY(QFile::rename(m_dir->filePath(QStringLiteral("Cy.stu")),
-                          m_dir->filePath(QStringLiteral("Cy.STU"))));
+    QVERIFY(QFile::rename(m_folder->path(QStringLiteral("Cy.stu")),
+                          m_folder->path(QStringLiteral("Cy.STU"))));
 
     openReport();
 
-    QCOMPARE(m_doubles->shell.files.size(), 1);
-    QCOMPARE(m_doubles->shell.files.first().target, m_dir->filePath(QStringLiteral("rename.bat")));
-    QCOMPARE(m_doubles->shell.files.first().window, Shell::Window::Hidden);
-    QCOMPARE(m_doubles->sound.played.size(), 1);
+    QCOMPARE(m_folder->shell.files.size(), 1);
+    QCOMPARE(m_folder->shell.files.first().target, m_folder->path(QStringLiteral("rename.bat")));
+    QCOMPARE(m_folder->shell.files.first().window, Shell::Window::Hidden);
+    QCOMPARE(m_folder->sound.played.size(), 1);
     auto* list = find<QListWidget>(QStringLiteral("ListBoxReportNames"));
     QStringList names;
     for (int i = 0; i < list->count(); ++i)
@@ -270,7 +263,7 @@ void tst_ChartsReport::viewReportShowsTheReportAndEveryStudentFile() {
              (QStringList{QStringLiteral("Bob"), QStringLiteral("Cy"), QStringLiteral("Maria")}));
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Maria"));
     QStringList expected = summaryReportLines(
-        m_globals->record,
+        m_folder->globals.record,
         {QStringLiteral("Maria"), QLocale::system().toString(kToday, QLocale::ShortFormat)});
     // The carriage return after the date ends its line together with the line break.
     QCOMPARE(reportText().split(u'\n'), expected.replaceInStrings(QStringLiteral("\r"), QString()));
@@ -279,8 +272,8 @@ void tst_ChartsReport::viewReportShowsTheReportAndEveryStudentFile() {
 
 void tst_ChartsReport::refreshRebuildsTheReport() {
     openReport();
-    m_globals->record.setFigure(layout::kBegSessionKeys, 250);
-    m_globals->record.setFigure(layout::kBegSessionMisses, 20);
+    m_folder->globals.record.setFigure(layout::kBegSessionKeys, 250);
+    m_folder->globals.record.setFigure(layout::kBegSessionMisses, 20);
     QVERIFY(!reportText().contains(QStringLiteral("92%")));
 
     m_window->refresh();
@@ -294,7 +287,7 @@ void tst_ChartsReport::hideAndShowAlternateInOnePlace() {
     auto* showPanel = find<QWidget>(QStringLiteral("PanelShow"));
     auto* hide = find<QPushButton>(QStringLiteral("ButtonHide"));
     auto* show = find<QPushButton>(QStringLiteral("ButtonShow"));
-    m_doubles->sound.played.clear();
+    m_folder->sound.played.clear();
 
     hide->click();
     QVERIFY(!report->isVisible());
@@ -316,7 +309,7 @@ void tst_ChartsReport::hideAndShowAlternateInOnePlace() {
     click(QStringLiteral("ButtonCloseReport"));
     QVERIFY(!report->isVisible());
     QVERIFY(!showPanel->isVisible());
-    QCOMPARE(m_doubles->sound.played.size(), 3);
+    QCOMPARE(m_folder->sound.played.size(), 3);
 }
 
 void tst_ChartsReport::printReportWritesEachLineInTheChosenFont_data() {
@@ -327,52 +320,52 @@ void tst_ChartsReport::printReportWritesEachLineInTheChosenFont_data() {
 
 void tst_ChartsReport::printReportWritesEachLineInTheChosenFont() {
     QFETCH(int, size);
-    m_globals->record.setByte(layout::kBegSlowestKey, 'g');
+    m_folder->globals.record.setByte(layout::kBegSlowestKey, 'g');
     openReport();
     find<QSpinBox>(QStringLiteral("SpinEditFontSize"))->setValue(size);
-    m_doubles->sound.played.clear();
+    m_folder->sound.played.clear();
 
     click(QStringLiteral("ButtonPrintReport"));
 
-    QCOMPARE(m_doubles->printer.calls, 1);
-    QCOMPARE(m_doubles->sound.played.size(), 1);
-    QCOMPARE(m_doubles->printer.printedFont.family(), QStringLiteral("Courier New"));
-    QCOMPARE(m_doubles->printer.printedFont.pointSize(), size);
+    QCOMPARE(m_folder->printer.calls, 1);
+    QCOMPARE(m_folder->sound.played.size(), 1);
+    QCOMPARE(m_folder->printer.printedFont.family(), QStringLiteral("Courier New"));
+    QCOMPARE(m_folder->printer.printedFont.pointSize(), size);
     QCOMPARE(find<QPlainTextEdit>(QStringLiteral("MemoReport"))->font().pointSize(), size);
-    QCOMPARE(m_doubles->printer.printedLines,
-             summaryReportLines(m_globals->record,
+    QCOMPARE(m_folder->printer.printedLines,
+             summaryReportLines(m_folder->globals.record,
                                 {QStringLiteral("Maria"),
                                  QLocale::system().toString(kToday, QLocale::ShortFormat)}));
-    QVERIFY(m_doubles->printer.printedLines.contains(
+    QVERIFY(m_folder->printer.printedLines.contains(
         QStringLiteral("Slowest Letter Today or Last:     g")));
-    QVERIFY(m_doubles->dialogs.shown.isEmpty());
+    QVERIFY(m_folder->dialogs.shown.isEmpty());
 }
 
 void tst_ChartsReport::cancelledPrintDoesNothing() {
     openReport();
-    m_doubles->printer.outcome = {Printer::Status::Cancelled, {}};
+    m_folder->printer.outcome = {Printer::Status::Cancelled, {}};
     click(QStringLiteral("ButtonPrintReport"));
-    QCOMPARE(m_doubles->printer.calls, 1);
-    QVERIFY(m_doubles->printer.printedLines.isEmpty());
-    QVERIFY(m_doubles->dialogs.shown.isEmpty());
+    QCOMPARE(m_folder->printer.calls, 1);
+    QVERIFY(m_folder->printer.printedLines.isEmpty());
+    QVERIFY(m_folder->dialogs.shown.isEmpty());
 }
 
 void tst_ChartsReport::failingPrinterShowsItsMessageAndChangesNothing() {
     openReport();
     const QString before = reportText();
-    const auto recordBefore = m_globals->record.bytes();
-    m_doubles->printer.outcome = {Printer::Status::Failed,
-                                  QStringLiteral("Printer is out of paper.")};
+    const auto recordBefore = m_folder->globals.record.bytes();
+    m_folder->printer.outcome = {Printer::Status::Failed,
+                                 QStringLiteral("Printer is out of paper.")};
 
     click(QStringLiteral("ButtonPrintReport"));
 
-    QCOMPARE(m_doubles->dialogs.shown.size(), 1);
-    QCOMPARE(m_doubles->dialogs.shown.first().kind, Dialogs::Kind::Error);
-    QCOMPARE(m_doubles->dialogs.shown.first().text, QStringLiteral("Printer is out of paper."));
+    QCOMPARE(m_folder->dialogs.shown.size(), 1);
+    QCOMPARE(m_folder->dialogs.shown.first().kind, Dialogs::Kind::Error);
+    QCOMPARE(m_folder->dialogs.shown.first().text, QStringLiteral("Printer is out of paper."));
     QVERIFY(find<QWidget>(QStringLiteral("PanelReport"))->isVisible());
     QCOMPARE(reportText(), before);
-    QVERIFY(m_globals->record.bytes() == recordBefore);
-    QCOMPARE(m_globals->currentUserName, QStringLiteral("Maria"));
+    QVERIFY(m_folder->globals.record.bytes() == recordBefore);
+    QCOMPARE(m_folder->globals.currentUserName, QStringLiteral("Maria"));
     QVERIFY(!m_window->state().namesSwitched);
 }
 
@@ -390,11 +383,11 @@ void tst_ChartsReport::chosenFontSizeReachesThePdf_data() {
 void tst_ChartsReport::chosenFontSizeReachesThePdf() {
     QFETCH(int, chosen);
     QFETCH(double, points);
-    const QString pdf = m_dir->filePath(QStringLiteral("report.pdf"));
+    const QString pdf = m_folder->path(QStringLiteral("report.pdf"));
     QtPrinter printer(pdf);
-    Services services{m_doubles->sound, m_doubles->shell, printer, m_doubles->dialogs,
-                      m_doubles->clock};
-    TFormCharts window(*m_globals, services);
+    Services services{m_folder->sound, m_folder->shell, printer, m_folder->dialogs,
+                      m_folder->clock};
+    TFormCharts window(m_folder->globals, services);
     window.setTitleDate(kToday);
     window.show();
     window.findChild<QPushButton*>(QStringLiteral("ButtonViewReportKeys"))->click();
@@ -403,8 +396,7 @@ void tst_ChartsReport::chosenFontSizeReachesThePdf() {
 
     window.findChild<QPushButton*>(QStringLiteral("ButtonPrintReport"))->click();
 
-    QVERIFY2(m_doubles->dialogs.shown.isEmpty(),
-             qPrintable(m_doubles->dialogs.texts().join(u'\n')));
+    QVERIFY2(m_folder->dialogs.shown.isEmpty(), qPrintable(m_folder->dialogs.texts().join(u'\n')));
     bool ok = false;
     const QString fonts = runTool(QStringLiteral("pdffonts"), {pdf}, &ok);
     QVERIFY2(ok, qPrintable(fonts));
@@ -419,7 +411,7 @@ void tst_ChartsReport::chosenFontSizeReachesThePdf() {
     // Every word of the report, line after line, and nothing else.
     QStringList expected;
     for (const QString& line : summaryReportLines(
-             m_globals->record,
+             m_folder->globals.record,
              {QStringLiteral("Maria"), QLocale::system().toString(kToday, QLocale::ShortFormat)}))
         expected.append(line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts));
     QCOMPARE(texts, expected);
@@ -433,8 +425,8 @@ void tst_ChartsReport::chosenFontSizeReachesThePdf() {
 void tst_ChartsReport::switchUserPanelOffersTheSortedNames() {
     writeStudent(QStringLiteral("ann"), 1);
     writeStudent(QStringLiteral("Zed"), 1);
-    QVERIFY(QFile::rename(m_dir->filePath(QStringLiteral("Zed.stu")),
-                          m_dir->filePath(QStringLiteral("Zed.STU"))));
+    QVERIFY(QFile::rename(m_folder->path(QStringLiteral("Zed.stu")),
+                          m_folder->path(QStringLiteral("Zed.STU"))));
 
     click(QStringLiteral("ButtonSwitchUserKeys"));
 
@@ -452,8 +444,8 @@ void tst_ChartsReport::switchUserPanelOffersTheSortedNames() {
     QCOMPARE(names.size(), 4);
     QCOMPARE(QStringList(names).join(u' ').toLower(), QStringLiteral("ann bob maria zed"));
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Maria"));
-    QCOMPARE(m_doubles->shell.files.size(), 1);
-    QCOMPARE(m_doubles->shell.files.first().window, Shell::Window::Hidden);
+    QCOMPARE(m_folder->shell.files.size(), 1);
+    QCOMPARE(m_folder->shell.files.first().window, Shell::Window::Hidden);
     // The picture is painted in the scheme colour (green by default).
     const QImage picture = find<QLabel>(QStringLiteral("ImageSwitchUser"))->pixmap().toImage();
     QCOMPARE(picture.size(), panel->size());
@@ -461,26 +453,26 @@ void tst_ChartsReport::switchUserPanelOffersTheSortedNames() {
     // Beginners Drills is the key-chart section: no shift-error figures.
     QVERIFY(!find<QLabel>(QStringLiteral("LabelRightShift"))->isVisible());
 
-    m_doubles->sound.played.clear();
+    m_folder->sound.played.clear();
     click(QStringLiteral("ButtonCancelSwitch"));
     QVERIFY(!panel->isVisible());
-    QCOMPARE(m_doubles->sound.played.size(), 1);
-    QCOMPARE(m_globals->currentUserName, QStringLiteral("Maria"));
+    QCOMPARE(m_folder->sound.played.size(), 1);
+    QCOMPARE(m_folder->globals.currentUserName, QStringLiteral("Maria"));
 }
 
 void tst_ChartsReport::viewingAnotherStudentLoadsTheirRecord() {
-    m_globals->drillSession.presented[5] = 30000;
-    m_globals->drillSession.sessionPresses = 30000;
+    m_folder->globals.drillSession.presented[5] = 30000;
+    m_folder->globals.drillSession.sessionPresses = 30000;
     click(QStringLiteral("ButtonSwitchUserOverall"));
     chooseInSwitchList(QStringLiteral("Bob"));
-    m_doubles->sound.played.clear();
+    m_folder->sound.played.clear();
 
     click(QStringLiteral("ButtonViewSelectedName"));
 
-    QCOMPARE(m_globals->currentUserName, QStringLiteral("Bob"));
-    QCOMPARE(m_globals->record.i32(layout::kBegBestTime), kBobBest);
-    QCOMPARE(m_globals->drillSession.presented[5], 0);
-    QCOMPARE(m_globals->drillSession.sessionPresses, 0);
+    QCOMPARE(m_folder->globals.currentUserName, QStringLiteral("Bob"));
+    QCOMPARE(m_folder->globals.record.i32(layout::kBegBestTime), kBobBest);
+    QCOMPARE(m_folder->globals.drillSession.presented[5], 0);
+    QCOMPARE(m_folder->globals.drillSession.sessionPresses, 0);
     QVERIFY(m_window->state().namesSwitched);
     QVERIFY(!find<QWidget>(QStringLiteral("PanelSwitchUser"))->isVisible());
     QCOMPARE(find<QLabel>(QStringLiteral("PanelUserKeys"))->text(), QStringLiteral("Bob"));
@@ -490,17 +482,17 @@ void tst_ChartsReport::viewingAnotherStudentLoadsTheirRecord() {
     QVERIFY(keyChart->titleLines().first().contains(QStringLiteral("Bob -- ")));
     QVERIFY(reportText().startsWith(QStringLiteral(" \nStudent: Bob  Date: ")));
     QVERIFY(reportText().contains(QStringLiteral("Best Time Today or Last (Seconds): 25")));
-    QCOMPARE(m_doubles->sound.played.size(), 1);
+    QCOMPARE(m_folder->sound.played.size(), 1);
     // Maria's file was not written.
     StudentRecord maria;
-    QVERIFY(StudentFile::load(m_dir->filePath(QStringLiteral("Maria.stu")), maria).done());
+    QVERIFY(StudentFile::load(m_folder->path(QStringLiteral("Maria.stu")), maria).done());
     QCOMPARE(maria.i32(layout::kBegBestTime), kMariaBest);
 
     // Closing the window advises a restart.
     m_window->close();
-    QCOMPARE(m_doubles->dialogs.shown.size(), 1);
+    QCOMPARE(m_folder->dialogs.shown.size(), 1);
     QVERIFY(
-        m_doubles->dialogs.shown.first().text.startsWith(QStringLiteral("After Switching names")));
+        m_folder->dialogs.shown.first().text.startsWith(QStringLiteral("After Switching names")));
 }
 
 void tst_ChartsReport::viewingOnesOwnNameSetsNoRestartAdvice_data() {
@@ -511,7 +503,7 @@ void tst_ChartsReport::viewingOnesOwnNameSetsNoRestartAdvice_data() {
 
 void tst_ChartsReport::viewingOnesOwnNameSetsNoRestartAdvice() {
     QFETCH(bool, fromReport);
-    m_globals->record.setI32(layout::kBegBestTime, 99); // in memory only
+    m_folder->globals.record.setI32(layout::kBegBestTime, 99); // in memory only
     if (fromReport) {
         openReport();
         chooseInReportList(QStringLiteral("Maria"));
@@ -523,11 +515,11 @@ void tst_ChartsReport::viewingOnesOwnNameSetsNoRestartAdvice() {
     }
 
     // Her record in memory is the newest copy of it: viewing her own name keeps it.
-    QCOMPARE(m_globals->currentUserName, QStringLiteral("Maria"));
-    QCOMPARE(m_globals->record.i32(layout::kBegBestTime), 99);
+    QCOMPARE(m_folder->globals.currentUserName, QStringLiteral("Maria"));
+    QCOMPARE(m_folder->globals.record.i32(layout::kBegBestTime), 99);
     QVERIFY(!m_window->state().namesSwitched);
     m_window->close();
-    QVERIFY(m_doubles->dialogs.shown.isEmpty());
+    QVERIFY(m_folder->dialogs.shown.isEmpty());
 }
 
 void tst_ChartsReport::userLineAndDrillWindowFollowTheActivity_data() {
@@ -545,7 +537,7 @@ void tst_ChartsReport::userLineAndDrillWindowFollowTheActivity() {
     QFETCH(bool, fromReport);
     QFETCH(bool, drillOpen);
     QFETCH(bool, userLine);
-    m_globals->activity.activity =
+    m_folder->globals.activity.activity =
         drillOpen ? ActivityCode::BeginnersDrills : ActivityCode::MainWindow;
     QSignalSpy lines(m_window.get(), &TFormCharts::userLineNameChanged);
     QSignalSpy reloads(m_window.get(), &TFormCharts::drillWindowReloadRequested);
@@ -560,7 +552,7 @@ void tst_ChartsReport::userLineAndDrillWindowFollowTheActivity() {
         click(QStringLiteral("ButtonViewSelectedName"));
     }
 
-    QCOMPARE(m_globals->currentUserName, QStringLiteral("Bob"));
+    QCOMPARE(m_folder->globals.currentUserName, QStringLiteral("Bob"));
     QCOMPARE(lines.size(), userLine ? 1 : 0);
     if (userLine)
         QCOMPARE(lines.first().first().toString(), QStringLiteral("Bob"));
@@ -575,7 +567,7 @@ void tst_ChartsReport::noSelectionChangesNothing_data() {
 
 void tst_ChartsReport::noSelectionChangesNothing() {
     QFETCH(bool, fromReport);
-    m_globals->drillSession.sessionPresses = 30000;
+    m_folder->globals.drillSession.sessionPresses = 30000;
     QSignalSpy lines(m_window.get(), &TFormCharts::userLineNameChanged);
     QListWidget* list = nullptr;
     if (fromReport) {
@@ -591,28 +583,28 @@ void tst_ChartsReport::noSelectionChangesNothing() {
     click(fromReport ? QStringLiteral("ButtonReportViewName")
                      : QStringLiteral("ButtonViewSelectedName"));
 
-    QCOMPARE(m_globals->currentUserName, QStringLiteral("Maria"));
-    QCOMPARE(m_globals->drillSession.sessionPresses, 30000);
+    QCOMPARE(m_folder->globals.currentUserName, QStringLiteral("Maria"));
+    QCOMPARE(m_folder->globals.drillSession.sessionPresses, 30000);
     QVERIFY(!m_window->state().namesSwitched);
     QVERIFY(lines.isEmpty());
-    QVERIFY(m_doubles->dialogs.shown.isEmpty());
+    QVERIFY(m_folder->dialogs.shown.isEmpty());
 }
 
 void tst_ChartsReport::unreadableFileIsReportedAndChangesNothing() {
-    QFile bob(m_dir->filePath(QStringLiteral("Bob.stu")));
+    QFile bob(m_folder->path(QStringLiteral("Bob.stu")));
     QVERIFY(bob.resize(1000));
-    m_globals->drillSession.sessionPresses = 30000;
+    m_folder->globals.drillSession.sessionPresses = 30000;
     click(QStringLiteral("ButtonSwitchUserKeys"));
     chooseInSwitchList(QStringLiteral("Bob"));
 
     click(QStringLiteral("ButtonViewSelectedName"));
 
-    QCOMPARE(m_doubles->dialogs.shown.size(), 1);
-    QCOMPARE(m_doubles->dialogs.shown.first().kind, Dialogs::Kind::Error);
-    QVERIFY(m_doubles->dialogs.shown.first().text.contains(QStringLiteral("Bob.stu")));
-    QCOMPARE(m_globals->currentUserName, QStringLiteral("Maria"));
-    QCOMPARE(m_globals->record.i32(layout::kBegBestTime), kMariaBest);
-    QCOMPARE(m_globals->drillSession.sessionPresses, 30000);
+    QCOMPARE(m_folder->dialogs.shown.size(), 1);
+    QCOMPARE(m_folder->dialogs.shown.first().kind, Dialogs::Kind::Error);
+    QVERIFY(m_folder->dialogs.shown.first().text.contains(QStringLiteral("Bob.stu")));
+    QCOMPARE(m_folder->globals.currentUserName, QStringLiteral("Maria"));
+    QCOMPARE(m_folder->globals.record.i32(layout::kBegBestTime), kMariaBest);
+    QCOMPARE(m_folder->globals.drillSession.sessionPresses, 30000);
     QVERIFY(!m_window->state().namesSwitched);
     QCOMPARE(find<QLabel>(QStringLiteral("PanelUserKeys"))->text(), QStringLiteral("Maria"));
 }
@@ -620,14 +612,14 @@ void tst_ChartsReport::unreadableFileIsReportedAndChangesNothing() {
 void tst_ChartsReport::vanishedFileKeepsTheRecordAndTakesTheName() {
     openReport();
     chooseInReportList(QStringLiteral("Bob"));
-    QVERIFY(QFile::remove(m_dir->filePath(QStringLiteral("Bob.stu"))));
+    QVERIFY(QFile::remove(m_folder->path(QStringLiteral("Bob.stu"))));
 
     click(QStringLiteral("ButtonReportViewName"));
 
-    QCOMPARE(m_globals->currentUserName, QStringLiteral("Bob"));
-    QCOMPARE(m_globals->record.i32(layout::kBegBestTime), kMariaBest);
+    QCOMPARE(m_folder->globals.currentUserName, QStringLiteral("Bob"));
+    QCOMPARE(m_folder->globals.record.i32(layout::kBegBestTime), kMariaBest);
     QVERIFY(m_window->state().namesSwitched);
-    QVERIFY(m_doubles->dialogs.shown.isEmpty());
+    QVERIFY(m_folder->dialogs.shown.isEmpty());
     QVERIFY(reportText().contains(QStringLiteral("Student: Bob  Date:")));
 }
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Globals.h"
 #include "app/Services.h"
-#include "platform/doubles/DoubleServices.h"
 #include "progress/BarChartView.h"
 #include "progress/charts.h"
 #include "students/FixedPoint.h"
 #include "students/StudentFile.h"
+#include "tests/common/TestWorkingFolder.h"
 
 #include <QBarSet>
 #include <QGroupBox>
@@ -15,7 +15,6 @@
 #include <QRadioButton>
 #include <QStackedBarSeries>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
 #include <memory>
@@ -54,9 +53,7 @@ private:
     void clickItem(const char* group, int item);
     BarChartView* chart(const char* name) const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<Globals> m_globals;
-    std::unique_ptr<DoubleServices> m_doubles;
+    std::unique_ptr<test::TestWorkingFolder> m_folder;
     std::unique_ptr<TFormCharts> m_window;
 };
 
@@ -104,21 +101,17 @@ QPoint pixelAt(const BarChartView* view, qreal category, qreal value) {
 } // namespace
 
 void tst_TFormCharts::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_globals = std::make_unique<Globals>(m_dir->path());
-    m_globals->currentUserName = QStringLiteral("Maria");
-    m_globals->record.applyCreateDefaults();
-    m_globals->soundDevice = true;
-    m_doubles = std::make_unique<DoubleServices>();
-    m_window = std::make_unique<TFormCharts>(*m_globals, m_doubles->services);
+    m_folder = std::make_unique<test::TestWorkingFolder>();
+    m_folder->globals.currentUserName = QStringLiteral("Maria");
+    m_folder->globals.record.applyCreateDefaults();
+    m_folder->globals.soundDevice = true;
+    m_window = std::make_unique<TFormCharts>(m_folder->globals, m_folder->services);
     m_window->setTitleDate(kToday);
 }
 
 void tst_TFormCharts::cleanup() {
     m_window.reset();
-    m_doubles.reset();
-    m_globals.reset();
-    m_dir.reset();
+    m_folder.reset();
 }
 
 void tst_TFormCharts::clickItem(const char* group, int item) {
@@ -252,7 +245,7 @@ void tst_TFormCharts::showingDrawsEveryChart() {
     QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("LabelRightShift"))->isHidden());
     QVERIFY(m_window->findChild<QLabel*>(QStringLiteral("PanelLeftShift"))->isHidden());
     // Showing draws without clicking.
-    QVERIFY(m_doubles->sound.played.isEmpty());
+    QVERIFY(m_folder->sound.played.isEmpty());
 }
 
 void tst_TFormCharts::pagesBringTheirChartsToTheFront() {
@@ -286,12 +279,12 @@ void tst_TFormCharts::pagesBringTheirChartsToTheFront() {
 void tst_TFormCharts::aKeyChartClickedBringsItForward() {
     m_window->show();
     m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
-    m_doubles->sound.played.clear();
+    m_folder->sound.played.clear();
     m_window->findChild<QPushButton*>(QStringLiteral("ButtonKeySpeed"))->click();
     QVERIFY(!m_window->state().middleOverallInFront);
     QVERIFY(liesOver(chart("ChartKeySpeed"), chart("ChartAdjustedWpm")));
-    QCOMPARE(m_doubles->sound.played.size(), 1);
-    QVERIFY(m_doubles->sound.played.first().endsWith(QStringLiteral("click_2.wav")));
+    QCOMPARE(m_folder->sound.played.size(), 1);
+    QVERIFY(m_folder->sound.played.first().endsWith(QStringLiteral("click_2.wav")));
 }
 
 void tst_TFormCharts::printChartPrintsTheChartInFront_data() {
@@ -318,46 +311,46 @@ void tst_TFormCharts::printChartPrintsTheChartInFront() {
     QFETCH(QString, button);
     QFETCH(QString, printed);
     QFETCH(QString, notPrinted);
-    m_globals->record.setI64(layout::kBegSessionKeys, stored(250));
-    m_globals->record.setI64(layout::kBegSessionMisses, stored(20));
-    m_globals->record.setPerKey(layout::kBegSessionAccuracy, 1, 0.5L);
-    m_globals->record.setPerKey(layout::kBegSessionAvgSeconds, 1, 1.5L);
+    m_folder->globals.record.setI64(layout::kBegSessionKeys, stored(250));
+    m_folder->globals.record.setI64(layout::kBegSessionMisses, stored(20));
+    m_folder->globals.record.setPerKey(layout::kBegSessionAccuracy, 1, 0.5L);
+    m_folder->globals.record.setPerKey(layout::kBegSessionAvgSeconds, 1, 1.5L);
     m_window->show();
     m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
-    m_doubles->sound.played.clear();
+    m_folder->sound.played.clear();
 
     m_window->findChild<QPushButton*>(button)->click();
 
-    QCOMPARE(m_doubles->printer.calls, 1);
-    QCOMPARE(m_doubles->printer.printedImages.size(), 1);
-    const QImage image = m_doubles->printer.printedImages.first();
+    QCOMPARE(m_folder->printer.calls, 1);
+    QCOMPARE(m_folder->printer.printedImages.size(), 1);
+    const QImage image = m_folder->printer.printedImages.first();
     auto* expected = m_window->findChild<BarChartView*>(printed);
     auto* other = m_window->findChild<BarChartView*>(notPrinted);
     QVERIFY(image.width() > expected->width()); // drawn larger than on screen for the page
     QCOMPARE(image, expected->toImage(image.width() / qreal(expected->width())));
     QVERIFY(image != other->toImage(image.width() / qreal(other->width())));
-    QCOMPARE(m_doubles->sound.played.size(), 1);
-    QVERIFY(m_doubles->dialogs.shown.isEmpty());
+    QCOMPARE(m_folder->sound.played.size(), 1);
+    QVERIFY(m_folder->dialogs.shown.isEmpty());
 }
 
 void tst_TFormCharts::aFailedPrintIsReported() {
     m_window->show();
-    m_doubles->printer.outcome = {Printer::Status::Failed,
-                                  QStringLiteral("The printer is out of paper.")};
+    m_folder->printer.outcome = {Printer::Status::Failed,
+                                 QStringLiteral("The printer is out of paper.")};
     m_window->findChild<QPushButton*>(QStringLiteral("ButtonPrintMiddle"))->click();
-    QCOMPARE(m_doubles->dialogs.texts(),
+    QCOMPARE(m_folder->dialogs.texts(),
              QStringList{QStringLiteral("The printer is out of paper.")});
-    QCOMPARE(m_doubles->dialogs.shown.first().kind, Dialogs::Kind::Error);
+    QCOMPARE(m_folder->dialogs.shown.first().kind, Dialogs::Kind::Error);
 
-    m_doubles->dialogs.shown.clear();
-    m_doubles->printer.outcome = {Printer::Status::Cancelled, {}};
+    m_folder->dialogs.shown.clear();
+    m_folder->printer.outcome = {Printer::Status::Cancelled, {}};
     m_window->findChild<QPushButton*>(QStringLiteral("ButtonPrintTop"))->click();
-    QVERIFY(m_doubles->dialogs.shown.isEmpty());
+    QVERIFY(m_folder->dialogs.shown.isEmpty());
 }
 
 void tst_TFormCharts::chartImageShowsBarsInTheirColoursAtTheirHeights() {
     // All days: A 100 %, Q 50 %, Z 25 %, hyphen 75 %, every other key 0.
-    StudentRecord& record = m_globals->record;
+    StudentRecord& record = m_folder->globals.record;
     record.setPerKey(layout::kBegAccuracy, 1, 1.0L);
     record.setPerKey(layout::kBegAccuracy, 11, 0.5L);
     record.setPerKey(layout::kBegAccuracy, 21, 0.25L);
@@ -431,10 +424,10 @@ void tst_TFormCharts::axesStayFixedAfterRefresh() {
     m_window->show();
     // Figures far beyond every axis.
     for (int i = 1; i <= 37; ++i) {
-        m_globals->drillSession.averageSeconds[i] = stored(9.5L);
-        m_globals->drillSession.accuracy[i] = stored(1.0L);
+        m_folder->globals.drillSession.averageSeconds[i] = stored(9.5L);
+        m_folder->globals.drillSession.accuracy[i] = stored(1.0L);
     }
-    m_globals->record.setHistory(layout::kBegPercentHistory, 0, 400);
+    m_folder->globals.record.setHistory(layout::kBegPercentHistory, 0, 400);
     clickItem("RadioGroupOverallPeriod", 1);
     m_window->refresh();
 
@@ -457,16 +450,16 @@ void tst_TFormCharts::axesStayFixedAfterRefresh() {
 }
 
 void tst_TFormCharts::todayOrLastSwitchesToTheSessionAfterTheFirstScoredKey() {
-    m_globals->record.setPerKey(layout::kBegSessionAccuracy, 1, 0.8L); // A, latest session
-    m_globals->record.setPerKey(layout::kBegSessionAvgSeconds, 1, 1.2L);
+    m_folder->globals.record.setPerKey(layout::kBegSessionAccuracy, 1, 0.8L); // A, latest session
+    m_folder->globals.record.setPerKey(layout::kBegSessionAvgSeconds, 1, 1.2L);
     m_window->show();
     QCOMPARE(barValue(chart("ChartKeyAccuracy"), 0), 80.0);
     QCOMPARE(barValue(chart("ChartKeySpeed"), 0), 1.2);
 
     // The first scored key of this session: S, typed once, wrong, in 0.6 seconds.
-    m_globals->drillSession.presented[2] = stored(1);
-    m_globals->drillSession.accuracy[2] = 0;
-    m_globals->drillSession.averageSeconds[2] = stored(0.6L);
+    m_folder->globals.drillSession.presented[2] = stored(1);
+    m_folder->globals.drillSession.accuracy[2] = 0;
+    m_folder->globals.drillSession.averageSeconds[2] = stored(0.6L);
     m_window->refresh();
     QCOMPARE(barValue(chart("ChartKeyAccuracy"), 0), 0.0);
     QCOMPARE(barValue(chart("ChartKeySpeed"), 0), 0.0);
@@ -474,18 +467,18 @@ void tst_TFormCharts::todayOrLastSwitchesToTheSessionAfterTheFirstScoredKey() {
 }
 
 void tst_TFormCharts::overallPanelsFollowThePeriod() {
-    m_globals->record.setI64(layout::kBegSessionKeys, stored(250));
-    m_globals->record.setI64(layout::kBegSessionMisses, stored(20));
-    m_globals->record.setI64(layout::kBegKeysTotal, stored(1000));
-    m_globals->record.setI64(layout::kBegMissesTotal, stored(250));
+    m_folder->globals.record.setI64(layout::kBegSessionKeys, stored(250));
+    m_folder->globals.record.setI64(layout::kBegSessionMisses, stored(20));
+    m_folder->globals.record.setI64(layout::kBegKeysTotal, stored(1000));
+    m_folder->globals.record.setI64(layout::kBegMissesTotal, stored(250));
     m_window->show();
     auto* correct = m_window->findChild<QLabel*>(QStringLiteral("PanelCorrect"));
     QCOMPARE(correct->text(), QStringLiteral("92"));
     QCOMPARE(barValue(chart("ChartStatsPercent"), 0), 92.0);
 
     // This session's drills count once a key was typed.
-    m_globals->drillSession.sessionPresses = stored(10);
-    m_globals->drillSession.sessionMisses = stored(3);
+    m_folder->globals.drillSession.sessionPresses = stored(10);
+    m_folder->globals.drillSession.sessionMisses = stored(3);
     m_window->refresh();
     QCOMPARE(correct->text(), QStringLiteral("70"));
 
@@ -504,10 +497,10 @@ void tst_TFormCharts::overallPanelsFollowThePeriod() {
 }
 
 void tst_TFormCharts::aViewedStudentWhoNeverDrilledShowsZero() {
-    m_globals->record.setI64(layout::kBegSessionKeys, stored(250));
-    m_globals->record.setI64(layout::kBegSessionMisses, stored(20));
+    m_folder->globals.record.setI64(layout::kBegSessionKeys, stored(250));
+    m_folder->globals.record.setI64(layout::kBegSessionMisses, stored(20));
     StudentRecord nina;
-    QVERIFY(StudentFile::create(m_dir->filePath(QStringLiteral("Nina.stu")), nina).done());
+    QVERIFY(StudentFile::create(m_folder->path(QStringLiteral("Nina.stu")), nina).done());
     m_window->show();
     m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
     auto* correct = m_window->findChild<QLabel*>(QStringLiteral("PanelCorrect"));
@@ -517,7 +510,7 @@ void tst_TFormCharts::aViewedStudentWhoNeverDrilledShowsZero() {
     auto* names = m_window->findChild<QListWidget*>(QStringLiteral("ListBoxSwitchUser"));
     names->setCurrentItem(names->findItems(QStringLiteral("Nina"), Qt::MatchExactly).first());
     m_window->findChild<QPushButton*>(QStringLiteral("ButtonViewSelectedName"))->click();
-    QCOMPARE(m_globals->currentUserName, QStringLiteral("Nina"));
+    QCOMPARE(m_folder->globals.currentUserName, QStringLiteral("Nina"));
     QCOMPARE(correct->text(), QStringLiteral("0"));
 }
 
@@ -540,7 +533,7 @@ void tst_TFormCharts::closeChartsAdvisesARestartAfterASwitch() {
     m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))
         ->setCurrentIndex(qMax(page, 0));
     m_window->setNamesSwitched(switched);
-    m_doubles->sound.played.clear();
+    m_folder->sound.played.clear();
 
     if (page < 0)
         m_window->close();
@@ -552,18 +545,18 @@ void tst_TFormCharts::closeChartsAdvisesARestartAfterASwitch() {
 
     QVERIFY(!m_window->isVisible());
     QVERIFY(!m_window->state().namesSwitched);
-    QCOMPARE(m_doubles->sound.played.size(), click ? 1 : 0);
+    QCOMPARE(m_folder->sound.played.size(), click ? 1 : 0);
     if (switched) {
-        QCOMPARE(m_doubles->dialogs.shown.size(), 1);
-        QCOMPARE(m_doubles->dialogs.shown.first().kind, Dialogs::Kind::Information);
-        QCOMPARE(m_doubles->dialogs.shown.first().buttons, Dialogs::Buttons::Ok);
-        QCOMPARE(m_doubles->dialogs.shown.first().text,
+        QCOMPARE(m_folder->dialogs.shown.size(), 1);
+        QCOMPARE(m_folder->dialogs.shown.first().kind, Dialogs::Kind::Information);
+        QCOMPARE(m_folder->dialogs.shown.first().buttons, Dialogs::Buttons::Ok);
+        QCOMPARE(m_folder->dialogs.shown.first().text,
                  QStringLiteral("After Switching names, it is recommended that you restart the "
                                 "program before continuing to type. This will protect the most "
                                 "recent chart data from being lost. If you haven't typed since "
                                 "starting Keyfarer, you don't have to restart."));
     } else {
-        QVERIFY(m_doubles->dialogs.shown.isEmpty());
+        QVERIFY(m_folder->dialogs.shown.isEmpty());
     }
 }
 

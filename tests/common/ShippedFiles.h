@@ -1,36 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Files the application tests put into their temporary working folders.
+// The files the build ships (keyboard pictures, sounds), put into the temporary working folders
+// of the tests: the real ones where the build has made them, stand-ins otherwise.
 
-#include <QColor>
+#include "tests/common/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 namespace kf::test {
 
 inline constexpr QSize kShippedPictureSize{587, 283};
-
-// The five links of the user panel and the menu titles, in their order on the window.
-inline const QStringList kLinkNames = {
-    QStringLiteral("LabelNewUser"), QStringLiteral("LabelSelectUser"),
-    QStringLiteral("LabelLastLesson"), QStringLiteral("LabelYourStats"),
-    QStringLiteral("LabelPreferences")};
-inline const QStringList kMenuTitles = {QStringLiteral("&Lessons"),
-                                        QStringLiteral("&Beginners Drills"),
-                                        QStringLiteral("Inter&mediate Drills"),
-                                        QStringLiteral("&Advanced Drills"),
-                                        QStringLiteral("A&dditional"),
-                                        QStringLiteral("&Tests"),
-                                        QStringLiteral("&Help")};
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // A one-colour 24-bit bitmap.
 inline bool writePicture(const QString& path, QSize size, QRgb colour) {
@@ -39,13 +24,17 @@ inline bool writePicture(const QString& path, QSize size, QRgb colour) {
     return picture.save(path, "BMP");
 }
 
+// The folder the build put its shipped files in.
+inline QDir shippedFolder() {
+    return QDir(qEnvironmentVariable("KEYFARER_SHARE"));
+}
+
 // Copies a shipped file of this build into folder; false when the build has not made it.
 inline bool copyShipped(const QString& name, const QDir& folder) {
-    const QString share = qEnvironmentVariable("KEYFARER_SHARE");
-    if (share.isEmpty() || !QFile::exists(QDir(share).filePath(name)))
+    if (qEnvironmentVariable("KEYFARER_SHARE").isEmpty() || !shippedFolder().exists(name))
         return false;
     QFile::remove(folder.filePath(name));
-    return QFile::copy(QDir(share).filePath(name), folder.filePath(name));
+    return QFile::copy(shippedFolder().filePath(name), folder.filePath(name));
 }
 
 // The English US keyboard pictures as shipped, or blank ones of the shipped size.
@@ -65,7 +54,7 @@ inline const QStringList& soundFiles() {
     return names;
 }
 
-// The sounds as shipped, or stand-ins: nothing in these tests plays them.
+// The sounds as shipped, or stand-ins for tests that never play them.
 inline bool provideSounds(const QDir& folder) {
     for (const QString& name : soundFiles()) {
         if (!copyShipped(name, folder) &&
@@ -73,6 +62,13 @@ inline bool provideSounds(const QDir& folder) {
             return false;
     }
     return true;
+}
+
+// Every file the build ships, linked into folder (for tests that only read them).
+inline void linkAllShipped(const QDir& folder) {
+    const QDir shipped = shippedFolder();
+    for (const QString& name : shipped.entryList(QDir::Files))
+        QFile::link(shipped.absoluteFilePath(name), folder.filePath(name));
 }
 
 } // namespace kf::test
