@@ -76,6 +76,8 @@ class tst_TFormOptions : public QObject {
 private slots:
     void delayTexts_data();
     void delayTexts();
+    void storedDelays_data();
+    void storedDelays();
     void noDelayStoresTwoHundredAndShowsAgain();
     void unknownStoredDelayShowsOneSecond();
     void twoLinesWritesAllThreePens();
@@ -92,22 +94,54 @@ private slots:
     void timedTestRomanForcesSmallFont();
 };
 
+// A delay text chosen: the item it selects and the milliseconds stored.
 void tst_TFormOptions::delayTexts_data() {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("item");
     QTest::addColumn<int>("milliseconds");
-    QTest::newRow("no delay") << QStringLiteral("No Delay") << 200;
-    QTest::newRow("one second") << QStringLiteral("1 second delay") << 900;
-    QTest::newRow("two seconds") << QStringLiteral("2 seconds delay") << 2000;
-    QTest::newRow("eight seconds") << QStringLiteral("8 seconds delay") << 8000;
-    QTest::newRow("unknown text") << QStringLiteral("9 seconds delay") << 900;
+    QTest::newRow("no delay") << QStringLiteral("No Delay") << 0 << 200;
+    QTest::newRow("one second") << QStringLiteral("1 second delay") << 1 << 900;
+    QTest::newRow("two seconds") << QStringLiteral("2 seconds delay") << 2 << 2000;
+    QTest::newRow("three seconds") << QStringLiteral("3 seconds delay") << 3 << 3000;
+    QTest::newRow("four seconds") << QStringLiteral("4 seconds delay") << 4 << 4000;
+    QTest::newRow("five seconds") << QStringLiteral("5 seconds delay") << 5 << 5000;
+    QTest::newRow("six seconds") << QStringLiteral("6 seconds delay") << 6 << 6000;
+    QTest::newRow("seven seconds") << QStringLiteral("7 seconds delay") << 7 << 7000;
+    QTest::newRow("eight seconds") << QStringLiteral("8 seconds delay") << 8 << 8000;
+    QTest::newRow("unknown text") << QStringLiteral("9 seconds delay") << 1 << 900;
+    QTest::newRow("empty") << QString() << 1 << 900;
 }
 
 void tst_TFormOptions::delayTexts() {
     QFETCH(QString, text);
+    QFETCH(int, item);
     QFETCH(int, milliseconds);
-    QCOMPARE(kHandDelays[std::size_t(handDelayIndexOfText(text))].milliseconds, milliseconds);
-    QCOMPARE(handDelayIndexOfMilliseconds(milliseconds),
-             milliseconds == 900 ? 1 : handDelayIndexOfText(text));
+    QCOMPARE(handDelayIndexOfText(text), item);
+    QCOMPARE(kHandDelays[std::size_t(item)].milliseconds, milliseconds);
+}
+
+// A stored delay: the item the box shows when the window opens.
+void tst_TFormOptions::storedDelays_data() {
+    QTest::addColumn<int>("milliseconds");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("200") << 200 << 0 << QStringLiteral("No Delay");
+    QTest::newRow("900") << 900 << 1 << QStringLiteral("1 second delay");
+    QTest::newRow("2000") << 2000 << 2 << QStringLiteral("2 seconds delay");
+    QTest::newRow("5000") << 5000 << 5 << QStringLiteral("5 seconds delay");
+    QTest::newRow("8000") << 8000 << 8 << QStringLiteral("8 seconds delay");
+    QTest::newRow("0") << 0 << 1 << QStringLiteral("1 second delay");
+    QTest::newRow("1000") << 1000 << 1 << QStringLiteral("1 second delay");
+    QTest::newRow("9000") << 9000 << 1 << QStringLiteral("1 second delay");
+    QTest::newRow("negative") << -200 << 1 << QStringLiteral("1 second delay");
+}
+
+void tst_TFormOptions::storedDelays() {
+    QFETCH(int, milliseconds);
+    QFETCH(int, item);
+    QFETCH(QString, text);
+    QCOMPARE(handDelayIndexOfMilliseconds(milliseconds), item);
+    QCOMPARE(QString::fromLatin1(kHandDelays[std::size_t(item)].text), text);
 }
 
 void tst_TFormOptions::noDelayStoresTwoHundredAndShowsAgain() {
