@@ -197,41 +197,46 @@ void tst_MainForm::controlsSitWhereTheLayoutPutsThem_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("expected"); // an empty size checks the place only
 
-    auto rows = [](QSize pic, const char* tag) {
-        const int ch = 600; // the client height
-        const int left = (800 - pic.width()) / 2;
-        const int top = ch - pic.height();
-        const QRect title(0, 0, 800, ch - pic.height());
-        const QRect leftPanel(0, top - 1, left, pic.height());
-        const QRect rightPanel(left + pic.width(), top - 1, 800 - pic.width() - left, pic.height());
-        const QRect panel1((800 - 294) / 2, (ch - 220) / 2, 294, 220);
-        const QRect panel2((800 - 294) / 2, (ch - 318) / 2, 294, 318);
-        const QList<std::pair<const char*, QRect>> expected = {
-            {"Image1", QRect(left, top, pic.width(), pic.height())},
-            {"PanelMainTitle", title},
-            {"Image2", title},
-            {"PanelLeft", leftPanel},
-            {"Image3", leftPanel},
-            {"PanelRight", rightPanel},
-            {"Image4", rightPanel},
-            {"ImageLogo", QRect(42, 12, 499, 233)},
-            {"Image7", QRect(671, 28, 28, 22)},
-            {"Panel1", panel1},
-            {"Image5", panel1},
-            {"Panel2", panel2},
-            {"Image6", panel2},
-            {"LabelNewUser", QRect(538, 21, 0, 0)},
-            {"LabelSelectUser", QRect(555, 68, 0, 0)},
-            {"LabelLastLesson", QRect(568, 113, 0, 0)},
-            {"LabelYourStats", QRect(566, 156, 0, 0)},
+    // The places worked out by hand for an 800 x 600 client area. The user panels (294 x 220
+    // and 294 x 318) are centred: left (800 - 294) / 2 = 253, tops 190 and 141.
+    struct Place {
+        const char* name;
+        QRect rect;
+    };
+    auto rows = [](QSize pic, const char* tag, std::initializer_list<Place> aroundThePicture) {
+        std::initializer_list<Place> fixed = {
+            {"ImageLogo", QRect(42, 12, 499, 233)},      {"Image7", QRect(671, 28, 28, 22)},
+            {"Panel1", QRect(253, 190, 294, 220)},       {"Image5", QRect(253, 190, 294, 220)},
+            {"Panel2", QRect(253, 141, 294, 318)},       {"Image6", QRect(253, 141, 294, 318)},
+            {"LabelNewUser", QRect(538, 21, 0, 0)},      {"LabelSelectUser", QRect(555, 68, 0, 0)},
+            {"LabelLastLesson", QRect(568, 113, 0, 0)},  {"LabelYourStats", QRect(566, 156, 0, 0)},
             {"LabelPreferences", QRect(545, 200, 0, 0)},
         };
-        for (const auto& [name, rect] : expected)
-            QTest::addRow("%s %s", tag, name) << pic << QString::fromLatin1(name) << rect;
+        for (const auto& places : {aroundThePicture, fixed}) {
+            for (const Place& p : places)
+                QTest::addRow("%s %s", tag, p.name) << pic << QString::fromLatin1(p.name) << p.rect;
+        }
     };
-    rows(test::kShippedPictureSize, "shipped");
-    // Odd widths: the halves round toward zero.
-    rows(QSize(601, 290), "601x290");
+    // The shipped 587 x 283 picture: left (800 - 587) / 2 = 106, top 600 - 283 = 317; the side
+    // panels start one pixel higher, the right one at 106 + 587 = 693, 800 - 587 - 106 = 107 wide.
+    rows(test::kShippedPictureSize, "shipped",
+         {{"Image1", QRect(106, 317, 587, 283)},
+          {"PanelMainTitle", QRect(0, 0, 800, 317)},
+          {"Image2", QRect(0, 0, 800, 317)},
+          {"PanelLeft", QRect(0, 316, 106, 283)},
+          {"Image3", QRect(0, 316, 106, 283)},
+          {"PanelRight", QRect(693, 316, 107, 283)},
+          {"Image4", QRect(693, 316, 107, 283)}});
+    // An odd width: (800 - 601) / 2 = 99.5 rounds toward zero to 99, and the right panel takes
+    // the pixel left over: 800 - 601 - 99 = 100 wide, from 700.
+    rows(QSize(601, 290), "601x290",
+         {{"Image1", QRect(99, 310, 601, 290)},
+          {"PanelMainTitle", QRect(0, 0, 800, 310)},
+          {"Image2", QRect(0, 0, 800, 310)},
+          {"PanelLeft", QRect(0, 309, 99, 290)},
+          {"Image3", QRect(0, 309, 99, 290)},
+          {"PanelRight", QRect(700, 309, 100, 290)},
+          {"Image4", QRect(700, 309, 100, 290)}});
 }
 
 void tst_MainForm::controlsSitWhereTheLayoutPutsThem() {
