@@ -489,8 +489,9 @@ void tst_UserPanels::useThisNameLoadsTheStudent() {
 
     // Bob's colour scheme is not the default one: the window is painted in it now, and so are
     // the panels when they open.
-    const QRgb bobs = schemeColours(markedStudent(2).colourScheme()).frame;
-    QVERIFY(bobs != schemeColours(0).frame);
+    // Bob's record has scheme 2, "Red": 8082121 as 0x00BBGGRR.
+    const QRgb bobs = qRgb(201, 82, 123);
+    QCOMPARE(int(markedRecord(2).colourScheme()), 2);
     for (const char* picture : {"Image2", "Image3", "Image4"})
         QVERIFY2(framedIn(f.control<QLabel>(QString::fromLatin1(picture)), bobs), picture);
     f.click(QStringLiteral("LabelSelectUser"));
@@ -825,7 +826,7 @@ void tst_UserPanels::preferencesOpensItsWindowAndYourStatsAsksForCharts() {
     QVERIFY(options->isVisible());
     QCOMPARE(charts.count(), 1);
     // A border colour chosen there repaints the main window at once.
-    const QRgb purple = schemeColours(3).frame;
+    const QRgb purple = qRgb(172, 123, 171); // 11238316 as 0x00BBGGRR
     QVERIFY(!framedIn(f.control<QLabel>(QStringLiteral("Image2")), purple));
     auto* borders = options->findChild<QGroupBox*>(QStringLiteral("RadioGroup8"));
     QVERIFY(borders != nullptr);
@@ -871,7 +872,7 @@ void tst_UserPanels::preferencesFromTheMainWindowRepaintTheDrillOpenedLater() {
     QVERIFY(f.drill);
 
     chooseItem(*options, "RadioGroup8", QStringLiteral("Purple"));
-    const QRgb purple = schemeColours(3).frame;
+    const QRgb purple = qRgb(172, 123, 171); // 11238316 as 0x00BBGGRR
     QVERIFY(framedIn(*f.drill->findChild<QLabel*>(QStringLiteral("Image10")), purple));
     QCOMPARE(f.drill->findChild<QLabel*>(QStringLiteral("Label3"))
                  ->palette()

@@ -501,10 +501,13 @@ void tst_NextKeyChooser::ownKeyMissingFromTheKeyboardMarksNoKey_data() {
     QTest::addColumn<QByteArray>("list");
     QTest::addColumn<Nationality>("nationality");
     QTest::addColumn<bool>("leftHand"); // characters from Space to "~" keep their hand
-    QTest::newRow("broken bar on German") << QByteArray("\xa6") << Nationality::German << false;
-    QTest::newRow("a acute on English UK") << QByteArray("\xe1") << Nationality::EnglishUK << false;
-    QTest::newRow("grave accent on French") << QByteArray("`") << Nationality::French << true;
-    QTest::newRow("tilde on Spanish") << QByteArray("~") << Nationality::Spanish << true;
+    QTest::addColumn<int>("code");      // the character's key code, the same on every keyboard
+    QTest::newRow("broken bar on German")
+        << QByteArray("\xa6") << Nationality::German << false << 150;
+    QTest::newRow("a acute on English UK")
+        << QByteArray("\xe1") << Nationality::EnglishUK << false << 127;
+    QTest::newRow("grave accent on French") << QByteArray("`") << Nationality::French << true << 48;
+    QTest::newRow("tilde on Spanish") << QByteArray("~") << Nationality::Spanish << true << 49;
 }
 
 // The student's list may hold a character whose key this keyboard lacks. It is still the target,
@@ -520,7 +523,7 @@ void tst_NextKeyChooser::ownKeyMissingFromTheKeyboardMarksNoKey() {
     ChooserSettings settings = ownKeys(list, 0, nationality);
     const ChosenKey chosen = chooser.choose(settings, previous, QStringLiteral("Ann"));
     const auto character = static_cast<AnsiChar>(list.at(0));
-    QCOMPARE(chosen.key.code, keyCodeOfCharacter(character).value());
+    QTEST(int(chosen.key.code), "code");
     QCOMPARE(chosen.key.character, character);
     QCOMPARE(chosen.key.label, AnsiChar{0});
     QCOMPARE(chosen.key.rect, KeyRect{});

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <array>
 
@@ -152,5 +154,27 @@ struct ClassFolderFixture {
 inline const QStringList kClassNames = {QStringLiteral("Ann"), QStringLiteral("bob"),
                                         QStringLiteral("Cleo"), QStringLiteral("Gone"),
                                         QStringLiteral("Short")};
+
+// The prepared folder as the CSV gives it, worked out from the figures above.
+inline const QString kClassCsvHeader =
+    QStringLiteral("Student,Drill keys typed (all days),Accuracy today or last (%),"
+                   "Accuracy all days (%),Best time (seconds),Slowest letter,"
+                   "Sessions recorded,Accuracy of the last 8 sessions (%),"
+                   "Intermediate Drills: adjusted WPM today or last,"
+                   "Intermediate Drills: adjusted WPM all days");
+inline const QString kAnnCsvFigures = QStringLiteral("1000,92,95,17,k,3,85 90 92,23,50");
+inline const QStringList kClassCsvRows = {
+    QStringLiteral("Ann,") + kAnnCsvFigures,
+    QStringLiteral("bob,8,67,62,25,,8,1 5 10 20 30 40 50 67,0,0"),
+    QStringLiteral("Cleo,0,0,0,0,,0,,0,0"),
+    QStringLiteral("Gone,unreadable file,,,,,,,,"),
+    QStringLiteral("Short,unreadable file,,,,,,,,"),
+};
+
+// The whole CSV text: each line, the last included, ends in CR LF.
+inline QString classCsv(const QStringList& rows = kClassCsvRows) {
+    return (QStringList{kClassCsvHeader} + rows).join(QStringLiteral("\r\n")) +
+           QStringLiteral("\r\n");
+}
 
 } // namespace kf::test
