@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainMenu.h"
 
+#include "app/TranslatedText.h"
+
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,77 +13,104 @@ namespace kf {
 
 namespace {
 
+constexpr const char* kContext = "MainMenu";
+
 // One entry of a menu: "-" is a separator.
 struct Entry {
-    QStringView caption;
+    const char* caption;
     bool enabled = true;
 };
-constexpr QStringView kSeparator = u"-";
+constexpr const char* kSeparator = "-";
 
 constexpr Entry kLessons[] = {
-    {u"&Instructions"},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Instructions")},
     {kSeparator},
-    {u"Lesson &1 -- DFERJKUI"},
-    {u"Lesson &2 -- CVM"},
-    {u"Lesson &3 -- ASL;"},
-    {u"Lesson &4 -- TYGH"},
-    {u"Lesson &5 -- QWOP"},
-    {u"Lesson &6 -- BN,."},
-    {u"Lesson &7 -- ZX"},
-    {u"Lesson &8 -- Shift Keys"},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson &1 -- DFERJKUI")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson &2 -- CVM")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson &3 -- ASL;")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson &4 -- TYGH")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson &5 -- QWOP")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson &6 -- BN,.")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson &7 -- ZX")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson &8 -- Shift Keys")},
     {kSeparator},
-    {u"Lesson &9 -- Common Punctuation"},
-    {u"Lesson 1&0 -- Number Keys"},
-    {u"Lesson 11 -- &Symbols"},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson &9 -- Common Punctuation")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson 1&0 -- Number Keys")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Lesson 11 -- &Symbols")},
     {kSeparator},
-    {u"&Exit Keyfarer"},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Exit Keyfarer")},
 };
 
 // In DrillKind order once the separators are left out.
 constexpr Entry kBeginners[] = {
-    {u"&Home Row Only"},
-    {u"&Top Row Only"},
-    {u"&Bottom Row Only"},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Home Row Only")},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Top Row Only")},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Bottom Row Only")},
     {kSeparator},
-    {u"H&ome && Top Rows"},
-    {u"Hom&e && Bottom Rows"},
-    {u"&All Three Rows"},
+    {QT_TRANSLATE_NOOP("MainMenu", "H&ome && Top Rows")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Hom&e && Bottom Rows")},
+    {QT_TRANSLATE_NOOP("MainMenu", "&All Three Rows")},
     {kSeparator},
-    {u"All && &Common Punctuation"},
+    {QT_TRANSLATE_NOOP("MainMenu", "All && &Common Punctuation")},
     {kSeparator},
-    {u"&Numbers Only"},
-    {u"&Symbols Only"},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Numbers Only")},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Symbols Only")},
     {kSeparator},
-    {u"&Do Everything"},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Do Everything")},
     {kSeparator},
-    {u"Choose &Your Own Keys"},
+    {QT_TRANSLATE_NOOP("MainMenu", "Choose &Your Own Keys")},
 };
 
 constexpr Entry kIntermediate[] = {
-    {u"&Common Letter Combinations"},
-    {u"&Easy Phrases && Clauses"},
-    {u"&Short Sentences"},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Common Letter Combinations")},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Easy Phrases && Clauses")},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Short Sentences")},
 };
 
 constexpr Entry kAdvanced[] = {
-    {u"&Phrases && Clauses"}, {u"&Easy Sentences"}, {u"&Normal Sentences"},
-    {u"&Harder Sentences"},   {kSeparator},         {u"&Learn Number Keypad"},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Phrases && Clauses")},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Easy Sentences")},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Normal Sentences")},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Harder Sentences")},
+    {kSeparator},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Learn Number Keypad")},
 };
 
-constexpr Entry kAdditionalHead[] = {{u"&Keyfarer", false}, {u"Word Sweep", false}, {kSeparator}};
-constexpr Entry kGames[] = {{u"&Save Dasher"}, {u"&Saucer"}};
-constexpr Entry kAdditionalTail[] = {{kSeparator}, {u"&Backup User Files", false}};
+constexpr Entry kAdditionalHead[] = {{QT_TRANSLATE_NOOP("MainMenu", "&Keyfarer"), false},
+                                     {QT_TRANSLATE_NOOP("MainMenu", "Word Sweep"), false},
+                                     {kSeparator}};
+constexpr Entry kGames[] = {{QT_TRANSLATE_NOOP("MainMenu", "&Save Dasher")},
+                            {QT_TRANSLATE_NOOP("MainMenu", "&Saucer")}};
+constexpr Entry kAdditionalTail[] = {{kSeparator},
+                                     {QT_TRANSLATE_NOOP("MainMenu", "&Backup User Files"), false}};
 
 // By nationality code.
-constexpr std::array<QStringView, kNationalityCount> kNationalities = {
-    u"&English (US)", u"English (UK)", u"&Spanish", u"&German", u"&Italian", u"&French",
+constexpr std::array<const char*, kNationalityCount> kNationalities = {
+    QT_TRANSLATE_NOOP("MainMenu", "&English (US)"), QT_TRANSLATE_NOOP("MainMenu", "English (UK)"),
+    QT_TRANSLATE_NOOP("MainMenu", "&Spanish"),      QT_TRANSLATE_NOOP("MainMenu", "&German"),
+    QT_TRANSLATE_NOOP("MainMenu", "&Italian"),      QT_TRANSLATE_NOOP("MainMenu", "&French"),
 };
 
-constexpr Entry kTests[] = {{u"&Ten Line Tests"}, {u"Ti&medTests"}};
+constexpr Entry kTests[] = {{QT_TRANSLATE_NOOP("MainMenu", "&Ten Line Tests")},
+                            {QT_TRANSLATE_NOOP("MainMenu", "Ti&medTests")}};
 
 constexpr Entry kHelp[] = {
-    {u"&Contents"}, {kSeparator}, {u"&Visit My Web Site"}, {kSeparator}, {u"&About Keyfarer"},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Contents")},          {kSeparator},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Visit My Web Site")}, {kSeparator},
+    {QT_TRANSLATE_NOOP("MainMenu", "&About Keyfarer")},
 };
+
+QMenu* subMenu(QMenuBar& bar, const char* title) {
+    QMenu* menu = bar.addMenu(QString());
+    setUiText(menu, kContext, title);
+    return menu;
+}
+
+QMenu* subMenu(QMenu& parent, const char* title) {
+    QMenu* menu = parent.addMenu(QString());
+    setUiText(menu, kContext, title);
+    return menu;
+}
 
 // Adds the entries and returns the actions that are not separators, in order.
 QList<QAction*> addEntries(QMenu& menu, std::span<const Entry> entries) {
@@ -91,16 +120,17 @@ QList<QAction*> addEntries(QMenu& menu, std::span<const Entry> entries) {
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(e.caption.toString());
+        QAction* action = menu.addAction(QString());
+        setUiText(action, kContext, e.caption);
         action->setEnabled(e.enabled);
         actions.append(action);
     }
     return actions;
 }
 
-QMenu* addMenu(QMenuBar& bar, QStringView title, std::span<const Entry> entries,
+QMenu* addMenu(QMenuBar& bar, const char* title, std::span<const Entry> entries,
                bool enabled = true) {
-    QMenu* menu = bar.addMenu(title.toString());
+    QMenu* menu = subMenu(bar, title);
     addEntries(*menu, entries);
     menu->menuAction()->setEnabled(enabled);
     return menu;
@@ -110,40 +140,55 @@ QMenu* addMenu(QMenuBar& bar, QStringView title, std::span<const Entry> entries,
 
 MainMenu buildMainMenu(QMenuBar& bar) {
     MainMenu m;
-    m.lessons = addMenu(bar, u"&Lessons", kLessons, false);
+    m.lessons = addMenu(bar, QT_TRANSLATE_NOOP("MainMenu", "&Lessons"), kLessons, false);
 
-    m.beginners = bar.addMenu(QStringLiteral("&Beginners Drills"));
+    m.beginners = subMenu(bar, QT_TRANSLATE_NOOP("MainMenu", "&Beginners Drills"));
     const QList<QAction*> drills = addEntries(*m.beginners, kBeginners);
     std::copy(drills.begin(), drills.end(), m.drills.begin());
 
-    m.intermediate = addMenu(bar, u"Inter&mediate Drills", kIntermediate, false);
-    m.advanced = addMenu(bar, u"&Advanced Drills", kAdvanced, false);
+    m.intermediate =
+        addMenu(bar, QT_TRANSLATE_NOOP("MainMenu", "Inter&mediate Drills"), kIntermediate, false);
+    m.advanced = addMenu(bar, QT_TRANSLATE_NOOP("MainMenu", "&Advanced Drills"), kAdvanced, false);
 
-    m.additional = bar.addMenu(QStringLiteral("A&dditional"));
+    m.additional = subMenu(bar, QT_TRANSLATE_NOOP("MainMenu", "A&dditional"));
     addEntries(*m.additional, kAdditionalHead);
-    QMenu* games = m.additional->addMenu(QStringLiteral("&Games"));
+    QMenu* games = subMenu(*m.additional, QT_TRANSLATE_NOOP("MainMenu", "&Games"));
     addEntries(*games, kGames);
     games->menuAction()->setEnabled(false);
     m.additional->addSeparator();
-    m.additional->addAction(QStringLiteral("&Make Your Own Text Files"))->setEnabled(false);
+    QAction* ownTexts = m.additional->addAction(QString());
+    setUiText(ownTexts, kContext, QT_TRANSLATE_NOOP("MainMenu", "&Make Your Own Text Files"));
+    ownTexts->setEnabled(false);
     m.additional->addSeparator();
-    m.nationality = m.additional->addMenu(QStringLiteral("&Keyboard Nationality"));
+    m.nationality = subMenu(*m.additional, QT_TRANSLATE_NOOP("MainMenu", "&Keyboard Nationality"));
     // Radio entries that may all be unchecked: a code outside the six checks none.
     auto* group = new QActionGroup(m.nationality);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (std::size_t code = 0; code < kNationalities.size(); ++code) {
-        QAction* action = m.nationality->addAction(kNationalities[code].toString());
+        QAction* action = m.nationality->addAction(QString());
+        setUiText(action, kContext, kNationalities[code]);
         action->setCheckable(true);
         group->addAction(action);
         m.nationalities[code] = action;
     }
+    m.additional->addSeparator();
+    m.language = subMenu(*m.additional, QT_TRANSLATE_NOOP("MainMenu", "&Language"));
+    // Each language is named as its speakers write it, whatever language the menu speaks. The
+    // main window checks the one spoken each time the menu opens.
+    for (std::size_t i = 0; i < kInterfaceLanguages.size(); ++i) {
+        QAction* action = m.language->addAction(kInterfaceLanguages[i].name.toString());
+        action->setCheckable(true);
+        action->setData(kInterfaceLanguages[i].code.toString());
+        m.languages[i] = action;
+    }
     addEntries(*m.additional, kAdditionalTail);
     m.additional->addSeparator();
-    m.classOverview = m.additional->addAction(QObject::tr("&Class Overview"));
+    m.classOverview = m.additional->addAction(QString());
+    setUiText(m.classOverview, kContext, QT_TRANSLATE_NOOP("MainMenu", "&Class Overview"));
 
-    m.tests = addMenu(bar, u"&Tests", kTests, false);
+    m.tests = addMenu(bar, QT_TRANSLATE_NOOP("MainMenu", "&Tests"), kTests, false);
 
-    m.help = bar.addMenu(QStringLiteral("&Help"));
+    m.help = subMenu(bar, QT_TRANSLATE_NOOP("MainMenu", "&Help"));
     const QList<QAction*> help = addEntries(*m.help, kHelp);
     m.contents = help.at(0);
     m.webSite = help.at(1);
@@ -155,7 +200,7 @@ void adjustBeginnersMenu(const MainMenu& menu, std::uint8_t nationality) {
     if (nationality >= kBeginnersByNationality.size())
         return;
     const BeginnersMenuText& text = kBeginnersByNationality[nationality];
-    menu.symbols()->setText(text.symbols.toString());
+    setUiText(menu.symbols(), kContext, text.symbols);
     menu.doEverything()->setVisible(text.doEverything);
     menu.doEverything()->setEnabled(text.doEverything);
 }

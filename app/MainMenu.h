@@ -2,9 +2,11 @@
 #pragma once
 
 #include "app/ActivityState.h"
+#include "app/InterfaceLanguage.h"
 #include "keyboard/Nationality.h"
 
 #include <QStringView>
+#include <QtGlobal>
 #include <array>
 
 class QAction;
@@ -24,9 +26,12 @@ struct MainMenu {
     QMenu* tests = nullptr;
     QMenu* help = nullptr;
     QMenu* nationality = nullptr;
+    QMenu* language = nullptr;
 
     std::array<QAction*, kDrillKindCount> drills{};          // in DrillKind order
     std::array<QAction*, kNationalityCount> nationalities{}; // by nationality code
+    // In kInterfaceLanguages order; each action's data is its language code.
+    std::array<QAction*, kInterfaceLanguages.size()> languages{};
     QAction* classOverview = nullptr; // open with or without a current student
     QAction* contents = nullptr;
     QAction* webSite = nullptr;
@@ -41,16 +46,16 @@ MainMenu buildMainMenu(QMenuBar& bar);
 // The "&Beginners Drills" menu as the nationality changes it: the symbols entry names the
 // national characters, and "&Do Everything" is offered only on the English keyboards.
 struct BeginnersMenuText {
-    QStringView symbols;
+    const char* symbols; // English; shown in the interface language (context "MainMenu")
     bool doEverything;
 };
 inline constexpr std::array<BeginnersMenuText, kNationalityCount> kBeginnersByNationality = {{
-    {u"&Symbols Only", true},
-    {u"&Symbols Only", true},
-    {u"&Symbols && Spanish Characters", false},
-    {u"&Symbols && German Characters", false},
-    {u"&Symbols && Italian Characters", false},
-    {u"&Symbols && French Characters", false},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Symbols Only"), true},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Symbols Only"), true},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Symbols && Spanish Characters"), false},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Symbols && German Characters"), false},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Symbols && Italian Characters"), false},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Symbols && French Characters"), false},
 }};
 
 // Sets the symbols entry and "&Do Everything" for a nationality code; any other code leaves the

@@ -4,13 +4,17 @@
 #include "app/Globals.h"
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
+
 namespace kf {
 
 namespace {
 
 QString viewingNotice(const QString& viewed, const QString& owner) {
-    return QStringLiteral("You are viewing the figures of %1, so nothing is saved now. To go on "
-                          "typing as %2, view or take the name %2 again.")
+    return QCoreApplication::translate("SaveStudent",
+                                       "You are viewing the figures of %1, so nothing is saved "
+                                       "now. To go on typing as %2, view or take the name %2 "
+                                       "again.")
         .arg(viewed, owner);
 }
 

@@ -4,12 +4,14 @@
 #include "app/ClickableLabel.h"
 #include "app/Globals.h"
 #include "app/Services.h"
+#include "app/TranslatedText.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
 #include "options/optionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -21,17 +23,25 @@ namespace kf {
 
 namespace {
 
-const QString kNewUserPrompt =
-    QStringLiteral("Type in a new user name below and click the OK button.");
-const QString kSelectPrompt = QStringLiteral("Select a name from the list below.");
-const QString kNameExists = QStringLiteral("This username already exists and Cannot be created.");
-const QString kNoUserFileYet =
-    QStringLiteral("You cannot begin to type until you have created a user file.");
-const QString kNoUserChosenYet =
-    QStringLiteral("You cannot begin to type until you have selected a user name from the list.");
-const QString kWrongPassword =
-    QStringLiteral("You need to type the correct password to delete a username");
-const QString kReallyDelete = QStringLiteral("Do you want to delete this username?");
+constexpr const char* kContext = "UserPanels";
+constexpr const char* kNewUserPrompt =
+    QT_TRANSLATE_NOOP("UserPanels", "Type in a new user name below and click the OK button.");
+constexpr const char* kSelectPrompt =
+    QT_TRANSLATE_NOOP("UserPanels", "Select a name from the list below.");
+constexpr const char* kNameExists =
+    QT_TRANSLATE_NOOP("UserPanels", "This username already exists and Cannot be created.");
+constexpr const char* kNoUserFileYet =
+    QT_TRANSLATE_NOOP("UserPanels", "You cannot begin to type until you have created a user file.");
+constexpr const char* kNoUserChosenYet = QT_TRANSLATE_NOOP(
+    "UserPanels", "You cannot begin to type until you have selected a user name from the list.");
+constexpr const char* kWrongPassword =
+    QT_TRANSLATE_NOOP("UserPanels", "You need to type the correct password to delete a username");
+constexpr const char* kReallyDelete =
+    QT_TRANSLATE_NOOP("UserPanels", "Do you want to delete this username?");
+
+QString text(const char* source) {
+    return QCoreApplication::translate(kContext, source);
+}
 const QString kRenameScript = QStringLiteral("rename.bat");
 
 // Places inside the 294 x 220 new-user panel and the 294 x 318 select-user panel.
@@ -54,8 +64,10 @@ Control* place(Control* control, const QString& name, QRect where) {
     return control;
 }
 
-QPushButton* button(const QString& caption, const QString& name, QRect where, QWidget* panel) {
-    return place(new QPushButton(caption, panel), name, where);
+QPushButton* button(const char* caption, const QString& name, QRect where, QWidget* panel) {
+    QPushButton* made = place(new QPushButton(panel), name, where);
+    setUiText(made, kContext, caption);
+    return made;
 }
 
 QLabel* prompt(const QString& name, QRect where, QWidget* panel) {
@@ -96,11 +108,11 @@ void UserPanels::buildNewUserPanel() {
     // Room for blanks around a name of the longest length; the name is trimmed before checking.
     m_newUserName->setMaxLength(roster::kLongestName * 2);
     // The prompt above changes; the field's own name stays.
-    m_newUserName->setAccessibleName(tr("New user name"));
-    m_newUserOk =
-        button(QStringLiteral("OK"), QStringLiteral("ButtonNewUserOk"), kNewUserOkPlace, panel);
-    m_newUserCancel = button(QStringLiteral("Cancel"), QStringLiteral("ButtonNewUserCancel"),
-                             kNewUserCancelPlace, panel);
+    setUiAccessibleName(m_newUserName, kContext, QT_TRANSLATE_NOOP("UserPanels", "New user name"));
+    m_newUserOk = button(QT_TRANSLATE_NOOP("UserPanels", "OK"), QStringLiteral("ButtonNewUserOk"),
+                         kNewUserOkPlace, panel);
+    m_newUserCancel = button(QT_TRANSLATE_NOOP("UserPanels", "Cancel"),
+                             QStringLiteral("ButtonNewUserCancel"), kNewUserCancelPlace, panel);
     connect(m_newUserName, &QLineEdit::returnPressed, this, &UserPanels::createUser);
     connect(m_newUserOk, &QPushButton::clicked, this, &UserPanels::createUser);
     connect(m_newUserCancel, &QPushButton::clicked, this, &UserPanels::cancelNewUser);
@@ -110,16 +122,17 @@ void UserPanels::buildSelectUserPanel() {
     QWidget* panel = &m_window.selectUserPanel();
     m_selectPrompt = prompt(QStringLiteral("LabelSelectUserPrompt"), kSelectPromptPlace, panel);
     m_names = place(new QListWidget(panel), QStringLiteral("ListBoxUsers"), kNamesPlace);
-    m_useName = button(QStringLiteral("Use this Name"), QStringLiteral("ButtonUseName"),
-                       kUseNamePlace, panel);
+    m_useName = button(QT_TRANSLATE_NOOP("UserPanels", "Use this Name"),
+                       QStringLiteral("ButtonUseName"), kUseNamePlace, panel);
     m_password = place(new QLineEdit(panel), QStringLiteral("EditPassword"), kPasswordPlace);
     m_password->setEchoMode(QLineEdit::Password);
-    m_names->setAccessibleName(tr("User names"));
-    m_password->setAccessibleName(tr("Password to delete a name"));
-    m_deleteName = button(QStringLiteral("Delete Name"), QStringLiteral("ButtonDeleteName"),
-                          kDeleteNamePlace, panel);
-    m_selectCancel = button(QStringLiteral("Cancel"), QStringLiteral("ButtonSelectCancel"),
-                            kSelectCancelPlace, panel);
+    setUiAccessibleName(m_names, kContext, QT_TRANSLATE_NOOP("UserPanels", "User names"));
+    setUiAccessibleName(m_password, kContext,
+                        QT_TRANSLATE_NOOP("UserPanels", "Password to delete a name"));
+    m_deleteName = button(QT_TRANSLATE_NOOP("UserPanels", "Delete Name"),
+                          QStringLiteral("ButtonDeleteName"), kDeleteNamePlace, panel);
+    m_selectCancel = button(QT_TRANSLATE_NOOP("UserPanels", "Cancel"),
+                            QStringLiteral("ButtonSelectCancel"), kSelectCancelPlace, panel);
     // Deleting waits until a name is in use, so the one in use can be told apart from the others.
     m_password->setEnabled(false);
     m_deleteName->setEnabled(false);
@@ -144,14 +157,16 @@ void UserPanels::openNewUserPanel() {
     showPanel(m_window.newUserPanel());
     m_newUserName->clear();
     m_window.paintUserPanelBackgrounds();
-    m_newUserPrompt->setText(kNewUserPrompt);
+    setUiText(m_newUserPrompt, kContext, kNewUserPrompt);
     m_newUserName->setFocus();
     m_window.applyLinksOff();
 }
 
 void UserPanels::refuseName(const QString& problem) {
-    m_services.dialogs.titledMessage(Dialogs::Kind::Information, roster::kInvalidNameTitle, problem,
-                                     Dialogs::Buttons::Ok);
+    m_services.dialogs.titledMessage(
+        Dialogs::Kind::Information,
+        QCoreApplication::translate("Roster", roster::kInvalidNameTitle), problem,
+        Dialogs::Buttons::Ok);
     m_newUserName->setFocus();
 }
 
@@ -166,7 +181,7 @@ void UserPanels::createUser() {
     }
     const ChangeOutcome outcome = m_globals.session.takeNew(check.name);
     if (outcome.status == ChangeOutcome::Status::Exists) {
-        m_services.dialogs.information(kNameExists + whatIsInTheWay(check.name));
+        m_services.dialogs.information(text(kNameExists) + whatIsInTheWay(check.name));
         m_newUserName->clear();
         m_newUserName->setFocus();
         return;
@@ -187,15 +202,15 @@ void UserPanels::createUser() {
 QString UserPanels::whatIsInTheWay(const QString& name) const {
     const QFileInfo found(m_roster.filePath(name));
     if (found.isDir())
-        return QStringLiteral(" A folder called \"%1\" is in the way.").arg(found.fileName());
+        return tr(" A folder called \"%1\" is in the way.").arg(found.fileName());
     if (m_roster.names().contains(name, Qt::CaseInsensitive))
         return {};
-    return QStringLiteral(" The file \"%1\" is in the way.").arg(found.fileName());
+    return tr(" The file \"%1\" is in the way.").arg(found.fileName());
 }
 
 void UserPanels::cancelNewUser() {
     if (!m_roster.hasStudentFiles()) {
-        m_services.dialogs.information(kNoUserFileYet);
+        m_services.dialogs.information(text(kNoUserFileYet));
         m_newUserName->setFocus();
         return;
     }
@@ -209,7 +224,7 @@ void UserPanels::openSelectUserPanel() {
     m_services.shell.openFile(m_globals.folder.filePath(kRenameScript), Shell::Window::Hidden);
     showPanel(m_window.selectUserPanel());
     m_window.paintUserPanelBackgrounds();
-    m_selectPrompt->setText(kSelectPrompt);
+    setUiText(m_selectPrompt, kContext, kSelectPrompt);
     m_names->setFocus();
     m_names->clear();
     m_names->addItems(m_roster.names());
@@ -240,10 +255,10 @@ void UserPanels::deleteSelectedName() {
     if (item == nullptr)
         return;
     if (!roster::isPurgeKey(m_password->text())) {
-        m_services.dialogs.information(kWrongPassword);
+        m_services.dialogs.information(text(kWrongPassword));
         return;
     }
-    if (!m_services.dialogs.askYesNo(kReallyDelete))
+    if (!m_services.dialogs.askYesNo(text(kReallyDelete)))
         return;
     const QString name = item->text();
     if (const auto refusal =
@@ -264,7 +279,7 @@ void UserPanels::deleteSelectedName() {
 
 void UserPanels::cancelSelection() {
     if (m_globals.currentUserName.isEmpty()) {
-        m_services.dialogs.information(kNoUserChosenYet);
+        m_services.dialogs.information(text(kNoUserChosenYet));
         m_names->setFocus();
         return;
     }
@@ -285,6 +300,7 @@ void UserPanels::userIsCurrent() {
     m_window.applyMenusOn();
     m_window.showUserName(m_globals.currentUserName);
     m_window.repaintSchemePictures();
+    m_window.applyStudentLanguage();
 }
 
 } // namespace kf

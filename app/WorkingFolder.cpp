@@ -56,23 +56,29 @@ QString WorkingFolder::prepare(const QString& shippedFrom) const {
     // keyboard pictures are rewritten in the working folder, so it can never be that one.
     const QString canonical = QFileInfo(m_dir).canonicalFilePath();
     if (!canonical.isEmpty() && canonical == QFileInfo(shippedFrom).canonicalFilePath())
-        return QStringLiteral("The folder \"%1\" holds Keyfarer's installed pictures and sounds, "
-                              "which are never changed. Give Keyfarer another working folder "
-                              "(the option --working-folder or the variable KEYFARER_HOME).")
+        return QCoreApplication::translate(
+                   "WorkingFolder",
+                   "The folder \"%1\" holds Keyfarer's installed pictures and sounds, "
+                   "which are never changed. Give Keyfarer another working folder "
+                   "(the option --working-folder or the variable KEYFARER_HOME).")
             .arg(m_dir);
     QDir dir(m_dir);
     if (dir.exists())
         return {};
     if (!QDir().mkpath(m_dir))
-        return QStringLiteral("The folder \"%1\" could not be created.").arg(m_dir);
+        return QCoreApplication::translate("WorkingFolder",
+                                           "The folder \"%1\" could not be created.")
+            .arg(m_dir);
     const QDir source(shippedFrom);
     const QStringList files = source.entryList(QDir::Files);
     if (files.isEmpty())
-        return QStringLiteral("No shipped pictures and sounds were found in \"%1\".")
+        return QCoreApplication::translate("WorkingFolder",
+                                           "No shipped pictures and sounds were found in \"%1\".")
             .arg(shippedFrom);
     for (const QString& name : files) {
         if (!QFile::copy(source.filePath(name), dir.filePath(name)))
-            return QStringLiteral("The file \"%1\" could not be copied into \"%2\".")
+            return QCoreApplication::translate("WorkingFolder",
+                                               "The file \"%1\" could not be copied into \"%2\".")
                 .arg(name, m_dir);
         // Copies of read-only installed files would stay read-only; the pictures are rebuilt
         // here when the nationality changes.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/aboutForm.h"
 
+#include "app/TranslatedText.h"
 #include "app/WorkingFolder.h"
 
 #include <QHBoxLayout>
@@ -19,7 +20,7 @@ QString TAboutForm::pictureName() {
 TAboutForm::TAboutForm(const WorkingFolder& folder, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About"));
+    setUiWindowTitle(this, "TAboutForm", QT_TRANSLATE_NOOP("TAboutForm", "About"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* picture = new QLabel(this);
@@ -28,14 +29,17 @@ TAboutForm::TAboutForm(const WorkingFolder& folder, QWidget* parent)
     if (folder.exists(pictureName()))
         picture->setPixmap(QPixmap::fromImage(QImageReader(folder.filePath(pictureName())).read()));
 
-    auto* line = new QLabel(QStringLiteral("Keyfarer -- Learn the Keyboard"), this);
+    auto* line = new QLabel(this);
+    setUiText(line, "TAboutForm",
+              QT_TRANSLATE_NOOP("TAboutForm", "Keyfarer -- Learn the Keyboard"));
     line->setObjectName(QStringLiteral("ProductName"));
     QFont font = line->font();
     font.setPixelSize(16);
     font.setBold(true);
     line->setFont(font);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(this);
+    setUiText(ok, "TAboutForm", QT_TRANSLATE_NOOP("TAboutForm", "OK"));
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);

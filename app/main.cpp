@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Globals.h"
+#include "app/InterfaceLanguage.h"
 #include "app/Services.h"
 #include "app/mainForm.h"
 #include "drills/beg.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QTextStream>
 #include <cstdio>
 
@@ -91,6 +93,11 @@ int main(int argc, char* argv[]) {
     kf::LazySpeechOutput speech;
     kf::Services services{sound, shell, printer, dialogs, clock, speech};
 
+    // The desktop's language decides until a student who chose another one becomes current.
+    kf::InterfaceLanguage language(
+        kf::InterfaceLanguage::shippedLocation(kf::WorkingFolder::shippedFilesLocation()));
+    language.apply(kf::interfaceLanguageFor(QLocale::system().uiLanguages()));
+
     const kf::WorkingFolder folder(commandLine.workingFolder.isEmpty()
                                        ? kf::WorkingFolder::defaultLocation()
                                        : QDir(commandLine.workingFolder).absolutePath());
@@ -102,6 +109,7 @@ int main(int argc, char* argv[]) {
 
     kf::Globals globals(folder.path());
     kf::TForm1 mainWindow(globals, services);
+    mainWindow.setInterfaceLanguage(&language);
     mainWindow.setDrillWindowFactory([&globals, &services](kf::TForm1& main) -> QWidget* {
         return new kf::TBegForm(globals, services, &main);
     });

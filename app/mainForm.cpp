@@ -6,6 +6,7 @@
 #include "app/MainLayout.h"
 #include "app/SaveStudent.h"
 #include "app/Services.h"
+#include "app/TranslatedText.h"
 #include "app/UserPanels.h"
 #include "app/aboutForm.h"
 #include "app/stuff.h"
@@ -16,9 +17,11 @@
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 #include "progress/charts.h"
+#include "students/StudentSettings.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QImageReader>
 #include <QLabel>
@@ -40,7 +43,8 @@ constexpr QPoint kLogoPlace{42, 12};
 constexpr QSize kLogoSize{499, 233};
 constexpr QRect kHintPlace{671, 28, 28, 22};
 constexpr QPoint kUserLinePlace{538, 245};
-const QString kUserLine = QStringLiteral("User = ");
+constexpr const char* kContext = "TForm1";
+constexpr const char* kUserLine = QT_TRANSLATE_NOOP("TForm1", "User = ");
 constexpr int kBlinkMs = 400;
 constexpr int kBlinkToggles = 3;
 
@@ -50,16 +54,16 @@ constexpr QRgb kLinkHoverColour = qRgb(207, 126, 169);
 
 struct LinkText {
     QStringView objectName;
-    QStringView caption;
+    const char* caption;
     QPoint place;
 };
 // In UserLink order.
 constexpr std::array<LinkText, TForm1::kUserLinkCount> kLinks = {{
-    {u"LabelNewUser", u"New User", {538, 21}},
-    {u"LabelSelectUser", u"Select User", {555, 68}},
-    {u"LabelLastLesson", u"Next Lesson", {568, 113}},
-    {u"LabelYourStats", u"Your Stats", {566, 156}},
-    {u"LabelPreferences", u"Preferences", {545, 200}},
+    {u"LabelNewUser", QT_TRANSLATE_NOOP("TForm1", "New User"), {538, 21}},
+    {u"LabelSelectUser", QT_TRANSLATE_NOOP("TForm1", "Select User"), {555, 68}},
+    {u"LabelLastLesson", QT_TRANSLATE_NOOP("TForm1", "Next Lesson"), {568, 113}},
+    {u"LabelYourStats", QT_TRANSLATE_NOOP("TForm1", "Your Stats"), {566, 156}},
+    {u"LabelPreferences", QT_TRANSLATE_NOOP("TForm1", "Preferences"), {545, 200}},
 }};
 
 // Checked in this order at start; only the first one missing is reported.
@@ -72,14 +76,18 @@ const QString kHintPicture = QStringLiteral("hint.bmp");
 const QString kHelpFile = QStringLiteral("kftyping.hlp");
 const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
 
-const QString kSoundFilesMissing =
-    QStringLiteral("One or more of the sound files cannot be found. You may need to reinstall "
-                   "Keyfarer to restore the wave files.");
-const QString kTryAgainOrQuit =
-    QStringLiteral("\n\nTry again to save the work of %1, or quit without saving it?");
-const QString kWelcome = QStringLiteral(
-    "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New User\" link "
-    "above to create a user file.");
+constexpr const char* kSoundFilesMissing =
+    QT_TRANSLATE_NOOP("TForm1", "One or more of the sound files cannot be found. You may need to "
+                                "reinstall Keyfarer to restore the wave files.");
+constexpr const char* kTryAgainOrQuit =
+    QT_TRANSLATE_NOOP("TForm1", "\n\nTry again to save the work of %1, or quit without saving it?");
+constexpr const char* kWelcome = QT_TRANSLATE_NOOP(
+    "TForm1", "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New "
+              "User\" link above to create a user file.");
+
+QString text(const char* source) {
+    return QCoreApplication::translate(kContext, source);
+}
 
 // The dots per inch the screen reports. Qt scales its logical pixels to 96 per inch, so the
 // screen's own figure is the logical one times the device pixel ratio.
@@ -130,7 +138,8 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
     , m_globals(globals)
     , m_services(services) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Keyfarer Typing Tutor -- Learn the Keyboard"));
+    setUiWindowTitle(this, kContext,
+                     QT_TRANSLATE_NOOP("TForm1", "Keyfarer Typing Tutor -- Learn the Keyboard"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -196,8 +205,9 @@ void TForm1::buildControls() {
     QFont linkFont(QStringLiteral("Arial"));
     linkFont.setPixelSize(24);
     for (std::size_t i = 0; i < kLinks.size(); ++i) {
-        auto* link = new ClickableLabel(kLinks[i].caption.toString(), m_title);
+        auto* link = new ClickableLabel(QString(), m_title);
         link->setObjectName(kLinks[i].objectName.toString());
+        setUiText(link, kContext, kLinks[i].caption);
         link->setFont(linkFont);
         setTextColour(*link, kLinkColour);
         link->adjustSize();
@@ -275,6 +285,15 @@ void TForm1::connectMenu() {
         connect(m_menu.nationalities[i], &QAction::triggered, this,
                 [this, code] { chooseNationality(code); });
     }
+    connect(m_menu.language, &QMenu::aboutToShow, this, [this] {
+        const QString spoken = m_language ? m_language->current() : kEnglish;
+        for (QAction* action : m_menu.languages)
+            action->setChecked(action->data().toString() == spoken);
+    });
+    for (QAction* action : m_menu.languages) {
+        connect(action, &QAction::triggered, this,
+                [this, action] { chooseLanguage(action->data().toString()); });
+    }
     connect(m_menu.contents, &QAction::triggered, this, [this] {
         if (m_globals.folder.exists(kHelpFile))
             m_services.shell.openFile(m_globals.folder.filePath(kHelpFile), Shell::Window::Normal);
@@ -300,7 +319,7 @@ void TForm1::checkSoundFiles() {
         return;
     for (QStringView name : kSoundFiles) {
         if (!m_globals.folder.exists(name.toString())) {
-            m_services.dialogs.error(kSoundFilesMissing);
+            m_services.dialogs.error(text(kSoundFilesMissing));
             return;
         }
     }
@@ -319,7 +338,8 @@ QLabel& TForm1::userLine() const {
 }
 
 void TForm1::showUserName(const QString& name) {
-    m_userLine->setText(kUserLine + name);
+    m_userLineName = name;
+    m_userLine->setText(text(kUserLine) + name);
 }
 
 QFrame& TForm1::newUserPanel() const {
@@ -451,7 +471,7 @@ void TForm1::openRoster() {
     applyMenusOff();
     applyLinksOff();
     if (m_globals.folder.find(QStringLiteral("*.stu")).isEmpty()) {
-        m_services.dialogs.information(kWelcome);
+        m_services.dialogs.information(text(kWelcome));
         link(UserLink::NewUser).setEnabled(true);
         // The one link to follow has the focus, so Enter follows it.
         link(UserLink::NewUser).setFocus();
@@ -576,7 +596,8 @@ void TForm1::closeSession() {
             m_globals.session.abandon();
             return;
         }
-        const QString question = closed.message + kTryAgainOrQuit.arg(m_globals.session.owner());
+        const QString question =
+            closed.message + text(kTryAgainOrQuit).arg(m_globals.session.owner());
         if (m_services.dialogs.message(Dialogs::Kind::Error, question,
                                        Dialogs::Buttons::TryAgainQuit) !=
             Dialogs::Answer::TryAgain) {
@@ -584,6 +605,46 @@ void TForm1::closeSession() {
             return;
         }
     }
+}
+
+void TForm1::setInterfaceLanguage(InterfaceLanguage* language) {
+    m_language = language;
+    m_desktopLanguage = language ? language->current() : kEnglish;
+    m_services.speech.setLanguage(m_desktopLanguage);
+}
+
+// Spoken guidance reads in the language the windows speak.
+void TForm1::speakInterfaceLanguage(const QString& code) {
+    m_services.speech.setLanguage(m_language->apply(code));
+}
+
+// The student's own choice is kept beside the student file; without a current student the choice
+// holds for this run only.
+void TForm1::chooseLanguage(const QString& code) {
+    if (m_language == nullptr)
+        return;
+    speakInterfaceLanguage(code);
+    if (!m_globals.currentUserName.isEmpty())
+        StudentSettings(m_globals.folder.path(), m_globals.currentUserName).setLanguage(code);
+}
+
+void TForm1::applyStudentLanguage() {
+    if (m_language == nullptr || m_globals.currentUserName.isEmpty())
+        return;
+    const QString chosen =
+        StudentSettings(m_globals.folder.path(), m_globals.currentUserName).language();
+    speakInterfaceLanguage(isInterfaceLanguage(chosen) ? chosen : m_desktopLanguage);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    retranslate(this);
+    if (!m_userLine->text().isEmpty())
+        showUserName(m_userLineName);
+    for (ClickableLabel* link : m_links)
+        link->adjustSize();
 }
 
 void TForm1::showEvent(QShowEvent* event) {

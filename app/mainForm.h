@@ -20,6 +20,7 @@ class QTimer;
 namespace kf {
 
 class ClickableLabel;
+class InterfaceLanguage;
 class UserPanels;
 struct Globals;
 struct Services;
@@ -43,6 +44,13 @@ public:
     ~TForm1() override;
 
     void setDrillWindowFactory(DrillWindowFactory factory);
+
+    // The translations the language menu switches; the language spoken when it is handed over
+    // is the desktop's, which a student without a choice of their own gets. Without one the
+    // language menu does nothing.
+    void setInterfaceLanguage(InterfaceLanguage* language);
+    // A student became current: their own choice of language, or the desktop's, applies.
+    void applyStudentLanguage();
 
     // The user panel, for the roster to act on. A link's clicked signal comes after the main
     // window has stopped the hint's blink, hidden the hint and played the click.
@@ -92,6 +100,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,6 +115,8 @@ private:
     void openRoster();
     void linkClicked();
     void chooseNationality(std::uint8_t code);
+    void chooseLanguage(const QString& code);
+    void speakInterfaceLanguage(const QString& code);
     void rebuildKeyboardPictures();
     void closeSession();
     void openClassOverview();
@@ -136,6 +147,9 @@ private:
     QFrame* m_panel2 = nullptr;
     QLabel* m_image6 = nullptr;
     QLabel* m_userLine = nullptr;
+    QString m_userLineName; // the name the user line shows after "User = "
+    InterfaceLanguage* m_language = nullptr;
+    QString m_desktopLanguage;
     std::array<ClickableLabel*, kUserLinkCount> m_links{};
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;

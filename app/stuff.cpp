@@ -7,6 +7,7 @@
 #include "platform/SoundPlayer.h"
 #include "students/RecordLayout.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QStringView>
 #include <array>
@@ -53,11 +54,13 @@ constexpr std::array<PictureNames, 6> kPictures = {{
 
 constexpr QStringView kFallbackPictures[] = {u"keybord20.bmp", u"keybord10.bmp"};
 
-const QString kFellBackMessage = QStringLiteral(
+constexpr const char* kFellBackMessage = QT_TRANSLATE_NOOP(
+    "KeyboardPicture",
     "If you are using one of the International Keyboards, it was not found. From the opening "
     "screen menu, select Additional/Keyboard Nationality to restore the keyboard. If this does "
     "not work, you may have to reinstall Keyfarer.");
-const QString kMissingMessage = QStringLiteral(
+constexpr const char* kMissingMessage = QT_TRANSLATE_NOOP(
+    "KeyboardPicture",
     "One or more of the keyboard files are missing. You may need to reinstall Keyfarer.");
 
 // A rectangle from (left, top) to (right, bottom), right and bottom just outside it, filled with
@@ -172,11 +175,15 @@ KeyboardPicture loadKeyboardPicture(Globals& globals) {
     for (QStringView fallback : kFallbackPictures) {
         if (QImage image = readPicture(globals.folder, fallback); !image.isNull()) {
             globals.record.setNationality(Nationality::EnglishUS);
-            return shown(globals, {KeyboardPicture::Status::FellBack, image, kFellBackMessage});
+            return shown(globals,
+                         {KeyboardPicture::Status::FellBack, image,
+                          QCoreApplication::translate("KeyboardPicture", kFellBackMessage)});
         }
     }
     if (!globals.keyboardShown)
-        return {KeyboardPicture::Status::Missing, {}, kMissingMessage};
+        return {KeyboardPicture::Status::Missing,
+                {},
+                QCoreApplication::translate("KeyboardPicture", kMissingMessage)};
     if (std::exchange(globals.folderGoneTold, true))
         return {KeyboardPicture::Status::Unchanged, {}, {}};
     return {KeyboardPicture::Status::FolderGone,

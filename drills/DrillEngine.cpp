@@ -15,6 +15,8 @@
 #include "platform/Clock.h"
 #include "students/FixedPoint.h"
 
+#include <QCoreApplication>
+
 namespace kf {
 
 namespace {
@@ -26,9 +28,17 @@ constexpr QRgb kTargetPanelColour = 0xFFFFFFFF; // the target shows in a white b
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
-const QString kPressSpaceToBegin = QStringLiteral("Press the Spacebar to Begin.");
-const QString kPressSpaceToContinue = QStringLiteral("Press the Spacebar to continue.");
-const QString kPause = QStringLiteral("Pause!");
+// The drill window's texts, in the interface language; the window's own captions share the
+// context, so each text is translated once.
+QString text(const char* source) {
+    return QCoreApplication::translate("TBegForm", source);
+}
+
+constexpr const char* kPressSpaceToBegin =
+    QT_TRANSLATE_NOOP("TBegForm", "Press the Spacebar to Begin.");
+constexpr const char* kPressSpaceToContinue =
+    QT_TRANSLATE_NOOP("TBegForm", "Press the Spacebar to continue.");
+constexpr const char* kPause = QT_TRANSLATE_NOOP("TBegForm", "Pause!");
 
 bool isBlack(QRgb colour) {
     return qRed(colour) == 0 && qGreen(colour) == 0 && qBlue(colour) == 0;
@@ -53,10 +63,10 @@ long double averageSeconds(long double tickSum, long double timedPresses) {
 }
 
 QString missMessage(const QString& target) {
-    const QChar q = u'"';
-    return QStringLiteral("You missed the ") + q + target + q +
-           QStringLiteral(" key. Check your error to the left, locate the ") + q + u' ' + target +
-           u' ' + q + QStringLiteral(" key below, and type the correct key.");
+    return text(QT_TRANSLATE_NOOP("TBegForm",
+                                  "You missed the \"%1\" key. Check your error to the left, locate "
+                                  "the \" %1 \" key below, and type the correct key."))
+        .arg(target);
 }
 
 } // namespace
@@ -73,12 +83,12 @@ DrillEngine::DrillEngine(Globals& globals, Services& services, std::uint32_t see
     for (C hidden : {C::Panel2, C::Panel11, C::Panel62, C::Image5, C::Image6, C::Image7})
         setVisible(hidden, false);
     setEnabled(C::Button2, false);
-    setText(C::Label92, kPause);
-    setText(C::Label82, QStringLiteral("Type the"));
-    setText(C::Label83, QStringLiteral("Character"));
-    setText(C::Label81, QStringLiteral("Last correct:"));
-    setText(C::Label90, QStringLiteral("You missed:"));
-    setText(C::Label91, QStringLiteral("by typing:"));
+    setText(C::Label92, text(kPause));
+    setText(C::Label82, text(QT_TRANSLATE_NOOP("TBegForm", "Type the")));
+    setText(C::Label83, text(QT_TRANSLATE_NOOP("TBegForm", "Character")));
+    setText(C::Label81, text(QT_TRANSLATE_NOOP("TBegForm", "Last correct:")));
+    setText(C::Label90, text(QT_TRANSLATE_NOOP("TBegForm", "You missed:")));
+    setText(C::Label91, text(QT_TRANSLATE_NOOP("TBegForm", "by typing:")));
     SetTargetPanel(50, QString());
 
     // The rows show as the student left them in an earlier drill window.
@@ -113,7 +123,7 @@ void DrillEngine::DrillStart() {
     const QString title = drillTitle(m_globals.activity);
     setText(C::Label3, title);
     setText(C::Label4, title);
-    setText(C::Label17, kPressSpaceToBegin);
+    setText(C::Label17, text(kPressSpaceToBegin));
     startTimer(DrillTimer::Timer2);
     clearText(C::Panel19);
     m_setRunning = false;
@@ -457,7 +467,7 @@ void DrillEngine::BeginEnterStep() {
     m_awaitingEnter = true;
     StopSetClock();
     ResetPicture();
-    SetTargetPanel(150, QStringLiteral("Press Enter!"));
+    SetTargetPanel(150, text(QT_TRANSLATE_NOOP("TBegForm", "Press Enter!")));
     m_view.target.fontSize = 10;
     m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
     setVisible(C::Label82, false);
@@ -485,7 +495,7 @@ void DrillEngine::FinishSet() {
 
     setVisible(C::Label82, false);
     setVisible(C::Label83, false);
-    SetTargetPanel(80, QStringLiteral("Done!"));
+    SetTargetPanel(80, text(QT_TRANSLATE_NOOP("TBegForm", "Done!")));
     m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
 
     clearText(C::Panel23);
@@ -583,7 +593,7 @@ void DrillEngine::AbandonSet() {
     clearText(C::Panel61);
     for (C image : {C::Image5, C::Image6, C::Image7})
         setVisible(image, false);
-    setText(C::Label17, kPressSpaceToContinue);
+    setText(C::Label17, text(kPressSpaceToContinue));
     clearText(C::Panel17);
     clearText(C::Panel19);
     clearText(C::Panel21);
@@ -691,12 +701,12 @@ void DrillEngine::ApplyHandDelay() {
 
 void DrillEngine::Timer2Timer() {
     if (m_drillPaused) {
-        const bool shown = m_view[C::Label92].caption == kPause;
-        setText(C::Label92, shown ? QString() : kPause);
+        const bool shown = m_view[C::Label92].caption == text(kPause);
+        setText(C::Label92, shown ? QString() : text(kPause));
         return;
     }
     const bool empty = m_view[C::Label17].caption.isEmpty();
-    setText(C::Label17, empty ? kPressSpaceToBegin : QString());
+    setText(C::Label17, empty ? text(kPressSpaceToBegin) : QString());
 }
 
 void DrillEngine::Timer3Timer() {

@@ -3,6 +3,7 @@
 
 #include "app/Globals.h"
 #include "app/Services.h"
+#include "app/TranslatedText.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
 #include "drills/BegStyle.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QInputMethodQueryEvent>
 #include <QKeyEvent>
@@ -38,15 +40,21 @@ using namespace begstyle;
 struct RowButton {
     DrillRow row;
     const char* name;
-    std::string_view hiddenHint;
+    const char* hiddenHint;
 };
 constexpr std::array<RowButton, kDrillRowCount> kRowButtons = {{
-    {DrillRow::LastCorrect, "SpeedButton1", "Click to see Last Correct"},
-    {DrillRow::Missed, "SpeedButton2", "Click to see Missed Letters"},
-    {DrillRow::Typed, "SpeedButton3", "Click to see Errors here"},
-    {DrillRow::Instructions, "SpeedButton4", "Click to see text description"},
+    {DrillRow::LastCorrect, "SpeedButton1",
+     QT_TRANSLATE_NOOP("TBegForm", "Click to see Last Correct")},
+    {DrillRow::Missed, "SpeedButton2",
+     QT_TRANSLATE_NOOP("TBegForm", "Click to see Missed Letters")},
+    {DrillRow::Typed, "SpeedButton3", QT_TRANSLATE_NOOP("TBegForm", "Click to see Errors here")},
+    {DrillRow::Instructions, "SpeedButton4",
+     QT_TRANSLATE_NOOP("TBegForm", "Click to see text description")},
 }};
-constexpr std::string_view kShownRowHint = "Hide this if Distracting";
+constexpr const char* kShownRowHint = QT_TRANSLATE_NOOP("TBegForm", "Hide this if Distracting");
+// The instructions' button keeps its first hint until its row is first hidden.
+constexpr const char* kFirstInstructionsHint = "Click to Hide";
+constexpr const char* kContext = "TBegForm";
 
 const QString kHelpFile = QStringLiteral("kftyping.hlp");
 
@@ -66,7 +74,8 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
     , m_services(services)
     , m_engine(globals, services) {
     setObjectName(QStringLiteral("BegForm"));
-    setWindowTitle(QStringLiteral("Keyfarer Typing Tutor (Beginners Drills)"));
+    setUiWindowTitle(this, kContext,
+                     QT_TRANSLATE_NOOP("TBegForm", "Keyfarer Typing Tutor (Beginners Drills)"));
     setFont(windowFont());
     setProperty("helpFile", kHelpFile);
     setProperty("helpContext", 50);
@@ -238,6 +247,15 @@ void TBegForm::showEvent(QShowEvent* event) {
         m_shownOnce = true;
         FormShow();
     }
+}
+
+void TBegForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    retranslate(this);
+    // The drill's own texts (title, instructions, captions) come from the engine.
+    render();
 }
 
 void TBegForm::FormShow() {
@@ -464,16 +482,17 @@ void TBegForm::showRowButton(DrillRow row) {
     const QString glyph = hidden ? QStringLiteral("up.bmp") : QStringLiteral("down.bmp");
     // A missing glyph file leaves the button without a picture.
     button->setIcon(QIcon(QPixmap(m_globals.folder.filePath(glyph))));
-    if (hidden || button->toolTip() != QStringLiteral("Click to Hide"))
-        button->setToolTip(str(hidden ? b.hiddenHint : kShownRowHint));
+    if (hidden || !hasUiToolTip(button, kFirstInstructionsHint))
+        setUiToolTip(button, kContext, hidden ? b.hiddenHint : kShownRowHint);
     // A picture button is named by its hint.
-    button->setAccessibleName(button->toolTip());
+    nameByToolTip(button);
 }
 
 void TBegForm::Button1Click() {
     const OwnKeysResult result = m_engine.VerifyOwnKeys(m_edit1->text());
     if (!result.enough) {
-        m_services.dialogs.information(QStringLiteral("You need at least two characters to type."));
+        m_services.dialogs.information(QCoreApplication::translate(
+            kContext, QT_TRANSLATE_NOOP("TBegForm", "You need at least two characters to type.")));
         m_edit1->setFocus();
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the drill window and where they go: built once, when the window is created.
 
+#include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "drills/BegStyle.h"
 #include "drills/DrillCaption.h"
@@ -8,6 +9,7 @@
 #include "drills/DrillLayout.h"
 #include "drills/beg.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,10 +33,20 @@ QFrame* makePanel(QWidget* parent, const char* name, const QRect& geometry) {
     return panel;
 }
 
-// A panel or label that shows a caption.
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+constexpr const char* kContext = "TBegForm";
+constexpr const char* kMissedMark = QT_TRANSLATE_NOOP("TBegForm", "Missed");
+constexpr const char* kOwnKeysInstructions =
+    QT_TRANSLATE_NOOP("TBegForm", "Type between 2 and 10 characters to practice, then click the "
+                                  "\"Verify these Keys\" button. After that, click the \"Begin "
+                                  "Typing\" button. Unallowed characters will be deleted.");
+
+// A panel or label that shows a caption: a fixed text (in the interface language) or, without
+// one, what the drill writes into it.
+QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, const QRect& geometry,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(displayedCaption(caption), parent);
+    auto* label = new QLabel(parent);
+    if (caption != nullptr)
+        setUiText(label, kContext, caption);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     label->setAlignment(alignment);
@@ -43,7 +55,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, con
 
 QLabel* makeCaptionPanel(QWidget* parent, const char* name, const QRect& geometry,
                          quint32 background = kWhite) {
-    QLabel* panel = makeLabel(parent, name, QString(), geometry, Qt::AlignCenter);
+    QLabel* panel = makeLabel(parent, name, nullptr, geometry, Qt::AlignCenter);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setBackground(panel, background);
     return panel;
@@ -57,25 +69,31 @@ QLabel* makeImage(QWidget* parent, const char* name, const QRect& geometry) {
 }
 
 QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QRect& geometry,
-                             const QString& caption, const QString& hint) {
+                             const char* caption, const char* hint) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
-    button->setText(caption);
-    button->setToolTip(hint);
+    setUiText(button, kContext, caption);
+    if (*hint != '\0')
+        setUiToolTip(button, kContext, hint);
     // A caption names the button; a picture button is named by its hint.
-    button->setAccessibleName(caption.isEmpty() ? hint : caption);
-    if (!caption.isEmpty())
-        button->setAccessibleDescription(hint);
+    if (*caption == '\0') {
+        nameByToolTip(button);
+    } else {
+        setUiAccessibleName(button, kContext, caption);
+        if (*hint != '\0')
+            setUiAccessibleDescription(button, kContext, hint);
+    }
     // Speed buttons take the focus from Tab only, so they work without a mouse (Enter presses
     // them while no set runs); a click leaves the focus on the drill.
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption,
                         const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new QPushButton(parent);
+    setUiText(button, kContext, caption);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     // Enter presses the focused button, so the own-keys panel works from the keyboard.
@@ -86,28 +104,31 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 // The tool buttons down the two sides of the keyboard.
 struct ToolButton {
     const char* name;
-    std::string_view caption;
-    std::string_view hint;
+    const char* caption;
+    const char* hint;
     std::optional<DrillGlyph> glyph;
 };
 
 constexpr std::array<ToolButton, 6> kLeftTools = {{
-    {"SpeedButton5", "", "Adjust Hand Delay", DrillGlyph::HandDelay},
-    {"SpeedButton6", "10", "Do 10 Letters at a time", std::nullopt},
-    {"SpeedButton7", "20", "Do 20 Letters at a time", std::nullopt},
-    {"SpeedButton8", "30", "Do 30 Letters at a time", std::nullopt},
-    {"SpeedButton9", "", "Sound On", DrillGlyph::Sound},
-    {"SpeedButton11", "", "Colors", DrillGlyph::Colours},
+    {"SpeedButton5", "", QT_TRANSLATE_NOOP("TBegForm", "Adjust Hand Delay"), DrillGlyph::HandDelay},
+    {"SpeedButton6", "10", QT_TRANSLATE_NOOP("TBegForm", "Do 10 Letters at a time"), std::nullopt},
+    {"SpeedButton7", "20", QT_TRANSLATE_NOOP("TBegForm", "Do 20 Letters at a time"), std::nullopt},
+    {"SpeedButton8", "30", QT_TRANSLATE_NOOP("TBegForm", "Do 30 Letters at a time"), std::nullopt},
+    {"SpeedButton9", "", QT_TRANSLATE_NOOP("TBegForm", "Sound On"), DrillGlyph::Sound},
+    {"SpeedButton11", "", QT_TRANSLATE_NOOP("TBegForm", "Colors"), DrillGlyph::Colours},
 }};
 
 constexpr std::array<ToolButton, 7> kRightTools = {{
-    {"SpeedButton12", "", "Charts", DrillGlyph::Charts},
-    {"SpeedButton13", "", "Show All Keys", DrillGlyph::ShowKeys},
-    {"SpeedButton14", "", "Hide Keys on Keyboard", DrillGlyph::HideKeys},
-    {"SpeedButton15", "A", "Include Upper Case Letters", std::nullopt},
-    {"SpeedButton16", "a", "Lower Case Only", std::nullopt},
-    {"SpeedButton18", "Options", "Open options window", std::nullopt},
-    {"SpeedButton17", "", "Exit Lessons", DrillGlyph::ExitLessons},
+    {"SpeedButton12", "", QT_TRANSLATE_NOOP("TBegForm", "Charts"), DrillGlyph::Charts},
+    {"SpeedButton13", "", QT_TRANSLATE_NOOP("TBegForm", "Show All Keys"), DrillGlyph::ShowKeys},
+    {"SpeedButton14", "", QT_TRANSLATE_NOOP("TBegForm", "Hide Keys on Keyboard"),
+     DrillGlyph::HideKeys},
+    {"SpeedButton15", "A", QT_TRANSLATE_NOOP("TBegForm", "Include Upper Case Letters"),
+     std::nullopt},
+    {"SpeedButton16", "a", QT_TRANSLATE_NOOP("TBegForm", "Lower Case Only"), std::nullopt},
+    {"SpeedButton18", QT_TRANSLATE_NOOP("TBegForm", "Options"),
+     QT_TRANSLATE_NOOP("TBegForm", "Open options window"), std::nullopt},
+    {"SpeedButton17", "", QT_TRANSLATE_NOOP("TBegForm", "Exit Lessons"), DrillGlyph::ExitLessons},
 }};
 
 constexpr int kToolWidth = 72;
@@ -118,19 +139,25 @@ constexpr int kToolPanelWidth = kToolWidth + 8;
 // The rows of the statistics panel: caption, value panel, remark.
 struct StatisticsRow {
     const char* captionName;
-    std::string_view caption;
+    const char* caption;
     const char* valueName;
-    std::string_view remark;
+    const char* remark; // none: ""
 };
 constexpr std::array<StatisticsRow, 8> kStatisticsRows = {{
-    {"LabelNumberMissed", "Number missed:", "Panel35", "(Total missed keys)"},
-    {"LabelTimeThisSet", "Time this set:", "Panel28", "(Time in seconds)"},
-    {"LabelBestTime", "Best Time:", "Panel29", "(Quickest time)"},
-    {"LabelCorrectThisSet", "Correct this set:", "Panel30", "(Correct percent)"},
-    {"LabelCorrectThisSession", "Correct this session:", "Panel31", "(Correct percent of all)"},
-    {"LabelSlowestThisSet", "Slowest this set:", "Panel33", "(Took longest to type)"},
-    {"LabelYouMissed", "You Missed:", "Panel25", ""},
-    {"LabelByTyping", "by typing:", "Panel54", ""},
+    {"LabelNumberMissed", QT_TRANSLATE_NOOP("TBegForm", "Number missed:"), "Panel35",
+     QT_TRANSLATE_NOOP("TBegForm", "(Total missed keys)")},
+    {"LabelTimeThisSet", QT_TRANSLATE_NOOP("TBegForm", "Time this set:"), "Panel28",
+     QT_TRANSLATE_NOOP("TBegForm", "(Time in seconds)")},
+    {"LabelBestTime", QT_TRANSLATE_NOOP("TBegForm", "Best Time:"), "Panel29",
+     QT_TRANSLATE_NOOP("TBegForm", "(Quickest time)")},
+    {"LabelCorrectThisSet", QT_TRANSLATE_NOOP("TBegForm", "Correct this set:"), "Panel30",
+     QT_TRANSLATE_NOOP("TBegForm", "(Correct percent)")},
+    {"LabelCorrectThisSession", QT_TRANSLATE_NOOP("TBegForm", "Correct this session:"), "Panel31",
+     QT_TRANSLATE_NOOP("TBegForm", "(Correct percent of all)")},
+    {"LabelSlowestThisSet", QT_TRANSLATE_NOOP("TBegForm", "Slowest this set:"), "Panel33",
+     QT_TRANSLATE_NOOP("TBegForm", "(Took longest to type)")},
+    {"LabelYouMissed", QT_TRANSLATE_NOOP("TBegForm", "You Missed:"), "Panel25", ""},
+    {"LabelByTyping", QT_TRANSLATE_NOOP("TBegForm", "by typing:"), "Panel54", ""},
 }};
 
 // Where the running figures sit inside Panel1.
@@ -185,12 +212,13 @@ void TBegForm::buildTopArea(QWidget* client) {
     QFrame* top = makePanel(client, "PanelTop", QRect());
     setBackground(top, kBlueGrey);
     makeImage(top, "Image10", QRect());
-    QLabel* label1 = makeLabel(top, "Label1", QStringLiteral("Beginners Drills:"), QRect());
+    QLabel* label1 =
+        makeLabel(top, "Label1", QT_TRANSLATE_NOOP("TBegForm", "Beginners Drills:"), QRect());
     label1->setFont(verdana(24, true));
-    QLabel* label4 = makeLabel(top, "Label4", QString(), QRect());
+    QLabel* label4 = makeLabel(top, "Label4", nullptr, QRect());
     label4->setFont(verdana(24, true));
     setTextColour(label4, Qt::white);
-    QLabel* label3 = makeLabel(top, "Label3", QString(), QRect());
+    QLabel* label3 = makeLabel(top, "Label3", nullptr, QRect());
     label3->setFont(verdana(24, true));
     setTextColour(label3, fromBgr(kTitleText));
 
@@ -205,77 +233,80 @@ void TBegForm::buildRunningFigures(QWidget* panel1) {
     QFrame* done = makePanel(panel1, "Panel16", kPanel16);
     setBackground(done, kCream);
     makeCaptionPanel(done, "Panel17", QRect(8, 6, 80, 32));
-    setTextColour(
-        makeLabel(done, "Label25", QStringLiteral("Done"), QRect(8, 40, 80, 22), Qt::AlignCenter),
-        rowCaption);
+    setTextColour(makeLabel(done, "Label25", QT_TRANSLATE_NOOP("TBegForm", "Done"),
+                            QRect(8, 40, 80, 22), Qt::AlignCenter),
+                  rowCaption);
 
     QFrame* target = makePanel(panel1, "Panel18", kPanel18);
     setBackground(target, kCream);
-    setTextColour(makeLabel(target, "Label82", QStringLiteral("Type the"), QRect(4, 22, 86, 22)),
+    setTextColour(makeLabel(target, "Label82", QT_TRANSLATE_NOOP("TBegForm", "Type the"),
+                            QRect(4, 22, 86, 22)),
                   rowCaption);
     m_panel19 =
         makeCaptionPanel(target, "Panel19", QRect(93, kTargetPanelTop, 50, kTargetPanelHeight));
-    setTextColour(makeLabel(target, "Label83", QStringLiteral("Character"), QRect(147, 22, 88, 22)),
+    setTextColour(makeLabel(target, "Label83", QT_TRANSLATE_NOOP("TBegForm", "Character"),
+                            QRect(147, 22, 88, 22)),
                   rowCaption);
 
     QFrame* time = makePanel(panel1, "Panel20", kPanel20);
     setBackground(time, kCream);
-    setTextColour(makeLabel(time, "Label26", QStringLiteral("Time:"), QRect(8, 4, 94, 22)),
-                  rowCaption);
+    setTextColour(
+        makeLabel(time, "Label26", QT_TRANSLATE_NOOP("TBegForm", "Time:"), QRect(8, 4, 94, 22)),
+        rowCaption);
     makeCaptionPanel(time, "Panel21", QRect(8, 28, 94, 32));
 
     QFrame* lastCorrect = makePanel(panel1, "Panel22", kPanel22);
     setBackground(lastCorrect, kCream);
-    makeSpeedButton(lastCorrect, "SpeedButton1", QRect(4, 4, 22, 22), QString(), QString());
-    setTextColour(
-        makeLabel(lastCorrect, "Label81", QStringLiteral("Last correct:"), QRect(30, 4, 150, 22)),
-        rowCaption);
+    makeSpeedButton(lastCorrect, "SpeedButton1", QRect(4, 4, 22, 22), "", "");
+    setTextColour(makeLabel(lastCorrect, "Label81", QT_TRANSLATE_NOOP("TBegForm", "Last correct:"),
+                            QRect(30, 4, 150, 22)),
+                  rowCaption);
     makeCaptionPanel(lastCorrect, "Panel23", QRect(30, 28, 60, 32));
     QLabel* hitMark = makeImage(lastCorrect, "Image5", QRect(100, 30, kMarkSize, kMarkSize));
     hitMark->setPixmap(QPixmap::fromImage(drawDrillGlyph(DrillGlyph::HitMark)));
-    hitMark->setAccessibleName(TBegForm::tr("Correct"));
+    setUiAccessibleName(hitMark, kContext, QT_TRANSLATE_NOOP("TBegForm", "Correct"));
 
     QFrame* misses = makePanel(panel1, "Panel24", kPanel24);
     setBackground(misses, kCream);
-    makeSpeedButton(misses, "SpeedButton2", QRect(4, 8, 22, 22), QString(), QString());
-    setTextColour(
-        makeLabel(misses, "Label90", QStringLiteral("You missed:"), QRect(30, 8, 110, 22)),
-        rowCaption);
+    makeSpeedButton(misses, "SpeedButton2", QRect(4, 8, 22, 22), "", "");
+    setTextColour(makeLabel(misses, "Label90", QT_TRANSLATE_NOOP("TBegForm", "You missed:"),
+                            QRect(30, 8, 110, 22)),
+                  rowCaption);
     QLabel* panel60 = makeCaptionPanel(misses, "Panel60", QRect(142, 4, 60, 32));
     setTextColour(panel60, fromBgr(kMaroon));
     const QPixmap missMark = QPixmap::fromImage(drawDrillGlyph(DrillGlyph::MissMark));
     QLabel* image6 = makeImage(misses, "Image6", QRect(212, 6, kMarkSize, kMarkSize));
     image6->setPixmap(missMark);
-    image6->setAccessibleName(TBegForm::tr("Missed"));
-    makeSpeedButton(misses, "SpeedButton3", QRect(4, 60, 22, 22), QString(), QString());
-    setTextColour(
-        makeLabel(misses, "Label91", QStringLiteral("by typing:"), QRect(30, 60, 110, 22)),
-        rowCaption);
+    setUiAccessibleName(image6, kContext, kMissedMark);
+    makeSpeedButton(misses, "SpeedButton3", QRect(4, 60, 22, 22), "", "");
+    setTextColour(makeLabel(misses, "Label91", QT_TRANSLATE_NOOP("TBegForm", "by typing:"),
+                            QRect(30, 60, 110, 22)),
+                  rowCaption);
     QLabel* panel61 = makeCaptionPanel(misses, "Panel61", QRect(142, 56, 60, 32));
     setTextColour(panel61, fromBgr(kRed));
     QLabel* image7 = makeImage(misses, "Image7", QRect(212, 58, kMarkSize, kMarkSize));
     image7->setPixmap(missMark);
-    image7->setAccessibleName(TBegForm::tr("Missed"));
+    setUiAccessibleName(image7, kContext, kMissedMark);
 
     QFrame* instructions = makePanel(panel1, "Panel10", kPanel10);
     setBackground(instructions, kWhite);
-    QLabel* label17 = makeLabel(instructions, "Label17", QString(), QRect(QPoint(8, 4), kLabel17),
+    QLabel* label17 = makeLabel(instructions, "Label17", nullptr, QRect(QPoint(8, 4), kLabel17),
                                 Qt::AlignLeft | Qt::AlignTop);
     label17->setWordWrap(true);
     label17->setFont(verdana(13));
     setTextColour(label17, fromBgr(kNavy));
-    makeSpeedButton(instructions, "SpeedButton4", QRect(kPanel10.width() - 30, 4, 22, 22),
-                    QString(), QStringLiteral("Click to Hide"));
+    makeSpeedButton(instructions, "SpeedButton4", QRect(kPanel10.width() - 30, 4, 22, 22), "",
+                    QT_TRANSLATE_NOOP("TBegForm", "Click to Hide"));
 
     // The pause box lies over the instructions.
     QFrame* pause = makePanel(panel1, "Panel62", kPanel10);
     setBackground(pause, kWhite);
     pause->setFrameStyle(QFrame::Box);
-    QLabel* label92 = makeLabel(pause, "Label92", QStringLiteral("Pause!"),
+    QLabel* label92 = makeLabel(pause, "Label92", QT_TRANSLATE_NOOP("TBegForm", "Pause!"),
                                 QRect(8, 2, kPanel10.width() - 16, 28));
     label92->setFont(timesNewRoman(19, true));
     setTextColour(label92, fromBgr(kRed));
-    QLabel* label93 = makeLabel(pause, "Label93", QString(),
+    QLabel* label93 = makeLabel(pause, "Label93", nullptr,
                                 QRect(8, 32, kPanel10.width() - 16, kPanel10.height() - 36),
                                 Qt::AlignLeft | Qt::AlignTop);
     label93->setWordWrap(true);
@@ -295,7 +326,7 @@ void TBegForm::buildToolPanels(QWidget* client) {
         int y = 4;
         for (const ToolButton& t : tools) {
             QToolButton* button = makeSpeedButton(
-                panel, t.name, QRect(4, y, kToolWidth, kToolHeight), str(t.caption), str(t.hint));
+                panel, t.name, QRect(4, y, kToolWidth, kToolHeight), t.caption, t.hint);
             if (t.glyph) {
                 button->setIcon(QPixmap::fromImage(drawDrillGlyph(*t.glyph)));
                 button->setIconSize(QSize(kToolGlyphSize, kToolGlyphSize));
@@ -311,19 +342,18 @@ void TBegForm::buildStatistics(QWidget* client) {
     QFrame* stats = makePanel(client, "Panel11", QRect(QPoint(0, 0), kStatisticsPanelSize));
     setBackground(stats, kBlueGrey);
     makeImage(stats, "Image9", stats->rect());
-    QLabel* title = makeLabel(stats, "Label2", QStringLiteral("Beginners Stats"),
+    QLabel* title = makeLabel(stats, "Label2", QT_TRANSLATE_NOOP("TBegForm", "Beginners Stats"),
                               QRect(0, 8, kStatisticsPanelSize.width(), 26), Qt::AlignCenter);
     title->setFont(verdana(14, true));
     setTextColour(title, fromBgr(kStatsTitle));
     int y = 40;
     for (const StatisticsRow& row : kStatisticsRows) {
-        const bool wide = row.remark.empty();
-        QLabel* caption =
-            makeLabel(stats, row.captionName, str(row.caption), QRect(12, y, 190, 24));
+        const bool wide = *row.remark == '\0';
+        QLabel* caption = makeLabel(stats, row.captionName, row.caption, QRect(12, y, 190, 24));
         setTextColour(caption, fromBgr(kCream));
         makeCaptionPanel(stats, row.valueName, QRect(204, y, wide ? 250 : 60, 24));
         if (!wide) {
-            QLabel* remark = makeLabel(stats, "", str(row.remark), QRect(270, y, 190, 24));
+            QLabel* remark = makeLabel(stats, "", row.remark, QRect(270, y, 190, 24));
             remark->setObjectName(QString::fromLatin1(row.valueName) + QStringLiteral("Remark"));
             remark->setFont(courier(9));
             setTextColour(remark, fromBgr(kCream));
@@ -341,30 +371,28 @@ void TBegForm::buildOwnKeys(QWidget* client) {
     QFrame* own = makePanel(client, "Panel2", QRect(QPoint(0, 0), kOwnKeysPanelSize));
     setBackground(own, kCream);
     makeImage(own, "Image11", own->rect());
-    const QChar q = u'"';
-    QLabel* label11 = makeLabel(
-        own, "Label11",
-        QStringLiteral("Type between 2 and 10 characters to practice, then click the ") + q +
-            QStringLiteral("Verify these Keys") + q +
-            QStringLiteral(" button. After that, click the ") + q + QStringLiteral("Begin Typing") +
-            q + QStringLiteral(" button. Unallowed characters will be deleted."),
-        QRect(12, 10, 376, 70), Qt::AlignLeft | Qt::AlignTop);
+    QLabel* label11 = makeLabel(own, "Label11", kOwnKeysInstructions, QRect(12, 10, 376, 70),
+                                Qt::AlignLeft | Qt::AlignTop);
     label11->setWordWrap(true);
     label11->setFont(verdana(9));
     setTextColour(label11, Qt::white);
     m_edit1 = new QLineEdit(own);
     m_edit1->setObjectName(QStringLiteral("Edit1"));
     m_edit1->setGeometry(12, 86, 180, 28);
-    m_edit1->setAccessibleName(tr("Keys to practise"));
-    m_edit1->setAccessibleDescription(label11->text());
-    makeButton(own, "Button1", QStringLiteral("Verify these Keys"), QRect(204, 86, 184, 28));
-    makeButton(own, "Button2", QStringLiteral("Begin Typing"), QRect(204, 120, 184, 28));
-    makeButton(own, "Button3", QStringLiteral("Exit to Main Menu"), QRect(204, 154, 184, 28));
-    setTextColour(
-        makeLabel(own, "Label12", QStringLiteral("You will be typing:"), QRect(12, 118, 376, 20)),
-        Qt::white);
+    setUiAccessibleName(m_edit1, kContext, QT_TRANSLATE_NOOP("TBegForm", "Keys to practise"));
+    setUiAccessibleDescription(m_edit1, kContext, kOwnKeysInstructions);
+    makeButton(own, "Button1", QT_TRANSLATE_NOOP("TBegForm", "Verify these Keys"),
+               QRect(204, 86, 184, 28));
+    makeButton(own, "Button2", QT_TRANSLATE_NOOP("TBegForm", "Begin Typing"),
+               QRect(204, 120, 184, 28));
+    makeButton(own, "Button3", QT_TRANSLATE_NOOP("TBegForm", "Exit to Main Menu"),
+               QRect(204, 154, 184, 28));
+    setTextColour(makeLabel(own, "Label12", QT_TRANSLATE_NOOP("TBegForm", "You will be typing:"),
+                            QRect(12, 118, 376, 20)),
+                  Qt::white);
     makeCaptionPanel(own, "Panel4", QRect(12, 138, 180, 26));
-    setTextColour(makeLabel(own, "Label13", QStringLiteral("Characters not allowed:"),
+    setTextColour(makeLabel(own, "Label13",
+                            QT_TRANSLATE_NOOP("TBegForm", "Characters not allowed:"),
                             QRect(12, 170, 376, 20)),
                   Qt::white);
     makeCaptionPanel(own, "Panel3", QRect(12, 190, 180, 26));
@@ -382,18 +410,21 @@ void TBegForm::buildTips(QWidget* client) {
     const QFontMetrics metrics(font);
     int top = 12;
     for (const auto& [name, text] :
-         {std::pair{"Label15", "Tip: You can adjust how fast you are shown the key to type on "
-                               "the keyboard."},
-          std::pair{"Label14", "Tip: Point your mouse over the various Option buttons to see "
-                               "what they are for."},
-          std::pair{"Label10", "Tip: Use the Escape Key to quit in the middle of an exercise."}}) {
-        const QString caption = QString::fromLatin1(text);
+         {std::pair{"Label15",
+                    QT_TRANSLATE_NOOP("TBegForm", "Tip: You can adjust how fast you are shown the "
+                                                  "key to type on the keyboard.")},
+          std::pair{"Label14",
+                    QT_TRANSLATE_NOOP("TBegForm", "Tip: Point your mouse over the various Option "
+                                                  "buttons to see what they are for.")},
+          std::pair{"Label10",
+                    QT_TRANSLATE_NOOP("TBegForm", "Tip: Use the Escape Key to quit in the middle "
+                                                  "of an exercise.")}}) {
+        const QString caption = QCoreApplication::translate(kContext, text);
         const int height =
             metrics.boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, caption).height();
-        QLabel* tip =
-            makeLabel(tips, name, caption,
-                      QRect(centredLeft(kTipsPanelSize.width(), width), top, width, height),
-                      Qt::AlignHCenter | Qt::AlignTop);
+        QLabel* tip = makeLabel(
+            tips, name, text, QRect(centredLeft(kTipsPanelSize.width(), width), top, width, height),
+            Qt::AlignHCenter | Qt::AlignTop);
         tip->setWordWrap(true);
         tip->setFont(font);
         top += height + 4;
@@ -401,14 +432,18 @@ void TBegForm::buildTips(QWidget* client) {
 }
 
 void TBegForm::buildMenu() {
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(QString());
+    setUiText(help, kContext, QT_TRANSLATE_NOOP("TBegForm", "&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    QAction* open = help->addAction(QStringLiteral("&Open"));
+    QAction* open = help->addAction(QString());
+    setUiText(open, kContext, QT_TRANSLATE_NOOP("TBegForm", "&Open"));
     open->setObjectName(QStringLiteral("Open1"));
     connect(open, &QAction::triggered, this, [this] { OpenHelpClick(); });
-    QMenu* exit = menuBar()->addMenu(QStringLiteral("&Exit"));
+    QMenu* exit = menuBar()->addMenu(QString());
+    setUiText(exit, kContext, QT_TRANSLATE_NOOP("TBegForm", "&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));
-    QAction* close = exit->addAction(QStringLiteral("&Close Beginners Drills"));
+    QAction* close = exit->addAction(QString());
+    setUiText(close, kContext, QT_TRANSLATE_NOOP("TBegForm", "&Close Beginners Drills"));
     close->setObjectName(QStringLiteral("CloseBeginnersDrills1"));
     connect(close, &QAction::triggered, this, [this] { ExitLessonsClick(); });
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/FingerGuidance.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstddef>
 
@@ -21,10 +22,11 @@ constexpr CellsByCode kCellsByCode = [] {
     return byCode;
 }();
 
-// The guidance label shows a doubled ampersand as one (a single one would mark a shortcut
-// letter there); our label shows text as it is, so the doubling is undone here.
-QString labelText(std::string_view text) {
-    QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// The sentence in the interface language. The guidance label shows a doubled ampersand as one
+// (a single one would mark a shortcut letter there); our label shows text as it is, so the
+// doubling is undone here.
+QString labelText(const char* text) {
+    QString shown = QCoreApplication::translate("FingerGuidance", text);
     shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
     return shown;
 }
@@ -44,7 +46,7 @@ std::optional<QString> guidanceText(int id, const QString& userName) {
     const GuidanceText& entry = kGuidanceTexts[static_cast<std::size_t>(id - 1)];
     if (!entry.namesUser)
         return labelText(entry.text);
-    return labelText(entry.text) + userName + labelText(entry.afterUserName);
+    return labelText(entry.text).arg(userName);
 }
 
 std::optional<QString> fingerGuidance(KeyCode code, Nationality nationality,

@@ -7,6 +7,7 @@
 #include "keyboard/Windows1252.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -93,13 +94,15 @@ QString writePicture(const QImage& picture, const QString& path) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "BMP"))
-        return QStringLiteral("The keyboard picture \"%1\" could not be drawn.")
+        return QCoreApplication::translate("PictureBuilder",
+                                           "The keyboard picture \"%1\" could not be drawn.")
             .arg(QFileInfo(path).fileName());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return QStringLiteral("The keyboard picture \"%1\" could not be written: %2")
+        return QCoreApplication::translate("PictureBuilder",
+                                           "The keyboard picture \"%1\" could not be written: %2")
             .arg(QFileInfo(path).fileName(), reason);
     }
     return {};
@@ -160,12 +163,14 @@ KeyboardPictures buildKeyboardPictures(const QImage& base, Nationality nationali
 
 QString writeKeyboardPictures(const WorkingFolder& folder, Nationality nationality) {
     if (!isKnown(nationality))
-        return QStringLiteral("There are no keyboard pictures for nationality code %1.")
+        return QCoreApplication::translate(
+                   "PictureBuilder", "There are no keyboard pictures for nationality code %1.")
             .arg(indexOf(nationality));
     const KeyboardPictureNames names = keyboardPictureNames(nationality);
     QImage base;
     if (!base.load(folder.filePath(names.base), "BMP"))
-        return QStringLiteral("The blank keyboard picture \"%1\" could not be read.")
+        return QCoreApplication::translate("PictureBuilder",
+                                           "The blank keyboard picture \"%1\" could not be read.")
             .arg(names.base);
     const KeyboardPictures pictures = buildKeyboardPictures(base, nationality);
     // Written under the name the folder already has in any letter case, so that a reader finding

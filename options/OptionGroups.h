@@ -25,11 +25,11 @@ enum class OptionsPage {
 struct OptionGroup {
     enum class Width { Byte, I32 };
 
-    const char* name; // the control's object name
-    const char* caption;
+    const char* name;    // the control's object name
+    const char* caption; // English, shown in the interface language (context "TFormOptions")
     OptionsPage page;
     bool enabled;
-    std::array<const char*, 5> items;
+    std::array<const char*, 5> items; // English, like the caption
     std::size_t itemCount;
     std::array<std::size_t, 3> offsets;
     std::size_t offsetCount;
@@ -47,7 +47,7 @@ const OptionGroup* optionGroup(const char* name);
 // The item to select for what the record holds.
 int selectedIndex(const OptionGroup& group, const StudentRecord& record);
 
-// Stores the choice of an item, given by its position and its text, into the record.
+// Stores the choice of an item, given by its position and its English text, into the record.
 void storeChoice(const OptionGroup& group, int index, const QString& text, StudentRecord& record);
 
 // "Line Font Used" of the lessons: the font name and its size, smaller on large-font screens.

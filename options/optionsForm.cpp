@@ -5,6 +5,7 @@
 #include "app/Globals.h"
 #include "app/SaveStudent.h"
 #include "app/Services.h"
+#include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "options/HandDelay.h"
 #include "platform/Dialogs.h"
@@ -14,6 +15,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -34,10 +36,18 @@ using namespace layout;
 constexpr QSize kClientSize(635, 342);
 constexpr std::int32_t kDefaultHandColour = 5923645; // red 61, green 99, blue 90
 
-QLabel* wrappedText(const QString& text) {
-    auto* label = new QLabel(text);
-    label->setWordWrap(true);
-    return label;
+constexpr const char* kContext = "TFormOptions";
+
+QLabel* label(const char* source) {
+    auto* made = new QLabel;
+    setUiText(made, kContext, source);
+    return made;
+}
+
+QLabel* wrappedText(const char* source) {
+    QLabel* made = label(source);
+    made->setWordWrap(true);
+    return made;
 }
 
 } // namespace
@@ -51,19 +61,24 @@ TFormOptions::TFormOptions(Globals& globals, Services& services, OptionsHooks ho
     , m_services(services)
     , m_hooks(std::move(hooks)) {
     setObjectName(QStringLiteral("FormOptions"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setUiWindowTitle(this, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Preferences"));
     setModal(false);
     setFixedSize(kClientSize);
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_pages->addTab(buildGlobalPage(), QStringLiteral("Global Options"));
-    m_pages->addTab(buildBeginnersPage(), QStringLiteral("Beginners && Intermediate"));
-    m_pages->addTab(buildLessonsPage(), QStringLiteral("Lessons"));
-    m_pages->addTab(buildAdvancedPage(), QStringLiteral("Advanced && Keyfarer"));
-    m_pages->addTab(buildTimedTestsPage(), QStringLiteral("Timed Tests"));
+    const std::pair<QWidget*, const char*> pages[] = {
+        {buildGlobalPage(), QT_TRANSLATE_NOOP("TFormOptions", "Global Options")},
+        {buildBeginnersPage(), QT_TRANSLATE_NOOP("TFormOptions", "Beginners && Intermediate")},
+        {buildLessonsPage(), QT_TRANSLATE_NOOP("TFormOptions", "Lessons")},
+        {buildAdvancedPage(), QT_TRANSLATE_NOOP("TFormOptions", "Advanced && Keyfarer")},
+        {buildTimedTestsPage(), QT_TRANSLATE_NOOP("TFormOptions", "Timed Tests")},
+    };
+    for (const auto& [page, title] : pages)
+        setUiTabText(m_pages, m_pages->addTab(page, QString()), kContext, title);
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(this);
+    setUiText(close, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Close"));
     close->setObjectName(QStringLiteral("BitBtn13"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &TFormOptions::closeWithClick);
@@ -102,7 +117,8 @@ OptionsPage TFormOptions::currentPage() const {
 }
 
 QGroupBox* TFormOptions::buildGroup(const OptionGroup& group) {
-    auto* box = new QGroupBox(QLatin1String(group.caption));
+    auto* box = new QGroupBox;
+    setUiText(box, kContext, group.caption);
     box->setObjectName(QLatin1String(group.name));
     box->setEnabled(group.enabled);
     auto* buttons = new QButtonGroup(box);
@@ -111,13 +127,15 @@ QGroupBox* TFormOptions::buildGroup(const OptionGroup& group) {
     layout->setSpacing(0);
     const int selected = selectedIndex(group, m_globals.record);
     for (std::size_t i = 0; i < group.itemCount; ++i) {
-        auto* button = new QRadioButton(QLatin1String(group.items[i]), box);
+        auto* button = new QRadioButton(box);
+        setUiText(button, kContext, group.items[i]);
         button->setChecked(static_cast<int>(i) == selected);
         buttons->addButton(button, static_cast<int>(i));
         layout->addWidget(button);
     }
-    connect(buttons, &QButtonGroup::idClicked, this, [this, &group, buttons](int id) {
-        groupChosen(group, id, buttons->button(id)->text());
+    // The record is told the English item, whatever language the button shows.
+    connect(buttons, &QButtonGroup::idClicked, this, [this, &group](int id) {
+        groupChosen(group, id, QLatin1String(group.items[static_cast<std::size_t>(id)]));
     });
     return box;
 }
@@ -136,10 +154,14 @@ QComboBox* TFormOptions::buildDelayBox(const char* name, std::size_t offset, boo
     box->setObjectName(QLatin1String(name));
     box->setEnabled(enabled);
     for (const HandDelayItem& item : kHandDelays)
-        box->addItem(QLatin1String(item.text));
+        box->addItem(QCoreApplication::translate(kContext, item.text));
     box->setCurrentIndex(handDelayIndexOfMilliseconds(m_globals.record.i32(offset)));
+    m_delayBoxes.append(box);
+    // The record is told the English item, whatever language the box shows.
     connect(box, &QComboBox::textActivated, this, [this, box, offset](const QString& text) {
-        const int index = handDelayIndexOfText(text);
+        const int shown = box->findText(text);
+        const int index = handDelayIndexOfText(
+            shown < 0 ? text : QLatin1String(kHandDelays[static_cast<std::size_t>(shown)].text));
         m_globals.record.setI32(offset, kHandDelays[static_cast<std::size_t>(index)].milliseconds);
         box->setCurrentIndex(index);
     });
@@ -172,12 +194,15 @@ QWidget* TFormOptions::buildGlobalPage() {
         grid->addWidget(buildGroup(*optionGroup(groups[i])), places[i][0], places[i][1],
                         places[i][2], 1);
 
-    auto* colour = new QGroupBox(QStringLiteral("Hand Color"));
+    auto* colour = new QGroupBox;
+    setUiText(colour, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Hand Color"));
     colour->setObjectName(QStringLiteral("GroupBox1"));
     auto* colourLayout = new QVBoxLayout(colour);
-    auto* change = new QPushButton(QStringLiteral("Change Color"));
+    auto* change = new QPushButton;
+    setUiText(change, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Change Color"));
     change->setObjectName(QStringLiteral("Button1"));
-    auto* standard = new QPushButton(QStringLiteral("Default Color"));
+    auto* standard = new QPushButton;
+    setUiText(standard, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Default Color"));
     standard->setObjectName(QStringLiteral("Button2"));
     for (QPushButton* b : {change, standard}) {
         b->setAutoDefault(false);
@@ -200,22 +225,23 @@ void TFormOptions::changeHandColour() {
 QWidget* TFormOptions::buildBeginnersPage() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    auto* beginnersLabel = new QLabel(QStringLiteral("Beginners Hand Delay"));
+    auto* beginnersLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Beginners Hand Delay"));
     grid->addWidget(beginnersLabel, 0, 0);
     QComboBox* beginnersDelay = buildDelayBox("ComboBox2", kBegHandDelay, true);
     // Each list is named by the caption above it, for those who cannot see where it stands.
-    beginnersDelay->setAccessibleName(beginnersLabel->text());
+    nameAfter(beginnersDelay, beginnersLabel);
     grid->addWidget(beginnersDelay, 1, 0);
-    grid->addWidget(wrappedText(QStringLiteral("Above you can select the amount of seconds delay "
-                                               "before the hands appear in the Beginners "
-                                               "Section.")),
+    grid->addWidget(wrappedText(QT_TRANSLATE_NOOP(
+                        "TFormOptions", "Above you can select the amount of seconds delay "
+                                        "before the hands appear in the Beginners "
+                                        "Section.")),
                     2, 0);
     grid->addWidget(buildGroup(*optionGroup("RadioGroup4")), 3, 0);
-    auto* intermediateLabel = new QLabel(QStringLiteral("Intermediate Hand Delay"));
+    auto* intermediateLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Intermediate Hand Delay"));
     intermediateLabel->setEnabled(false);
     grid->addWidget(intermediateLabel, 0, 1);
     QComboBox* intermediateDelay = buildDelayBox("ComboBox3", kIntHandDelay, false);
-    intermediateDelay->setAccessibleName(intermediateLabel->text());
+    nameAfter(intermediateDelay, intermediateLabel);
     grid->addWidget(intermediateDelay, 1, 1);
     grid->addWidget(buildGroup(*optionGroup("RadioGroup10")), 3, 1);
     grid->addWidget(buildSpeakKeysBox(), 4, 0, 1, 2);
@@ -254,37 +280,42 @@ QWidget* TFormOptions::buildLessonsPage() {
     turns->setObjectName(QStringLiteral("Panel23"));
     auto* wpm = new QLabel;
     wpm->setObjectName(QStringLiteral("Panel32"));
-    auto* turnsLabel = new QLabel(QStringLiteral("Turns"));
+    auto* turnsLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Turns"));
     grid->addWidget(turnsLabel, 0, 0);
     QSpinBox* turnsUpDown = buildUpDown("UpDown1", 3, 7, kLessonsTurns, turns, true);
-    turnsUpDown->setAccessibleName(turnsLabel->text());
+    nameAfter(turnsUpDown, turnsLabel);
     grid->addWidget(turnsUpDown, 0, 1);
     grid->addWidget(turns, 0, 2);
-    grid->addWidget(wrappedText(QStringLiteral("Turns: how many times each pair of lines is "
-                                               "typed.")),
-                    1, 0, 1, 3);
-    auto* wpmLabel = new QLabel(QStringLiteral("WPM"));
+    grid->addWidget(
+        wrappedText(QT_TRANSLATE_NOOP("TFormOptions", "Turns: how many times each pair of lines is "
+                                                      "typed.")),
+        1, 0, 1, 3);
+    auto* wpmLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "WPM"));
     grid->addWidget(wpmLabel, 2, 0);
     QSpinBox* wpmUpDown = buildUpDown("UpDown2", 15, 60, kLessonsWpmGoal, wpm, true);
-    wpmUpDown->setAccessibleName(wpmLabel->text());
+    nameAfter(wpmUpDown, wpmLabel);
     grid->addWidget(wpmUpDown, 2, 1);
     grid->addWidget(wpm, 2, 2);
-    grid->addWidget(wrappedText(QStringLiteral("WPM: the words per minute to aim for.")), 3, 0, 1,
-                    3);
-    auto* lessonsDelayLabel = new QLabel(QStringLiteral("Lessons Hand Delay"));
+    grid->addWidget(
+        wrappedText(QT_TRANSLATE_NOOP("TFormOptions", "WPM: the words per minute to aim for.")), 3,
+        0, 1, 3);
+    auto* lessonsDelayLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Lessons Hand Delay"));
     grid->addWidget(lessonsDelayLabel, 0, 3);
     QComboBox* lessonsDelay = buildDelayBox("ComboBox1", kLessonsHandDelay, true);
-    lessonsDelay->setAccessibleName(lessonsDelayLabel->text());
+    nameAfter(lessonsDelay, lessonsDelayLabel);
     grid->addWidget(lessonsDelay, 1, 3);
-    grid->addWidget(wrappedText(QStringLiteral("Above you can select the amount of seconds delay "
-                                               "before the hands appear.")),
+    grid->addWidget(wrappedText(QT_TRANSLATE_NOOP(
+                        "TFormOptions", "Above you can select the amount of seconds delay "
+                                        "before the hands appear.")),
                     2, 3);
 
-    auto* fontGroup = new QGroupBox(QStringLiteral("Line Font Used"));
+    auto* fontGroup = new QGroupBox;
+    setUiText(fontGroup, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Line Font Used"));
     fontGroup->setObjectName(QStringLiteral("RadioGroup6"));
     auto* fontLayout = new QVBoxLayout(fontGroup);
-    auto* times = new QRadioButton(QStringLiteral("Times New Roman"));
-    auto* sans = new QRadioButton(QStringLiteral("Sans Serif"));
+    auto* times = new QRadioButton(QStringLiteral("Times New Roman")); // a font's name
+    auto* sans = new QRadioButton;
+    setUiText(sans, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Sans Serif"));
     fontLayout->addWidget(times);
     fontLayout->addWidget(sans);
     (lessonsFontIsTimesNewRoman(m_globals.record) ? times : sans)->setChecked(true);
@@ -314,21 +345,25 @@ QWidget* TFormOptions::buildTimedTestsPage() {
     auto* grid = new QGridLayout(page);
     auto* minutes = new QLabel;
     minutes->setObjectName(QStringLiteral("Panel1"));
-    grid->addWidget(wrappedText(QStringLiteral("Use the Up/Down arrow buttons below to choose how "
-                                               "many minutes you want to type.")),
+    grid->addWidget(wrappedText(QT_TRANSLATE_NOOP(
+                        "TFormOptions", "Use the Up/Down arrow buttons below to choose how "
+                                        "many minutes you want to type.")),
                     0, 0, 1, 2);
     QSpinBox* minutesUpDown = buildUpDown("UpDown3", 1, 15, kTimedMinutes, minutes, false);
     minutesUpDown->setAccessibleName(tr("Minutes"));
     grid->addWidget(minutesUpDown, 1, 0);
     grid->addWidget(minutes, 1, 1);
 
-    auto pair = [&](const QString& caption, const char* first, const QString& firstText,
-                    const char* second, const QString& secondText, bool firstChecked) {
-        auto* box = new QGroupBox(caption);
+    auto pair = [&](const char* caption, const char* first, const char* firstText,
+                    const char* second, const char* secondText, bool firstChecked) {
+        auto* box = new QGroupBox;
+        setUiText(box, kContext, caption);
         auto* layout = new QVBoxLayout(box);
-        auto* a = new QRadioButton(firstText);
+        auto* a = new QRadioButton;
+        setUiText(a, kContext, firstText);
         a->setObjectName(QLatin1String(first));
-        auto* b = new QRadioButton(secondText);
+        auto* b = new QRadioButton;
+        setUiText(b, kContext, secondText);
         b->setObjectName(QLatin1String(second));
         layout->addWidget(a);
         layout->addWidget(b);
@@ -337,40 +372,46 @@ QWidget* TFormOptions::buildTimedTestsPage() {
     };
     const StudentRecord& r = m_globals.record;
     auto [backspace, backspaceButtons] =
-        pair(QStringLiteral("Backspace"), "RadioButton1", QStringLiteral("Backspace allowed"),
-             "RadioButton2", QStringLiteral("No Backspace"), r.flag(kTimedBackspace));
+        pair(QT_TRANSLATE_NOOP("TFormOptions", "Backspace"), "RadioButton1",
+             QT_TRANSLATE_NOOP("TFormOptions", "Backspace allowed"), "RadioButton2",
+             QT_TRANSLATE_NOOP("TFormOptions", "No Backspace"), r.flag(kTimedBackspace));
     connect(backspaceButtons.first, &QRadioButton::clicked, this,
             [this] { m_globals.record.setByte(kTimedBackspace, 1); });
     connect(backspaceButtons.second, &QRadioButton::clicked, this,
             [this] { m_globals.record.setByte(kTimedBackspace, 0); });
     const bool roman = r.shortString(kTimedFontName, 40) == QByteArrayLiteral("Times New Roman");
-    auto [font, fontButtons] = pair(QStringLiteral("Font"), "RadioButton5", QStringLiteral("Roman"),
-                                    "RadioButton6", QStringLiteral("Arial"), roman);
+    auto [font, fontButtons] = pair(QT_TRANSLATE_NOOP("TFormOptions", "Font"), "RadioButton5",
+                                    QT_TRANSLATE_NOOP("TFormOptions", "Roman"), "RadioButton6",
+                                    QT_TRANSLATE_NOOP("TFormOptions", "Arial"), roman);
     connect(fontButtons.first, &QRadioButton::clicked, this, [this] { chooseTimedTestFont(true); });
     connect(fontButtons.second, &QRadioButton::clicked, this,
             [this] { chooseTimedTestFont(false); });
     auto [size, sizeButtons] =
-        pair(QStringLiteral("Font Size"), "RadioButton3", QStringLiteral("Large"), "RadioButton4",
-             QStringLiteral("Small"), r.flag(kTimedLargeFont));
+        pair(QT_TRANSLATE_NOOP("TFormOptions", "Font Size"), "RadioButton3",
+             QT_TRANSLATE_NOOP("TFormOptions", "Large"), "RadioButton4",
+             QT_TRANSLATE_NOOP("TFormOptions", "Small"), r.flag(kTimedLargeFont));
     m_timedLarge = sizeButtons.first;
     m_timedSmall = sizeButtons.second;
-    auto [type, typeButtons] =
-        pair(QStringLiteral("Font Type"), "RadioButton7", QStringLiteral("Bold"), "RadioButton8",
-             QStringLiteral("Regular"), true);
+    auto [type, typeButtons] = pair(QT_TRANSLATE_NOOP("TFormOptions", "Font Type"), "RadioButton7",
+                                    QT_TRANSLATE_NOOP("TFormOptions", "Bold"), "RadioButton8",
+                                    QT_TRANSLATE_NOOP("TFormOptions", "Regular"), true);
     auto [used, usedButtons] =
-        pair(QStringLiteral("Time Used Gauge"), "RadioButton9", QStringLiteral("Visible"),
-             "RadioButton10", QStringLiteral("Hidden"), true);
+        pair(QT_TRANSLATE_NOOP("TFormOptions", "Time Used Gauge"), "RadioButton9",
+             QT_TRANSLATE_NOOP("TFormOptions", "Visible"), "RadioButton10",
+             QT_TRANSLATE_NOOP("TFormOptions", "Hidden"), true);
     auto [done, doneButtons] =
-        pair(QStringLiteral("Completed Gauge"), "RadioButton11", QStringLiteral("Visible"),
-             "RadioButton12", QStringLiteral("Hidden"), true);
+        pair(QT_TRANSLATE_NOOP("TFormOptions", "Completed Gauge"), "RadioButton11",
+             QT_TRANSLATE_NOOP("TFormOptions", "Visible"), "RadioButton12",
+             QT_TRANSLATE_NOOP("TFormOptions", "Hidden"), true);
     grid->addWidget(backspace, 2, 0);
     grid->addWidget(font, 2, 1);
     grid->addWidget(size, 2, 2);
     grid->addWidget(type, 3, 0);
     grid->addWidget(used, 3, 1);
     grid->addWidget(done, 3, 2);
-    grid->addWidget(wrappedText(QStringLiteral("Sound can be adjusted by clicking the Global "
-                                               "Options tab above and to the left.")),
+    grid->addWidget(wrappedText(QT_TRANSLATE_NOOP("TFormOptions",
+                                                  "Sound can be adjusted by clicking the Global "
+                                                  "Options tab above and to the left.")),
                     4, 0, 1, 3);
     return page;
 }
@@ -400,6 +441,18 @@ void TFormOptions::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TFormOptions::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    retranslate(this);
+    for (QComboBox* box : std::as_const(m_delayBoxes)) {
+        for (std::size_t i = 0; i < kHandDelays.size(); ++i)
+            box->setItemText(static_cast<int>(i),
+                             QCoreApplication::translate(kContext, kHandDelays[i].text));
+    }
 }
 
 void TFormOptions::done(int result) {

@@ -4,6 +4,7 @@
 #include "options/OptionGroups.h"
 
 #include <QDialog>
+#include <QList>
 #include <functional>
 
 class QButtonGroup;
@@ -42,6 +43,7 @@ public:
     OptionsPage currentPage() const;
 
     void done(int result) override;
+    void changeEvent(QEvent* event) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -69,6 +71,7 @@ private:
     QTabWidget* m_pages = nullptr;
     QRadioButton* m_timedLarge = nullptr;
     QRadioButton* m_timedSmall = nullptr;
+    QList<QComboBox*> m_delayBoxes; // their items follow the interface language
     bool m_closed = false;
 };
 

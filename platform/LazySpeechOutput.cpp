@@ -36,6 +36,8 @@ SpeechOutput* LazySpeechOutput::engine() {
         return nullptr;
     }
     m_engine.reset(create());
+    if (!m_language.isEmpty())
+        m_engine->setLanguage(m_language);
     return m_engine.get();
 }
 
@@ -52,6 +54,12 @@ void LazySpeechOutput::say(const QString& text) {
 void LazySpeechOutput::stop() {
     if (m_engine)
         m_engine->stop();
+}
+
+void LazySpeechOutput::setLanguage(const QString& code) {
+    m_language = code;
+    if (m_engine)
+        m_engine->setLanguage(code);
 }
 
 } // namespace kf

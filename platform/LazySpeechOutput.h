@@ -18,6 +18,8 @@ public:
     QString unavailableReason() override;
     void say(const QString& text) override;
     void stop() override;
+    // Kept until the engine is loaded; choosing a language loads nothing.
+    void setLanguage(const QString& code) override;
 
     // Where the speech module is looked for.
     static QString modulePath();
@@ -27,6 +29,7 @@ private:
 
     bool m_tried = false;
     QString m_loadProblem;
+    QString m_language;
     std::unique_ptr<SpeechOutput> m_engine;
 };
 

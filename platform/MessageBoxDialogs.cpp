@@ -53,8 +53,10 @@ Dialogs::Answer MessageBoxDialogs::titledMessage(Kind kind, const QString& title
     QMessageBox box(kind == Kind::Error ? QMessageBox::Critical : QMessageBox::Information, title,
                     text, standardButtons(buttons), QApplication::activeWindow());
     if (buttons == Buttons::TryAgainQuit) {
-        box.button(QMessageBox::Retry)->setText(QStringLiteral("Try Again"));
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("Quit Without Saving"));
+        box.button(QMessageBox::Retry)
+            ->setText(QCoreApplication::translate("MessageBoxDialogs", "Try Again"));
+        box.button(QMessageBox::Discard)
+            ->setText(QCoreApplication::translate("MessageBoxDialogs", "Quit Without Saving"));
         box.setDefaultButton(QMessageBox::Retry);
     }
     return answerOf(box.exec());

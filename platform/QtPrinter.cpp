@@ -4,6 +4,7 @@
 #include "overview/TrendLine.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
@@ -34,13 +35,14 @@ Printer::Outcome runPrint(const QString& pdfPath, const PaintPages& paint) {
     }
     QPainter painter;
     if (!painter.begin(&printer))
-        return failed(QStringLiteral("The printer could not be started (%1).")
-                          .arg(printer.printerName().isEmpty() ? printer.outputFileName()
-                                                               : printer.printerName()));
+        return failed(
+            QCoreApplication::translate("QtPrinter", "The printer could not be started (%1).")
+                .arg(printer.printerName().isEmpty() ? printer.outputFileName()
+                                                     : printer.printerName()));
     const bool ok = paint(printer, painter);
     painter.end();
     if (!ok || printer.printerState() == QPrinter::Error)
-        return failed(QStringLiteral("The printer reported an error."));
+        return failed(QCoreApplication::translate("QtPrinter", "The printer reported an error."));
     return {};
 }
 

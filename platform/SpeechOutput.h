@@ -16,6 +16,9 @@ public:
     virtual void say(const QString& text) = 0;
     // Stops what is being said.
     virtual void stop() = 0;
+    // The language of the texts to come ("de"), so that they are read with a voice of that
+    // language where the engine has one.
+    virtual void setLanguage(const QString& code) = 0;
 };
 
 // Says nothing: for programs and tests that give no speech service.
@@ -24,6 +27,7 @@ public:
     QString unavailableReason() override;
     void say(const QString&) override {}
     void stop() override {}
+    void setLanguage(const QString&) override {}
 };
 
 NoSpeechOutput& noSpeechOutput();

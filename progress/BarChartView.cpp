@@ -5,6 +5,7 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
@@ -100,7 +101,7 @@ void BarChartView::setUpAxes() {
     m_axis->setRange(m_style.axisMinimum, m_style.axisMaximum);
     m_axis->setTickCount(ticks.count);
     m_axis->setLabelFormat(QString::fromLatin1(ticks.format));
-    m_axis->setTitleText(m_style.axisTitle.toString());
+    m_axis->setTitleText(QCoreApplication::translate("Charts", m_style.axisTitle));
     m_axis->setTitleFont(axisFont(10));
     m_axis->setLabelsFont(axisFont(9));
     m_axis->setGridLineVisible(false); // the grid is drawn on the back wall
@@ -114,6 +115,12 @@ void BarChartView::setUpAxes() {
     m_categories->setLinePen(QPen(QColor(96, 96, 96), 1));
     m_chart->addAxis(m_categories, Qt::AlignBottom);
     m_series->attachAxis(m_categories);
+}
+
+void BarChartView::changeEvent(QEvent* event) {
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        m_axis->setTitleText(QCoreApplication::translate("Charts", m_style.axisTitle));
 }
 
 void BarChartView::setTitle(const QString& title) {

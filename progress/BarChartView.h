@@ -52,6 +52,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override; // the axis title follows the language
 
 private:
     struct Bar {

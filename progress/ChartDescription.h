@@ -27,7 +27,7 @@ constexpr QRgb barColour(BarGroup group) {
 
 // What is fixed about a chart whatever it shows: the left axis never rescales.
 struct ChartStyle {
-    QStringView axisTitle;
+    const char* axisTitle; // English, shown in the interface language (context "Charts")
     double axisMinimum;
     double axisMaximum;
     bool valueMarks;  // each bar carries its value
@@ -40,10 +40,11 @@ inline constexpr int kDefaultElevation = 345;
 
 constexpr ChartStyle chartStyle(ChartKind kind) {
     constexpr std::array<ChartStyle, 4> kStyles = {{
-        {u"Percent", 0.0, 100.0, false, 12, kDefaultElevation},
-        {u"Percent", 0.0, 100.0, true, kDefaultDepthPercent, kDefaultElevation},
-        {u"Seconds", 0.0, 3.0, false, 12, kDefaultElevation},
-        {u"WPM", 0.0, 150.0, true, 12, 351},
+        {QT_TRANSLATE_NOOP("Charts", "Percent"), 0.0, 100.0, false, 12, kDefaultElevation},
+        {QT_TRANSLATE_NOOP("Charts", "Percent"), 0.0, 100.0, true, kDefaultDepthPercent,
+         kDefaultElevation},
+        {QT_TRANSLATE_NOOP("Charts", "Seconds"), 0.0, 3.0, false, 12, kDefaultElevation},
+        {QT_TRANSLATE_NOOP("Charts", "WPM"), 0.0, 150.0, true, 12, 351},
     }};
     return kStyles[static_cast<std::size_t>(kind)];
 }

@@ -19,15 +19,21 @@ struct ChartHeading {
 // The date as the system writes it in short form.
 QString shortDate(const QDate& date, const QLocale& locale = QLocale::system());
 
-// The title every chart shows before it is drawn.
-inline constexpr QStringView kUndrawnChartTitle = u"Select Chart to View";
+// The title every chart shows before it is drawn (English; shown in the interface language,
+// context "Charts", as are the other chart texts).
+inline constexpr const char* kUndrawnChartTitle =
+    QT_TRANSLATE_NOOP("Charts", "Select Chart to View");
 
 // The title of the adjusted WPM chart for Beginners Drills, which count no words per minute.
-inline constexpr QStringView kNoWpmChartTitle = u"NO WORDS PER MINUTE CHART FOR BEGINNER'S DRILLS";
+inline constexpr const char* kNoWpmChartTitle =
+    QT_TRANSLATE_NOOP("Charts", "NO WORDS PER MINUTE CHART FOR BEGINNER'S DRILLS");
 
-// A title in one string: label text, user name, " -- ", date, then trailingReturns carriage
-// returns that leave empty lines under the text.
-QString chartTitle(QStringView label, const ChartHeading& heading, int trailingReturns = 0);
+// A chart text in the interface language.
+QString chartText(const char* source);
+
+// A title in one string: label text (English, shown in the interface language), user name,
+// " -- ", date, then trailingReturns carriage returns that leave empty lines under the text.
+QString chartTitle(const char* label, const ChartHeading& heading, int trailingReturns = 0);
 
 // The lines of a title: split at carriage returns, empty lines kept.
 QStringList titleLines(const QString& title);

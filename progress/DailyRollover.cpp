@@ -6,6 +6,8 @@
 #include "students/RecordLayout.h"
 #include "students/StudentRecord.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -90,6 +92,10 @@ bool damagedTotals(const SectionUsage::WorkingTotals& totals) {
     return totals.seconds < 0 || totals.keys < 0 || totals.errors < 0 ||
            (totals.keys > 0 && totals.errors > totals.keys) || totals.keys > kMostKeys ||
            totals.seconds > kMostKeys;
+}
+
+QString damagedFigureText() {
+    return QCoreApplication::translate("Charts", kDamagedFigure);
 }
 
 std::int32_t percentCorrect(std::int64_t keys, std::int64_t errors) {

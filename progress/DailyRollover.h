@@ -50,7 +50,9 @@ std::int32_t percentCorrect(std::int64_t keys, std::int64_t errors);
 // errors than keys, or more keys than a lifetime of typing. The charts and the report show such
 // figures as damaged instead of as a number.
 bool damagedTotals(const SectionUsage::WorkingTotals& totals);
-inline const QString kDamagedFigure = QStringLiteral("damaged");
+inline constexpr const char* kDamagedFigure = QT_TRANSLATE_NOOP("Charts", "damaged");
+// The word shown for such a figure, in the interface language.
+QString damagedFigureText();
 
 // The session of the student whose record this is has ended: every section used in it gets one
 // new entry in each of its histories, the oldest entry dropping out. Nothing else changes; the

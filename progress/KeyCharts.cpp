@@ -54,16 +54,18 @@ const std::array<QString, kLastStatisticsIndex + 1>& labelTable() {
 }
 
 struct KeyTitles {
-    QStringView todayOrLast;
-    QStringView history;
+    const char* todayOrLast;
+    const char* history;
 };
 
-constexpr KeyTitles kSpeedTitles = {u"Key Speed in Seconds (today or latest) -- ",
-                                    u"Key Speed in Seconds (all days) -- "};
-constexpr KeyTitles kAccuracyTitles = {u"Percent Correct (today or latest) -- ",
-                                       u"Percent Correct (all days) -- "};
+constexpr KeyTitles kSpeedTitles = {
+    QT_TRANSLATE_NOOP("Charts", "Key Speed in Seconds (today or latest) -- "),
+    QT_TRANSLATE_NOOP("Charts", "Key Speed in Seconds (all days) -- ")};
+constexpr KeyTitles kAccuracyTitles = {
+    QT_TRANSLATE_NOOP("Charts", "Percent Correct (today or latest) -- "),
+    QT_TRANSLATE_NOOP("Charts", "Percent Correct (all days) -- ")};
 
-QStringView periodTitle(const KeyTitles& titles, KeyPeriod period) {
+const char* periodTitle(const KeyTitles& titles, KeyPeriod period) {
     return period == KeyPeriod::TodayOrLast ? titles.todayOrLast : titles.history;
 }
 

@@ -12,21 +12,21 @@ namespace kf {
 
 namespace {
 
-constexpr std::array<QStringView, 3> kAccuracyTitles = {
-    u"Percent Correct (today or last) -- ",
-    u"Percent Correct (past 8 days) -- ",
-    u"Percent Correct (all days) -- ",
+constexpr std::array<const char*, 3> kAccuracyTitles = {
+    QT_TRANSLATE_NOOP("Charts", "Percent Correct (today or last) -- "),
+    QT_TRANSLATE_NOOP("Charts", "Percent Correct (past 8 days) -- "),
+    QT_TRANSLATE_NOOP("Charts", "Percent Correct (all days) -- "),
 };
-constexpr std::array<QStringView, 3> kWpmTitles = {
-    u"Adjusted WPM (today or last) -- ",
-    u"Adjusted WPM (past 8 days) -- ",
-    u"Adjusted WPM (all days) -- ",
+constexpr std::array<const char*, 3> kWpmTitles = {
+    QT_TRANSLATE_NOOP("Charts", "Adjusted WPM (today or last) -- "),
+    QT_TRANSLATE_NOOP("Charts", "Adjusted WPM (past 8 days) -- "),
+    QT_TRANSLATE_NOOP("Charts", "Adjusted WPM (all days) -- "),
 };
 // Empty lines under the title text keep the value marks clear of it.
 constexpr int kAccuracyTitleReturns = 3;
 constexpr int kWpmTitleReturns = 2;
 
-QStringView periodTitle(const std::array<QStringView, 3>& titles, OverallPeriod period) {
+const char* periodTitle(const std::array<const char*, 3>& titles, OverallPeriod period) {
     return titles.at(static_cast<std::size_t>(period));
 }
 
@@ -60,7 +60,7 @@ OverallChart overallAccuracyChart(const StudentRecord& record, Section section,
                        : accuracyLatest(record, section);
         out.chart.bars.append(figureBar(percent));
         // A student who never typed shows 0, never the figure of the student viewed before.
-        out.correctPercentText = damaged ? kDamagedFigure : QString::number(percent);
+        out.correctPercentText = damaged ? damagedFigureText() : QString::number(percent);
         break;
     }
     case OverallPeriod::PastEightDays:
@@ -70,12 +70,12 @@ OverallChart overallAccuracyChart(const StudentRecord& record, Section section,
         const bool damaged = allDaysDamaged(record, section);
         const std::int32_t percent = accuracyAllDays(record, section);
         out.chart.bars.append(figureBar(percent));
-        out.correctPercentText = damaged ? kDamagedFigure : QString::number(percent);
+        out.correctPercentText = damaged ? damagedFigureText() : QString::number(percent);
         break;
     }
     }
     if (!sectionHistories(section).countsWords)
-        out.wpmText = kNotApplicable.toString();
+        out.wpmText = chartText(kNotApplicable);
     return out;
 }
 
@@ -86,8 +86,8 @@ OverallChart adjustedWpmChart(const StudentRecord& record, Section section,
     out.chart.kind = ChartKind::AdjustedWpm;
     const SectionHistories& histories = sectionHistories(section);
     if (!histories.countsWords) {
-        out.chart.titleLines = QStringList{kNoWpmChartTitle.toString()};
-        out.wpmText = kNotApplicable.toString();
+        out.chart.titleLines = QStringList{chartText(kNoWpmChartTitle)};
+        out.wpmText = chartText(kNotApplicable);
         return out;
     }
     out.chart.titleLines =
@@ -99,18 +99,18 @@ OverallChart adjustedWpmChart(const StudentRecord& record, Section section,
         const std::int32_t wpm = typedToday ? (damaged ? 0 : sessionSpeed(session).adjustedWpm)
                                             : adjustedWpmLatest(record, section);
         out.chart.bars.append(figureBar(wpm));
-        out.wpmText = damaged ? kDamagedFigure : QString::number(wpm);
+        out.wpmText = damaged ? damagedFigureText() : QString::number(wpm);
         break;
     }
     case OverallPeriod::PastEightDays:
         out.chart.bars = historyBars(adjustedWpmHistory(record, section));
-        out.wpmText = kNotApplicable.toString();
+        out.wpmText = chartText(kNotApplicable);
         break;
     case OverallPeriod::AllDays: {
         const bool damaged = allDaysDamaged(record, section);
         const std::int32_t wpm = adjustedWpmAllDays(record, section);
         out.chart.bars.append(figureBar(wpm));
-        out.wpmText = damaged ? kDamagedFigure : QString::number(wpm);
+        out.wpmText = damaged ? damagedFigureText() : QString::number(wpm);
         break;
     }
     }

@@ -24,7 +24,7 @@ struct OverallChart {
 };
 
 // What the "WPM:" panel shows where no words per minute apply.
-inline constexpr QStringView kNotApplicable = u"N/A";
+inline constexpr const char* kNotApplicable = QT_TRANSLATE_NOOP("Charts", "N/A");
 
 // Percent correct of a section, figured as the daily roll-over figures it. session holds what
 // this session has typed in the section so far (zero when nothing); "Today or Last" shows it

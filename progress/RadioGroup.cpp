@@ -34,6 +34,10 @@ void RadioGroup::setItemIndex(int index) {
         button->setChecked(true);
 }
 
+QAbstractButton* RadioGroup::button(int index) const {
+    return m_buttons->button(index);
+}
+
 int RadioGroup::count() const {
     return int(m_buttons->buttons().size());
 }

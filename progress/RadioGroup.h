@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QStringList>
 
+class QAbstractButton;
 class QButtonGroup;
 class QGridLayout;
 
@@ -20,6 +21,7 @@ public:
     // Chooses an item without emitting clicked().
     void setItemIndex(int index);
     int count() const;
+    QAbstractButton* button(int index) const;
 
 signals:
     // The student clicked an item (also when it was already chosen).

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/ReportPanel.h"
 
+#include "app/TranslatedText.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -22,15 +24,19 @@ constexpr QSize kShowPanelSize(82, 46);
 constexpr int kShowPanelInset = 4;
 constexpr QSize kHideButtonSize(60, 24);
 
-QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
+constexpr const char* kContext = "ReportPanel";
+
+QPushButton* button(const QString& name, const char* text, QWidget* parent) {
+    auto* b = new QPushButton(parent);
+    setUiText(b, kContext, text);
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
 }
 
-QLabel* label(const QString& name, const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
+QLabel* label(const QString& name, const char* text, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    setUiText(l, kContext, text);
     l->setObjectName(name);
     return l;
 }
@@ -65,9 +71,11 @@ ReportPanel::ReportPanel(QWidget* parent)
     m_text->setGeometry(kTextMargin, kTextMargin, client.width() - 2 * kTextMargin, kTextHeight);
 
     const int row = kTextMargin + kTextHeight + 8; // 442
-    auto* print = button(QStringLiteral("ButtonPrintReport"), QStringLiteral("Print Report"), this);
+    auto* print = button(QStringLiteral("ButtonPrintReport"),
+                         QT_TRANSLATE_NOOP("ReportPanel", "Print Report"), this);
     print->setGeometry(10, row, 100, 28);
-    auto* closeReport = button(QStringLiteral("ButtonCloseReport"), QStringLiteral("Close"), this);
+    auto* closeReport = button(QStringLiteral("ButtonCloseReport"),
+                               QT_TRANSLATE_NOOP("ReportPanel", "Close"), this);
     closeReport->setGeometry(10, row + 34, 100, 28);
 
     m_names = new QListWidget(this);
@@ -75,12 +83,12 @@ ReportPanel::ReportPanel(QWidget* parent)
     m_names->setAccessibleName(tr("User names"));
     m_names->setGeometry(122, row, 160, 62);
 
-    auto* view =
-        button(QStringLiteral("ButtonReportViewName"), QStringLiteral("View Report"), this);
-    view->setToolTip(QStringLiteral("View User Name to the Left"));
+    auto* view = button(QStringLiteral("ButtonReportViewName"),
+                        QT_TRANSLATE_NOOP("ReportPanel", "View Report"), this);
+    setUiToolTip(view, kContext, QT_TRANSLATE_NOOP("ReportPanel", "View User Name to the Left"));
     view->setGeometry(290, row, 100, 28);
 
-    label(QStringLiteral("LabelFontSize"), QStringLiteral("Font Size"), this)
+    label(QStringLiteral("LabelFontSize"), QT_TRANSLATE_NOOP("ReportPanel", "Font Size"), this)
         ->setGeometry(290, row + 38, 60, 20);
     m_fontSize = new QSpinBox(this);
     m_fontSize->setObjectName(QStringLiteral("SpinEditFontSize"));
@@ -91,11 +99,13 @@ ReportPanel::ReportPanel(QWidget* parent)
 
     const QRect showPanel = showPanelPlace(client);
     const QPoint hideAt = showPanel.topLeft() + showButtonOffset();
-    auto* hide = button(QStringLiteral("ButtonHide"), QStringLiteral("Hide"), this);
-    hide->setToolTip(QStringLiteral("Hide to View Charts"));
+    auto* hide =
+        button(QStringLiteral("ButtonHide"), QT_TRANSLATE_NOOP("ReportPanel", "Hide"), this);
+    setUiToolTip(hide, kContext, QT_TRANSLATE_NOOP("ReportPanel", "Hide to View Charts"));
     hide->setGeometry(QRect(hideAt, kHideButtonSize));
     auto* hideNote =
-        label(QStringLiteral("LabelHide"), QStringLiteral("Click \"Hide\" to view charts:"), this);
+        label(QStringLiteral("LabelHide"),
+              QT_TRANSLATE_NOOP("ReportPanel", "Click \"Hide\" to view charts:"), this);
     hideNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     hideNote->setGeometry(hideAt.x() - 196, hideAt.y(), 190, kHideButtonSize.height());
 

@@ -7,23 +7,35 @@
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"
 
+#include <QCoreApplication>
+
 namespace kf {
 
 namespace {
 
-// The report's lines are fixed texts; their spacing lines the figures up in one column.
+// The report's lines are fixed texts; their spacing lines the figures up in one column, and
+// each rule is as long as the heading it underlines. Each language keeps both in its own
+// words (context "SummaryReport").
+QString text(const char* source) {
+    return QCoreApplication::translate("SummaryReport", source);
+}
 constexpr QStringView kBlank = u" ";
-constexpr QStringView kDrillsHeading = u"Beginners Drills:";
-constexpr QStringView kDrillsRule = u"-----------------";
-constexpr QStringView kDrillsAccuracyLatest = u"Accuracy Today or Last:           ";
-constexpr QStringView kDrillsAccuracyAllDays = u"Accuracy All Days:                ";
+constexpr const char* kDrillsHeading = QT_TRANSLATE_NOOP("SummaryReport", "Beginners Drills:");
+constexpr const char* kDrillsRule = QT_TRANSLATE_NOOP("SummaryReport", "-----------------");
+constexpr const char* kDrillsAccuracyLatest =
+    QT_TRANSLATE_NOOP("SummaryReport", "Accuracy Today or Last:           ");
+constexpr const char* kDrillsAccuracyAllDays =
+    QT_TRANSLATE_NOOP("SummaryReport", "Accuracy All Days:                ");
 // The record's slowest key of the latest session. The report follows the record alone, so it
 // reads the same from every window and for a student viewed from a drill.
-constexpr QStringView kSlowestOfSession = u"Slowest Letter Today or Last:     ";
-constexpr QStringView kBestTime = u"Best Time Today or Last (Seconds): ";
+constexpr const char* kSlowestOfSession =
+    QT_TRANSLATE_NOOP("SummaryReport", "Slowest Letter Today or Last:     ");
+constexpr const char* kBestTime =
+    QT_TRANSLATE_NOOP("SummaryReport", "Best Time Today or Last (Seconds): ");
 constexpr QStringView kAveragesIndent = u"  ";
-constexpr QStringView kAveragesHeading = u"Average of All Sections:";
-constexpr QStringView kAveragesRule = u"-----------------------";
+constexpr const char* kAveragesHeading =
+    QT_TRANSLATE_NOOP("SummaryReport", "Average of All Sections:");
+constexpr const char* kAveragesRule = QT_TRANSLATE_NOOP("SummaryReport", "-----------------------");
 
 // The four whole numbers the report knows of a section that counts words per minute. A figure
 // that cannot be computed (no time, no keys) is 0.
@@ -39,20 +51,20 @@ using WordSectionTable = std::array<WordSectionFigures, kWordSectionCount>;
 
 // One average line of the report: its label, the figure it averages and what follows it.
 struct AverageLine {
-    QStringView label;
+    const char* label;
     std::int32_t WordSectionFigures::*figure;
     QStringView suffix;
 };
 
 constexpr std::array<AverageLine, 4> kAverageLines = {{
-    {u"Average WPM (all Sections) for Today or Last: ", &WordSectionFigures::adjustedWpmLatest,
-     u""},
-    {u"Average WPM (all Sections) for all of history: ", &WordSectionFigures::adjustedWpmAllDays,
-     u""},
-    {u"Average accuracy (all Sections) for Today or Last: ", &WordSectionFigures::accuracyLatest,
-     u"%"},
-    {u"Average accuracy (all sections) for all history: ", &WordSectionFigures::accuracyAllDays,
-     u"%"},
+    {QT_TRANSLATE_NOOP("SummaryReport", "Average WPM (all Sections) for Today or Last: "),
+     &WordSectionFigures::adjustedWpmLatest, u""},
+    {QT_TRANSLATE_NOOP("SummaryReport", "Average WPM (all Sections) for all of history: "),
+     &WordSectionFigures::adjustedWpmAllDays, u""},
+    {QT_TRANSLATE_NOOP("SummaryReport", "Average accuracy (all Sections) for Today or Last: "),
+     &WordSectionFigures::accuracyLatest, u"%"},
+    {QT_TRANSLATE_NOOP("SummaryReport", "Average accuracy (all sections) for all history: "),
+     &WordSectionFigures::accuracyAllDays, u"%"},
 }};
 
 WordSectionFigures figuresOf(const StudentRecord& record, Section section) {
@@ -66,25 +78,25 @@ WordSectionFigures figuresOf(const StudentRecord& record, Section section) {
 
 QString percentText(bool damaged, std::int32_t percent) {
     if (damaged)
-        return kDamagedFigure;
+        return damagedFigureText();
     return QString::number(percent) + u'%';
 }
 
 void addSlowestLetter(QStringList& lines, const StudentRecord& record) {
     if (const AnsiChar sessionSlowest = slowestLetterOfSession(record); sessionSlowest != 0)
-        lines.append(kSlowestOfSession + fromWindows1252(sessionSlowest));
+        lines.append(text(kSlowestOfSession) + fromWindows1252(sessionSlowest));
 }
 
 void addDrillLines(QStringList& lines, const StudentRecord& record) {
-    lines.append(kDrillsHeading.toString());
-    lines.append(kDrillsRule.toString());
+    lines.append(text(kDrillsHeading));
+    lines.append(text(kDrillsRule));
     constexpr Section drills = Section::BeginnersDrills;
-    lines.append(kDrillsAccuracyLatest +
+    lines.append(text(kDrillsAccuracyLatest) +
                  percentText(latestDamaged(record, drills), accuracyLatest(record, drills)));
-    lines.append(kDrillsAccuracyAllDays +
+    lines.append(text(kDrillsAccuracyAllDays) +
                  percentText(allDaysDamaged(record, drills), accuracyAllDays(record, drills)));
     addSlowestLetter(lines, record);
-    lines.append(kBestTime + QString::number(bestSetTime(record)));
+    lines.append(text(kBestTime) + QString::number(bestSetTime(record)));
 }
 
 WordSectionTable wordSectionFigures(const StudentRecord& record) {
@@ -111,10 +123,10 @@ void addAverageLines(QStringList& lines, const WordSectionTable& table) {
             continue;
         if (i == 0) {
             lines.append(kAveragesIndent.toString());
-            lines.append(kAveragesHeading.toString());
-            lines.append(kAveragesRule.toString());
+            lines.append(text(kAveragesHeading));
+            lines.append(text(kAveragesRule));
         }
-        lines.append(line.label + QString::number(*average) + line.suffix);
+        lines.append(text(line.label) + QString::number(*average) + line.suffix);
     }
 }
 
@@ -138,7 +150,8 @@ averageOfShownFigures(const std::array<std::int32_t, kWordSectionCount>& figures
 QStringList summaryReportLines(const StudentRecord& record, const SummaryReportHeading& heading) {
     QStringList lines;
     lines.append(kBlank.toString());
-    lines.append(u"Student: " + heading.userName + u"  Date: " + heading.date +
+    lines.append(text(QT_TRANSLATE_NOOP("SummaryReport", "Student: %1  Date: %2"))
+                     .arg(heading.userName, heading.date) +
                  QChar(QChar::CarriageReturn));
     lines.append(kBlank.toString());
     lines.append(kBlank.toString());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/SwitchUserPanel.h"
 
+#include "app/TranslatedText.h"
 #include "app/stuff.h"
 
 #include <QLabel>
@@ -16,12 +17,17 @@ constexpr QSize kPanelSize(300, 330);
 constexpr QRgb kPanelColour = qRgb(0x5C, 0x98, 0x9E);
 constexpr int kMessagePixelSize = 16;
 
-const QString kPrompt = QStringLiteral("Select a name from the list below.");
-const QString kNote = QStringLiteral(
+constexpr const char* kPrompt =
+    QT_TRANSLATE_NOOP("SwitchUserPanel", "Select a name from the list below.");
+constexpr const char* kNote = QT_TRANSLATE_NOOP(
+    "SwitchUserPanel",
     "If you want to continue typing after viewing other names, return to original name.");
 
-QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
+constexpr const char* kContext = "SwitchUserPanel";
+
+QPushButton* button(const QString& name, const char* text, QWidget* parent) {
+    auto* b = new QPushButton(parent);
+    setUiText(b, kContext, text);
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
@@ -67,13 +73,14 @@ SwitchUserPanel::SwitchUserPanel(QWidget* parent)
     m_names->setGeometry(18, 60, 264, 150);
 
     auto* view = button(QStringLiteral("ButtonViewSelectedName"),
-                        QStringLiteral("View Selected Name"), this);
+                        QT_TRANSLATE_NOOP("SwitchUserPanel", "View Selected Name"), this);
     view->setGeometry(18, 218, 150, 28);
-    auto* cancel = button(QStringLiteral("ButtonCancelSwitch"), QStringLiteral("Cancel"), this);
+    auto* cancel = button(QStringLiteral("ButtonCancelSwitch"),
+                          QT_TRANSLATE_NOOP("SwitchUserPanel", "Cancel"), this);
     cancel->setGeometry(182, 218, 100, 28);
 
     auto* note = wrappedLabel(QStringLiteral("LabelSwitchNote"), this);
-    note->setText(kNote);
+    setUiText(note, kContext, kNote);
     note->setGeometry(18, 254, 264, 64);
 
     // The picture lies under everything else on the panel.
@@ -90,7 +97,7 @@ void SwitchUserPanel::open(QRgb schemeColour, const QStringList& names, const QS
     QImage picture(m_picture->size(), QImage::Format_RGB32);
     paintBackground(picture, schemeColour);
     m_picture->setPixmap(QPixmap::fromImage(picture));
-    m_message->setText(kPrompt);
+    setUiText(m_message, kContext, kPrompt);
     m_names->setFocus();
     m_names->clear();
     m_names->addItems(names);

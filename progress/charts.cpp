@@ -3,6 +3,7 @@
 
 #include "app/Globals.h"
 #include "app/Services.h"
+#include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
@@ -11,6 +12,7 @@
 #include "progress/SectionSelector.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +21,7 @@
 #include <QStackedBarSeries>
 #include <QTabWidget>
 #include <array>
+#include <vector>
 
 namespace kf {
 
@@ -38,13 +41,17 @@ constexpr QSize kPrintButtonSize(80, 22);
 constexpr qreal kPrintScale = 2.0;
 
 // The items of both section selectors and the section each stands for.
+constexpr const char* kContext = "TFormCharts";
+
 struct SectionItem {
-    QStringView text;
+    const char* text;
     int selector;
 };
-constexpr std::array<SectionItem, 1> kSectionItems = {{{u"Beginner's Drills", 0}}};
+constexpr std::array<SectionItem, 1> kSectionItems = {
+    {{QT_TRANSLATE_NOOP("TFormCharts", "Beginner's Drills"), 0}}};
 
-const QString kRestartAdvice = QStringLiteral(
+constexpr const char* kRestartAdvice = QT_TRANSLATE_NOOP(
+    "TFormCharts",
     "After Switching names, it is recommended that you restart the program before continuing "
     "to type. This will protect the most recent chart data from being lost. If you haven't "
     "typed since starting Keyfarer, you don't have to restart.");
@@ -55,10 +62,11 @@ Section sectionOfItem(int item) {
     return sectionOfSelector(chosen.selector).value_or(Section::BeginnersDrills);
 }
 
-QStringList sectionItemTexts() {
-    QStringList texts;
+std::vector<const char*> sectionItemTexts() {
+    std::vector<const char*> texts;
+    texts.reserve(kSectionItems.size());
     for (const SectionItem& item : kSectionItems)
-        texts.append(item.text.toString());
+        texts.push_back(item.text);
     return texts;
 }
 
@@ -72,22 +80,27 @@ QLabel* valuePanel(const QString& name, const QString& text, QWidget* parent) {
     return panel;
 }
 
-QLabel* label(const QString& name, const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
+QLabel* label(const QString& name, const char* text, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    setUiText(l, kContext, text);
     l->setObjectName(name);
     return l;
 }
 
-QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
+QPushButton* button(const QString& name, const char* text, QWidget* parent) {
+    auto* b = new QPushButton(parent);
+    setUiText(b, kContext, text);
     b->setObjectName(name);
     b->setAutoDefault(false);
     return b;
 }
 
-RadioGroup* radioGroup(const QString& name, const QString& caption, const QStringList& items,
-                       int columns, QWidget* parent) {
-    auto* group = new RadioGroup(caption, items, columns, parent);
+RadioGroup* radioGroup(const QString& name, const char* caption,
+                       const std::vector<const char*>& items, int columns, QWidget* parent) {
+    auto* group = new RadioGroup(QString(), QStringList(qsizetype(items.size())), columns, parent);
+    setUiText(group, kContext, caption);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        setUiText(group->button(int(i)), kContext, items[i]);
     group->setObjectName(name);
     group->setItemIndex(0);
     return group;
@@ -99,7 +112,7 @@ TFormCharts::TFormCharts(Globals& globals, Services& services, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
     , m_globals(globals)
     , m_services(services) {
-    setWindowTitle(QStringLiteral("Statistics"));
+    setUiWindowTitle(this, kContext, QT_TRANSLATE_NOOP("TFormCharts", "Statistics"));
     setFixedSize(kClientWidth, kClientHeight);
 
     buildBands();
@@ -110,8 +123,10 @@ TFormCharts::TFormCharts(Globals& globals, Services& services, QWidget* parent)
     keysPage->setObjectName(QStringLiteral("TabSheetKeyCharts"));
     auto* overallPage = new QWidget;
     overallPage->setObjectName(QStringLiteral("TabSheetOverall"));
-    m_pages->addTab(keysPage, QStringLiteral("Individual Key Charts"));
-    m_pages->addTab(overallPage, QStringLiteral("Overall Statistics"));
+    setUiTabText(m_pages, m_pages->addTab(keysPage, QString()), kContext,
+                 QT_TRANSLATE_NOOP("TFormCharts", "Individual Key Charts"));
+    setUiTabText(m_pages, m_pages->addTab(overallPage, QString()), kContext,
+                 QT_TRANSLATE_NOOP("TFormCharts", "Overall Statistics"));
     buildKeyChartsPage(keysPage);
     buildOverallPage(overallPage);
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
@@ -151,7 +166,7 @@ void TFormCharts::buildBands() {
         return view;
     };
     const auto printButton = [](const QString& name, QWidget* bandWidget) {
-        auto* b = button(name, QStringLiteral("Print Chart"), bandWidget);
+        auto* b = button(name, QT_TRANSLATE_NOOP("TFormCharts", "Print Chart"), bandWidget);
         b->setGeometry(
             QRect(QPoint(bandWidget->width() - kPrintButtonRight - kPrintButtonSize.width(),
                          kPrintButtonTop),
@@ -179,17 +194,19 @@ void TFormCharts::buildBands() {
 TFormCharts::PageControls TFormCharts::buildUserControls(QWidget* page, const QString& suffix) {
     PageControls c{};
     c.currentUser = valuePanel(QStringLiteral("PanelUser") + suffix, QString(), page);
-    c.currentUser->setToolTip(QStringLiteral("Current User"));
+    setUiToolTip(c.currentUser, kContext, QT_TRANSLATE_NOOP("TFormCharts", "Current User"));
     c.currentUser->setGeometry(380, 10, 180, 26);
-    c.switchUser =
-        button(QStringLiteral("ButtonSwitchUser") + suffix, QStringLiteral("Switch User"), page);
-    c.switchUser->setToolTip(
-        QStringLiteral("Recommended for Teachers Viewing  Charts & Stats Only"));
+    c.switchUser = button(QStringLiteral("ButtonSwitchUser") + suffix,
+                          QT_TRANSLATE_NOOP("TFormCharts", "Switch User"), page);
+    setUiToolTip(
+        c.switchUser, kContext,
+        QT_TRANSLATE_NOOP("TFormCharts", "Recommended for Teachers Viewing  Charts & Stats Only"));
     c.switchUser->setGeometry(572, 9, 126, 28);
-    c.viewReport =
-        button(QStringLiteral("ButtonViewReport") + suffix, QStringLiteral("View Report"), page);
+    c.viewReport = button(QStringLiteral("ButtonViewReport") + suffix,
+                          QT_TRANSLATE_NOOP("TFormCharts", "View Report"), page);
     c.viewReport->setGeometry(380, 46, 126, 28);
-    c.close = button(QStringLiteral("ButtonClose") + suffix, QStringLiteral("Close Charts"), page);
+    c.close = button(QStringLiteral("ButtonClose") + suffix,
+                     QT_TRANSLATE_NOOP("TFormCharts", "Close Charts"), page);
     c.close->setGeometry(572, 46, 126, 28);
     connect(c.switchUser, &QPushButton::clicked, this, [this] { ButtonSwitchUserClick(); });
     connect(c.viewReport, &QPushButton::clicked, this, [this] { ButtonViewReportClick(); });
@@ -197,29 +214,36 @@ TFormCharts::PageControls TFormCharts::buildUserControls(QWidget* page, const QS
 }
 
 void TFormCharts::buildKeyChartsPage(QWidget* page) {
-    m_keyPeriod =
-        radioGroup(QStringLiteral("RadioGroupKeyPeriod"), QStringLiteral("Time Period"),
-                   {QStringLiteral("Today or Last"), QStringLiteral("Typing History")}, 1, page);
+    m_keyPeriod = radioGroup(QStringLiteral("RadioGroupKeyPeriod"),
+                             QT_TRANSLATE_NOOP("TFormCharts", "Time Period"),
+                             {QT_TRANSLATE_NOOP("TFormCharts", "Today or Last"),
+                              QT_TRANSLATE_NOOP("TFormCharts", "Typing History")},
+                             1, page);
     m_keyPeriod->setGeometry(6, 4, 170, 62);
     m_keySection = radioGroup(QStringLiteral("RadioGroupKeySection"),
-                              QStringLiteral("Program Section"), sectionItemTexts(), 2, page);
+                              QT_TRANSLATE_NOOP("TFormCharts", "Program Section"),
+                              sectionItemTexts(), 2, page);
     m_keySection->setGeometry(6, 70, 170, 44);
-    m_characters = radioGroup(QStringLiteral("RadioGroupCharacters"), QStringLiteral("Characters"),
-                              {QStringLiteral("Letters && Punctuation"), QStringLiteral("Numbers"),
-                               QStringLiteral("Symbols"), QStringLiteral("International Keys")},
-                              1, page);
+    m_characters = radioGroup(
+        QStringLiteral("RadioGroupCharacters"), QT_TRANSLATE_NOOP("TFormCharts", "Characters"),
+        {QT_TRANSLATE_NOOP("TFormCharts", "Letters && Punctuation"),
+         QT_TRANSLATE_NOOP("TFormCharts", "Numbers"), QT_TRANSLATE_NOOP("TFormCharts", "Symbols"),
+         QT_TRANSLATE_NOOP("TFormCharts", "International Keys")},
+        1, page);
     m_characters->setGeometry(184, 4, 180, 110);
 
     m_keyPage = buildUserControls(page, QStringLiteral("Keys"));
     connect(m_keyPage.close, &QPushButton::clicked, this, [this] { ButtonCloseKeysClick(); });
 
-    m_rightShiftLabel = label(QStringLiteral("LabelRightShift"),
-                              QStringLiteral("Right Shift Letter Key Errors = "), page);
+    m_rightShiftLabel =
+        label(QStringLiteral("LabelRightShift"),
+              QT_TRANSLATE_NOOP("TFormCharts", "Right Shift Letter Key Errors = "), page);
     m_rightShiftLabel->setGeometry(380, 84, 186, 20);
     m_rightShiftPanel = valuePanel(QStringLiteral("PanelRightShift"), QStringLiteral("0"), page);
     m_rightShiftPanel->setGeometry(572, 84, 50, 20);
-    m_leftShiftLabel = label(QStringLiteral("LabelLeftShift"),
-                             QStringLiteral("Left Shift Letter Key Errors = "), page);
+    m_leftShiftLabel =
+        label(QStringLiteral("LabelLeftShift"),
+              QT_TRANSLATE_NOOP("TFormCharts", "Left Shift Letter Key Errors = "), page);
     m_leftShiftLabel->setGeometry(380, 106, 186, 20);
     m_leftShiftPanel = valuePanel(QStringLiteral("PanelLeftShift"), QStringLiteral("0"), page);
     m_leftShiftPanel->setGeometry(572, 106, 50, 20);
@@ -230,9 +254,10 @@ void TFormCharts::buildKeyChartsPage(QWidget* page) {
     hidden->setObjectName(QStringLiteral("PanelKeyChartButtons"));
     hidden->setGeometry(630, 84, 70, 44);
     hidden->hide();
-    auto* speed = button(QStringLiteral("ButtonKeySpeed"), QStringLiteral("Key Speed"), hidden);
-    auto* accuracy =
-        button(QStringLiteral("ButtonKeyAccuracy"), QStringLiteral("Key Accuracy"), hidden);
+    auto* speed = button(QStringLiteral("ButtonKeySpeed"),
+                         QT_TRANSLATE_NOOP("TFormCharts", "Key Speed"), hidden);
+    auto* accuracy = button(QStringLiteral("ButtonKeyAccuracy"),
+                            QT_TRANSLATE_NOOP("TFormCharts", "Key Accuracy"), hidden);
     accuracy->move(0, 22);
     connect(speed, &QPushButton::clicked, this, [this] { ButtonKeySpeedClick(); });
     connect(accuracy, &QPushButton::clicked, this, [this] { ButtonKeyAccuracyClick(); });
@@ -244,19 +269,22 @@ void TFormCharts::buildKeyChartsPage(QWidget* page) {
 
 void TFormCharts::buildOverallPage(QWidget* page) {
     m_overallSection = radioGroup(QStringLiteral("RadioGroupOverallSection"),
-                                  QStringLiteral("Program Section"), sectionItemTexts(), 2, page);
+                                  QT_TRANSLATE_NOOP("TFormCharts", "Program Section"),
+                                  sectionItemTexts(), 2, page);
     m_overallSection->setGeometry(6, 4, 170, 44);
-    m_overallPeriod =
-        radioGroup(QStringLiteral("RadioGroupOverallPeriod"), QStringLiteral("Time Period"),
-                   {QStringLiteral("Today or Last"), QStringLiteral("Past 8 Days"),
-                    QStringLiteral("Typing History (all)")},
-                   1, page);
+    m_overallPeriod = radioGroup(QStringLiteral("RadioGroupOverallPeriod"),
+                                 QT_TRANSLATE_NOOP("TFormCharts", "Time Period"),
+                                 {QT_TRANSLATE_NOOP("TFormCharts", "Today or Last"),
+                                  QT_TRANSLATE_NOOP("TFormCharts", "Past 8 Days"),
+                                  QT_TRANSLATE_NOOP("TFormCharts", "Typing History (all)")},
+                                 1, page);
     m_overallPeriod->setGeometry(184, 4, 180, 86);
 
-    label(QStringLiteral("LabelWpm"), QStringLiteral("WPM:"), page)->setGeometry(14, 60, 70, 22);
+    label(QStringLiteral("LabelWpm"), QT_TRANSLATE_NOOP("TFormCharts", "WPM:"), page)
+        ->setGeometry(14, 60, 70, 22);
     m_wpmPanel = valuePanel(QStringLiteral("PanelWpm"), QString(), page);
     m_wpmPanel->setGeometry(90, 60, 60, 22);
-    label(QStringLiteral("LabelCorrect"), QStringLiteral("Correct %:"), page)
+    label(QStringLiteral("LabelCorrect"), QT_TRANSLATE_NOOP("TFormCharts", "Correct %:"), page)
         ->setGeometry(14, 88, 70, 22);
     m_correctPanel = valuePanel(QStringLiteral("PanelCorrect"), QString(), page);
     m_correctPanel->setGeometry(90, 88, 60, 22);
@@ -269,8 +297,10 @@ void TFormCharts::buildOverallPage(QWidget* page) {
     hidden->setObjectName(QStringLiteral("PanelOverallChartButtons"));
     hidden->setGeometry(630, 84, 70, 44);
     hidden->hide();
-    auto* accuracy = button(QStringLiteral("ButtonAccuracy"), QStringLiteral("Accuracy"), hidden);
-    auto* wpm = button(QStringLiteral("ButtonAdjustedWpm"), QStringLiteral("Adjusted WPM"), hidden);
+    auto* accuracy = button(QStringLiteral("ButtonAccuracy"),
+                            QT_TRANSLATE_NOOP("TFormCharts", "Accuracy"), hidden);
+    auto* wpm = button(QStringLiteral("ButtonAdjustedWpm"),
+                       QT_TRANSLATE_NOOP("TFormCharts", "Adjusted WPM"), hidden);
     wpm->move(0, 22);
     connect(accuracy, &QPushButton::clicked, this, [this] { ButtonAccuracyClick(); });
     connect(wpm, &QPushButton::clicked, this, [this] { ButtonAdjustedWpmClick(); });
@@ -284,7 +314,7 @@ void TFormCharts::buildOverallPage(QWidget* page) {
 void TFormCharts::resetCharts() {
     for (BarChartView* chart : {m_keyAccuracy, m_overallAccuracy, m_keySpeed, m_adjustedWpm}) {
         chart->clearBars();
-        chart->setTitle(kUndrawnChartTitle.toString());
+        chart->setTitle(chartText(kUndrawnChartTitle));
     }
 }
 
@@ -294,6 +324,15 @@ void TFormCharts::centreOnDesktop() {
         frame.moveCenter(s->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+void TFormCharts::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    retranslate(this);
+    if (isVisible())
+        refresh();
 }
 
 void TFormCharts::showEvent(QShowEvent* event) {
@@ -452,7 +491,7 @@ void TFormCharts::PageControl1Change() {
     if (currentPage() == ChartsPage::IndividualKeyCharts)
         showShiftErrorsForKeySection();
     else if (overallSection() == Section::BeginnersDrills)
-        m_wpmPanel->setText(kNotApplicable.toString());
+        m_wpmPanel->setText(chartText(kNotApplicable));
 }
 
 void TFormCharts::RadioGroupKeyPeriodClick() {
@@ -508,7 +547,7 @@ void TFormCharts::ButtonCloseOverallClick() {
 
 void TFormCharts::closeEvent(QCloseEvent* event) {
     if (m_state.namesSwitched) {
-        m_services.dialogs.information(kRestartAdvice);
+        m_services.dialogs.information(QCoreApplication::translate(kContext, kRestartAdvice));
         m_state.namesSwitched = false;
     }
     QWidget::closeEvent(event);

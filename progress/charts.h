@@ -94,6 +94,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Another language: the captions, and the charts and the report drawn anew in it.
+    void changeEvent(QEvent* event) override;
     // However the window closes, a switch of names earlier advises a restart.
     void closeEvent(QCloseEvent* event) override;
 

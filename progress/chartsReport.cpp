@@ -2,6 +2,7 @@
 // The statistics window's summary report panel, and the viewing of another student's file.
 #include "app/Globals.h"
 #include "app/Services.h"
+#include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
@@ -49,9 +50,10 @@ void TFormCharts::buildReportPanels() {
     m_showPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_showPanel->setAutoFillBackground(true);
     m_showPanel->setGeometry(ReportPanel::showPanelPlace(size()));
-    auto* show = new QPushButton(QStringLiteral("Show"), m_showPanel);
+    auto* show = new QPushButton(m_showPanel);
+    setUiText(show, "ReportPanel", QT_TRANSLATE_NOOP("ReportPanel", "Show"));
     show->setObjectName(QStringLiteral("ButtonShow"));
-    show->setToolTip(QStringLiteral("Show Report"));
+    setUiToolTip(show, "ReportPanel", QT_TRANSLATE_NOOP("ReportPanel", "Show Report"));
     show->setAutoDefault(false);
     show->setGeometry(
         QRect(ReportPanel::showButtonOffset(),

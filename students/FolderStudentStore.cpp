@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/FolderStudentStore.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -31,22 +32,23 @@ QString kindOf(const QString& path) {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
         if (S_ISFIFO(st.st_mode))
-            return QStringLiteral("a named pipe");
+            return QCoreApplication::translate("FolderStudentStore", "a named pipe");
         if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-            return QStringLiteral("a device");
+            return QCoreApplication::translate("FolderStudentStore", "a device");
         if (S_ISSOCK(st.st_mode))
-            return QStringLiteral("a socket");
+            return QCoreApplication::translate("FolderStudentStore", "a socket");
     }
 #endif
     if (QFileInfo(path).isDir())
-        return QStringLiteral("a folder");
-    return QStringLiteral("not an ordinary file");
+        return QCoreApplication::translate("FolderStudentStore", "a folder");
+    return QCoreApplication::translate("FolderStudentStore", "not an ordinary file");
 }
 
 FileOutcome refused(const QString& path, const QString& why) {
     return {FileOutcome::Status::Failed,
-            QStringLiteral("\"%1\" is not a student file: %2. Keyfarer leaves it alone; ask "
-                           "whoever looks after this computer to remove or rename it.")
+            QCoreApplication::translate(
+                "FolderStudentStore", "\"%1\" is not a student file: %2. Keyfarer leaves it alone; "
+                                      "ask whoever looks after this computer to remove or rename it.")
                 .arg(fileName(path), why)};
 }
 
@@ -58,15 +60,19 @@ FileOutcome withAdvice(FileOutcome outcome, const QString& folder) {
     const QStorageInfo storage(folder);
     const QFileInfo folderInfo(folder);
     if (!folderInfo.exists())
-        cause = QStringLiteral("The working folder \"%1\" is gone.").arg(folder);
+        cause = QCoreApplication::translate("FolderStudentStore", "The working folder \"%1\" is gone.").arg(folder);
     else if (storage.isReadOnly() || !folderInfo.isWritable())
-        cause = QStringLiteral("The working folder \"%1\" cannot be written to.").arg(folder);
+        cause = QCoreApplication::translate("FolderStudentStore", "The working folder \"%1\" cannot be written to.")
+                    .arg(folder);
     else if (storage.isValid() && storage.bytesAvailable() < 2 * qint64(layout::kRecordSize))
-        cause = QStringLiteral("There is no space left on the disk that holds \"%1\".").arg(folder);
+        cause = QCoreApplication::translate("FolderStudentStore", "There is no space left on the disk that holds \"%1\".")
+                    .arg(folder);
     outcome.message +=
         (cause.isEmpty() ? QString() : QStringLiteral("\n\n") + cause) +
-        QStringLiteral("\n\nYour work is still kept by Keyfarer. Free some space on the disk or "
-                       "check that you may write in the working folder, then try again.");
+        QCoreApplication::translate("FolderStudentStore",
+                                    "\n\nYour work is still kept by Keyfarer. Free some space on the "
+                                    "disk or check that you may write in the working folder, then "
+                                    "try again.");
     return outcome;
 }
 
@@ -89,10 +95,10 @@ QString oddStudentFile(const QString& path, const QString& folder) {
         const QString target = info.canonicalFilePath(); // empty when the link leads nowhere
         if (!target.isEmpty() &&
             QFileInfo(target).absolutePath() != QFileInfo(folder).canonicalFilePath())
-            return QStringLiteral("it is a link leading out of the working folder");
+            return QCoreApplication::translate("FolderStudentStore", "it is a link leading out of the working folder");
     }
     if (info.exists() && !info.isFile())
-        return QStringLiteral("it is ") + kindOf(path);
+        return QCoreApplication::translate("FolderStudentStore", "it is %1").arg(kindOf(path));
     return {};
 }
 
@@ -193,10 +199,13 @@ LockOutcome FolderStudentStore::lock(const QString& name) {
         QString host;
         QString app;
         lockFile->getLockInfo(&pid, &host, &app);
-        QString where = host.isEmpty() ? QString() : QStringLiteral(" (on %1)").arg(host);
+        const QString where =
+            host.isEmpty() ? QString() : QCoreApplication::translate("FolderStudentStore", " (on %1)").arg(host);
         return {LockOutcome::Status::InUseElsewhere,
-                QStringLiteral("%1 is in use elsewhere: another copy of Keyfarer%2 has this "
-                               "student. Close it there first, then take the name again.")
+                QCoreApplication::translate("FolderStudentStore",
+                                            "%1 is in use elsewhere: another copy of Keyfarer%2 "
+                                            "has this student. Close it there first, then take "
+                                            "the name again.")
                     .arg(name, where)};
     }
     return {LockOutcome::Status::NotPossible, {}};

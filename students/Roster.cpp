@@ -21,7 +21,7 @@ namespace {
 constexpr char16_t kForbidden[] = u"/\\:*?\"<>|";
 
 QString invalid(const QString& why) {
-    return QStringLiteral("User name is not valid. ") + why;
+    return QCoreApplication::translate("Roster", "User name is not valid. ") + why;
 }
 
 bool isControl(QChar c) {
@@ -47,7 +47,8 @@ NameCheck checkUserName(const QString& typed) {
     NameCheck check{typed.trimmed(), {}};
     const QString& name = check.name;
     if (name.size() < kShortestName || name.size() > kLongestName) {
-        check.problem = kWrongLengthMessage;
+        check.problem = QCoreApplication::translate(
+            "Roster", "User name is not valid. Use at least 2 characters and no more than 40.");
         return check;
     }
     if (isDeviceName(name)) {
@@ -56,28 +57,29 @@ NameCheck checkUserName(const QString& typed) {
         return check;
     }
     if (name == QStringLiteral("..")) {
-        check.problem =
-            invalid(QStringLiteral("\".\" and \"..\" name folders, not students. Choose a name "
-                                   "with letters in it."));
+        check.problem = invalid(QCoreApplication::translate(
+            "Roster", "\".\" and \"..\" name folders, not students. Choose a name "
+                      "with letters in it."));
         return check;
     }
     for (const QChar c : name) {
         if (isControl(c)) {
-            check.problem = invalid(
-                QStringLiteral("It holds a control character such as a tab. Use letters, digits "
-                               "and blanks."));
+            check.problem = invalid(QCoreApplication::translate(
+                "Roster", "It holds a control character such as a tab. Use letters, digits "
+                          "and blanks."));
             return check;
         }
         if (QStringView(kForbidden).contains(c)) {
-            check.problem =
-                invalid(QStringLiteral("A user name cannot hold any of the characters "
-                                       "/ \\ : * ? \" < > |, and \"%1\" is one of them.")
-                            .arg(c));
+            check.problem = invalid(QCoreApplication::translate(
+                                        "Roster", "A user name cannot hold any of the characters "
+                                                  "/ \\ : * ? \" < > |, and \"%1\" is one of them.")
+                                        .arg(c));
             return check;
         }
         if (!toWindows1252(c)) {
-            check.problem = invalid(QStringLiteral("The character \"%1\" cannot be used in a user "
-                                                   "name. Use letters, digits and blanks.")
+            check.problem = invalid(QCoreApplication::translate(
+                                        "Roster", "The character \"%1\" cannot be used in a user "
+                                                  "name. Use letters, digits and blanks.")
                                         .arg(c));
             return check;
         }
@@ -97,9 +99,11 @@ bool listsBefore(const QString& a, const QString& b) {
 std::optional<QString> deletionRefusal(const QString& entry, qsizetype entriesListed,
                                        const QString& currentUser) {
     if (entriesListed <= 1)
-        return QStringLiteral("You cannot delete the last username on the list.");
+        return QCoreApplication::translate("Roster",
+                                           "You cannot delete the last username on the list.");
     if (entry == currentUser)
-        return QStringLiteral("You cannot delete the username you are currently using. ");
+        return QCoreApplication::translate(
+            "Roster", "You cannot delete the username you are currently using. ");
     return std::nullopt;
 }
 
@@ -155,7 +159,7 @@ FileOutcome Roster::remove(const QString& name) const {
     if (!file.exists() || file.remove())
         return {};
     return {FileOutcome::Status::Failed,
-            QStringLiteral("The student file \"%1\" could not be deleted: %2")
+            QCoreApplication::translate("Roster", "The student file \"%1\" could not be deleted: %2")
                 .arg(name + roster::kExtension, file.errorString())};
 }
 

@@ -19,7 +19,8 @@ inline constexpr int kShortestName = 2;
 inline constexpr int kLongestName = 40;
 
 // The caption of the box that explains why a typed name cannot be used.
-inline const QString kInvalidNameTitle = QStringLiteral("Invalid User Name");
+// English; shown in the interface language (context "Roster").
+inline constexpr const char* kInvalidNameTitle = QT_TRANSLATE_NOOP("Roster", "Invalid User Name");
 inline const QString kWrongLengthMessage =
     QStringLiteral("User name is not valid. Use at least 2 characters and no more than 40.");
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/StudentFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -23,10 +24,17 @@ QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-FileOutcome failed(const QString& what, const QString& path, const QString& reason) {
+// Whole sentences, so that each language can say them its own way.
+constexpr const char* kNotWritten =
+    QT_TRANSLATE_NOOP("StudentFile", "The student file \"%1\" could not be written: %2");
+constexpr const char* kNotRead =
+    QT_TRANSLATE_NOOP("StudentFile", "The student file \"%1\" could not be read: %2");
+constexpr const char* kNotCreated =
+    QT_TRANSLATE_NOOP("StudentFile", "The student file \"%1\" could not be created: %2");
+
+FileOutcome failed(const char* sentence, const QString& path, const QString& reason) {
     return {FileOutcome::Status::Failed,
-            QStringLiteral("The student file \"%1\" could not be %2: %3")
-                .arg(fileName(path), what, reason)};
+            QCoreApplication::translate("StudentFile", sentence).arg(fileName(path), reason)};
 }
 
 QByteArray recordBytes(const StudentRecord& record) {
@@ -37,14 +45,14 @@ QByteArray recordBytes(const StudentRecord& record) {
 FileOutcome writeWhole(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(QStringLiteral("written"), path, file.errorString());
+        return failed(kNotWritten, path, file.errorString());
     if (file.write(content) != content.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return failed(QStringLiteral("written"), path, reason);
+        return failed(kNotWritten, path, reason);
     }
     if (!file.commit())
-        return failed(QStringLiteral("written"), path, file.errorString());
+        return failed(kNotWritten, path, file.errorString());
     return {};
 }
 
@@ -86,15 +94,16 @@ FileOutcome readRecord(QIODevice& device, const QString& path, StudentRecord& re
     while (got < kRecordBytes) {
         const qint64 n = device.read(data.data() + got, kRecordBytes - got);
         if (n < 0)
-            return failed(QStringLiteral("read"), path, device.errorString());
+            return failed(kNotRead, path, device.errorString());
         if (n == 0)
             break;
         got += n;
     }
     if (got < kRecordBytes)
         return {FileOutcome::Status::Short,
-                QStringLiteral("The student file \"%1\" could not be read: it holds %2 bytes "
-                               "instead of %3, so it is not a whole student record.")
+                QCoreApplication::translate(
+                    "StudentFile", "The student file \"%1\" could not be read: it holds %2 bytes "
+                                   "instead of %3, so it is not a whole student record.")
                     .arg(fileName(path))
                     .arg(got)
                     .arg(kRecordBytes)};
@@ -109,7 +118,7 @@ FileOutcome load(const QString& path, StudentRecord& record) {
     if (!file.exists())
         return {FileOutcome::Status::Missing, {}};
     if (!file.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("read"), path, file.errorString());
+        return failed(kNotRead, path, file.errorString());
     return readRecord(file, path, record);
 }
 
@@ -118,14 +127,14 @@ FileOutcome save(const QString& path, const StudentRecord& record) {
     if (!old.exists())
         return {FileOutcome::Status::Missing, {}};
     if (!old.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("written"), path, old.errorString());
+        return failed(kNotWritten, path, old.errorString());
     if (old.size() < kRecordBytes)
         return {FileOutcome::Status::Short, {}};
     if (!old.seek(kRecordBytes))
-        return failed(QStringLiteral("written"), path, old.errorString());
+        return failed(kNotWritten, path, old.errorString());
     const QByteArray tail = old.readAll();
     if (old.error() != QFileDevice::NoError)
-        return failed(QStringLiteral("written"), path, old.errorString());
+        return failed(kNotWritten, path, old.errorString());
     old.close();
     const Ownership ownership = ownershipOf(path);
     FileOutcome written = writeWhole(path, recordBytes(record) + tail);
@@ -150,10 +159,10 @@ FileOutcome create(const QString& path, StudentRecord& record) {
     // Exists, and nobody ever sees a part of a record.
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     if (!file.open())
-        return failed(QStringLiteral("created"), path, file.errorString());
+        return failed(kNotCreated, path, file.errorString());
     const QByteArray content = recordBytes(record);
     if (file.write(content) != content.size() || !file.flush())
-        return failed(QStringLiteral("created"), path, file.errorString());
+        return failed(kNotCreated, path, file.errorString());
 #ifdef Q_OS_UNIX
     // The temporary file is the owner's alone; the student file gets what the folder's users
     // get for any new file (the umask), so a shared classroom folder works for every account.
@@ -162,12 +171,13 @@ FileOutcome create(const QString& path, StudentRecord& record) {
     ::umask(mask);
     static_cast<void>(::fchmod(file.handle(), 0666 & ~mask));
     if (::fsync(file.handle()) != 0)
-        return failed(QStringLiteral("created"), path, QStringLiteral("it could not be synced"));
+        return failed(kNotCreated, path,
+                      QCoreApplication::translate("StudentFile", "it could not be synced"));
 #endif
     if (!file.rename(path)) {
         if (QFileInfo::exists(path))
             return {FileOutcome::Status::Exists, {}};
-        return failed(QStringLiteral("created"), path, file.errorString());
+        return failed(kNotCreated, path, file.errorString());
     }
     file.setAutoRemove(false);
     return {};

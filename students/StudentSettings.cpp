@@ -8,7 +8,8 @@ namespace kf {
 
 namespace {
 const QString kSpeakKeys = QStringLiteral("Guidance/SpeakKeys");
-}
+const QString kLanguage = QStringLiteral("Interface/Language");
+} // namespace
 
 StudentSettings::StudentSettings(const QString& workingFolder, const QString& userName)
     : m_path(QDir(workingFolder).filePath(userName + QStringLiteral(".ini"))) {}
@@ -20,6 +21,15 @@ bool StudentSettings::speakKeys() const {
 void StudentSettings::setSpeakKeys(bool on) {
     QSettings settings(m_path, QSettings::IniFormat);
     settings.setValue(kSpeakKeys, on);
+}
+
+QString StudentSettings::language() const {
+    return QSettings(m_path, QSettings::IniFormat).value(kLanguage).toString();
+}
+
+void StudentSettings::setLanguage(const QString& code) {
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.setValue(kLanguage, code);
 }
 
 } // namespace kf

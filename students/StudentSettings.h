@@ -18,6 +18,11 @@ public:
     bool speakKeys() const;
     void setSpeakKeys(bool on);
 
+    // The interface language the student chose ("de"), or empty when the student never chose
+    // one and the desktop's language applies.
+    QString language() const;
+    void setLanguage(const QString& code);
+
 private:
     QString m_path;
 };

@@ -25,6 +25,7 @@ public:
             interrupted.append(speaking);
         speaking.clear();
     }
+    void setLanguage(const QString& code) override { language = code; }
     // The engine came to the end of the text.
     void finish() { speaking.clear(); }
 
@@ -33,6 +34,7 @@ public:
     QStringList interrupted; // texts cut off before their end
     QString speaking;
     int questions = 0;
+    QString language; // the last language asked for
 };
 
 } // namespace kf

@@ -4,7 +4,9 @@
 #include "platform/speech/SpeechModule.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextToSpeech>
+#include <algorithm>
 #include <memory>
 
 namespace kf {
@@ -38,6 +40,22 @@ public:
     void stop() override {
         if (m_speech)
             m_speech->stop();
+    }
+
+    // A voice of the language when the engine has one; otherwise the voice stays as it was,
+    // since a voice of another language reads the text no worse than no voice at all.
+    void setLanguage(const QString& code) override {
+        if (!m_speech)
+            return;
+        const QLocale wanted(code);
+        if (m_speech->locale().language() == wanted.language())
+            return;
+        const QList<QLocale> locales = m_speech->availableLocales();
+        const auto fitting = std::find_if(locales.begin(), locales.end(), [&](const QLocale& l) {
+            return l.language() == wanted.language();
+        });
+        if (fitting != locales.end())
+            m_speech->setLocale(*fitting);
     }
 
 private:

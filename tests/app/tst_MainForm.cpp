@@ -545,6 +545,8 @@ void tst_MainForm::menuCaptions_data() {
                                                sep,
                                                QStringLiteral("&Keyboard Nationality"),
                                                sep,
+                                               QStringLiteral("&Language"),
+                                               sep,
                                                QStringLiteral("&Backup User Files"),
                                                sep,
                                                QStringLiteral("&Class Overview")};

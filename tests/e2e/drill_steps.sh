@@ -55,7 +55,7 @@ click() {
 
 # The shipped files, and the student file Pat.stu as the program creates it.
 prepare_folder() {
-    cp "$KEYFARER_SHARE"/* "$KEYFARER_HOME"/
+    find "$KEYFARER_SHARE" -maxdepth 1 -type f -exec cp {} "$KEYFARER_HOME"/ \;
     start_program
     xdotool key Return # the welcome
     sleep 0.5

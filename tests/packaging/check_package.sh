@@ -54,9 +54,9 @@ expected=(
 for size in 16 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
-for shipped in "$build"/share/keyfarer/*; do
-    expected+=("/usr/share/keyfarer/$(basename "$shipped")")
-done
+while IFS= read -r shipped; do
+    expected+=("/usr/share/keyfarer/$shipped")
+done < <(cd "$build"/share/keyfarer && find . -type f | sed 's|^\./||')
 diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$files") >&2 ||
     fail "the package's files differ from the expected ones (< expected, > packaged)"
 awk '{print $2}' <<<"$listing" | grep -vx 'root/root' && fail "a file not owned by root"

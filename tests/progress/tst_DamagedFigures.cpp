@@ -31,10 +31,10 @@ void tst_DamagedFigures::drillsAccuracyShowsDamage_data() {
     QTest::newRow("no keys") << qint64(0) << qint64(0) << QStringLiteral("0");
     QTest::newRow("all wrong") << qint64(10000) << qint64(10000) << QStringLiteral("0");
     QTest::newRow("key total near 2^63")
-        << std::numeric_limits<qint64>::max() - 5 << qint64(0) << kDamagedFigure;
-    QTest::newRow("10,000,100 percent") << qint64(10000) << qint64(-1000000000) << kDamagedFigure;
-    QTest::newRow("more errors than keys") << qint64(10000) << qint64(20000) << kDamagedFigure;
-    QTest::newRow("negative keys") << qint64(-10000) << qint64(0) << kDamagedFigure;
+        << std::numeric_limits<qint64>::max() - 5 << qint64(0) << damagedFigureText();
+    QTest::newRow("10,000,100 percent") << qint64(10000) << qint64(-1000000000) << damagedFigureText();
+    QTest::newRow("more errors than keys") << qint64(10000) << qint64(20000) << damagedFigureText();
+    QTest::newRow("negative keys") << qint64(-10000) << qint64(0) << damagedFigureText();
 }
 
 void tst_DamagedFigures::drillsAccuracyShowsDamage() {
@@ -53,7 +53,7 @@ void tst_DamagedFigures::drillsAccuracyShowsDamage() {
     QVERIFY(chart.chart.bars.first().value >= 0 && chart.chart.bars.first().value <= 100);
 
     const QStringList report = summaryReportLines(record, {QStringLiteral("Ann"), {}});
-    const QString percent = shown == kDamagedFigure ? shown : shown + u'%';
+    const QString percent = shown == damagedFigureText() ? shown : shown + u'%';
     QVERIFY2(report.contains(QStringLiteral("Accuracy All Days:                ") + percent),
              qPrintable(report.join(u'|')));
 }
