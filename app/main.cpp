@@ -51,6 +51,10 @@ QIcon programIcon() {
 int runClassCsv(int argc, char* argv[], const QString& folder) {
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("keyfarer"));
+    // The column titles speak the desktop's language; the figures are the same in every one.
+    kf::InterfaceLanguage language(
+        kf::InterfaceLanguage::shippedLocation(kf::WorkingFolder::shippedFilesLocation()));
+    language.apply(kf::interfaceLanguageFor(QLocale::system().uiLanguages()));
     QTextStream out(stdout);
     return kf::writeClassCsv(folder.isEmpty() ? kf::WorkingFolder::defaultLocation() : folder, out);
 }

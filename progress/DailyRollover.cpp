@@ -7,7 +7,6 @@
 #include "students/StudentRecord.h"
 
 #include <QCoreApplication>
-
 #include <algorithm>
 #include <limits>
 

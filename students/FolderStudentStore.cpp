@@ -45,11 +45,12 @@ QString kindOf(const QString& path) {
 }
 
 FileOutcome refused(const QString& path, const QString& why) {
-    return {FileOutcome::Status::Failed,
-            QCoreApplication::translate(
-                "FolderStudentStore", "\"%1\" is not a student file: %2. Keyfarer leaves it alone; "
-                                      "ask whoever looks after this computer to remove or rename it.")
-                .arg(fileName(path), why)};
+    return {
+        FileOutcome::Status::Failed,
+        QCoreApplication::translate("FolderStudentStore",
+                                    "\"%1\" is not a student file: %2. Keyfarer leaves it alone; "
+                                    "ask whoever looks after this computer to remove or rename it.")
+            .arg(fileName(path), why)};
 }
 
 // A failed write says what to do about it: the work is still in memory.
@@ -60,19 +61,23 @@ FileOutcome withAdvice(FileOutcome outcome, const QString& folder) {
     const QStorageInfo storage(folder);
     const QFileInfo folderInfo(folder);
     if (!folderInfo.exists())
-        cause = QCoreApplication::translate("FolderStudentStore", "The working folder \"%1\" is gone.").arg(folder);
+        cause =
+            QCoreApplication::translate("FolderStudentStore", "The working folder \"%1\" is gone.")
+                .arg(folder);
     else if (storage.isReadOnly() || !folderInfo.isWritable())
-        cause = QCoreApplication::translate("FolderStudentStore", "The working folder \"%1\" cannot be written to.")
+        cause = QCoreApplication::translate("FolderStudentStore",
+                                            "The working folder \"%1\" cannot be written to.")
                     .arg(folder);
     else if (storage.isValid() && storage.bytesAvailable() < 2 * qint64(layout::kRecordSize))
-        cause = QCoreApplication::translate("FolderStudentStore", "There is no space left on the disk that holds \"%1\".")
+        cause = QCoreApplication::translate("FolderStudentStore",
+                                            "There is no space left on the disk that holds \"%1\".")
                     .arg(folder);
     outcome.message +=
         (cause.isEmpty() ? QString() : QStringLiteral("\n\n") + cause) +
-        QCoreApplication::translate("FolderStudentStore",
-                                    "\n\nYour work is still kept by Keyfarer. Free some space on the "
-                                    "disk or check that you may write in the working folder, then "
-                                    "try again.");
+        QCoreApplication::translate(
+            "FolderStudentStore", "\n\nYour work is still kept by Keyfarer. Free some space on the "
+                                  "disk or check that you may write in the working folder, then "
+                                  "try again.");
     return outcome;
 }
 
@@ -95,7 +100,8 @@ QString oddStudentFile(const QString& path, const QString& folder) {
         const QString target = info.canonicalFilePath(); // empty when the link leads nowhere
         if (!target.isEmpty() &&
             QFileInfo(target).absolutePath() != QFileInfo(folder).canonicalFilePath())
-            return QCoreApplication::translate("FolderStudentStore", "it is a link leading out of the working folder");
+            return QCoreApplication::translate("FolderStudentStore",
+                                               "it is a link leading out of the working folder");
     }
     if (info.exists() && !info.isFile())
         return QCoreApplication::translate("FolderStudentStore", "it is %1").arg(kindOf(path));
@@ -200,7 +206,9 @@ LockOutcome FolderStudentStore::lock(const QString& name) {
         QString app;
         lockFile->getLockInfo(&pid, &host, &app);
         const QString where =
-            host.isEmpty() ? QString() : QCoreApplication::translate("FolderStudentStore", " (on %1)").arg(host);
+            host.isEmpty()
+                ? QString()
+                : QCoreApplication::translate("FolderStudentStore", " (on %1)").arg(host);
         return {LockOutcome::Status::InUseElsewhere,
                 QCoreApplication::translate("FolderStudentStore",
                                             "%1 is in use elsewhere: another copy of Keyfarer%2 "

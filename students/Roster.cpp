@@ -158,9 +158,10 @@ FileOutcome Roster::remove(const QString& name) const {
     QFile file(filePath(name));
     if (!file.exists() || file.remove())
         return {};
-    return {FileOutcome::Status::Failed,
-            QCoreApplication::translate("Roster", "The student file \"%1\" could not be deleted: %2")
-                .arg(name + roster::kExtension, file.errorString())};
+    return {
+        FileOutcome::Status::Failed,
+        QCoreApplication::translate("Roster", "The student file \"%1\" could not be deleted: %2")
+            .arg(name + roster::kExtension, file.errorString())};
 }
 
 } // namespace kf

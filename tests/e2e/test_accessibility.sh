@@ -35,7 +35,7 @@ tab_to() {
     fail "Tab never reached \"$1\" (focused: $($probe focused))"
 }
 
-cp "$KEYFARER_SHARE"/* "$KEYFARER_HOME"/
+find "$KEYFARER_SHARE" -maxdepth 1 -type f -exec cp {} "$KEYFARER_HOME"/ \;
 "$KEYFARER_BIN" &
 program=$!
 trap 'kill "$program" 2>/dev/null || true; kill "$launcher" 2>/dev/null || true; kill "$(cat "$XDG_RUNTIME_DIR/bus.pid")" 2>/dev/null || true' EXIT

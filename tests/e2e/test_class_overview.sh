@@ -10,7 +10,7 @@ fail() {
 }
 
 # A working folder already in use: the shipped files and two student files.
-cp "$KEYFARER_SHARE"/* "$KEYFARER_HOME"/
+find "$KEYFARER_SHARE" -maxdepth 1 -type f -exec cp {} "$KEYFARER_HOME"/ \;
 head -c 110824 /dev/zero >"$KEYFARER_HOME/Ann.stu"
 head -c 500 /dev/zero >"$KEYFARER_HOME/Short.stu"
 before=$(cd "$KEYFARER_HOME" && stat -c '%n %s %Y' ./*.stu && md5sum ./*.stu)

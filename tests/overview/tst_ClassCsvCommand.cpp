@@ -18,8 +18,12 @@ struct Run {
 };
 
 // Runs the program as a cron job would: no DISPLAY, no Wayland, no platform chosen.
-Run runProgram(const QStringList& arguments, const QString& home) {
+// The desktop speaks the language given ("C": English).
+Run runProgram(const QStringList& arguments, const QString& home,
+               const QString& language = QStringLiteral("C")) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANGUAGE"), language);
+    env.insert(QStringLiteral("LC_ALL"), language == u"C" ? language : language + u".UTF-8");
     for (const QString& name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
                                 QStringLiteral("QT_QPA_PLATFORM")})
         env.remove(name);
@@ -49,6 +53,7 @@ private slots:
     void writesTheFolderGiven_data();
     void writesTheFolderGiven();
     void missingFolderFails();
+    void headerSpeaksTheDesktopsLanguage();
 };
 
 void tst_ClassCsvCommand::initTestCase() {
@@ -95,6 +100,27 @@ void tst_ClassCsvCommand::missingFolderFails() {
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.contains("absent"));
     QVERIFY(!QFileInfo::exists(absent));
+}
+
+// Only the column titles change with the desktop's language: every figure stays as it is.
+void tst_ClassCsvCommand::headerSpeaksTheDesktopsLanguage() {
+    ClassFolderFixture f;
+    QVERIFY(f.ok);
+    QVERIFY(f.write(QStringLiteral("Ann.stu"), ann().bytes()));
+    QTemporaryDir home;
+    const Run english = runProgram({QStringLiteral("--class-csv"), f.path()}, home.path());
+    const Run german =
+        runProgram({QStringLiteral("--class-csv"), f.path()}, home.path(), QStringLiteral("de_DE"));
+    QCOMPARE(german.exitCode, 0);
+    const qsizetype englishHeaderEnd = english.out.indexOf("\r\n");
+    const qsizetype germanHeaderEnd = german.out.indexOf("\r\n");
+    QVERIFY(english.out.startsWith("Student,"));
+    QVERIFY2(german.out.startsWith("Sch\xc3\xbcler/in,"), german.out.left(80).constData());
+    // The word for a file that cannot be read is a note, not a figure: it is said in German too.
+    QByteArray germanRows = german.out.mid(germanHeaderEnd);
+    QVERIFY(germanRows.contains("unlesbare Datei"));
+    germanRows.replace("unlesbare Datei", "unreadable file");
+    QCOMPARE(germanRows, english.out.mid(englishHeaderEnd));
 }
 
 QTEST_GUILESS_MAIN(tst_ClassCsvCommand)

@@ -32,7 +32,8 @@ void tst_DamagedFigures::drillsAccuracyShowsDamage_data() {
     QTest::newRow("all wrong") << qint64(10000) << qint64(10000) << QStringLiteral("0");
     QTest::newRow("key total near 2^63")
         << std::numeric_limits<qint64>::max() - 5 << qint64(0) << damagedFigureText();
-    QTest::newRow("10,000,100 percent") << qint64(10000) << qint64(-1000000000) << damagedFigureText();
+    QTest::newRow("10,000,100 percent")
+        << qint64(10000) << qint64(-1000000000) << damagedFigureText();
     QTest::newRow("more errors than keys") << qint64(10000) << qint64(20000) << damagedFigureText();
     QTest::newRow("negative keys") << qint64(-10000) << qint64(0) << damagedFigureText();
 }

@@ -10,8 +10,8 @@
 #include "app/UserPanels.h"
 #include "app/WorkingFolder.h"
 #include "app/mainForm.h"
-#include "drills/beg.h"
 #include "drills/DrillAnnouncement.h"
+#include "drills/beg.h"
 #include "keyboard/FingerGuidance.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/SpokenKeyNames.h"
@@ -470,8 +470,7 @@ void tst_InterfaceLanguages::spokenAndAccessibleTexts() {
     key.rightShift = true;
     QCOMPARE(modifierSentences(key), rightShift);
     QCOMPARE(damagedFigureText(), damaged);
-    QCOMPARE(QCoreApplication::translate("MessageBoxDialogs", "Try Again"),
-             tryAgain);
+    QCOMPARE(QCoreApplication::translate("MessageBoxDialogs", "Try Again"), tryAgain);
     m_language.apply(kEnglish);
     QCOMPARE(spokenKeyName(AnsiChar('A')), QStringLiteral("capital A"));
     QCOMPARE(damagedFigureText(), QStringLiteral("damaged"));
