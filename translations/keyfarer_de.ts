@@ -1021,7 +1021,7 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
     </message>
     <message>
         <source>%1 is in use elsewhere: another copy of Keyfarer%2 has this student. Close it there first, then take the name again.</source>
-        <translation>%1 wird gerade woanders benutzt: Ein anderes Keyfarer%2 hat diesen Schüler geöffnet. Schließe es dort zuerst und wähle den Namen dann noch einmal.</translation>
+        <translation>%1 wird gerade woanders benutzt: Keyfarer ist mit diesem Namen noch geöffnet%2. Schließe es dort zuerst und wähle den Namen dann noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -1291,7 +1291,7 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
     </message>
     <message>
         <source>&amp;Class Overview</source>
-        <translation>&amp;Klassenübersicht</translation>
+        <translation>Klassen&amp;übersicht</translation>
     </message>
 </context>
 <context>

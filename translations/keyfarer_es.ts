@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>Hold Alt Gr.</source>
-        <translation>Mantén pulsada Alt Gr.</translation>
+        <translation>Mantén pulsada la tecla Alt Gr.</translation>
     </message>
     <message>
         <source>Hold the left Shift.</source>
@@ -1021,7 +1021,7 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     </message>
     <message>
         <source>%1 is in use elsewhere: another copy of Keyfarer%2 has this student. Close it there first, then take the name again.</source>
-        <translation>%1 se está usando en otro sitio: otra copia de Keyfarer%2 tiene a este alumno. Ciérrala primero allí y vuelve a elegir el nombre.</translation>
+        <translation>%1 se está usando en otro sitio: Keyfarer sigue abierto con este nombre%2. Ciérralo primero allí y vuelve a elegir el nombre.</translation>
     </message>
 </context>
 <context>

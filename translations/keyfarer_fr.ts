@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>Hold Alt Gr.</source>
-        <translation>Maintiens Alt Gr enfoncée.</translation>
+        <translation>Maintiens la touche Alt Gr enfoncée.</translation>
     </message>
     <message>
         <source>Hold the left Shift.</source>
@@ -1021,7 +1021,7 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
     </message>
     <message>
         <source>%1 is in use elsewhere: another copy of Keyfarer%2 has this student. Close it there first, then take the name again.</source>
-        <translation>%1 est utilisé ailleurs&#xa0;: une autre copie de Keyfarer%2 a cet élève. Ferme-la d&apos;abord là-bas, puis reprends le nom.</translation>
+        <translation>%1 est utilisé ailleurs&#xa0;: Keyfarer est encore ouvert avec ce nom%2. Ferme-le d&apos;abord là-bas, puis reprends le nom.</translation>
     </message>
 </context>
 <context>
@@ -1291,7 +1291,7 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
     </message>
     <message>
         <source>&amp;Class Overview</source>
-        <translation>&amp;Vue de la classe</translation>
+        <translation>V&amp;ue de la classe</translation>
     </message>
 </context>
 <context>

@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>Hold Alt Gr.</source>
-        <translation>Tieni premuto Alt Gr.</translation>
+        <translation>Tieni premuto il tasto Alt Gr.</translation>
     </message>
     <message>
         <source>Hold the left Shift.</source>
@@ -1021,7 +1021,7 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
     </message>
     <message>
         <source>%1 is in use elsewhere: another copy of Keyfarer%2 has this student. Close it there first, then take the name again.</source>
-        <translation>%1 è in uso altrove: un&apos;altra copia di Keyfarer%2 ha questo alunno. Chiudila prima lì, poi riprendi il nome.</translation>
+        <translation>%1 è in uso altrove: Keyfarer è ancora aperto con questo nome%2. Chiudilo prima lì, poi riprendi il nome.</translation>
     </message>
 </context>
 <context>
