@@ -275,6 +275,21 @@
     </message>
 </context>
 <context>
+    <name>FileNotice</name>
+    <message>
+        <source>The student file of %1 has gone from the working folder, or something outside Keyfarer emptied it, so this session&apos;s work could not be saved. Keyfarer still has it. Write the file of %1 anew now?</source>
+        <translation>Die Schülerdatei von %1 ist aus dem Arbeitsordner verschwunden, oder etwas außerhalb von Keyfarer hat sie geleert. Deshalb konnte die Arbeit dieser Sitzung nicht gespeichert werden. Keyfarer hat sie noch. Die Datei von %1 jetzt neu schreiben?</translation>
+    </message>
+    <message>
+        <source>The student file of %1 has changed on disk: something outside Keyfarer replaced it (another copy of the file, perhaps an older one), so this session&apos;s work was not saved over it. Keyfarer still has it. Write the file of %1 anew now, in place of the one on disk?</source>
+        <translation>Die Schülerdatei von %1 wurde auf dem Datenträger geändert: Etwas außerhalb von Keyfarer hat sie ersetzt (durch eine andere Kopie der Datei, vielleicht eine ältere). Deshalb wurde die Arbeit dieser Sitzung nicht darüber gespeichert. Keyfarer hat sie noch. Die Datei von %1 jetzt neu schreiben, anstelle der Datei auf dem Datenträger?</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; has gone, or something outside Keyfarer emptied it: the keyboard pictures and student files are no longer there. Keyfarer still has this session&apos;s work and goes on with it. Put the folder back, or ask whoever looks after this computer; the next save offers to write the student file anew.</source>
+        <translation>Der Arbeitsordner „%1“ ist verschwunden, oder etwas außerhalb von Keyfarer hat ihn geleert: Die Tastaturbilder und Schülerdateien sind nicht mehr da. Keyfarer hat die Arbeit dieser Sitzung noch und macht damit weiter. Stelle den Ordner wieder her oder frage die Person, die diesen Computer betreut; beim nächsten Speichern bietet Keyfarer an, die Schülerdatei neu zu schreiben.</translation>
+    </message>
+</context>
+<context>
     <name>FingerGuidance</name>
     <message>
         <source>Stay at the home position and use your left hand little finger for the &quot;a&quot; key.</source>
@@ -1999,13 +2014,6 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
     <message>
         <source>it could not be synced</source>
         <translation>sie konnte nicht vollständig auf den Datenträger geschrieben werden</translation>
-    </message>
-</context>
-<context>
-    <name>StudentSession</name>
-    <message>
-        <source>The student file of %1 has gone from the working folder, or something outside Keyfarer emptied it, so this session&apos;s work could not be saved. Keyfarer still has it. Write the file of %1 anew now?</source>
-        <translation>Die Schülerdatei von %1 ist aus dem Arbeitsordner verschwunden, oder etwas außerhalb von Keyfarer hat sie geleert. Deshalb konnte die Arbeit dieser Sitzung nicht gespeichert werden. Keyfarer hat sie noch. Die Datei von %1 jetzt neu schreiben?</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,21 @@
     </message>
 </context>
 <context>
+    <name>FileNotice</name>
+    <message>
+        <source>The student file of %1 has gone from the working folder, or something outside Keyfarer emptied it, so this session&apos;s work could not be saved. Keyfarer still has it. Write the file of %1 anew now?</source>
+        <translation>El archivo del alumno %1 ha desaparecido de la carpeta de trabajo, o algo ajeno a Keyfarer lo ha vaciado, así que el trabajo de esta sesión no se pudo guardar. Keyfarer todavía lo tiene. ¿Escribir ahora de nuevo el archivo de %1?</translation>
+    </message>
+    <message>
+        <source>The student file of %1 has changed on disk: something outside Keyfarer replaced it (another copy of the file, perhaps an older one), so this session&apos;s work was not saved over it. Keyfarer still has it. Write the file of %1 anew now, in place of the one on disk?</source>
+        <translation>El archivo del alumno %1 ha cambiado en el disco: algo ajeno a Keyfarer lo ha sustituido (por otra copia del archivo, quizá más antigua), así que el trabajo de esta sesión no se ha guardado encima. Keyfarer todavía lo tiene. ¿Escribir ahora de nuevo el archivo de %1, en lugar del que hay en el disco?</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; has gone, or something outside Keyfarer emptied it: the keyboard pictures and student files are no longer there. Keyfarer still has this session&apos;s work and goes on with it. Put the folder back, or ask whoever looks after this computer; the next save offers to write the student file anew.</source>
+        <translation>La carpeta de trabajo «%1» ha desaparecido, o algo ajeno a Keyfarer la ha vaciado: las imágenes del teclado y los archivos de los alumnos ya no están. Keyfarer todavía tiene el trabajo de esta sesión y sigue con él. Vuelve a poner la carpeta en su sitio o pregunta a quien se ocupa de este ordenador; al guardar la próxima vez, Keyfarer ofrecerá escribir de nuevo el archivo del alumno.</translation>
+    </message>
+</context>
+<context>
     <name>FingerGuidance</name>
     <message>
         <source>Stay at the home position and use your left hand little finger for the &quot;a&quot; key.</source>
@@ -1999,13 +2014,6 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     <message>
         <source>it could not be synced</source>
         <translation>no se pudo escribir por completo en el disco</translation>
-    </message>
-</context>
-<context>
-    <name>StudentSession</name>
-    <message>
-        <source>The student file of %1 has gone from the working folder, or something outside Keyfarer emptied it, so this session&apos;s work could not be saved. Keyfarer still has it. Write the file of %1 anew now?</source>
-        <translation>El archivo del alumno %1 ha desaparecido de la carpeta de trabajo, o algo ajeno a Keyfarer lo ha vaciado, así que el trabajo de esta sesión no se pudo guardar. Keyfarer todavía lo tiene. ¿Escribir ahora de nuevo el archivo de %1?</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,21 @@
     </message>
 </context>
 <context>
+    <name>FileNotice</name>
+    <message>
+        <source>The student file of %1 has gone from the working folder, or something outside Keyfarer emptied it, so this session&apos;s work could not be saved. Keyfarer still has it. Write the file of %1 anew now?</source>
+        <translation>Le fichier élève de %1 a disparu du dossier de travail, ou quelque chose en dehors de Keyfarer l&apos;a vidé&#xa0;: le travail de cette séance n&apos;a donc pas pu être enregistré. Keyfarer l&apos;a encore. Réécrire maintenant le fichier de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The student file of %1 has changed on disk: something outside Keyfarer replaced it (another copy of the file, perhaps an older one), so this session&apos;s work was not saved over it. Keyfarer still has it. Write the file of %1 anew now, in place of the one on disk?</source>
+        <translation>Le fichier élève de %1 a changé sur le disque&#xa0;: quelque chose en dehors de Keyfarer l&apos;a remplacé (par une autre copie du fichier, peut-être plus ancienne), donc le travail de cette séance n&apos;a pas été enregistré par-dessus. Keyfarer l&apos;a encore. Réécrire maintenant le fichier de %1 à la place de celui du disque&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; has gone, or something outside Keyfarer emptied it: the keyboard pictures and student files are no longer there. Keyfarer still has this session&apos;s work and goes on with it. Put the folder back, or ask whoever looks after this computer; the next save offers to write the student file anew.</source>
+        <translation>Le dossier de travail «&#xa0;%1&#xa0;» a disparu, ou quelque chose en dehors de Keyfarer l&apos;a vidé&#xa0;: les images du clavier et les fichiers élèves n&apos;y sont plus. Keyfarer garde le travail de cette séance et continue avec. Remets le dossier en place ou demande à la personne qui s&apos;occupe de cet ordinateur&#xa0;; au prochain enregistrement, Keyfarer proposera de réécrire le fichier élève.</translation>
+    </message>
+</context>
+<context>
     <name>FingerGuidance</name>
     <message>
         <source>Stay at the home position and use your left hand little finger for the &quot;a&quot; key.</source>
@@ -1999,13 +2014,6 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
     <message>
         <source>it could not be synced</source>
         <translation>il n&apos;a pas pu être écrit entièrement sur le disque</translation>
-    </message>
-</context>
-<context>
-    <name>StudentSession</name>
-    <message>
-        <source>The student file of %1 has gone from the working folder, or something outside Keyfarer emptied it, so this session&apos;s work could not be saved. Keyfarer still has it. Write the file of %1 anew now?</source>
-        <translation>Le fichier élève de %1 a disparu du dossier de travail, ou quelque chose en dehors de Keyfarer l&apos;a vidé&#xa0;: le travail de cette séance n&apos;a donc pas pu être enregistré. Keyfarer l&apos;a encore. Réécrire maintenant le fichier de %1&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,21 @@
     </message>
 </context>
 <context>
+    <name>FileNotice</name>
+    <message>
+        <source>The student file of %1 has gone from the working folder, or something outside Keyfarer emptied it, so this session&apos;s work could not be saved. Keyfarer still has it. Write the file of %1 anew now?</source>
+        <translation>Il file dell&apos;alunno %1 è sparito dalla cartella di lavoro, oppure qualcosa fuori da Keyfarer lo ha svuotato, quindi il lavoro di questa sessione non è stato salvato. Keyfarer lo ha ancora. Scrivere di nuovo adesso il file di %1?</translation>
+    </message>
+    <message>
+        <source>The student file of %1 has changed on disk: something outside Keyfarer replaced it (another copy of the file, perhaps an older one), so this session&apos;s work was not saved over it. Keyfarer still has it. Write the file of %1 anew now, in place of the one on disk?</source>
+        <translation>Il file dell&apos;alunno %1 è cambiato sul disco: qualcosa fuori da Keyfarer lo ha sostituito (con un&apos;altra copia del file, forse più vecchia), quindi il lavoro di questa sessione non è stato salvato sopra. Keyfarer lo ha ancora. Scrivere di nuovo adesso il file di %1, al posto di quello sul disco?</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; has gone, or something outside Keyfarer emptied it: the keyboard pictures and student files are no longer there. Keyfarer still has this session&apos;s work and goes on with it. Put the folder back, or ask whoever looks after this computer; the next save offers to write the student file anew.</source>
+        <translation>La cartella di lavoro «%1» è sparita, oppure qualcosa fuori da Keyfarer l&apos;ha svuotata: le immagini della tastiera e i file degli alunni non ci sono più. Keyfarer conserva il lavoro di questa sessione e va avanti. Rimetti a posto la cartella o chiedi a chi si occupa di questo computer; al prossimo salvataggio Keyfarer proporrà di scrivere di nuovo il file dell&apos;alunno.</translation>
+    </message>
+</context>
+<context>
     <name>FingerGuidance</name>
     <message>
         <source>Stay at the home position and use your left hand little finger for the &quot;a&quot; key.</source>
@@ -1999,13 +2014,6 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
     <message>
         <source>it could not be synced</source>
         <translation>non è stato possibile scriverlo completamente sul disco</translation>
-    </message>
-</context>
-<context>
-    <name>StudentSession</name>
-    <message>
-        <source>The student file of %1 has gone from the working folder, or something outside Keyfarer emptied it, so this session&apos;s work could not be saved. Keyfarer still has it. Write the file of %1 anew now?</source>
-        <translation>Il file dell&apos;alunno %1 è sparito dalla cartella di lavoro, oppure qualcosa fuori da Keyfarer lo ha svuotato, quindi il lavoro di questa sessione non è stato salvato. Keyfarer lo ha ancora. Scrivere di nuovo adesso il file di %1?</translation>
     </message>
 </context>
 <context>
