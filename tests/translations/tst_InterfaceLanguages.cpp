@@ -4,7 +4,9 @@
 // language menu switching every open window at once and remembering the student's choice; and
 // the student's data the same in every language.
 
-#include "../app/AppTestFiles.h"
+#include "../app/MainWindowNames.h"
+#include "../common/FileBytes.h"
+#include "../common/ShippedFiles.h"
 #include "../drills/DrillHarness.h"
 #include "app/InterfaceLanguage.h"
 #include "app/UserPanels.h"
@@ -347,7 +349,7 @@ void tst_InterfaceLanguages::languageMenuSwitchesOpenWindowsAndRemembersTheStude
     Globals globals(dir.path());
     globals.currentUserName = QStringLiteral("Ann");
     QVERIFY(StudentFile::create(globals.studentFilePath(), globals.record).done());
-    const QByteArray fileBefore = fileBytes(globals.studentFilePath());
+    const QByteArray fileBefore = readBytes(globals.studentFilePath());
     TForm1 form(globals, doubles.services);
     globals.currentUserName = QStringLiteral("Ann"); // as taking the name makes it
     form.setInterfaceLanguage(&m_language);
@@ -369,7 +371,7 @@ void tst_InterfaceLanguages::languageMenuSwitchesOpenWindowsAndRemembersTheStude
     // Spoken guidance reads with a voice of the language the windows speak.
     QCOMPARE(doubles.speech.language, QStringLiteral("de"));
     // The choice lives beside the student file, which stays as it was.
-    QCOMPARE(fileBytes(globals.studentFilePath()), fileBefore);
+    QCOMPARE(readBytes(globals.studentFilePath()), fileBefore);
 
     // And back: English exactly as before.
     languageEntry(form, kEnglish)->trigger();
