@@ -175,6 +175,7 @@ private slots:
     void aboutBox();
     void closeSavesTheStudentFile();
     void closeReportsAFailedSave();
+    void closeAsksToTryAgainWhenWritingAGoneFileAnewFails();
 };
 
 void tst_MainForm::windowIsFixedAndCaptioned() {
@@ -1007,6 +1008,39 @@ void tst_MainForm::closeReportsAFailedSave() {
     QVERIFY(f.dialogs.shown.first().text.contains(QStringLiteral("Try again")));
     // Quitting lets the student go.
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("anna.stu.lock"))));
+}
+
+// The working folder is removed while Anna types and a file takes its name, so it cannot be
+// made again: writing her file anew at close fails, and she chooses between trying again and
+// quitting without it, as with any other failed save at close.
+void tst_MainForm::closeAsksToTryAgainWhenWritingAGoneFileAnewFails() {
+    Fixture f;
+    QVERIFY(f.ok);
+    QVERIFY(test::writeBytes(f.path(QStringLiteral("anna.stu")), QByteArray(110824, '\0')));
+    const auto form = f.makeForm();
+    QVERIFY(f.globals.session.take(QStringLiteral("anna")).changed());
+    form->show();
+    f.dialogs.shown.clear();
+    QVERIFY(f.folder().removeRecursively());
+    QVERIFY(test::writeBytes(f.dir.path(), QByteArray("in the way")));
+    f.dialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::TryAgain, Dialogs::Answer::Quit};
+
+    QVERIFY(form->close());
+
+    QVERIFY(QFile::remove(f.dir.path()));
+    QCOMPARE(f.dialogs.shown.size(), 3);
+    QCOMPARE(f.dialogs.shown[0].buttons, Dialogs::Buttons::YesNo);
+    QVERIFY(f.dialogs.shown[0].text.contains(QStringLiteral("The student file of anna has gone")));
+    // Asked twice, since trying again failed again.
+    for (int i = 1; i < 3; ++i) {
+        const QString text = f.dialogs.shown[i].text;
+        QCOMPARE(f.dialogs.shown[i].kind, Dialogs::Kind::Error);
+        QCOMPARE(f.dialogs.shown[i].buttons, Dialogs::Buttons::TryAgainQuit);
+        QVERIFY2(text.contains(QStringLiteral("anna.stu")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Try again to save the work of anna")),
+                 qPrintable(text));
+    }
+    QVERIFY(f.globals.session.owner().isEmpty()); // quitting let her go
 }
 
 int main(int argc, char* argv[]) {

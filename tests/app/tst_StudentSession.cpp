@@ -36,6 +36,8 @@ private slots:
     void closingReleasesTheLockAndEndsOnce();
     void fileReplacedFromOutsideIsToldOnceAndNotWrittenOver_data();
     void fileReplacedFromOutsideIsToldOnceAndNotWrittenOver();
+    void leavingAnOwnerWhoseFileWentIsToldFirst_data();
+    void leavingAnOwnerWhoseFileWentIsToldFirst();
     void lockOfARefusedIncomingStudentIsLetGo_data();
     void lockOfARefusedIncomingStudentIsLetGo();
 };
@@ -456,6 +458,39 @@ void tst_StudentSession::fileReplacedFromOutsideIsToldOnceAndNotWrittenOver() {
              closing ? pushed(percentHistory(f.annBefore), 92) : percentHistory(f.annBefore));
     QCOMPARE(f.session.save().status, SaveOutcome::Status::Written);
     QCOMPARE(f.session.save().status, SaveOutcome::Status::Written);
+}
+
+void tst_StudentSession::leavingAnOwnerWhoseFileWentIsToldFirst_data() {
+    QTest::addColumn<Change>("how");
+    QTest::addColumn<bool>("replaced"); // otherwise deleted
+    QTest::newRow("take, deleted") << Change::TakeOther << false;
+    QTest::newRow("take, replaced") << Change::TakeOther << true;
+    QTest::newRow("new user, deleted") << Change::TakeNew << false;
+    QTest::newRow("new user, replaced") << Change::TakeNew << true;
+}
+
+void tst_StudentSession::leavingAnOwnerWhoseFileWentIsToldFirst() {
+    QFETCH(Change, how);
+    QFETCH(bool, replaced);
+    Fixture f;
+    f.annHasDrilled();
+    if (replaced)
+        f.store.put(QStringLiteral("Ann"), markedRecord(kAnnBest));
+    else
+        f.store.remove(QStringLiteral("Ann"));
+
+    const ChangeOutcome first = change(f, how);
+
+    QCOMPARE(first.status, ChangeOutcome::Status::Gone);
+    QVERIFY2(first.message.startsWith(QStringLiteral("The student file of Ann has")),
+             qPrintable(first.message));
+    f.annIsAsBefore();
+    QCOMPARE(f.store.held, QSet<QString>{QStringLiteral("Ann")});
+    QVERIFY(f.store.file(QStringLiteral("Dee")) == nullptr);
+    // Told once, she may let the change go on without her file.
+    QVERIFY(change(f, how).changed());
+    QVERIFY(f.store.saves.isEmpty());
+    QVERIFY(!f.store.held.contains(QStringLiteral("Ann")));
 }
 
 void tst_StudentSession::lockOfARefusedIncomingStudentIsLetGo_data() {

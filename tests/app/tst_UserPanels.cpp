@@ -60,6 +60,10 @@ private slots:
     void retakingOwnNameKeepsTheSessionsHistoryEntry();
     void failedSaveKeepsTheStudentUntilTriedAgain_data();
     void failedSaveKeepsTheStudentUntilTriedAgain();
+    void outgoingFileGoneFromOutsideIsToldBeforeTheChange_data();
+    void outgoingFileGoneFromOutsideIsToldBeforeTheChange();
+    void writingTheOutgoingFileAnewThatFailsChangesNothing_data();
+    void writingTheOutgoingFileAnewThatFailsChangesNothing();
     void viewingAnotherStudentAndComingBackKeepsTheHistoryEntry();
     void deletionRefusals_data();
     void deletionRefusals();
@@ -114,11 +118,19 @@ struct FailingSaves final : FolderStudentStore {
         , failing(failingNow) {}
     FileOutcome save(const QString& name, const StudentRecord& record) override {
         if (failing)
-            return {FileOutcome::Status::Failed,
-                    QStringLiteral("The student file \"%1.stu\" could not be written: No space "
-                                   "left on device")
-                        .arg(name)};
+            return noSpaceFor(name);
         return FolderStudentStore::save(name, record);
+    }
+    FileOutcome rewrite(const QString& name, const StudentRecord& record) override {
+        if (failing)
+            return noSpaceFor(name);
+        return FolderStudentStore::rewrite(name, record);
+    }
+    static FileOutcome noSpaceFor(const QString& name) {
+        return {FileOutcome::Status::Failed,
+                QStringLiteral("The student file \"%1.stu\" could not be written: No space "
+                               "left on device")
+                    .arg(name)};
     }
     const bool& failing;
 };
@@ -676,6 +688,125 @@ void tst_UserPanels::failedSaveKeepsTheStudentUntilTriedAgain() {
     QCOMPARE(f.globals.currentUserName, newUser ? QStringLiteral("Cy") : QStringLiteral("Bob"));
     StudentRecord saved;
     QVERIFY(StudentFile::load(f.path(QStringLiteral("Ann.stu")), saved).done());
+    QCOMPARE(percentHistory(saved), pushed(percentHistory(ann), 92));
+}
+
+void tst_UserPanels::outgoingFileGoneFromOutsideIsToldBeforeTheChange_data() {
+    QTest::addColumn<bool>("newUser");
+    QTest::addColumn<bool>("replaced"); // otherwise deleted
+    QTest::addColumn<bool>("writeAnew");
+    for (const bool newUser : {false, true}) {
+        for (const bool replaced : {false, true}) {
+            for (const bool writeAnew : {true, false}) {
+                QTest::addRow("%s, %s, %s", newUser ? "new user" : "use this name",
+                              replaced ? "replaced" : "deleted", writeAnew ? "yes" : "no")
+                    << newUser << replaced << writeAnew;
+            }
+        }
+    }
+}
+
+// After Ann's last set something outside Keyfarer deletes her file or copies another over it,
+// and she goes on to another name: she is told before her session goes. Yes writes her file
+// anew with the session's entry and then changes; no changes without it, as she was told.
+void tst_UserPanels::outgoingFileGoneFromOutsideIsToldBeforeTheChange() {
+    QFETCH(bool, newUser);
+    QFETCH(bool, replaced);
+    QFETCH(bool, writeAnew);
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    scoreDrills(f.globals);
+    const StudentRecord ann = f.globals.record;
+    const QString annFile = f.path(QStringLiteral("Ann.stu"));
+    const StudentRecord outside = markedRecord(9);
+    if (replaced)
+        f.writeStudent(QStringLiteral("Ann"), outside);
+    else
+        QVERIFY(QFile::remove(annFile));
+    f.dialogs.answers = {writeAnew ? Dialogs::Answer::Yes : Dialogs::Answer::No};
+
+    const QString incoming = newUser ? QStringLiteral("Cy") : QStringLiteral("Bob");
+    if (newUser)
+        f.typeNewUser(incoming);
+    else
+        f.useName(incoming);
+
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    const QString told = f.dialogs.shown.first().text;
+    QCOMPARE(f.dialogs.shown.first().buttons, Dialogs::Buttons::YesNo);
+    QVERIFY2(told.startsWith(replaced
+                                 ? QStringLiteral("The student file of Ann has changed on disk")
+                                 : QStringLiteral("The student file of Ann has gone")),
+             qPrintable(told));
+    QVERIFY2(told.contains(QStringLiteral("If you answer No, the student changes all the same")),
+             qPrintable(told));
+    QCOMPARE(f.globals.currentUserName, incoming);
+    QCOMPARE(f.userLine(), QStringLiteral("User = ") + incoming);
+    if (writeAnew) {
+        StudentRecord saved;
+        QVERIFY(StudentFile::load(annFile, saved).done());
+        QCOMPARE(percentHistory(saved), pushed(percentHistory(ann), 92));
+        QCOMPARE(double(saved.figure(layout::kBegSessionKeys)), 250.0);
+    } else if (replaced) {
+        QCOMPARE(readBytes(annFile), recordBytes(outside));
+    } else {
+        QVERIFY(!QFile::exists(annFile));
+    }
+}
+
+void tst_UserPanels::writingTheOutgoingFileAnewThatFailsChangesNothing_data() {
+    QTest::addColumn<bool>("newUser");
+    QTest::newRow("use this name") << false;
+    QTest::newRow("new user") << true;
+}
+
+// Ann's file has gone and the disk is full when she asks for it to be written anew on the way
+// to Bob: she stays with her work, is told what failed, and once there is room she is asked
+// again and the same click goes through.
+void tst_UserPanels::writingTheOutgoingFileAnewThatFailsChangesNothing() {
+    QFETCH(bool, newUser);
+    Fixture f;
+    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    scoreDrills(f.globals);
+    const StudentRecord ann = f.globals.record;
+    const QString annFile = f.path(QStringLiteral("Ann.stu"));
+    QVERIFY(QFile::remove(annFile));
+    f.savesFail = true;
+    f.dialogs.answers = {Dialogs::Answer::Yes};
+    const auto change = [&] {
+        if (newUser)
+            f.typeNewUser(QStringLiteral("Cy"));
+        else
+            f.useName(QStringLiteral("Bob"));
+    };
+
+    change();
+
+    QCOMPARE(f.dialogs.shown.size(), 2);
+    QCOMPARE(f.dialogs.shown[1].kind, Dialogs::Kind::Error);
+    QVERIFY(f.dialogs.shown[1].text.contains(QStringLiteral("Ann.stu\" could not be written")));
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Ann"));
+    QVERIFY(f.globals.record.bytes() == ann.bytes());
+    QVERIFY(f.globals.sectionUsage.used(Section::BeginnersDrills));
+    QCOMPARE(f.userLine(), QStringLiteral("User = Ann"));
+    QVERIFY((newUser ? f.newUserPanel() : f.selectPanel()).isVisible());
+    QCOMPARE(f.studentFiles(), QStringList{QStringLiteral("Bob.stu")});
+
+    f.savesFail = false;
+    f.dialogs.shown.clear();
+    f.dialogs.answers = {Dialogs::Answer::Yes};
+    change();
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown.first().buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(f.globals.currentUserName, newUser ? QStringLiteral("Cy") : QStringLiteral("Bob"));
+    StudentRecord saved;
+    QVERIFY(StudentFile::load(annFile, saved).done());
     QCOMPARE(percentHistory(saved), pushed(percentHistory(ann), 92));
 }
 
