@@ -9,7 +9,7 @@ namespace kf {
 namespace {
 
 // By FileNotice.
-constexpr std::array<const char*, 3> kNotices = {
+constexpr std::array<const char*, 4> kNotices = {
     QT_TRANSLATE_NOOP("FileNotice",
                       "The student file of %1 has gone from the working folder, or something "
                       "outside Keyfarer emptied it, so this session's work could not be saved. "
@@ -25,6 +25,9 @@ constexpr std::array<const char*, 3> kNotices = {
                       "Keyfarer still has this session's work and goes on with it. Put the "
                       "folder back, or ask whoever looks after this computer; the next save "
                       "offers to write the student file anew."),
+    QT_TRANSLATE_NOOP("FileNotice",
+                      "\n\nIf you answer No, the student changes all the same and this "
+                      "session's work of %1 is not saved."),
 };
 
 } // namespace

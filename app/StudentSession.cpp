@@ -102,6 +102,19 @@ ChangeOutcome StudentSession::writeOwnersRollover(StudentRecord& rolled,
     return {};
 }
 
+// The owner's session written on the way to another student. Her file gone or replaced from
+// outside stops the change the first time, so that her session never goes without a word.
+ChangeOutcome StudentSession::writeOutgoing(StudentRecord& rolled) {
+    FileOutcome::Status written = FileOutcome::Status::Done;
+    if (ChangeOutcome out = writeOwnersRollover(rolled, &written); !out.changed())
+        return out;
+    if (written != FileOutcome::Status::Done && tellGoneOnce())
+        return unchanged(ChangeOutcome::Status::Gone,
+                         goneNotice(written, m_owner) +
+                             fileNotice(FileNotice::ChangeUnsaved, m_owner));
+    return {};
+}
+
 ChangeOutcome StudentSession::take(const QString& name) {
     const auto rolled = std::make_unique<StudentRecord>();
     if (!m_owner.isEmpty() && name == m_owner) {
@@ -121,7 +134,7 @@ ChangeOutcome StudentSession::take(const QString& name) {
     if (!read.done() && read.status != FileOutcome::Status::Missing)
         return unchanged(ChangeOutcome::Status::Unreadable, read.message);
     if (!m_owner.isEmpty()) {
-        if (ChangeOutcome out = writeOwnersRollover(*rolled); !out.changed())
+        if (ChangeOutcome out = writeOutgoing(*rolled); !out.changed())
             return out;
         m_record = *rolled; // what stays in memory when the incoming file has gone
     }
@@ -145,7 +158,7 @@ ChangeOutcome StudentSession::takeNew(const QString& name) {
         return unchanged(ChangeOutcome::Status::NotCreated, made.message);
     if (!m_owner.isEmpty()) {
         const auto rolled = std::make_unique<StudentRecord>();
-        if (ChangeOutcome out = writeOwnersRollover(*rolled); !out.changed()) {
+        if (ChangeOutcome out = writeOutgoing(*rolled); !out.changed()) {
             // The new student waits until the outgoing one is safe: the new file goes again.
             m_store.remove(name);
             return out;
@@ -240,9 +253,9 @@ SaveOutcome StudentSession::writeAnew() {
     if (m_owner.isEmpty())
         return {};
     const FileOutcome written = m_store.rewrite(m_owner, viewing() ? m_parked->record : m_record);
+    m_goneTold = false; // should it still be missing, or go again, the student is told again
     if (!written.done())
         return {SaveOutcome::Status::Failed, written.message};
-    m_goneTold = false; // should it go again, the student is told again
     return {SaveOutcome::Status::Written, {}};
 }
 

@@ -25,8 +25,10 @@ struct ChangeOutcome {
         Exists,         // "New User": a file of that name is there
         NotCreated,     // "New User": the new file could not be made
         SaveFailed,     // the outgoing student's file could not be written
-        Gone,           // close: the owner's file went missing, was emptied or was replaced from
-                        // outside; the session has ended in memory and writeAnew can still keep it
+        Gone,           // the owner's file went missing, was emptied or was replaced from
+                        // outside, and she is told now. close: the session has ended in memory
+                        // and writeAnew can still keep it. take, takeNew: nothing changed, and
+                        // the same change asked again goes on without her file
     };
     Status status = Status::Changed;
     QString message;
@@ -82,7 +84,7 @@ public:
     // Writes the owner's record at the fixed moments (a set's end, options closed, ...).
     SaveOutcome save();
     // Writes the owner's record as their whole file, after it went missing, was emptied or was
-    // replaced from outside.
+    // replaced from outside. Should the file still be missing or go again, she is told again.
     SaveOutcome writeAnew();
     // The owner's file is missing, short or replaced: the first time this is asked the student
     // is told.
@@ -99,6 +101,7 @@ private:
     void release();
     ChangeOutcome writeOwnersRollover(StudentRecord& rolled,
                                       FileOutcome::Status* written = nullptr) const;
+    ChangeOutcome writeOutgoing(StudentRecord& rolled);
     void begin(const QString& name, bool locked);
 
     StudentStore& m_store;

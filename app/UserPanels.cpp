@@ -179,7 +179,8 @@ void UserPanels::createUser() {
         refuseName(check.problem);
         return;
     }
-    const ChangeOutcome outcome = m_globals.session.takeNew(check.name);
+    const ChangeOutcome outcome =
+        changeStudent([&] { return m_globals.session.takeNew(check.name); });
     if (outcome.status == ChangeOutcome::Status::Exists) {
         m_services.dialogs.information(text(kNameExists) + whatIsInTheWay(check.name));
         m_newUserName->clear();
@@ -238,7 +239,8 @@ void UserPanels::useSelectedName() {
         return;
     // The outgoing student's session gets its history entry and is written before the incoming
     // record replaces it; anything that fails on the way changes nothing.
-    const ChangeOutcome outcome = m_globals.session.take(item->text());
+    const ChangeOutcome outcome =
+        changeStudent([&] { return m_globals.session.take(item->text()); });
     if (!outcome.changed()) {
         m_services.dialogs.error(outcome.message);
         return;
@@ -290,6 +292,22 @@ void UserPanels::cancelSelection() {
 
 void UserPanels::openPreferences() {
     m_window.openPreferences(std::nullopt);
+}
+
+// The outgoing student hears first when her file went or was replaced from outside, as at a
+// set's end: yes writes it anew and then the change goes on; no lets it go on without it, now
+// that she knows. Writing anew that fails changes nothing and says why.
+ChangeOutcome UserPanels::changeStudent(const std::function<ChangeOutcome()>& change) {
+    for (;;) {
+        const ChangeOutcome outcome = change();
+        if (outcome.status != ChangeOutcome::Status::Gone)
+            return outcome;
+        if (!m_services.dialogs.askYesNo(outcome.message))
+            continue; // told now, so the change goes on
+        if (const SaveOutcome written = m_globals.session.writeAnew();
+            written.status == SaveOutcome::Status::Failed)
+            return {ChangeOutcome::Status::SaveFailed, written.message};
+    }
 }
 
 void UserPanels::userIsCurrent() {

@@ -4,6 +4,7 @@
 #include "students/Roster.h"
 
 #include <QObject>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -15,6 +16,7 @@ namespace kf {
 struct Globals;
 struct Services;
 class TForm1;
+struct ChangeOutcome;
 
 // The main window's user panel at work: the "New User" and "Select User" panels, the links that
 // open them, and the changes of student they ask the student session for.
@@ -48,6 +50,7 @@ private:
     void refuseName(const QString& problem);
     QString whatIsInTheWay(const QString& name) const;
     void userIsCurrent();
+    ChangeOutcome changeStudent(const std::function<ChangeOutcome()>& change);
 
     TForm1& m_window;
     Globals& m_globals;

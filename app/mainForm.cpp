@@ -592,15 +592,11 @@ void TForm1::closeSession() {
             return;
         if (closed.status == ChangeOutcome::Status::Gone) {
             if (m_services.dialogs.askYesNo(closed.message))
-                saveStudent(m_globals.session.writeAnew(), m_globals, m_services.dialogs);
+                writeAnewOnClose();
             m_globals.session.abandon();
             return;
         }
-        const QString question =
-            closed.message + text(kTryAgainOrQuit).arg(m_globals.session.owner());
-        if (m_services.dialogs.message(Dialogs::Kind::Error, question,
-                                       Dialogs::Buttons::TryAgainQuit) !=
-            Dialogs::Answer::TryAgain) {
+        if (!askTryAgainToSave(closed.message)) {
             m_globals.session.abandon();
             return;
         }
@@ -645,6 +641,22 @@ void TForm1::changeEvent(QEvent* event) {
         showUserName(m_userLineName);
     for (ClickableLabel* link : m_links)
         link->adjustSize();
+}
+
+// The session has ended in memory, its roll-over done once; only writing its file anew is
+// tried again.
+void TForm1::writeAnewOnClose() {
+    for (;;) {
+        const SaveOutcome written = m_globals.session.writeAnew();
+        if (written.status != SaveOutcome::Status::Failed || !askTryAgainToSave(written.message))
+            return;
+    }
+}
+
+bool TForm1::askTryAgainToSave(const QString& failure) {
+    const QString question = failure + text(kTryAgainOrQuit).arg(m_globals.session.owner());
+    return m_services.dialogs.message(Dialogs::Kind::Error, question,
+                                      Dialogs::Buttons::TryAgainQuit) == Dialogs::Answer::TryAgain;
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -119,6 +119,8 @@ private:
     void speakInterfaceLanguage(const QString& code);
     void rebuildKeyboardPictures();
     void closeSession();
+    void writeAnewOnClose();
+    bool askTryAgainToSave(const QString& failure);
     void openClassOverview();
     void openReportOf(const QString& name);
     void returnFromDrill();

@@ -110,14 +110,15 @@ void scoreDrills(Globals& globals) {
     globals.drillSession.presented[5] = 30000;
 }
 
-// The working folder's student files, whose saves fail while failing says so: a disk that fills
-// up at the wrong moment.
+// The working folder's student files, whose writes fail while failing says so: a disk that
+// fills up at the wrong moment. A save finds a missing file before it writes anything.
 struct FailingSaves final : FolderStudentStore {
     FailingSaves(const QString& folder, const bool& failingNow)
         : FolderStudentStore(WorkingFolder(folder))
+        , dir(folder)
         , failing(failingNow) {}
     FileOutcome save(const QString& name, const StudentRecord& record) override {
-        if (failing)
+        if (failing && dir.exists(name + QStringLiteral(".stu")))
             return noSpaceFor(name);
         return FolderStudentStore::save(name, record);
     }
@@ -132,6 +133,7 @@ struct FailingSaves final : FolderStudentStore {
                                "left on device")
                     .arg(name)};
     }
+    const QDir dir;
     const bool& failing;
 };
 
