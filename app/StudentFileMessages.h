@@ -15,8 +15,7 @@ enum class FileNotice {
 };
 
 // The notice for the student name (FileGone, FileChanged, ChangeUnsaved) or the folder
-// (FolderGone), in the
-// user's language.
+// (FolderGone), in the user's language.
 QString fileNotice(FileNotice which, const QString& subject);
 
 } // namespace kf
