@@ -288,6 +288,14 @@
         <source>The working folder &quot;%1&quot; has gone, or something outside Keyfarer emptied it: the keyboard pictures and student files are no longer there. Keyfarer still has this session&apos;s work and goes on with it. Put the folder back, or ask whoever looks after this computer; the next save offers to write the student file anew.</source>
         <translation>Der Arbeitsordner „%1“ ist verschwunden, oder etwas außerhalb von Keyfarer hat ihn geleert: Die Tastaturbilder und Schülerdateien sind nicht mehr da. Keyfarer hat die Arbeit dieser Sitzung noch und macht damit weiter. Stelle den Ordner wieder her oder frage die Person, die diesen Computer betreut; beim nächsten Speichern bietet Keyfarer an, die Schülerdatei neu zu schreiben.</translation>
     </message>
+    <message>
+        <source>
+
+If you answer No, the student changes all the same and this session&apos;s work of %1 is not saved.</source>
+        <translation>
+
+Wenn du mit Nein antwortest, wird trotzdem zu der anderen Person gewechselt, und die Arbeit dieser Sitzung von %1 wird nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>FingerGuidance</name>

@@ -288,6 +288,14 @@
         <source>The working folder &quot;%1&quot; has gone, or something outside Keyfarer emptied it: the keyboard pictures and student files are no longer there. Keyfarer still has this session&apos;s work and goes on with it. Put the folder back, or ask whoever looks after this computer; the next save offers to write the student file anew.</source>
         <translation>La carpeta de trabajo «%1» ha desaparecido, o algo ajeno a Keyfarer la ha vaciado: las imágenes del teclado y los archivos de los alumnos ya no están. Keyfarer todavía tiene el trabajo de esta sesión y sigue con él. Vuelve a poner la carpeta en su sitio o pregunta a quien se ocupa de este ordenador; al guardar la próxima vez, Keyfarer ofrecerá escribir de nuevo el archivo del alumno.</translation>
     </message>
+    <message>
+        <source>
+
+If you answer No, the student changes all the same and this session&apos;s work of %1 is not saved.</source>
+        <translation>
+
+Si respondes No, se cambia de alumno de todos modos y el trabajo de esta sesión de %1 no se guarda.</translation>
+    </message>
 </context>
 <context>
     <name>FingerGuidance</name>

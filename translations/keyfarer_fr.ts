@@ -288,6 +288,14 @@
         <source>The working folder &quot;%1&quot; has gone, or something outside Keyfarer emptied it: the keyboard pictures and student files are no longer there. Keyfarer still has this session&apos;s work and goes on with it. Put the folder back, or ask whoever looks after this computer; the next save offers to write the student file anew.</source>
         <translation>Le dossier de travail «&#xa0;%1&#xa0;» a disparu, ou quelque chose en dehors de Keyfarer l&apos;a vidé&#xa0;: les images du clavier et les fichiers élèves n&apos;y sont plus. Keyfarer garde le travail de cette séance et continue avec. Remets le dossier en place ou demande à la personne qui s&apos;occupe de cet ordinateur&#xa0;; au prochain enregistrement, Keyfarer proposera de réécrire le fichier élève.</translation>
     </message>
+    <message>
+        <source>
+
+If you answer No, the student changes all the same and this session&apos;s work of %1 is not saved.</source>
+        <translation>
+
+Si tu réponds Non, l&apos;élève change quand même et le travail de cette séance de %1 n&apos;est pas enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>FingerGuidance</name>

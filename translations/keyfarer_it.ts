@@ -288,6 +288,14 @@
         <source>The working folder &quot;%1&quot; has gone, or something outside Keyfarer emptied it: the keyboard pictures and student files are no longer there. Keyfarer still has this session&apos;s work and goes on with it. Put the folder back, or ask whoever looks after this computer; the next save offers to write the student file anew.</source>
         <translation>La cartella di lavoro «%1» è sparita, oppure qualcosa fuori da Keyfarer l&apos;ha svuotata: le immagini della tastiera e i file degli alunni non ci sono più. Keyfarer conserva il lavoro di questa sessione e va avanti. Rimetti a posto la cartella o chiedi a chi si occupa di questo computer; al prossimo salvataggio Keyfarer proporrà di scrivere di nuovo il file dell&apos;alunno.</translation>
     </message>
+    <message>
+        <source>
+
+If you answer No, the student changes all the same and this session&apos;s work of %1 is not saved.</source>
+        <translation>
+
+Se rispondi No, si cambia alunno lo stesso e il lavoro di questa sessione di %1 non viene salvato.</translation>
+    </message>
 </context>
 <context>
     <name>FingerGuidance</name>
