@@ -10,10 +10,10 @@
 #include "drills/beg.h"
 #include "overview/ClassCsv.h"
 #include "platform/DesktopShell.h"
+#include "platform/LazyPrinter.h"
+#include "platform/LazySoundPlayer.h"
 #include "platform/LazySpeechOutput.h"
 #include "platform/MessageBoxDialogs.h"
-#include "platform/QtPrinter.h"
-#include "platform/QtSoundPlayer.h"
 #include "platform/SteadyClock.h"
 
 #include <QApplication>
@@ -89,9 +89,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(KF_APP_ID));
     QApplication::setWindowIcon(programIcon());
 
-    kf::QtSoundPlayer sound;
+    // Sound and printing come from their modules when first used.
+    kf::LazySoundPlayer sound;
     kf::DesktopShell shell;
-    kf::QtPrinter printer;
+    kf::LazyPrinter printer;
     kf::MessageBoxDialogs dialogs;
     kf::SteadyClock clock;
     kf::LazySpeechOutput speech;
@@ -118,5 +119,6 @@ int main(int argc, char* argv[]) {
         return new kf::TBegForm(globals, services, &main);
     });
     mainWindow.show();
+    sound.prepareWhenIdle();
     return QApplication::exec();
 }

@@ -16,7 +16,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
-#include "progress/charts.h"
+#include "progress/OpenChartsWindow.h"
 #include "students/StudentSettings.h"
 
 #include <QAction>
@@ -151,8 +151,9 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
     buildControls();
     m_userPanels = new UserPanels(*this, m_globals, m_services);
     connect(m_userPanels, &UserPanels::chartsWindowRequested, this, [this] {
-        const TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
-        connect(charts, &TFormCharts::userLineNameChanged, this, &TForm1::showUserName);
+        ChartsHooks hooks;
+        hooks.userLineNameChanged = [this](const QString& name) { showUserName(name); };
+        openChartsWindow(m_globals, m_services, this, hooks);
     });
     connect(m_menu.classOverview, &QAction::triggered, this, &TForm1::openClassOverview);
     connectMenu();
@@ -390,9 +391,10 @@ void TForm1::openClassOverview() {
 // The report's own list does the viewing, so a student opened from the overview is viewed exactly
 // as one chosen there.
 void TForm1::openReportOf(const QString& name) {
-    TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
-    connect(charts, &TFormCharts::userLineNameChanged, this, &TForm1::showUserName);
-    charts->viewReportOf(name);
+    ChartsHooks hooks;
+    hooks.userLineNameChanged = [this](const QString& student) { showUserName(student); };
+    hooks.reportOf = name;
+    openChartsWindow(m_globals, m_services, this, hooks);
 }
 
 void TForm1::stopHintBlink() {

@@ -13,7 +13,7 @@
 #include "options/optionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
-#include "progress/charts.h"
+#include "progress/OpenChartsWindow.h"
 #include "students/StudentSettings.h"
 
 #include <QAction>
@@ -136,15 +136,19 @@ void TBegForm::Timer3Timer() {
     render();
 }
 
+// The reaction clock only counts: nothing on screen changes, so nothing is rendered. It ticks
+// 18 times a second through every set.
 void TBegForm::Timer4Timer() {
     m_engine.Timer4Timer();
-    render();
 }
 
 void TBegForm::cacheControls() {
     for (std::size_t i = 0; i < kDrillControlCount; ++i) {
         m_controls[i] = findChild<QWidget*>(str(kDrillControlNames[i]));
         Q_ASSERT_X(m_controls[i], "TBegForm", kDrillControlNames[i].data());
+        // Captions belong to labels and caption panels; the mark images hold pictures.
+        if (!kDrillControlNames[i].starts_with("Image"))
+            m_captions[i].label = qobject_cast<QLabel*>(m_controls[i]);
     }
 }
 
@@ -392,10 +396,13 @@ void TBegForm::render() {
     for (std::size_t i = 0; i < kDrillControlCount; ++i) {
         QWidget* w = m_controls[i];
         const ControlView& c = view.controls[i];
-        // Captions belong to labels and caption panels; the mark images hold pictures.
-        if (auto* label = qobject_cast<QLabel*>(w);
-            label && !kDrillControlNames[i].starts_with("Image"))
-            label->setText(displayedCaption(c.caption));
+        if (ShownCaption& shown = m_captions[i]; shown.label) {
+            if (c.caption != shown.caption || shown.label->text() != shown.text) {
+                shown.caption = c.caption;
+                shown.text = displayedCaption(c.caption);
+                shown.label->setText(shown.text);
+            }
+        }
         if (w->isHidden() == c.visible)
             w->setVisible(c.visible);
         if (w->isEnabledTo(w->parentWidget()) != c.enabled)
@@ -551,11 +558,12 @@ void TBegForm::openCharts() {
         m_openCharts(*this);
         return;
     }
-    TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
-    connect(charts, &TFormCharts::drillWindowReloadRequested, this, &TBegForm::studentReplaced);
+    ChartsHooks hooks;
+    hooks.drillWindowReloadRequested = [this] { studentReplaced(); };
     // The report's list names the viewed student on the main window's user line even now.
     if (auto* main = qobject_cast<TForm1*>(parentWidget()))
-        connect(charts, &TFormCharts::userLineNameChanged, main, &TForm1::showUserName);
+        hooks.userLineNameChanged = [main](const QString& name) { main->showUserName(name); };
+    openChartsWindow(m_globals, m_services, this, hooks);
 }
 
 void TBegForm::studentReplaced() {

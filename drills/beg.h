@@ -136,6 +136,14 @@ private:
     bool m_filtering = false;
 
     std::array<QWidget*, kDrillControlCount> m_controls{};
+    // The labels among them that show a caption (not the mark pictures), and the caption each
+    // was last given with the text that stood for it: a timer tick then touches only what moved.
+    struct ShownCaption {
+        QLabel* label = nullptr;
+        QString caption;
+        QString text;
+    };
+    std::array<ShownCaption, kDrillControlCount> m_captions{};
     HandSprites m_handSprites;
     std::array<QTimer*, 4> m_timers{};
     std::array<std::uint64_t, 4> m_timerStarts{};

@@ -1,49 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LazySpeechOutput.h"
 
-#include "platform/speech/SpeechModule.h"
+#include "platform/ModuleEntries.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
 
 namespace kf {
 
-LazySpeechOutput::LazySpeechOutput() = default;
+LazySpeechOutput::LazySpeechOutput(QStringList moduleFolders)
+    : m_module(QString::fromLatin1(kSpeechModule), std::move(moduleFolders)) {}
+
 LazySpeechOutput::~LazySpeechOutput() = default;
 
-QString LazySpeechOutput::modulePath() {
-    const QString fromEnvironment = qEnvironmentVariable("KEYFARER_MODULES");
-    const QDir dir(fromEnvironment.isEmpty()
-                       ? QCoreApplication::applicationDirPath() + QStringLiteral("/../") +
-                             QStringLiteral(KF_MODULE_SUBDIR)
-                       : fromEnvironment);
-    return dir.absoluteFilePath(QStringLiteral(KF_SPEECH_MODULE));
-}
-
 SpeechOutput* LazySpeechOutput::engine() {
-    if (m_tried)
-        return m_engine.get();
-    m_tried = true;
-    // The library stays loaded for the rest of the run: the engine's code lives in it.
-    auto* library = new QLibrary(modulePath(), qApp);
-    const auto create =
-        reinterpret_cast<SpeechModuleFactory>(library->resolve(kSpeechModuleFactoryName));
-    if (!create) {
-        m_loadProblem =
-            QCoreApplication::translate("SpeechOutput", "The speech module could not be loaded: %1")
-                .arg(library->errorString());
-        return nullptr;
+    if (!m_tried) {
+        m_tried = true;
+        if (auto* create = m_module.resolve<CreateSpeechOutput>(kCreateSpeechOutput))
+            m_engine.reset(create());
+        // A language chosen before the engine was loaded.
+        if (m_engine && !m_language.isEmpty())
+            m_engine->setLanguage(m_language);
     }
-    m_engine.reset(create());
-    if (!m_language.isEmpty())
-        m_engine->setLanguage(m_language);
     return m_engine.get();
 }
 
 QString LazySpeechOutput::unavailableReason() {
-    SpeechOutput* speech = engine();
-    return speech ? speech->unavailableReason() : m_loadProblem;
+    if (SpeechOutput* speech = engine())
+        return speech->unavailableReason();
+    return QCoreApplication::translate("SpeechOutput", "The speech module could not be loaded: %1")
+        .arg(m_module.errorString());
 }
 
 void LazySpeechOutput::say(const QString& text) {

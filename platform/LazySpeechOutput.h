@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/FeatureModule.h"
 #include "platform/SpeechOutput.h"
 
 #include <memory>
 
 namespace kf {
 
-// Qt TextToSpeech, brought in from its own module the first time anything asks for speech:
+// Qt TextToSpeech, brought in from the "speech" module the first time anything asks for speech:
 // the program starts without loading the speech libraries, and most students never need them.
 // Without the module or a speech engine it reports why and says nothing.
 class LazySpeechOutput final : public SpeechOutput {
 public:
-    LazySpeechOutput();
+    explicit LazySpeechOutput(QStringList moduleFolders = FeatureModule::modulesFolders());
     ~LazySpeechOutput() override;
 
     QString unavailableReason() override;
@@ -21,14 +22,13 @@ public:
     // Kept until the engine is loaded; choosing a language loads nothing.
     void setLanguage(const QString& code) override;
 
-    // Where the speech module is looked for.
-    static QString modulePath();
+    bool moduleLoaded() const { return m_module.isLoaded(); }
 
 private:
     SpeechOutput* engine();
 
+    FeatureModule m_module;
     bool m_tried = false;
-    QString m_loadProblem;
     QString m_language;
     std::unique_ptr<SpeechOutput> m_engine;
 };

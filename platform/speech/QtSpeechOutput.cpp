@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The speech module: Qt TextToSpeech behind the SpeechOutput interface, loaded on first use.
 
-#include "platform/speech/SpeechModule.h"
+#include "platform/ModuleEntries.h"
+#include "platform/SpeechOutput.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -48,8 +48,6 @@ expected=(
     /usr/share/man/man1/keyfarer.1.gz
     /usr/share/doc/keyfarer/copyright
     /usr/share/doc/keyfarer/changelog.gz
-    # The speech module, in the build's library folder under the package's prefix.
-    "/usr/$(cd "$build" && find lib -maxdepth 3 -path '*/keyfarer/libkfspeech.so' | head -1)"
 )
 for size in 16 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
@@ -57,6 +55,13 @@ done
 while IFS= read -r shipped; do
     expected+=("/usr/share/keyfarer/$shipped")
 done < <(cd "$build"/share/keyfarer && find . -type f | sed 's|^\./||')
+# The modules the program loads on first use (charts, printer, sound, speech), in the build's
+# library folder under the package's prefix, where the build folder has them too.
+modules=$(cd "$build" && find lib -path '*/keyfarer/*.so' | sort)
+[ "$(wc -w <<<"$modules")" = 4 ] || fail "the build has not the four modules: $modules"
+for module in $modules; do
+    expected+=("/usr/$module")
+done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$files") >&2 ||
     fail "the package's files differ from the expected ones (< expected, > packaged)"
 awk '{print $2}' <<<"$listing" | grep -vx 'root/root' && fail "a file not owned by root"

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's statistics window: taken from the charts module the first time it opens, so
+// that Qt Charts and OpenGL stay out of the program until then.
+#include "app/Services.h"
+#include "platform/Dialogs.h"
+#include "platform/FeatureModule.h"
+#include "progress/OpenChartsWindow.h"
+
+namespace kf {
+
+void openChartsWindow(Globals& globals, Services& services, QWidget* parent,
+                      const ChartsHooks& hooks) {
+    // A module stays loaded once loaded: later openings find it at once.
+    FeatureModule module(QString::fromLatin1(kChartsModule));
+    if (auto* open = module.resolve<OpenCharts>(kOpenCharts)) {
+        open(globals, services, parent, hooks);
+        return;
+    }
+    services.dialogs.error(
+        QStringLiteral("The statistics window cannot be opened: %1").arg(module.errorString()));
+}
+
+} // namespace kf
