@@ -34,15 +34,18 @@ QStringList argumentsOf(int argc, char* argv[]) {
 }
 
 // The program's icon from the icon theme folder installed beside it (share/icons/hicolor), so
-// that the window shows it on desktops that do not look the desktop entry up.
+// that the window shows it on desktops that do not look the desktop entry up. Window managers
+// show a window's icon at 64 pixels at most; the larger pictures are for launchers, which read
+// the theme themselves. Each size given to the window is decoded and sent to the X server at
+// start, so the window gets only the small ones.
 QIcon programIcon() {
-    const QDir hicolor(QCoreApplication::applicationDirPath() +
-                       QStringLiteral("/../share/icons/hicolor"));
+    const QString hicolor =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/icons/hicolor/");
     QIcon icon;
-    for (const QString& size : hicolor.entryList({QStringLiteral("*x*")}, QDir::Dirs)) {
-        const QString file = hicolor.filePath(size + QStringLiteral("/apps/" KF_APP_ID ".png"));
+    for (const int size : {16, 32, 48, 64}) {
+        const QString file = hicolor + QStringLiteral("%1x%1/apps/" KF_APP_ID ".png").arg(size);
         if (QFileInfo::exists(file))
-            icon.addFile(file);
+            icon.addFile(file, QSize(size, size));
     }
     return icon.isNull() ? QIcon::fromTheme(QStringLiteral(KF_APP_ID)) : icon;
 }

@@ -128,7 +128,8 @@ void setTextColour(QLabel& label, QRgb colour) {
 void paintInto(QLabel& image, void (*paint)(QImage&, QRgb), QRgb colour) {
     QImage picture(image.size(), QImage::Format_RGB32);
     paint(picture, colour);
-    image.setPixmap(QPixmap::fromImage(picture));
+    // Handed over, not copied: the label keeps the one picture.
+    image.setPixmap(QPixmap::fromImage(std::move(picture)));
 }
 
 } // namespace
@@ -170,8 +171,9 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
         start = QImage(kShippedPictureSize, QImage::Format_RGB32);
         start.fill(kPaperColour);
     }
-    setKeyboardPicture(start);
-    layOut(start.size());
+    const QSize pictureSize = start.size();
+    setKeyboardPicture(std::move(start));
+    layOut(pictureSize);
 
     m_globals.currentUserName.clear();
     m_globals.record.applyCreateDefaults();
@@ -195,12 +197,12 @@ void TForm1::buildControls() {
     m_image2 = makeImage(QStringLiteral("Image2"), m_title);
     m_logo = makeImage(QStringLiteral("ImageLogo"), m_title);
     m_logo->setGeometry(QRect(kLogoPlace, kLogoSize));
-    if (const QImage logo = readPicture(m_globals.folder, kLogoPicture); !logo.isNull())
-        m_logo->setPixmap(QPixmap::fromImage(logo));
+    if (QImage logo = readPicture(m_globals.folder, kLogoPicture); !logo.isNull())
+        m_logo->setPixmap(QPixmap::fromImage(std::move(logo)));
     m_hint = makeImage(QStringLiteral("Image7"), m_title);
     m_hint->setGeometry(kHintPlace);
-    if (const QImage hint = readPicture(m_globals.folder, kHintPicture); !hint.isNull())
-        m_hint->setPixmap(QPixmap::fromImage(hint));
+    if (QImage hint = readPicture(m_globals.folder, kHintPicture); !hint.isNull())
+        m_hint->setPixmap(QPixmap::fromImage(std::move(hint)));
     m_hint->hide();
 
     QFont linkFont(QStringLiteral("Arial"));
@@ -402,10 +404,15 @@ void TForm1::stopHintBlink() {
     m_hint->hide();
 }
 
-void TForm1::setKeyboardPicture(const QImage& picture) {
-    m_keyboard = picture;
-    m_image1->setPixmap(QPixmap::fromImage(picture));
-    m_image1->resize(picture.size());
+void TForm1::setKeyboardPicture(QImage picture) {
+    const QSize size = picture.size();
+    // The label's picture is the only copy kept.
+    m_image1->setPixmap(QPixmap::fromImage(std::move(picture)));
+    m_image1->resize(size);
+}
+
+QImage TForm1::keyboardPicture() const {
+    return m_image1->pixmap().toImage();
 }
 
 bool TForm1::showKeyboardPicture(const QString& fellBackMessage) {

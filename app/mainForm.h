@@ -73,8 +73,8 @@ public:
     // when it has some), and closing the window when no keyboard picture is there at all (then
     // it returns false).
     bool showKeyboardPicture(const QString& fellBackMessage = {});
-    void setKeyboardPicture(const QImage& picture);
-    const QImage& keyboardPicture() const { return m_keyboard; }
+    void setKeyboardPicture(QImage picture);
+    QImage keyboardPicture() const;
 
     // Paints the title background and the side pictures as frames in the colour scheme.
     void repaintSchemePictures();
@@ -134,7 +134,6 @@ private:
     QPointer<QWidget> m_drillWindow;
     QPointer<QWidget> m_classOverview;
 
-    QImage m_keyboard;
     QLabel* m_image1 = nullptr;
     QFrame* m_title = nullptr;
     QLabel* m_image2 = nullptr;

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QStringView>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -65,16 +66,29 @@ constexpr const char* kMissingMessage = QT_TRANSLATE_NOOP(
 
 // A rectangle from (left, top) to (right, bottom), right and bottom just outside it, filled with
 // one colour and outlined by a pen of the given width. The pen lies inside the rectangle, so
-// where a wide line falls is decided here and not by a painting engine's pixel rules.
+// where a wide line falls is decided here and not by a painting engine's pixel rules. Rows are
+// filled as runs: the main window paints some 400,000 pixels this way at start.
 void drawRectangle(QImage& picture, int left, int top, int right, int bottom, QRgb pen,
                    int penWidth, QRgb fill) {
     const QRect area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & picture.rect();
+    if (area.isEmpty())
+        return;
+    // As QImage::setPixel stores them: a picture without alpha keeps its pixels opaque.
+    const QRgb opaque = picture.hasAlphaChannel() ? 0 : 0xff000000u;
+    pen |= opaque;
+    fill |= opaque;
+    // The pen's columns, clipped to the area; the fill runs between them.
+    const int penLeftEnd = std::clamp(left + penWidth, area.left(), area.right() + 1);
+    const int penRightStart = std::clamp(right - penWidth, penLeftEnd, area.right() + 1);
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const bool onPen = x < left + penWidth || x >= right - penWidth || y < top + penWidth ||
-                               y >= bottom - penWidth;
-            picture.setPixel(x, y, onPen ? pen : fill);
+        QRgb* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        if (y < top + penWidth || y >= bottom - penWidth) {
+            std::fill(row + area.left(), row + area.right() + 1, pen);
+            continue;
         }
+        std::fill(row + area.left(), row + penLeftEnd, pen);
+        std::fill(row + penLeftEnd, row + penRightStart, fill);
+        std::fill(row + penRightStart, row + area.right() + 1, pen);
     }
 }
 

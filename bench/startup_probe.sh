@@ -1,69 +1,73 @@
 #!/usr/bin/env bash
 # Start-up and memory probe: starts a bare Qt Widgets 800 x 600 window (bench/bare_window.cpp)
-# and keyfarer in turn under one Xvfb, each on a fresh working folder, after one warm-up run of
-# each. Reports for both the time until the window is shown and the resident memory 2 s after
-# start (now and at its peak), their medians and keyfarer's ratio to the bare window.
+# and keyfarer in turn under one Xvfb, after one warm-up run of each. bench/window_watch times
+# each start from the X server's side, without polling: until the window is mapped, until its
+# first drawing is over, the processor time spent by then, and the resident memory 2 s after
+# start (now and at its peak). Prints every run, the medians and keyfarer's ratios to the bare
+# window.
+# keyfarer starts as a returning student's does: on a working folder holding the shipped files
+# and one student (made once, by typing, before the runs). KF_FIRST_RUN=1 starts it on a folder
+# that does not exist yet instead, which it creates and fills and then greets the first student.
 # Usage: bench/startup_probe.sh [build folder] [runs]   (default build/release, 7 runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build/release}
+build=$(realpath "${1:-build/release}")
 runs=${2:-7}
 keyfarer=$build/bin/keyfarer
 bare=$build/bin/bare_window
-for bin in "$keyfarer" "$bare"; do
+watch=$build/bin/window_watch
+for bin in "$keyfarer" "$bare" "$watch"; do
     [ -x "$bin" ] || { echo "no program at $bin: build the release preset first" >&2; exit 1; }
 done
-share=$(cd "$build/share/keyfarer" && pwd)
+export KEYFARER_SHARE=$build/share/keyfarer
 
-# One start: prints "milliseconds-to-window rss-KiB peak-rss-KiB".
+if [ -z "${DISPLAY:-}" ]; then
+    # xvfb-run is a plain shell script: run this script again inside it.
+    export XDG_RUNTIME_DIR
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    chmod 700 "$XDG_RUNTIME_DIR"
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$build" "$runs"
+    exit
+fi
+
+# A working folder with one student in it, made as a student makes it.
+template=$(mktemp -d)
+export KEYFARER_BIN=$keyfarer KEYFARER_HOME=$template
+source tests/e2e/drill_steps.sh
+prepare_folder >/dev/null
+trap 'rm -rf "$template"' EXIT
+rm -f "$template"/*.lock
+
+# One start: prints "ms-to-mapped ms-to-drawn cpu-ms-to-drawn rss-KiB peak-rss-KiB".
 start_once() {
-    local bin=$1 title=$2 home start end pid
+    local bin=$1 title=$2 home
     home=$(mktemp -d)
-    rmdir "$home" # a folder that does not exist yet is created and filled at start
-    start=$(date +%s%N)
-    KEYFARER_HOME=$home KEYFARER_SHARE=$share "$bin" &
-    pid=$!
-    # Polled every 10 ms: xdotool's own --sync waits half a second between looks.
-    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
-        sleep 0.01
-    done
-    end=$(date +%s%N)
-    sleep 2
-    echo "$(((end - start) / 1000000)) $(awk '/VmRSS/ {print $2}' "/proc/$pid/status")" \
-        "$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")"
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    if [ "$bin" = "$keyfarer" ] && [ -z "${KF_FIRST_RUN:-}" ]; then
+        cp -p "$template"/* "$home"/
+    else
+        rmdir "$home"
+    fi
+    KEYFARER_HOME=$home "$watch" "$title" 2000 "$bin"
     rm -rf "$home"
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-probe() {
-    local results=/tmp/startup_probe.$$
-    : >"$results"
-    start_once "$bare" "Bare Qt Window" >/dev/null
-    start_once "$keyfarer" "Keyfarer Typing Tutor" >/dev/null
-    for _ in $(seq "$runs"); do
-        echo "bare $(start_once "$bare" "Bare Qt Window")" >>"$results"
-        echo "keyfarer $(start_once "$keyfarer" "Keyfarer Typing Tutor")" >>"$results"
-    done
-    for who in bare keyfarer; do
-        printf '%-9s start-up (ms): %s\n' "$who" "$(awk -v w=$who '$1 == w {printf "%s ", $2}' "$results")"
-        printf '%-9s RSS (KiB):     %s\n' "$who" "$(awk -v w=$who '$1 == w {printf "%s ", $3}' "$results")"
-    done
-    local column name b k
-    for column in 2:start-up 3:RSS 4:peak-RSS; do
-        name=${column#*:}
-        b=$(awk -v c=${column%%:*} '$1 == "bare" {print $c}' "$results" | median)
-        k=$(awk -v c=${column%%:*} '$1 == "keyfarer" {print $c}' "$results" | median)
-        printf 'median %-9s bare %6s  keyfarer %6s  ratio %s\n' "$name" "$b" "$k" \
-            "$(awk -v b="$b" -v k="$k" 'BEGIN {printf "%.2f", k / b}')"
-    done
-    rm -f "$results"
-}
-
-if [ -z "${DISPLAY:-}" ]; then
-    # xvfb-run is a plain shell script: run this script again inside it.
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$build" "$runs"
-fi
-probe
+results=$(mktemp)
+start_once "$bare" "Bare Qt Window" >/dev/null
+start_once "$keyfarer" "Keyfarer Typing Tutor" >/dev/null
+for _ in $(seq "$runs"); do
+    echo "bare $(start_once "$bare" "Bare Qt Window")" >>"$results"
+    echo "keyfarer $(start_once "$keyfarer" "Keyfarer Typing Tutor")" >>"$results"
+done
+echo "runs (program, ms to mapped, ms to drawn, CPU ms to drawn, RSS KiB, peak RSS KiB):"
+sort -s -k1,1 "$results"
+for column in 2:mapped-ms 3:drawn-ms 4:CPU-ms 5:RSS-KiB 6:peak-KiB; do
+    name=${column#*:}
+    b=$(awk -v c=${column%%:*} '$1 == "bare" {print $c}' "$results" | median)
+    k=$(awk -v c=${column%%:*} '$1 == "keyfarer" {print $c}' "$results" | median)
+    printf 'median %-10s bare %8s  keyfarer %8s  ratio %s\n' "$name" "$b" "$k" \
+        "$(awk -v b="$b" -v k="$k" 'BEGIN {printf "%.2f", k / b}')"
+done
+rm -f "$results"

@@ -2,6 +2,7 @@
 #include "drills/beg.h"
 
 #include "app/Globals.h"
+#include "app/PictureView.h"
 #include "app/Services.h"
 #include "app/TranslatedText.h"
 #include "app/mainForm.h"
@@ -211,10 +212,8 @@ void TBegForm::loadKeyboardPictures() {
 }
 
 void TBegForm::showKeyboardImage() {
-    m_image1->setPixmap(QPixmap::fromImage(m_keyboard));
-    // A picture that fills the label hides all beneath it: a hand frame then repaints only the
-    // picture, not the panels under it.
-    m_image1->setAttribute(Qt::WA_OpaquePaintEvent, m_keyboard.size() == m_image1->size());
+    // Only what changed since the last frame is repainted.
+    m_image1->showPicture(m_keyboard);
 }
 
 void TBegForm::paintSchemePictures() {

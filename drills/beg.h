@@ -18,6 +18,8 @@ class QToolButton;
 
 namespace kf {
 
+class PictureView;
+
 struct Globals;
 struct Services;
 
@@ -151,7 +153,7 @@ private:
     TargetPanelView m_shownTarget{-1, -1, -1, 0};
     DrillAnnouncement m_announced;
     bool m_speakKeys = false;
-    QLabel* m_image1 = nullptr;
+    PictureView* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;
     QLabel* m_panel19 = nullptr;
     QLineEdit* m_edit1 = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the drill window and where they go: built once, when the window is created.
 
+#include "app/PictureView.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "drills/BegStyle.h"
@@ -197,7 +198,9 @@ void TBegForm::buildWindow() {
 
     buildTopArea(client);
     buildToolPanels(client);
-    m_image1 = makeImage(client, "Image1", QRect(QPoint(0, 0), kKeyboardPictureSize));
+    m_image1 = new PictureView(client);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setGeometry(QRect(QPoint(0, 0), kKeyboardPictureSize));
     m_image1->setAccessibleName(tr("Keyboard"));
     m_image2 = makeImage(client, "Image2", QRect(-200, -200, 105, 105));
     m_image2->hide();

@@ -83,6 +83,7 @@ void tst_stuff::paintFrame_data() {
                           {3, 10},  {4, 10},  {36, 10}, {37, 10}};
     QTest::newRow("32-bit picture") << int(QImage::Format_RGB32) << paper << frame;
     QTest::newRow("8-bit picture") << int(QImage::Format_Indexed8) << paper << frame;
+    QTest::newRow("32-bit picture with alpha") << int(QImage::Format_ARGB32) << paper << frame;
 }
 
 void tst_stuff::paintFrame() {
