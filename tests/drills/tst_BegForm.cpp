@@ -341,8 +341,10 @@ void tst_BegForm::timersRunAsTheDrillSays() {
     QCOMPARE(t1->interval(), 1000); // the very first hands wait the design interval
     QVERIFY(t3->isActive());
     QCOMPARE(t3->interval(), 1000);
-    QVERIFY(t4->isActive());
-    QCOMPARE(t4->interval(), 54);
+    // The reaction time comes from the monotonic clock when the key is scored: no timer wakes
+    // the window for it while the student thinks.
+    QVERIFY(m_form->engine().view().timer(DrillTimer::Timer4).running);
+    QVERIFY(!t4->isActive());
     QTest::keyClick(client(), Qt::Key_Space); // hands replayed
     QCOMPARE(t1->interval(), 200);
     QTest::keyClick(client(), Qt::Key_Escape);
