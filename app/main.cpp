@@ -7,6 +7,7 @@
 #include "app/InterfaceLanguage.h"
 #include "app/Services.h"
 #include "app/mainForm.h"
+#include "app/stuff.h"
 #include "drills/beg.h"
 #include "overview/ClassCsv.h"
 #include "platform/DesktopShell.h"
@@ -122,6 +123,6 @@ int main(int argc, char* argv[]) {
         return new kf::TBegForm(globals, services, &main);
     });
     mainWindow.show();
-    sound.prepareWhenIdle();
+    sound.prepareWhenIdle(kf::eventSoundFiles(folder));
     return QApplication::exec();
 }

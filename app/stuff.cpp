@@ -134,6 +134,16 @@ void paintBackground(QImage& picture, QRgb schemeColour) {
     drawRectangle(picture, 4, 4, w - 3, h - 3, kPaperColour, 2, schemeColour);
 }
 
+QStringList eventSoundFiles(const WorkingFolder& folder) {
+    QStringList files;
+    for (const QStringView name : kSoundFiles) {
+        const QString path = folder.filePath(name.toString());
+        if (!name.isEmpty() && !files.contains(path) && folder.exists(name.toString()))
+            files << path;
+    }
+    return files;
+}
+
 void playSound(const Globals& globals, SoundPlayer& player, int code) {
     const StudentRecord& r = globals.record;
     const bool soundOn = r.flag(layout::kSoundOn);

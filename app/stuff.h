@@ -7,12 +7,14 @@
 #include <QImage>
 #include <QRgb>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace kf {
 
 struct Globals;
 class SoundPlayer;
+class WorkingFolder;
 
 // Colours of the title and side areas of every window.
 inline constexpr QRgb kPaperColour = 0xFFFEFEF6; // red 254, green 254, blue 246
@@ -37,6 +39,9 @@ enum SoundCode : int {
     kSoundKeyTap = 7,
     kSoundError = 8,
 };
+
+// The program's event sounds in the working folder, each once: what the player readies at start.
+QStringList eventSoundFiles(const WorkingFolder& folder);
 
 // Plays a sound code as the student's sound settings and the sound device allow.
 void playSound(const Globals& globals, SoundPlayer& player, int code);

@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     if (sound.outputDeviceCount() == 0)
         return 3;
     if (argc > 2 && qstrcmp(argv[2], "prepared") == 0)
-        sound.prepareWhenIdle();
+        sound.prepareWhenIdle({wav});
     QTimer::singleShot(500, [&] {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         QTextStream(stdout) << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()

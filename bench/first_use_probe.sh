@@ -2,9 +2,11 @@
 # First uses of what the program loads late, each in a fresh process (median of several runs):
 # - the statistics window: from the request to the window shown and painted (bench/first_charts,
 #   under Xvfb), the charts module loaded on the way;
-# - the first sound: from play() to the first sample heard at a PulseAudio null sink
-#   (bench/first_sound), the sound module loaded on the way. The recording adds its own latency,
-#   so the figure is an upper bound.
+# - the first sound: from play() (bench/first_sound, the sound module loaded on the way, or
+#   readied as the program readies it after its first window) to the server opening the sound's
+#   stream, as `pactl subscribe` reports it, on a PulseAudio null sink. (Recording the null
+#   sink's monitor instead measures the null sink: even paplay's first sample shows there about
+#   1.5 s after it starts.)
 # Usage: bench/first_use_probe.sh [build folder] [runs]   (default build/release, 7 runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,20 +51,28 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
+# Every stream the server opens, stamped as it is told of it (bash's clock, no process started).
+: >"$work/events"
+pactl subscribe 2>/dev/null | while read -r line; do
+    echo "${EPOCHREALTIME/./} $line"
+done >>"$work/events" &
+subscriber=$!
+trap 'kill $subscriber $server 2>/dev/null; rm -rf "$work"' EXIT
+sleep 0.3
+
 for mode in first-use prepared; do
     sound=()
     for run in $(seq 0 "$runs"); do
-        timeout 4 parec -d bench.monitor --raw --format=s16le --channels=1 --rate=48000 \
-            --latency-msec=2 2>/dev/null | "$build/bin/first_sample" >"$work/heard" &
-        recorder=$!
-        sleep 0.5
+        : >"$work/events"
         played=$("$build/bin/first_sound" "$(realpath "$share")/click_2.wav" "$mode")
-        wait "$recorder" 2>/dev/null || true
-        heard=$(cat "$work/heard")
-        [ -n "$heard" ] || { echo "run $run: no sound was heard"; continue; }
+        sleep 0.2
+        # The first sound stream (sink input) the server opened after play(), in microseconds.
+        opened=$(awk -v t=$((played / 1000)) '/new. on sink-input/ && $1 >= t {print $1; exit}' \
+            "$work/events")
+        [ -n "$opened" ] || { echo "run $run: no sound stream was opened"; continue; }
         [ "$run" = 0 ] && continue # warm-up
-        sound+=($(((heard - played) / 1000000)))
+        sound+=($(((opened - played / 1000) / 1000)))
     done
-    printf 'first sound (%s), play() to first sample (ms): %s\n' "$mode" "${sound[*]}"
+    printf 'first sound (%s), play() to its stream at the server (ms): %s\n' "$mode" "${sound[*]}"
     printf 'first sound (%s), median (ms): %s\n' "$mode" "$(printf '%s\n' "${sound[@]}" | median)"
 done

@@ -29,13 +29,19 @@ void LazySoundPlayer::beep() {
     QApplication::beep();
 }
 
-void LazySoundPlayer::prepareWhenIdle() {
+void LazySoundPlayer::prepare(const QStringList& wavPaths) {
+    if (SoundPlayer* real = player())
+        real->prepare(wavPaths);
+}
+
+void LazySoundPlayer::prepareWhenIdle(const QStringList& wavPaths) {
     if (!soundServerReachable() || m_prepare)
         return;
     // A moment after the event loop starts: the first window paints before the module loads.
     m_prepare = std::make_unique<QTimer>();
     m_prepare->setSingleShot(true);
-    QObject::connect(m_prepare.get(), &QTimer::timeout, m_prepare.get(), [this] { player(); });
+    QObject::connect(m_prepare.get(), &QTimer::timeout, m_prepare.get(),
+                     [this, wavPaths] { prepare(wavPaths); });
     m_prepare->start(kPrepareDelayMs);
 }
 

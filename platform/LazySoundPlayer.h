@@ -22,12 +22,14 @@ public:
     int outputDeviceCount() const override;
     void play(const QString& wavPath) override;
     void beep() override;
+    void prepare(const QStringList& wavPaths) override;
 
     bool moduleLoaded() const { return m_module.isLoaded(); }
 
     // When a sound server answers, loads the module a moment after the event loop starts (the
-    // first window shown and painted), so that the first click is heard at once.
-    void prepareWhenIdle();
+    // first window shown and painted) and readies these sounds, so that the first click is heard
+    // at once.
+    void prepareWhenIdle(const QStringList& wavPaths = {});
 
 private:
     SoundPlayer* player();

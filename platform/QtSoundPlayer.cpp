@@ -17,16 +17,32 @@ int QtSoundPlayer::outputDeviceCount() const {
     return static_cast<int>(QMediaDevices::audioOutputs().size());
 }
 
+// Each sound keeps its own effect, never re-sourced: stopping and re-sourcing one effect can keep
+// the old sound queued.
+QSoundEffect& QtSoundPlayer::effectFor(const QString& wavPath) {
+    std::unique_ptr<QSoundEffect>& effect = m_effects[wavPath];
+    if (!effect) {
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(wavPath));
+    }
+    return *effect;
+}
+
+void QtSoundPlayer::prepare(const QStringList& wavPaths) {
+    for (const QString& path : wavPaths)
+        if (QFileInfo::exists(path))
+            effectFor(path);
+}
+
 void QtSoundPlayer::play(const QString& wavPath) {
     if (!QFileInfo::exists(wavPath))
         return;
-    // A fresh effect per sound: stopping and re-sourcing one effect can keep the old sound
-    // queued, and the effect of the sound being cut is released with it.
-    if (m_effect)
-        m_effect->stop();
-    m_effect = std::make_unique<QSoundEffect>();
-    m_effect->setSource(QUrl::fromLocalFile(wavPath));
-    m_effect->play();
+    QSoundEffect& effect = effectFor(wavPath);
+    // A new sound cuts the one playing, the same sound included.
+    if (m_playing)
+        m_playing->stop();
+    m_playing = &effect;
+    effect.play();
 }
 
 void QtSoundPlayer::beep() {

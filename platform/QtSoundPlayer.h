@@ -3,6 +3,8 @@
 
 #include "platform/SoundPlayer.h"
 
+#include <QString>
+#include <map>
 #include <memory>
 
 class QSoundEffect;
@@ -17,9 +19,14 @@ public:
     int outputDeviceCount() const override;
     void play(const QString& wavPath) override;
     void beep() override;
+    void prepare(const QStringList& wavPaths) override;
 
 private:
-    std::unique_ptr<QSoundEffect> m_effect;
+    QSoundEffect& effectFor(const QString& wavPath);
+
+    // One effect per sound, kept with its decoded sound: replaying needs no reading or decoding.
+    std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
+    QSoundEffect* m_playing = nullptr;
 };
 
 } // namespace kf

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace kf {
 
@@ -15,6 +16,9 @@ public:
     virtual void play(const QString& wavPath) = 0;
     // The system's default beep.
     virtual void beep() = 0;
+    // Makes these sounds ready to start at once when played (read, decoded, an output opened);
+    // playing works without it, only later.
+    virtual void prepare(const QStringList& wavPaths) { Q_UNUSED(wavPaths); }
 };
 
 } // namespace kf

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace kf;
 
@@ -27,6 +28,7 @@ private slots:
     void playSound_data();
     void playSound();
     void soundFilesAreFoundWithoutRegardToCase();
+    void theSoundsReadiedAreTheOnesPlayed();
     void keyboardPictureName_data();
     void keyboardPictureName();
     void loadKeyboardPicture_data();
@@ -236,6 +238,36 @@ void tst_stuff::soundFilesAreFoundWithoutRegardToCase() {
     kf::playSound(globals, player, kSoundClick);
 
     QCOMPARE(player.played, QStringList{dir.filePath(QStringLiteral("Click_2.WAV"))});
+}
+
+// The player readies at start exactly the sounds the program may play, each once, so that no
+// first sound waits for its file.
+void tst_stuff::theSoundsReadiedAreTheOnesPlayed() {
+    QTemporaryDir dir;
+    for (const char* name : {"Click_2.WAV", "start.wav", "error.wav", "type2.wav", "lion2.wav"})
+        QVERIFY(test::writeBytes(dir.filePath(QString::fromLatin1(name)), "RIFF"));
+    Globals globals(dir.path());
+    globals.record.applyCreateDefaults();
+    globals.record.setFlag(layout::kSoundOn, true);
+    globals.record.setFlag(layout::kKeyTap, true);
+    globals.record.setFlag(layout::kBeepOnError, true);
+    globals.soundDevice = true;
+    RecordingSoundPlayer player;
+    for (int code = 0; code < 9; ++code)
+        kf::playSound(globals, player, code);
+
+    const QStringList readied = kf::eventSoundFiles(globals.folder);
+    QCOMPARE(readied, (QStringList{dir.filePath(QStringLiteral("Click_2.WAV")),
+                                   dir.filePath(QStringLiteral("start.wav")),
+                                   dir.filePath(QStringLiteral("type2.wav")),
+                                   dir.filePath(QStringLiteral("error.wav"))}));
+    // A sound whose file is missing plays nothing, so it needs no readying.
+    player.played.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+    player.played.removeDuplicates();
+    std::sort(player.played.begin(), player.played.end());
+    QStringList sortedReadied = readied;
+    std::sort(sortedReadied.begin(), sortedReadied.end());
+    QCOMPARE(player.played, sortedReadied);
 }
 
 void tst_stuff::keyboardPictureName_data() {
