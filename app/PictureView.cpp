@@ -76,6 +76,16 @@ void PictureView::showPicture(const QImage& picture) {
         update(changed);
 }
 
+void PictureView::showPicture(const QImage& picture, const QRect& changed) {
+    if (m_picture.isNull() || picture.size() != m_picture.size()) {
+        showPicture(picture);
+        return;
+    }
+    m_picture = picture;
+    if (const QRect area = changed & rect(); !area.isEmpty())
+        update(area);
+}
+
 QImage PictureView::picture() const {
     return m_picture.isNull() ? pixmap().toImage() : m_picture;
 }

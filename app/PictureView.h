@@ -17,6 +17,9 @@ public:
     explicit PictureView(QWidget* parent = nullptr);
 
     void showPicture(const QImage& picture);
+    // The same, when the caller knows that the new picture differs from the shown one only
+    // within changed: nothing is compared.
+    void showPicture(const QImage& picture, const QRect& changed);
     // What the label shows now, as it was handed over.
     QImage picture() const;
 

@@ -380,19 +380,23 @@ void HandPositionRight(HandAnimationState& state, int phase, AnsiChar target,
     moveHand(state, Hand::Right, phase, target, nationality);
 }
 
-const HandSprites::Sprite& HandSprites::ready(std::optional<Sprite>& sprite, bool leftHand,
-                                              const HandStyle& style) {
-    if (sprite && sameStyle(sprite->style, style))
-        return *sprite;
+// A hand's outline from its origin, with room for the widest pen on every side.
+QRect handBox(bool leftHand) {
     const auto bounds = [](const auto& outline) {
         QRect r(outline.front(), QSize(1, 1));
         for (const QPoint& p : outline)
             r |= QRect(p, QSize(1, 1));
         return r;
     };
-    // Room for the widest pen on every side.
-    const QRect box = (leftHand ? bounds(kLeftHandOutline) : bounds(kRightHandOutline))
-                          .adjusted(-kSpriteMargin, -kSpriteMargin, kSpriteMargin, kSpriteMargin);
+    return (leftHand ? bounds(kLeftHandOutline) : bounds(kRightHandOutline))
+        .adjusted(-kSpriteMargin, -kSpriteMargin, kSpriteMargin, kSpriteMargin);
+}
+
+const HandSprites::Sprite& HandSprites::ready(std::optional<Sprite>& sprite, bool leftHand,
+                                              const HandStyle& style) {
+    if (sprite && sameStyle(sprite->style, style))
+        return *sprite;
+    const QRect box = handBox(leftHand);
     Sprite drawn{QImage(box.size(), QImage::Format_ARGB32_Premultiplied), box.topLeft(), style};
     drawn.image.fill(Qt::transparent);
     QPainter painter(&drawn.image);
@@ -431,6 +435,16 @@ void DrawHands(QImage& picture, const HandAnimationState& state, const HandScene
         drawOutline(painter, kLeftHandOutline, origin);
     if (scene.key.rightHand)
         drawOutline(painter, kRightHandOutline, origin);
+}
+
+QRect handsArea(const HandAnimationState& state, const HandScene& scene) {
+    const QPoint origin(state.handX, state.handY);
+    QRect area;
+    if (scene.key.leftHand)
+        area |= handBox(true).translated(origin);
+    if (scene.key.rightHand)
+        area |= handBox(false).translated(origin);
+    return area;
 }
 
 Timer1Order AnimateHands(HandAnimationState& state, const HandScene& scene, QImage& picture,

@@ -100,6 +100,9 @@ Timer1Order AnimateHands(HandAnimationState& state, const HandScene& scene, QIma
                          const QImage& cleanPicture);
 // The key marks, then the active hand (or hands) at the state's origin.
 void DrawHands(QImage& picture, const HandAnimationState& state, const HandScene& scene);
+// Where DrawHands may draw the active hands (not the marks) at the state's origin, the widest pen
+// included: what changes between two frames for one target.
+QRect handsArea(const HandAnimationState& state, const HandScene& scene);
 // The origin of frame 2 or 3 of the left or the right hand for a target on a keyboard. Keys that
 // the hand reaches without moving, and keys of the other hand, leave the origin as it is.
 void HandPositionLeft(HandAnimationState& state, int phase, AnsiChar target,

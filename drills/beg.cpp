@@ -91,8 +91,15 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
         HandScene scene = makeHandScene(m_globals.currentKey, m_engine.awaitingEnter(),
                                         m_globals.record, m_globals.activity.largeFont);
         scene.sprites = &m_handSprites;
+        // Frame 1 draws the marks of a new target; frames 2 and 3 only move the hands.
+        const bool marksDrawn = hands.handPhase <= 1 || !m_handsShown;
         const Timer1Order order = AnimateHands(hands, scene, m_keyboard, m_cleanKeyboard);
-        showKeyboardImage();
+        const QRect handsNow = handsArea(hands, scene);
+        if (marksDrawn)
+            showKeyboardImage();
+        else
+            m_image1->showPicture(m_keyboard, *m_handsShown | handsNow);
+        m_handsShown = handsNow;
         return order;
     });
     for (const RowButton& b : kRowButtons)
@@ -213,6 +220,7 @@ void TBegForm::loadKeyboardPictures() {
 
 void TBegForm::showKeyboardImage() {
     // Only what changed since the last frame is repainted.
+    m_handsShown.reset();
     m_image1->showPicture(m_keyboard);
 }
 

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -147,6 +148,8 @@ private:
     };
     std::array<ShownCaption, kDrillControlCount> m_captions{};
     HandSprites m_handSprites;
+    // Where the hands are on the picture shown, while it is a hand frame.
+    std::optional<QRect> m_handsShown;
     std::array<QTimer*, 4> m_timers{};
     std::array<std::uint64_t, 4> m_timerStarts{};
     std::uint64_t m_pictureResets = 0;

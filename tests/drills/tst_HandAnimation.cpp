@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/PictureView.h"
 #include "drills/HandAnimation.h"
 #include "drills/HandOutlines.h"
+#include "keyboard/KeyHighlighter.h"
 #include "keyboard/KeySlots.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/Windows1252.h"
@@ -345,6 +347,8 @@ private slots:
     void negativeDelayShowsTheHandsAtOnce();
     void readyOutlinesDrawTheStrokedPixels_data();
     void readyOutlinesDrawTheStrokedPixels();
+    void handsAreaHoldsEveryPixelOfTheHands_data();
+    void handsAreaHoldsEveryPixelOfTheHands();
 };
 
 void tst_HandAnimation::frameOriginsFollowThePublishedTable_data() {
@@ -734,6 +738,46 @@ void tst_HandAnimation::readyOutlinesDrawTheStrokedPixels() {
         DrawHands(copied, state, scene);
         QVERIFY(stroked != keyboardPicture());
         QVERIFY2(copied == stroked, qPrintable(QStringLiteral("colour %1").arg(colour, 0, 16)));
+    }
+}
+
+// The drill window repaints only handsArea between two frames of one target: a hand pixel
+// outside it would stay on the screen.
+void tst_HandAnimation::handsAreaHoldsEveryPixelOfTheHands_data() {
+    readyOutlinesDrawTheStrokedPixels_data();
+}
+
+void tst_HandAnimation::handsAreaHoldsEveryPixelOfTheHands() {
+    QFETCH(bool, leftHand);
+    QFETCH(int, penWidth);
+    QFETCH(QPoint, origin);
+    CurrentKey key = currentKeyFor(QStringLiteral("G"), Nationality::EnglishUS);
+    key.leftHand = leftHand;
+    key.rightHand = !leftHand;
+    HandScene scene = sceneFor(key, Nationality::EnglishUS);
+    scene.style.penWidth = penWidth;
+    HandAnimationState state;
+    state.handX = origin.x();
+    state.handY = origin.y();
+    for (HandSprites* sprites : {static_cast<HandSprites*>(nullptr), new HandSprites}) {
+        scene.sprites = sprites;
+        QImage marksOnly = keyboardPicture().convertToFormat(QImage::Format_RGB32);
+        drawHighlights(marksOnly, scene.key, scene.highlight);
+        QImage frame = keyboardPicture().convertToFormat(QImage::Format_RGB32);
+        DrawHands(frame, state, scene);
+        const QRect drawn = PictureView::changedArea(marksOnly, frame);
+        const QRect area = handsArea(state, scene);
+        QVERIFY2(area.contains(drawn) || drawn.isEmpty(),
+                 qPrintable(QStringLiteral("hands drawn in %1,%2 %3x%4, area %5,%6 %7x%8")
+                                .arg(drawn.x())
+                                .arg(drawn.y())
+                                .arg(drawn.width())
+                                .arg(drawn.height())
+                                .arg(area.x())
+                                .arg(area.y())
+                                .arg(area.width())
+                                .arg(area.height())));
+        delete sprites;
     }
 }
 
