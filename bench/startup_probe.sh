@@ -4,7 +4,8 @@
 # each start from the X server's side, without polling: until the window is mapped, until its
 # first drawing is over, the processor time spent by then, and the resident memory 2 s after
 # start (now and at its peak). Prints every run, the medians and keyfarer's ratios to the bare
-# window.
+# window. A third program, bench/text_window.cpp (the bare window with a menu bar and four lines
+# of text), shows what showing words costs by itself.
 # keyfarer starts as a returning student's does: on a working folder holding the shipped files
 # and one student (made once, by typing, before the runs). KF_FIRST_RUN=1 starts it on a folder
 # that does not exist yet instead, which it creates and fills and then greets the first student.
@@ -15,8 +16,9 @@ build=$(realpath "${1:-build/release}")
 runs=${2:-7}
 keyfarer=$build/bin/keyfarer
 bare=$build/bin/bare_window
+text=$build/bin/text_window
 watch=$build/bin/window_watch
-for bin in "$keyfarer" "$bare" "$watch"; do
+for bin in "$keyfarer" "$bare" "$text" "$watch"; do
     [ -x "$bin" ] || { echo "no program at $bin: build the release preset first" >&2; exit 1; }
 done
 export KEYFARER_SHARE=$build/share/keyfarer
@@ -56,9 +58,11 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 results=$(mktemp)
 start_once "$bare" "Bare Qt Window" >/dev/null
+start_once "$text" "Text Qt Window" >/dev/null
 start_once "$keyfarer" "Keyfarer Typing Tutor" >/dev/null
 for _ in $(seq "$runs"); do
     echo "bare $(start_once "$bare" "Bare Qt Window")" >>"$results"
+    echo "text $(start_once "$text" "Text Qt Window")" >>"$results"
     echo "keyfarer $(start_once "$keyfarer" "Keyfarer Typing Tutor")" >>"$results"
 done
 echo "runs (program, ms to mapped, ms to drawn, CPU ms to drawn, RSS KiB, peak RSS KiB):"
@@ -66,8 +70,10 @@ sort -s -k1,1 "$results"
 for column in 2:mapped-ms 3:drawn-ms 4:CPU-ms 5:RSS-KiB 6:peak-KiB; do
     name=${column#*:}
     b=$(awk -v c=${column%%:*} '$1 == "bare" {print $c}' "$results" | median)
+    t=$(awk -v c=${column%%:*} '$1 == "text" {print $c}' "$results" | median)
     k=$(awk -v c=${column%%:*} '$1 == "keyfarer" {print $c}' "$results" | median)
-    printf 'median %-10s bare %8s  keyfarer %8s  ratio %s\n' "$name" "$b" "$k" \
+    printf 'median %-10s bare %8s  text %8s (%s)  keyfarer %8s  ratio %s\n' "$name" "$b" "$t" \
+        "$(awk -v b="$b" -v k="$t" 'BEGIN {printf "%.2f", k / b}')" "$k" \
         "$(awk -v b="$b" -v k="$k" 'BEGIN {printf "%.2f", k / b}')"
 done
 rm -f "$results"
