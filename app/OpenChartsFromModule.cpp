@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's statistics window: taken from the charts module the first time it opens, so
 // that Qt Charts and OpenGL stay out of the program until then.
-#include "app/Services.h"
 #include "platform/Dialogs.h"
 #include "platform/FeatureModule.h"
+#include "platform/Services.h"
 #include "progress/OpenChartsWindow.h"
 
 namespace kf {

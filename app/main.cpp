@@ -5,7 +5,6 @@
 #include "app/CommandLine.h"
 #include "app/Globals.h"
 #include "app/InterfaceLanguage.h"
-#include "app/Services.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
 #include "drills/beg.h"
@@ -15,6 +14,7 @@
 #include "platform/LazySoundPlayer.h"
 #include "platform/LazySpeechOutput.h"
 #include "platform/MessageBoxDialogs.h"
+#include "platform/Services.h"
 #include "platform/SteadyClock.h"
 
 #include <QApplication>
@@ -117,9 +117,9 @@ int main(int argc, char* argv[]) {
     }
 
     kf::Globals globals(folder.path());
-    kf::TForm1 mainWindow(globals, services);
+    kf::TMainForm mainWindow(globals, services);
     mainWindow.setInterfaceLanguage(&language);
-    mainWindow.setDrillWindowFactory([&globals, &services](kf::TForm1& main) -> QWidget* {
+    mainWindow.setDrillWindowFactory([&globals, &services](kf::TMainForm& main) -> QWidget* {
         return new kf::TBegForm(globals, services, &main);
     });
     mainWindow.show();

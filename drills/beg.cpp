@@ -3,7 +3,6 @@
 
 #include "app/Globals.h"
 #include "app/PictureView.h"
-#include "app/Services.h"
 #include "app/TranslatedText.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
@@ -13,6 +12,7 @@
 #include "drills/DrillLayout.h"
 #include "options/optionsForm.h"
 #include "platform/Dialogs.h"
+#include "platform/Services.h"
 #include "platform/Shell.h"
 #include "progress/OpenChartsWindow.h"
 #include "students/StudentSettings.h"
@@ -93,12 +93,12 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
         scene.sprites = &m_handSprites;
         // Frame 1 draws the marks of a new target; frames 2 and 3 only move the hands.
         const bool marksDrawn = hands.handPhase <= 1 || !m_handsShown;
-        const Timer1Order order = AnimateHands(hands, scene, m_keyboard, m_cleanKeyboard);
+        const HandTimerOrder order = AnimateHands(hands, scene, m_keyboard, m_cleanKeyboard);
         const QRect handsNow = handsArea(hands, scene);
         if (marksDrawn)
             showKeyboardImage();
         else
-            m_image1->showPicture(m_keyboard, *m_handsShown | handsNow);
+            m_keyboardLabel->showPicture(m_keyboard, *m_handsShown | handsNow);
         m_handsShown = handsNow;
         return order;
     });
@@ -123,31 +123,31 @@ void TBegForm::buildTimers() {
     // clock; precise timers keep that refresh close to the second.
     m_timers[2]->setTimerType(Qt::PreciseTimer);
     m_timers[3]->setTimerType(Qt::PreciseTimer);
-    connect(m_timers[0], &QTimer::timeout, this, &TBegForm::Timer1Timer);
-    connect(m_timers[1], &QTimer::timeout, this, &TBegForm::Timer2Timer);
-    connect(m_timers[2], &QTimer::timeout, this, &TBegForm::Timer3Timer);
-    connect(m_timers[3], &QTimer::timeout, this, &TBegForm::Timer4Timer);
+    connect(m_timers[0], &QTimer::timeout, this, &TBegForm::HandTick);
+    connect(m_timers[1], &QTimer::timeout, this, &TBegForm::BlinkTick);
+    connect(m_timers[2], &QTimer::timeout, this, &TBegForm::SetClockTick);
+    connect(m_timers[3], &QTimer::timeout, this, &TBegForm::ReactionTick);
 }
 
-void TBegForm::Timer1Timer() {
-    m_engine.Timer1Timer();
+void TBegForm::HandTick() {
+    m_engine.HandTick();
     render();
 }
 
-void TBegForm::Timer2Timer() {
-    m_engine.Timer2Timer();
+void TBegForm::BlinkTick() {
+    m_engine.BlinkTick();
     render();
 }
 
-void TBegForm::Timer3Timer() {
-    m_engine.Timer3Timer();
+void TBegForm::SetClockTick() {
+    m_engine.SetClockTick();
     render();
 }
 
 // The reaction clock only counts: nothing on screen changes, so nothing is rendered. Its timer
 // does not run in the window (see renderTimer); the engine keeps its state for what it reports.
-void TBegForm::Timer4Timer() {
-    m_engine.Timer4Timer();
+void TBegForm::ReactionTick() {
+    m_engine.ReactionTick();
 }
 
 void TBegForm::cacheControls() {
@@ -185,9 +185,9 @@ void TBegForm::connectButtons() {
     onClick("SpeedButton2", [this] { toggleRow(DrillRow::Missed); });
     onClick("SpeedButton3", [this] { toggleRow(DrillRow::Typed); });
     onClick("SpeedButton4", [this] { toggleRow(DrillRow::Instructions); });
-    onClick("Button1", [this] { Button1Click(); });
-    onClick("Button2", [this] { Button2Click(); });
-    onClick("Button3", [this] { Button3Click(); });
+    onClick("Button1", [this] { VerifyOwnKeysClick(); });
+    onClick("Button2", [this] { BeginTypingClick(); });
+    onClick("Button3", [this] { ExitToMainMenuClick(); });
 }
 
 // ---- Pictures ------------------------------------------------------------------------------
@@ -214,14 +214,14 @@ void TBegForm::loadKeyboardPictures() {
     }
     m_cleanKeyboard = picture.image;
     m_keyboard = picture.image;
-    m_image2->setPixmap(QPixmap::fromImage(m_cleanKeyboard));
+    m_cleanKeyboardLabel->setPixmap(QPixmap::fromImage(m_cleanKeyboard));
     showKeyboardImage();
 }
 
 void TBegForm::showKeyboardImage() {
     // Only what changed since the last frame is repainted.
     m_handsShown.reset();
-    m_image1->showPicture(m_keyboard);
+    m_keyboardLabel->showPicture(m_keyboard);
 }
 
 void TBegForm::paintSchemePictures() {
@@ -270,16 +270,16 @@ void TBegForm::changeEvent(QEvent* event) {
 }
 
 void TBegForm::FormShow() {
-    auto* label1 = findChild<QLabel*>(QStringLiteral("Label1"));
-    setTextColour(label1, Qt::black);
-    label1->raise();
+    auto* heading = findChild<QLabel*>(QStringLiteral("Label1"));
+    setTextColour(heading, Qt::black);
+    heading->raise();
     findChild<QLabel*>(QStringLiteral("Label3"))->raise();
     paintSchemePictures();
     m_speakKeys = StudentSettings(m_globals.folder.path(), m_globals.currentUserName).speakKeys();
     m_engine.DrillStart();
     render();
     if (m_engine.ownKeysDrill())
-        m_edit1->setFocus();
+        m_ownKeysEdit->setFocus();
     else
         centralWidget()->setFocus();
 }
@@ -345,7 +345,7 @@ bool TBegForm::answerInputMethodQuery(QWidget* receiver, QEvent* event) {
 // meaning, such as Tab between the own-keys buttons, while no set runs). Space, Enter and
 // Escape never reach a button.
 bool TBegForm::handleKeyEvent(QWidget* receiver, QEvent* event) {
-    const bool intoEdit = receiver == m_edit1 && m_edit1->isVisible();
+    const bool intoEdit = receiver == m_ownKeysEdit && m_ownKeysEdit->isVisible();
     if (event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool drillKey = key == Qt::Key_Space || key == Qt::Key_Escape ||
@@ -369,7 +369,7 @@ bool TBegForm::handleKeyEvent(QWidget* receiver, QEvent* event) {
     // set runs; Space may not.
     const bool enter = byKey && !escape && keys.size() == 1 && keys.first().is(DrillKey::kEnter);
     const bool ownKeysButton = qobject_cast<QPushButton*>(receiver) &&
-                               m_controls[static_cast<std::size_t>(C::Panel2)]->isVisible();
+                               m_controls[static_cast<std::size_t>(C::OwnKeysPanel)]->isVisible();
     // Enter presses a tool button that Tab reached, while no set runs.
     auto* toolButton =
         enter && !m_engine.setRunning() ? qobject_cast<QToolButton*>(receiver) : nullptr;
@@ -434,13 +434,13 @@ void TBegForm::render() {
 void TBegForm::renderTargetPanel() {
     const TargetPanelView& t = m_engine.view().target;
     if (t.left != m_shownTarget.left || t.width != m_shownTarget.width)
-        m_panel19->setGeometry(t.left, kTargetPanelTop, t.width, kTargetPanelHeight);
+        m_targetPanel->setGeometry(t.left, kTargetPanelTop, t.width, kTargetPanelHeight);
     if (t.fontSize != m_shownTarget.fontSize) {
         const QFont font = courier(t.fontSize, true);
-        m_panel19->setFont(font);
+        m_targetPanel->setFont(font);
     }
     if (t.fontColour != m_shownTarget.fontColour)
-        setTextColour(m_panel19, QColor::fromRgb(t.fontColour));
+        setTextColour(m_targetPanel, QColor::fromRgb(t.fontColour));
     m_shownTarget = t;
 }
 
@@ -451,7 +451,7 @@ void TBegForm::announce() {
     if (now == m_announced)
         return;
     setAccessibleText(centralWidget(), now.name, now.description);
-    setAccessibleText(m_image1, tr("Keyboard"),
+    setAccessibleText(m_keyboardLabel, tr("Keyboard"),
                       keyboardPictureDescription(m_engine, m_globals.currentKey));
     const bool newTarget = now.phase == DrillAnnouncement::Phase::Target &&
                            (m_announced.phase != now.phase || m_announced.name != now.name);
@@ -469,7 +469,7 @@ void TBegForm::setSpeakKeys(bool on) {
 void TBegForm::renderTimer(QTimer* timer, DrillTimer which) {
     // The reaction clock is read from the monotonic clock when a key is scored, and its ticks
     // change nothing on screen: the window does not wake 18 times a second for them.
-    if (which == DrillTimer::Timer4)
+    if (which == DrillTimer::ReactionTimer)
         return;
     const TimerView& v = m_engine.view().timer(which);
     std::uint64_t& seen = m_timerStarts[static_cast<std::size_t>(which)];
@@ -506,21 +506,21 @@ void TBegForm::showRowButton(DrillRow row) {
     nameByToolTip(button);
 }
 
-void TBegForm::Button1Click() {
-    const OwnKeysResult result = m_engine.VerifyOwnKeys(m_edit1->text());
+void TBegForm::VerifyOwnKeysClick() {
+    const OwnKeysResult result = m_engine.VerifyOwnKeys(m_ownKeysEdit->text());
     if (!result.enough) {
         m_services.dialogs.information(QCoreApplication::translate(
             kContext, QT_TRANSLATE_NOOP("TBegForm", "You need at least two characters to type.")));
-        m_edit1->setFocus();
+        m_ownKeysEdit->setFocus();
     }
 }
 
-void TBegForm::Button2Click() {
+void TBegForm::BeginTypingClick() {
     m_engine.BeginOwnKeys();
     centralWidget()->setFocus();
 }
 
-void TBegForm::Button3Click() {
+void TBegForm::ExitToMainMenuClick() {
     m_engine.LeaveDrill();
 }
 
@@ -552,7 +552,7 @@ void TBegForm::openOptions(OptionsPage page) {
 // scheme repaints this window, showing or hiding the characters reloads its keyboard pictures,
 // and closing it hands the hand delay to Timer1.
 void TBegForm::openPreferences(OptionsPage page) {
-    if (auto* main = qobject_cast<TForm1*>(parentWidget())) {
+    if (auto* main = qobject_cast<TMainForm*>(parentWidget())) {
         main->openPreferences(page);
         return;
     }
@@ -572,7 +572,7 @@ void TBegForm::openCharts() {
     ChartsHooks hooks;
     hooks.drillWindowReloadRequested = [this] { studentReplaced(); };
     // The report's list names the viewed student on the main window's user line even now.
-    if (auto* main = qobject_cast<TForm1*>(parentWidget()))
+    if (auto* main = qobject_cast<TMainForm*>(parentWidget()))
         hooks.userLineNameChanged = [main](const QString& name) { main->showUserName(name); };
     openChartsWindow(m_globals, m_services, this, hooks);
 }
