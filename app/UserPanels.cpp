@@ -90,7 +90,7 @@ void showPanel(QWidget& panel) {
 
 } // namespace
 
-UserPanels::UserPanels(TForm1& window, Globals& globals, Services& services)
+UserPanels::UserPanels(TMainForm& window, Globals& globals, Services& services)
     : QObject(&window)
     , m_window(window)
     , m_globals(globals)
@@ -143,13 +143,13 @@ void UserPanels::buildSelectUserPanel() {
 
 void UserPanels::connectLinks() {
     // The window has hidden the hint and played the click before these run.
-    connect(&m_window.link(TForm1::UserLink::NewUser), &ClickableLabel::clicked, this,
+    connect(&m_window.link(TMainForm::UserLink::NewUser), &ClickableLabel::clicked, this,
             &UserPanels::openNewUserPanel);
-    connect(&m_window.link(TForm1::UserLink::SelectUser), &ClickableLabel::clicked, this,
+    connect(&m_window.link(TMainForm::UserLink::SelectUser), &ClickableLabel::clicked, this,
             &UserPanels::openSelectUserPanel);
-    connect(&m_window.link(TForm1::UserLink::YourStats), &ClickableLabel::clicked, this,
+    connect(&m_window.link(TMainForm::UserLink::YourStats), &ClickableLabel::clicked, this,
             &UserPanels::chartsWindowRequested);
-    connect(&m_window.link(TForm1::UserLink::Preferences), &ClickableLabel::clicked, this,
+    connect(&m_window.link(TMainForm::UserLink::Preferences), &ClickableLabel::clicked, this,
             &UserPanels::openPreferences);
 }
 

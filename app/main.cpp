@@ -112,9 +112,9 @@ int main(int argc, char* argv[]) {
     }
 
     kf::Globals globals(folder.path());
-    kf::TForm1 mainWindow(globals, services);
+    kf::TMainForm mainWindow(globals, services);
     mainWindow.setInterfaceLanguage(&language);
-    mainWindow.setDrillWindowFactory([&globals, &services](kf::TForm1& main) -> QWidget* {
+    mainWindow.setDrillWindowFactory([&globals, &services](kf::TMainForm& main) -> QWidget* {
         return new kf::TBegForm(globals, services, &main);
     });
     mainWindow.show();

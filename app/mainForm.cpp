@@ -43,8 +43,8 @@ constexpr QPoint kLogoPlace{42, 12};
 constexpr QSize kLogoSize{499, 233};
 constexpr QRect kHintPlace{671, 28, 28, 22};
 constexpr QPoint kUserLinePlace{538, 245};
-constexpr const char* kContext = "TForm1";
-constexpr const char* kUserLine = QT_TRANSLATE_NOOP("TForm1", "User = ");
+constexpr const char* kContext = "TMainForm";
+constexpr const char* kUserLine = QT_TRANSLATE_NOOP("TMainForm", "User = ");
 constexpr int kBlinkMs = 400;
 constexpr int kBlinkToggles = 3;
 
@@ -58,12 +58,12 @@ struct LinkText {
     QPoint place;
 };
 // In UserLink order.
-constexpr std::array<LinkText, TForm1::kUserLinkCount> kLinks = {{
-    {u"LabelNewUser", QT_TRANSLATE_NOOP("TForm1", "New User"), {538, 21}},
-    {u"LabelSelectUser", QT_TRANSLATE_NOOP("TForm1", "Select User"), {555, 68}},
-    {u"LabelLastLesson", QT_TRANSLATE_NOOP("TForm1", "Next Lesson"), {568, 113}},
-    {u"LabelYourStats", QT_TRANSLATE_NOOP("TForm1", "Your Stats"), {566, 156}},
-    {u"LabelPreferences", QT_TRANSLATE_NOOP("TForm1", "Preferences"), {545, 200}},
+constexpr std::array<LinkText, TMainForm::kUserLinkCount> kLinks = {{
+    {u"LabelNewUser", QT_TRANSLATE_NOOP("TMainForm", "New User"), {538, 21}},
+    {u"LabelSelectUser", QT_TRANSLATE_NOOP("TMainForm", "Select User"), {555, 68}},
+    {u"LabelLastLesson", QT_TRANSLATE_NOOP("TMainForm", "Next Lesson"), {568, 113}},
+    {u"LabelYourStats", QT_TRANSLATE_NOOP("TMainForm", "Your Stats"), {566, 156}},
+    {u"LabelPreferences", QT_TRANSLATE_NOOP("TMainForm", "Preferences"), {545, 200}},
 }};
 
 // Checked in this order at start; only the first one missing is reported.
@@ -76,14 +76,14 @@ const QString kHintPicture = QStringLiteral("hint.bmp");
 const QString kHelpFile = QStringLiteral("kftyping.hlp");
 const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
 
-constexpr const char* kSoundFilesMissing =
-    QT_TRANSLATE_NOOP("TForm1", "One or more of the sound files cannot be found. You may need to "
-                                "reinstall Keyfarer to restore the wave files.");
-constexpr const char* kTryAgainOrQuit =
-    QT_TRANSLATE_NOOP("TForm1", "\n\nTry again to save the work of %1, or quit without saving it?");
+constexpr const char* kSoundFilesMissing = QT_TRANSLATE_NOOP(
+    "TMainForm", "One or more of the sound files cannot be found. You may need to "
+                 "reinstall Keyfarer to restore the wave files.");
+constexpr const char* kTryAgainOrQuit = QT_TRANSLATE_NOOP(
+    "TMainForm", "\n\nTry again to save the work of %1, or quit without saving it?");
 constexpr const char* kWelcome = QT_TRANSLATE_NOOP(
-    "TForm1", "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New "
-              "User\" link above to create a user file.");
+    "TMainForm", "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New "
+                 "User\" link above to create a user file.");
 
 QString text(const char* source) {
     return QCoreApplication::translate(kContext, source);
@@ -133,13 +133,13 @@ void paintInto(QLabel& image, void (*paint)(QImage&, QRgb), QRgb colour) {
 
 } // namespace
 
-TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
+TMainForm::TMainForm(Globals& globals, Services& services, QWidget* parent)
     : QMainWindow(parent)
     , m_globals(globals)
     , m_services(services) {
     setObjectName(QStringLiteral("Form1"));
     setUiWindowTitle(this, kContext,
-                     QT_TRANSLATE_NOOP("TForm1", "Keyfarer Typing Tutor -- Learn the Keyboard"));
+                     QT_TRANSLATE_NOOP("TMainForm", "Keyfarer Typing Tutor -- Learn the Keyboard"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -152,9 +152,9 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
     m_userPanels = new UserPanels(*this, m_globals, m_services);
     connect(m_userPanels, &UserPanels::chartsWindowRequested, this, [this] {
         const TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
-        connect(charts, &TFormCharts::userLineNameChanged, this, &TForm1::showUserName);
+        connect(charts, &TFormCharts::userLineNameChanged, this, &TMainForm::showUserName);
     });
-    connect(m_menu.classOverview, &QAction::triggered, this, &TForm1::openClassOverview);
+    connect(m_menu.classOverview, &QAction::triggered, this, &TMainForm::openClassOverview);
     connectMenu();
     centralWidget()->setFixedSize(kClientSize);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -181,17 +181,17 @@ TForm1::TForm1(Globals& globals, Services& services, QWidget* parent)
     m_globals.sectionUsage.beginSession();
 }
 
-TForm1::~TForm1() {
+TMainForm::~TMainForm() {
     delete m_drillWindow.data();
 }
 
-void TForm1::buildControls() {
+void TMainForm::buildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client);
 
     m_title = makePanel(QStringLiteral("PanelMainTitle"), client);
-    m_image2 = makeImage(QStringLiteral("Image2"), m_title);
+    m_titlePicture = makeImage(QStringLiteral("Image2"), m_title);
     m_logo = makeImage(QStringLiteral("ImageLogo"), m_title);
     m_logo->setGeometry(QRect(kLogoPlace, kLogoSize));
     if (const QImage logo = readPicture(m_globals.folder, kLogoPicture); !logo.isNull())
@@ -214,7 +214,7 @@ void TForm1::buildControls() {
         link->move(kLinks[i].place);
         connect(link, &ClickableLabel::hovered, link,
                 [link](bool over) { setTextColour(*link, over ? kLinkHoverColour : kLinkColour); });
-        connect(link, &ClickableLabel::clicked, this, &TForm1::linkClicked);
+        connect(link, &ClickableLabel::clicked, this, &TMainForm::linkClicked);
         m_links[i] = link;
     }
     // "Next Lesson" belongs to the lessons, which this program does not have.
@@ -230,45 +230,45 @@ void TForm1::buildControls() {
     m_userLine->resize(kClientSize.width() - kUserLinePlace.x(), 22);
 
     m_left = makePanel(QStringLiteral("PanelLeft"), client);
-    m_image3 = makeImage(QStringLiteral("Image3"), m_left);
+    m_leftPicture = makeImage(QStringLiteral("Image3"), m_left);
     m_right = makePanel(QStringLiteral("PanelRight"), client);
-    m_image4 = makeImage(QStringLiteral("Image4"), m_right);
-    m_image1 = makeImage(QStringLiteral("Image1"), client);
+    m_rightPicture = makeImage(QStringLiteral("Image4"), m_right);
+    m_keyboardLabel = makeImage(QStringLiteral("Image1"), client);
 
-    m_panel1 = makePanel(QStringLiteral("Panel1"), client);
-    m_image5 = makeImage(QStringLiteral("Image5"), m_panel1);
-    m_panel1->hide();
-    m_panel2 = makePanel(QStringLiteral("Panel2"), client);
-    m_image6 = makeImage(QStringLiteral("Image6"), m_panel2);
-    m_panel2->hide();
+    m_newUserPanel = makePanel(QStringLiteral("Panel1"), client);
+    m_newUserPicture = makeImage(QStringLiteral("Image5"), m_newUserPanel);
+    m_newUserPanel->hide();
+    m_selectUserPanel = makePanel(QStringLiteral("Panel2"), client);
+    m_selectUserPicture = makeImage(QStringLiteral("Image6"), m_selectUserPanel);
+    m_selectUserPanel->hide();
 
     // Timer1 has nothing to do: it is never started, so it costs no wake-ups.
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName(QStringLiteral("Timer2"));
-    m_timer2->setInterval(kBlinkMs);
-    connect(m_timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    m_idleTimer = new QTimer(this);
+    m_idleTimer->setObjectName(QStringLiteral("Timer1"));
+    m_hintBlinkTimer = new QTimer(this);
+    m_hintBlinkTimer->setObjectName(QStringLiteral("Timer2"));
+    m_hintBlinkTimer->setInterval(kBlinkMs);
+    connect(m_hintBlinkTimer, &QTimer::timeout, this, &TMainForm::BlinkTick);
 }
 
-void TForm1::layOut(QSize picture) {
+void TMainForm::layOut(QSize picture) {
     const MainLayout l = layOutAroundKeyboard(width(), kClientSize, picture);
-    m_image1->setGeometry(l.keyboard);
+    m_keyboardLabel->setGeometry(l.keyboard);
     m_title->setGeometry(l.title);
-    m_image2->setGeometry(m_title->rect());
+    m_titlePicture->setGeometry(m_title->rect());
     m_left->setGeometry(l.leftPanel);
-    m_image3->setGeometry(m_left->rect());
+    m_leftPicture->setGeometry(m_left->rect());
     m_right->setGeometry(l.rightPanel);
-    m_image4->setGeometry(m_right->rect());
-    m_panel1->setGeometry(l.newUserPanel);
-    m_image5->setGeometry(m_panel1->rect());
-    m_panel2->setGeometry(l.selectUserPanel);
-    m_image6->setGeometry(m_panel2->rect());
+    m_rightPicture->setGeometry(m_right->rect());
+    m_newUserPanel->setGeometry(l.newUserPanel);
+    m_newUserPicture->setGeometry(m_newUserPanel->rect());
+    m_selectUserPanel->setGeometry(l.selectUserPanel);
+    m_selectUserPicture->setGeometry(m_selectUserPanel->rect());
     repaintSchemePictures();
     paintUserPanelBackgrounds();
 }
 
-void TForm1::connectMenu() {
+void TMainForm::connectMenu() {
     for (std::size_t i = 0; i < m_menu.drills.size(); ++i) {
         const auto kind = static_cast<DrillKind>(i);
         connect(m_menu.drills[i], &QAction::triggered, this, [this, kind] { beginDrill(kind); });
@@ -307,14 +307,14 @@ void TForm1::connectMenu() {
     });
 }
 
-void TForm1::countSoundDevices() {
+void TMainForm::countSoundDevices() {
     m_globals.soundDeviceCount = m_services.sound.outputDeviceCount();
     m_globals.soundDevice = m_globals.soundDeviceCount > 0;
     m_globals.record.setFlag(layout::kSoundOn, true);
     m_globals.record.setFlag(layout::kBeepOnError, true);
 }
 
-void TForm1::checkSoundFiles() {
+void TMainForm::checkSoundFiles() {
     if (!m_globals.soundDevice)
         return;
     for (QStringView name : kSoundFiles) {
@@ -325,49 +325,49 @@ void TForm1::checkSoundFiles() {
     }
 }
 
-void TForm1::setDrillWindowFactory(DrillWindowFactory factory) {
+void TMainForm::setDrillWindowFactory(DrillWindowFactory factory) {
     m_drillFactory = std::move(factory);
 }
 
-ClickableLabel& TForm1::link(UserLink which) const {
+ClickableLabel& TMainForm::link(UserLink which) const {
     return *m_links[static_cast<std::size_t>(which)];
 }
 
-QLabel& TForm1::userLine() const {
+QLabel& TMainForm::userLine() const {
     return *m_userLine;
 }
 
-void TForm1::showUserName(const QString& name) {
+void TMainForm::showUserName(const QString& name) {
     m_userLineName = name;
     m_userLine->setText(text(kUserLine) + name);
 }
 
-QFrame& TForm1::newUserPanel() const {
-    return *m_panel1;
+QFrame& TMainForm::newUserPanel() const {
+    return *m_newUserPanel;
 }
 
-QFrame& TForm1::selectUserPanel() const {
-    return *m_panel2;
+QFrame& TMainForm::selectUserPanel() const {
+    return *m_selectUserPanel;
 }
 
-void TForm1::applyLinksOn() {
+void TMainForm::applyLinksOn() {
     for (UserLink l :
          {UserLink::NewUser, UserLink::SelectUser, UserLink::YourStats, UserLink::Preferences})
         link(l).setEnabled(true);
 }
 
-void TForm1::applyLinksOff() {
+void TMainForm::applyLinksOff() {
     for (ClickableLabel* l : m_links)
         l->setEnabled(false);
 }
 
-void TForm1::applyMenusOn() {
+void TMainForm::applyMenusOn() {
     for (QMenu* menu : {m_menu.beginners, m_menu.additional, m_menu.help})
         menu->menuAction()->setEnabled(true);
     m_menu.nationality->menuAction()->setEnabled(true);
 }
 
-void TForm1::applyMenusOff() {
+void TMainForm::applyMenusOff() {
     for (QMenu* menu : {m_menu.lessons, m_menu.beginners, m_menu.intermediate, m_menu.advanced,
                         m_menu.tests, m_menu.help})
         menu->menuAction()->setEnabled(false);
@@ -376,37 +376,37 @@ void TForm1::applyMenusOff() {
     m_menu.additional->menuAction()->setEnabled(true);
 }
 
-void TForm1::openClassOverview() {
+void TMainForm::openClassOverview() {
     if (m_classOverview) {
         m_classOverview->raise();
         m_classOverview->activateWindow();
         return;
     }
     auto* overview = ClassOverviewWindow::open(m_globals.folder, m_services, this);
-    connect(overview, &ClassOverviewWindow::reportRequested, this, &TForm1::openReportOf);
+    connect(overview, &ClassOverviewWindow::reportRequested, this, &TMainForm::openReportOf);
     m_classOverview = overview;
 }
 
 // The report's own list does the viewing, so a student opened from the overview is viewed exactly
 // as one chosen there.
-void TForm1::openReportOf(const QString& name) {
+void TMainForm::openReportOf(const QString& name) {
     TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
-    connect(charts, &TFormCharts::userLineNameChanged, this, &TForm1::showUserName);
+    connect(charts, &TFormCharts::userLineNameChanged, this, &TMainForm::showUserName);
     charts->viewReportOf(name);
 }
 
-void TForm1::stopHintBlink() {
-    m_timer2->stop();
+void TMainForm::stopHintBlink() {
+    m_hintBlinkTimer->stop();
     m_hint->hide();
 }
 
-void TForm1::setKeyboardPicture(const QImage& picture) {
+void TMainForm::setKeyboardPicture(const QImage& picture) {
     m_keyboard = picture;
-    m_image1->setPixmap(QPixmap::fromImage(picture));
-    m_image1->resize(picture.size());
+    m_keyboardLabel->setPixmap(QPixmap::fromImage(picture));
+    m_keyboardLabel->resize(picture.size());
 }
 
-bool TForm1::showKeyboardPicture(const QString& fellBackMessage) {
+bool TMainForm::showKeyboardPicture(const QString& fellBackMessage) {
     const KeyboardPicture result = loadKeyboardPicture(m_globals);
     switch (result.status) {
     case KeyboardPicture::Status::Loaded:
@@ -435,28 +435,28 @@ bool TForm1::showKeyboardPicture(const QString& fellBackMessage) {
     return true;
 }
 
-QRgb TForm1::schemeColour() const {
+QRgb TMainForm::schemeColour() const {
     return schemeColours(m_globals.record.colourScheme()).frame;
 }
 
-void TForm1::repaintSchemePictures() {
-    for (QLabel* image : {m_image2, m_image3, m_image4})
+void TMainForm::repaintSchemePictures() {
+    for (QLabel* image : {m_titlePicture, m_leftPicture, m_rightPicture})
         paintInto(*image, &paintFrame, schemeColour());
 }
 
-void TForm1::paintUserPanelBackgrounds() {
-    for (QLabel* image : {m_image5, m_image6})
+void TMainForm::paintUserPanelBackgrounds() {
+    for (QLabel* image : {m_newUserPicture, m_selectUserPicture})
         paintInto(*image, &paintBackground, schemeColour());
 }
 
-bool TForm1::event(QEvent* event) {
+bool TMainForm::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate)
         FormActivate();
     return handled;
 }
 
-void TForm1::FormActivate() {
+void TMainForm::FormActivate() {
     if (m_activatedOnce) {
         showKeyboardPicture();
         return;
@@ -467,7 +467,7 @@ void TForm1::FormActivate() {
         openRoster();
 }
 
-void TForm1::openRoster() {
+void TMainForm::openRoster() {
     applyMenusOff();
     applyLinksOff();
     if (m_globals.folder.find(QStringLiteral("*.stu")).isEmpty()) {
@@ -476,25 +476,25 @@ void TForm1::openRoster() {
         // The one link to follow has the focus, so Enter follows it.
         link(UserLink::NewUser).setFocus();
         m_blinkCount = 0;
-        m_timer2->start();
+        m_hintBlinkTimer->start();
     } else {
         link(UserLink::SelectUser).setEnabled(true);
         link(UserLink::SelectUser).setFocus();
     }
 }
 
-void TForm1::Timer2Timer() {
+void TMainForm::BlinkTick() {
     m_hint->setVisible(m_hint->isHidden());
     if (++m_blinkCount >= kBlinkToggles)
-        m_timer2->stop();
+        m_hintBlinkTimer->stop();
 }
 
-void TForm1::linkClicked() {
+void TMainForm::linkClicked() {
     stopHintBlink();
     playSound(m_globals, m_services.sound, kSoundClick);
 }
 
-void TForm1::beginDrill(DrillKind kind) {
+void TMainForm::beginDrill(DrillKind kind) {
     m_globals.activity.selectDrill(kind);
     playSound(m_globals, m_services.sound, kSoundClick);
     if (!m_drillFactory)
@@ -511,7 +511,7 @@ void TForm1::beginDrill(DrillKind kind) {
     hide();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     // Closing the drill window hides it; a window being minimised is hidden by the system
     // (a spontaneous event) and is not finished.
     if (watched == m_drillWindow && event->type() == QEvent::Hide && !event->spontaneous())
@@ -519,7 +519,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::returnFromDrill() {
+void TMainForm::returnFromDrill() {
     QWidget* drill = m_drillWindow;
     m_drillWindow = nullptr;
     drill->removeEventFilter(this);
@@ -530,7 +530,7 @@ void TForm1::returnFromDrill() {
     drill->deleteLater();
 }
 
-PreferencesTarget* TForm1::preferencesTarget() {
+PreferencesTarget* TMainForm::preferencesTarget() {
     switch (m_globals.activity.activity) {
     case ActivityCode::MainWindow:
         return this;
@@ -540,7 +540,7 @@ PreferencesTarget* TForm1::preferencesTarget() {
     return nullptr;
 }
 
-void TForm1::openPreferences(std::optional<OptionsPage> page) {
+void TMainForm::openPreferences(std::optional<OptionsPage> page) {
     OptionsHooks hooks;
     hooks.schemeChanged = [this] {
         if (PreferencesTarget* target = preferencesTarget())
@@ -557,16 +557,16 @@ void TForm1::openPreferences(std::optional<OptionsPage> page) {
     openOptions(m_globals, m_services, std::move(hooks), page, this);
 }
 
-void TForm1::preferencesSchemeChanged() {
+void TMainForm::preferencesSchemeChanged() {
     repaintSchemePictures();
     paintUserPanelBackgrounds();
 }
 
-void TForm1::preferencesCharactersShownChanged() {
+void TMainForm::preferencesCharactersShownChanged() {
     showKeyboardPicture();
 }
 
-void TForm1::chooseNationality(std::uint8_t code) {
+void TMainForm::chooseNationality(std::uint8_t code) {
     m_globals.record.setNationality(static_cast<Nationality>(code));
     rebuildKeyboardPictures();
     showKeyboardPicture();
@@ -576,7 +576,7 @@ void TForm1::chooseNationality(std::uint8_t code) {
 // The labelled and unlabelled pictures of the chosen nationality are drawn anew into the working
 // folder; a failure (a missing blank picture, a folder that cannot be written) is shown and the
 // pictures already there stay.
-void TForm1::rebuildKeyboardPictures() {
+void TMainForm::rebuildKeyboardPictures() {
     const QString problem = writeKeyboardPictures(m_globals.folder, m_globals.record.nationality());
     if (!problem.isEmpty())
         m_services.dialogs.error(problem);
@@ -585,7 +585,7 @@ void TForm1::rebuildKeyboardPictures() {
 // The end of a student's session: the daily roll-over of the history figures runs once and the
 // record is written. When that write fails the student chooses between trying again (after
 // freeing space, say) and quitting without it; nothing is dropped without their word.
-void TForm1::closeSession() {
+void TMainForm::closeSession() {
     for (;;) {
         const ChangeOutcome closed = m_globals.session.close();
         if (closed.changed())
@@ -603,20 +603,20 @@ void TForm1::closeSession() {
     }
 }
 
-void TForm1::setInterfaceLanguage(InterfaceLanguage* language) {
+void TMainForm::setInterfaceLanguage(InterfaceLanguage* language) {
     m_language = language;
     m_desktopLanguage = language ? language->current() : kEnglish;
     m_services.speech.setLanguage(m_desktopLanguage);
 }
 
 // Spoken guidance reads in the language the windows speak.
-void TForm1::speakInterfaceLanguage(const QString& code) {
+void TMainForm::speakInterfaceLanguage(const QString& code) {
     m_services.speech.setLanguage(m_language->apply(code));
 }
 
 // The student's own choice is kept beside the student file; without a current student the choice
 // holds for this run only.
-void TForm1::chooseLanguage(const QString& code) {
+void TMainForm::chooseLanguage(const QString& code) {
     if (m_language == nullptr)
         return;
     speakInterfaceLanguage(code);
@@ -624,7 +624,7 @@ void TForm1::chooseLanguage(const QString& code) {
         StudentSettings(m_globals.folder.path(), m_globals.currentUserName).setLanguage(code);
 }
 
-void TForm1::applyStudentLanguage() {
+void TMainForm::applyStudentLanguage() {
     if (m_language == nullptr || m_globals.currentUserName.isEmpty())
         return;
     const QString chosen =
@@ -632,7 +632,7 @@ void TForm1::applyStudentLanguage() {
     speakInterfaceLanguage(isInterfaceLanguage(chosen) ? chosen : m_desktopLanguage);
 }
 
-void TForm1::changeEvent(QEvent* event) {
+void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
         return;
@@ -645,7 +645,7 @@ void TForm1::changeEvent(QEvent* event) {
 
 // The session has ended in memory, its roll-over done once; only writing its file anew is
 // tried again.
-void TForm1::writeAnewOnClose() {
+void TMainForm::writeAnewOnClose() {
     for (;;) {
         const SaveOutcome written = m_globals.session.writeAnew();
         if (written.status != SaveOutcome::Status::Failed || !askTryAgainToSave(written.message))
@@ -653,13 +653,13 @@ void TForm1::writeAnewOnClose() {
     }
 }
 
-bool TForm1::askTryAgainToSave(const QString& failure) {
+bool TMainForm::askTryAgainToSave(const QString& failure) {
     const QString question = failure + text(kTryAgainOrQuit).arg(m_globals.session.owner());
     return m_services.dialogs.message(Dialogs::Kind::Error, question,
                                       Dialogs::Buttons::TryAgainQuit) == Dialogs::Answer::TryAgain;
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     repaintSchemePictures();
     // Shown by the program (at start, or back from a drill) the window takes the focus; without
@@ -668,7 +668,7 @@ void TForm1::showEvent(QShowEvent* event) {
         activateWindow();
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void TMainForm::closeEvent(QCloseEvent* event) {
     closeSession();
     event->accept();
 }

@@ -28,20 +28,20 @@ struct Services;
 // The main window: the title area with the logo and the user panel's links, the keyboard
 // picture at the bottom centre between two decorated side panels, and the main menu. It lives
 // for the whole run; the drill window replaces it on screen while a drill runs.
-class TForm1 : public QMainWindow, public PreferencesTarget {
+class TMainForm : public QMainWindow, public PreferencesTarget {
     Q_OBJECT
 public:
     // Makes the drill window for the drill kind already set in the shared state. The window is
     // a top-level window; the main window shows it, hides itself, and when the drill window is
     // hidden (closing hides it) takes its place again and deletes it.
-    using DrillWindowFactory = std::function<QWidget*(TForm1& mainWindow)>;
+    using DrillWindowFactory = std::function<QWidget*(TMainForm& mainWindow)>;
 
     // The five links of the user panel, in the order they stand.
     enum class UserLink { NewUser, SelectUser, LastLesson, YourStats, Preferences };
     static constexpr int kUserLinkCount = 5;
 
-    TForm1(Globals& globals, Services& services, QWidget* parent = nullptr);
-    ~TForm1() override;
+    TMainForm(Globals& globals, Services& services, QWidget* parent = nullptr);
+    ~TMainForm() override;
 
     void setDrillWindowFactory(DrillWindowFactory factory);
 
@@ -94,7 +94,7 @@ public:
 
 public slots:
     // The hint picture blinks: three toggles 400 ms apart, then it stays as it is.
-    void Timer2Timer();
+    void BlinkTick();
     // Starts a Beginners drill of the given kind.
     void beginDrill(kf::DrillKind kind);
 
@@ -135,26 +135,26 @@ private:
     QPointer<QWidget> m_classOverview;
 
     QImage m_keyboard;
-    QLabel* m_image1 = nullptr;
+    QLabel* m_keyboardLabel = nullptr;
     QFrame* m_title = nullptr;
-    QLabel* m_image2 = nullptr;
+    QLabel* m_titlePicture = nullptr;
     QLabel* m_logo = nullptr;
     QLabel* m_hint = nullptr;
     QFrame* m_left = nullptr;
-    QLabel* m_image3 = nullptr;
+    QLabel* m_leftPicture = nullptr;
     QFrame* m_right = nullptr;
-    QLabel* m_image4 = nullptr;
-    QFrame* m_panel1 = nullptr;
-    QLabel* m_image5 = nullptr;
-    QFrame* m_panel2 = nullptr;
-    QLabel* m_image6 = nullptr;
+    QLabel* m_rightPicture = nullptr;
+    QFrame* m_newUserPanel = nullptr;
+    QLabel* m_newUserPicture = nullptr;
+    QFrame* m_selectUserPanel = nullptr;
+    QLabel* m_selectUserPicture = nullptr;
     QLabel* m_userLine = nullptr;
     QString m_userLineName; // the name the user line shows after "User = "
     InterfaceLanguage* m_language = nullptr;
     QString m_desktopLanguage;
     std::array<ClickableLabel*, kUserLinkCount> m_links{};
-    QTimer* m_timer1 = nullptr;
-    QTimer* m_timer2 = nullptr;
+    QTimer* m_idleTimer = nullptr;
+    QTimer* m_hintBlinkTimer = nullptr;
 
     bool m_activatedOnce = false;
     int m_blinkCount = 0;

@@ -53,19 +53,23 @@ DrillAnnouncement setDone(const DrillEngine& engine) {
     const DrillView& view = engine.view();
     DrillAnnouncement a;
     a.phase = DrillAnnouncement::Phase::SetDone;
-    a.name = Texts::tr("Set done. Correct this set: %1. Time this set: %2 seconds.")
-                 .arg(shownText(view, C::Panel30), shownText(view, C::Panel28));
+    a.name =
+        Texts::tr("Set done. Correct this set: %1. Time this set: %2 seconds.")
+            .arg(shownText(view, C::StatsCorrectThisSet), shownText(view, C::StatsTimeThisSet));
     QStringList figures;
-    figures << Texts::tr("Number missed: %1.").arg(shownText(view, C::Panel35))
-            << Texts::tr("Best time: %1 seconds.").arg(shownText(view, C::Panel29))
-            << Texts::tr("Correct this session: %1.").arg(shownText(view, C::Panel31));
+    figures
+        << Texts::tr("Number missed: %1.").arg(shownText(view, C::StatsNumberMissed))
+        << Texts::tr("Best time: %1 seconds.").arg(shownText(view, C::StatsBestTime))
+        << Texts::tr("Correct this session: %1.").arg(shownText(view, C::StatsCorrectThisSession));
     if (engine.setSlowestChar() != 0)
         figures << Texts::tr("Slowest this set: %1.").arg(spokenKeyName(engine.setSlowestChar()));
-    if (const QString missed = spokenCharacters(shownText(view, C::Panel25)); !missed.isEmpty()) {
+    if (const QString missed = spokenCharacters(shownText(view, C::StatsMissedTargets));
+        !missed.isEmpty()) {
         figures << Texts::tr("You missed: %1.").arg(missed)
-                << Texts::tr("By typing: %1.").arg(spokenCharacters(shownText(view, C::Panel54)));
+                << Texts::tr("By typing: %1.")
+                       .arg(spokenCharacters(shownText(view, C::StatsTypedInstead)));
     }
-    figures << shownText(view, C::Label17);
+    figures << shownText(view, C::Guidance);
     a.description = figures.join(u' ').trimmed();
     return a;
 }
@@ -101,9 +105,9 @@ DrillAnnouncement announceDrill(const DrillEngine& engine, const CurrentKey& key
     const DrillView& view = engine.view();
     DrillAnnouncement a;
     if (!engine.setRunning()) {
-        if (view[C::Panel11].visible)
+        if (view[C::StatisticsPanel].visible)
             return setDone(engine);
-        a.name = shownText(view, C::Label17);
+        a.name = shownText(view, C::Guidance);
         return a;
     }
     if (engine.awaitingEnter()) {
@@ -115,20 +119,20 @@ DrillAnnouncement announceDrill(const DrillEngine& engine, const CurrentKey& key
         a.phase = DrillAnnouncement::Phase::Paused;
         // The explanation on screen quotes the keys as signs, which a speech engine may skip:
         // the headline says them by name.
-        const QString typed = spokenCharacters(shownText(view, C::Panel61));
+        const QString typed = spokenCharacters(shownText(view, C::TypedInstead));
         const QString missed = spokenKeyName(key.character);
-        a.name = joinSentences(shownText(view, C::Label92),
+        a.name = joinSentences(shownText(view, C::PauseCaption),
                                typed.isEmpty()
                                    ? Texts::tr("You missed %1.").arg(missed)
                                    : Texts::tr("You missed %1 by typing %2.").arg(missed, typed));
-        a.description = joinSentences(targetSentence(key), shownText(view, C::Label93));
+        a.description = joinSentences(targetSentence(key), shownText(view, C::PauseExplanation));
         return a;
     }
     // The count makes every target a new name, so a screen reader speaks a key that repeats.
     a.phase = DrillAnnouncement::Phase::Target;
     a.name = Texts::tr("Key %1 of %2.").arg(engine.setPresses() + 1).arg(engine.setLength()) +
              u' ' + targetSentence(key);
-    a.description = shownText(view, C::Label17);
+    a.description = shownText(view, C::Guidance);
     a.speech = joinSentences(targetSentence(key), a.description);
     return a;
 }

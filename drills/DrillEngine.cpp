@@ -75,20 +75,21 @@ DrillEngine::DrillEngine(Globals& globals, Services& services, std::uint32_t see
     : m_globals(globals)
     , m_services(services)
     , m_chooser(seed) {
-    m_view.timer(DrillTimer::Timer1).intervalMs = m_hands.timer1Interval;
-    m_view.timer(DrillTimer::Timer2).intervalMs = kTimer2Ms;
-    m_view.timer(DrillTimer::Timer3).intervalMs = kTimer3Ms;
-    m_view.timer(DrillTimer::Timer4).intervalMs = kTimer4Ms;
+    m_view.timer(DrillTimer::HandTimer).intervalMs = m_hands.handTimerInterval;
+    m_view.timer(DrillTimer::BlinkTimer).intervalMs = kBlinkIntervalMs;
+    m_view.timer(DrillTimer::SetClockTimer).intervalMs = kSetClockIntervalMs;
+    m_view.timer(DrillTimer::ReactionTimer).intervalMs = kReactionIntervalMs;
 
-    for (C hidden : {C::Panel2, C::Panel11, C::Panel62, C::Image5, C::Image6, C::Image7})
+    for (C hidden : {C::OwnKeysPanel, C::StatisticsPanel, C::PauseBox, C::HitMark, C::MissedMark,
+                     C::TypedMark})
         setVisible(hidden, false);
-    setEnabled(C::Button2, false);
-    setText(C::Label92, text(kPause));
-    setText(C::Label82, text(QT_TRANSLATE_NOOP("TBegForm", "Type the")));
-    setText(C::Label83, text(QT_TRANSLATE_NOOP("TBegForm", "Character")));
-    setText(C::Label81, text(QT_TRANSLATE_NOOP("TBegForm", "Last correct:")));
-    setText(C::Label90, text(QT_TRANSLATE_NOOP("TBegForm", "You missed:")));
-    setText(C::Label91, text(QT_TRANSLATE_NOOP("TBegForm", "by typing:")));
+    setEnabled(C::BeginTyping, false);
+    setText(C::PauseCaption, text(kPause));
+    setText(C::TypeTheCaption, text(QT_TRANSLATE_NOOP("TBegForm", "Type the")));
+    setText(C::CharacterCaption, text(QT_TRANSLATE_NOOP("TBegForm", "Character")));
+    setText(C::LastCorrectCaption, text(QT_TRANSLATE_NOOP("TBegForm", "Last correct:")));
+    setText(C::YouMissedCaption, text(QT_TRANSLATE_NOOP("TBegForm", "You missed:")));
+    setText(C::ByTypingCaption, text(QT_TRANSLATE_NOOP("TBegForm", "by typing:")));
     SetTargetPanel(50, QString());
 
     // The rows show as the student left them in an earlier drill window.
@@ -100,8 +101,8 @@ DrillEngine::DrillEngine(Globals& globals, Services& services, std::uint32_t see
     m_lowerCaseOnly = true;
     m_setLength = 10;
     if (ownKeysDrill()) {
-        setVisible(C::Panel5, false);
-        setEnabled(C::Panel5, false);
+        setVisible(C::TipsPanel, false);
+        setEnabled(C::TipsPanel, false);
     }
 }
 
@@ -121,11 +122,11 @@ void DrillEngine::DrillStart() {
     EnableDrillButtons();
     m_handPenWidth = m_globals.record.i32(L::kBegHandPen);
     const QString title = drillTitle(m_globals.activity);
-    setText(C::Label3, title);
-    setText(C::Label4, title);
-    setText(C::Label17, text(kPressSpaceToBegin));
-    startTimer(DrillTimer::Timer2);
-    clearText(C::Panel19);
+    setText(C::Title, title);
+    setText(C::TitleShadow, title);
+    setText(C::Guidance, text(kPressSpaceToBegin));
+    startTimer(DrillTimer::BlinkTimer);
+    clearText(C::TargetPanel);
     m_setRunning = false;
     m_setPresses = 0;
     m_targetChar = 0;
@@ -133,17 +134,17 @@ void DrillEngine::DrillStart() {
     m_setSlowestTicks = 0;
     ClearDrillTexts();
     if (ownKeysDrill()) {
-        setVisible(C::Panel2, true);
+        setVisible(C::OwnKeysPanel, true);
         DisableDrillButtons();
-        setEnabled(C::SpeedButton17, true);
+        setEnabled(C::ExitLessonsButton, true);
     }
 }
 
 // ---- Key dispatch --------------------------------------------------------------------------
 
 void DrillEngine::HandleDrillKey(const DrillKey& key) {
-    if (m_view[C::Label17].visible)
-        setText(C::Label17, QStringLiteral(" "));
+    if (m_view[C::Guidance].visible)
+        setText(C::Guidance, QStringLiteral(" "));
     if (m_drillPaused) {
         HandlePausedKey(key);
         return;
@@ -157,7 +158,7 @@ void DrillEngine::HandleDrillKey(const DrillKey& key) {
     if (enter && m_awaitingEnter) {
         ResetTargetPanel();
         FinishSet();
-    } else if (space && !m_setRunning && !m_view[C::Panel2].visible) {
+    } else if (space && !m_setRunning && !m_view[C::OwnKeysPanel].visible) {
         StartSet();
     } else if (!space && !escape && !enter && m_setRunning && !m_awaitingEnter) {
         ScoreKey(key);
@@ -173,9 +174,9 @@ void DrillEngine::HandleDrillKey(const DrillKey& key) {
 void DrillEngine::HandlePausedKey(const DrillKey& key) {
     if (key.is(DrillKey::kEscape)) {
         StopHands();
-        setVisible(C::Panel62, false);
+        setVisible(C::PauseBox, false);
         m_drillPaused = false;
-        showUnlessHidden(C::Label17, DrillRow::Instructions);
+        showUnlessHidden(C::Guidance, DrillRow::Instructions);
         ClearErrorDisplay();
         AbandonSet();
     } else if (!key.is(m_targetChar)) {
@@ -190,41 +191,41 @@ void DrillEngine::HandlePausedKey(const DrillKey& key) {
 void DrillEngine::CorrectingPress() {
     m_hands.handPhase = 1;
     StopHands();
-    for (C image : {C::Image5, C::Image6, C::Image7})
+    for (C image : {C::HitMark, C::MissedMark, C::TypedMark})
         setVisible(image, false);
     ResetPicture();
-    setVisible(C::Panel62, false);
-    clearText(C::Panel60);
-    clearText(C::Panel61);
-    clearText(C::Panel19);
-    stopTimer(DrillTimer::Timer2);
+    setVisible(C::PauseBox, false);
+    clearText(C::MissedTarget);
+    clearText(C::TypedInstead);
+    clearText(C::TargetPanel);
+    stopTimer(DrillTimer::BlinkTimer);
     ChooseNextKey();
     StartHands();
-    startTimer(DrillTimer::Timer4);
+    startTimer(DrillTimer::ReactionTimer);
     StartReactionClock();
     m_drillPaused = false;
-    showUnlessHidden(C::Label17, DrillRow::Instructions);
+    showUnlessHidden(C::Guidance, DrillRow::Instructions);
     PlaySound(kSoundKeyTap);
     if (m_setPresses == m_setLength)
         EndSet();
 }
 
 void DrillEngine::ReplayHands() {
-    applyTimer1(replayHands(m_hands));
+    applyHandTimer(replayHands(m_hands));
 }
 
 void DrillEngine::StartHands() {
-    applyTimer1(startHands(m_hands));
+    applyHandTimer(startHands(m_hands));
 }
 
 void DrillEngine::StopHands() {
-    applyTimer1(stopHands(m_hands));
+    applyHandTimer(stopHands(m_hands));
 }
 
 // Timer1 as the hand animation orders it: a running timer whose interval changes, or that is
 // told to, counts afresh from now.
-void DrillEngine::applyTimer1(const Timer1Order& order) {
-    TimerView& timer = m_view.timer(DrillTimer::Timer1);
+void DrillEngine::applyHandTimer(const HandTimerOrder& order) {
+    TimerView& timer = m_view.timer(DrillTimer::HandTimer);
     const bool restart =
         order.running && (order.restart || !timer.running || timer.intervalMs != order.intervalMs);
     timer.running = order.running;
@@ -236,10 +237,10 @@ void DrillEngine::applyTimer1(const Timer1Order& order) {
 // ---- A set ---------------------------------------------------------------------------------
 
 void DrillEngine::StartSet() {
-    setVisible(C::Panel5, false);
+    setVisible(C::TipsPanel, false);
     DisableDrillButtons();
     ResetTargetPanel();
-    for (C image : {C::Image5, C::Image6, C::Image7})
+    for (C image : {C::HitMark, C::MissedMark, C::TypedMark})
         setVisible(image, false);
 
     m_globals.currentKey.leftShift = false;
@@ -250,30 +251,30 @@ void DrillEngine::StartSet() {
     m_hands.handPhase = 1;
     m_setPresses = 0;
 
-    setVisible(C::Panel11, false);
+    setVisible(C::StatisticsPanel, false);
     m_setRunning = true;
     PlaySound(kSoundStart);
 
     ResetPicture();
     ClearDrillTexts();
-    stopTimer(DrillTimer::Timer2);
+    stopTimer(DrillTimer::BlinkTimer);
 
     ChooseNextKey();
-    startTimer(DrillTimer::Timer4);
+    startTimer(DrillTimer::ReactionTimer);
     m_setSlowestTicks = 0;
     StartReactionClock();
     StartHands();
     m_setSeconds = 0;
     m_setStartedMs = now();
     m_secondsBooked = 0;
-    startTimer(DrillTimer::Timer3);
+    startTimer(DrillTimer::SetClockTimer);
 }
 
 bool DrillEngine::ScoreKey(const DrillKey& key) {
     m_globals.currentKey.leftShift = false;
     m_globals.currentKey.rightShift = false;
     m_hands.handPhase = 1;
-    stopTimer(DrillTimer::Timer4);
+    stopTimer(DrillTimer::ReactionTimer);
     m_keyTicks = reactionTicks(now() - m_targetShownMs);
 
     RecordKeySpeed(m_targetChar);
@@ -283,14 +284,14 @@ bool DrillEngine::ScoreKey(const DrillKey& key) {
     const QString targetCaption = characterCaption(m_targetChar);
     if (key.is(m_targetChar)) {
         StopHands();
-        setText(C::Panel23, key.caption());
-        showUnlessHidden(C::Image5, DrillRow::LastCorrect);
-        setVisible(C::Image6, false);
-        setVisible(C::Image7, false);
-        clearText(C::Panel60);
-        clearText(C::Panel61);
+        setText(C::LastCorrectKey, key.caption());
+        showUnlessHidden(C::HitMark, DrillRow::LastCorrect);
+        setVisible(C::MissedMark, false);
+        setVisible(C::TypedMark, false);
+        clearText(C::MissedTarget);
+        clearText(C::TypedInstead);
         ++m_setPresses;
-        setText(C::Panel17, QString::number(m_setPresses));
+        setText(C::PressesSoFar, QString::number(m_setPresses));
         ++m_setHits;
         PlaySound(kSoundKeyTap);
         ResetPicture();
@@ -299,17 +300,17 @@ bool DrillEngine::ScoreKey(const DrillKey& key) {
             return true;
         }
     } else {
-        m_view[C::Panel25].caption += targetCaption + u' ';
-        m_view[C::Panel54].caption += key.caption() + u' ';
-        setVisible(C::Image5, false);
-        showUnlessHidden(C::Image6, DrillRow::Missed);
-        showUnlessHidden(C::Image7, DrillRow::Typed);
-        clearText(C::Panel23);
-        setText(C::Panel60, targetCaption);
-        setText(C::Panel61, key.caption());
+        m_view[C::StatsMissedTargets].caption += targetCaption + u' ';
+        m_view[C::StatsTypedInstead].caption += key.caption() + u' ';
+        setVisible(C::HitMark, false);
+        showUnlessHidden(C::MissedMark, DrillRow::Missed);
+        showUnlessHidden(C::TypedMark, DrillRow::Typed);
+        clearText(C::LastCorrectKey);
+        setText(C::MissedTarget, targetCaption);
+        setText(C::TypedInstead, key.caption());
         PlaySound(kSoundError);
         ++m_setPresses;
-        setText(C::Panel17, QString::number(m_setPresses));
+        setText(C::PressesSoFar, QString::number(m_setPresses));
         ++m_setMisses;
         // Read at each miss, so a change in the options window counts at once.
         const bool pauseAfterMiss = m_globals.record.flag(L::kBegPauseOnMiss);
@@ -328,10 +329,10 @@ bool DrillEngine::ScoreKey(const DrillKey& key) {
 
 void DrillEngine::PauseAfterMiss() {
     m_drillPaused = true;
-    setVisible(C::Label17, false);
-    startTimer(DrillTimer::Timer2);
-    setVisible(C::Panel62, true);
-    setText(C::Label93, missMessage(characterCaption(m_targetChar)));
+    setVisible(C::Guidance, false);
+    startTimer(DrillTimer::BlinkTimer);
+    setVisible(C::PauseBox, true);
+    setText(C::PauseExplanation, missMessage(characterCaption(m_targetChar)));
 }
 
 void DrillEngine::ShowNextTarget() {
@@ -339,7 +340,7 @@ void DrillEngine::ShowNextTarget() {
     ResetPicture();
     ChooseNextKey();
     StartHands();
-    startTimer(DrillTimer::Timer4);
+    startTimer(DrillTimer::ReactionTimer);
     StartReactionClock();
 }
 
@@ -361,10 +362,10 @@ void DrillEngine::ChooseNextKey() {
     m_globals.currentKey = chosen.key;
     m_targetChar = chosen.key.character;
     if (chosen.guidance)
-        setText(C::Label17, plainTextCaption(*chosen.guidance));
+        setText(C::Guidance, plainTextCaption(*chosen.guidance));
     if (m_drillPaused)
-        setVisible(C::Label17, false);
-    setText(C::Panel19, targetPanelText(m_targetChar));
+        setVisible(C::Guidance, false);
+    setText(C::TargetPanel, targetPanelText(m_targetChar));
     m_view.target.fontColour =
         targetPanelFontColour(m_targetChar, settings.nationality, kTargetPanelColour);
 }
@@ -442,7 +443,7 @@ void DrillEngine::RecordSlowest() {
     if (t > m_setSlowestTicks) {
         m_setSlowestTicks = t;
         m_setSlowestChar = m_targetChar;
-        setText(C::Panel33, characterCaption(m_targetChar));
+        setText(C::StatsSlowestThisSet, characterCaption(m_targetChar));
     }
     if (t > session.sessionSlowestTicks) {
         session.sessionSlowestTicks = t;
@@ -470,8 +471,8 @@ void DrillEngine::BeginEnterStep() {
     SetTargetPanel(150, text(QT_TRANSLATE_NOOP("TBegForm", "Press Enter!")));
     m_view.target.fontSize = 10;
     m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
-    setVisible(C::Label82, false);
-    setVisible(C::Label83, false);
+    setVisible(C::TypeTheCaption, false);
+    setVisible(C::CharacterCaption, false);
     m_globals.currentKey.leftHand = false;
     m_globals.currentKey.rightHand = true;
     m_targetChar = DrillKey::kEnter;
@@ -483,31 +484,31 @@ void DrillEngine::ResetTargetPanel() {
     m_awaitingEnter = false;
     SetTargetPanel(50, QString());
     m_view.target.fontSize = 14;
-    setVisible(C::Label82, true);
-    setVisible(C::Label83, true);
+    setVisible(C::TypeTheCaption, true);
+    setVisible(C::CharacterCaption, true);
 }
 
 void DrillEngine::FinishSet() {
     StopSetClock();
     EnableButtonsAfterSet();
     m_setRunning = false;
-    startTimer(DrillTimer::Timer2);
+    startTimer(DrillTimer::BlinkTimer);
 
-    setVisible(C::Label82, false);
-    setVisible(C::Label83, false);
+    setVisible(C::TypeTheCaption, false);
+    setVisible(C::CharacterCaption, false);
     SetTargetPanel(80, text(QT_TRANSLATE_NOOP("TBegForm", "Done!")));
     m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
 
-    clearText(C::Panel23);
-    clearText(C::Panel60);
-    clearText(C::Panel61);
-    for (C image : {C::Image5, C::Image6, C::Image7})
+    clearText(C::LastCorrectKey);
+    clearText(C::MissedTarget);
+    clearText(C::TypedInstead);
+    for (C image : {C::HitMark, C::MissedMark, C::TypedMark})
         setVisible(image, false);
-    setVisible(C::Panel11, true);
+    setVisible(C::StatisticsPanel, true);
 
     if (m_globals.record.flag(L::kSoundOn))
         PlaySound(kSoundDone);
-    setText(C::Panel28, m_view[C::Panel21].caption);
+    setText(C::StatsTimeThisSet, m_view[C::SetSeconds].caption);
     ComputeSetStatistics();
 
     StopHands();
@@ -533,25 +534,28 @@ void DrillEngine::ComputeSetStatistics() {
     } else {
         session.lastSetSeconds = m_setSeconds;
     }
-    setText(C::Panel29, QString::number(*m_bestSeconds));
+    setText(C::StatsBestTime, QString::number(*m_bestSeconds));
 
     session.sessionMissesTotal += m_setMisses;
     session.sessionHitsTotal += m_setHits;
 
     if (m_setMisses > 0 && m_setHits != 0)
-        setText(C::Panel30, FormatPercent(m_setHits, std::int64_t{m_setMisses} + m_setHits));
+        setText(C::StatsCorrectThisSet,
+                FormatPercent(m_setHits, std::int64_t{m_setMisses} + m_setHits));
     else
-        setText(C::Panel30, m_setMisses == 0 ? QStringLiteral("100%") : QStringLiteral("0%"));
+        setText(C::StatsCorrectThisSet,
+                m_setMisses == 0 ? QStringLiteral("100%") : QStringLiteral("0%"));
 
     // The session totals are whole counts kept in doubles.
     const std::int64_t misses = std::llround(session.sessionMissesTotal);
     const std::int64_t hits = std::llround(session.sessionHitsTotal);
     if (misses > 0 && hits != 0)
-        setText(C::Panel31, FormatPercent(hits, misses + hits));
+        setText(C::StatsCorrectThisSession, FormatPercent(hits, misses + hits));
     else
-        setText(C::Panel31, misses == 0 ? QStringLiteral("100%") : QStringLiteral("0%"));
+        setText(C::StatsCorrectThisSession,
+                misses == 0 ? QStringLiteral("100%") : QStringLiteral("0%"));
 
-    setText(C::Panel35, QString::number(m_setMisses));
+    setText(C::StatsNumberMissed, QString::number(m_setMisses));
 
     const long double presses = static_cast<long double>(m_setMisses) + m_setHits;
     addToFigure(record, L::kBegKeysTotal, presses);
@@ -567,12 +571,13 @@ void DrillEngine::ComputeSetStatistics() {
     }
     markBeginnersSectionUsed();
 
-    setText(C::Panel33, characterCaption(m_setSlowestChar));
+    setText(C::StatsSlowestThisSet, characterCaption(m_setSlowestChar));
 }
 
 void DrillEngine::ClearStatistics() {
-    for (C c : {C::Panel25, C::Panel54, C::Panel28, C::Panel29, C::Panel30, C::Panel31, C::Panel33,
-                C::Panel35})
+    for (C c : {C::StatsMissedTargets, C::StatsTypedInstead, C::StatsTimeThisSet, C::StatsBestTime,
+                C::StatsCorrectThisSet, C::StatsCorrectThisSession, C::StatsSlowestThisSet,
+                C::StatsNumberMissed})
         clearText(c);
     // "Best Time:" is empty again, so the next set's time is the best.
     m_bestSeconds.reset();
@@ -587,16 +592,16 @@ void DrillEngine::AbandonSet() {
     StopHands();
     ResetPicture();
     m_setRunning = false;
-    startTimer(DrillTimer::Timer2);
-    clearText(C::Panel23);
-    clearText(C::Panel60);
-    clearText(C::Panel61);
-    for (C image : {C::Image5, C::Image6, C::Image7})
+    startTimer(DrillTimer::BlinkTimer);
+    clearText(C::LastCorrectKey);
+    clearText(C::MissedTarget);
+    clearText(C::TypedInstead);
+    for (C image : {C::HitMark, C::MissedMark, C::TypedMark})
         setVisible(image, false);
-    setText(C::Label17, text(kPressSpaceToContinue));
-    clearText(C::Panel17);
-    clearText(C::Panel19);
-    clearText(C::Panel21);
+    setText(C::Guidance, text(kPressSpaceToContinue));
+    clearText(C::PressesSoFar);
+    clearText(C::TargetPanel);
+    clearText(C::SetSeconds);
 }
 
 void DrillEngine::LeaveDrill() {
@@ -610,21 +615,22 @@ void DrillEngine::LeaveDrill() {
 
 void DrillEngine::StopAllTimers() {
     StopSetClock();
-    for (DrillTimer t :
-         {DrillTimer::Timer1, DrillTimer::Timer2, DrillTimer::Timer3, DrillTimer::Timer4})
+    for (DrillTimer t : {DrillTimer::HandTimer, DrillTimer::BlinkTimer, DrillTimer::SetClockTimer,
+                         DrillTimer::ReactionTimer})
         stopTimer(t);
 }
 
 void DrillEngine::ClearErrorDisplay() {
-    for (C panel : {C::Panel19, C::Panel23, C::Panel25, C::Panel54, C::Panel60, C::Panel61})
+    for (C panel : {C::TargetPanel, C::LastCorrectKey, C::StatsMissedTargets, C::StatsTypedInstead,
+                    C::MissedTarget, C::TypedInstead})
         clearText(panel);
-    for (C image : {C::Image5, C::Image6, C::Image7})
+    for (C image : {C::HitMark, C::MissedMark, C::TypedMark})
         setVisible(image, false);
 }
 
 void DrillEngine::ClearDrillTexts() {
-    for (C text : {C::Label17, C::Panel17, C::Panel19, C::Panel21, C::Panel23, C::Panel25,
-                   C::Panel54, C::Panel60, C::Panel61})
+    for (C text : {C::Guidance, C::PressesSoFar, C::TargetPanel, C::SetSeconds, C::LastCorrectKey,
+                   C::StatsMissedTargets, C::StatsTypedInstead, C::MissedTarget, C::TypedInstead})
         clearText(text);
 }
 
@@ -642,7 +648,7 @@ void DrillEngine::EnableDrillButtons() {
 void DrillEngine::EnableButtonsAfterSet() {
     EnableDrillButtons();
     if (ownKeysDrill()) {
-        for (C button : {C::SpeedButton7, C::SpeedButton8, C::SpeedButton15})
+        for (C button : {C::TwentyKeysButton, C::ThirtyKeysButton, C::UpperCaseButton})
             setEnabled(button, false);
     }
 }
@@ -650,7 +656,7 @@ void DrillEngine::EnableButtonsAfterSet() {
 void DrillEngine::SetTargetPanel(int width, const QString& caption) {
     m_view.target.width = width;
     m_view.target.left = centredLeft(kTargetBoxWidth, width);
-    setText(C::Panel19, caption);
+    setText(C::TargetPanel, caption);
 }
 
 // ---- Time ----------------------------------------------------------------------------------
@@ -658,7 +664,7 @@ void DrillEngine::SetTargetPanel(int width, const QString& caption) {
 // Counts the whole seconds the clock says have passed since the set began and are not yet
 // counted: each adds one to the set clock and to both seconds totals of the record.
 void DrillEngine::BookElapsedSeconds() {
-    if (!m_view.timer(DrillTimer::Timer3).running)
+    if (!m_view.timer(DrillTimer::SetClockTimer).running)
         return;
     const std::int64_t elapsed = (now() - m_setStartedMs) / 1000;
     if (elapsed <= m_secondsBooked)
@@ -666,26 +672,26 @@ void DrillEngine::BookElapsedSeconds() {
     StudentRecord& record = m_globals.record;
     for (; m_secondsBooked < elapsed; ++m_secondsBooked) {
         m_setSeconds = m_setSeconds + 1 == kSetSecondsWrapAt ? 0 : m_setSeconds + 1;
-        addToFigure(record, L::kBegSeconds2, 1);
+        addToFigure(record, L::kBegSecondsCopy, 1);
         addToFigure(record, L::kBegSeconds, 1);
     }
     m_globals.drillSession.sessionSetSeconds = toFixedPoint(m_setSeconds);
-    setText(C::Panel21, QString::number(m_setSeconds));
+    setText(C::SetSeconds, QString::number(m_setSeconds));
 }
 
 // The set clock stops: what has passed is counted, and the time shows even for a set finished
 // within its first second (as 0).
 void DrillEngine::StopSetClock() {
-    if (!m_view.timer(DrillTimer::Timer3).running)
+    if (!m_view.timer(DrillTimer::SetClockTimer).running)
         return;
     BookElapsedSeconds();
-    setText(C::Panel21, QString::number(m_setSeconds));
-    stopTimer(DrillTimer::Timer3);
+    setText(C::SetSeconds, QString::number(m_setSeconds));
+    stopTimer(DrillTimer::SetClockTimer);
 }
 
-void DrillEngine::Timer1Timer() {
+void DrillEngine::HandTick() {
     if (m_handAnimation) {
-        applyTimer1(m_handAnimation(m_hands));
+        applyHandTimer(m_handAnimation(m_hands));
         return;
     }
     // No hands to draw: the animation is over at its first tick.
@@ -696,25 +702,25 @@ void DrillEngine::Timer1Timer() {
 }
 
 void DrillEngine::ApplyHandDelay() {
-    applyTimer1(setHandDelay(m_hands, handStyle(m_globals.record).delayMs));
+    applyHandTimer(setHandDelay(m_hands, handStyle(m_globals.record).delayMs));
 }
 
-void DrillEngine::Timer2Timer() {
+void DrillEngine::BlinkTick() {
     if (m_drillPaused) {
-        const bool shown = m_view[C::Label92].caption == text(kPause);
-        setText(C::Label92, shown ? QString() : text(kPause));
+        const bool shown = m_view[C::PauseCaption].caption == text(kPause);
+        setText(C::PauseCaption, shown ? QString() : text(kPause));
         return;
     }
-    const bool empty = m_view[C::Label17].caption.isEmpty();
-    setText(C::Label17, empty ? text(kPressSpaceToBegin) : QString());
+    const bool empty = m_view[C::Guidance].caption.isEmpty();
+    setText(C::Guidance, empty ? text(kPressSpaceToBegin) : QString());
 }
 
-void DrillEngine::Timer3Timer() {
+void DrillEngine::SetClockTick() {
     BookElapsedSeconds();
 }
 
-void DrillEngine::Timer4Timer() {
-    if (m_view.timer(DrillTimer::Timer4).running)
+void DrillEngine::ReactionTick() {
+    if (m_view.timer(DrillTimer::ReactionTimer).running)
         m_keyTicks = reactionTicks(now() - m_targetShownMs);
 }
 
@@ -755,25 +761,25 @@ void DrillEngine::ShowRow(DrillRow row) {
     const bool shown = !rowHidden(row);
     switch (row) {
     case DrillRow::LastCorrect:
-        setVisible(C::Label81, shown);
-        setVisible(C::Panel23, shown);
+        setVisible(C::LastCorrectCaption, shown);
+        setVisible(C::LastCorrectKey, shown);
         if (!shown)
-            setVisible(C::Image5, false); // the mark comes back only with the next hit
+            setVisible(C::HitMark, false); // the mark comes back only with the next hit
         break;
     case DrillRow::Missed:
-        setVisible(C::Label90, shown);
-        setVisible(C::Panel60, shown);
+        setVisible(C::YouMissedCaption, shown);
+        setVisible(C::MissedTarget, shown);
         if (!shown)
-            setVisible(C::Image6, false);
+            setVisible(C::MissedMark, false);
         break;
     case DrillRow::Typed:
-        setVisible(C::Label91, shown);
-        setVisible(C::Panel61, shown);
+        setVisible(C::ByTypingCaption, shown);
+        setVisible(C::TypedInstead, shown);
         if (!shown)
-            setVisible(C::Image7, false);
+            setVisible(C::TypedMark, false);
         break;
     case DrillRow::Instructions:
-        setVisible(C::Label17, shown);
+        setVisible(C::Guidance, shown);
         break;
     }
 }
@@ -783,16 +789,16 @@ OwnKeysResult DrillEngine::VerifyOwnKeys(const QString& typed) {
     if (!result.enough)
         return result;
     m_ownKeys = result.keys;
-    setEnabled(C::Button2, true);
-    setText(C::Panel4, plainTextCaption(result.shownKeys));
-    setText(C::Panel3, plainTextCaption(result.notAllowed));
+    setEnabled(C::BeginTyping, true);
+    setText(C::KeysToType, plainTextCaption(result.shownKeys));
+    setText(C::NotAllowedKeys, plainTextCaption(result.notAllowed));
     return result;
 }
 
 void DrillEngine::BeginOwnKeys() {
     if (!ownKeysDrill())
         return;
-    setVisible(C::Panel2, false);
+    setVisible(C::OwnKeysPanel, false);
     EnableButtonsAfterSet();
 }
 

@@ -29,11 +29,11 @@ struct Services;
 class DrillEngine {
 public:
     // Draws one frame of the hands on a tick of Timer1 and says what Timer1 does next.
-    using HandAnimation = std::function<Timer1Order(HandAnimationState&)>;
+    using HandAnimation = std::function<HandTimerOrder(HandAnimationState&)>;
 
-    static constexpr int kTimer2Ms = 500;
-    static constexpr int kTimer3Ms = 1000;
-    static constexpr int kTimer4Ms = 54;
+    static constexpr int kBlinkIntervalMs = 500;
+    static constexpr int kSetClockIntervalMs = 1000;
+    static constexpr int kReactionIntervalMs = 54;
 
     // The drill window was created for the drill kind flagged in the shared state.
     DrillEngine(Globals& globals, Services& services, std::uint32_t seed = std::random_device{}());
@@ -44,10 +44,10 @@ public:
     void DrillStart();
     // Every key the window sees, whatever control has the focus.
     void HandleDrillKey(const DrillKey& key);
-    void Timer1Timer();
-    void Timer2Timer();
-    void Timer3Timer();
-    void Timer4Timer();
+    void HandTick();
+    void BlinkTick();
+    void SetClockTick();
+    void ReactionTick();
     // Escape with no set, or "Exit to Main Menu": the window is to close.
     void LeaveDrill();
     // The window closes, however it was asked to: nothing runs on.
@@ -118,7 +118,7 @@ private:
     void ReplayHands();
     void StartHands();
     void StopHands();
-    void applyTimer1(const Timer1Order& order);
+    void applyHandTimer(const HandTimerOrder& order);
     // The keyboard picture goes back to its unmarked copy.
     void ResetPicture() { ++m_view.pictureResets; }
     // Shows or hides a row as its hidden flag says.

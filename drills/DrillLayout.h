@@ -20,13 +20,13 @@ inline constexpr int kTargetPanelHeight = 40;
 // Where the regions of the drill window go for a client area and keyboard picture size.
 // Halves are rounded toward zero.
 struct DrillLayout {
-    QRect image1;   // the keyboard picture, centred at the bottom
-    QRect panelTop; // the title and running figures above it
+    QRect keyboardPicture; // the keyboard picture, centred at the bottom
+    QRect panelTop;        // the title and running figures above it
     QRect panelLeft;
     QRect panelRight;
-    QRect panel2;  // own keys, centred in the client area
-    QRect panel11; // statistics, centred over the keyboard
-    QRect panel5;  // tips
+    QRect ownKeysBox;    // own keys, centred in the client area
+    QRect statisticsBox; // statistics, centred over the keyboard
+    QRect tipsBox;       // tips
 };
 DrillLayout computeDrillLayout(QSize client, QSize picture);
 

@@ -13,56 +13,56 @@ namespace kf {
 // The controls of the drill window whose text, visibility or state the drill changes. The
 // window finds each by its object name and renders it from the view; tests read the view.
 enum class DrillControl : std::uint8_t {
-    Label3, // drill title, and its shadow
-    Label4,
-    Label17, // instruction and finger guidance
-    Label82, // "Type the"
-    Label83, // "Character"
-    Label81, // "Last correct:"
-    Label90, // "You missed:"
-    Label91, // "by typing:"
-    Label92, // "Pause!"
-    Label93, // the miss explanation
-    Panel17, // presses so far
-    Panel19, // the target
-    Panel21, // seconds of the set
-    Panel23, // last correct key
-    Panel60, // missed target
-    Panel61, // key typed instead
-    Panel25, // statistics: the missed targets of the set
-    Panel54, // statistics: what was typed instead
-    Panel28, // time this set
-    Panel29, // best time
-    Panel30, // correct this set
-    Panel31, // correct this session
-    Panel33, // slowest this set
-    Panel35, // number missed
-    Panel2,  // own keys
-    Panel3,  // characters not allowed
-    Panel4,  // you will be typing
-    Panel5,  // tips
-    Panel11, // statistics
-    Panel62, // pause box
-    Image5,  // hit mark
-    Image6,  // miss marks
-    Image7,
-    SpeedButton5,
-    SpeedButton6,
-    SpeedButton7,
-    SpeedButton8,
-    SpeedButton9,
-    SpeedButton11,
-    SpeedButton12,
-    SpeedButton13,
-    SpeedButton14,
-    SpeedButton15,
-    SpeedButton16,
-    SpeedButton17,
-    SpeedButton18,
-    Button2,
+    Title, // drill title, and its shadow
+    TitleShadow,
+    Guidance,                // instruction and finger guidance
+    TypeTheCaption,          // "Type the"
+    CharacterCaption,        // "Character"
+    LastCorrectCaption,      // "Last correct:"
+    YouMissedCaption,        // "You missed:"
+    ByTypingCaption,         // "by typing:"
+    PauseCaption,            // "Pause!"
+    PauseExplanation,        // the miss explanation
+    PressesSoFar,            // presses so far
+    TargetPanel,             // the target
+    SetSeconds,              // seconds of the set
+    LastCorrectKey,          // last correct key
+    MissedTarget,            // missed target
+    TypedInstead,            // key typed instead
+    StatsMissedTargets,      // statistics: the missed targets of the set
+    StatsTypedInstead,       // statistics: what was typed instead
+    StatsTimeThisSet,        // time this set
+    StatsBestTime,           // best time
+    StatsCorrectThisSet,     // correct this set
+    StatsCorrectThisSession, // correct this session
+    StatsSlowestThisSet,     // slowest this set
+    StatsNumberMissed,       // number missed
+    OwnKeysPanel,            // own keys
+    NotAllowedKeys,          // characters not allowed
+    KeysToType,              // you will be typing
+    TipsPanel,               // tips
+    StatisticsPanel,         // statistics
+    PauseBox,                // pause box
+    HitMark,                 // hit mark
+    MissedMark,              // miss marks
+    TypedMark,
+    HandDelayButton,
+    TenKeysButton,
+    TwentyKeysButton,
+    ThirtyKeysButton,
+    SoundButton,
+    ColoursButton,
+    ChartsButton,
+    ShowAllKeysButton,
+    HideKeysButton,
+    UpperCaseButton,
+    LowerCaseButton,
+    ExitLessonsButton,
+    OptionsButton,
+    BeginTyping,
 };
 inline constexpr std::size_t kDrillControlCount =
-    static_cast<std::size_t>(DrillControl::Button2) + 1;
+    static_cast<std::size_t>(DrillControl::BeginTyping) + 1;
 
 // Object names, in the order of DrillControl.
 inline constexpr std::array<std::string_view, kDrillControlCount> kDrillControlNames = {
@@ -80,11 +80,13 @@ inline constexpr std::array<std::string_view, kDrillControlCount> kDrillControlN
 
 // The tool buttons that a running set disables, in the order they are listed.
 inline constexpr std::array<DrillControl, 13> kDrillToolButtons = {
-    DrillControl::SpeedButton5,  DrillControl::SpeedButton6,  DrillControl::SpeedButton7,
-    DrillControl::SpeedButton8,  DrillControl::SpeedButton9,  DrillControl::SpeedButton11,
-    DrillControl::SpeedButton12, DrillControl::SpeedButton13, DrillControl::SpeedButton14,
-    DrillControl::SpeedButton15, DrillControl::SpeedButton16, DrillControl::SpeedButton17,
-    DrillControl::SpeedButton18,
+    DrillControl::HandDelayButton,  DrillControl::TenKeysButton,
+    DrillControl::TwentyKeysButton, DrillControl::ThirtyKeysButton,
+    DrillControl::SoundButton,      DrillControl::ColoursButton,
+    DrillControl::ChartsButton,     DrillControl::ShowAllKeysButton,
+    DrillControl::HideKeysButton,   DrillControl::UpperCaseButton,
+    DrillControl::LowerCaseButton,  DrillControl::ExitLessonsButton,
+    DrillControl::OptionsButton,
 };
 
 // One control as the student sees it. Captions follow the accelerator convention ("&&" shows
@@ -111,7 +113,7 @@ struct TimerView {
     std::uint64_t starts = 0;
 };
 
-enum class DrillTimer : std::uint8_t { Timer1, Timer2, Timer3, Timer4 };
+enum class DrillTimer : std::uint8_t { HandTimer, BlinkTimer, SetClockTimer, ReactionTimer };
 
 struct DrillView {
     std::array<ControlView, kDrillControlCount> controls{};

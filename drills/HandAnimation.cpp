@@ -80,8 +80,8 @@ constexpr std::array<std::string_view, kNationalityCount> kHomeKeys{
 // Frames 2 and 3 by the key the target sits on. No origins: the hand reaches the key from where
 // it rests, so the frames repeat frame 1.
 struct Origins {
-    QPoint frame2;
-    QPoint frame3;
+    QPoint halfway;
+    QPoint atKey;
 };
 
 struct SlotTravel {
@@ -167,8 +167,8 @@ struct CharacterTravel {
     CharacterSet targets;
     Slot first;
     Slot last;
-    std::optional<QPoint> frame2;
-    std::optional<QPoint> frame3;
+    std::optional<QPoint> halfway;
+    std::optional<QPoint> atKey;
     bool stays = false;
 };
 
@@ -238,7 +238,7 @@ std::optional<QPoint> frameOrigin(Hand hand, int frame, AnsiChar target, Nationa
             continue;
         if (row.stays)
             return std::nullopt;
-        const std::optional<QPoint>& own = frame == 2 ? row.frame2 : row.frame3;
+        const std::optional<QPoint>& own = frame == 2 ? row.halfway : row.atKey;
         if (own)
             return own;
         break;
@@ -248,7 +248,7 @@ std::optional<QPoint> frameOrigin(Hand hand, int frame, AnsiChar target, Nationa
     const SlotTravel& travel = kSlotTravel[static_cast<std::size_t>(slot)];
     if (travel.hand != hand || !travel.origins)
         return std::nullopt;
-    return frame == 2 ? travel.origins->frame2 : travel.origins->frame3;
+    return frame == 2 ? travel.origins->halfway : travel.origins->atKey;
 }
 
 void moveHand(HandAnimationState& state, Hand hand, int phase, AnsiChar target,
@@ -298,15 +298,15 @@ void setHandPen(QPainter& painter, const HandStyle& style) {
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-Timer1Order orderOf(const HandAnimationState& state, bool restart) {
-    return {state.timer1Running, state.timer1Interval, restart};
+HandTimerOrder orderOf(const HandAnimationState& state, bool restart) {
+    return {state.handTimerRunning, state.handTimerInterval, restart};
 }
 
 // The animation is over: the next one waits for the hand delay again.
-Timer1Order finish(HandAnimationState& state, int delayMs) {
+HandTimerOrder finish(HandAnimationState& state, int delayMs) {
     state.handPhase = 1;
-    state.timer1Interval = delayMs;
-    state.timer1Running = false;
+    state.handTimerInterval = delayMs;
+    state.handTimerRunning = false;
     return orderOf(state, false);
 }
 
@@ -326,7 +326,7 @@ HandScene makeHandScene(const CurrentKey& key, bool awaitingEnter, const Student
     return {key, {awaitingEnter, record.nationality(), largeFont}, handStyle(record)};
 }
 
-void applyTimer1Order(QTimer& timer, const Timer1Order& order) {
+void applyHandTimerOrder(QTimer& timer, const HandTimerOrder& order) {
     if (!order.running) {
         timer.stop();
         timer.setInterval(order.intervalMs);
@@ -335,24 +335,24 @@ void applyTimer1Order(QTimer& timer, const Timer1Order& order) {
     }
 }
 
-Timer1Order startHands(HandAnimationState& state) {
+HandTimerOrder startHands(HandAnimationState& state) {
     state.handPhase = 1;
-    state.timer1Running = true;
+    state.handTimerRunning = true;
     return orderOf(state, true);
 }
 
-Timer1Order replayHands(HandAnimationState& state) {
-    state.timer1Interval = kHandReplayInterval;
+HandTimerOrder replayHands(HandAnimationState& state) {
+    state.handTimerInterval = kHandReplayInterval;
     return startHands(state);
 }
 
-Timer1Order stopHands(HandAnimationState& state) {
-    state.timer1Running = false;
+HandTimerOrder stopHands(HandAnimationState& state) {
+    state.handTimerRunning = false;
     return orderOf(state, false);
 }
 
-Timer1Order setHandDelay(HandAnimationState& state, int delayMs) {
-    state.timer1Interval = delayMs;
+HandTimerOrder setHandDelay(HandAnimationState& state, int delayMs) {
+    state.handTimerInterval = delayMs;
     return orderOf(state, false);
 }
 
@@ -433,15 +433,15 @@ void DrawHands(QImage& picture, const HandAnimationState& state, const HandScene
         drawOutline(painter, kRightHandOutline, origin);
 }
 
-Timer1Order AnimateHands(HandAnimationState& state, const HandScene& scene, QImage& picture,
-                         const QImage& cleanPicture) {
-    state.timer1Running = true; // a tick comes only from a running Timer1
+HandTimerOrder AnimateHands(HandAnimationState& state, const HandScene& scene, QImage& picture,
+                            const QImage& cleanPicture) {
+    state.handTimerRunning = true; // a tick comes only from a running Timer1
     picture = cleanPicture.convertToFormat(QImage::Format_RGB32);
     const AnsiChar target = scene.key.character;
     const Nationality nationality = scene.highlight.nationality;
 
     if (state.handPhase <= 1) {
-        state.timer1Interval = kHandFrameInterval;
+        state.handTimerInterval = kHandFrameInterval;
         if (scene.key.leftHand)
             moveTo(state, leftHandHome(target));
         if (scene.key.rightHand)
@@ -460,7 +460,7 @@ Timer1Order AnimateHands(HandAnimationState& state, const HandScene& scene, QIma
         if (target == kEnter) {
             const Origins& enter =
                 nationality == Nationality::EnglishUS ? kEnglishEnterOrigins : kOtherEnterOrigins;
-            moveTo(state, frame == 2 ? enter.frame2 : enter.frame3);
+            moveTo(state, frame == 2 ? enter.halfway : enter.atKey);
         } else {
             HandPositionRight(state, frame, target, nationality);
         }

@@ -5,7 +5,7 @@
 // types the target appears resting on the home row, then, 400 ms apart, two more frames move it
 // toward the key. Every frame starts from the clean picture and draws the key marks, then the
 // hand. Timer1 of the drill window drives the frames; this logic decides its interval and when it
-// runs, and the window only carries that out (applyTimer1Order).
+// runs, and the window only carries that out (applyHandTimerOrder).
 
 #include "keyboard/CurrentKey.h"
 #include "keyboard/KeyHighlighter.h"
@@ -22,9 +22,9 @@ namespace kf {
 
 class StudentRecord;
 
-inline constexpr int kTimer1DesignInterval = 1000; // Timer1 of a drill window just created
-inline constexpr int kHandFrameInterval = 400;     // between the frames of one animation
-inline constexpr int kHandReplayInterval = 200;    // before the first frame of a replay
+inline constexpr int kHandTimerDesignInterval = 1000; // Timer1 of a drill window just created
+inline constexpr int kHandFrameInterval = 400;        // between the frames of one animation
+inline constexpr int kHandReplayInterval = 200;       // before the first frame of a replay
 
 // How the student wants the hands: line width ("Two Lines" 2, else 1), colour, delay.
 struct HandStyle {
@@ -70,34 +70,34 @@ struct HandAnimationState {
     int handPhase = 1; // the next frame: 1 at home, 2 halfway, 3 at the key
     int handX = 0;     // origin of the hand outline on the picture
     int handY = 0;
-    int timer1Interval = kTimer1DesignInterval;
-    bool timer1Running = false;
+    int handTimerInterval = kHandTimerDesignInterval;
+    bool handTimerRunning = false;
 };
 
 // What Timer1 must do after a call.
-struct Timer1Order {
+struct HandTimerOrder {
     bool running = false;
-    int intervalMs = kTimer1DesignInterval;
+    int intervalMs = kHandTimerDesignInterval;
     bool restart = false; // count anew from now even if the interval is unchanged
 };
 // Carries an order out on the window's timer: a running timer whose interval changes counts the
 // new interval from now.
-void applyTimer1Order(QTimer& timer, const Timer1Order& order);
+void applyHandTimerOrder(QTimer& timer, const HandTimerOrder& order);
 
 // A new target (or the closing Enter): the animation begins again at frame 1, after Timer1's
 // current interval. That is the hand delay, unless the last animation was cut short (then 400 ms
 // or 200 ms) or the window is new and no options were saved since (1000 ms).
-Timer1Order startHands(HandAnimationState& state);
+HandTimerOrder startHands(HandAnimationState& state);
 // Space during a set: the animation again from frame 1, after 200 ms.
-Timer1Order replayHands(HandAnimationState& state);
+HandTimerOrder replayHands(HandAnimationState& state);
 // A press, the end of a set, an abandoned set or leaving the drill. The interval stays as it is.
-Timer1Order stopHands(HandAnimationState& state);
+HandTimerOrder stopHands(HandAnimationState& state);
 // The options window closed: the hand delay becomes Timer1's interval.
-Timer1Order setHandDelay(HandAnimationState& state, int delayMs);
+HandTimerOrder setHandDelay(HandAnimationState& state, int delayMs);
 
 // One tick of Timer1: resets the picture from the clean copy and draws the next frame onto it.
-Timer1Order AnimateHands(HandAnimationState& state, const HandScene& scene, QImage& picture,
-                         const QImage& cleanPicture);
+HandTimerOrder AnimateHands(HandAnimationState& state, const HandScene& scene, QImage& picture,
+                            const QImage& cleanPicture);
 // The key marks, then the active hand (or hands) at the state's origin.
 void DrawHands(QImage& picture, const HandAnimationState& state, const HandScene& scene);
 // The origin of frame 2 or 3 of the left or the right hand for a target on a keyboard. Keys that

@@ -90,7 +90,7 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
         HandScene scene = makeHandScene(m_globals.currentKey, m_engine.awaitingEnter(),
                                         m_globals.record, m_globals.activity.largeFont);
         scene.sprites = &m_handSprites;
-        const Timer1Order order = AnimateHands(hands, scene, m_keyboard, m_cleanKeyboard);
+        const HandTimerOrder order = AnimateHands(hands, scene, m_keyboard, m_cleanKeyboard);
         showKeyboardImage();
         return order;
     });
@@ -115,29 +115,29 @@ void TBegForm::buildTimers() {
     // clock; precise timers keep that refresh close to the second.
     m_timers[2]->setTimerType(Qt::PreciseTimer);
     m_timers[3]->setTimerType(Qt::PreciseTimer);
-    connect(m_timers[0], &QTimer::timeout, this, &TBegForm::Timer1Timer);
-    connect(m_timers[1], &QTimer::timeout, this, &TBegForm::Timer2Timer);
-    connect(m_timers[2], &QTimer::timeout, this, &TBegForm::Timer3Timer);
-    connect(m_timers[3], &QTimer::timeout, this, &TBegForm::Timer4Timer);
+    connect(m_timers[0], &QTimer::timeout, this, &TBegForm::HandTick);
+    connect(m_timers[1], &QTimer::timeout, this, &TBegForm::BlinkTick);
+    connect(m_timers[2], &QTimer::timeout, this, &TBegForm::SetClockTick);
+    connect(m_timers[3], &QTimer::timeout, this, &TBegForm::ReactionTick);
 }
 
-void TBegForm::Timer1Timer() {
-    m_engine.Timer1Timer();
+void TBegForm::HandTick() {
+    m_engine.HandTick();
     render();
 }
 
-void TBegForm::Timer2Timer() {
-    m_engine.Timer2Timer();
+void TBegForm::BlinkTick() {
+    m_engine.BlinkTick();
     render();
 }
 
-void TBegForm::Timer3Timer() {
-    m_engine.Timer3Timer();
+void TBegForm::SetClockTick() {
+    m_engine.SetClockTick();
     render();
 }
 
-void TBegForm::Timer4Timer() {
-    m_engine.Timer4Timer();
+void TBegForm::ReactionTick() {
+    m_engine.ReactionTick();
     render();
 }
 
@@ -173,9 +173,9 @@ void TBegForm::connectButtons() {
     onClick("SpeedButton2", [this] { toggleRow(DrillRow::Missed); });
     onClick("SpeedButton3", [this] { toggleRow(DrillRow::Typed); });
     onClick("SpeedButton4", [this] { toggleRow(DrillRow::Instructions); });
-    onClick("Button1", [this] { Button1Click(); });
-    onClick("Button2", [this] { Button2Click(); });
-    onClick("Button3", [this] { Button3Click(); });
+    onClick("Button1", [this] { VerifyOwnKeysClick(); });
+    onClick("Button2", [this] { BeginTypingClick(); });
+    onClick("Button3", [this] { ExitToMainMenuClick(); });
 }
 
 // ---- Pictures ------------------------------------------------------------------------------
@@ -202,15 +202,16 @@ void TBegForm::loadKeyboardPictures() {
     }
     m_cleanKeyboard = picture.image;
     m_keyboard = picture.image;
-    m_image2->setPixmap(QPixmap::fromImage(m_cleanKeyboard));
+    m_cleanKeyboardLabel->setPixmap(QPixmap::fromImage(m_cleanKeyboard));
     showKeyboardImage();
 }
 
 void TBegForm::showKeyboardImage() {
-    m_image1->setPixmap(QPixmap::fromImage(m_keyboard));
+    m_keyboardLabel->setPixmap(QPixmap::fromImage(m_keyboard));
     // A picture that fills the label hides all beneath it: a hand frame then repaints only the
     // picture, not the panels under it.
-    m_image1->setAttribute(Qt::WA_OpaquePaintEvent, m_keyboard.size() == m_image1->size());
+    m_keyboardLabel->setAttribute(Qt::WA_OpaquePaintEvent,
+                                  m_keyboard.size() == m_keyboardLabel->size());
 }
 
 void TBegForm::paintSchemePictures() {
@@ -259,16 +260,16 @@ void TBegForm::changeEvent(QEvent* event) {
 }
 
 void TBegForm::FormShow() {
-    auto* label1 = findChild<QLabel*>(QStringLiteral("Label1"));
-    setTextColour(label1, Qt::black);
-    label1->raise();
+    auto* heading = findChild<QLabel*>(QStringLiteral("Label1"));
+    setTextColour(heading, Qt::black);
+    heading->raise();
     findChild<QLabel*>(QStringLiteral("Label3"))->raise();
     paintSchemePictures();
     m_speakKeys = StudentSettings(m_globals.folder.path(), m_globals.currentUserName).speakKeys();
     m_engine.DrillStart();
     render();
     if (m_engine.ownKeysDrill())
-        m_edit1->setFocus();
+        m_ownKeysEdit->setFocus();
     else
         centralWidget()->setFocus();
 }
@@ -334,7 +335,7 @@ bool TBegForm::answerInputMethodQuery(QWidget* receiver, QEvent* event) {
 // meaning, such as Tab between the own-keys buttons, while no set runs). Space, Enter and
 // Escape never reach a button.
 bool TBegForm::handleKeyEvent(QWidget* receiver, QEvent* event) {
-    const bool intoEdit = receiver == m_edit1 && m_edit1->isVisible();
+    const bool intoEdit = receiver == m_ownKeysEdit && m_ownKeysEdit->isVisible();
     if (event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool drillKey = key == Qt::Key_Space || key == Qt::Key_Escape ||
@@ -358,7 +359,7 @@ bool TBegForm::handleKeyEvent(QWidget* receiver, QEvent* event) {
     // set runs; Space may not.
     const bool enter = byKey && !escape && keys.size() == 1 && keys.first().is(DrillKey::kEnter);
     const bool ownKeysButton = qobject_cast<QPushButton*>(receiver) &&
-                               m_controls[static_cast<std::size_t>(C::Panel2)]->isVisible();
+                               m_controls[static_cast<std::size_t>(C::OwnKeysPanel)]->isVisible();
     // Enter presses a tool button that Tab reached, while no set runs.
     auto* toolButton =
         enter && !m_engine.setRunning() ? qobject_cast<QToolButton*>(receiver) : nullptr;
@@ -420,13 +421,13 @@ void TBegForm::render() {
 void TBegForm::renderTargetPanel() {
     const TargetPanelView& t = m_engine.view().target;
     if (t.left != m_shownTarget.left || t.width != m_shownTarget.width)
-        m_panel19->setGeometry(t.left, kTargetPanelTop, t.width, kTargetPanelHeight);
+        m_targetPanel->setGeometry(t.left, kTargetPanelTop, t.width, kTargetPanelHeight);
     if (t.fontSize != m_shownTarget.fontSize) {
         const QFont font = courier(t.fontSize, true);
-        m_panel19->setFont(font);
+        m_targetPanel->setFont(font);
     }
     if (t.fontColour != m_shownTarget.fontColour)
-        setTextColour(m_panel19, QColor::fromRgb(t.fontColour));
+        setTextColour(m_targetPanel, QColor::fromRgb(t.fontColour));
     m_shownTarget = t;
 }
 
@@ -437,7 +438,7 @@ void TBegForm::announce() {
     if (now == m_announced)
         return;
     setAccessibleText(centralWidget(), now.name, now.description);
-    setAccessibleText(m_image1, tr("Keyboard"),
+    setAccessibleText(m_keyboardLabel, tr("Keyboard"),
                       keyboardPictureDescription(m_engine, m_globals.currentKey));
     const bool newTarget = now.phase == DrillAnnouncement::Phase::Target &&
                            (m_announced.phase != now.phase || m_announced.name != now.name);
@@ -488,21 +489,21 @@ void TBegForm::showRowButton(DrillRow row) {
     nameByToolTip(button);
 }
 
-void TBegForm::Button1Click() {
-    const OwnKeysResult result = m_engine.VerifyOwnKeys(m_edit1->text());
+void TBegForm::VerifyOwnKeysClick() {
+    const OwnKeysResult result = m_engine.VerifyOwnKeys(m_ownKeysEdit->text());
     if (!result.enough) {
         m_services.dialogs.information(QCoreApplication::translate(
             kContext, QT_TRANSLATE_NOOP("TBegForm", "You need at least two characters to type.")));
-        m_edit1->setFocus();
+        m_ownKeysEdit->setFocus();
     }
 }
 
-void TBegForm::Button2Click() {
+void TBegForm::BeginTypingClick() {
     m_engine.BeginOwnKeys();
     centralWidget()->setFocus();
 }
 
-void TBegForm::Button3Click() {
+void TBegForm::ExitToMainMenuClick() {
     m_engine.LeaveDrill();
 }
 
@@ -534,7 +535,7 @@ void TBegForm::openOptions(OptionsPage page) {
 // scheme repaints this window, showing or hiding the characters reloads its keyboard pictures,
 // and closing it hands the hand delay to Timer1.
 void TBegForm::openPreferences(OptionsPage page) {
-    if (auto* main = qobject_cast<TForm1*>(parentWidget())) {
+    if (auto* main = qobject_cast<TMainForm*>(parentWidget())) {
         main->openPreferences(page);
         return;
     }
@@ -554,8 +555,8 @@ void TBegForm::openCharts() {
     TFormCharts* charts = TFormCharts::open(m_globals, m_services, this);
     connect(charts, &TFormCharts::drillWindowReloadRequested, this, &TBegForm::studentReplaced);
     // The report's list names the viewed student on the main window's user line even now.
-    if (auto* main = qobject_cast<TForm1*>(parentWidget()))
-        connect(charts, &TFormCharts::userLineNameChanged, main, &TForm1::showUserName);
+    if (auto* main = qobject_cast<TMainForm*>(parentWidget()))
+        connect(charts, &TFormCharts::userLineNameChanged, main, &TMainForm::showUserName);
 }
 
 void TBegForm::studentReplaced() {

@@ -71,10 +71,10 @@ public:
     void setSpeakKeys(bool on);
 
     // The timers' handlers: the hands, the blinking prompts, the set clock, the reaction clock.
-    void Timer1Timer();
-    void Timer2Timer();
-    void Timer3Timer();
-    void Timer4Timer();
+    void HandTick();
+    void BlinkTick();
+    void SetClockTick();
+    void ReactionTick();
 
 signals:
     void closed();
@@ -89,7 +89,7 @@ protected:
 private:
     void buildWindow();
     void buildTopArea(QWidget* client);
-    void buildRunningFigures(QWidget* panel1);
+    void buildRunningFigures(QWidget* figures);
     void buildToolPanels(QWidget* client);
     void buildStatistics(QWidget* client);
     void buildOwnKeys(QWidget* client);
@@ -113,9 +113,9 @@ private:
     void toggleRow(DrillRow row);
     void showRowButton(DrillRow row);
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    void VerifyOwnKeysClick();
+    void BeginTypingClick();
+    void ExitToMainMenuClick();
     void OpenHelpClick();
     void ExitLessonsClick();
     void showKeysOnKeyboard(bool shown);
@@ -143,10 +143,10 @@ private:
     TargetPanelView m_shownTarget{-1, -1, -1, 0};
     DrillAnnouncement m_announced;
     bool m_speakKeys = false;
-    QLabel* m_image1 = nullptr;
-    QLabel* m_image2 = nullptr;
-    QLabel* m_panel19 = nullptr;
-    QLineEdit* m_edit1 = nullptr;
+    QLabel* m_keyboardLabel = nullptr;
+    QLabel* m_cleanKeyboardLabel = nullptr;
+    QLabel* m_targetPanel = nullptr;
+    QLineEdit* m_ownKeysEdit = nullptr;
 };
 
 } // namespace kf

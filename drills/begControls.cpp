@@ -161,13 +161,13 @@ constexpr std::array<StatisticsRow, 8> kStatisticsRows = {{
 }};
 
 // Where the running figures sit inside Panel1.
-constexpr QRect kPanel16{8, 8, 96, 66};
-constexpr QRect kPanel18{112, 8, kTargetBoxWidth, 66};
-constexpr QRect kPanel20{356, 8, 110, 66};
-constexpr QRect kPanel22{474, 8, 248, 66};
-constexpr QRect kPanel24{8, 82, 260, 104};
-constexpr QRect kPanel10{276, 82, 446, 104};
-constexpr QSize kLabel17{370, 87}; // the guidance sentence's label, word-wrapped
+constexpr QRect kDoneBox{8, 8, 96, 66};
+constexpr QRect kTargetBox{112, 8, kTargetBoxWidth, 66};
+constexpr QRect kTimeBox{356, 8, 110, 66};
+constexpr QRect kLastCorrectBox{474, 8, 248, 66};
+constexpr QRect kMissesBox{8, 82, 260, 104};
+constexpr QRect kInstructionsBox{276, 82, 446, 104};
+constexpr QSize kGuidanceSize{370, 87}; // the guidance sentence's label, word-wrapped
 
 } // namespace
 
@@ -197,10 +197,10 @@ void TBegForm::buildWindow() {
 
     buildTopArea(client);
     buildToolPanels(client);
-    m_image1 = makeImage(client, "Image1", QRect(QPoint(0, 0), kKeyboardPictureSize));
-    m_image1->setAccessibleName(tr("Keyboard"));
-    m_image2 = makeImage(client, "Image2", QRect(-200, -200, 105, 105));
-    m_image2->hide();
+    m_keyboardLabel = makeImage(client, "Image1", QRect(QPoint(0, 0), kKeyboardPictureSize));
+    m_keyboardLabel->setAccessibleName(tr("Keyboard"));
+    m_cleanKeyboardLabel = makeImage(client, "Image2", QRect(-200, -200, 105, 105));
+    m_cleanKeyboardLabel->hide();
     buildStatistics(client);
     buildTips(client);
     buildOwnKeys(client);
@@ -212,50 +212,50 @@ void TBegForm::buildTopArea(QWidget* client) {
     QFrame* top = makePanel(client, "PanelTop", QRect());
     setBackground(top, kBlueGrey);
     makeImage(top, "Image10", QRect());
-    QLabel* label1 =
+    QLabel* heading =
         makeLabel(top, "Label1", QT_TRANSLATE_NOOP("TBegForm", "Beginners Drills:"), QRect());
-    label1->setFont(verdana(24, true));
-    QLabel* label4 = makeLabel(top, "Label4", nullptr, QRect());
-    label4->setFont(verdana(24, true));
-    setTextColour(label4, Qt::white);
-    QLabel* label3 = makeLabel(top, "Label3", nullptr, QRect());
-    label3->setFont(verdana(24, true));
-    setTextColour(label3, fromBgr(kTitleText));
+    heading->setFont(verdana(24, true));
+    QLabel* drillTitleShadow = makeLabel(top, "Label4", nullptr, QRect());
+    drillTitleShadow->setFont(verdana(24, true));
+    setTextColour(drillTitleShadow, Qt::white);
+    QLabel* drillTitle = makeLabel(top, "Label3", nullptr, QRect());
+    drillTitle->setFont(verdana(24, true));
+    setTextColour(drillTitle, fromBgr(kTitleText));
 
-    QFrame* panel1 = makePanel(top, "Panel1", QRect());
-    makeImage(panel1, "Image8", QRect());
-    buildRunningFigures(panel1);
+    QFrame* figures = makePanel(top, "Panel1", QRect());
+    makeImage(figures, "Image8", QRect());
+    buildRunningFigures(figures);
 }
 
-void TBegForm::buildRunningFigures(QWidget* panel1) {
+void TBegForm::buildRunningFigures(QWidget* figures) {
     const QColor rowCaption = fromBgr(kRowCaption);
 
-    QFrame* done = makePanel(panel1, "Panel16", kPanel16);
+    QFrame* done = makePanel(figures, "Panel16", kDoneBox);
     setBackground(done, kCream);
     makeCaptionPanel(done, "Panel17", QRect(8, 6, 80, 32));
     setTextColour(makeLabel(done, "Label25", QT_TRANSLATE_NOOP("TBegForm", "Done"),
                             QRect(8, 40, 80, 22), Qt::AlignCenter),
                   rowCaption);
 
-    QFrame* target = makePanel(panel1, "Panel18", kPanel18);
+    QFrame* target = makePanel(figures, "Panel18", kTargetBox);
     setBackground(target, kCream);
     setTextColour(makeLabel(target, "Label82", QT_TRANSLATE_NOOP("TBegForm", "Type the"),
                             QRect(4, 22, 86, 22)),
                   rowCaption);
-    m_panel19 =
+    m_targetPanel =
         makeCaptionPanel(target, "Panel19", QRect(93, kTargetPanelTop, 50, kTargetPanelHeight));
     setTextColour(makeLabel(target, "Label83", QT_TRANSLATE_NOOP("TBegForm", "Character"),
                             QRect(147, 22, 88, 22)),
                   rowCaption);
 
-    QFrame* time = makePanel(panel1, "Panel20", kPanel20);
+    QFrame* time = makePanel(figures, "Panel20", kTimeBox);
     setBackground(time, kCream);
     setTextColour(
         makeLabel(time, "Label26", QT_TRANSLATE_NOOP("TBegForm", "Time:"), QRect(8, 4, 94, 22)),
         rowCaption);
     makeCaptionPanel(time, "Panel21", QRect(8, 28, 94, 32));
 
-    QFrame* lastCorrect = makePanel(panel1, "Panel22", kPanel22);
+    QFrame* lastCorrect = makePanel(figures, "Panel22", kLastCorrectBox);
     setBackground(lastCorrect, kCream);
     makeSpeedButton(lastCorrect, "SpeedButton1", QRect(4, 4, 22, 22), "", "");
     setTextColour(makeLabel(lastCorrect, "Label81", QT_TRANSLATE_NOOP("TBegForm", "Last correct:"),
@@ -266,51 +266,52 @@ void TBegForm::buildRunningFigures(QWidget* panel1) {
     hitMark->setPixmap(QPixmap::fromImage(drawDrillGlyph(DrillGlyph::HitMark)));
     setUiAccessibleName(hitMark, kContext, QT_TRANSLATE_NOOP("TBegForm", "Correct"));
 
-    QFrame* misses = makePanel(panel1, "Panel24", kPanel24);
+    QFrame* misses = makePanel(figures, "Panel24", kMissesBox);
     setBackground(misses, kCream);
     makeSpeedButton(misses, "SpeedButton2", QRect(4, 8, 22, 22), "", "");
     setTextColour(makeLabel(misses, "Label90", QT_TRANSLATE_NOOP("TBegForm", "You missed:"),
                             QRect(30, 8, 110, 22)),
                   rowCaption);
-    QLabel* panel60 = makeCaptionPanel(misses, "Panel60", QRect(142, 4, 60, 32));
-    setTextColour(panel60, fromBgr(kMaroon));
+    QLabel* missedTarget = makeCaptionPanel(misses, "Panel60", QRect(142, 4, 60, 32));
+    setTextColour(missedTarget, fromBgr(kMaroon));
     const QPixmap missMark = QPixmap::fromImage(drawDrillGlyph(DrillGlyph::MissMark));
-    QLabel* image6 = makeImage(misses, "Image6", QRect(212, 6, kMarkSize, kMarkSize));
-    image6->setPixmap(missMark);
-    setUiAccessibleName(image6, kContext, kMissedMark);
+    QLabel* missedMark = makeImage(misses, "Image6", QRect(212, 6, kMarkSize, kMarkSize));
+    missedMark->setPixmap(missMark);
+    setUiAccessibleName(missedMark, kContext, kMissedMark);
     makeSpeedButton(misses, "SpeedButton3", QRect(4, 60, 22, 22), "", "");
     setTextColour(makeLabel(misses, "Label91", QT_TRANSLATE_NOOP("TBegForm", "by typing:"),
                             QRect(30, 60, 110, 22)),
                   rowCaption);
-    QLabel* panel61 = makeCaptionPanel(misses, "Panel61", QRect(142, 56, 60, 32));
-    setTextColour(panel61, fromBgr(kRed));
-    QLabel* image7 = makeImage(misses, "Image7", QRect(212, 58, kMarkSize, kMarkSize));
-    image7->setPixmap(missMark);
-    setUiAccessibleName(image7, kContext, kMissedMark);
+    QLabel* typedInstead = makeCaptionPanel(misses, "Panel61", QRect(142, 56, 60, 32));
+    setTextColour(typedInstead, fromBgr(kRed));
+    QLabel* typedMark = makeImage(misses, "Image7", QRect(212, 58, kMarkSize, kMarkSize));
+    typedMark->setPixmap(missMark);
+    setUiAccessibleName(typedMark, kContext, kMissedMark);
 
-    QFrame* instructions = makePanel(panel1, "Panel10", kPanel10);
+    QFrame* instructions = makePanel(figures, "Panel10", kInstructionsBox);
     setBackground(instructions, kWhite);
-    QLabel* label17 = makeLabel(instructions, "Label17", nullptr, QRect(QPoint(8, 4), kLabel17),
-                                Qt::AlignLeft | Qt::AlignTop);
-    label17->setWordWrap(true);
-    label17->setFont(verdana(13));
-    setTextColour(label17, fromBgr(kNavy));
-    makeSpeedButton(instructions, "SpeedButton4", QRect(kPanel10.width() - 30, 4, 22, 22), "",
-                    QT_TRANSLATE_NOOP("TBegForm", "Click to Hide"));
+    QLabel* guidance = makeLabel(instructions, "Label17", nullptr,
+                                 QRect(QPoint(8, 4), kGuidanceSize), Qt::AlignLeft | Qt::AlignTop);
+    guidance->setWordWrap(true);
+    guidance->setFont(verdana(13));
+    setTextColour(guidance, fromBgr(kNavy));
+    makeSpeedButton(instructions, "SpeedButton4", QRect(kInstructionsBox.width() - 30, 4, 22, 22),
+                    "", QT_TRANSLATE_NOOP("TBegForm", "Click to Hide"));
 
     // The pause box lies over the instructions.
-    QFrame* pause = makePanel(panel1, "Panel62", kPanel10);
+    QFrame* pause = makePanel(figures, "Panel62", kInstructionsBox);
     setBackground(pause, kWhite);
     pause->setFrameStyle(QFrame::Box);
-    QLabel* label92 = makeLabel(pause, "Label92", QT_TRANSLATE_NOOP("TBegForm", "Pause!"),
-                                QRect(8, 2, kPanel10.width() - 16, 28));
-    label92->setFont(timesNewRoman(19, true));
-    setTextColour(label92, fromBgr(kRed));
-    QLabel* label93 = makeLabel(pause, "Label93", nullptr,
-                                QRect(8, 32, kPanel10.width() - 16, kPanel10.height() - 36),
-                                Qt::AlignLeft | Qt::AlignTop);
-    label93->setWordWrap(true);
-    setTextColour(label93, fromBgr(kMaroon));
+    QLabel* pauseCaption = makeLabel(pause, "Label92", QT_TRANSLATE_NOOP("TBegForm", "Pause!"),
+                                     QRect(8, 2, kInstructionsBox.width() - 16, 28));
+    pauseCaption->setFont(timesNewRoman(19, true));
+    setTextColour(pauseCaption, fromBgr(kRed));
+    QLabel* pauseExplanation =
+        makeLabel(pause, "Label93", nullptr,
+                  QRect(8, 32, kInstructionsBox.width() - 16, kInstructionsBox.height() - 36),
+                  Qt::AlignLeft | Qt::AlignTop);
+    pauseExplanation->setWordWrap(true);
+    setTextColour(pauseExplanation, fromBgr(kMaroon));
     pause->raise();
     pause->hide();
 }
@@ -371,16 +372,16 @@ void TBegForm::buildOwnKeys(QWidget* client) {
     QFrame* own = makePanel(client, "Panel2", QRect(QPoint(0, 0), kOwnKeysPanelSize));
     setBackground(own, kCream);
     makeImage(own, "Image11", own->rect());
-    QLabel* label11 = makeLabel(own, "Label11", kOwnKeysInstructions, QRect(12, 10, 376, 70),
-                                Qt::AlignLeft | Qt::AlignTop);
-    label11->setWordWrap(true);
-    label11->setFont(verdana(9));
-    setTextColour(label11, Qt::white);
-    m_edit1 = new QLineEdit(own);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setGeometry(12, 86, 180, 28);
-    setUiAccessibleName(m_edit1, kContext, QT_TRANSLATE_NOOP("TBegForm", "Keys to practise"));
-    setUiAccessibleDescription(m_edit1, kContext, kOwnKeysInstructions);
+    QLabel* ownKeysHelp = makeLabel(own, "Label11", kOwnKeysInstructions, QRect(12, 10, 376, 70),
+                                    Qt::AlignLeft | Qt::AlignTop);
+    ownKeysHelp->setWordWrap(true);
+    ownKeysHelp->setFont(verdana(9));
+    setTextColour(ownKeysHelp, Qt::white);
+    m_ownKeysEdit = new QLineEdit(own);
+    m_ownKeysEdit->setObjectName(QStringLiteral("Edit1"));
+    m_ownKeysEdit->setGeometry(12, 86, 180, 28);
+    setUiAccessibleName(m_ownKeysEdit, kContext, QT_TRANSLATE_NOOP("TBegForm", "Keys to practise"));
+    setUiAccessibleDescription(m_ownKeysEdit, kContext, kOwnKeysInstructions);
     makeButton(own, "Button1", QT_TRANSLATE_NOOP("TBegForm", "Verify these Keys"),
                QRect(204, 86, 184, 28));
     makeButton(own, "Button2", QT_TRANSLATE_NOOP("TBegForm", "Begin Typing"),
@@ -452,7 +453,7 @@ void TBegForm::buildMenu() {
 // panels beside it, the own-keys, statistics and tips boxes centred.
 void TBegForm::layOut() {
     const DrillLayout l = computeDrillLayout(m_client, kKeyboardPictureSize);
-    m_image1->setGeometry(l.image1);
+    m_keyboardLabel->setGeometry(l.keyboardPicture);
 
     auto* top = findChild<QFrame*>(QStringLiteral("PanelTop"));
     top->setGeometry(l.panelTop);
@@ -464,18 +465,20 @@ void TBegForm::layOut() {
     right->setGeometry(l.panelRight);
     findChild<QLabel*>(QStringLiteral("Image4"))->setGeometry(right->rect());
 
-    auto* panel1 = findChild<QFrame*>(QStringLiteral("Panel1"));
-    panel1->setGeometry(22, 48, l.panelTop.width() - 44, l.panelTop.height() - 48 - 4);
-    findChild<QLabel*>(QStringLiteral("Image8"))->setGeometry(panel1->rect());
+    auto* figures = findChild<QFrame*>(QStringLiteral("Panel1"));
+    figures->setGeometry(22, 48, l.panelTop.width() - 44, l.panelTop.height() - 48 - 4);
+    findChild<QLabel*>(QStringLiteral("Image8"))->setGeometry(figures->rect());
 
-    auto* label1 = findChild<QLabel*>(QStringLiteral("Label1"));
-    label1->setGeometry(QRect(QPoint(17, 13), label1->sizeHint()));
-    auto* label3 = findChild<QLabel*>(QStringLiteral("Label3"));
-    const int titleLeft = label1->x() + label1->width() + 17;
-    label3->setGeometry(titleLeft, 12, l.panelTop.width() - titleLeft - 4, label1->height() + 2);
+    auto* heading = findChild<QLabel*>(QStringLiteral("Label1"));
+    heading->setGeometry(QRect(QPoint(17, 13), heading->sizeHint()));
+    auto* drillTitle = findChild<QLabel*>(QStringLiteral("Label3"));
+    const int titleLeft = heading->x() + heading->width() + 17;
+    drillTitle->setGeometry(titleLeft, 12, l.panelTop.width() - titleLeft - 4,
+                            heading->height() + 2);
     // The white copy lies two pixels down and right, behind the title, as its shadow.
-    findChild<QLabel*>(QStringLiteral("Label4"))->setGeometry(label3->geometry().translated(2, 2));
-    label3->raise();
+    findChild<QLabel*>(QStringLiteral("Label4"))
+        ->setGeometry(drillTitle->geometry().translated(2, 2));
+    drillTitle->raise();
 
     for (const auto& [side, tools] : {std::pair{left, "Panel36"}, std::pair{right, "Panel37"}}) {
         auto* panel = side->findChild<QFrame*>(QString::fromLatin1(tools));
@@ -483,9 +486,9 @@ void TBegForm::layOut() {
                     centredLeft(side->height(), panel->height()));
     }
 
-    findChild<QFrame*>(QStringLiteral("Panel2"))->setGeometry(l.panel2);
-    findChild<QFrame*>(QStringLiteral("Panel11"))->setGeometry(l.panel11);
-    findChild<QFrame*>(QStringLiteral("Panel5"))->setGeometry(l.panel5);
+    findChild<QFrame*>(QStringLiteral("Panel2"))->setGeometry(l.ownKeysBox);
+    findChild<QFrame*>(QStringLiteral("Panel11"))->setGeometry(l.statisticsBox);
+    findChild<QFrame*>(QStringLiteral("Panel5"))->setGeometry(l.tipsBox);
     // The boxes lie over the keyboard and the title area.
     for (const char* name : {"Panel11", "Panel5", "Panel2"})
         findChild<QFrame*>(QString::fromLatin1(name))->raise();

@@ -129,7 +129,7 @@ TFormCharts::TFormCharts(Globals& globals, Services& services, QWidget* parent)
                  QT_TRANSLATE_NOOP("TFormCharts", "Overall Statistics"));
     buildKeyChartsPage(keysPage);
     buildOverallPage(overallPage);
-    connect(m_pages, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] { ChartPageChanged(); });
 
     m_state = ChartsWindowState{};
     m_pages->setCurrentIndex(int(ChartsPage::IndividualKeyCharts));
@@ -486,7 +486,7 @@ void TFormCharts::showShiftErrorsForKeySection() {
     showShiftErrors(visible);
 }
 
-void TFormCharts::PageControl1Change() {
+void TFormCharts::ChartPageChanged() {
     arrangeBands();
     if (currentPage() == ChartsPage::IndividualKeyCharts)
         showShiftErrorsForKeySection();

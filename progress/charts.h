@@ -60,7 +60,7 @@ public:
 
     void ButtonPrintTopClick();
     void ButtonPrintMiddleClick();
-    void PageControl1Change();
+    void ChartPageChanged();
     void RadioGroupKeyPeriodClick();
     void RadioGroupKeySectionClick();
     void RadioGroupCharactersClick();

@@ -2381,7 +2381,7 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>TMainForm</name>
     <message>
         <source>User = </source>
         <translation>Benutzer = </translation>

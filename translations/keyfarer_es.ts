@@ -2381,7 +2381,7 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>TMainForm</name>
     <message>
         <source>User = </source>
         <translation>Usuario = </translation>

@@ -2381,7 +2381,7 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>TMainForm</name>
     <message>
         <source>User = </source>
         <translation>Utilisateur = </translation>

@@ -2381,7 +2381,7 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>TMainForm</name>
     <message>
         <source>User = </source>
         <translation>Utente = </translation>

@@ -50,7 +50,7 @@ struct Fixture : test::TestWorkingFolder {
     explicit Fixture(int soundDevices = 1, bool withFiles = true)
         : TestWorkingFolder(soundDevices)
         , ok(!withFiles || provideStartFiles()) {}
-    std::unique_ptr<TForm1> makeForm() { return std::make_unique<TForm1>(globals, services); }
+    std::unique_ptr<TMainForm> makeForm() { return std::make_unique<TMainForm>(globals, services); }
 
     bool ok;
 };
@@ -60,7 +60,7 @@ void activate(QWidget& window) {
     QCoreApplication::sendEvent(&window, &event);
 }
 
-QMenu* topMenu(const TForm1& form, const QString& title) {
+QMenu* topMenu(const TMainForm& form, const QString& title) {
     for (QAction* action : form.menuBar()->actions()) {
         if (action->text() == title)
             return action->menu();
@@ -69,7 +69,7 @@ QMenu* topMenu(const TForm1& form, const QString& title) {
 }
 
 // The entry at a path of captions such as "A&dditional/&Games/&Saucer".
-QAction* menuEntry(const TForm1& form, const QString& path) {
+QAction* menuEntry(const TMainForm& form, const QString& path) {
     const QStringList parts = path.split(u'/');
     QList<QAction*> actions = form.menuBar()->actions();
     QAction* found = nullptr;
@@ -95,7 +95,7 @@ QStringList captions(const QMenu& menu) {
     return out;
 }
 
-QList<bool> linksEnabled(const TForm1& form) {
+QList<bool> linksEnabled(const TMainForm& form) {
     QList<bool> out;
     for (const QString& name : kLinkNames)
         out.append(form.findChild<QLabel*>(name)->isEnabled());
@@ -105,7 +105,7 @@ QList<bool> linksEnabled(const TForm1& form) {
 // Without a student only "A&dditional" is open, for the class overview.
 const QList<bool> kMenusWithoutStudent = {false, false, false, false, true, false, false};
 
-QList<bool> menusEnabled(const TForm1& form) {
+QList<bool> menusEnabled(const TMainForm& form) {
     QList<bool> out;
     for (const QString& title : kMenuTitles)
         out.append(topMenu(form, title)->menuAction()->isEnabled());
@@ -360,9 +360,9 @@ void tst_MainForm::welcomeAppearsOnceOnTheFirstActivation() {
     Fixture f;
     QVERIFY(f.ok);
     const auto form = f.makeForm();
-    const auto* timer2 = form->findChild<QTimer*>(QStringLiteral("Timer2"));
-    QVERIFY(timer2);
-    QVERIFY(!timer2->isActive());
+    const auto* hintBlinkTimer = form->findChild<QTimer*>(QStringLiteral("Timer2"));
+    QVERIFY(hintBlinkTimer);
+    QVERIFY(!hintBlinkTimer->isActive());
 
     activate(*form);
     QCOMPARE(f.dialogs.texts(), QStringList{kWelcome});
@@ -370,8 +370,8 @@ void tst_MainForm::welcomeAppearsOnceOnTheFirstActivation() {
     QCOMPARE(f.dialogs.shown.first().buttons, Dialogs::Buttons::Ok);
     QCOMPARE(linksEnabled(*form), (QList<bool>{true, false, false, false, false}));
     QCOMPARE(menusEnabled(*form), kMenusWithoutStudent);
-    QVERIFY(timer2->isActive());
-    QCOMPARE(timer2->interval(), 400);
+    QVERIFY(hintBlinkTimer->isActive());
+    QCOMPARE(hintBlinkTimer->interval(), 400);
 
     activate(*form);
     activate(*form);
@@ -383,19 +383,19 @@ void tst_MainForm::hintBlinksThreeTimesThenStays() {
     QVERIFY(f.ok);
     const auto form = f.makeForm();
     auto* hint = form->findChild<QLabel*>(QStringLiteral("Image7"));
-    auto* timer2 = form->findChild<QTimer*>(QStringLiteral("Timer2"));
+    auto* hintBlinkTimer = form->findChild<QTimer*>(QStringLiteral("Timer2"));
     QVERIFY(hint->isHidden());
     activate(*form);
 
     QList<bool> shown;
     for (int tick = 0; tick < 3; ++tick) {
-        QVERIFY(timer2->isActive());
+        QVERIFY(hintBlinkTimer->isActive());
         // As if the 400 ms had passed: the timer's own signal drives the blink.
-        QVERIFY(QMetaObject::invokeMethod(timer2, "timeout"));
+        QVERIFY(QMetaObject::invokeMethod(hintBlinkTimer, "timeout"));
         shown.append(!hint->isHidden());
     }
     QCOMPARE(shown, (QList<bool>{true, false, true}));
-    QVERIFY(!timer2->isActive());
+    QVERIFY(!hintBlinkTimer->isActive());
 }
 
 void tst_MainForm::studentFileEnablesOnlySelectUser_data() {
@@ -464,7 +464,7 @@ void tst_MainForm::linkClickStopsTheHintAndClicks() {
     const auto form = f.makeForm();
     form->show();
     activate(*form);
-    form->Timer2Timer(); // the hint is showing now
+    form->BlinkTick(); // the hint is showing now
     auto* hint = form->findChild<QLabel*>(QStringLiteral("Image7"));
     QVERIFY(hint->isVisible());
 
@@ -877,7 +877,7 @@ void tst_MainForm::beginnersDrillDispatch() {
     const auto form = f.makeForm();
     QPointer<QWidget> drill;
     ActivityCode activityWhenMade = ActivityCode::MainWindow;
-    form->setDrillWindowFactory([&](TForm1& main) {
+    form->setDrillWindowFactory([&](TMainForm& main) {
         activityWhenMade = f.globals.activity.activity;
         drill = new QWidget(&main, Qt::Window);
         drill->resize(700, 500);

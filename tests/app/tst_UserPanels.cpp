@@ -140,7 +140,7 @@ struct FailingSaves final : FolderStudentStore {
 struct Fixture : test::TestWorkingFolder {
     // Drills open in real drill windows.
     void openDrill(DrillKind kind) {
-        form->setDrillWindowFactory([this](TForm1& main) {
+        form->setDrillWindowFactory([this](TMainForm& main) {
             drill = new TBegForm(globals, services, &main);
             return drill;
         });
@@ -166,8 +166,8 @@ struct Fixture : test::TestWorkingFolder {
     }
 
     // The main window after its first activation.
-    TForm1& open() {
-        form = std::make_unique<TForm1>(globals, services);
+    TMainForm& open() {
+        form = std::make_unique<TMainForm>(globals, services);
         form->show();
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(form.get(), &activate);
@@ -228,7 +228,7 @@ struct Fixture : test::TestWorkingFolder {
 
     bool ok = true;
     bool savesFail = false;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TMainForm> form;
     QPointer<TBegForm> drill;
 };
 

@@ -70,7 +70,7 @@ private slots:
     void viewingAnotherStudentFromTheChartsRenewsTheDrill();
     void helpOpensOnlyAnExistingFile();
     void pictureIsResetForEachTarget();
-    void handsAreDrawnOnTimer1();
+    void handsAreDrawnOnTheHandTimer();
     void tildeWithoutAKeyGetsTheLeftHandAndNoMark_data();
     void tildeWithoutAKeyGetsTheLeftHandAndNoMark();
     void missingPicturesAndGlyphsAreTolerated();
@@ -251,13 +251,13 @@ void tst_BegForm::designFontSizesArePoints() {
 
 void tst_BegForm::layoutFollowsTheClientArea_data() {
     QTest::addColumn<QSize>("client");
-    QTest::addColumn<QRect>("image1");
+    QTest::addColumn<QRect>("keyboardPicture");
     QTest::addColumn<QRect>("panelTop");
     QTest::addColumn<QRect>("panelLeft");
     QTest::addColumn<QRect>("panelRight");
-    QTest::addColumn<QRect>("panel2");
-    QTest::addColumn<QRect>("panel11");
-    QTest::addColumn<QRect>("panel5");
+    QTest::addColumn<QRect>("ownKeysBox");
+    QTest::addColumn<QRect>("statisticsBox");
+    QTest::addColumn<QRect>("tipsBox");
     QTest::newRow("design") << QSize(774, 528) << QRect(93, 245, 587, 283) << QRect(0, 0, 774, 245)
                             << QRect(0, 244, 93, 283) << QRect(680, 244, 94, 283)
                             << QRect(187, 143, 400, 241) << QRect(153, 256, 467, 260)
@@ -275,13 +275,13 @@ void tst_BegForm::layoutFollowsTheClientArea_data() {
 void tst_BegForm::layoutFollowsTheClientArea() {
     QFETCH(QSize, client);
     const DrillLayout l = computeDrillLayout(client, kKeyboardPictureSize);
-    QTEST(l.image1, "image1");
+    QTEST(l.keyboardPicture, "keyboardPicture");
     QTEST(l.panelTop, "panelTop");
     QTEST(l.panelLeft, "panelLeft");
     QTEST(l.panelRight, "panelRight");
-    QTEST(l.panel2, "panel2");
-    QTEST(l.panel11, "panel11");
-    QTEST(l.panel5, "panel5");
+    QTEST(l.ownKeysBox, "ownKeysBox");
+    QTEST(l.statisticsBox, "statisticsBox");
+    QTEST(l.tipsBox, "tipsBox");
 }
 
 void tst_BegForm::typingASetWithKeyClicks() {
@@ -326,33 +326,33 @@ void tst_BegForm::sessionPercentRoundsTheDecimalTieUp() {
 
 void tst_BegForm::timersRunAsTheDrillSays() {
     openForm(DrillKind::HomeRowOnly);
-    auto* t1 = m_form->findChild<QTimer*>(QStringLiteral("Timer1"));
-    auto* t2 = m_form->findChild<QTimer*>(QStringLiteral("Timer2"));
-    auto* t3 = m_form->findChild<QTimer*>(QStringLiteral("Timer3"));
-    auto* t4 = m_form->findChild<QTimer*>(QStringLiteral("Timer4"));
-    QVERIFY(t1 && t2 && t3 && t4);
-    QVERIFY(!t1->isActive());
-    QVERIFY(t2->isActive());
-    QCOMPARE(t2->interval(), 500);
-    QVERIFY(!t3->isActive());
+    auto* handTimer = m_form->findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* blinkTimer = m_form->findChild<QTimer*>(QStringLiteral("Timer2"));
+    auto* setClockTimer = m_form->findChild<QTimer*>(QStringLiteral("Timer3"));
+    auto* reactionTimer = m_form->findChild<QTimer*>(QStringLiteral("Timer4"));
+    QVERIFY(handTimer && blinkTimer && setClockTimer && reactionTimer);
+    QVERIFY(!handTimer->isActive());
+    QVERIFY(blinkTimer->isActive());
+    QCOMPARE(blinkTimer->interval(), 500);
+    QVERIFY(!setClockTimer->isActive());
     QTest::keyClick(client(), Qt::Key_Space);
-    QVERIFY(!t2->isActive());
-    QVERIFY(t1->isActive());
-    QCOMPARE(t1->interval(), 1000); // the very first hands wait the design interval
-    QVERIFY(t3->isActive());
-    QCOMPARE(t3->interval(), 1000);
-    QVERIFY(t4->isActive());
-    QCOMPARE(t4->interval(), 54);
+    QVERIFY(!blinkTimer->isActive());
+    QVERIFY(handTimer->isActive());
+    QCOMPARE(handTimer->interval(), 1000); // the very first hands wait the design interval
+    QVERIFY(setClockTimer->isActive());
+    QCOMPARE(setClockTimer->interval(), 1000);
+    QVERIFY(reactionTimer->isActive());
+    QCOMPARE(reactionTimer->interval(), 54);
     QTest::keyClick(client(), Qt::Key_Space); // hands replayed
-    QCOMPARE(t1->interval(), 200);
+    QCOMPARE(handTimer->interval(), 200);
     QTest::keyClick(client(), Qt::Key_Escape);
-    QVERIFY(!t1->isActive());
-    QVERIFY(!t3->isActive());
-    QVERIFY(t2->isActive());
+    QVERIFY(!handTimer->isActive());
+    QVERIFY(!setClockTimer->isActive());
+    QVERIFY(blinkTimer->isActive());
     // Closing the window stops every timer.
     m_form->findChild<QAction*>(QStringLiteral("CloseBeginnersDrills1"))->trigger();
     QVERIFY(!m_form->isVisible());
-    for (QTimer* t : {t1, t2, t3, t4})
+    for (QTimer* t : {handTimer, blinkTimer, setClockTimer, reactionTimer})
         QVERIFY(!t->isActive());
 }
 
@@ -394,7 +394,7 @@ void tst_BegForm::ownKeysFieldGetsWhatIsTyped() {
     QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text(), QStringLiteral("a b"));
     // What is typed there is seen by the drill too: the prompt turns into one space.
-    QCOMPARE(m_form->engine().view()[DrillControl::Label17].caption, QStringLiteral(" "));
+    QCOMPARE(m_form->engine().view()[DrillControl::Guidance].caption, QStringLiteral(" "));
     QVERIFY(!m_form->engine().setRunning());
 }
 
@@ -587,7 +587,7 @@ void tst_BegForm::ampersandShowsOnce() {
     QCOMPARE(text("Panel19"), QStringLiteral("&"));
     QTest::keyClick(client(), '&');
     QCOMPARE(text("Panel23"), QStringLiteral("&"));
-    QCOMPARE(m_form->engine().view()[DrillControl::Panel23].caption, QStringLiteral("&&"));
+    QCOMPARE(m_form->engine().view()[DrillControl::LastCorrectKey].caption, QStringLiteral("&&"));
 }
 
 void tst_BegForm::guidanceShowsAmpersands_data() {
@@ -760,7 +760,7 @@ void tst_BegForm::viewingAnotherStudentFromTheChartsRenewsTheDrill() {
     QVERIFY(StudentFile::create(m_h->path(QStringLiteral("Bob.stu")), bob).done());
     bob.setNationality(Nationality::German);
     QVERIFY(StudentFile::save(m_h->path(QStringLiteral("Bob.stu")), bob).done());
-    TForm1 mainWindow(m_h->globals, m_h->services);
+    TMainForm mainWindow(m_h->globals, m_h->services);
     m_h->globals.activity.activity = ActivityCode::BeginnersDrills;
     openForm(DrillKind::HomeRowOnly, &mainWindow);
     DrillEngine& e = m_form->engine();
@@ -813,33 +813,33 @@ void tst_BegForm::helpOpensOnlyAnExistingFile() {
 
 void tst_BegForm::pictureIsResetForEachTarget() {
     openForm(DrillKind::HomeRowOnly);
-    auto* image1 = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
+    auto* keyboardPicture = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
     const QImage clean = m_form->cleanKeyboardImage();
-    QCOMPARE(image1->size(), QSize(587, 283));
+    QCOMPARE(keyboardPicture->size(), QSize(587, 283));
     m_form->keyboardImage().fill(Qt::red);
     m_form->showKeyboardImage();
-    QCOMPARE(image1->pixmap().toImage().pixel(10, 10), qRgb(255, 0, 0));
+    QCOMPARE(keyboardPicture->pixmap().toImage().pixel(10, 10), qRgb(255, 0, 0));
     QTest::keyClick(client(), Qt::Key_Space);
-    QCOMPARE(image1->pixmap().toImage().convertToFormat(clean.format()), clean);
+    QCOMPARE(keyboardPicture->pixmap().toImage().convertToFormat(clean.format()), clean);
     m_form->keyboardImage().fill(Qt::red);
     QTest::keyClick(client(), char(m_form->engine().targetChar()));
     QCOMPARE(m_form->keyboardImage(), clean);
 }
 
-void tst_BegForm::handsAreDrawnOnTimer1() {
+void tst_BegForm::handsAreDrawnOnTheHandTimer() {
     openForm(DrillKind::ChooseYourOwnKeys);
     verifyAndBegin(QStringLiteral("gf"));
     QTest::keyClick(client(), Qt::Key_Space);
     const QImage clean = m_form->cleanKeyboardImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32), clean);
-    m_form->Timer1Timer(); // frame 1: the mark of g and the left hand at home
+    m_form->HandTick(); // frame 1: the mark of g and the left hand at home
     QVERIFY(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32) != clean);
-    auto* image1 = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
-    QCOMPARE(image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+    auto* keyboardPicture = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
+    QCOMPARE(keyboardPicture->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
              m_form->keyboardImage().convertToFormat(QImage::Format_RGB32));
-    auto* t1 = m_form->findChild<QTimer*>(QStringLiteral("Timer1"));
-    QVERIFY(t1->isActive());
-    QCOMPARE(t1->interval(), 400); // g is no home key: two more frames follow
+    auto* handTimer = m_form->findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(handTimer->isActive());
+    QCOMPARE(handTimer->interval(), 400); // g is no home key: two more frames follow
     QTest::keyClick(client(), 'g');
     QCOMPARE(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32), clean);
 }
@@ -858,12 +858,12 @@ void tst_BegForm::tildeWithoutAKeyGetsTheLeftHandAndNoMark() {
     verifyAndBegin(QStringLiteral("~a"));
     QTest::keyClick(client(), Qt::Key_Space);
     const QImage clean = m_form->cleanKeyboardImage().convertToFormat(QImage::Format_RGB32);
-    m_form->Timer1Timer(); // frame 1: the left hand at home, below the corner
+    m_form->HandTick(); // frame 1: the left hand at home, below the corner
     const QRect corner(0, 0, 60, 60);
     QCOMPARE(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32).copy(corner),
              clean.copy(corner));
-    m_form->Timer1Timer();
-    m_form->Timer1Timer();
+    m_form->HandTick();
+    m_form->HandTick();
     const HandAnimationState& hands = m_form->engine().hands();
     QCOMPARE(QPoint(hands.handX, hands.handY), QPoint(15, 29));
     QVERIFY(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32).copy(corner) !=
@@ -881,7 +881,7 @@ void tst_BegForm::missingPicturesAndGlyphsAreTolerated() {
     // The drill still runs.
     QTest::keyClick(form.centralWidget(), Qt::Key_Space);
     QVERIFY(form.engine().setRunning());
-    form.Timer1Timer(); // the hands are drawn over a blank picture
+    form.HandTick(); // the hands are drawn over a blank picture
     QCOMPARE(form.keyboardImage().size(), QSize(587, 283));
     QTest::keyClick(form.centralWidget(), char(form.engine().targetChar()));
     QCOMPARE(form.engine().setHits(), 1);
@@ -917,8 +917,8 @@ void tst_BegForm::preferencesRepaintTheOpenDrill() {
     QVERIFY(m_form->cleanKeyboardImage() != unlabelled);
     chooseItem(*options, "RadioGroup9", QStringLiteral("Hide all Keys"));
     QCOMPARE(m_form->cleanKeyboardImage(), unlabelled);
-    auto* image1 = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
-    QCOMPARE(image1->pixmap().toImage().convertToFormat(unlabelled.format()), unlabelled);
+    auto* keyboardPicture = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
+    QCOMPARE(keyboardPicture->pixmap().toImage().convertToFormat(unlabelled.format()), unlabelled);
     options->close();
 }
 

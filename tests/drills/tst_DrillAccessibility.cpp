@@ -196,8 +196,8 @@ void tst_DrillAccessibility::speechSaysEachTargetOnceAndCutsThePrevious() {
         QStringLiteral("Type capital A. Hold the right Shift. ") + text("Label17");
     QCOMPARE(m_h->speech.said, QStringList{first});
 
-    m_form->Timer4Timer();
-    m_form->Timer1Timer();
+    m_form->ReactionTick();
+    m_form->HandTick();
     QCOMPARE(m_h->speech.said.size(), 1);
 
     typeTarget();

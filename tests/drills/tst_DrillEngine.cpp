@@ -41,7 +41,7 @@ private slots:
     void keysBeforeTheFirstSpaceAreIgnored();
     void spaceReplaysTheHandsAndIsNeverAMiss_data();
     void spaceReplaysTheHandsAndIsNeverAMiss();
-    void timer1WaitsTheHandDelayOnceAnAnimationEnds();
+    void handTimerWaitsTheHandDelayOnceAnAnimationEnds();
     void bestTime_data();
     void bestTime();
     void setFinishedWithinItsFirstSecondTakesZero();
@@ -52,7 +52,7 @@ private slots:
     void everyRecordFieldAfterAScriptedSet();
     void stalledTimersLoseNoTicks();
     void setClockCountsElapsedSeconds();
-    void timer2Blinks();
+    void blinkTimerBlinks();
     void buttonsDuringAndAfterASet_data();
     void buttonsDuringAndAfterASet();
     void hiddenRowsSuppressTheirMarks();
@@ -164,10 +164,10 @@ void tst_DrillEngine::drillTitles() {
     QFETCH(QString, title);
     DrillHarness h(static_cast<DrillKind>(kind));
     h.open();
-    QCOMPARE(h.caption(C::Label3), title);
-    QCOMPARE(h.caption(C::Label4), title);
-    QCOMPARE(h.visible(C::Panel2), kind == int(DrillKind::ChooseYourOwnKeys));
-    QCOMPARE(h.visible(C::Panel5), kind != int(DrillKind::ChooseYourOwnKeys));
+    QCOMPARE(h.caption(C::Title), title);
+    QCOMPARE(h.caption(C::TitleShadow), title);
+    QCOMPARE(h.visible(C::OwnKeysPanel), kind == int(DrillKind::ChooseYourOwnKeys));
+    QCOMPARE(h.visible(C::TipsPanel), kind != int(DrillKind::ChooseYourOwnKeys));
 }
 
 void tst_DrillEngine::tenKeysWithoutMisses_data() {
@@ -185,25 +185,25 @@ void tst_DrillEngine::tenKeysWithoutMisses() {
 
     h.space();
     QVERIFY(e.setRunning());
-    QVERIFY(!h.visible(C::Panel5));
+    QVERIFY(!h.visible(C::TipsPanel));
     for (int i = 1; i <= 10; ++i) {
-        QVERIFY2(!h.caption(C::Panel19).isEmpty(), "a target is shown");
+        QVERIFY2(!h.caption(C::TargetPanel).isEmpty(), "a target is shown");
         h.clock.advance(300);
         h.typeTarget();
-        QCOMPARE(h.caption(C::Panel17), QString::number(i));
+        QCOMPARE(h.caption(C::PressesSoFar), QString::number(i));
     }
     QCOMPARE(e.setHits(), 10);
     QCOMPARE(e.setMisses(), 0);
 
     if (addEnter) {
-        QCOMPARE(h.caption(C::Panel19), QStringLiteral("Press Enter!"));
+        QCOMPARE(h.caption(C::TargetPanel), QStringLiteral("Press Enter!"));
         QCOMPARE(e.view().target.width, 150);
         QCOMPARE(e.view().target.fontSize, 10);
         QCOMPARE(e.view().target.left, (kTargetBoxWidth - 150) / 2);
         QVERIFY(e.awaitingEnter());
         QCOMPARE(e.targetChar(), AnsiChar(13));
-        QVERIFY(!h.visible(C::Label82));
-        QVERIFY(!h.visible(C::Panel11));
+        QVERIFY(!h.visible(C::TypeTheCaption));
+        QVERIFY(!h.visible(C::StatisticsPanel));
         QCOMPARE(h.savedFile(), before); // nothing is written before the Enter
         h.press('x');                    // other keys wait for Enter
         QVERIFY(e.awaitingEnter());
@@ -211,20 +211,20 @@ void tst_DrillEngine::tenKeysWithoutMisses() {
     }
     QVERIFY(!e.setRunning());
     QVERIFY(!e.awaitingEnter());
-    QCOMPARE(h.caption(C::Panel19), QStringLiteral("Done!"));
+    QCOMPARE(h.caption(C::TargetPanel), QStringLiteral("Done!"));
     QCOMPARE(e.view().target.width, 80);
     QCOMPARE(e.view().target.left, (kTargetBoxWidth - 80) / 2);
-    QVERIFY(!h.visible(C::Label82));
-    QVERIFY(!h.visible(C::Label83));
-    QVERIFY(h.visible(C::Panel11));
-    QCOMPARE(h.caption(C::Panel30), QStringLiteral("100%"));
-    QCOMPARE(h.caption(C::Panel31), QStringLiteral("100%"));
-    QCOMPARE(h.caption(C::Panel35), QStringLiteral("0"));
-    QCOMPARE(h.caption(C::Panel28), QStringLiteral("3"));
-    QCOMPARE(h.caption(C::Panel29), QStringLiteral("3"));
-    QVERIFY(h.timer(DrillTimer::Timer2).running);
-    QVERIFY(!h.timer(DrillTimer::Timer3).running);
-    QVERIFY(!h.timer(DrillTimer::Timer1).running);
+    QVERIFY(!h.visible(C::TypeTheCaption));
+    QVERIFY(!h.visible(C::CharacterCaption));
+    QVERIFY(h.visible(C::StatisticsPanel));
+    QCOMPARE(h.caption(C::StatsCorrectThisSet), QStringLiteral("100%"));
+    QCOMPARE(h.caption(C::StatsCorrectThisSession), QStringLiteral("100%"));
+    QCOMPARE(h.caption(C::StatsNumberMissed), QStringLiteral("0"));
+    QCOMPARE(h.caption(C::StatsTimeThisSet), QStringLiteral("3"));
+    QCOMPARE(h.caption(C::StatsBestTime), QStringLiteral("3"));
+    QVERIFY(h.timer(DrillTimer::BlinkTimer).running);
+    QVERIFY(!h.timer(DrillTimer::SetClockTimer).running);
+    QVERIFY(!h.timer(DrillTimer::HandTimer).running);
     QCOMPARE(h.savedFile(), recordBytes(h.globals.record));
     QVERIFY(h.savedFile() != before);
 }
@@ -260,9 +260,9 @@ void tst_DrillEngine::percentCorrect() {
     QVERIFY(!e.setRunning());
     QCOMPARE(e.setPresses(), length);
     QCOMPARE(e.setMisses(), misses.size());
-    QCOMPARE(h.caption(C::Panel30), percent);
-    QCOMPARE(h.caption(C::Panel35), QString::number(misses.size()));
-    QCOMPARE(h.caption(C::Panel31), percent); // the session is this one set
+    QCOMPARE(h.caption(C::StatsCorrectThisSet), percent);
+    QCOMPARE(h.caption(C::StatsNumberMissed), QString::number(misses.size()));
+    QCOMPARE(h.caption(C::StatsCorrectThisSession), percent); // the session is this one set
 }
 
 void tst_DrillEngine::sessionPercent_data() {
@@ -283,7 +283,7 @@ void tst_DrillEngine::sessionPercent() {
     h.globals.drillSession.sessionMissesTotal = missesBefore;
     h.open();
     playSet(h, 10, {});
-    QCOMPARE(h.caption(C::Panel31), percent);
+    QCOMPARE(h.caption(C::StatsCorrectThisSession), percent);
     QCOMPARE(h.globals.drillSession.sessionHitsTotal, hitsBefore + 10);
 }
 
@@ -293,23 +293,23 @@ void tst_DrillEngine::missWithPauseWaitsForTheTarget() {
     h.space();
     h.typeTarget();
     const AnsiChar target = e.targetChar();
-    const QString guidance = h.caption(C::Label17);
+    const QString guidance = h.caption(C::Guidance);
     h.typeWrong();
 
     QVERIFY(e.drillPaused());
     QCOMPARE(e.setPresses(), 2);
-    QCOMPARE(h.caption(C::Panel17), QStringLiteral("2"));
-    QVERIFY(h.visible(C::Panel62));
-    QVERIFY(!h.visible(C::Label17));
-    QVERIFY(h.timer(DrillTimer::Timer2).running);
+    QCOMPARE(h.caption(C::PressesSoFar), QStringLiteral("2"));
+    QVERIFY(h.visible(C::PauseBox));
+    QVERIFY(!h.visible(C::Guidance));
+    QVERIFY(h.timer(DrillTimer::BlinkTimer).running);
     const QString t = characterCaption(target);
-    QCOMPARE(h.caption(C::Label93),
+    QCOMPARE(h.caption(C::PauseExplanation),
              QStringLiteral("You missed the \"") + t +
                  QStringLiteral("\" key. Check your error to the left, locate the \" ") + t +
                  QStringLiteral(" \" key below, and type the correct key."));
-    QCOMPARE(h.caption(C::Panel60), t);
-    QVERIFY(h.visible(C::Image6));
-    QVERIFY(h.visible(C::Image7));
+    QCOMPARE(h.caption(C::MissedTarget), t);
+    QVERIFY(h.visible(C::MissedMark));
+    QVERIFY(h.visible(C::TypedMark));
 
     // Other keys, Space and Enter included, only sound the error.
     const DrillView pausedView = e.view();
@@ -322,7 +322,7 @@ void tst_DrillEngine::missWithPauseWaitsForTheTarget() {
     QCOMPARE(e.targetChar(), target);
     QCOMPARE(e.setPresses(), 2);
     QCOMPARE(e.view().pictureResets, pausedView.pictureResets);
-    QCOMPARE(h.caption(C::Panel25), t + u' ');
+    QCOMPARE(h.caption(C::StatsMissedTargets), t + u' ');
 
     // A character the code page lacks is a wrong key too.
     e.HandleDrillKey(DrillKey::fromTyped(0x4E2D));
@@ -336,18 +336,18 @@ void tst_DrillEngine::missWithPauseWaitsForTheTarget() {
     h.press(target);
     QVERIFY(!e.drillPaused());
     QCOMPARE(e.setPresses(), 2);
-    QCOMPARE(h.caption(C::Panel17), QStringLiteral("2"));
+    QCOMPARE(h.caption(C::PressesSoFar), QStringLiteral("2"));
     QCOMPARE(perKeyAt(h.globals.record, L::kBegPresented, statisticsIndex(target)),
              presentedBefore);
     QCOMPARE(h.played(QStringLiteral("type2.wav")), taps + 1);
-    QVERIFY(!h.visible(C::Panel62));
-    QVERIFY(h.visible(C::Label17));
-    QVERIFY(!h.visible(C::Image6));
-    QVERIFY(h.caption(C::Panel60).isEmpty());
-    QVERIFY(!h.timer(DrillTimer::Timer2).running);
-    QVERIFY(h.timer(DrillTimer::Timer4).running);
+    QVERIFY(!h.visible(C::PauseBox));
+    QVERIFY(h.visible(C::Guidance));
+    QVERIFY(!h.visible(C::MissedMark));
+    QVERIFY(h.caption(C::MissedTarget).isEmpty());
+    QVERIFY(!h.timer(DrillTimer::BlinkTimer).running);
+    QVERIFY(h.timer(DrillTimer::ReactionTimer).running);
     QCOMPARE(e.keyTicks(), 1);
-    QVERIFY(!h.caption(C::Panel19).isEmpty());
+    QVERIFY(!h.caption(C::TargetPanel).isEmpty());
     QVERIFY(e.view().pictureResets > pausedView.pictureResets);
     Q_UNUSED(guidance);
 }
@@ -373,11 +373,11 @@ void tst_DrillEngine::pausedLastMissEndsTheSetOnTheCorrection() {
     h.typeTarget();
     QVERIFY(!e.drillPaused());
     if (addEnter) {
-        QCOMPARE(h.caption(C::Panel19), QStringLiteral("Press Enter!"));
+        QCOMPARE(h.caption(C::TargetPanel), QStringLiteral("Press Enter!"));
         h.enter();
     }
-    QCOMPARE(h.caption(C::Panel19), QStringLiteral("Done!"));
-    QCOMPARE(h.caption(C::Panel30), QStringLiteral("90%"));
+    QCOMPARE(h.caption(C::TargetPanel), QStringLiteral("Done!"));
+    QCOMPARE(h.caption(C::StatsCorrectThisSet), QStringLiteral("90%"));
     QVERIFY(!e.setRunning());
 }
 
@@ -410,7 +410,7 @@ void tst_DrillEngine::escape() {
             for (int i = 0; i < 9; ++i)
                 h.typeTarget();
     }
-    const QString bestBefore = h.caption(C::Panel29);
+    const QString bestBefore = h.caption(C::StatsBestTime);
     const QByteArray fileBefore = h.savedFile();
     const std::int64_t presented = perKeyAt(h.globals.record, L::kBegPresented, 1) +
                                    perKeyAt(h.globals.record, L::kBegTimedPresses, 1);
@@ -423,37 +423,37 @@ void tst_DrillEngine::escape() {
     QVERIFY(!e.drillPaused());
     QVERIFY(!e.awaitingEnter());
     QCOMPARE(h.savedFile(), fileBefore);
-    QCOMPARE(h.caption(C::Panel29), bestBefore);
-    QVERIFY(!h.timer(DrillTimer::Timer1).running);
-    QVERIFY(!h.timer(DrillTimer::Timer3).running);
+    QCOMPARE(h.caption(C::StatsBestTime), bestBefore);
+    QVERIFY(!h.timer(DrillTimer::HandTimer).running);
+    QVERIFY(!h.timer(DrillTimer::SetClockTimer).running);
     QCOMPARE(perKeyAt(h.globals.record, L::kBegPresented, 1) +
                  perKeyAt(h.globals.record, L::kBegTimedPresses, 1),
              presented); // what was scored stays in memory
     if (closes) {
-        for (DrillTimer t :
-             {DrillTimer::Timer1, DrillTimer::Timer2, DrillTimer::Timer3, DrillTimer::Timer4})
+        for (DrillTimer t : {DrillTimer::HandTimer, DrillTimer::BlinkTimer,
+                             DrillTimer::SetClockTimer, DrillTimer::ReactionTimer})
             QVERIFY(!h.timer(t).running);
         h.space(); // a closed drill ignores every key
         QVERIFY(!e.setRunning());
         return;
     }
-    QCOMPARE(h.caption(C::Label17), QStringLiteral("Press the Spacebar to continue."));
-    QVERIFY(h.visible(C::Label17));
-    QVERIFY(!h.visible(C::Panel62));
-    QVERIFY(!h.visible(C::Panel11));
-    QCOMPARE(h.caption(C::Panel19), QString());
-    QCOMPARE(h.caption(C::Panel17), QString());
-    QCOMPARE(h.caption(C::Panel21), QString());
+    QCOMPARE(h.caption(C::Guidance), QStringLiteral("Press the Spacebar to continue."));
+    QVERIFY(h.visible(C::Guidance));
+    QVERIFY(!h.visible(C::PauseBox));
+    QVERIFY(!h.visible(C::StatisticsPanel));
+    QCOMPARE(h.caption(C::TargetPanel), QString());
+    QCOMPARE(h.caption(C::PressesSoFar), QString());
+    QCOMPARE(h.caption(C::SetSeconds), QString());
     QCOMPARE(e.view().target.width, 50);
-    QVERIFY(h.visible(C::Label82));
-    QVERIFY(h.timer(DrillTimer::Timer2).running);
-    QVERIFY(h.enabled(C::SpeedButton7));
+    QVERIFY(h.visible(C::TypeTheCaption));
+    QVERIFY(h.timer(DrillTimer::BlinkTimer).running);
+    QVERIFY(h.enabled(C::TwentyKeysButton));
     QCOMPARE(e.setPresses(), 0);
     // The seconds that passed in the set are counted.
     QCOMPARE(h.globals.record.i64(L::kBegSeconds), 20000);
     // The blink takes the message away at its first tick.
-    e.Timer2Timer();
-    QCOMPARE(h.caption(C::Label17), QString());
+    e.BlinkTick();
+    QCOMPARE(h.caption(C::Guidance), QString());
     // A new set can begin.
     h.space();
     QVERIFY(e.setRunning());
@@ -495,25 +495,25 @@ void tst_DrillEngine::spaceReplaysTheHandsAndIsNeverAMiss() {
     // A stand-in animation that has drawn its second frame.
     e.setHandAnimation([](HandAnimationState& hands) {
         hands.handPhase = 3;
-        hands.timer1Interval = kHandFrameInterval;
-        return Timer1Order{true, kHandFrameInterval, false};
+        hands.handTimerInterval = kHandFrameInterval;
+        return HandTimerOrder{true, kHandFrameInterval, false};
     });
     h.space();
     if (inEnterStep)
         for (int i = 0; i < 10; ++i)
             h.typeTarget();
-    e.Timer1Timer();
+    e.HandTick();
     QCOMPARE(e.handPhase(), 3);
-    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 400);
-    const auto starts = h.timer(DrillTimer::Timer1).starts;
+    QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 400);
+    const auto starts = h.timer(DrillTimer::HandTimer).starts;
     const AnsiChar target = e.targetChar();
     const int presses = e.setPresses();
     const int errors = h.played(QStringLiteral("error.wav"));
 
     h.space();
-    QVERIFY(h.timer(DrillTimer::Timer1).running);
-    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 200);
-    QVERIFY(h.timer(DrillTimer::Timer1).starts > starts);
+    QVERIFY(h.timer(DrillTimer::HandTimer).running);
+    QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 200);
+    QVERIFY(h.timer(DrillTimer::HandTimer).starts > starts);
     QCOMPARE(e.handPhase(), 1);
     QCOMPARE(e.targetChar(), target);
     QCOMPARE(e.setPresses(), presses);
@@ -522,28 +522,28 @@ void tst_DrillEngine::spaceReplaysTheHandsAndIsNeverAMiss() {
     QCOMPARE(e.awaitingEnter(), inEnterStep);
 }
 
-void tst_DrillEngine::timer1WaitsTheHandDelayOnceAnAnimationEnds() {
+void tst_DrillEngine::handTimerWaitsTheHandDelayOnceAnAnimationEnds() {
     DrillHarness h;
     h.globals.record.setI32(L::kBegHandDelay, 1500);
     DrillEngine& e = h.open();
-    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 1000); // the design interval at first
+    QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 1000); // the design interval at first
     h.space();
-    QVERIFY(h.timer(DrillTimer::Timer1).running);
-    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 1000);
+    QVERIFY(h.timer(DrillTimer::HandTimer).running);
+    QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 1000);
     const auto resets = e.view().pictureResets;
-    e.Timer1Timer(); // no hands to draw: the animation ends at once
-    QVERIFY(!h.timer(DrillTimer::Timer1).running);
-    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 1500);
+    e.HandTick(); // no hands to draw: the animation ends at once
+    QVERIFY(!h.timer(DrillTimer::HandTimer).running);
+    QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 1500);
     QVERIFY(e.view().pictureResets > resets);
     h.typeTarget();
-    QVERIFY(h.timer(DrillTimer::Timer1).running);
-    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 1500);
+    QVERIFY(h.timer(DrillTimer::HandTimer).running);
+    QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 1500);
     // The options window closed with another delay.
     h.globals.record.setI32(L::kBegHandDelay, 700);
-    const auto starts = h.timer(DrillTimer::Timer1).starts;
+    const auto starts = h.timer(DrillTimer::HandTimer).starts;
     e.ApplyHandDelay();
-    QCOMPARE(h.timer(DrillTimer::Timer1).intervalMs, 700);
-    QVERIFY(h.timer(DrillTimer::Timer1).starts > starts);
+    QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 700);
+    QVERIFY(h.timer(DrillTimer::HandTimer).starts > starts);
 }
 
 void tst_DrillEngine::bestTime_data() {
@@ -571,12 +571,12 @@ void tst_DrillEngine::bestTime() {
         for (int i = 0; i < 10; ++i) {
             if (i == 9)
                 h.clock.advance(s * 1000 + 100);
-            e.Timer3Timer();
+            e.SetClockTick();
             h.typeTarget();
         }
-        QCOMPARE(h.caption(C::Panel28), QString::number(s));
+        QCOMPARE(h.caption(C::StatsTimeThisSet), QString::number(s));
     }
-    QCOMPARE(h.caption(C::Panel29), QString::number(best));
+    QCOMPARE(h.caption(C::StatsBestTime), QString::number(best));
     QCOMPARE(h.globals.record.i32(L::kBegBestTime), best);
     QCOMPARE(h.globals.record.i32(L::kBegBestTimeBeaten), beaten);
     QCOMPARE(h.globals.drillSession.lastSetSeconds, last);
@@ -587,7 +587,7 @@ void tst_DrillEngine::bestTime() {
     h.clock.advance(40000);
     for (int i = 0; i < 10; ++i)
         h.typeTarget();
-    QCOMPARE(h.caption(C::Panel29), QStringLiteral("40"));
+    QCOMPARE(h.caption(C::StatsBestTime), QStringLiteral("40"));
     QCOMPARE(h.globals.record.i32(L::kBegBestTime), 40);
 }
 
@@ -600,9 +600,9 @@ void tst_DrillEngine::setFinishedWithinItsFirstSecondTakesZero() {
         h.clock.advance(90);
         h.typeTarget();
     }
-    QCOMPARE(h.caption(C::Panel21), QStringLiteral("0"));
-    QCOMPARE(h.caption(C::Panel28), QStringLiteral("0"));
-    QCOMPARE(h.caption(C::Panel29), QStringLiteral("0"));
+    QCOMPARE(h.caption(C::SetSeconds), QStringLiteral("0"));
+    QCOMPARE(h.caption(C::StatsTimeThisSet), QStringLiteral("0"));
+    QCOMPARE(h.caption(C::StatsBestTime), QStringLiteral("0"));
     QCOMPARE(h.globals.record.i32(L::kBegBestTime), 0);
     QCOMPARE(h.globals.record.i64(L::kBegSeconds), 0);
 }
@@ -619,7 +619,7 @@ void tst_DrillEngine::slowestKeyKeepsTheEarliestOfEqualTimes() {
     }
     QCOMPARE(e.setSlowestTicks(), 11);
     QCOMPARE(e.setSlowestChar(), AnsiChar('k'));
-    QCOMPARE(h.caption(C::Panel33), QStringLiteral("k"));
+    QCOMPARE(h.caption(C::StatsSlowestThisSet), QStringLiteral("k"));
     QCOMPARE(h.globals.record.byte(L::kBegSlowestKey), AnsiChar('k'));
     QCOMPARE(h.globals.record.byte(L::kBegSlowestKeyCopy), AnsiChar('k'));
     QCOMPARE(h.globals.drillSession.sessionSlowestTicks, 11);
@@ -630,7 +630,7 @@ void tst_DrillEngine::slowestKeyKeepsTheEarliestOfEqualTimes() {
         h.clock.advance(i == 2 ? 300 : 10);
         h.typeTarget();
     }
-    QCOMPARE(h.caption(C::Panel33), QStringLiteral("l"));
+    QCOMPARE(h.caption(C::StatsSlowestThisSet), QStringLiteral("l"));
     QCOMPARE(h.globals.record.byte(L::kBegSlowestKey), AnsiChar('k'));
     h.space();
     h.clock.advance(1000);
@@ -684,12 +684,12 @@ void tst_DrillEngine::ampersandShowsAsDoubleAmpersand() {
     h.globals.record.setFlag(L::kBegPauseOnMiss, false);
     DrillEngine& e = h.openOwnKeys(QStringLiteral("&b"));
     h.space();
-    QCOMPARE(h.caption(C::Panel19), QStringLiteral("&&"));
+    QCOMPARE(h.caption(C::TargetPanel), QStringLiteral("&&"));
     h.press('&');
-    QCOMPARE(h.caption(C::Panel23), QStringLiteral("&&"));
+    QCOMPARE(h.caption(C::LastCorrectKey), QStringLiteral("&&"));
     h.press('&'); // a miss for b
-    QCOMPARE(h.caption(C::Panel61), QStringLiteral("&&"));
-    QCOMPARE(h.caption(C::Panel54), QStringLiteral("&& "));
+    QCOMPARE(h.caption(C::TypedInstead), QStringLiteral("&&"));
+    QCOMPARE(h.caption(C::StatsTypedInstead), QStringLiteral("&& "));
     QCOMPARE(e.setMisses(), 1);
 }
 
@@ -718,7 +718,7 @@ void tst_DrillEngine::everyRecordFieldAfterAScriptedSet() {
         h.clock.advance(delays[i]);
         totalMs += delays[i];
         if (i % 3 == 0)
-            e.Timer3Timer();
+            e.SetClockTick();
         h.press(AnsiChar(typed[i]));
         PerKey& k = expected[statisticsIndex(AnsiChar(targets.at(i)))];
         k.timed += 1;
@@ -761,9 +761,9 @@ void tst_DrillEngine::everyRecordFieldAfterAScriptedSet() {
     QCOMPARE(r.byte(32469), AnsiChar(';'));
     QCOMPARE(r.i32(32472), seconds);
     QCOMPARE(r.i32(32476), -1);
-    QCOMPARE(h.caption(C::Panel30), QStringLiteral("80%"));
-    QCOMPARE(h.caption(C::Panel25), QStringLiteral("; S "));
-    QCOMPARE(h.caption(C::Panel54), QStringLiteral("x a "));
+    QCOMPARE(h.caption(C::StatsCorrectThisSet), QStringLiteral("80%"));
+    QCOMPARE(h.caption(C::StatsMissedTargets), QStringLiteral("; S "));
+    QCOMPARE(h.caption(C::StatsTypedInstead), QStringLiteral("x a "));
     QCOMPARE(h.savedFile(), recordBytes(r));
 }
 
@@ -777,9 +777,9 @@ void tst_DrillEngine::stalledTimersLoseNoTicks() {
 
     // Timer events only look at the clock: many of them count nothing extra.
     for (int i = 0; i < 100; ++i)
-        e.Timer4Timer();
+        e.ReactionTick();
     h.clock.advance(54 * 3);
-    e.Timer4Timer();
+    e.ReactionTick();
     QCOMPARE(e.keyTicks(), 4);
     h.typeTarget();
     QCOMPARE(perKeyAt(h.globals.record, L::kBegTicks, statisticsIndex('g')), 40000);
@@ -790,54 +790,54 @@ void tst_DrillEngine::setClockCountsElapsedSeconds() {
     DrillEngine& e = h.open();
     h.space();
     h.clock.advance(3500);
-    e.Timer3Timer(); // one late event for three and a half seconds
+    e.SetClockTick(); // one late event for three and a half seconds
     QCOMPARE(e.setSeconds(), 3);
-    QCOMPARE(h.caption(C::Panel21), QStringLiteral("3"));
+    QCOMPARE(h.caption(C::SetSeconds), QStringLiteral("3"));
     QCOMPARE(h.globals.record.i64(L::kBegSeconds), 30000);
-    QCOMPARE(h.globals.record.i64(L::kBegSeconds2), 30000);
+    QCOMPARE(h.globals.record.i64(L::kBegSecondsCopy), 30000);
     QCOMPARE(h.globals.drillSession.sessionSetSeconds, 30000);
-    e.Timer3Timer(); // an early event adds nothing
+    e.SetClockTick(); // an early event adds nothing
     QCOMPARE(e.setSeconds(), 3);
     h.clock.advance(499);
-    e.Timer3Timer();
+    e.SetClockTick();
     QCOMPARE(e.setSeconds(), 3);
     h.clock.advance(1);
-    e.Timer3Timer();
+    e.SetClockTick();
     QCOMPARE(e.setSeconds(), 4);
     QCOMPARE(h.globals.record.i64(L::kBegSeconds), 40000);
 
     // The set clock wraps to 0 on reaching 30000 seconds.
     h.clock.advance(qint64(kSetSecondsWrapAt - 4) * 1000 + 2000);
-    e.Timer3Timer();
+    e.SetClockTick();
     QCOMPARE(e.setSeconds(), 2);
     QCOMPARE(h.globals.record.i64(L::kBegSeconds), qint64(kSetSecondsWrapAt + 2) * 10000);
 }
 
-void tst_DrillEngine::timer2Blinks() {
+void tst_DrillEngine::blinkTimerBlinks() {
     DrillHarness h;
     DrillEngine& e = h.open();
-    QVERIFY(h.timer(DrillTimer::Timer2).running);
-    QCOMPARE(h.timer(DrillTimer::Timer2).intervalMs, 500);
-    QCOMPARE(h.caption(C::Label17), QString());
-    e.Timer2Timer();
-    QCOMPARE(h.caption(C::Label17), QStringLiteral("Press the Spacebar to Begin."));
-    e.Timer2Timer();
-    QCOMPARE(h.caption(C::Label17), QString());
+    QVERIFY(h.timer(DrillTimer::BlinkTimer).running);
+    QCOMPARE(h.timer(DrillTimer::BlinkTimer).intervalMs, 500);
+    QCOMPARE(h.caption(C::Guidance), QString());
+    e.BlinkTick();
+    QCOMPARE(h.caption(C::Guidance), QStringLiteral("Press the Spacebar to Begin."));
+    e.BlinkTick();
+    QCOMPARE(h.caption(C::Guidance), QString());
     h.press('q'); // any key turns a visible prompt into one space
-    QCOMPARE(h.caption(C::Label17), QStringLiteral(" "));
-    e.Timer2Timer();
-    QCOMPARE(h.caption(C::Label17), QString());
+    QCOMPARE(h.caption(C::Guidance), QStringLiteral(" "));
+    e.BlinkTick();
+    QCOMPARE(h.caption(C::Guidance), QString());
 
     h.space();
     h.typeWrong();
     QVERIFY(e.drillPaused());
-    const QString guidance = h.caption(C::Label17);
-    QCOMPARE(h.caption(C::Label92), QStringLiteral("Pause!"));
-    e.Timer2Timer();
-    QCOMPARE(h.caption(C::Label92), QString());
-    e.Timer2Timer();
-    QCOMPARE(h.caption(C::Label92), QStringLiteral("Pause!"));
-    QCOMPARE(h.caption(C::Label17), guidance);
+    const QString guidance = h.caption(C::Guidance);
+    QCOMPARE(h.caption(C::PauseCaption), QStringLiteral("Pause!"));
+    e.BlinkTick();
+    QCOMPARE(h.caption(C::PauseCaption), QString());
+    e.BlinkTick();
+    QCOMPARE(h.caption(C::PauseCaption), QStringLiteral("Pause!"));
+    QCOMPARE(h.caption(C::Guidance), guidance);
 }
 
 void tst_DrillEngine::buttonsDuringAndAfterASet_data() {
@@ -853,18 +853,19 @@ void tst_DrillEngine::buttonsDuringAndAfterASet() {
         h.globals.activity.selectDrill(DrillKind::ChooseYourOwnKeys);
         h.open();
         for (C b : kDrillToolButtons)
-            QCOMPARE(h.enabled(b), b == C::SpeedButton17);
-        QVERIFY(!h.enabled(C::Button2));
+            QCOMPARE(h.enabled(b), b == C::ExitLessonsButton);
+        QVERIFY(!h.enabled(C::BeginTyping));
         h.engine->VerifyOwnKeys(QStringLiteral("as"));
-        QVERIFY(h.enabled(C::Button2));
-        QCOMPARE(h.caption(C::Panel4), QStringLiteral("asasasasas"));
+        QVERIFY(h.enabled(C::BeginTyping));
+        QCOMPARE(h.caption(C::KeysToType), QStringLiteral("asasasasas"));
         h.engine->BeginOwnKeys();
-        QVERIFY(!h.visible(C::Panel2));
+        QVERIFY(!h.visible(C::OwnKeysPanel));
     } else {
         h.open();
     }
     const auto offForOwnKeys = [&](C b) {
-        return ownKeys && (b == C::SpeedButton7 || b == C::SpeedButton8 || b == C::SpeedButton15);
+        return ownKeys &&
+               (b == C::TwentyKeysButton || b == C::ThirtyKeysButton || b == C::UpperCaseButton);
     };
     for (C b : kDrillToolButtons)
         QCOMPARE(h.enabled(b), !offForOwnKeys(b));
@@ -885,31 +886,31 @@ void tst_DrillEngine::hiddenRowsSuppressTheirMarks() {
     h.globals.record.setFlag(L::kBegPauseOnMiss, false);
     DrillEngine& e = h.open();
     e.ToggleRow(DrillRow::LastCorrect);
-    QVERIFY(!h.visible(C::Label81));
-    QVERIFY(!h.visible(C::Panel23));
+    QVERIFY(!h.visible(C::LastCorrectCaption));
+    QVERIFY(!h.visible(C::LastCorrectKey));
     h.space();
     h.typeTarget();
-    QVERIFY(!h.visible(C::Image5));
+    QVERIFY(!h.visible(C::HitMark));
     e.ToggleRow(DrillRow::Missed);
     h.typeWrong();
-    QVERIFY(!h.visible(C::Image6));
-    QVERIFY(h.visible(C::Image7));
+    QVERIFY(!h.visible(C::MissedMark));
+    QVERIFY(h.visible(C::TypedMark));
     h.escape();
 
     e.ToggleRow(DrillRow::LastCorrect);
-    QVERIFY(h.visible(C::Label81));
-    QVERIFY(h.visible(C::Panel23));
-    QVERIFY(!h.visible(C::Image5)); // the mark only with the next hit
+    QVERIFY(h.visible(C::LastCorrectCaption));
+    QVERIFY(h.visible(C::LastCorrectKey));
+    QVERIFY(!h.visible(C::HitMark)); // the mark only with the next hit
     h.space();
     h.typeTarget();
-    QVERIFY(h.visible(C::Image5));
+    QVERIFY(h.visible(C::HitMark));
 
     // A new window shows the rows as the student left them.
     h.open();
-    QVERIFY(h.visible(C::Label81));
-    QVERIFY(!h.visible(C::Label90));
-    QVERIFY(!h.visible(C::Panel60));
-    QVERIFY(h.visible(C::Label91));
+    QVERIFY(h.visible(C::LastCorrectCaption));
+    QVERIFY(!h.visible(C::YouMissedCaption));
+    QVERIFY(!h.visible(C::MissedTarget));
+    QVERIFY(h.visible(C::ByTypingCaption));
 }
 
 void tst_DrillEngine::hiddenInstructionsStayHiddenAfterAPause_data() {
@@ -923,7 +924,7 @@ void tst_DrillEngine::hiddenInstructionsStayHiddenAfterAPause() {
     DrillHarness h;
     DrillEngine& e = h.open();
     e.ToggleRow(DrillRow::Instructions);
-    QVERIFY(!h.visible(C::Label17));
+    QVERIFY(!h.visible(C::Guidance));
     h.space();
     h.typeWrong();
     QVERIFY(e.drillPaused());
@@ -932,9 +933,9 @@ void tst_DrillEngine::hiddenInstructionsStayHiddenAfterAPause() {
     else
         h.typeTarget();
     QVERIFY(!e.drillPaused());
-    QVERIFY(!h.visible(C::Label17));
+    QVERIFY(!h.visible(C::Guidance));
     e.ToggleRow(DrillRow::Instructions);
-    QVERIFY(h.visible(C::Label17));
+    QVERIFY(h.visible(C::Guidance));
 }
 
 void tst_DrillEngine::doEverythingIncludesCapitals() {

@@ -137,8 +137,8 @@ Hand parseHand(const QString& text) {
 
 struct SlotRule {
     Hand hand;
-    std::optional<QPoint> frame2; // none: no movement
-    std::optional<QPoint> frame3;
+    std::optional<QPoint> halfway; // none: no movement
+    std::optional<QPoint> atKey;
 };
 
 // Key slot name -> rule, from kFrameRows.
@@ -160,8 +160,8 @@ struct ExceptionRule {
     QList<AnsiChar> characters;
     QStringList keys;
     bool stays = false;
-    std::optional<QPoint> frame2; // none: as the key
-    std::optional<QPoint> frame3;
+    std::optional<QPoint> halfway; // none: as the key
+    std::optional<QPoint> atKey;
 };
 
 std::vector<ExceptionRule> exceptionRules() {
@@ -177,13 +177,13 @@ std::vector<ExceptionRule> exceptionRules() {
         if (what == QStringLiteral("no movement")) {
             rule.stays = true;
         } else if (what.startsWith(QStringLiteral("frame 2"))) {
-            rule.frame2 = parsePoint(what);
+            rule.halfway = parsePoint(what);
         } else if (what.startsWith(QStringLiteral("frame 3"))) {
-            rule.frame3 = parsePoint(what);
+            rule.atKey = parsePoint(what);
         } else {
             const QStringList both = what.split(QStringLiteral("->"));
-            rule.frame2 = parsePoint(both[0]);
-            rule.frame3 = parsePoint(both[1]);
+            rule.halfway = parsePoint(both[0]);
+            rule.atKey = parsePoint(both[1]);
         }
         rules.push_back(rule);
     }
@@ -211,7 +211,7 @@ std::optional<QPoint> expectedOrigin(Hand hand, int frame, AnsiChar character,
             continue;
         if (rule.stays)
             return std::nullopt;
-        const std::optional<QPoint>& own = frame == 2 ? rule.frame2 : rule.frame3;
+        const std::optional<QPoint>& own = frame == 2 ? rule.halfway : rule.atKey;
         if (own)
             return own;
         break;
@@ -220,7 +220,7 @@ std::optional<QPoint> expectedOrigin(Hand hand, int frame, AnsiChar character,
     const auto rule = rules.find(slot);
     if (rule == rules.end() || rule->second.hand != hand)
         return std::nullopt;
-    return frame == 2 ? rule->second.frame2 : rule->second.frame3;
+    return frame == 2 ? rule->second.halfway : rule->second.atKey;
 }
 
 QPoint originAfter(Hand hand, int frame, AnsiChar character, Nationality nationality) {
@@ -292,7 +292,7 @@ CurrentKey enterKey() {
 // When Timer1's ticks fall: the orders of the animation laid out on a clock in milliseconds.
 class Timeline {
 public:
-    void apply(const Timer1Order& order) {
+    void apply(const HandTimerOrder& order) {
         if (!order.running)
             m_due.reset();
         else if (order.restart || !m_due)
@@ -307,7 +307,7 @@ public:
         while (m_due && *m_due <= until) {
             m_now = *m_due;
             ticks << m_now;
-            const Timer1Order order = AnimateHands(state, scene, picture, clean);
+            const HandTimerOrder order = AnimateHands(state, scene, picture, clean);
             m_due.reset();
             if (order.running)
                 m_due = m_now + order.intervalMs;
@@ -335,10 +335,10 @@ private slots:
     void framesOfATarget_data();
     void framesOfATarget();
     void marksComeWithEveryFrame();
-    void timer1Intervals_data();
-    void timer1Intervals();
+    void handTimerIntervals_data();
+    void handTimerIntervals();
     void spaceAgainRestartsTheReplay();
-    void timer1FollowsTheOrders();
+    void handTimerFollowsTheOrders();
     void penWidthAndColourFromTheRecord_data();
     void penWidthAndColourFromTheRecord();
     void outlinesHaveTheirPoints();
@@ -494,7 +494,7 @@ void tst_HandAnimation::framesOfATarget() {
     setHandDelay(state, scene.style.delayMs);
     startHands(state);
     for (qsizetype i = 0; i < frames.size(); ++i) {
-        const Timer1Order order = AnimateHands(state, scene, picture, clean);
+        const HandTimerOrder order = AnimateHands(state, scene, picture, clean);
         const QPoint origin(state.handX, state.handY);
         QCOMPARE(origin, frames[i]);
         const bool last = i == frames.size() - 1;
@@ -507,7 +507,7 @@ void tst_HandAnimation::framesOfATarget() {
         QVERIFY2(picture == expected, "the frame is the clean picture, the marks and one hand");
     }
     QCOMPARE(state.handPhase, 1);
-    QVERIFY(!state.timer1Running);
+    QVERIFY(!state.handTimerRunning);
 }
 
 // With no hand active a frame is only the marks: they appear with frame 1 and are drawn again on
@@ -534,7 +534,7 @@ void tst_HandAnimation::marksComeWithEveryFrame() {
     QCOMPARE(clean.pixel(insideTarget), keyboardPicture().pixel(insideTarget));
 }
 
-void tst_HandAnimation::timer1Intervals_data() {
+void tst_HandAnimation::handTimerIntervals_data() {
     QTest::addColumn<bool>("optionsClosed"); // the options window set the hand delay, 900 ms
     QTest::addColumn<bool>("replay");        // Space during a set instead of a new target
     QTest::addColumn<QString>("target");
@@ -563,7 +563,7 @@ void tst_HandAnimation::timer1Intervals_data() {
         << QList<int>{5900, 6300, 6700};
 }
 
-void tst_HandAnimation::timer1Intervals() {
+void tst_HandAnimation::handTimerIntervals() {
     QFETCH(bool, optionsClosed);
     QFETCH(bool, replay);
     QFETCH(QString, target);
@@ -588,7 +588,7 @@ void tst_HandAnimation::timer1Intervals() {
         timeline.apply(stopHands(state));
     timeline.apply(startHands(state));
     QCOMPARE(timeline.run(state, next), nextTicks);
-    QCOMPARE(state.timer1Interval, 900);
+    QCOMPARE(state.handTimerInterval, 900);
 }
 
 // Space pressed again while a replay waits: the replay starts 200 ms after the last Space.
@@ -606,32 +606,32 @@ void tst_HandAnimation::spaceAgainRestartsTheReplay() {
 }
 
 // The window's QTimer does what the orders say.
-void tst_HandAnimation::timer1FollowsTheOrders() {
+void tst_HandAnimation::handTimerFollowsTheOrders() {
     QTimer timer;
-    timer.setInterval(kTimer1DesignInterval);
+    timer.setInterval(kHandTimerDesignInterval);
     HandAnimationState state;
     const HandScene g = sceneFor(currentKeyFor(QStringLiteral("g"), Nationality::EnglishUS),
                                  Nationality::EnglishUS);
     const QImage clean = keyboardPicture();
     QImage picture;
 
-    applyTimer1Order(timer, setHandDelay(state, 2000));
+    applyHandTimerOrder(timer, setHandDelay(state, 2000));
     QVERIFY(!timer.isActive());
     QCOMPARE(timer.interval(), 2000);
-    applyTimer1Order(timer, startHands(state));
+    applyHandTimerOrder(timer, startHands(state));
     QVERIFY(timer.isActive());
     QCOMPARE(timer.interval(), 2000);
-    applyTimer1Order(timer, AnimateHands(state, g, picture, clean));
+    applyHandTimerOrder(timer, AnimateHands(state, g, picture, clean));
     QVERIFY(timer.isActive());
     QCOMPARE(timer.interval(), kHandFrameInterval);
-    applyTimer1Order(timer, stopHands(state));
+    applyHandTimerOrder(timer, stopHands(state));
     QVERIFY(!timer.isActive());
     QCOMPARE(timer.interval(), kHandFrameInterval);
-    applyTimer1Order(timer, replayHands(state));
+    applyHandTimerOrder(timer, replayHands(state));
     QVERIFY(timer.isActive());
     QCOMPARE(timer.interval(), kHandReplayInterval);
     for (int frame = 1; frame <= 3; ++frame)
-        applyTimer1Order(timer, AnimateHands(state, g, picture, clean));
+        applyHandTimerOrder(timer, AnimateHands(state, g, picture, clean));
     QVERIFY(!timer.isActive());
     QCOMPARE(timer.interval(), 900); // the scene's hand delay
 }

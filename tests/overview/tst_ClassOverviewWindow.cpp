@@ -46,7 +46,7 @@ struct Fixture : DoubleServices {
         if (!provideStartPictures(dir) || !provideSounds(dir))
             return false;
         globals = std::make_unique<Globals>(folder.path());
-        mainForm = std::make_unique<TForm1>(*globals, services);
+        mainForm = std::make_unique<TMainForm>(*globals, services);
         mainForm->show();
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(mainForm.get(), &activate);
@@ -55,7 +55,7 @@ struct Fixture : DoubleServices {
 
     ClassFolderFixture folder;
     std::unique_ptr<Globals> globals;
-    std::unique_ptr<TForm1> mainForm;
+    std::unique_ptr<TMainForm> mainForm;
 };
 
 bool waitLoaded(ClassOverviewWindow& window) {
@@ -90,7 +90,7 @@ void clickHeader(QTableView& table, int column) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
-QAction* classOverviewEntry(const TForm1& form) {
+QAction* classOverviewEntry(const TMainForm& form) {
     for (QAction* top : form.menuBar()->actions()) {
         if (top->text() != QStringLiteral("A&dditional"))
             continue;
@@ -317,7 +317,7 @@ void tst_ClassOverviewWindow::menuOpensTheOverviewWithoutAStudent() {
     Fixture f;
     QVERIFY(f.folder.ok);
     QVERIFY(f.openMainWindow());
-    TForm1& form = *f.mainForm;
+    TMainForm& form = *f.mainForm;
     QVERIFY(f.globals->currentUserName.isEmpty());
 
     QAction* entry = classOverviewEntry(form);
@@ -345,7 +345,7 @@ void tst_ClassOverviewWindow::doubleClickOpensThatStudentsReport() {
     Fixture f;
     QVERIFY(f.folder.ok);
     QVERIFY(f.openMainWindow());
-    TForm1& form = *f.mainForm;
+    TMainForm& form = *f.mainForm;
     classOverviewEntry(form)->trigger();
     auto* window = form.findChild<ClassOverviewWindow*>();
     QVERIFY(window && waitLoaded(*window));

@@ -57,7 +57,7 @@ QStringList menuTitles(const QMainWindow& window) {
     return titles;
 }
 
-QAction* languageEntry(const TForm1& form, const QString& code) {
+QAction* languageEntry(const TMainForm& form, const QString& code) {
     for (QAction* action : form.menu().languages) {
         if (action->data().toString() == code)
             return action;
@@ -175,7 +175,7 @@ void tst_InterfaceLanguages::mainWindowMenus() {
     QTemporaryDir dir;
     QVERIFY(provideStartPictures(QDir(dir.path())) && provideSounds(QDir(dir.path())));
     Globals globals(dir.path());
-    TForm1 form(globals, doubles.services);
+    TMainForm form(globals, doubles.services);
     QCOMPARE(menuTitles(form), titles);
     QCOMPARE(form.menu().drills.front()->text(), firstDrill);
     QCOMPARE(form.menu().language->title(), languageMenu);
@@ -350,7 +350,7 @@ void tst_InterfaceLanguages::languageMenuSwitchesOpenWindowsAndRemembersTheStude
     globals.currentUserName = QStringLiteral("Ann");
     QVERIFY(StudentFile::create(globals.studentFilePath(), globals.record).done());
     const QByteArray fileBefore = readBytes(globals.studentFilePath());
-    TForm1 form(globals, doubles.services);
+    TMainForm form(globals, doubles.services);
     globals.currentUserName = QStringLiteral("Ann"); // as taking the name makes it
     form.setInterfaceLanguage(&m_language);
     form.showUserName(QStringLiteral("Ann"));
@@ -390,7 +390,7 @@ void tst_InterfaceLanguages::studentsChoiceOverridesTheDesktop() {
     QVERIFY(provideStartPictures(QDir(dir.path())) && provideSounds(QDir(dir.path())));
     Globals globals(dir.path());
     m_language.apply(QStringLiteral("fr")); // the desktop's language at start
-    TForm1 form(globals, doubles.services);
+    TMainForm form(globals, doubles.services);
     form.setInterfaceLanguage(&m_language);
     StudentSettings(globals.folder.path(), QStringLiteral("Ann")).setLanguage(QStringLiteral("it"));
 
@@ -484,7 +484,7 @@ void tst_InterfaceLanguages::accessibleNamesFollowTheLanguage() {
     QTemporaryDir dir;
     QVERIFY(provideStartPictures(QDir(dir.path())) && provideSounds(QDir(dir.path())));
     Globals globals(dir.path());
-    TForm1 form(globals, doubles.services);
+    TMainForm form(globals, doubles.services);
     form.setInterfaceLanguage(&m_language);
     auto* newName = form.findChild<QLineEdit*>(QStringLiteral("EditNewUser"));
     QVERIFY(newName != nullptr);
