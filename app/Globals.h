@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/ActivityState.h"
 #include "app/StudentSession.h"
-#include "app/WorkingFolder.h"
+#include "core/ActivityState.h"
+#include "core/WorkingFolder.h"
 #include "drills/DrillRows.h"
 #include "drills/DrillSessionFigures.h"
 #include "keyboard/CurrentKey.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/ActivityState.h"
 #include "app/InterfaceLanguage.h"
+#include "core/ActivityState.h"
 #include "keyboard/Nationality.h"
 
 #include <QStringView>

@@ -3,12 +3,12 @@
 
 #include "app/ClickableLabel.h"
 #include "app/Globals.h"
-#include "app/Services.h"
 #include "app/TranslatedText.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
 #include "options/optionsForm.h"
 #include "platform/Dialogs.h"
+#include "platform/Services.h"
 #include "platform/Shell.h"
 
 #include <QCoreApplication>

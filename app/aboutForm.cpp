@@ -2,7 +2,7 @@
 #include "app/aboutForm.h"
 
 #include "app/TranslatedText.h"
-#include "app/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 
 #include <QHBoxLayout>
 #include <QImageReader>

@@ -5,7 +5,6 @@
 #include "app/CommandLine.h"
 #include "app/Globals.h"
 #include "app/InterfaceLanguage.h"
-#include "app/Services.h"
 #include "app/mainForm.h"
 #include "drills/beg.h"
 #include "overview/ClassCsv.h"
@@ -14,6 +13,7 @@
 #include "platform/MessageBoxDialogs.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtSoundPlayer.h"
+#include "platform/Services.h"
 #include "platform/SteadyClock.h"
 
 #include <QApplication>

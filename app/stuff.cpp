@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/stuff.h"
 
-#include "app/ColourValue.h"
 #include "app/Globals.h"
 #include "app/StudentFileMessages.h"
+#include "core/ColourValue.h"
 #include "platform/SoundPlayer.h"
 #include "students/RecordLayout.h"
 

@@ -2,12 +2,12 @@
 // Draws the shipped pictures and synthesises the shipped sounds into one folder. Run by the
 // build: the output must be the same bytes on every run.
 
-#include "app/WorkingFolder.h"
 #include "assets/Artwork.h"
 #include "assets/BaseKeyboard.h"
 #include "assets/Drawing.h"
 #include "assets/ProgramIcon.h"
 #include "assets/Sounds.h"
+#include "core/WorkingFolder.h"
 #include "keyboard/PictureBuilder.h"
 
 #include <QDir>

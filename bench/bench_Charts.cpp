@@ -4,8 +4,8 @@
 // "Print Chart" hands to the printer. Run offscreen.
 
 #include "app/Globals.h"
-#include "app/Services.h"
 #include "platform/ManualClock.h"
+#include "platform/Services.h"
 #include "platform/doubles/RecordingPrinter.h"
 #include "platform/doubles/RecordingShell.h"
 #include "platform/doubles/RecordingSoundPlayer.h"

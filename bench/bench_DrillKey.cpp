@@ -5,8 +5,8 @@
 // microseconds). "with paint" also lets the window paint what changed before the clock stops.
 
 #include "app/Globals.h"
-#include "app/Services.h"
 #include "drills/beg.h"
+#include "platform/Services.h"
 #include "platform/SteadyClock.h"
 #include "platform/doubles/RecordingPrinter.h"
 #include "platform/doubles/RecordingShell.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Building the keyboard pictures: in memory, and written to disk as the nationality menu does.
 // Reads the blank pictures from KEYFARER_SHARE, or from share/keyfarer beside the program.
-#include "app/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 #include "keyboard/PictureBuilder.h"
 
 #include <QDir>

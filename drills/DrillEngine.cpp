@@ -3,7 +3,6 @@
 
 #include "app/Globals.h"
 #include "app/SaveStudent.h"
-#include "app/Services.h"
 #include "app/stuff.h"
 #include "drills/DrillCaption.h"
 #include "drills/DrillLayout.h"
@@ -13,6 +12,7 @@
 #include "drills/ShiftLetterHands.h"
 #include "keyboard/KeyTable.h"
 #include "platform/Clock.h"
+#include "platform/Services.h"
 #include "students/FixedPoint.h"
 
 #include <QCoreApplication>

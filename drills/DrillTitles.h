@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/ActivityState.h"
+#include "core/ActivityState.h"
 
 #include <QCoreApplication>
 #include <QString>

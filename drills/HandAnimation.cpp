@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/HandAnimation.h"
 
-#include "app/ColourValue.h"
+#include "core/ColourValue.h"
 #include "drills/HandOutlines.h"
 #include "keyboard/AnsiLiteral.h"
 #include "keyboard/KeySlots.h"

@@ -2,7 +2,6 @@
 #include "drills/beg.h"
 
 #include "app/Globals.h"
-#include "app/Services.h"
 #include "app/TranslatedText.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
@@ -12,6 +11,7 @@
 #include "drills/DrillLayout.h"
 #include "options/optionsForm.h"
 #include "platform/Dialogs.h"
+#include "platform/Services.h"
 #include "platform/Shell.h"
 #include "progress/charts.h"
 #include "students/StudentSettings.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/PictureBuilder.h"
 
-#include "app/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardFont.h"
 #include "keyboard/Windows1252.h"

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/optionsForm.h"
 
-#include "app/ColourValue.h"
 #include "app/Globals.h"
 #include "app/SaveStudent.h"
-#include "app/Services.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
+#include "core/ColourValue.h"
 #include "options/HandDelay.h"
 #include "platform/Dialogs.h"
+#include "platform/Services.h"
 #include "platform/SpeechOutput.h"
 #include "students/StudentSettings.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ClassCsv.h"
 
-#include "app/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 #include "overview/ClassColumns.h"
 #include "overview/ClassFolder.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ClassFolder.h"
 
-#include "app/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 #include "students/Roster.h"
 #include "students/StudentFile.h"
 

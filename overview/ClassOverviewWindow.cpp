@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ClassOverviewWindow.h"
 
-#include "app/Services.h"
 #include "overview/ClassCsv.h"
 #include "overview/ClassFolder.h"
 #include "overview/ClassOverviewModel.h"
@@ -9,6 +8,7 @@
 #include "overview/TrendDelegate.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
+#include "platform/Services.h"
 
 #include <QCloseEvent>
 #include <QDate>

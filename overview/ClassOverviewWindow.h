@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 #include "overview/StudentOverview.h"
 
 #include <QWidget>

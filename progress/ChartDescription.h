@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/ColourValue.h"
+#include "core/ColourValue.h"
 
 #include <QList>
 #include <QRgb>

@@ -2,11 +2,11 @@
 #include "progress/charts.h"
 
 #include "app/Globals.h"
-#include "app/Services.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
+#include "platform/Services.h"
 #include "progress/BarChartView.h"
 #include "progress/RadioGroup.h"
 #include "progress/SectionSelector.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window's summary report panel, and the viewing of another student's file.
 #include "app/Globals.h"
-#include "app/Services.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
+#include "platform/Services.h"
 #include "platform/Shell.h"
 #include "progress/BarChartView.h"
 #include "progress/ReportPanel.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/Services.h"
 #include "platform/ManualClock.h"
+#include "platform/Services.h"
 #include "platform/doubles/RecordingPrinter.h"
 #include "platform/doubles/RecordingShell.h"
 #include "platform/doubles/RecordingSoundPlayer.h"

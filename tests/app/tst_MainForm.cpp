@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ClickableLabel.h"
 #include "app/Globals.h"
-#include "app/Services.h"
 #include "app/aboutForm.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
+#include "platform/Services.h"
 #include "students/RecordLayout.h"
 #include "tests/app/MainWindowNames.h"
 #include "tests/common/FileBytes.h"

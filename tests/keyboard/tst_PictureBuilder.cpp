@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/PictureBuilder.h"
 #include "keyboard/Windows1252.h"

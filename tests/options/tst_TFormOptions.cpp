@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Globals.h"
-#include "app/Services.h"
 #include "options/HandDelay.h"
 #include "options/OptionGroups.h"
 #include "options/optionsForm.h"
+#include "platform/Services.h"
 #include "students/StudentFile.h"
 #include "tests/common/TestWorkingFolder.h"
 

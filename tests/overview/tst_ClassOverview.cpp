@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/WorkingFolder.h"
+#include "core/WorkingFolder.h"
 #include "overview/ClassColumns.h"
 #include "overview/ClassCsv.h"
 #include "overview/ClassFolder.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Globals.h"
-#include "app/Services.h"
 #include "platform/QtPrinter.h"
+#include "platform/Services.h"
 #include "progress/BarChartView.h"
 #include "progress/SummaryReport.h"
 #include "progress/charts.h"

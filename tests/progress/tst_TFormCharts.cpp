@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Globals.h"
-#include "app/Services.h"
+#include "platform/Services.h"
 #include "progress/BarChartView.h"
 #include "progress/charts.h"
 #include "students/FixedPoint.h"

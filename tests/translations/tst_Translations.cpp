@@ -95,9 +95,10 @@ void tst_Translations::initTestCase() {
                    // The includes let lupdate see the namespace of a class using tr(), as
                    // the class's runtime context has it ("kf::UserPanels").
                    QStringLiteral("-I"), QStringLiteral("."), QStringLiteral("app"),
-                   QStringLiteral("drills"), QStringLiteral("keyboard"), QStringLiteral("options"),
-                   QStringLiteral("platform"), QStringLiteral("progress"),
-                   QStringLiteral("students"), QStringLiteral("-ts"), extracted});
+                   QStringLiteral("core"), QStringLiteral("drills"), QStringLiteral("keyboard"),
+                   QStringLiteral("options"), QStringLiteral("platform"),
+                   QStringLiteral("progress"), QStringLiteral("students"), QStringLiteral("-ts"),
+                   extracted});
     QVERIFY2(lupdate.waitForFinished(60000), "lupdate did not finish");
     QCOMPARE(lupdate.exitCode(), 0);
     m_code = readTs(extracted);
