@@ -143,8 +143,8 @@ void TBegForm::ReactionTick() {
 
 void TBegForm::cacheControls() {
     for (std::size_t i = 0; i < kDrillControlCount; ++i) {
-        m_controls[i] = findChild<QWidget*>(str(kDrillControlNames[i]));
-        Q_ASSERT_X(m_controls[i], "TBegForm", kDrillControlNames[i].data());
+        m_controls[i] = findChild<QWidget*>(str(kDrillControlNames[i].objectName));
+        Q_ASSERT_X(m_controls[i], "TBegForm", kDrillControlNames[i].objectName.data());
     }
 }
 
@@ -395,7 +395,7 @@ void TBegForm::render() {
         const ControlView& c = view.controls[i];
         // Captions belong to labels and caption panels; the mark images hold pictures.
         if (auto* label = qobject_cast<QLabel*>(w);
-            label && !kDrillControlNames[i].starts_with("Image"))
+            label && !kDrillControlNames[i].objectName.starts_with("Image"))
             label->setText(displayedCaption(c.caption));
         if (w->isHidden() == c.visible)
             w->setVisible(c.visible);
