@@ -207,16 +207,8 @@ void DrillEngine::StopHands() {
     applyHandTimer(stopHands(m_hands));
 }
 
-// Timer1 as the hand animation orders it: a running timer whose interval changes, or that is
-// told to, counts afresh from now.
 void DrillEngine::applyHandTimer(const HandTimerOrder& order) {
-    TimerView& timer = m_view.timer(DrillTimer::HandTimer);
-    const bool restart =
-        order.running && (order.restart || !timer.running || timer.intervalMs != order.intervalMs);
-    timer.running = order.running;
-    timer.intervalMs = order.intervalMs;
-    if (restart)
-        ++timer.starts;
+    applyHandTimerOrder(m_view.timer(DrillTimer::HandTimer), order);
 }
 
 // ---- A set ---------------------------------------------------------------------------------
