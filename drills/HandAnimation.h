@@ -30,7 +30,7 @@ inline constexpr int kHandReplayInterval = 200;       // before the first frame 
 // How the student wants the hands: line width ("Two Lines" 2, else 1), colour, delay.
 struct HandStyle {
     int penWidth = 2;
-    QRgb colour = qRgb(61, 99, 90);
+    QRgb colour = rgbOfColourValue(layout::kDefaultHandColour);
     int delayMs = 900;
 };
 // The Beginners Drills settings of the record.

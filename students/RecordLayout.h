@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 // Byte offsets of the student record. The record is one fixed block of 110,824 bytes; every
 // number is little-endian. Offsets not named here pass through load and save untouched.
@@ -110,6 +111,8 @@ inline constexpr std::size_t kBeepOnError = 97607;
 inline constexpr std::size_t kKeyTap = 97608;
 inline constexpr std::size_t kCharactersShown = 97609;
 inline constexpr std::size_t kHandColour = 97612;
+// The hands of a new record: red 61, green 99, blue 90, stored as 0x00BBGGRR.
+inline constexpr std::int32_t kDefaultHandColour = 0x005A633D;
 
 // Section blocks: Lessons, Intermediate, Advanced, letter game, ten-line test, timed test.
 inline constexpr std::size_t kSectionBlockSize = 12944;

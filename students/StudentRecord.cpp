@@ -33,7 +33,7 @@ constexpr I32Default kI32Defaults[] = {
     {kReserved71604, 1500000},
     {kReservedColour4, 0x00804000},
     {kTimedMinutes, 1},
-    {kHandColour, 0x005A633D},
+    {kHandColour, kDefaultHandColour},
 };
 
 struct ByteDefault {
