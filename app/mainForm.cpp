@@ -4,6 +4,7 @@
 #include "app/ClickableLabel.h"
 #include "app/Globals.h"
 #include "app/MainLayout.h"
+#include "app/ProgramPictures.h"
 #include "app/SaveStudent.h"
 #include "app/TranslatedText.h"
 #include "app/UserPanels.h"
@@ -70,9 +71,6 @@ constexpr std::array<LinkText, TMainForm::kUserLinkCount> kLinks = {{
 constexpr QStringView kSoundFiles[] = {u"click_2.wav", u"done.wav", u"error.wav", u"start.wav",
                                        u"type2.wav"};
 
-const QString kStartPicture = QStringLiteral("keybord20.bmp");
-const QString kLogoPicture = QStringLiteral("logo.bmp");
-const QString kHintPicture = QStringLiteral("hint.bmp");
 const QString kHelpFile = QStringLiteral("kftyping.hlp");
 const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
 
@@ -164,7 +162,8 @@ TMainForm::TMainForm(Globals& globals, Services& services, QWidget* parent)
 
     // The window is laid out around the English US picture; every keyboard picture has its size.
     // Without it the shipped size stands in, and the first activation reports the missing file.
-    QImage start = readPicture(m_globals.folder, kStartPicture);
+    QImage start =
+        readPicture(m_globals.folder, keyboardPictureNames(Nationality::EnglishUS).labelled);
     if (start.isNull()) {
         start = QImage(kShippedPictureSize, QImage::Format_RGB32);
         start.fill(kPaperColour);
@@ -194,11 +193,13 @@ void TMainForm::buildControls() {
     m_titlePicture = makeImage(QStringLiteral("Image2"), m_title);
     m_logo = makeImage(QStringLiteral("ImageLogo"), m_title);
     m_logo->setGeometry(QRect(kLogoPlace, kLogoSize));
-    if (const QImage logo = readPicture(m_globals.folder, kLogoPicture); !logo.isNull())
+    if (const QImage logo = readPicture(m_globals.folder, QString::fromLatin1(kLogoPicture));
+        !logo.isNull())
         m_logo->setPixmap(QPixmap::fromImage(logo));
     m_hint = makeImage(QStringLiteral("Image7"), m_title);
     m_hint->setGeometry(kHintPlace);
-    if (const QImage hint = readPicture(m_globals.folder, kHintPicture); !hint.isNull())
+    if (const QImage hint = readPicture(m_globals.folder, QString::fromLatin1(kHintPicture));
+        !hint.isNull())
         m_hint->setPixmap(QPixmap::fromImage(hint));
     m_hint->hide();
 
@@ -470,7 +471,7 @@ void TMainForm::FormActivate() {
 void TMainForm::openRoster() {
     applyMenusOff();
     applyLinksOff();
-    if (m_globals.folder.find(QStringLiteral("*.stu")).isEmpty()) {
+    if (!Roster(m_globals.folder).hasStudentFiles()) {
         m_services.dialogs.information(text(kWelcome));
         link(UserLink::NewUser).setEnabled(true);
         // The one link to follow has the focus, so Enter follows it.

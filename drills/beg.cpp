@@ -2,6 +2,7 @@
 #include "drills/beg.h"
 
 #include "app/Globals.h"
+#include "app/ProgramPictures.h"
 #include "app/TranslatedText.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
@@ -480,7 +481,7 @@ void TBegForm::showRowButton(DrillRow row) {
     const RowButton& b = kRowButtons[static_cast<std::size_t>(row)];
     auto* button = findChild<QToolButton*>(QString::fromLatin1(b.name));
     const bool hidden = m_engine.rowHidden(row);
-    const QString glyph = hidden ? QStringLiteral("up.bmp") : QStringLiteral("down.bmp");
+    const QString glyph = QString::fromLatin1(hidden ? kUpGlyph : kDownGlyph);
     // A missing glyph file leaves the button without a picture.
     button->setIcon(QIcon(QPixmap(m_globals.folder.filePath(glyph))));
     if (hidden || !hasUiToolTip(button, kFirstInstructionsHint))
