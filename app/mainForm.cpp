@@ -243,9 +243,8 @@ void TMainForm::buildControls() {
     m_selectUserPicture = makeImage(QStringLiteral("Image6"), m_selectUserPanel);
     m_selectUserPanel->hide();
 
-    // Timer1 has nothing to do: it is never started, so it costs no wake-ups.
-    m_idleTimer = new QTimer(this);
-    m_idleTimer->setObjectName(QStringLiteral("Timer1"));
+    // The hint picture blinks beside the links on the welcome path. (The design also has a
+    // Timer1 that has no handler; it is left out.)
     m_hintBlinkTimer = new QTimer(this);
     m_hintBlinkTimer->setObjectName(QStringLiteral("Timer2"));
     m_hintBlinkTimer->setInterval(kBlinkMs);
