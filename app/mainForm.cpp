@@ -71,7 +71,6 @@ constexpr std::array<LinkText, TMainForm::kUserLinkCount> kLinks = {{
 constexpr QStringView kSoundFiles[] = {u"click_2.wav", u"done.wav", u"error.wav", u"start.wav",
                                        u"type2.wav"};
 
-const QString kHelpFile = QStringLiteral("kftyping.hlp");
 const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
 
 constexpr const char* kSoundFilesMissing = QT_TRANSLATE_NOOP(
@@ -295,8 +294,9 @@ void TMainForm::connectMenu() {
                 [this, action] { chooseLanguage(action->data().toString()); });
     }
     connect(m_menu.contents, &QAction::triggered, this, [this] {
-        if (m_globals.folder.exists(kHelpFile))
-            m_services.shell.openFile(m_globals.folder.filePath(kHelpFile), Shell::Window::Normal);
+        if (m_globals.folder.exists(QString::fromLatin1(kHelpFile)))
+            m_services.shell.openFile(m_globals.folder.filePath(QString::fromLatin1(kHelpFile)),
+                                      Shell::Window::Normal);
     });
     connect(m_menu.webSite, &QAction::triggered, this,
             [this] { m_services.shell.openUrl(kWebSite); });

@@ -57,8 +57,6 @@ constexpr const char* kShownRowHint = QT_TRANSLATE_NOOP("TBegForm", "Hide this i
 constexpr const char* kFirstInstructionsHint = "Click to Hide";
 constexpr const char* kContext = "TBegForm";
 
-const QString kHelpFile = QStringLiteral("kftyping.hlp");
-
 // Gives a control a new accessible name and description. Qt sends the name and description change
 // events itself, only on a real change; a screen reader speaks a change on the focused control
 // without the focus moving.
@@ -78,7 +76,7 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
     setUiWindowTitle(this, kContext,
                      QT_TRANSLATE_NOOP("TBegForm", "Keyfarer Typing Tutor (Beginners Drills)"));
     setFont(windowFont());
-    setProperty("helpFile", kHelpFile);
+    setProperty("helpFile", QString::fromLatin1(kHelpFile));
     setProperty("helpContext", 50);
     setAttribute(Qt::WA_InputMethodEnabled);
     buildWindow();
@@ -509,8 +507,9 @@ void TBegForm::ExitToMainMenuClick() {
 }
 
 void TBegForm::OpenHelpClick() {
-    if (m_globals.folder.exists(kHelpFile))
-        m_services.shell.openFile(m_globals.folder.filePath(kHelpFile), Shell::Window::Normal);
+    if (m_globals.folder.exists(QString::fromLatin1(kHelpFile)))
+        m_services.shell.openFile(m_globals.folder.filePath(QString::fromLatin1(kHelpFile)),
+                                  Shell::Window::Normal);
 }
 
 void TBegForm::ExitLessonsClick() {
