@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The pictures the windows carry besides the keyboard, as shipped in the working folder. Each
-// is a 24-bit BMP drawn on the paper colour of the title and side areas.
+// The files the windows read from the working folder besides the keyboard pictures and sounds.
+// The pictures are 24-bit BMPs drawn on the paper colour of the title and side areas.
 
 namespace kf {
 
@@ -17,5 +17,8 @@ inline constexpr char kRightSidePicture[] = "sideright.bmp"; // 107 x 283, right
 // of a button face, which is also their bottom-left pixel.
 inline constexpr char kUpGlyph[] = "up.bmp";
 inline constexpr char kDownGlyph[] = "down.bmp";
+
+// The help file that "Help" opens in either window, when the working folder has it.
+inline constexpr char kHelpFile[] = "kftyping.hlp";
 
 } // namespace kf

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/aboutForm.h"
 
+#include "app/ProgramPictures.h"
 #include "app/TranslatedText.h"
 #include "core/WorkingFolder.h"
 
@@ -14,7 +15,7 @@
 namespace kf {
 
 QString TAboutForm::pictureName() {
-    return QStringLiteral("about.bmp");
+    return QString::fromLatin1(kAboutPicture);
 }
 
 TAboutForm::TAboutForm(const WorkingFolder& folder, QWidget* parent)

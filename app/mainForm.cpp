@@ -4,6 +4,7 @@
 #include "app/ClickableLabel.h"
 #include "app/Globals.h"
 #include "app/MainLayout.h"
+#include "app/ProgramPictures.h"
 #include "app/SaveStudent.h"
 #include "app/TranslatedText.h"
 #include "app/UserPanels.h"
@@ -70,10 +71,6 @@ constexpr std::array<LinkText, TMainForm::kUserLinkCount> kLinks = {{
 constexpr QStringView kSoundFiles[] = {u"click_2.wav", u"done.wav", u"error.wav", u"start.wav",
                                        u"type2.wav"};
 
-const QString kStartPicture = QStringLiteral("keybord20.bmp");
-const QString kLogoPicture = QStringLiteral("logo.bmp");
-const QString kHintPicture = QStringLiteral("hint.bmp");
-const QString kHelpFile = QStringLiteral("kftyping.hlp");
 const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
 
 constexpr const char* kSoundFilesMissing = QT_TRANSLATE_NOOP(
@@ -166,7 +163,8 @@ TMainForm::TMainForm(Globals& globals, Services& services, QWidget* parent)
 
     // The window is laid out around the English US picture; every keyboard picture has its size.
     // Without it the shipped size stands in, and the first activation reports the missing file.
-    QImage start = readPicture(m_globals.folder, kStartPicture);
+    QImage start =
+        readPicture(m_globals.folder, keyboardPictureNames(Nationality::EnglishUS).labelled);
     if (start.isNull()) {
         start = QImage(kShippedPictureSize, QImage::Format_RGB32);
         start.fill(kPaperColour);
@@ -197,12 +195,14 @@ void TMainForm::buildControls() {
     m_titlePicture = makeImage(QStringLiteral("Image2"), m_title);
     m_logo = makeImage(QStringLiteral("ImageLogo"), m_title);
     m_logo->setGeometry(QRect(kLogoPlace, kLogoSize));
-    if (QImage logo = readPicture(m_globals.folder, kLogoPicture); !logo.isNull())
-        m_logo->setPixmap(QPixmap::fromImage(std::move(logo)));
+    if (const QImage logo = readPicture(m_globals.folder, QString::fromLatin1(kLogoPicture));
+        !logo.isNull())
+        m_logo->setPixmap(QPixmap::fromImage(logo));
     m_hint = makeImage(QStringLiteral("Image7"), m_title);
     m_hint->setGeometry(kHintPlace);
-    if (QImage hint = readPicture(m_globals.folder, kHintPicture); !hint.isNull())
-        m_hint->setPixmap(QPixmap::fromImage(std::move(hint)));
+    if (const QImage hint = readPicture(m_globals.folder, QString::fromLatin1(kHintPicture));
+        !hint.isNull())
+        m_hint->setPixmap(QPixmap::fromImage(hint));
     m_hint->hide();
 
     QFont linkFont(QStringLiteral("Arial"));
@@ -245,9 +245,8 @@ void TMainForm::buildControls() {
     m_selectUserPicture = makeImage(QStringLiteral("Image6"), m_selectUserPanel);
     m_selectUserPanel->hide();
 
-    // Timer1 has nothing to do: it is never started, so it costs no wake-ups.
-    m_idleTimer = new QTimer(this);
-    m_idleTimer->setObjectName(QStringLiteral("Timer1"));
+    // The hint picture blinks beside the links on the welcome path. (The design also has a
+    // Timer1 that has no handler; it is left out.)
     m_hintBlinkTimer = new QTimer(this);
     m_hintBlinkTimer->setObjectName(QStringLiteral("Timer2"));
     m_hintBlinkTimer->setInterval(kBlinkMs);
@@ -298,8 +297,9 @@ void TMainForm::connectMenu() {
                 [this, action] { chooseLanguage(action->data().toString()); });
     }
     connect(m_menu.contents, &QAction::triggered, this, [this] {
-        if (m_globals.folder.exists(kHelpFile))
-            m_services.shell.openFile(m_globals.folder.filePath(kHelpFile), Shell::Window::Normal);
+        if (m_globals.folder.exists(QString::fromLatin1(kHelpFile)))
+            m_services.shell.openFile(m_globals.folder.filePath(QString::fromLatin1(kHelpFile)),
+                                      Shell::Window::Normal);
     });
     connect(m_menu.webSite, &QAction::triggered, this,
             [this] { m_services.shell.openUrl(kWebSite); });
@@ -479,7 +479,7 @@ void TMainForm::FormActivate() {
 void TMainForm::openRoster() {
     applyMenusOff();
     applyLinksOff();
-    if (m_globals.folder.find(QStringLiteral("*.stu")).isEmpty()) {
+    if (!Roster(m_globals.folder).hasStudentFiles()) {
         m_services.dialogs.information(text(kWelcome));
         link(UserLink::NewUser).setEnabled(true);
         // The one link to follow has the focus, so Enter follows it.

@@ -152,7 +152,6 @@ private:
     InterfaceLanguage* m_language = nullptr;
     QString m_desktopLanguage;
     std::array<ClickableLabel*, kUserLinkCount> m_links{};
-    QTimer* m_idleTimer = nullptr;
     QTimer* m_hintBlinkTimer = nullptr;
 
     bool m_activatedOnce = false;

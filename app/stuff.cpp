@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "app/StudentFileMessages.h"
 #include "core/ColourValue.h"
+#include "keyboard/PictureBuilder.h"
 #include "platform/SoundPlayer.h"
 #include "students/RecordLayout.h"
 
@@ -37,23 +38,6 @@ constexpr std::array<QStringView, 9> kSoundFiles = {
     u"click_2.wav", u"",          u"streak2.wav", u"",          u"start.wav",
     u"done.wav",    u"start.wav", u"type2.wav",   u"error.wav",
 };
-
-struct PictureNames {
-    QStringView shown;  // characters drawn on the keys
-    QStringView hidden; // blank keys
-};
-// By nationality code. The Italian and French names keep their capital letters: the folder is
-// searched without regard to case, so they find the files the picture builder writes.
-constexpr std::array<PictureNames, 6> kPictures = {{
-    {u"keybord20.bmp", u"keybord10.bmp"},
-    {u"ukbord20.bmp", u"ukbord10.bmp"},
-    {u"spanishbord20.bmp", u"spanishbord10.bmp"},
-    {u"germanbord20.bmp", u"germanbord10.bmp"},
-    {u"Italianbord20.bmp", u"Italianbord10.bmp"},
-    {u"Frenchbord20.bmp", u"Frenchbord10.bmp"},
-}};
-
-constexpr QStringView kFallbackPictures[] = {u"keybord20.bmp", u"keybord10.bmp"};
 
 constexpr const char* kFellBackMessage = QT_TRANSLATE_NOOP(
     "KeyboardPicture",
@@ -170,10 +154,8 @@ void playSound(const Globals& globals, SoundPlayer& player, int code) {
 }
 
 QString keyboardPictureName(std::uint8_t nationality, bool charactersShown) {
-    if (nationality >= kPictures.size())
-        return {};
-    const PictureNames& names = kPictures[nationality];
-    return (charactersShown ? names.shown : names.hidden).toString();
+    const KeyboardPictureNames names = keyboardPictureNames(static_cast<Nationality>(nationality));
+    return charactersShown ? names.labelled : names.unlabelled;
 }
 
 namespace {
@@ -196,7 +178,8 @@ KeyboardPicture loadKeyboardPicture(Globals& globals) {
         !image.isNull())
         return shown(globals, {KeyboardPicture::Status::Loaded, image, {}});
 
-    for (QStringView fallback : kFallbackPictures) {
+    const KeyboardPictureNames english = keyboardPictureNames(Nationality::EnglishUS);
+    for (const QString& fallback : {english.labelled, english.unlabelled}) {
         if (QImage image = readPicture(globals.folder, fallback); !image.isNull()) {
             globals.record.setNationality(Nationality::EnglishUS);
             return shown(globals,

@@ -4,6 +4,8 @@
 // The look of the drill window's controls: the design's colours and fonts, and the few ways a
 // control is styled. Colours are given as the design's 0x00BBGGRR values.
 
+#include "core/ColourValue.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -25,9 +27,9 @@ constexpr quint32 kRed = 0x0000FF;
 constexpr quint32 kWhite = 0xFFFFFF;
 constexpr quint32 kTipsGreen = 0x00C8E6C8; // the tips box's shape
 
+// A design colour, written like the stored ones as 0x00BBGGRR.
 inline QColor fromBgr(quint32 bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
+    return QColor::fromRgb(rgbOfColourValue(bgr));
 }
 
 inline QString str(std::string_view text) {

@@ -7,9 +7,8 @@
 #include "drills/DrillCaption.h"
 #include "drills/DrillLayout.h"
 #include "drills/DrillTitles.h"
-#include "drills/FormatPercent.h"
+#include "drills/KeyScoring.h"
 #include "drills/ReactionClock.h"
-#include "drills/ShiftLetterHands.h"
 #include "keyboard/KeyTable.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
@@ -44,22 +43,8 @@ bool isBlack(QRgb colour) {
     return qRed(colour) == 0 && qGreen(colour) == 0 && qBlue(colour) == 0;
 }
 
-// A fixed-point figure plus a real addend, through the one rounding.
-std::int64_t plus(std::int64_t stored, long double addend) {
-    return toFixedPoint(fromFixedPoint(stored) + addend);
-}
-
 void addToFigure(StudentRecord& record, std::size_t offset, long double addend) {
     record.setFigure(offset, record.figure(offset) + addend);
-}
-
-void addToPerKey(StudentRecord& record, std::size_t array, int index, long double addend) {
-    record.setPerKey(array, index, record.perKey(array, index) + addend);
-}
-
-// Seconds per press: the tick sum in seconds over the number of timed presses.
-long double averageSeconds(long double tickSum, long double timedPresses) {
-    return tickSum / kTicksPerSecond / timedPresses;
 }
 
 QString missMessage(const QString& target) {
@@ -222,16 +207,8 @@ void DrillEngine::StopHands() {
     applyHandTimer(stopHands(m_hands));
 }
 
-// Timer1 as the hand animation orders it: a running timer whose interval changes, or that is
-// told to, counts afresh from now.
 void DrillEngine::applyHandTimer(const HandTimerOrder& order) {
-    TimerView& timer = m_view.timer(DrillTimer::HandTimer);
-    const bool restart =
-        order.running && (order.restart || !timer.running || timer.intervalMs != order.intervalMs);
-    timer.running = order.running;
-    timer.intervalMs = order.intervalMs;
-    if (restart)
-        ++timer.starts;
+    applyHandTimerOrder(m_view.timer(DrillTimer::HandTimer), order);
 }
 
 // ---- A set ---------------------------------------------------------------------------------
@@ -277,8 +254,9 @@ bool DrillEngine::ScoreKey(const DrillKey& key) {
     stopTimer(DrillTimer::ReactionTimer);
     m_keyTicks = reactionTicks(now() - m_targetShownMs);
 
-    RecordKeySpeed(m_targetChar);
-    RecordKeyAccuracy(key, m_targetChar);
+    const ScoreBook book{m_globals.record, m_globals.drillSession};
+    RecordKeySpeed(book, m_targetChar, m_keyTicks);
+    RecordKeyAccuracy(book, m_targetChar, key.is(m_targetChar));
     RecordSlowest();
 
     const QString targetCaption = characterCaption(m_targetChar);
@@ -372,66 +350,6 @@ void DrillEngine::ChooseNextKey() {
 
 // ---- Per-key figures -----------------------------------------------------------------------
 
-void DrillEngine::RecordKeySpeed(AnsiChar target) {
-    const int s = statisticsIndex(target);
-    if (s == 0)
-        return;
-    const long double ticks = m_keyTicks;
-    DrillSessionFigures& session = m_globals.drillSession;
-    const auto i = static_cast<std::size_t>(s);
-    session.timedPresses[i] = plus(session.timedPresses[i], 1);
-    session.tickSum[i] = plus(session.tickSum[i], ticks);
-    session.averageSeconds[i] = toFixedPoint(averageSeconds(
-        fromFixedPoint(session.tickSum[i]), fromFixedPoint(session.timedPresses[i])));
-
-    StudentRecord& record = m_globals.record;
-    record.setI64(L::kBegSessionAvgSeconds + (i - 1) * 8, session.averageSeconds[i]);
-    addToPerKey(record, L::kBegTimedPresses, s, 1);
-    addToPerKey(record, L::kBegTicks, s, ticks);
-    record.setPerKey(
-        L::kBegAvgSeconds, s,
-        averageSeconds(record.perKey(L::kBegTicks, s), record.perKey(L::kBegTimedPresses, s)));
-}
-
-void DrillEngine::RecordKeyAccuracy(const DrillKey& typed, AnsiChar target) {
-    const int s = statisticsIndex(target);
-    if (s == 0)
-        return;
-    DrillSessionFigures& session = m_globals.drillSession;
-    StudentRecord& record = m_globals.record;
-    const auto i = static_cast<std::size_t>(s);
-    const bool hit = typed.is(target);
-
-    session.presented[i] = plus(session.presented[i], 1);
-    addToPerKey(record, L::kBegPresented, s, 1);
-    if (hit) {
-        session.correct[i] = plus(session.correct[i], 1);
-        addToPerKey(record, L::kBegCorrect, s, 1);
-    }
-    session.accuracy[i] =
-        toFixedPoint(fromFixedPoint(session.correct[i]) / fromFixedPoint(session.presented[i]));
-    record.setI64(L::kBegSessionAccuracy + (i - 1) * 8, session.accuracy[i]);
-    record.setPerKey(L::kBegAccuracy, s,
-                     record.perKey(L::kBegCorrect, s) / record.perKey(L::kBegPresented, s));
-
-    // A missed capital counts against the Shift key the other hand holds for it. The record
-    // gets the counters after this press is counted, so the file never lags a miss behind.
-    if (!hit) {
-        switch (shiftForCapital(target, record.nationality())) {
-        case ShiftSide::Right:
-            ++session.rightShiftLetterErrors;
-            break;
-        case ShiftSide::Left:
-            ++session.leftShiftLetterErrors;
-            break;
-        case ShiftSide::None:
-            break;
-        }
-    }
-    record.setI32(L::kBegLeftHandCapitalMisses, session.rightShiftLetterErrors);
-    record.setI32(L::kBegRightHandCapitalMisses, session.leftShiftLetterErrors);
-}
-
 void DrillEngine::RecordSlowest() {
     const std::int32_t t = m_keyTicks;
     DrillSessionFigures& session = m_globals.drillSession;
@@ -509,65 +427,25 @@ void DrillEngine::FinishSet() {
     if (m_globals.record.flag(L::kSoundOn))
         PlaySound(kSoundDone);
     setText(C::StatsTimeThisSet, m_view[C::SetSeconds].caption);
-    ComputeSetStatistics();
+    ShowSetStatistics();
 
     StopHands();
     ResetPicture();
     SaveStudentFile();
 }
 
-void DrillEngine::ComputeSetStatistics() {
-    DrillSessionFigures& session = m_globals.drillSession;
-    StudentRecord& record = m_globals.record;
-
-    // "Time this set:" shows the set clock, so its number is setSeconds.
-    const std::int32_t thisSet = m_setSeconds;
-    if (!m_bestSeconds) {
-        m_bestSeconds = thisSet;
-        session.lastSetSeconds = thisSet;
-        record.setI32(L::kBegBestTime, thisSet);
-    } else if (*m_bestSeconds > thisSet) {
-        m_bestSeconds = thisSet;
-        session.lastSetSeconds = thisSet;
-        record.setI32(L::kBegBestTime, thisSet);
-        record.setI32(L::kBegBestTimeBeaten, thisSet);
-    } else {
-        session.lastSetSeconds = m_setSeconds;
-    }
-    setText(C::StatsBestTime, QString::number(*m_bestSeconds));
-
-    session.sessionMissesTotal += m_setMisses;
-    session.sessionHitsTotal += m_setHits;
-
-    if (m_setMisses > 0 && m_setHits != 0)
-        setText(C::StatsCorrectThisSet,
-                FormatPercent(m_setHits, std::int64_t{m_setMisses} + m_setHits));
-    else
-        setText(C::StatsCorrectThisSet,
-                m_setMisses == 0 ? QStringLiteral("100%") : QStringLiteral("0%"));
-
-    // The session totals are whole counts kept in doubles.
-    const std::int64_t misses = std::llround(session.sessionMissesTotal);
-    const std::int64_t hits = std::llround(session.sessionHitsTotal);
-    if (misses > 0 && hits != 0)
-        setText(C::StatsCorrectThisSession, FormatPercent(hits, misses + hits));
-    else
-        setText(C::StatsCorrectThisSession,
-                misses == 0 ? QStringLiteral("100%") : QStringLiteral("0%"));
-
+void DrillEngine::ShowSetStatistics() {
+    const SetStatistics shown =
+        ComputeSetStatistics({m_globals.record, m_globals.drillSession}, m_bestSeconds,
+                             {m_setSeconds, m_setHits, m_setMisses});
+    setText(C::StatsBestTime, QString::number(shown.bestSeconds));
+    setText(C::StatsCorrectThisSet, shown.correctThisSet);
+    setText(C::StatsCorrectThisSession, shown.correctThisSession);
     setText(C::StatsNumberMissed, QString::number(m_setMisses));
 
-    const long double presses = static_cast<long double>(m_setMisses) + m_setHits;
-    addToFigure(record, L::kBegKeysTotal, presses);
-    addToFigure(record, L::kBegMissesTotal, m_setMisses);
-    session.sessionPresses = plus(session.sessionPresses, presses);
-    session.sessionMisses = plus(session.sessionMisses, m_setMisses);
-    record.setI64(L::kBegSessionKeys, session.sessionPresses);
-    record.setI64(L::kBegSessionMisses, session.sessionMisses);
-
     if (!beginnersSectionUsed()) {
-        session.sessionSlowestTicks = 0;
-        record.setByte(L::kBegSlowestKeyCopy, 0);
+        m_globals.drillSession.sessionSlowestTicks = 0;
+        m_globals.record.setByte(L::kBegSlowestKeyCopy, 0);
     }
     markBeginnersSectionUsed();
 

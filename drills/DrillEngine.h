@@ -94,13 +94,12 @@ private:
     void StartSet();
     // Returns true when the press ended the set.
     bool ScoreKey(const DrillKey& key);
-    void RecordKeySpeed(AnsiChar target);
-    void RecordKeyAccuracy(const DrillKey& typed, AnsiChar target);
     void RecordSlowest();
     void EndSet();
     void BeginEnterStep();
     void FinishSet();
-    void ComputeSetStatistics();
+    // The set's figures into the record and the statistics panel.
+    void ShowSetStatistics();
     void ResetTargetPanel();
     void AbandonSet();
     void ClearErrorDisplay();

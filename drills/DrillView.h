@@ -13,38 +13,38 @@ namespace kf {
 // The controls of the drill window whose text, visibility or state the drill changes. The
 // window finds each by its object name and renders it from the view; tests read the view.
 enum class DrillControl : std::uint8_t {
-    Title, // drill title, and its shadow
+    Title,
     TitleShadow,
-    Guidance,                // instruction and finger guidance
-    TypeTheCaption,          // "Type the"
-    CharacterCaption,        // "Character"
-    LastCorrectCaption,      // "Last correct:"
-    YouMissedCaption,        // "You missed:"
-    ByTypingCaption,         // "by typing:"
-    PauseCaption,            // "Pause!"
-    PauseExplanation,        // the miss explanation
-    PressesSoFar,            // presses so far
-    TargetPanel,             // the target
-    SetSeconds,              // seconds of the set
-    LastCorrectKey,          // last correct key
-    MissedTarget,            // missed target
-    TypedInstead,            // key typed instead
-    StatsMissedTargets,      // statistics: the missed targets of the set
-    StatsTypedInstead,       // statistics: what was typed instead
-    StatsTimeThisSet,        // time this set
-    StatsBestTime,           // best time
-    StatsCorrectThisSet,     // correct this set
-    StatsCorrectThisSession, // correct this session
-    StatsSlowestThisSet,     // slowest this set
-    StatsNumberMissed,       // number missed
-    OwnKeysPanel,            // own keys
-    NotAllowedKeys,          // characters not allowed
-    KeysToType,              // you will be typing
-    TipsPanel,               // tips
-    StatisticsPanel,         // statistics
-    PauseBox,                // pause box
-    HitMark,                 // hit mark
-    MissedMark,              // miss marks
+    Guidance,
+    TypeTheCaption,
+    CharacterCaption,
+    LastCorrectCaption,
+    YouMissedCaption,
+    ByTypingCaption,
+    PauseCaption,
+    PauseExplanation,
+    PressesSoFar,
+    TargetPanel,
+    SetSeconds,
+    LastCorrectKey,
+    MissedTarget,
+    TypedInstead,
+    StatsMissedTargets,
+    StatsTypedInstead,
+    StatsTimeThisSet,
+    StatsBestTime,
+    StatsCorrectThisSet,
+    StatsCorrectThisSession,
+    StatsSlowestThisSet,
+    StatsNumberMissed,
+    OwnKeysPanel,
+    NotAllowedKeys,
+    KeysToType,
+    TipsPanel,
+    StatisticsPanel,
+    PauseBox,
+    HitMark,
+    MissedMark,
     TypedMark,
     HandDelayButton,
     TenKeysButton,
@@ -64,19 +64,72 @@ enum class DrillControl : std::uint8_t {
 inline constexpr std::size_t kDrillControlCount =
     static_cast<std::size_t>(DrillControl::BeginTyping) + 1;
 
-// Object names, in the order of DrillControl.
-inline constexpr std::array<std::string_view, kDrillControlCount> kDrillControlNames = {
-    "Label3",        "Label4",        "Label17",       "Label82",       "Label83",
-    "Label81",       "Label90",       "Label91",       "Label92",       "Label93",
-    "Panel17",       "Panel19",       "Panel21",       "Panel23",       "Panel60",
-    "Panel61",       "Panel25",       "Panel54",       "Panel28",       "Panel29",
-    "Panel30",       "Panel31",       "Panel33",       "Panel35",       "Panel2",
-    "Panel3",        "Panel4",        "Panel5",        "Panel11",       "Panel62",
-    "Image5",        "Image6",        "Image7",        "SpeedButton5",  "SpeedButton6",
-    "SpeedButton7",  "SpeedButton8",  "SpeedButton9",  "SpeedButton11", "SpeedButton12",
-    "SpeedButton13", "SpeedButton14", "SpeedButton15", "SpeedButton16", "SpeedButton17",
-    "SpeedButton18", "Button2",
+// Each control's object name, the name the drill window was designed with: tests, the layout
+// and accessibility find the control by it, so it never changes with the C++ name. In the order
+// of DrillControl.
+struct DrillControlName {
+    DrillControl control;
+    std::string_view objectName;
 };
+// clang-format off
+inline constexpr std::array<DrillControlName, kDrillControlCount> kDrillControlNames = {{
+    {DrillControl::Title, "Label3"}, // the drill title
+    {DrillControl::TitleShadow, "Label4"}, // the title's white copy behind it, as its shadow
+    {DrillControl::Guidance, "Label17"}, // the instruction, then the finger guidance
+    {DrillControl::TypeTheCaption, "Label82"}, // "Type the"
+    {DrillControl::CharacterCaption, "Label83"}, // "Character"
+    {DrillControl::LastCorrectCaption, "Label81"}, // "Last correct:"
+    {DrillControl::YouMissedCaption, "Label90"}, // "You missed:"
+    {DrillControl::ByTypingCaption, "Label91"}, // "by typing:"
+    {DrillControl::PauseCaption, "Label92"}, // "Pause!"
+    {DrillControl::PauseExplanation, "Label93"}, // the miss explanation
+    {DrillControl::PressesSoFar, "Panel17"}, // presses so far in the set
+    {DrillControl::TargetPanel, "Panel19"}, // the target key
+    {DrillControl::SetSeconds, "Panel21"}, // seconds of the set
+    {DrillControl::LastCorrectKey, "Panel23"}, // the last key typed right
+    {DrillControl::MissedTarget, "Panel60"}, // the target missed
+    {DrillControl::TypedInstead, "Panel61"}, // the key typed instead
+    {DrillControl::StatsMissedTargets, "Panel25"}, // statistics: the missed targets of the set
+    {DrillControl::StatsTypedInstead, "Panel54"}, // statistics: what was typed instead
+    {DrillControl::StatsTimeThisSet, "Panel28"}, // statistics: time this set
+    {DrillControl::StatsBestTime, "Panel29"}, // statistics: best time
+    {DrillControl::StatsCorrectThisSet, "Panel30"}, // statistics: correct this set
+    {DrillControl::StatsCorrectThisSession, "Panel31"}, // statistics: correct this session
+    {DrillControl::StatsSlowestThisSet, "Panel33"}, // statistics: slowest this set
+    {DrillControl::StatsNumberMissed, "Panel35"}, // statistics: number missed
+    {DrillControl::OwnKeysPanel, "Panel2"}, // the own-keys box
+    {DrillControl::NotAllowedKeys, "Panel3"}, // "Characters not allowed:"
+    {DrillControl::KeysToType, "Panel4"}, // "You will be typing:"
+    {DrillControl::TipsPanel, "Panel5"}, // the tips box
+    {DrillControl::StatisticsPanel, "Panel11"}, // the statistics box
+    {DrillControl::PauseBox, "Panel62"}, // the pause box over the instructions
+    {DrillControl::HitMark, "Image5"}, // the mark beside the last correct key
+    {DrillControl::MissedMark, "Image6"}, // the mark beside the missed target
+    {DrillControl::TypedMark, "Image7"}, // the mark beside the key typed instead
+    {DrillControl::HandDelayButton, "SpeedButton5"}, // "Adjust Hand Delay"
+    {DrillControl::TenKeysButton, "SpeedButton6"}, // "Do 10 Letters at a time"
+    {DrillControl::TwentyKeysButton, "SpeedButton7"}, // "Do 20 Letters at a time"
+    {DrillControl::ThirtyKeysButton, "SpeedButton8"}, // "Do 30 Letters at a time"
+    {DrillControl::SoundButton, "SpeedButton9"}, // "Sound On"
+    {DrillControl::ColoursButton, "SpeedButton11"}, // "Colors"
+    {DrillControl::ChartsButton, "SpeedButton12"}, // "Charts"
+    {DrillControl::ShowAllKeysButton, "SpeedButton13"}, // "Show All Keys"
+    {DrillControl::HideKeysButton, "SpeedButton14"}, // "Hide Keys on Keyboard"
+    {DrillControl::UpperCaseButton, "SpeedButton15"}, // "Include Upper Case Letters"
+    {DrillControl::LowerCaseButton, "SpeedButton16"}, // "Lower Case Only"
+    {DrillControl::ExitLessonsButton, "SpeedButton17"}, // "Exit Lessons"
+    {DrillControl::OptionsButton, "SpeedButton18"}, // "Open options window"
+    {DrillControl::BeginTyping, "Button2"}, // "Begin Typing" of the own-keys box
+}};
+// clang-format on
+
+constexpr bool inEnumOrder(const std::array<DrillControlName, kDrillControlCount>& names) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (static_cast<std::size_t>(names[i].control) != i)
+            return false;
+    return true;
+}
+static_assert(inEnumOrder(kDrillControlNames), "kDrillControlNames follows DrillControl");
 
 // The tool buttons that a running set disables, in the order they are listed.
 inline constexpr std::array<DrillControl, 13> kDrillToolButtons = {

@@ -12,7 +12,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
-#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -326,13 +325,13 @@ HandScene makeHandScene(const CurrentKey& key, bool awaitingEnter, const Student
     return {key, {awaitingEnter, record.nationality(), largeFont}, handStyle(record)};
 }
 
-void applyHandTimerOrder(QTimer& timer, const HandTimerOrder& order) {
-    if (!order.running) {
-        timer.stop();
-        timer.setInterval(order.intervalMs);
-    } else if (order.restart || !timer.isActive() || timer.interval() != order.intervalMs) {
-        timer.start(order.intervalMs);
-    }
+void applyHandTimerOrder(TimerView& timer, const HandTimerOrder& order) {
+    const bool restart =
+        order.running && (order.restart || !timer.running || timer.intervalMs != order.intervalMs);
+    timer.running = order.running;
+    timer.intervalMs = order.intervalMs;
+    if (restart)
+        ++timer.starts;
 }
 
 HandTimerOrder startHands(HandAnimationState& state) {

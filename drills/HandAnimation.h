@@ -7,16 +7,17 @@
 // hand. Timer1 of the drill window drives the frames; this logic decides its interval and when it
 // runs, and the window only carries that out (applyHandTimerOrder).
 
+#include "core/ColourValue.h"
+#include "drills/DrillView.h"
 #include "keyboard/CurrentKey.h"
 #include "keyboard/KeyHighlighter.h"
 #include "keyboard/Nationality.h"
+#include "students/RecordLayout.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QRgb>
 #include <optional>
-
-class QTimer;
 
 namespace kf {
 
@@ -29,7 +30,7 @@ inline constexpr int kHandReplayInterval = 200;       // before the first frame 
 // How the student wants the hands: line width ("Two Lines" 2, else 1), colour, delay.
 struct HandStyle {
     int penWidth = 2;
-    QRgb colour = qRgb(61, 99, 90);
+    QRgb colour = rgbOfColourValue(layout::kDefaultHandColour);
     int delayMs = 900;
 };
 // The Beginners Drills settings of the record.
@@ -80,9 +81,9 @@ struct HandTimerOrder {
     int intervalMs = kHandTimerDesignInterval;
     bool restart = false; // count anew from now even if the interval is unchanged
 };
-// Carries an order out on the window's timer: a running timer whose interval changes counts the
-// new interval from now.
-void applyHandTimerOrder(QTimer& timer, const HandTimerOrder& order);
+// Carries an order out on the hand timer of the drill's view: a running timer whose interval
+// changes, or that is told to, counts afresh from now (one more start).
+void applyHandTimerOrder(TimerView& timer, const HandTimerOrder& order);
 
 // A new target (or the closing Enter): the animation begins again at frame 1, after Timer1's
 // current interval. That is the hand delay, unless the last animation was cut short (then 400 ms

@@ -3,6 +3,7 @@
 
 #include "app/Globals.h"
 #include "app/PictureView.h"
+#include "app/ProgramPictures.h"
 #include "app/TranslatedText.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
@@ -57,8 +58,6 @@ constexpr const char* kShownRowHint = QT_TRANSLATE_NOOP("TBegForm", "Hide this i
 constexpr const char* kFirstInstructionsHint = "Click to Hide";
 constexpr const char* kContext = "TBegForm";
 
-const QString kHelpFile = QStringLiteral("kftyping.hlp");
-
 // Gives a control a new accessible name and description. Qt sends the name and description change
 // events itself, only on a real change; a screen reader speaks a change on the focused control
 // without the focus moving.
@@ -78,7 +77,7 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
     setUiWindowTitle(this, kContext,
                      QT_TRANSLATE_NOOP("TBegForm", "Keyfarer Typing Tutor (Beginners Drills)"));
     setFont(windowFont());
-    setProperty("helpFile", kHelpFile);
+    setProperty("helpFile", QString::fromLatin1(kHelpFile));
     setProperty("helpContext", 50);
     setAttribute(Qt::WA_InputMethodEnabled);
     buildWindow();
@@ -152,10 +151,10 @@ void TBegForm::ReactionTick() {
 
 void TBegForm::cacheControls() {
     for (std::size_t i = 0; i < kDrillControlCount; ++i) {
-        m_controls[i] = findChild<QWidget*>(str(kDrillControlNames[i]));
-        Q_ASSERT_X(m_controls[i], "TBegForm", kDrillControlNames[i].data());
+        m_controls[i] = findChild<QWidget*>(str(kDrillControlNames[i].objectName));
+        Q_ASSERT_X(m_controls[i], "TBegForm", kDrillControlNames[i].objectName.data());
         // Captions belong to labels and caption panels; the mark images hold pictures.
-        if (!kDrillControlNames[i].starts_with("Image"))
+        if (!kDrillControlNames[i].objectName.starts_with("Image"))
             m_captions[i].label = qobject_cast<QLabel*>(m_controls[i]);
     }
 }
@@ -497,7 +496,7 @@ void TBegForm::showRowButton(DrillRow row) {
     const RowButton& b = kRowButtons[static_cast<std::size_t>(row)];
     auto* button = findChild<QToolButton*>(QString::fromLatin1(b.name));
     const bool hidden = m_engine.rowHidden(row);
-    const QString glyph = hidden ? QStringLiteral("up.bmp") : QStringLiteral("down.bmp");
+    const QString glyph = QString::fromLatin1(hidden ? kUpGlyph : kDownGlyph);
     // A missing glyph file leaves the button without a picture.
     button->setIcon(QIcon(QPixmap(m_globals.folder.filePath(glyph))));
     if (hidden || !hasUiToolTip(button, kFirstInstructionsHint))
@@ -525,8 +524,9 @@ void TBegForm::ExitToMainMenuClick() {
 }
 
 void TBegForm::OpenHelpClick() {
-    if (m_globals.folder.exists(kHelpFile))
-        m_services.shell.openFile(m_globals.folder.filePath(kHelpFile), Shell::Window::Normal);
+    if (m_globals.folder.exists(QString::fromLatin1(kHelpFile)))
+        m_services.shell.openFile(m_globals.folder.filePath(QString::fromLatin1(kHelpFile)),
+                                  Shell::Window::Normal);
 }
 
 void TBegForm::ExitLessonsClick() {

@@ -34,7 +34,6 @@ namespace {
 using namespace layout;
 
 constexpr QSize kClientSize(635, 342);
-constexpr std::int32_t kDefaultHandColour = 5923645; // red 61, green 99, blue 90
 
 constexpr const char* kContext = "TFormOptions";
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 // Byte offsets of the student record. The record is one fixed block of 110,824 bytes; every
 // number is little-endian. Offsets not named here pass through load and save untouched.
@@ -56,18 +57,16 @@ inline constexpr std::size_t kBegSpareHistory = 32376;
 inline constexpr std::size_t kBegSpareHistoryCopy = 32408;
 inline constexpr std::size_t kBegBlockEnd = 32440;
 
-inline constexpr std::size_t kReservedColour1 = 32440;
-inline constexpr std::size_t kReserved32448 = 32448;
+// Offsets that no window reads are not named: a new record's defaults list them by number
+// (StudentRecord.cpp), and load and save pass them through like any other byte.
 inline constexpr std::size_t kBegAddEnter = 32452;
 inline constexpr std::size_t kBegPauseOnMiss = 32453;
 inline constexpr std::size_t kBegHandPen = 32456;
-inline constexpr std::size_t kReservedColour2 = 32460;
 inline constexpr std::size_t kBegHandDelay = 32464;
 inline constexpr std::size_t kBegSlowestKey = 32468;
 inline constexpr std::size_t kBegSlowestKeyCopy = 32469;
 inline constexpr std::size_t kBegBestTime = 32472;
 inline constexpr std::size_t kBegBestTimeBeaten = 32476;
-inline constexpr std::size_t kReservedColour3 = 32480;
 
 // Intermediate Drills
 inline constexpr std::size_t kIntHandPen = 32484;
@@ -77,32 +76,18 @@ inline constexpr std::size_t kIntFontName = 32496; // string[40]
 inline constexpr std::size_t kIntBold = 32537;
 inline constexpr std::size_t kIntFontSize = 32540;
 
-inline constexpr std::size_t kReserved45488 = 45488; // 5 x i32
-inline constexpr std::size_t kReserved45508 = 45508;
-inline constexpr std::size_t kReserved45512 = 45512;
-inline constexpr std::size_t kReserved45518 = 45518;
 inline constexpr std::size_t kAdvAddEnter = 45532;
 inline constexpr std::size_t kAdvBold = 45581;
-inline constexpr std::size_t kReserved58536 = 58536; // 2 x i32
 inline constexpr std::size_t kGameBold = 58629;
-inline constexpr std::size_t kReserved71584 = 71584; // 2 x i32
-inline constexpr std::size_t kReserved71604 = 71604;
-inline constexpr std::size_t kReserved71631 = 71631;
 inline constexpr std::size_t kGameShowLinesAhead = 71632;
 inline constexpr std::size_t kGameShowPointer = 71633;
-inline constexpr std::size_t kReserved71634 = 71634; // 4 bytes 1, 0, 1, 0
-inline constexpr std::size_t kReserved84592 = 84592; // 2 x i32
 
 // Timed Tests
 inline constexpr std::size_t kTimedForceSmall = 84600;
 inline constexpr std::size_t kTimedFontName = 84601; // string[40]
 inline constexpr std::size_t kTimedLargeFont = 84642;
 inline constexpr std::size_t kTimedBackspace = 84643;
-inline constexpr std::size_t kReservedColour4 = 84644;
-inline constexpr std::size_t kReserved97592 = 97592; // 2 x i32
 inline constexpr std::size_t kTimedMinutes = 97600;
-inline constexpr std::size_t kReserved97604 = 97604;
-inline constexpr std::size_t kReserved97605 = 97605;
 
 // Sound and display
 inline constexpr std::size_t kSoundOn = 97606;
@@ -110,6 +95,8 @@ inline constexpr std::size_t kBeepOnError = 97607;
 inline constexpr std::size_t kKeyTap = 97608;
 inline constexpr std::size_t kCharactersShown = 97609;
 inline constexpr std::size_t kHandColour = 97612;
+// The hands of a new record: red 61, green 99, blue 90, stored as 0x00BBGGRR.
+inline constexpr std::int32_t kDefaultHandColour = 0x005A633D;
 
 // Section blocks: Lessons, Intermediate, Advanced, letter game, ten-line test, timed test.
 inline constexpr std::size_t kSectionBlockSize = 12944;

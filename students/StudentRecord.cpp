@@ -11,7 +11,7 @@ using namespace layout;
 
 namespace {
 
-// The defaults of a new record that are not zero.
+// The defaults of a new record that are not zero. Bare offsets are fields no window reads.
 struct I32Default {
     std::size_t offset;
     std::int32_t value;
@@ -22,18 +22,18 @@ constexpr I32Default kI32Defaults[] = {
     {kLessonsFontSize, 14},
     {kLessonsTurns, 3},
     {kLessonsWpmGoal, 15},
-    {kReservedColour1, 0x00FFFFFF},
+    {32440, 0x00FFFFFF},
     {kBegHandPen, 2},
-    {kReservedColour2, 0x00382E94},
+    {32460, 0x00382E94},
     {kBegHandDelay, 900},
-    {kReservedColour3, 0x00382E94},
+    {32480, 0x00382E94},
     {kIntHandPen, 2},
     {kIntHandDelay, 900},
     {kIntFontSize, 14},
-    {kReserved71604, 1500000},
-    {kReservedColour4, 0x00804000},
+    {71604, 1500000},
+    {84644, 0x00804000},
     {kTimedMinutes, 1},
-    {kHandColour, 0x005A633D},
+    {kHandColour, kDefaultHandColour},
 };
 
 struct ByteDefault {
@@ -41,16 +41,26 @@ struct ByteDefault {
     std::uint8_t value;
 };
 constexpr ByteDefault kByteDefaults[] = {
-    {kLessonsBold, 1},       {kBegAddEnter, 1},
-    {kBegPauseOnMiss, 1},    {kIntAddEnter, 1},
-    {kIntBold, 1},           {kAdvAddEnter, 1},
-    {kReserved71631, 1},     {kGameShowLinesAhead, 1},
-    {kGameShowPointer, 1},   {kReserved71634, 1},
-    {kReserved71634 + 1, 0}, {kReserved71634 + 2, 1},
-    {kReserved71634 + 3, 0}, {kTimedLargeFont, 1},
-    {kTimedBackspace, 1},    {kReserved97604, 1},
-    {kReserved97605, 1},     {kSoundOn, 1},
-    {kBeepOnError, 1},       {kKeyTap, 1},
+    {kLessonsBold, 1},
+    {kBegAddEnter, 1},
+    {kBegPauseOnMiss, 1},
+    {kIntAddEnter, 1},
+    {kIntBold, 1},
+    {kAdvAddEnter, 1},
+    {71631, 1},
+    {kGameShowLinesAhead, 1},
+    {kGameShowPointer, 1},
+    {71634, 1},
+    {71635, 0},
+    {71636, 1},
+    {71637, 0},
+    {kTimedLargeFont, 1},
+    {kTimedBackspace, 1},
+    {97604, 1},
+    {97605, 1},
+    {kSoundOn, 1},
+    {kBeepOnError, 1},
+    {kKeyTap, 1},
     {kCharactersShown, 1},
 };
 
@@ -69,18 +79,18 @@ constexpr ZeroRange kZeroRanges[] = {
     {13072, 1},
     {13078, 1},
     {kBegSeconds, kBegBlockEnd - kBegSeconds}, // the whole Beginners block
-    {kReserved32448, 4},
+    {32448, 4},
     {kBegSlowestKey, 2},
     {kBegBestTime, 8},
-    {kReserved45488, 20},
-    {kReserved45508, 1},
-    {kReserved45512, 1},
-    {kReserved45518, 1},
-    {kReserved58536, 8},
-    {kReserved71584, 8},
-    {kReserved84592, 8},
+    {45488, 20},
+    {45508, 1},
+    {45512, 1},
+    {45518, 1},
+    {58536, 8},
+    {71584, 8},
+    {84592, 8},
     {kTimedForceSmall, 1},
-    {kReserved97592, 8},
+    {97592, 8},
 };
 
 void writeLe(std::uint8_t* at, std::uint64_t value, int bytes) {

@@ -277,7 +277,7 @@ void tst_stuff::keyboardPictureName_data() {
     const char* const names[][2] = {
         {"keybord20.bmp", "keybord10.bmp"},         {"ukbord20.bmp", "ukbord10.bmp"},
         {"spanishbord20.bmp", "spanishbord10.bmp"}, {"germanbord20.bmp", "germanbord10.bmp"},
-        {"Italianbord20.bmp", "Italianbord10.bmp"}, {"Frenchbord20.bmp", "Frenchbord10.bmp"},
+        {"italianbord20.bmp", "italianbord10.bmp"}, {"frenchbord20.bmp", "frenchbord10.bmp"},
     };
     for (int n = 0; n < 6; ++n) {
         QTest::addRow("%d shown", n) << n << true << QString::fromLatin1(names[n][0]);

@@ -17,7 +17,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
-#include <QTimer>
 #include <array>
 #include <optional>
 #include <vector>
@@ -609,10 +608,10 @@ void tst_HandAnimation::spaceAgainRestartsTheReplay() {
     QCOMPARE(timeline.run(state, g), (QList<int>{300, 700, 1100}));
 }
 
-// The window's QTimer does what the orders say.
+// The hand timer of the drill's view does what the orders say; the window copies it.
 void tst_HandAnimation::handTimerFollowsTheOrders() {
-    QTimer timer;
-    timer.setInterval(kHandTimerDesignInterval);
+    TimerView timer;
+    timer.intervalMs = kHandTimerDesignInterval;
     HandAnimationState state;
     const HandScene g = sceneFor(currentKeyFor(QStringLiteral("g"), Nationality::EnglishUS),
                                  Nationality::EnglishUS);
@@ -620,24 +619,25 @@ void tst_HandAnimation::handTimerFollowsTheOrders() {
     QImage picture;
 
     applyHandTimerOrder(timer, setHandDelay(state, 2000));
-    QVERIFY(!timer.isActive());
-    QCOMPARE(timer.interval(), 2000);
+    QVERIFY(!timer.running);
+    QCOMPARE(timer.intervalMs, 2000);
     applyHandTimerOrder(timer, startHands(state));
-    QVERIFY(timer.isActive());
-    QCOMPARE(timer.interval(), 2000);
+    QVERIFY(timer.running);
+    QCOMPARE(timer.starts, 1U); // a new target counts the delay from now
+    QCOMPARE(timer.intervalMs, 2000);
     applyHandTimerOrder(timer, AnimateHands(state, g, picture, clean));
-    QVERIFY(timer.isActive());
-    QCOMPARE(timer.interval(), kHandFrameInterval);
+    QVERIFY(timer.running);
+    QCOMPARE(timer.intervalMs, kHandFrameInterval);
     applyHandTimerOrder(timer, stopHands(state));
-    QVERIFY(!timer.isActive());
-    QCOMPARE(timer.interval(), kHandFrameInterval);
+    QVERIFY(!timer.running);
+    QCOMPARE(timer.intervalMs, kHandFrameInterval);
     applyHandTimerOrder(timer, replayHands(state));
-    QVERIFY(timer.isActive());
-    QCOMPARE(timer.interval(), kHandReplayInterval);
+    QVERIFY(timer.running);
+    QCOMPARE(timer.intervalMs, kHandReplayInterval);
     for (int frame = 1; frame <= 3; ++frame)
         applyHandTimerOrder(timer, AnimateHands(state, g, picture, clean));
-    QVERIFY(!timer.isActive());
-    QCOMPARE(timer.interval(), 900); // the scene's hand delay
+    QVERIFY(!timer.running);
+    QCOMPARE(timer.intervalMs, 900); // the scene's hand delay
 }
 
 void tst_HandAnimation::penWidthAndColourFromTheRecord_data() {
