@@ -299,7 +299,7 @@ void UserPanels::openPreferences() {
 // that she knows. Writing anew that fails changes nothing and says why.
 ChangeOutcome UserPanels::changeStudent(const std::function<ChangeOutcome()>& change) {
     for (;;) {
-        const ChangeOutcome outcome = change();
+        ChangeOutcome outcome = change();
         if (outcome.status != ChangeOutcome::Status::Gone)
             return outcome;
         if (!m_services.dialogs.askYesNo(outcome.message))
