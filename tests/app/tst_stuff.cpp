@@ -48,6 +48,16 @@ QRgb rgbAt(const QImage& picture, int x, int y) {
 
 using Points = QList<QPoint>;
 
+// A new student's record with the three sound switches as given.
+StudentRecord soundSwitches(bool soundOn, bool beepOnError, bool keyTap) {
+    StudentRecord record;
+    record.applyCreateDefaults();
+    record.setFlag(layout::kSoundOn, soundOn);
+    record.setFlag(layout::kBeepOnError, beepOnError);
+    record.setFlag(layout::kKeyTap, keyTap);
+    return record;
+}
+
 } // namespace
 
 void tst_stuff::schemeColoursTable_data() {
@@ -206,11 +216,7 @@ void tst_stuff::playSound() {
 
     QTemporaryDir dir;
     const WorkingFolder folder(dir.path());
-    StudentRecord record;
-    record.applyCreateDefaults();
-    record.setFlag(layout::kSoundOn, soundOn);
-    record.setFlag(layout::kBeepOnError, beepOnError);
-    record.setFlag(layout::kKeyTap, keyTap);
+    const StudentRecord record = soundSwitches(soundOn, beepOnError, keyTap);
     RecordingSoundPlayer player(device ? 1 : 0);
 
     kf::playSound({record, folder, device}, player, code);
@@ -248,11 +254,7 @@ void tst_stuff::theSoundsReadiedAreTheOnesPlayed() {
     for (const char* name : {"Click_2.WAV", "start.wav", "error.wav", "type2.wav", "lion2.wav"})
         QVERIFY(test::writeBytes(dir.filePath(QString::fromLatin1(name)), "RIFF"));
     const WorkingFolder folder(dir.path());
-    StudentRecord record;
-    record.applyCreateDefaults();
-    record.setFlag(layout::kSoundOn, true);
-    record.setFlag(layout::kKeyTap, true);
-    record.setFlag(layout::kBeepOnError, true);
+    const StudentRecord record = soundSwitches(true, true, true);
     RecordingSoundPlayer player;
     for (int code = 0; code < 9; ++code)
         kf::playSound({record, folder, true}, player, code);
