@@ -2,11 +2,11 @@
 #include "students/FolderStudentStore.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QStorageInfo>
@@ -81,15 +81,12 @@ FileOutcome withAdvice(FileOutcome outcome, const QString& folder) {
     return outcome;
 }
 
-// A digest of the whole file, or nothing when it cannot be read.
-std::optional<QByteArray> contentDigest(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file))
-        return std::nullopt;
-    return hash.result();
+// Any fixed seed but zero: with zero Qt leaves out its hardware-assisted hash.
+constexpr std::size_t kFingerprintSeed = 0x6b66'7374'7564'656eULL;
+
+// What create and rewrite leave in the file: the record and nothing else.
+QByteArrayView recordContent(const StudentRecord& record) {
+    return {reinterpret_cast<const char*>(record.bytes().data()), qsizetype(record.bytes().size())};
 }
 
 } // namespace
@@ -137,16 +134,19 @@ FileOutcome FolderStudentStore::save(const QString& name, const StudentRecord& r
         return refused(path, odd);
     if (replacedSinceSeen(path))
         return {FileOutcome::Status::Changed, {}};
-    FileOutcome written = withAdvice(StudentFile::save(path, record), m_folder.path());
+    QByteArray content;
+    FileOutcome written = withAdvice(StudentFile::save(path, record, &content), m_folder.path());
+    // What was written is remembered rather than read back: a file replaced between the write and
+    // a read-back would otherwise be taken for this program's own.
     if (written.done())
-        remember(path);
+        remember(path, content);
     return written;
 }
 
 FileOutcome FolderStudentStore::create(const QString& name, StudentRecord& record) {
     FileOutcome made = withAdvice(m_roster.create(name, record), m_folder.path());
     if (made.done())
-        remember(m_roster.filePath(name));
+        remember(m_roster.filePath(name), recordContent(record));
     return made;
 }
 
@@ -160,7 +160,7 @@ FileOutcome FolderStudentStore::rewrite(const QString& name, const StudentRecord
         return refused(path, odd);
     FileOutcome written = withAdvice(StudentFile::rewrite(path, record), m_folder.path());
     if (written.done())
-        remember(path);
+        remember(path, recordContent(record));
     return written;
 }
 
@@ -169,21 +169,42 @@ void FolderStudentStore::remove(const QString& name) {
     m_roster.remove(name);
 }
 
+FolderStudentStore::Fingerprint FolderStudentStore::fingerprintOf(QByteArrayView content) {
+    return {content.size(),
+            qHashBits(content.data(), std::size_t(content.size()), kFingerprintSeed)};
+}
+
+// The whole file read at once, or nothing when it cannot be read.
+std::optional<FolderStudentStore::Fingerprint>
+FolderStudentStore::fingerprintOfFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return fingerprintOf(content);
+}
+
 void FolderStudentStore::remember(const QString& path) {
-    if (const std::optional<QByteArray> digest = contentDigest(path))
-        m_lastSeen[path] = *digest;
+    if (const std::optional<Fingerprint> seen = fingerprintOfFile(path))
+        m_lastSeen[path] = *seen;
     else
         m_lastSeen.erase(path);
+}
+
+void FolderStudentStore::remember(const QString& path, QByteArrayView content) {
+    m_lastSeen[path] = fingerprintOf(content);
 }
 
 // A file never read here, a missing or short one (StudentFile says so itself) or one that
 // cannot be read (the save says why) is not counted as replaced.
 bool FolderStudentStore::replacedSinceSeen(const QString& path) const {
     const auto seen = m_lastSeen.find(path);
-    if (seen == m_lastSeen.end() || QFileInfo(path).size() < qint64(layout::kRecordSize))
+    if (seen == m_lastSeen.end())
         return false;
-    const std::optional<QByteArray> now = contentDigest(path);
-    return now && *now != seen->second;
+    const std::optional<Fingerprint> now = fingerprintOfFile(path);
+    return now && now->size >= qsizetype(layout::kRecordSize) && *now != seen->second;
 }
 
 QString FolderStudentStore::lockPath(const QString& name) const {
