@@ -10,10 +10,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
-#include <utility>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 namespace {
