@@ -2,8 +2,10 @@
 #pragma once
 
 #include "app/StudentSession.h"
+#include "app/stuff.h"
 #include "core/ActivityState.h"
 #include "core/WorkingFolder.h"
+#include "drills/DrillContext.h"
 #include "drills/DrillRows.h"
 #include "drills/DrillSessionFigures.h"
 #include "keyboard/CurrentKey.h"
@@ -37,13 +39,20 @@ struct Globals {
     CurrentKey currentKey;            // the drill's target, filled by the next-key chooser
     SectionUsage sectionUsage;        // sections scored in this session, for the roll-over
     DrillRowsHidden drillRows;        // rows of the drill window the student hid, for the run
-    bool keyboardShown = false;       // a keyboard picture has been loaded in this run
-    bool folderGoneTold = false;      // the student knows the working folder has gone
+    KeyboardPictureHistory keyboardPicture;
     std::unique_ptr<StudentStore> store;
     // Every change of student, and every write of the record, goes through here.
     StudentSession session{*store, record, currentUserName, drillSession, sectionUsage};
 
     QString studentFilePath() const { return kf::studentFilePath(folder, currentUserName); }
+
+    // The parts a drill works on, and those that decide a sound: what the windows hand to the
+    // logic instead of the whole.
+    DrillContext drillContext() {
+        return {record,       session,      currentUserName, activity, currentKey,
+                drillSession, sectionUsage, drillRows,       folder,   soundDevice};
+    }
+    SoundSettings soundSettings() const { return {record, folder, soundDevice}; }
 };
 
 } // namespace kf

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SaveStudent.h"
 
-#include "app/Globals.h"
+#include "app/StudentSession.h"
 #include "platform/Dialogs.h"
 
 #include <QCoreApplication>
@@ -20,11 +20,11 @@ QString viewingNotice(const QString& viewed, const QString& owner) {
 
 } // namespace
 
-bool saveStudent(Globals& globals, Dialogs& dialogs) {
-    return saveStudent(globals.session.save(), globals, dialogs);
+bool saveStudent(StudentSession& session, Dialogs& dialogs) {
+    return saveStudent(session.save(), session, dialogs);
 }
 
-bool saveStudent(const SaveOutcome& outcome, Globals& globals, Dialogs& dialogs) {
+bool saveStudent(const SaveOutcome& outcome, StudentSession& session, Dialogs& dialogs) {
     switch (outcome.status) {
     case SaveOutcome::Status::Written:
         return true;
@@ -32,13 +32,13 @@ bool saveStudent(const SaveOutcome& outcome, Globals& globals, Dialogs& dialogs)
         dialogs.error(outcome.message);
         return false;
     case SaveOutcome::Status::Viewing:
-        if (globals.session.tellViewingOnce())
-            dialogs.information(viewingNotice(globals.currentUserName, globals.session.owner()));
+        if (session.tellViewingOnce())
+            dialogs.information(viewingNotice(session.shownName(), session.owner()));
         return false;
     case SaveOutcome::Status::Gone:
         if (!dialogs.askYesNo(outcome.message))
             return false;
-        return saveStudent(globals.session.writeAnew(), globals, dialogs);
+        return saveStudent(session.writeAnew(), session, dialogs);
     case SaveOutcome::Status::NotWritten:
         return false;
     }

@@ -66,6 +66,8 @@ public:
     ~StudentSession();
 
     const QString& owner() const { return m_owner; }
+    // The student whose record is in memory: the owner, or the one viewed.
+    const QString& shownName() const { return m_currentUserName; }
     bool viewing() const { return m_parked != nullptr; }
 
     // "Use this Name". Taking the owner's own name keeps the record in memory, the newest copy,

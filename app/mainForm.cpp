@@ -10,6 +10,7 @@
 #include "app/UserPanels.h"
 #include "app/aboutForm.h"
 #include "app/stuff.h"
+#include "drills/beg.h"
 #include "keyboard/PictureBuilder.h"
 #include "options/optionsForm.h"
 #include "overview/ClassOverviewWindow.h"
@@ -416,7 +417,8 @@ QImage TMainForm::keyboardPicture() const {
 }
 
 bool TMainForm::showKeyboardPicture(const QString& fellBackMessage) {
-    const KeyboardPicture result = loadKeyboardPicture(m_globals);
+    const KeyboardPicture result =
+        loadKeyboardPicture(m_globals.record, m_globals.folder, m_globals.keyboardPicture);
     switch (result.status) {
     case KeyboardPicture::Status::Loaded:
         setKeyboardPicture(result.image);
@@ -500,12 +502,12 @@ void TMainForm::BlinkTick() {
 
 void TMainForm::linkClicked() {
     stopHintBlink();
-    playSound(m_globals, m_services.sound, kSoundClick);
+    playSound(m_globals.soundSettings(), m_services.sound, kSoundClick);
 }
 
 void TMainForm::beginDrill(DrillKind kind) {
     m_globals.activity.selectDrill(kind);
-    playSound(m_globals, m_services.sound, kSoundClick);
+    playSound(m_globals.soundSettings(), m_services.sound, kSoundClick);
     if (!m_drillFactory)
         return;
     m_globals.activity.activity = ActivityCode::BeginnersDrills;
@@ -515,14 +517,23 @@ void TMainForm::beginDrill(DrillKind kind) {
         return;
     }
     m_drillWindow = drill;
+    if (auto* drillWindow = qobject_cast<TBegForm*>(drill))
+        connectDrillWindow(*drillWindow);
     drill->installEventFilter(this);
     drill->show();
     hide();
 }
 
+// What the drill window asks of the program goes through here: Preferences is this window's,
+// and the user line names whom the drill's statistics window views.
+void TMainForm::connectDrillWindow(TBegForm& drill) {
+    drill.setOptionsOpener([this](TBegForm&, OptionsPage page) { openPreferences(page); });
+    connect(&drill, &TBegForm::userLineNameChanged, this, &TMainForm::showUserName);
+}
+
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    // Closing the drill window hides it; a window being minimised is hidden by the system
-    // (a spontaneous event) and is not finished.
+    // Closing the drill window hides it, whoever closes it; a window being minimised is hidden
+    // by the system (a spontaneous event) and is not finished. Returning is this window's alone.
     if (watched == m_drillWindow && event->type() == QEvent::Hide && !event->spontaneous())
         returnFromDrill();
     return QMainWindow::eventFilter(watched, event);
@@ -579,7 +590,7 @@ void TMainForm::chooseNationality(std::uint8_t code) {
     m_globals.record.setNationality(static_cast<Nationality>(code));
     rebuildKeyboardPictures();
     showKeyboardPicture();
-    saveStudent(m_globals, m_services.dialogs);
+    saveStudent(m_globals.session, m_services.dialogs);
 }
 
 // The labelled and unlabelled pictures of the chosen nationality are drawn anew into the working

@@ -21,6 +21,7 @@ namespace kf {
 
 class ClickableLabel;
 class InterfaceLanguage;
+class TBegForm;
 class UserPanels;
 struct Globals;
 struct Services;
@@ -123,6 +124,7 @@ private:
     bool askTryAgainToSave(const QString& failure);
     void openClassOverview();
     void openReportOf(const QString& name);
+    void connectDrillWindow(TBegForm& drill);
     void returnFromDrill();
     QRgb schemeColour() const;
     PreferencesTarget* preferencesTarget();

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/stuff.h"
 
-#include "app/Globals.h"
 #include "app/StudentFileMessages.h"
 #include "core/ColourValue.h"
+#include "core/WorkingFolder.h"
 #include "keyboard/PictureBuilder.h"
 #include "platform/SoundPlayer.h"
 #include "students/RecordLayout.h"
+#include "students/StudentRecord.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -128,15 +129,15 @@ QStringList eventSoundFiles(const WorkingFolder& folder) {
     return files;
 }
 
-void playSound(const Globals& globals, SoundPlayer& player, int code) {
-    const StudentRecord& r = globals.record;
+void playSound(const SoundSettings& settings, SoundPlayer& player, int code) {
+    const StudentRecord& r = settings.record;
     const bool soundOn = r.flag(layout::kSoundOn);
     const bool beepOnError = r.flag(layout::kBeepOnError);
     const bool keyTap = r.flag(layout::kKeyTap);
     if (code < 0 || code >= int(kSoundFiles.size()))
         return;
 
-    if (!globals.soundDevice) {
+    if (!settings.device) {
         // Without a device only a miss is heard, as the system's beep. The beep-on-error switch
         // is honoured here too: a student who turned it off is not beeped at.
         if (code == kSoundError && soundOn && beepOnError)
@@ -150,7 +151,7 @@ void playSound(const Globals& globals, SoundPlayer& player, int code) {
                                                : soundOn;
     const QStringView file = kSoundFiles[std::size_t(code)];
     if (wanted && !file.isEmpty())
-        player.play(globals.folder.filePath(file.toString()));
+        player.play(settings.folder.filePath(file.toString()));
 }
 
 QString keyboardPictureName(std::uint8_t nationality, bool charactersShown) {
@@ -161,41 +162,40 @@ QString keyboardPictureName(std::uint8_t nationality, bool charactersShown) {
 namespace {
 
 // A picture is on the screen again: should the folder go later, the student is told again.
-KeyboardPicture shown(Globals& globals, KeyboardPicture picture) {
-    globals.keyboardShown = true;
-    globals.folderGoneTold = false;
+KeyboardPicture shown(KeyboardPictureHistory& history, KeyboardPicture picture) {
+    history.shown = true;
+    history.folderGoneTold = false;
     return picture;
 }
 
 } // namespace
 
-KeyboardPicture loadKeyboardPicture(Globals& globals) {
-    const QString name = keyboardPictureName(globals.record.nationalityCode(),
-                                             globals.record.flag(layout::kCharactersShown));
+KeyboardPicture loadKeyboardPicture(StudentRecord& record, const WorkingFolder& folder,
+                                    KeyboardPictureHistory& history) {
+    const QString name =
+        keyboardPictureName(record.nationalityCode(), record.flag(layout::kCharactersShown));
     // An unreadable file is treated like a missing one, and so is a nationality outside 0..5
     // (a damaged student file) that has no picture: the student sees a keyboard either way.
-    if (QImage image = name.isEmpty() ? QImage() : readPicture(globals.folder, name);
-        !image.isNull())
-        return shown(globals, {KeyboardPicture::Status::Loaded, image, {}});
+    if (QImage image = name.isEmpty() ? QImage() : readPicture(folder, name); !image.isNull())
+        return shown(history, {KeyboardPicture::Status::Loaded, image, {}});
 
     const KeyboardPictureNames english = keyboardPictureNames(Nationality::EnglishUS);
     for (const QString& fallback : {english.labelled, english.unlabelled}) {
-        if (QImage image = readPicture(globals.folder, fallback); !image.isNull()) {
-            globals.record.setNationality(Nationality::EnglishUS);
-            return shown(globals,
+        if (QImage image = readPicture(folder, fallback); !image.isNull()) {
+            record.setNationality(Nationality::EnglishUS);
+            return shown(history,
                          {KeyboardPicture::Status::FellBack, image,
                           QCoreApplication::translate("KeyboardPicture", kFellBackMessage)});
         }
     }
-    if (!globals.keyboardShown)
+    if (!history.shown)
         return {KeyboardPicture::Status::Missing,
                 {},
                 QCoreApplication::translate("KeyboardPicture", kMissingMessage)};
-    if (std::exchange(globals.folderGoneTold, true))
+    if (std::exchange(history.folderGoneTold, true))
         return {KeyboardPicture::Status::Unchanged, {}, {}};
-    return {KeyboardPicture::Status::FolderGone,
-            {},
-            fileNotice(FileNotice::FolderGone, globals.folder.path())};
+    return {
+        KeyboardPicture::Status::FolderGone, {}, fileNotice(FileNotice::FolderGone, folder.path())};
 }
 
 } // namespace kf

@@ -12,8 +12,8 @@
 
 namespace kf {
 
-struct Globals;
 class SoundPlayer;
+class StudentRecord;
 class WorkingFolder;
 
 // Colours of the title and side areas of every window.
@@ -43,8 +43,16 @@ enum SoundCode : int {
 // The program's event sounds in the working folder, each once: what the player readies at start.
 QStringList eventSoundFiles(const WorkingFolder& folder);
 
+// What decides whether a sound is heard: the student's sound switches and whether the computer
+// has a sound device; the sound files are in the working folder.
+struct SoundSettings {
+    const StudentRecord& record;
+    const WorkingFolder& folder;
+    bool device = false;
+};
+
 // Plays a sound code as the student's sound settings and the sound device allow.
-void playSound(const Globals& globals, SoundPlayer& player, int code);
+void playSound(const SoundSettings& settings, SoundPlayer& player, int code);
 
 // The keyboard picture file for a nationality code and the characters-shown flag; empty for a
 // code outside 0..5.
@@ -58,12 +66,20 @@ struct KeyboardPicture {
     QString message; // what to tell the student (FellBack: information; Missing, FolderGone:
                      // error)
 };
+// What this run has shown of the keyboard picture, which tells a folder gone under the running
+// program from one never there.
+struct KeyboardPictureHistory {
+    bool shown = false;          // a keyboard picture has been loaded in this run
+    bool folderGoneTold = false; // the student knows the working folder has gone
+};
+
 // Loads the picture for the record's nationality and characters-shown flag from the working
 // folder. When it is missing, falls back to the English US pictures and resets the nationality
 // to English US; when those are missing too, says so (the caller then closes the program).
 // Once a picture was loaded in this run, the pictures missing mean the working folder was
 // removed or emptied under the running program: FolderGone says so, the first time only
 // (Unchanged after that), and the caller keeps the picture it has and the session goes on.
-KeyboardPicture loadKeyboardPicture(Globals& globals);
+KeyboardPicture loadKeyboardPicture(StudentRecord& record, const WorkingFolder& folder,
+                                    KeyboardPictureHistory& history);
 
 } // namespace kf

@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/DrillEngine.h"
 
-#include "app/Globals.h"
 #include "app/SaveStudent.h"
 #include "app/stuff.h"
+#include "core/ActivityState.h"
 #include "drills/DrillCaption.h"
 #include "drills/DrillLayout.h"
+#include "drills/DrillSessionFigures.h"
 #include "drills/DrillTitles.h"
 #include "drills/KeyScoring.h"
 #include "drills/ReactionClock.h"
+#include "keyboard/CurrentKey.h"
 #include "keyboard/KeyTable.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
+#include "progress/SectionUsage.h"
 #include "students/FixedPoint.h"
+#include "students/StudentRecord.h"
 
 #include <QCoreApplication>
 
@@ -56,8 +60,8 @@ QString missMessage(const QString& target) {
 
 } // namespace
 
-DrillEngine::DrillEngine(Globals& globals, Services& services, std::uint32_t seed)
-    : m_globals(globals)
+DrillEngine::DrillEngine(DrillContext context, Services& services, std::uint32_t seed)
+    : m_context(context)
     , m_services(services)
     , m_chooser(seed) {
     m_view.timer(DrillTimer::HandTimer).intervalMs = m_hands.handTimerInterval;
@@ -92,7 +96,7 @@ DrillEngine::DrillEngine(Globals& globals, Services& services, std::uint32_t see
 }
 
 bool DrillEngine::ownKeysDrill() const {
-    return m_globals.activity
+    return m_context.activity
                .drillKindFlags[static_cast<std::size_t>(DrillKind::ChooseYourOwnKeys)] != 0;
 }
 
@@ -105,8 +109,8 @@ std::int64_t DrillEngine::now() const {
 void DrillEngine::DrillStart() {
     m_drillPaused = false;
     EnableDrillButtons();
-    m_handPenWidth = m_globals.record.i32(L::kBegHandPen);
-    const QString title = drillTitle(m_globals.activity);
+    m_handPenWidth = m_context.record.i32(L::kBegHandPen);
+    const QString title = drillTitle(m_context.activity);
     setText(C::Title, title);
     setText(C::TitleShadow, title);
     setText(C::Guidance, text(kPressSpaceToBegin));
@@ -220,8 +224,8 @@ void DrillEngine::StartSet() {
     for (C image : {C::HitMark, C::MissedMark, C::TypedMark})
         setVisible(image, false);
 
-    m_globals.currentKey.leftShift = false;
-    m_globals.currentKey.rightShift = false;
+    m_context.currentKey.leftShift = false;
+    m_context.currentKey.rightShift = false;
     m_awaitingEnter = false;
     m_setMisses = 0;
     m_setHits = 0;
@@ -248,13 +252,13 @@ void DrillEngine::StartSet() {
 }
 
 bool DrillEngine::ScoreKey(const DrillKey& key) {
-    m_globals.currentKey.leftShift = false;
-    m_globals.currentKey.rightShift = false;
+    m_context.currentKey.leftShift = false;
+    m_context.currentKey.rightShift = false;
     m_hands.handPhase = 1;
     stopTimer(DrillTimer::ReactionTimer);
     m_keyTicks = reactionTicks(now() - m_targetShownMs);
 
-    const ScoreBook book{m_globals.record, m_globals.drillSession};
+    const ScoreBook book{m_context.record, m_context.figures};
     RecordKeySpeed(book, m_targetChar, m_keyTicks);
     RecordKeyAccuracy(book, m_targetChar, key.is(m_targetChar));
     RecordSlowest();
@@ -291,7 +295,7 @@ bool DrillEngine::ScoreKey(const DrillKey& key) {
         setText(C::PressesSoFar, QString::number(m_setPresses));
         ++m_setMisses;
         // Read at each miss, so a change in the options window counts at once.
-        const bool pauseAfterMiss = m_globals.record.flag(L::kBegPauseOnMiss);
+        const bool pauseAfterMiss = m_context.record.flag(L::kBegPauseOnMiss);
         if (m_setPresses == m_setLength && !pauseAfterMiss) {
             EndSet();
             return true;
@@ -329,15 +333,15 @@ void DrillEngine::StartReactionClock() {
 
 void DrillEngine::ChooseNextKey() {
     ChooserSettings settings;
-    settings.kind = m_globals.activity.drillKind();
-    settings.nationality = m_globals.record.nationality();
+    settings.kind = m_context.activity.drillKind();
+    settings.nationality = m_context.record.nationality();
     settings.lowerCaseOnly = m_lowerCaseOnly;
     settings.customKeys = m_ownKeys;
     settings.setPresses = m_setPresses;
     const ChosenKey chosen =
-        m_chooser.choose(settings, m_globals.currentKey, m_globals.currentUserName);
+        m_chooser.choose(settings, m_context.currentKey, m_context.studentName);
     m_lowerCaseOnly = settings.lowerCaseOnly;
-    m_globals.currentKey = chosen.key;
+    m_context.currentKey = chosen.key;
     m_targetChar = chosen.key.character;
     if (chosen.guidance)
         setText(C::Guidance, plainTextCaption(*chosen.guidance));
@@ -352,10 +356,10 @@ void DrillEngine::ChooseNextKey() {
 
 void DrillEngine::RecordSlowest() {
     const std::int32_t t = m_keyTicks;
-    DrillSessionFigures& session = m_globals.drillSession;
+    DrillSessionFigures& session = m_context.figures;
     if (!beginnersSectionUsed()) {
         session.sessionSlowestTicks = 0;
-        m_globals.record.setByte(L::kBegSlowestKeyCopy, 0);
+        m_context.record.setByte(L::kBegSlowestKeyCopy, 0);
         markBeginnersSectionUsed();
     }
     if (t > m_setSlowestTicks) {
@@ -365,8 +369,8 @@ void DrillEngine::RecordSlowest() {
     }
     if (t > session.sessionSlowestTicks) {
         session.sessionSlowestTicks = t;
-        m_globals.record.setByte(L::kBegSlowestKey, m_targetChar);
-        m_globals.record.setByte(L::kBegSlowestKeyCopy, m_targetChar);
+        m_context.record.setByte(L::kBegSlowestKey, m_targetChar);
+        m_context.record.setByte(L::kBegSlowestKeyCopy, m_targetChar);
     }
 }
 
@@ -374,15 +378,15 @@ void DrillEngine::RecordSlowest() {
 
 void DrillEngine::EndSet() {
     // Read now, so a change in the options window counts from the next set end.
-    if (m_globals.record.flag(L::kBegAddEnter))
+    if (m_context.record.flag(L::kBegAddEnter))
         BeginEnterStep();
     else
         FinishSet();
 }
 
 void DrillEngine::BeginEnterStep() {
-    m_globals.currentKey.leftShift = false;
-    m_globals.currentKey.rightShift = false;
+    m_context.currentKey.leftShift = false;
+    m_context.currentKey.rightShift = false;
     m_awaitingEnter = true;
     StopSetClock();
     ResetPicture();
@@ -391,10 +395,10 @@ void DrillEngine::BeginEnterStep() {
     m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
     setVisible(C::TypeTheCaption, false);
     setVisible(C::CharacterCaption, false);
-    m_globals.currentKey.leftHand = false;
-    m_globals.currentKey.rightHand = true;
+    m_context.currentKey.leftHand = false;
+    m_context.currentKey.rightHand = true;
     m_targetChar = DrillKey::kEnter;
-    m_globals.currentKey.character = DrillKey::kEnter;
+    m_context.currentKey.character = DrillKey::kEnter;
     StartHands();
 }
 
@@ -424,7 +428,7 @@ void DrillEngine::FinishSet() {
         setVisible(image, false);
     setVisible(C::StatisticsPanel, true);
 
-    if (m_globals.record.flag(L::kSoundOn))
+    if (m_context.record.flag(L::kSoundOn))
         PlaySound(kSoundDone);
     setText(C::StatsTimeThisSet, m_view[C::SetSeconds].caption);
     ShowSetStatistics();
@@ -436,7 +440,7 @@ void DrillEngine::FinishSet() {
 
 void DrillEngine::ShowSetStatistics() {
     const SetStatistics shown =
-        ComputeSetStatistics({m_globals.record, m_globals.drillSession}, m_bestSeconds,
+        ComputeSetStatistics({m_context.record, m_context.figures}, m_bestSeconds,
                              {m_setSeconds, m_setHits, m_setMisses});
     setText(C::StatsBestTime, QString::number(shown.bestSeconds));
     setText(C::StatsCorrectThisSet, shown.correctThisSet);
@@ -444,8 +448,8 @@ void DrillEngine::ShowSetStatistics() {
     setText(C::StatsNumberMissed, QString::number(m_setMisses));
 
     if (!beginnersSectionUsed()) {
-        m_globals.drillSession.sessionSlowestTicks = 0;
-        m_globals.record.setByte(L::kBegSlowestKeyCopy, 0);
+        m_context.figures.sessionSlowestTicks = 0;
+        m_context.record.setByte(L::kBegSlowestKeyCopy, 0);
     }
     markBeginnersSectionUsed();
 
@@ -547,13 +551,13 @@ void DrillEngine::BookElapsedSeconds() {
     const std::int64_t elapsed = (now() - m_setStartedMs) / 1000;
     if (elapsed <= m_secondsBooked)
         return;
-    StudentRecord& record = m_globals.record;
+    StudentRecord& record = m_context.record;
     for (; m_secondsBooked < elapsed; ++m_secondsBooked) {
         m_setSeconds = m_setSeconds + 1 == kSetSecondsWrapAt ? 0 : m_setSeconds + 1;
         addToFigure(record, L::kBegSecondsCopy, 1);
         addToFigure(record, L::kBegSeconds, 1);
     }
-    m_globals.drillSession.sessionSetSeconds = toFixedPoint(m_setSeconds);
+    m_context.figures.sessionSetSeconds = toFixedPoint(m_setSeconds);
     setText(C::SetSeconds, QString::number(m_setSeconds));
 }
 
@@ -580,7 +584,7 @@ void DrillEngine::HandTick() {
 }
 
 void DrillEngine::ApplyHandDelay() {
-    applyHandTimer(setHandDelay(m_hands, handStyle(m_globals.record).delayMs));
+    applyHandTimer(setHandDelay(m_hands, handStyle(m_context.record).delayMs));
 }
 
 void DrillEngine::BlinkTick() {
@@ -627,11 +631,11 @@ void DrillEngine::ChooseLowerCaseOnly(bool on) {
 }
 
 bool DrillEngine::rowHidden(DrillRow row) const {
-    return m_globals.drillRows.isHidden(row);
+    return m_context.rowsHidden.isHidden(row);
 }
 
 void DrillEngine::ToggleRow(DrillRow row) {
-    m_globals.drillRows.toggle(row);
+    m_context.rowsHidden.toggle(row);
     ShowRow(row);
 }
 
@@ -663,7 +667,7 @@ void DrillEngine::ShowRow(DrillRow row) {
 }
 
 OwnKeysResult DrillEngine::VerifyOwnKeys(const QString& typed) {
-    OwnKeysResult result = verifyOwnKeys(typed, m_globals.record.nationality());
+    OwnKeysResult result = verifyOwnKeys(typed, m_context.record.nationality());
     if (!result.enough)
         return result;
     m_ownKeys = result.keys;
@@ -683,19 +687,19 @@ void DrillEngine::BeginOwnKeys() {
 // ---- Services ------------------------------------------------------------------------------
 
 void DrillEngine::SaveStudentFile() {
-    saveStudent(m_globals, m_services.dialogs);
+    saveStudent(m_context.session, m_services.dialogs);
 }
 
 void DrillEngine::PlaySound(int code) {
-    playSound(m_globals, m_services.sound, code);
+    playSound({m_context.record, m_context.folder, m_context.soundDevice}, m_services.sound, code);
 }
 
 bool DrillEngine::beginnersSectionUsed() const {
-    return m_globals.sectionUsage.used(Section::BeginnersDrills);
+    return m_context.sectionUsage.used(Section::BeginnersDrills);
 }
 
 void DrillEngine::markBeginnersSectionUsed() {
-    m_globals.sectionUsage.markUsed(Section::BeginnersDrills);
+    m_context.sectionUsage.markUsed(Section::BeginnersDrills);
 }
 
 } // namespace kf

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "drills/DrillContext.h"
 #include "drills/DrillKey.h"
 #include "drills/DrillRows.h"
 #include "drills/DrillView.h"
@@ -16,7 +17,6 @@
 
 namespace kf {
 
-struct Globals;
 struct Services;
 
 // Runs the Beginners drills of one drill window: sets of 10, 20 or 30 keys, each key timed,
@@ -35,8 +35,9 @@ public:
     static constexpr int kSetClockIntervalMs = 1000;
     static constexpr int kReactionIntervalMs = 54;
 
-    // The drill window was created for the drill kind flagged in the shared state.
-    DrillEngine(Globals& globals, Services& services, std::uint32_t seed = std::random_device{}());
+    // The drill window was created for the drill kind flagged in the activity.
+    DrillEngine(DrillContext context, Services& services,
+                std::uint32_t seed = std::random_device{}());
 
     const DrillView& view() const { return m_view; }
 
@@ -141,7 +142,7 @@ private:
     void showUnlessHidden(DrillControl c, DrillRow row) { setVisible(c, !rowHidden(row)); }
     std::int64_t now() const;
 
-    Globals& m_globals;
+    DrillContext m_context;
     Services& m_services;
     NextKeyChooser m_chooser;
     DrillView m_view;

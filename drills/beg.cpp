@@ -5,7 +5,6 @@
 #include "app/PictureView.h"
 #include "app/ProgramPictures.h"
 #include "app/TranslatedText.h"
-#include "app/mainForm.h"
 #include "app/stuff.h"
 #include "drills/BegStyle.h"
 #include "drills/DrillCaption.h"
@@ -73,7 +72,7 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
     : QMainWindow(parent, Qt::Window)
     , m_globals(globals)
     , m_services(services)
-    , m_engine(globals, services) {
+    , m_engine(globals.drillContext(), services) {
     setObjectName(QStringLiteral("BegForm"));
     setUiWindowTitle(this, kContext,
                      QT_TRANSLATE_NOOP("TBegForm", "Keyfarer Typing Tutor (Beginners Drills)"));
@@ -194,7 +193,8 @@ void TBegForm::connectButtons() {
 // ---- Pictures ------------------------------------------------------------------------------
 
 void TBegForm::loadKeyboardPictures() {
-    KeyboardPicture picture = loadKeyboardPicture(m_globals);
+    KeyboardPicture picture =
+        loadKeyboardPicture(m_globals.record, m_globals.folder, m_globals.keyboardPicture);
     switch (picture.status) {
     case KeyboardPicture::Status::Loaded:
         break;
@@ -298,12 +298,6 @@ void TBegForm::closeEvent(QCloseEvent* event) {
     if (m_speakKeys)
         m_services.speech.stop();
     render();
-    // The main window comes back where the drill window was.
-    if (QWidget* mainWindow = parentWidget()) {
-        mainWindow->setGeometry(geometry());
-        mainWindow->show();
-    }
-    m_globals.activity.activity = ActivityCode::MainWindow;
     event->accept();
     emit closed();
 }
@@ -549,15 +543,11 @@ void TBegForm::openOptions(OptionsPage page) {
         openPreferences(page);
 }
 
-// The options window, on top of the drill. The main window opens it when there is one, so that
-// it acts on whichever window the activity names and outlives this one. Alone, a new colour
-// scheme repaints this window, showing or hiding the characters reloads its keyboard pictures,
-// and closing it hands the hand delay to Timer1.
+// The options window, on top of the drill, when no opener was given (the main window gives one,
+// so that Preferences acts on whichever window the activity names and outlives this one).
+// Alone, a new colour scheme repaints this window, showing or hiding the characters reloads its
+// keyboard pictures, and closing it hands the hand delay to Timer1.
 void TBegForm::openPreferences(OptionsPage page) {
-    if (auto* main = qobject_cast<TMainForm*>(parentWidget())) {
-        main->openPreferences(page);
-        return;
-    }
     OptionsHooks hooks;
     hooks.schemeChanged = [this] { paintSchemePictures(); };
     hooks.charactersShownChanged = [this] { loadKeyboardPictures(); };
@@ -574,8 +564,7 @@ void TBegForm::openCharts() {
     ChartsHooks hooks;
     hooks.drillWindowReloadRequested = [this] { studentReplaced(); };
     // The report's list names the viewed student on the main window's user line even now.
-    if (auto* main = qobject_cast<TMainForm*>(parentWidget()))
-        hooks.userLineNameChanged = [main](const QString& name) { main->showUserName(name); };
+    hooks.userLineNameChanged = [this](const QString& name) { emit userLineNameChanged(name); };
     openChartsWindow(m_globals, m_services, this, hooks);
 }
 

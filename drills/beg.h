@@ -40,8 +40,8 @@ public:
     using OptionsOpener = std::function<void(TBegForm& drill, OptionsPage page)>;
     using ChartsOpener = std::function<void(TBegForm& drill)>;
 
-    // The parent, when given, is the main window: the drill window takes its place, and gives
-    // it back when it closes.
+    // The parent, when given, is the main window: the drill window takes its place. Giving the
+    // place back when the drill window closes is the main window's.
     TBegForm(Globals& globals, Services& services, QWidget* parent = nullptr);
     ~TBegForm() override;
 
@@ -80,7 +80,11 @@ public:
     void ReactionTick();
 
 signals:
+    // The drill window closed, however it was asked to: the drill is over.
     void closed();
+    // The statistics window opened from here views another student, whom the main window's
+    // user line now names.
+    void userLineNameChanged(const QString& name);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -178,7 +178,7 @@ QSpinBox* TFormOptions::buildUpDown(const char* name, int minimum, int maximum, 
         m_globals.record.setI32(offset, value);
         shownIn->setNum(value);
         if (saveAtOnce)
-            saveStudent(m_globals, m_services.dialogs);
+            saveStudent(m_globals.session, m_services.dialogs);
     });
     return upDown;
 }
@@ -429,7 +429,7 @@ void TFormOptions::chooseTimedTestFont(bool roman) {
 }
 
 void TFormOptions::closeWithClick() {
-    playSound(m_globals, m_services.sound, kSoundClick);
+    playSound(m_globals.soundSettings(), m_services.sound, kSoundClick);
     reject();
 }
 
@@ -461,7 +461,7 @@ void TFormOptions::done(int result) {
         if (m_globals.activity.activity == ActivityCode::BeginnersDrills &&
             m_hooks.closedDuringDrill)
             m_hooks.closedDuringDrill(m_globals.record.i32(kBegHandDelay));
-        saveStudent(m_globals, m_services.dialogs);
+        saveStudent(m_globals.session, m_services.dialogs);
     }
     QDialog::done(result);
 }

@@ -395,8 +395,7 @@ void TFormCharts::refresh() {
     ButtonKeyAccuracyClick();
     m_state.calledByWindow = true;
     ButtonKeySpeedClick();
-    if (currentPage() == ChartsPage::IndividualKeyCharts)
-        showShiftErrorsForKeySection();
+    applyShiftErrors(ShiftErrorsMoment::ChartsRedrawn);
 }
 
 void TFormCharts::arrangeBands() {
@@ -440,8 +439,7 @@ void TFormCharts::ButtonKeyAccuracyClick() {
     arrangeOrClick();
     m_keyAccuracy->draw(keyAccuracyChart(m_globals.record, m_globals.drillSession, keyPeriod(),
                                          keyGroup(), heading()));
-    if (!showsShiftErrors(keySection()))
-        showShiftErrors(false);
+    applyShiftErrors(ShiftErrorsMoment::KeyAccuracyDrawn);
 }
 
 void TFormCharts::ButtonAccuracyClick() {
@@ -479,18 +477,20 @@ void TFormCharts::fillShiftErrors() {
         QString::number(m_globals.record.i32(layout::kLessonsLeftShiftErrors)));
 }
 
-void TFormCharts::showShiftErrorsForKeySection() {
-    const bool visible = showsShiftErrors(keySection());
-    if (visible)
+void TFormCharts::applyShiftErrors(ShiftErrorsMoment moment) {
+    const ShiftErrorsDisplay display =
+        shiftErrorsDisplay(moment, keySection(), currentPage(), keyPeriod());
+    if (display.refill)
         fillShiftErrors();
-    showShiftErrors(visible);
+    if (display.visible)
+        showShiftErrors(*display.visible);
 }
 
 void TFormCharts::ChartPageChanged() {
     arrangeBands();
-    if (currentPage() == ChartsPage::IndividualKeyCharts)
-        showShiftErrorsForKeySection();
-    else if (overallSection() == Section::BeginnersDrills)
+    applyShiftErrors(ShiftErrorsMoment::PageChanged);
+    if (currentPage() == ChartsPage::OverallStatistics &&
+        overallSection() == Section::BeginnersDrills)
         m_wpmPanel->setText(chartText(kNotApplicable));
 }
 
@@ -499,8 +499,8 @@ void TFormCharts::RadioGroupKeyPeriodClick() {
 }
 
 void TFormCharts::RadioGroupKeySectionClick() {
-    showShiftErrors(keySection() != Section::BeginnersDrills);
     refresh();
+    applyShiftErrors(ShiftErrorsMoment::KeySectionChosen);
 }
 
 void TFormCharts::RadioGroupCharactersClick() {
@@ -554,7 +554,7 @@ void TFormCharts::closeEvent(QCloseEvent* event) {
 }
 
 void TFormCharts::playClick() {
-    playSound(m_globals, m_services.sound, kSoundClick);
+    playSound(m_globals.soundSettings(), m_services.sound, kSoundClick);
 }
 
 } // namespace kf

@@ -6,6 +6,7 @@
 #include "progress/ChartsWindowState.h"
 #include "progress/KeyCharts.h"
 #include "progress/OverallCharts.h"
+#include "progress/ShiftErrorsDisplay.h"
 
 #include <QDate>
 #include <QWidget>
@@ -128,7 +129,8 @@ private:
     // Runs step one of a per-key chart: arrange the bands when the window asked, else click.
     void arrangeOrClick();
     void showShiftErrors(bool visible);
-    void showShiftErrorsForKeySection();
+    // Shows, hides or reads again the shift-key error figures as the moment says.
+    void applyShiftErrors(ShiftErrorsMoment moment);
     void applyPanels(const OverallChart& chart);
     void printChart(BarChartView* chart);
     void playClick();

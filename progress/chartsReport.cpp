@@ -130,7 +130,7 @@ void TFormCharts::ButtonSwitchUserClick() {
     openRenameScript();
     m_switchUser->open(schemeColours(m_globals.record.colourScheme()).frame,
                        Roster(m_globals.folder).names(), m_globals.currentUserName);
-    showShiftErrors(keySection() != Section::BeginnersDrills);
+    applyShiftErrors(ShiftErrorsMoment::SwitchUserOpened);
 }
 
 void TFormCharts::ButtonCancelSwitchClick() {
@@ -173,18 +173,9 @@ void TFormCharts::viewAnotherStudent(const QString& chosen, ViewFrom from) {
     if (from == ViewFrom::ReportPanel || activity == ActivityCode::MainWindow)
         emit userLineNameChanged(name);
 
-    if (from == ViewFrom::ReportPanel && keyPeriod() == KeyPeriod::TodayOrLast) {
-        fillShiftErrors();
-        showShiftErrors(true);
-    }
     refresh();
-    if (from == ViewFrom::SwitchUserPanel) {
-        const bool shown = keySection() != Section::BeginnersDrills ||
-                           currentPage() != ChartsPage::IndividualKeyCharts;
-        if (shown)
-            fillShiftErrors();
-        showShiftErrors(shown);
-    }
+    applyShiftErrors(from == ViewFrom::ReportPanel ? ShiftErrorsMoment::ViewedFromReport
+                                                   : ShiftErrorsMoment::ViewedFromSwitchUser);
 }
 
 } // namespace kf

@@ -635,7 +635,7 @@ void tst_UserPanels::retakingOwnNameKeepsTheSessionsHistoryEntry() {
     f.useName(QStringLiteral("Ann"));
     const QList<std::int32_t> before = percentHistory(f.globals.record);
     scoreDrills(f.globals);
-    QVERIFY(saveStudent(f.globals, f.dialogs)); // the set's end
+    QVERIFY(saveStudent(f.globals.session, f.dialogs)); // the set's end
 
     f.useName(QStringLiteral("Ann"));
     f.form->close();
@@ -822,7 +822,7 @@ void tst_UserPanels::viewingAnotherStudentAndComingBackKeepsTheHistoryEntry() {
     f.useName(QStringLiteral("Ann"));
     const QList<std::int32_t> before = percentHistory(f.globals.record);
     scoreDrills(f.globals);
-    QVERIFY(saveStudent(f.globals, f.dialogs));
+    QVERIFY(saveStudent(f.globals.session, f.dialogs));
 
     f.click(QStringLiteral("LabelYourStats"));
     auto* charts = f.form->findChild<TFormCharts*>();

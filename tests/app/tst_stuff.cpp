@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Globals.h"
 #include "app/stuff.h"
+#include "core/WorkingFolder.h"
 #include "platform/doubles/RecordingSoundPlayer.h"
 #include "students/RecordLayout.h"
+#include "students/StudentRecord.h"
 #include "tests/common/ShippedFiles.h"
 
 #include <QFileInfo>
@@ -46,6 +47,16 @@ QRgb rgbAt(const QImage& picture, int x, int y) {
 }
 
 using Points = QList<QPoint>;
+
+// A new student's record with the three sound switches as given.
+StudentRecord soundSwitches(bool soundOn, bool beepOnError, bool keyTap) {
+    StudentRecord record;
+    record.applyCreateDefaults();
+    record.setFlag(layout::kSoundOn, soundOn);
+    record.setFlag(layout::kBeepOnError, beepOnError);
+    record.setFlag(layout::kKeyTap, keyTap);
+    return record;
+}
 
 } // namespace
 
@@ -204,15 +215,11 @@ void tst_stuff::playSound() {
     QFETCH(QStringList, played);
 
     QTemporaryDir dir;
-    Globals globals(dir.path());
-    globals.record.applyCreateDefaults();
-    globals.soundDevice = device;
-    globals.record.setFlag(layout::kSoundOn, soundOn);
-    globals.record.setFlag(layout::kBeepOnError, beepOnError);
-    globals.record.setFlag(layout::kKeyTap, keyTap);
+    const WorkingFolder folder(dir.path());
+    const StudentRecord record = soundSwitches(soundOn, beepOnError, keyTap);
     RecordingSoundPlayer player(device ? 1 : 0);
 
-    kf::playSound(globals, player, code);
+    kf::playSound({record, folder, device}, player, code);
 
     QStringList names;
     for (const QString& path : player.played) {
@@ -230,12 +237,12 @@ void tst_stuff::playSound() {
 void tst_stuff::soundFilesAreFoundWithoutRegardToCase() {
     QTemporaryDir dir;
     QVERIFY(test::writeBytes(dir.filePath(QStringLiteral("Click_2.WAV")), "RIFF"));
-    Globals globals(dir.path());
-    globals.record.applyCreateDefaults();
-    globals.soundDevice = true;
+    const WorkingFolder folder(dir.path());
+    StudentRecord record;
+    record.applyCreateDefaults();
     RecordingSoundPlayer player;
 
-    kf::playSound(globals, player, kSoundClick);
+    kf::playSound({record, folder, true}, player, kSoundClick);
 
     QCOMPARE(player.played, QStringList{dir.filePath(QStringLiteral("Click_2.WAV"))});
 }
@@ -246,17 +253,13 @@ void tst_stuff::theSoundsReadiedAreTheOnesPlayed() {
     QTemporaryDir dir;
     for (const char* name : {"Click_2.WAV", "start.wav", "error.wav", "type2.wav", "lion2.wav"})
         QVERIFY(test::writeBytes(dir.filePath(QString::fromLatin1(name)), "RIFF"));
-    Globals globals(dir.path());
-    globals.record.applyCreateDefaults();
-    globals.record.setFlag(layout::kSoundOn, true);
-    globals.record.setFlag(layout::kKeyTap, true);
-    globals.record.setFlag(layout::kBeepOnError, true);
-    globals.soundDevice = true;
+    const WorkingFolder folder(dir.path());
+    const StudentRecord record = soundSwitches(true, true, true);
     RecordingSoundPlayer player;
     for (int code = 0; code < 9; ++code)
-        kf::playSound(globals, player, code);
+        kf::playSound({record, folder, true}, player, code);
 
-    const QStringList readied = kf::eventSoundFiles(globals.folder);
+    const QStringList readied = kf::eventSoundFiles(folder);
     QCOMPARE(readied, (QStringList{dir.filePath(QStringLiteral("Click_2.WAV")),
                                    dir.filePath(QStringLiteral("start.wav")),
                                    dir.filePath(QStringLiteral("type2.wav")),
@@ -378,15 +381,18 @@ void tst_stuff::loadKeyboardPicture() {
         colours.insert(name, colour);
         QVERIFY(test::writePicture(dir.filePath(name), QSize(30, 12), colour));
     }
-    Globals globals(dir.path());
-    globals.record.applyCreateDefaults();
-    globals.record.setByte(layout::kNationality, std::uint8_t(nationality));
-    globals.record.setFlag(layout::kCharactersShown, shown);
+    StudentRecord record;
+    record.applyCreateDefaults();
+    record.setByte(layout::kNationality, std::uint8_t(nationality));
+    record.setFlag(layout::kCharactersShown, shown);
+    KeyboardPictureHistory history;
 
-    const KeyboardPicture picture = kf::loadKeyboardPicture(globals);
+    const KeyboardPicture picture =
+        kf::loadKeyboardPicture(record, WorkingFolder(dir.path()), history);
 
     QCOMPARE(picture.status, status);
-    QCOMPARE(int(globals.record.nationalityCode()), nationalityAfter);
+    QCOMPARE(int(record.nationalityCode()), nationalityAfter);
+    QCOMPARE(history.shown, !loaded.isEmpty());
     QCOMPARE(picture.message, message);
     if (loaded.isEmpty()) {
         QVERIFY(picture.image.isNull());

@@ -27,7 +27,7 @@ struct DrillHarness : TestWorkingFolder {
 
     // The window is created and shown.
     DrillEngine& open(std::uint32_t seed = 7) {
-        engine = std::make_unique<DrillEngine>(globals, services, seed);
+        engine = std::make_unique<DrillEngine>(globals.drillContext(), services, seed);
         engine->DrillStart();
         return *engine;
     }

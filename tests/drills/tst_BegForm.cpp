@@ -76,7 +76,10 @@ private slots:
     void missingPicturesAndGlyphsAreTolerated();
 
 private:
-    TBegForm& openForm(DrillKind kind, QWidget* mainWindow = nullptr);
+    TBegForm& openForm(DrillKind kind);
+    // As the program opens it: from the main window, which the drill window takes the place of.
+    TMainForm& openFromMainWindow(DrillKind kind, QPoint mainWindowAt = {});
+    void activateForm();
     QWidget* client() const { return m_form->centralWidget(); }
     QString text(const char* name) const {
         return m_form->findChild<QLabel*>(QString::fromLatin1(name))->text();
@@ -93,6 +96,7 @@ private:
 
     std::unique_ptr<DrillHarness> m_h;
     std::unique_ptr<TBegForm> m_form;
+    std::unique_ptr<TMainForm> m_mainWindow; // gone after the drill window it may own
 };
 
 void tst_BegForm::init() {
@@ -102,17 +106,35 @@ void tst_BegForm::init() {
 
 void tst_BegForm::cleanup() {
     m_form.reset();
+    m_mainWindow.reset();
     m_h.reset();
 }
 
-TBegForm& tst_BegForm::openForm(DrillKind kind, QWidget* mainWindow) {
+TBegForm& tst_BegForm::openForm(DrillKind kind) {
     m_h->globals.activity.selectDrill(kind);
-    m_form = std::make_unique<TBegForm>(m_h->globals, m_h->services, mainWindow);
+    m_form = std::make_unique<TBegForm>(m_h->globals, m_h->services);
     m_form->show();
+    activateForm();
+    return *m_form;
+}
+
+TMainForm& tst_BegForm::openFromMainWindow(DrillKind kind, QPoint mainWindowAt) {
+    m_mainWindow = std::make_unique<TMainForm>(m_h->globals, m_h->services);
+    m_mainWindow->setDrillWindowFactory([this](TMainForm& main) {
+        m_form = std::make_unique<TBegForm>(m_h->globals, m_h->services, &main);
+        return m_form.get();
+    });
+    m_mainWindow->move(mainWindowAt);
+    m_mainWindow->show();
+    m_mainWindow->beginDrill(kind);
+    activateForm();
+    return *m_mainWindow;
+}
+
+void tst_BegForm::activateForm() {
     m_form->activateWindow();
     if (!QTest::qWaitForWindowActive(m_form.get()))
         qWarning("the drill window did not become active");
-    return *m_form;
 }
 
 void tst_BegForm::verifyAndBegin(const QString& keys) {
@@ -404,9 +426,10 @@ void tst_BegForm::escapeInTheOwnKeysFieldLeaves() {
     openForm(DrillKind::ChooseYourOwnKeys);
     auto* edit = m_form->findChild<QLineEdit*>(QStringLiteral("Edit1"));
     QTest::keyClicks(edit, QStringLiteral("ab"));
+    const QSignalSpy closed(m_form.get(), &TBegForm::closed);
     QTest::keyClick(edit, Qt::Key_Escape);
     QVERIFY(!m_form->isVisible());
-    QCOMPARE(m_h->globals.activity.activity, ActivityCode::MainWindow);
+    QCOMPARE(closed.count(), 1);
 }
 
 void tst_BegForm::ownKeysVerification() {
@@ -620,17 +643,14 @@ void tst_BegForm::guidanceShowsAmpersands() {
 }
 
 void tst_BegForm::closingGivesTheMainWindowItsPlaceBack() {
-    QWidget mainWindow;
-    mainWindow.setGeometry(120, 80, 800, 600);
-    m_h->globals.activity.activity = ActivityCode::BeginnersDrills;
-    openForm(DrillKind::TopRowOnly, &mainWindow);
-    QCOMPARE(m_form->geometry().topLeft(), mainWindow.geometry().topLeft());
-    QCOMPARE(m_form->width(), 800);
-    QCOMPARE(client()->width(), 800);
+    const TMainForm& mainWindow = openFromMainWindow(DrillKind::TopRowOnly, QPoint(120, 80));
+    QCOMPARE(m_form->geometry(), mainWindow.geometry());
+    QCOMPARE(client()->width(), mainWindow.width());
     QVERIFY(!mainWindow.isVisible());
+    QCOMPARE(m_h->globals.activity.activity, ActivityCode::BeginnersDrills);
     m_form->move(150, 90);
     const QRect place = m_form->geometry();
-    QSignalSpy closed(m_form.get(), &TBegForm::closed);
+    const QSignalSpy closed(m_form.get(), &TBegForm::closed);
     QTest::keyClick(client(), Qt::Key_Escape);
     QVERIFY(!m_form->isVisible());
     QCOMPARE(closed.count(), 1);
@@ -640,7 +660,10 @@ void tst_BegForm::closingGivesTheMainWindowItsPlaceBack() {
     // Keys after closing go nowhere.
     QTest::keyClick(client(), Qt::Key_Space);
     QVERIFY(!m_form->engine().setRunning());
-    m_form.reset();
+    // The main window deletes the drill window it took its place back from.
+    const QPointer<TBegForm> drill = m_form.release();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(drill.isNull());
 }
 
 void tst_BegForm::hideAndShowRows() {
@@ -762,9 +785,7 @@ void tst_BegForm::viewingAnotherStudentFromTheChartsRenewsTheDrill() {
     QVERIFY(StudentFile::create(m_h->path(QStringLiteral("Bob.stu")), bob).done());
     bob.setNationality(Nationality::German);
     QVERIFY(StudentFile::save(m_h->path(QStringLiteral("Bob.stu")), bob).done());
-    TMainForm mainWindow(m_h->globals, m_h->services);
-    m_h->globals.activity.activity = ActivityCode::BeginnersDrills;
-    openForm(DrillKind::HomeRowOnly, &mainWindow);
+    const TMainForm& mainWindow = openFromMainWindow(DrillKind::HomeRowOnly);
     DrillEngine& e = m_form->engine();
     QTest::keyClick(client(), Qt::Key_Space);
     for (int i = 0; i < 10; ++i)

@@ -3,6 +3,7 @@
 #include "progress/KeyCharts.h"
 #include "progress/OverallCharts.h"
 #include "progress/SectionSelector.h"
+#include "progress/ShiftErrorsDisplay.h"
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"
 
@@ -14,6 +15,8 @@ using namespace kf;
 Q_DECLARE_METATYPE(kf::BarGroup)
 Q_DECLARE_METATYPE(kf::KeyGroup)
 Q_DECLARE_METATYPE(kf::OverallPeriod)
+Q_DECLARE_METATYPE(kf::ShiftErrorsMoment)
+Q_DECLARE_METATYPE(kf::Section)
 
 class tst_ChartData : public QObject {
     Q_OBJECT
@@ -44,6 +47,8 @@ private slots:
     void overallTitlesLeaveEmptyLinesUnderTheText();
     void sectionSelectorValues();
     void damagedFiguresSaturate();
+    void shiftErrorsDisplay_data();
+    void shiftErrorsDisplay();
 };
 
 namespace {
@@ -568,6 +573,71 @@ void tst_ChartData::damagedFiguresSaturate() {
                          KeyGroup::LettersAndPunctuation, kHeading);
     QCOMPARE(chart.bars[0].value, double(std::numeric_limits<std::int32_t>::max()));
     QCOMPARE(chart.bars[1].value, double(std::numeric_limits<std::int32_t>::min()));
+}
+
+void tst_ChartData::shiftErrorsDisplay_data() {
+    QTest::addColumn<ShiftErrorsMoment>("moment");
+    QTest::addColumn<Section>("section");
+    QTest::addColumn<bool>("keyPage");
+    QTest::addColumn<bool>("history"); // the per-key period is the typing history
+    QTest::addColumn<int>("visible");  // -1: left as it is
+    QTest::addColumn<bool>("refill");
+    using M = ShiftErrorsMoment;
+    const auto row = [](const char* name, M moment, Section section, bool keyPage, bool history,
+                        int visible, bool refill) {
+        QTest::newRow(name) << moment << section << keyPage << history << visible << refill;
+    };
+    const Section lessons = Section::Lessons;
+    const Section beginners = Section::BeginnersDrills;
+    row("accuracy drawn, lessons", M::KeyAccuracyDrawn, lessons, true, false, -1, false);
+    row("accuracy drawn, beginners", M::KeyAccuracyDrawn, beginners, true, false, 0, false);
+    row("redrawn on key page, lessons", M::ChartsRedrawn, lessons, true, false, 1, true);
+    row("redrawn on key page, beginners", M::ChartsRedrawn, beginners, true, false, 0, false);
+    row("redrawn on overall page, lessons", M::ChartsRedrawn, lessons, false, false, -1, false);
+    row("redrawn on overall page, intermediate", M::ChartsRedrawn, Section::IntermediateDrills,
+        false, false, 0, false);
+    row("page changed to overall", M::PageChanged, beginners, false, false, -1, false);
+    row("page changed to key, lessons", M::PageChanged, lessons, true, true, 1, true);
+    row("section chosen on overall page, lessons", M::KeySectionChosen, lessons, false, false, 1,
+        false);
+    row("section chosen on overall page, timed tests", M::KeySectionChosen, Section::TimedTests,
+        false, false, 0, false);
+    row("section chosen on key page, beginners", M::KeySectionChosen, beginners, true, false, 0,
+        false);
+    // Opening the switch-user panel shows them for any section but the drills', unread.
+    row("switch panel opened, beginners", M::SwitchUserOpened, beginners, true, false, 0, false);
+    row("switch panel opened, intermediate", M::SwitchUserOpened, Section::IntermediateDrills, true,
+        false, 1, false);
+    row("viewed from switch panel, beginners, key page", M::ViewedFromSwitchUser, beginners, true,
+        false, 0, false);
+    row("viewed from switch panel, beginners, overall page", M::ViewedFromSwitchUser, beginners,
+        false, false, 1, true);
+    row("viewed from switch panel, advanced, key page", M::ViewedFromSwitchUser,
+        Section::AdvancedDrills, true, true, 1, true);
+    // From the report's list with today's figures they are read again, shown with the lessons.
+    row("viewed from report, today, beginners", M::ViewedFromReport, beginners, false, false, 0,
+        true);
+    row("viewed from report, today, lessons", M::ViewedFromReport, lessons, false, false, 1, true);
+    row("viewed from report, history, lessons, key page", M::ViewedFromReport, lessons, true, true,
+        1, true);
+    row("viewed from report, history, lessons, overall page", M::ViewedFromReport, lessons, false,
+        true, -1, false);
+}
+
+void tst_ChartData::shiftErrorsDisplay() {
+    QFETCH(ShiftErrorsMoment, moment);
+    QFETCH(Section, section);
+    QFETCH(bool, keyPage);
+    QFETCH(bool, history);
+    QFETCH(int, visible);
+    QFETCH(bool, refill);
+    const ShiftErrorsDisplay display = kf::shiftErrorsDisplay(
+        moment, section, keyPage ? ChartsPage::IndividualKeyCharts : ChartsPage::OverallStatistics,
+        history ? KeyPeriod::TypingHistory : KeyPeriod::TodayOrLast);
+    QCOMPARE(display.visible.has_value(), visible >= 0);
+    if (visible >= 0)
+        QCOMPARE(*display.visible, visible == 1);
+    QCOMPARE(display.refill, refill);
 }
 
 QTEST_GUILESS_MAIN(tst_ChartData)
