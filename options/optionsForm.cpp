@@ -5,8 +5,8 @@
 #include "app/SaveStudent.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
-#include "core/ColourValue.h"
 #include "options/HandDelay.h"
+#include "options/PreferenceChoices.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "platform/SpeechOutput.h"
@@ -87,24 +87,7 @@ TFormOptions::TFormOptions(Globals& globals, Services& services, OptionsHooks ho
     layout->addWidget(m_pages);
     layout->addWidget(close, 0, Qt::AlignRight);
 
-    showPage(pageForActivity());
-}
-
-OptionsPage TFormOptions::pageForActivity() const {
-    switch (static_cast<int>(m_globals.activity.activity)) {
-    case 1:
-        return OptionsPage::Lessons;
-    case 2:
-    case 3:
-        return OptionsPage::BeginnersIntermediate;
-    case 4:
-    case 5:
-        return OptionsPage::AdvancedKeyfarer;
-    case 9:
-        return OptionsPage::TimedTests;
-    default:
-        return OptionsPage::GlobalOptions;
-    }
+    showPage(pageForActivity(m_globals.activity.activity));
 }
 
 void TFormOptions::showPage(OptionsPage page) {
@@ -154,30 +137,29 @@ QComboBox* TFormOptions::buildDelayBox(const char* name, std::size_t offset, boo
     box->setEnabled(enabled);
     for (const HandDelayItem& item : kHandDelays)
         box->addItem(QCoreApplication::translate(kContext, item.text));
-    box->setCurrentIndex(handDelayIndexOfMilliseconds(m_globals.record.i32(offset)));
+    box->setCurrentIndex(shownHandDelay(m_globals.record, offset));
     m_delayBoxes.append(box);
     // The record is told the English item, whatever language the box shows.
     connect(box, &QComboBox::textActivated, this, [this, box, offset](const QString& text) {
         const int shown = box->findText(text);
-        const int index = handDelayIndexOfText(
-            shown < 0 ? text : QLatin1String(kHandDelays[static_cast<std::size_t>(shown)].text));
-        m_globals.record.setI32(offset, kHandDelays[static_cast<std::size_t>(index)].milliseconds);
-        box->setCurrentIndex(index);
+        const QString english =
+            shown < 0 ? text : QLatin1String(kHandDelays[static_cast<std::size_t>(shown)].text);
+        box->setCurrentIndex(storeHandDelay(english, offset, m_globals.record));
     });
     return box;
 }
 
-QSpinBox* TFormOptions::buildUpDown(const char* name, int minimum, int maximum, std::size_t offset,
-                                    QLabel* shownIn, bool saveAtOnce) {
+QSpinBox* TFormOptions::buildUpDown(const char* name, QLabel* shownIn) {
+    const NumberSetting& setting = numberSetting(name);
     auto* upDown = new QSpinBox;
     upDown->setObjectName(QLatin1String(name));
-    upDown->setRange(minimum, maximum);
-    upDown->setValue(m_globals.record.i32(offset));
+    upDown->setRange(setting.minimum, setting.maximum);
+    upDown->setValue(storedNumber(setting, m_globals.record));
     shownIn->setNum(upDown->value());
-    connect(upDown, &QSpinBox::valueChanged, this, [this, offset, shownIn, saveAtOnce](int value) {
-        m_globals.record.setI32(offset, value);
+    connect(upDown, &QSpinBox::valueChanged, this, [this, &setting, shownIn](int value) {
+        storeNumber(setting, value, m_globals.record);
         shownIn->setNum(value);
-        if (saveAtOnce)
+        if (setting.saveAtOnce)
             saveStudent(m_globals, m_services.dialogs);
     });
     return upDown;
@@ -209,16 +191,14 @@ QWidget* TFormOptions::buildGlobalPage() {
     }
     connect(change, &QPushButton::clicked, this, &TFormOptions::changeHandColour);
     connect(standard, &QPushButton::clicked, this,
-            [this] { m_globals.record.setI32(kHandColour, kDefaultHandColour); });
+            [this] { restoreDefaultHandColour(m_globals.record); });
     grid->addWidget(colour, 2, 2);
     return page;
 }
 
 void TFormOptions::changeHandColour() {
-    const auto chosen =
-        m_services.dialogs.chooseColour(rgbOfColourValue(m_globals.record.i32(kHandColour)));
-    if (chosen)
-        m_globals.record.setI32(kHandColour, colourValueOfRgb(*chosen));
+    if (const auto chosen = m_services.dialogs.chooseColour(handColour(m_globals.record)))
+        storeHandColour(*chosen, m_globals.record);
 }
 
 QWidget* TFormOptions::buildBeginnersPage() {
@@ -281,7 +261,7 @@ QWidget* TFormOptions::buildLessonsPage() {
     wpm->setObjectName(QStringLiteral("Panel32"));
     auto* turnsLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Turns"));
     grid->addWidget(turnsLabel, 0, 0);
-    QSpinBox* turnsUpDown = buildUpDown("UpDown1", 3, 7, kLessonsTurns, turns, true);
+    QSpinBox* turnsUpDown = buildUpDown("UpDown1", turns);
     nameAfter(turnsUpDown, turnsLabel);
     grid->addWidget(turnsUpDown, 0, 1);
     grid->addWidget(turns, 0, 2);
@@ -291,7 +271,7 @@ QWidget* TFormOptions::buildLessonsPage() {
         1, 0, 1, 3);
     auto* wpmLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "WPM"));
     grid->addWidget(wpmLabel, 2, 0);
-    QSpinBox* wpmUpDown = buildUpDown("UpDown2", 15, 60, kLessonsWpmGoal, wpm, true);
+    QSpinBox* wpmUpDown = buildUpDown("UpDown2", wpm);
     nameAfter(wpmUpDown, wpmLabel);
     grid->addWidget(wpmUpDown, 2, 1);
     grid->addWidget(wpm, 2, 2);
@@ -348,7 +328,7 @@ QWidget* TFormOptions::buildTimedTestsPage() {
                         "TFormOptions", "Use the Up/Down arrow buttons below to choose how "
                                         "many minutes you want to type.")),
                     0, 0, 1, 2);
-    QSpinBox* minutesUpDown = buildUpDown("UpDown3", 1, 15, kTimedMinutes, minutes, false);
+    QSpinBox* minutesUpDown = buildUpDown("UpDown3", minutes);
     minutesUpDown->setAccessibleName(tr("Minutes"));
     grid->addWidget(minutesUpDown, 1, 0);
     grid->addWidget(minutes, 1, 1);
@@ -373,22 +353,22 @@ QWidget* TFormOptions::buildTimedTestsPage() {
     auto [backspace, backspaceButtons] =
         pair(QT_TRANSLATE_NOOP("TFormOptions", "Backspace"), "RadioButton1",
              QT_TRANSLATE_NOOP("TFormOptions", "Backspace allowed"), "RadioButton2",
-             QT_TRANSLATE_NOOP("TFormOptions", "No Backspace"), r.flag(kTimedBackspace));
+             QT_TRANSLATE_NOOP("TFormOptions", "No Backspace"), timedBackspaceAllowed(r));
     connect(backspaceButtons.first, &QRadioButton::clicked, this,
-            [this] { m_globals.record.setByte(kTimedBackspace, 1); });
+            [this] { storeTimedBackspace(true, m_globals.record); });
     connect(backspaceButtons.second, &QRadioButton::clicked, this,
-            [this] { m_globals.record.setByte(kTimedBackspace, 0); });
-    const bool roman = r.shortString(kTimedFontName, 40) == QByteArrayLiteral("Times New Roman");
-    auto [font, fontButtons] = pair(QT_TRANSLATE_NOOP("TFormOptions", "Font"), "RadioButton5",
-                                    QT_TRANSLATE_NOOP("TFormOptions", "Roman"), "RadioButton6",
-                                    QT_TRANSLATE_NOOP("TFormOptions", "Arial"), roman);
+            [this] { storeTimedBackspace(false, m_globals.record); });
+    auto [font, fontButtons] =
+        pair(QT_TRANSLATE_NOOP("TFormOptions", "Font"), "RadioButton5",
+             QT_TRANSLATE_NOOP("TFormOptions", "Roman"), "RadioButton6",
+             QT_TRANSLATE_NOOP("TFormOptions", "Arial"), timedFontIsRoman(r));
     connect(fontButtons.first, &QRadioButton::clicked, this, [this] { chooseTimedTestFont(true); });
     connect(fontButtons.second, &QRadioButton::clicked, this,
             [this] { chooseTimedTestFont(false); });
     auto [size, sizeButtons] =
         pair(QT_TRANSLATE_NOOP("TFormOptions", "Font Size"), "RadioButton3",
              QT_TRANSLATE_NOOP("TFormOptions", "Large"), "RadioButton4",
-             QT_TRANSLATE_NOOP("TFormOptions", "Small"), r.flag(kTimedLargeFont));
+             QT_TRANSLATE_NOOP("TFormOptions", "Small"), timedFontIsLarge(r));
     m_timedLarge = sizeButtons.first;
     m_timedSmall = sizeButtons.second;
     auto [type, typeButtons] = pair(QT_TRANSLATE_NOOP("TFormOptions", "Font Type"), "RadioButton7",
@@ -416,16 +396,10 @@ QWidget* TFormOptions::buildTimedTestsPage() {
 }
 
 void TFormOptions::chooseTimedTestFont(bool roman) {
-    StudentRecord& r = m_globals.record;
-    r.setShortString(kTimedFontName, 40,
-                     roman ? QByteArrayLiteral("Times New Roman") : QByteArrayLiteral("Arial"));
-    if (roman && r.flag(kTimedForceSmall)) {
+    const TimedFontSize size = storeTimedFont(roman, m_globals.record);
+    if (size.forcedSmall)
         m_timedSmall->setChecked(true);
-        m_timedLarge->setEnabled(false);
-        r.setByte(kTimedLargeFont, 0);
-    }
-    if (!roman)
-        m_timedLarge->setEnabled(true);
+    m_timedLarge->setEnabled(size.largeOffered);
 }
 
 void TFormOptions::closeWithClick() {
@@ -460,7 +434,7 @@ void TFormOptions::done(int result) {
         m_closed = true;
         if (m_globals.activity.activity == ActivityCode::BeginnersDrills &&
             m_hooks.closedDuringDrill)
-            m_hooks.closedDuringDrill(m_globals.record.i32(kBegHandDelay));
+            m_hooks.closedDuringDrill(beginnersHandDelay(m_globals.record));
         saveStudent(m_globals, m_services.dialogs);
     }
     QDialog::done(result);

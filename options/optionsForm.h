@@ -58,12 +58,10 @@ private:
     QGroupBox* buildGroup(const OptionGroup& group);
     QCheckBox* buildSpeakKeysBox();
     QComboBox* buildDelayBox(const char* name, std::size_t offset, bool enabled);
-    QSpinBox* buildUpDown(const char* name, int minimum, int maximum, std::size_t offset,
-                          QLabel* shownIn, bool saveAtOnce);
+    QSpinBox* buildUpDown(const char* name, QLabel* shownIn);
     void groupChosen(const OptionGroup& group, int index, const QString& text);
     void changeHandColour();
     void chooseTimedTestFont(bool roman);
-    OptionsPage pageForActivity() const;
 
     Globals& m_globals;
     Services& m_services;
