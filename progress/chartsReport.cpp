@@ -25,17 +25,6 @@ namespace {
 
 const QString kRenameScript = QStringLiteral("rename.bat");
 
-// Every "*.stu" file in the order the folder search gives them, less its last four characters.
-QStringList reportNames(const WorkingFolder& folder) {
-    QStringList names;
-    for (const QString& file : folder.find(QStringLiteral("*") + roster::kExtension)) {
-        const QString name = file.chopped(roster::kExtension.size());
-        if (!name.isEmpty())
-            names.append(name);
-    }
-    return names;
-}
-
 } // namespace
 
 void TFormCharts::buildReportPanels() {
@@ -85,7 +74,7 @@ void TFormCharts::ButtonViewReportClick() {
     playClick();
     m_report->show();
     m_report->raise();
-    m_report->setNames(reportNames(m_globals.folder), m_globals.currentUserName);
+    m_report->setNames(Roster(m_globals.folder).names(), m_globals.currentUserName);
     refresh();
     m_report->focusNames();
 }
