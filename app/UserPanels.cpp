@@ -3,6 +3,7 @@
 
 #include "app/ClickableLabel.h"
 #include "app/Globals.h"
+#include "app/TextColour.h"
 #include "app/TranslatedText.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
@@ -77,9 +78,7 @@ QLabel* prompt(const QString& name, QRect where, QWidget* panel) {
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(kPaperColour));
-    label->setPalette(palette);
+    setTextColour(label, QColor(kPaperColour));
     return label;
 }
 

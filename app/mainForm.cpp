@@ -6,6 +6,7 @@
 #include "app/MainLayout.h"
 #include "app/ProgramPictures.h"
 #include "app/SaveStudent.h"
+#include "app/TextColour.h"
 #include "app/TranslatedText.h"
 #include "app/UserPanels.h"
 #include "app/aboutForm.h"
@@ -113,14 +114,6 @@ QLabel* makeImage(const QString& name, QWidget* parent) {
     return image;
 }
 
-void setTextColour(QLabel& label, QRgb colour) {
-    QPalette palette = label.palette();
-    // Only the enabled look: a disabled link keeps the style's greyed text.
-    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(colour));
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(colour));
-    label.setPalette(palette);
-}
-
 // A picture of the widget's size, painted as a frame or a background.
 void paintInto(QLabel& image, void (*paint)(QImage&, QRgb), QRgb colour) {
     QImage picture(image.size(), QImage::Format_RGB32);
@@ -212,11 +205,13 @@ void TMainForm::buildControls() {
         link->setObjectName(kLinks[i].objectName.toString());
         setUiText(link, kContext, kLinks[i].caption);
         link->setFont(linkFont);
-        setTextColour(*link, kLinkColour);
+        setTextColour(link, QColor(kLinkColour), WhenDisabled::GreysOut);
         link->adjustSize();
         link->move(kLinks[i].place);
-        connect(link, &ClickableLabel::hovered, link,
-                [link](bool over) { setTextColour(*link, over ? kLinkHoverColour : kLinkColour); });
+        connect(link, &ClickableLabel::hovered, link, [link](bool over) {
+            setTextColour(link, QColor(over ? kLinkHoverColour : kLinkColour),
+                          WhenDisabled::GreysOut);
+        });
         connect(link, &ClickableLabel::clicked, this, &TMainForm::linkClicked);
         m_links[i] = link;
     }

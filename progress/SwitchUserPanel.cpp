@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/SwitchUserPanel.h"
 
+#include "app/TextColour.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 
@@ -62,9 +63,7 @@ SwitchUserPanel::SwitchUserPanel(QWidget* parent)
     QFont messageFont = m_message->font();
     messageFont.setPixelSize(kMessagePixelSize);
     m_message->setFont(messageFont);
-    QPalette white = m_message->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    m_message->setPalette(white);
+    setTextColour(m_message, Qt::white);
     m_message->setGeometry(18, 12, 264, 44);
 
     m_names = new QListWidget(this);
