@@ -3,6 +3,7 @@
 
 #include "app/Globals.h"
 #include "app/SaveStudent.h"
+#include "app/TextControls.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "options/HandDelay.h"
@@ -76,10 +77,8 @@ TFormOptions::TFormOptions(Globals& globals, Services& services, OptionsHooks ho
     for (const auto& [page, title] : pages)
         setUiTabText(m_pages, m_pages->addTab(page, QString()), kContext, title);
 
-    auto* close = new QPushButton(this);
-    setUiText(close, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Close"));
-    close->setObjectName(QStringLiteral("BitBtn13"));
-    close->setAutoDefault(false);
+    auto* close = uiButton(QStringLiteral("BitBtn13"), kContext,
+                           QT_TRANSLATE_NOOP("TFormOptions", "Close"), this);
     connect(close, &QPushButton::clicked, this, &TFormOptions::closeWithClick);
 
     auto* layout = new QVBoxLayout(this);
@@ -179,16 +178,12 @@ QWidget* TFormOptions::buildGlobalPage() {
     setUiText(colour, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Hand Color"));
     colour->setObjectName(QStringLiteral("GroupBox1"));
     auto* colourLayout = new QVBoxLayout(colour);
-    auto* change = new QPushButton;
-    setUiText(change, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Change Color"));
-    change->setObjectName(QStringLiteral("Button1"));
-    auto* standard = new QPushButton;
-    setUiText(standard, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Default Color"));
-    standard->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton* b : {change, standard}) {
-        b->setAutoDefault(false);
-        colourLayout->addWidget(b);
-    }
+    auto* change = uiButton(QStringLiteral("Button1"), kContext,
+                            QT_TRANSLATE_NOOP("TFormOptions", "Change Color"));
+    auto* standard = uiButton(QStringLiteral("Button2"), kContext,
+                              QT_TRANSLATE_NOOP("TFormOptions", "Default Color"));
+    colourLayout->addWidget(change);
+    colourLayout->addWidget(standard);
     connect(change, &QPushButton::clicked, this, &TFormOptions::changeHandColour);
     connect(standard, &QPushButton::clicked, this,
             [this] { restoreDefaultHandColour(m_globals.record); });

@@ -2,6 +2,7 @@
 #include "progress/SwitchUserPanel.h"
 
 #include "app/TextColour.h"
+#include "app/TextControls.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 
@@ -25,14 +26,6 @@ constexpr const char* kNote = QT_TRANSLATE_NOOP(
     "If you want to continue typing after viewing other names, return to original name.");
 
 constexpr const char* kContext = "SwitchUserPanel";
-
-QPushButton* button(const QString& name, const char* text, QWidget* parent) {
-    auto* b = new QPushButton(parent);
-    setUiText(b, kContext, text);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLabel* wrappedLabel(const QString& name, QWidget* parent) {
     auto* l = new QLabel(parent);
@@ -71,11 +64,11 @@ SwitchUserPanel::SwitchUserPanel(QWidget* parent)
     m_names->setAccessibleName(tr("User names"));
     m_names->setGeometry(18, 60, 264, 150);
 
-    auto* view = button(QStringLiteral("ButtonViewSelectedName"),
-                        QT_TRANSLATE_NOOP("SwitchUserPanel", "View Selected Name"), this);
+    auto* view = uiButton(QStringLiteral("ButtonViewSelectedName"), kContext,
+                          QT_TRANSLATE_NOOP("SwitchUserPanel", "View Selected Name"), this);
     view->setGeometry(18, 218, 150, 28);
-    auto* cancel = button(QStringLiteral("ButtonCancelSwitch"),
-                          QT_TRANSLATE_NOOP("SwitchUserPanel", "Cancel"), this);
+    auto* cancel = uiButton(QStringLiteral("ButtonCancelSwitch"), kContext,
+                            QT_TRANSLATE_NOOP("SwitchUserPanel", "Cancel"), this);
     cancel->setGeometry(182, 218, 100, 28);
 
     auto* note = wrappedLabel(QStringLiteral("LabelSwitchNote"), this);

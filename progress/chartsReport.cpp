@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window's summary report panel, and the viewing of another student's file.
 #include "app/Globals.h"
+#include "app/TextControls.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "platform/Dialogs.h"
@@ -39,11 +40,9 @@ void TFormCharts::buildReportPanels() {
     m_showPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_showPanel->setAutoFillBackground(true);
     m_showPanel->setGeometry(ReportPanel::showPanelPlace(size()));
-    auto* show = new QPushButton(m_showPanel);
-    setUiText(show, "ReportPanel", QT_TRANSLATE_NOOP("ReportPanel", "Show"));
-    show->setObjectName(QStringLiteral("ButtonShow"));
+    auto* show = uiButton(QStringLiteral("ButtonShow"), "ReportPanel",
+                          QT_TRANSLATE_NOOP("ReportPanel", "Show"), m_showPanel);
     setUiToolTip(show, "ReportPanel", QT_TRANSLATE_NOOP("ReportPanel", "Show Report"));
-    show->setAutoDefault(false);
     show->setGeometry(
         QRect(ReportPanel::showButtonOffset(),
               m_showPanel->size() - QSize(2, 2) * ReportPanel::showButtonOffset().x()));
