@@ -7,6 +7,7 @@
 #include "app/TranslatedText.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
+#include "core/TranslationContext.h"
 #include "options/optionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -40,9 +41,7 @@ constexpr const char* kWrongPassword =
 constexpr const char* kReallyDelete =
     QT_TRANSLATE_NOOP("UserPanels", "Do you want to delete this username?");
 
-QString text(const char* source) {
-    return QCoreApplication::translate(kContext, source);
-}
+constexpr TranslationContext text{kContext};
 const QString kRenameScript = QStringLiteral("rename.bat");
 
 // Places inside the 294 x 220 new-user panel and the 294 x 318 select-user panel.

@@ -11,6 +11,7 @@
 #include "app/UserPanels.h"
 #include "app/aboutForm.h"
 #include "app/stuff.h"
+#include "core/TranslationContext.h"
 #include "keyboard/PictureBuilder.h"
 #include "options/optionsForm.h"
 #include "overview/ClassOverviewWindow.h"
@@ -83,9 +84,7 @@ constexpr const char* kWelcome = QT_TRANSLATE_NOOP(
     "TMainForm", "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New "
                  "User\" link above to create a user file.");
 
-QString text(const char* source) {
-    return QCoreApplication::translate(kContext, source);
-}
+constexpr TranslationContext text{kContext};
 
 // The dots per inch the screen reports. Qt scales its logical pixels to 96 per inch, so the
 // screen's own figure is the logical one times the device pixel ratio.
