@@ -42,7 +42,6 @@ constexpr const char* kReallyDelete =
     QT_TRANSLATE_NOOP("UserPanels", "Do you want to delete this username?");
 
 constexpr TranslationContext text{kContext};
-const QString kRenameScript = QStringLiteral("rename.bat");
 
 // Places inside the 294 x 220 new-user panel and the 294 x 318 select-user panel.
 constexpr QRect kNewUserPromptPlace{16, 14, 262, 48};
@@ -220,7 +219,8 @@ void UserPanels::cancelNewUser() {
 
 void UserPanels::openSelectUserPanel() {
     // A script the installation may provide to tidy the folder first; nobody waits for it.
-    m_services.shell.openFile(m_globals.folder.filePath(kRenameScript), Shell::Window::Hidden);
+    m_services.shell.openFile(m_globals.folder.filePath(roster::kRenameScript),
+                              Shell::Window::Hidden);
     showPanel(m_window.selectUserPanel());
     m_window.paintUserPanelBackgrounds();
     setUiText(m_selectPrompt, kContext, kSelectPrompt);

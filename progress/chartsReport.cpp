@@ -22,12 +22,6 @@
 
 namespace kf {
 
-namespace {
-
-const QString kRenameScript = QStringLiteral("rename.bat");
-
-} // namespace
-
 void TFormCharts::buildReportPanels() {
     m_switchUser = new SwitchUserPanel(this);
     connect(m_switchUser, &SwitchUserPanel::viewSelectedNameClicked, this,
@@ -65,7 +59,8 @@ void TFormCharts::buildReport() {
 
 void TFormCharts::openRenameScript() {
     // A script the installation may provide to tidy the folder first; nobody waits for it.
-    m_services.shell.openFile(m_globals.folder.filePath(kRenameScript), Shell::Window::Hidden);
+    m_services.shell.openFile(m_globals.folder.filePath(roster::kRenameScript),
+                              Shell::Window::Hidden);
 }
 
 void TFormCharts::ButtonViewReportClick() {
