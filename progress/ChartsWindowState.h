@@ -2,6 +2,7 @@
 #pragma once
 
 #include "progress/ChartDescription.h"
+#include "progress/KeyCharts.h"
 #include "progress/SectionUsage.h"
 
 namespace kf {
@@ -34,9 +35,27 @@ struct ChartsWindowState {
     }
 };
 
-// The shift-key error counts belong to the lessons and are shown with them only.
+// The shift-key error counts belong to the lessons: a refresh of the first page shows them with
+// the lessons only.
 constexpr bool showsShiftErrors(Section section) {
     return section == Section::Lessons;
+}
+
+// Opening the switch-user panel, or choosing another key-chart section, shows them for every
+// section but Beginners Drills, and hides them for that one.
+constexpr bool shiftErrorsShownForKeySection(Section keySection) {
+    return keySection != Section::BeginnersDrills;
+}
+
+// After viewing another student from the switch-user panel they stay shown unless the first
+// page shows Beginners Drills.
+constexpr bool shiftErrorsShownAfterSwitch(Section keySection, ChartsPage page) {
+    return shiftErrorsShownForKeySection(keySection) || page != ChartsPage::IndividualKeyCharts;
+}
+
+// Viewing another student from the report shows them, before its refresh, for today's figures.
+constexpr bool shiftErrorsShownAfterReportView(KeyPeriod keyPeriod) {
+    return keyPeriod == KeyPeriod::TodayOrLast;
 }
 
 } // namespace kf

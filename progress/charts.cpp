@@ -487,7 +487,7 @@ void TFormCharts::RadioGroupKeyPeriodClick() {
 }
 
 void TFormCharts::RadioGroupKeySectionClick() {
-    showShiftErrors(keySection() != Section::BeginnersDrills);
+    showShiftErrors(shiftErrorsShownForKeySection(keySection()));
     refresh();
 }
 

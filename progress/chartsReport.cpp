@@ -113,7 +113,7 @@ void TFormCharts::ButtonSwitchUserClick() {
     openRenameScript();
     m_switchUser->open(schemeColours(m_globals.record.colourScheme()).frame,
                        Roster(m_globals.folder).names(), m_globals.currentUserName);
-    showShiftErrors(keySection() != Section::BeginnersDrills);
+    showShiftErrors(shiftErrorsShownForKeySection(keySection()));
 }
 
 void TFormCharts::ButtonCancelSwitchClick() {
@@ -156,14 +156,13 @@ void TFormCharts::viewAnotherStudent(const QString& chosen, ViewFrom from) {
     if (from == ViewFrom::ReportPanel || activity == ActivityCode::MainWindow)
         emit userLineNameChanged(name);
 
-    if (from == ViewFrom::ReportPanel && keyPeriod() == KeyPeriod::TodayOrLast) {
+    if (from == ViewFrom::ReportPanel && shiftErrorsShownAfterReportView(keyPeriod())) {
         fillShiftErrors();
         showShiftErrors(true);
     }
     refresh();
     if (from == ViewFrom::SwitchUserPanel) {
-        const bool shown = keySection() != Section::BeginnersDrills ||
-                           currentPage() != ChartsPage::IndividualKeyCharts;
+        const bool shown = shiftErrorsShownAfterSwitch(keySection(), currentPage());
         if (shown)
             fillShiftErrors();
         showShiftErrors(shown);
