@@ -3,6 +3,7 @@
 
 #include "app/TextControls.h"
 #include "app/TranslatedText.h"
+#include "progress/NamesList.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -126,20 +127,15 @@ void ReportPanel::fontSizeChanged(int points) {
 }
 
 void ReportPanel::setNames(const QStringList& names, const QString& current) {
-    m_names->clear();
-    m_names->addItems(names);
-    selectName(current);
+    fillNames(*m_names, names, current);
 }
 
 void ReportPanel::selectName(const QString& name) {
-    const QList<QListWidgetItem*> found = m_names->findItems(name, Qt::MatchExactly);
-    if (!found.isEmpty())
-        m_names->setCurrentItem(found.first());
+    kf::selectName(*m_names, name);
 }
 
 QString ReportPanel::selectedName() const {
-    const QListWidgetItem* item = m_names->currentItem();
-    return item != nullptr && item->isSelected() ? item->text() : QString();
+    return kf::selectedName(*m_names);
 }
 
 void ReportPanel::focusNames() {

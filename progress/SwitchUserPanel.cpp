@@ -5,6 +5,7 @@
 #include "app/TextControls.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
+#include "progress/NamesList.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -91,16 +92,11 @@ void SwitchUserPanel::open(QRgb schemeColour, const QStringList& names, const QS
     m_picture->setPixmap(QPixmap::fromImage(picture));
     setUiText(m_message, kContext, kPrompt);
     m_names->setFocus();
-    m_names->clear();
-    m_names->addItems(names);
-    const QList<QListWidgetItem*> found = m_names->findItems(current, Qt::MatchExactly);
-    if (!found.isEmpty())
-        m_names->setCurrentItem(found.first());
+    fillNames(*m_names, names, current);
 }
 
 QString SwitchUserPanel::selectedName() const {
-    const QListWidgetItem* item = m_names->currentItem();
-    return item != nullptr && item->isSelected() ? item->text() : QString();
+    return kf::selectedName(*m_names);
 }
 
 } // namespace kf
