@@ -148,6 +148,33 @@ QComboBox* TFormOptions::buildDelayBox(const char* name, std::size_t offset, boo
     return box;
 }
 
+// A delay box in the first two rows of a column, under its caption. Each list is named by its
+// caption, for those who cannot see where it stands.
+void TFormOptions::addDelayBox(QGridLayout& grid, int column, const char* caption, const char* name,
+                               std::size_t offset, bool enabled) {
+    QLabel* above = label(caption);
+    above->setEnabled(enabled);
+    grid.addWidget(above, 0, column);
+    QComboBox* box = buildDelayBox(name, offset, enabled);
+    nameAfter(box, above);
+    grid.addWidget(box, 1, column);
+}
+
+// An up-down after its caption, which names it, with the number it holds after it and its
+// explanation on the row below.
+void TFormOptions::addUpDownRows(QGridLayout& grid, int row, const char* caption, const char* name,
+                                 const char* shownName, const char* explanation) {
+    QLabel* before = label(caption);
+    grid.addWidget(before, row, 0);
+    auto* shown = new QLabel;
+    shown->setObjectName(QLatin1String(shownName));
+    QSpinBox* upDown = buildUpDown(name, shown);
+    nameAfter(upDown, before);
+    grid.addWidget(upDown, row, 1);
+    grid.addWidget(shown, row, 2);
+    grid.addWidget(wrappedText(explanation), row + 1, 0, 1, 3);
+}
+
 QSpinBox* TFormOptions::buildUpDown(const char* name, QLabel* shownIn) {
     const NumberSetting& setting = numberSetting(name);
     auto* upDown = new QSpinBox;
@@ -199,24 +226,16 @@ void TFormOptions::changeHandColour() {
 QWidget* TFormOptions::buildBeginnersPage() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    auto* beginnersLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Beginners Hand Delay"));
-    grid->addWidget(beginnersLabel, 0, 0);
-    QComboBox* beginnersDelay = buildDelayBox("ComboBox2", kBegHandDelay, true);
-    // Each list is named by the caption above it, for those who cannot see where it stands.
-    nameAfter(beginnersDelay, beginnersLabel);
-    grid->addWidget(beginnersDelay, 1, 0);
+    addDelayBox(*grid, 0, QT_TRANSLATE_NOOP("TFormOptions", "Beginners Hand Delay"), "ComboBox2",
+                kBegHandDelay, true);
     grid->addWidget(wrappedText(QT_TRANSLATE_NOOP(
                         "TFormOptions", "Above you can select the amount of seconds delay "
                                         "before the hands appear in the Beginners "
                                         "Section.")),
                     2, 0);
     grid->addWidget(buildGroup(*optionGroup("RadioGroup4")), 3, 0);
-    auto* intermediateLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Intermediate Hand Delay"));
-    intermediateLabel->setEnabled(false);
-    grid->addWidget(intermediateLabel, 0, 1);
-    QComboBox* intermediateDelay = buildDelayBox("ComboBox3", kIntHandDelay, false);
-    nameAfter(intermediateDelay, intermediateLabel);
-    grid->addWidget(intermediateDelay, 1, 1);
+    addDelayBox(*grid, 1, QT_TRANSLATE_NOOP("TFormOptions", "Intermediate Hand Delay"), "ComboBox3",
+                kIntHandDelay, false);
     grid->addWidget(buildGroup(*optionGroup("RadioGroup10")), 3, 1);
     grid->addWidget(buildSpeakKeysBox(), 4, 0, 1, 2);
     return page;
@@ -250,34 +269,13 @@ QWidget* TFormOptions::buildLessonsPage() {
     auto* page = new QWidget;
     page->setEnabled(false); // the lessons are not offered in this build
     auto* grid = new QGridLayout(page);
-    auto* turns = new QLabel;
-    turns->setObjectName(QStringLiteral("Panel23"));
-    auto* wpm = new QLabel;
-    wpm->setObjectName(QStringLiteral("Panel32"));
-    auto* turnsLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Turns"));
-    grid->addWidget(turnsLabel, 0, 0);
-    QSpinBox* turnsUpDown = buildUpDown("UpDown1", turns);
-    nameAfter(turnsUpDown, turnsLabel);
-    grid->addWidget(turnsUpDown, 0, 1);
-    grid->addWidget(turns, 0, 2);
-    grid->addWidget(
-        wrappedText(QT_TRANSLATE_NOOP("TFormOptions", "Turns: how many times each pair of lines is "
-                                                      "typed.")),
-        1, 0, 1, 3);
-    auto* wpmLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "WPM"));
-    grid->addWidget(wpmLabel, 2, 0);
-    QSpinBox* wpmUpDown = buildUpDown("UpDown2", wpm);
-    nameAfter(wpmUpDown, wpmLabel);
-    grid->addWidget(wpmUpDown, 2, 1);
-    grid->addWidget(wpm, 2, 2);
-    grid->addWidget(
-        wrappedText(QT_TRANSLATE_NOOP("TFormOptions", "WPM: the words per minute to aim for.")), 3,
-        0, 1, 3);
-    auto* lessonsDelayLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Lessons Hand Delay"));
-    grid->addWidget(lessonsDelayLabel, 0, 3);
-    QComboBox* lessonsDelay = buildDelayBox("ComboBox1", kLessonsHandDelay, true);
-    nameAfter(lessonsDelay, lessonsDelayLabel);
-    grid->addWidget(lessonsDelay, 1, 3);
+    addUpDownRows(*grid, 0, QT_TRANSLATE_NOOP("TFormOptions", "Turns"), "UpDown1", "Panel23",
+                  QT_TRANSLATE_NOOP("TFormOptions", "Turns: how many times each pair of lines is "
+                                                    "typed."));
+    addUpDownRows(*grid, 2, QT_TRANSLATE_NOOP("TFormOptions", "WPM"), "UpDown2", "Panel32",
+                  QT_TRANSLATE_NOOP("TFormOptions", "WPM: the words per minute to aim for."));
+    addDelayBox(*grid, 3, QT_TRANSLATE_NOOP("TFormOptions", "Lessons Hand Delay"), "ComboBox1",
+                kLessonsHandDelay, true);
     grid->addWidget(wrappedText(QT_TRANSLATE_NOOP(
                         "TFormOptions", "Above you can select the amount of seconds delay "
                                         "before the hands appear.")),
