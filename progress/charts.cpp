@@ -81,6 +81,27 @@ QLabel* valuePanel(const QString& name, const QString& text, QWidget* parent) {
     return panel;
 }
 
+// A button given by its object name and its English text.
+struct NamedButton {
+    QString name;
+    const char* text;
+};
+
+// The pair of hidden buttons through which the window draws a page's charts itself, one above
+// the other.
+std::pair<QPushButton*, QPushButton*> hiddenChartButtons(QWidget* page, const QString& panelName,
+                                                         const NamedButton& first,
+                                                         const NamedButton& second) {
+    auto* hidden = new QWidget(page);
+    hidden->setObjectName(panelName);
+    hidden->setGeometry(630, 84, 70, 44);
+    hidden->hide();
+    auto* upper = uiButton(first.name, kContext, first.text, hidden);
+    auto* lower = uiButton(second.name, kContext, second.text, hidden);
+    lower->move(0, 22);
+    return {upper, lower};
+}
+
 RadioGroup* radioGroup(const QString& name, const char* caption,
                        const std::vector<const char*>& items, int columns, QWidget* parent) {
     auto* group = new RadioGroup(QString(), QStringList(qsizetype(items.size())), columns, parent);
@@ -236,16 +257,10 @@ void TFormCharts::buildKeyChartsPage(QWidget* page) {
     m_leftShiftPanel->setGeometry(572, 106, 50, 20);
     showShiftErrors(false);
 
-    // The window draws the per-key charts itself through these hidden buttons.
-    auto* hidden = new QWidget(page);
-    hidden->setObjectName(QStringLiteral("PanelKeyChartButtons"));
-    hidden->setGeometry(630, 84, 70, 44);
-    hidden->hide();
-    auto* speed = uiButton(QStringLiteral("ButtonKeySpeed"), kContext,
-                           QT_TRANSLATE_NOOP("TFormCharts", "Key Speed"), hidden);
-    auto* accuracy = uiButton(QStringLiteral("ButtonKeyAccuracy"), kContext,
-                              QT_TRANSLATE_NOOP("TFormCharts", "Key Accuracy"), hidden);
-    accuracy->move(0, 22);
+    auto [speed, accuracy] = hiddenChartButtons(
+        page, QStringLiteral("PanelKeyChartButtons"),
+        {QStringLiteral("ButtonKeySpeed"), QT_TRANSLATE_NOOP("TFormCharts", "Key Speed")},
+        {QStringLiteral("ButtonKeyAccuracy"), QT_TRANSLATE_NOOP("TFormCharts", "Key Accuracy")});
     connect(speed, &QPushButton::clicked, this, [this] { ButtonKeySpeedClick(); });
     connect(accuracy, &QPushButton::clicked, this, [this] { ButtonKeyAccuracyClick(); });
 
@@ -281,15 +296,10 @@ void TFormCharts::buildOverallPage(QWidget* page) {
     connect(m_overallPage.close, &QPushButton::clicked, this,
             [this] { ButtonCloseOverallClick(); });
 
-    auto* hidden = new QWidget(page);
-    hidden->setObjectName(QStringLiteral("PanelOverallChartButtons"));
-    hidden->setGeometry(630, 84, 70, 44);
-    hidden->hide();
-    auto* accuracy = uiButton(QStringLiteral("ButtonAccuracy"), kContext,
-                              QT_TRANSLATE_NOOP("TFormCharts", "Accuracy"), hidden);
-    auto* wpm = uiButton(QStringLiteral("ButtonAdjustedWpm"), kContext,
-                         QT_TRANSLATE_NOOP("TFormCharts", "Adjusted WPM"), hidden);
-    wpm->move(0, 22);
+    auto [accuracy, wpm] = hiddenChartButtons(
+        page, QStringLiteral("PanelOverallChartButtons"),
+        {QStringLiteral("ButtonAccuracy"), QT_TRANSLATE_NOOP("TFormCharts", "Accuracy")},
+        {QStringLiteral("ButtonAdjustedWpm"), QT_TRANSLATE_NOOP("TFormCharts", "Adjusted WPM")});
     connect(accuracy, &QPushButton::clicked, this, [this] { ButtonAccuracyClick(); });
     connect(wpm, &QPushButton::clicked, this, [this] { ButtonAdjustedWpmClick(); });
 
