@@ -15,6 +15,32 @@ bool comparable(const QImage& before, const QImage& after) {
            after.depth() == 32;
 }
 
+bool differ(const QRgb* a, const QRgb* b, int from, int to) {
+    return std::memcmp(a + from, b + from, std::size_t(to - from) * sizeof(QRgb)) != 0;
+}
+
+constexpr int kBlock = 16; // pixels compared at once while looking for a difference
+
+// The first pixel in [from, to) that differs, or to when none does.
+int firstDifference(const QRgb* a, const QRgb* b, int from, int to) {
+    int x = from;
+    while (x + kBlock <= to && !differ(a, b, x, x + kBlock))
+        x += kBlock;
+    while (x < to && a[x] == b[x])
+        ++x;
+    return x;
+}
+
+// The last pixel in [from, to) that differs, or from - 1 when none does.
+int lastDifference(const QRgb* a, const QRgb* b, int from, int to) {
+    int x = to;
+    while (x - kBlock >= from && !differ(a, b, x - kBlock, x))
+        x -= kBlock;
+    while (x > from && a[x - 1] == b[x - 1])
+        --x;
+    return x - 1;
+}
+
 } // namespace
 
 PictureView::PictureView(QWidget* parent)
@@ -26,36 +52,25 @@ QRect PictureView::changedArea(const QImage& before, const QImage& after) {
     if (before.cacheKey() == after.cacheKey())
         return {};
     const int width = after.width();
-    const auto rowBytes = static_cast<std::size_t>(width) * sizeof(QRgb);
     int top = -1;
     int bottom = -1;
+    int left = width;
+    int right = -1;
+    // Rows are compared whole (memcmp is vectorised); only a row that differs is searched for
+    // its first and last differing pixel, block by block from each end.
     for (int y = 0; y < after.height(); ++y) {
-        if (std::memcmp(before.constScanLine(y), after.constScanLine(y), rowBytes) != 0) {
-            if (top < 0)
-                top = y;
-            bottom = y;
-        }
+        const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(after.constScanLine(y));
+        if (!differ(a, b, 0, width))
+            continue;
+        if (top < 0)
+            top = y;
+        bottom = y;
+        left = firstDifference(a, b, 0, left);
+        right = lastDifference(a, b, right + 1, width);
     }
     if (top < 0)
         return {};
-    int left = width;
-    int right = -1;
-    for (int y = top; y <= bottom; ++y) {
-        const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));
-        const auto* b = reinterpret_cast<const QRgb*>(after.constScanLine(y));
-        for (int x = 0; x < left; ++x) {
-            if (a[x] != b[x]) {
-                left = x;
-                break;
-            }
-        }
-        for (int x = width - 1; x > right; --x) {
-            if (a[x] != b[x]) {
-                right = x;
-                break;
-            }
-        }
-    }
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 

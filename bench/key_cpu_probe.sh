@@ -7,6 +7,9 @@
 # is the figure: it holds the key handling, the hand frames, the set ends and the timers that run
 # meanwhile.
 # Usage: bench/key_cpu_probe.sh [build folder] [seconds between keys]   (default build/release, 1)
+# After the typing, the process's CPU time per second while a set runs and nobody types (the set
+# clock's ticks and the event loop's wake-ups) is printed too: at a beginner's pace part of each
+# key's figure is that, whatever the key costs.
 # With KF_PERF_DATA=<file> set, perf records where the typing's time goes into that file; with
 # KF_FILE_TRACE=<file>, strace lists the files the typing touches (the CPU figure then counts
 # strace's overhead too).
@@ -83,4 +86,14 @@ typed=$((sets * ${#keys}))
 awk -v cpu=$((after - before)) -v wall=$((ended - started)) -v n=$typed 'BEGIN {
     printf "keys typed: %d in %.1f s\n", n, wall / 1e9
     printf "process CPU: %.1f ms, per key: %.3f ms\n", cpu / 1e6, cpu / 1e6 / n
+}'
+
+# A set started and left alone for 10 s.
+xdotool key space
+sleep 1
+idle_before=$(cpu_ns)
+sleep 10
+idle_after=$(cpu_ns)
+awk -v cpu=$((idle_after - idle_before)) 'BEGIN {
+    printf "in a set, nobody typing: %.3f ms of CPU per second\n", cpu / 1e6 / 10
 }'

@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <utility>
 
 namespace kf {
 
@@ -92,6 +93,7 @@ TBegForm::TBegForm(Globals& globals, Services& services, QWidget* parent)
         scene.sprites = &m_handSprites;
         // Frame 1 draws the marks of a new target; frames 2 and 3 only move the hands.
         const bool marksDrawn = hands.handPhase <= 1 || !m_handsShown;
+        std::swap(m_keyboard, m_spareKeyboard); // the shown frame stays as it is meanwhile
         const HandTimerOrder order = AnimateHands(hands, scene, m_keyboard, m_cleanKeyboard);
         const QRect handsNow = handsArea(hands, scene);
         if (marksDrawn)

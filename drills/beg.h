@@ -133,6 +133,8 @@ private:
     ChartsOpener m_openCharts;
 
     QImage m_keyboard;
+    // The hand frame before the shown one: the next frame is drawn over it in place.
+    QImage m_spareKeyboard;
     QImage m_cleanKeyboard;
     QSize m_client;
     bool m_shownOnce = false;

@@ -2,14 +2,14 @@
 #include "students/FolderStudentStore.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QStorageInfo>
+#include <algorithm>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -81,15 +81,27 @@ FileOutcome withAdvice(FileOutcome outcome, const QString& folder) {
     return outcome;
 }
 
-// A digest of the whole file, or nothing when it cannot be read.
-std::optional<QByteArray> contentDigest(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file))
-        return std::nullopt;
-    return hash.result();
+// QSaveFile's and QTemporaryFile's names: a student file's name and six letters or digits
+// ("Ann.stu.x1Yz2W"). Checked by hand: a regular expression here was the only one the program
+// compiles at start, and it brought in the whole pattern library's code and its compiler.
+bool isLeftoverName(QStringView name) {
+    constexpr qsizetype kRandomPart = 6;
+    const QStringView suffix = u".stu.";
+    if (name.size() < suffix.size() + kRandomPart)
+        return false;
+    const QStringView random = name.right(kRandomPart);
+    const bool alphanumeric = std::all_of(random.begin(), random.end(), [](QChar c) {
+        return c.unicode() < 0x80 && c.isLetterOrNumber();
+    });
+    return alphanumeric && name.chopped(kRandomPart).endsWith(suffix, Qt::CaseInsensitive);
+}
+
+// Any fixed seed but zero: with zero Qt leaves out its hardware-assisted hash.
+constexpr std::size_t kFingerprintSeed = 0x6b66'7374'7564'656eULL;
+
+// What create and rewrite leave in the file: the record and nothing else.
+QByteArrayView recordContent(const StudentRecord& record) {
+    return {reinterpret_cast<const char*>(record.bytes().data()), qsizetype(record.bytes().size())};
 }
 
 } // namespace
@@ -137,16 +149,19 @@ FileOutcome FolderStudentStore::save(const QString& name, const StudentRecord& r
         return refused(path, odd);
     if (replacedSinceSeen(path))
         return {FileOutcome::Status::Changed, {}};
-    FileOutcome written = withAdvice(StudentFile::save(path, record), m_folder.path());
+    QByteArray content;
+    FileOutcome written = withAdvice(StudentFile::save(path, record, &content), m_folder.path());
+    // What was written is remembered rather than read back: a file replaced between the write and
+    // a read-back would otherwise be taken for this program's own.
     if (written.done())
-        remember(path);
+        remember(path, content);
     return written;
 }
 
 FileOutcome FolderStudentStore::create(const QString& name, StudentRecord& record) {
     FileOutcome made = withAdvice(m_roster.create(name, record), m_folder.path());
     if (made.done())
-        remember(m_roster.filePath(name));
+        remember(m_roster.filePath(name), recordContent(record));
     return made;
 }
 
@@ -160,7 +175,7 @@ FileOutcome FolderStudentStore::rewrite(const QString& name, const StudentRecord
         return refused(path, odd);
     FileOutcome written = withAdvice(StudentFile::rewrite(path, record), m_folder.path());
     if (written.done())
-        remember(path);
+        remember(path, recordContent(record));
     return written;
 }
 
@@ -169,21 +184,42 @@ void FolderStudentStore::remove(const QString& name) {
     m_roster.remove(name);
 }
 
+FolderStudentStore::Fingerprint FolderStudentStore::fingerprintOf(QByteArrayView content) {
+    return {content.size(),
+            qHashBits(content.data(), std::size_t(content.size()), kFingerprintSeed)};
+}
+
+// The whole file read at once, or nothing when it cannot be read.
+std::optional<FolderStudentStore::Fingerprint>
+FolderStudentStore::fingerprintOfFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return fingerprintOf(content);
+}
+
 void FolderStudentStore::remember(const QString& path) {
-    if (const std::optional<QByteArray> digest = contentDigest(path))
-        m_lastSeen[path] = *digest;
+    if (const std::optional<Fingerprint> seen = fingerprintOfFile(path))
+        m_lastSeen[path] = *seen;
     else
         m_lastSeen.erase(path);
+}
+
+void FolderStudentStore::remember(const QString& path, QByteArrayView content) {
+    m_lastSeen[path] = fingerprintOf(content);
 }
 
 // A file never read here, a missing or short one (StudentFile says so itself) or one that
 // cannot be read (the save says why) is not counted as replaced.
 bool FolderStudentStore::replacedSinceSeen(const QString& path) const {
     const auto seen = m_lastSeen.find(path);
-    if (seen == m_lastSeen.end() || QFileInfo(path).size() < qint64(layout::kRecordSize))
+    if (seen == m_lastSeen.end())
         return false;
-    const std::optional<QByteArray> now = contentDigest(path);
-    return now && *now != seen->second;
+    const std::optional<Fingerprint> now = fingerprintOfFile(path);
+    return now && now->size >= qsizetype(layout::kRecordSize) && *now != seen->second;
 }
 
 QString FolderStudentStore::lockPath(const QString& name) const {
@@ -234,14 +270,11 @@ void FolderStudentStore::touchLocks() {
 }
 
 int FolderStudentStore::removeLeftovers(qint64 olderThanMs) const {
-    // QSaveFile's and QTemporaryFile's names: the file name and six letters or digits.
-    static const QRegularExpression leftover(QStringLiteral("\\.stu\\.[A-Za-z0-9]{6}$"),
-                                             QRegularExpression::CaseInsensitiveOption);
     const QDir dir(m_folder.path());
     const QDateTime before = QDateTime::currentDateTimeUtc().addMSecs(-olderThanMs);
     int removed = 0;
     for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!leftover.match(info.fileName()).hasMatch() || info.isSymLink())
+        if (!isLeftoverName(info.fileName()) || info.isSymLink())
             continue;
         if (info.lastModified().toUTC() < before && QFile::remove(info.filePath()))
             ++removed;

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QLockFile;
 
@@ -43,13 +44,25 @@ public:
 
 private:
     void touchLocks();
+    // What a file held, told apart cheaply: its length and a 64-bit hash of its bytes. It only
+    // has to notice a whole other record put in its place, never a deliberate forgery, and it is
+    // taken at every save, so a cryptographic digest would be wasted time.
+    struct Fingerprint {
+        qsizetype size = 0;
+        std::size_t hash = 0;
+        bool operator==(const Fingerprint&) const = default;
+    };
+    static Fingerprint fingerprintOf(QByteArrayView content);
+    static std::optional<Fingerprint> fingerprintOfFile(const QString& path);
+
     void remember(const QString& path);
+    void remember(const QString& path, QByteArrayView content);
     bool replacedSinceSeen(const QString& path) const;
 
     WorkingFolder m_folder;
     Roster m_roster;
     std::map<QString, std::unique_ptr<QLockFile>> m_locks;
-    std::map<QString, QByteArray> m_lastSeen; // path -> digest of the content last read or written
+    std::map<QString, Fingerprint> m_lastSeen; // path -> the content last read or written
     QTimer m_touch;
 };
 

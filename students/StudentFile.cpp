@@ -122,7 +122,7 @@ FileOutcome load(const QString& path, StudentRecord& record) {
     return readRecord(file, path, record);
 }
 
-FileOutcome save(const QString& path, const StudentRecord& record) {
+FileOutcome save(const QString& path, const StudentRecord& record, QByteArray* written) {
     QFile old(path);
     if (!old.exists())
         return {FileOutcome::Status::Missing, {}};
@@ -137,10 +137,14 @@ FileOutcome save(const QString& path, const StudentRecord& record) {
         return failed(kNotWritten, path, old.errorString());
     old.close();
     const Ownership ownership = ownershipOf(path);
-    FileOutcome written = writeWhole(path, recordBytes(record) + tail);
-    if (written.done())
+    const QByteArray content = recordBytes(record) + tail;
+    FileOutcome outcome = writeWhole(path, content);
+    if (outcome.done()) {
         keepOwnership(path, ownership);
-    return written;
+        if (written)
+            *written = content;
+    }
+    return outcome;
 }
 
 FileOutcome rewrite(const QString& path, const StudentRecord& record) {

@@ -3,6 +3,7 @@
 
 #include "students/StudentRecord.h"
 
+#include <QByteArray>
 #include <QString>
 
 class QIODevice;
@@ -31,8 +32,9 @@ FileOutcome load(const QString& path, StudentRecord& record);
 // Writes the record over the first record of an existing file. The whole file is written anew
 // beside the old one and renamed over it, so a crash or a full disk leaves either the old or the
 // new record, never a torn one; bytes past the first record are kept. A missing file, or one that
-// holds no whole record, is left as it is.
-FileOutcome save(const QString& path, const StudentRecord& record);
+// holds no whole record, is left as it is. When written is given, it receives the bytes the file
+// now holds.
+FileOutcome save(const QString& path, const StudentRecord& record, QByteArray* written = nullptr);
 
 // Applies the defaults of a new record and writes it as a new file. The file appears whole or
 // not at all, and an existing file is never replaced, even one that another program creates at

@@ -51,6 +51,12 @@ void tst_PictureView::changedArea_data() {
                                 << QRect(QPoint(10, 4), QPoint(40, 30));
     QTest::newRow("left and right edges of one row")
         << QList<QPoint>{{0, 12}, {59, 12}} << QRect(0, 12, 60, 1);
+    // Differences are looked for a block of pixels at a time: pixels on either side of a
+    // block's edge, and rows found equal between rows that differ.
+    QTest::newRow("block edges") << QList<QPoint>{{15, 3}, {16, 8}, {44, 9}, {43, 10}}
+                                 << QRect(QPoint(15, 3), QPoint(44, 10));
+    QTest::newRow("inside blocks, rows apart")
+        << QList<QPoint>{{58, 2}, {1, 30}, {33, 17}} << QRect(QPoint(1, 2), QPoint(58, 30));
 }
 
 void tst_PictureView::changedArea() {
