@@ -14,37 +14,60 @@ namespace kf {
 
 namespace {
 
-// Property names: the context and source of each kind of text a control can remember.
-constexpr const char* kTextSource = "kfTextSource";
-constexpr const char* kTextContext = "kfTextContext";
-constexpr const char* kTipSource = "kfTipSource";
-constexpr const char* kTipContext = "kfTipContext";
-constexpr const char* kTitleSource = "kfTitleSource";
-constexpr const char* kTitleContext = "kfTitleContext";
-constexpr const char* kTabSource = "kfTabSource";
-constexpr const char* kTabContext = "kfTabContext";
-constexpr const char* kNameSource = "kfAccessibleNameSource";
-constexpr const char* kNameContext = "kfAccessibleNameContext";
-constexpr const char* kDescriptionSource = "kfAccessibleDescriptionSource";
-constexpr const char* kDescriptionContext = "kfAccessibleDescriptionContext";
+void applyText(QObject* control);
+void applyToolTip(QObject* control);
+void applyWindowTitle(QObject* control);
+void applyTabTexts(QObject* control);
+void applyAccessibleTexts(QObject* control);
 
-QString translated(const QObject* control, const char* contextProperty,
-                   const char* sourceProperty) {
-    const QByteArray context = control->property(contextProperty).toByteArray();
-    const QByteArray source = control->property(sourceProperty).toByteArray();
+// One kind of text a control can remember: the properties that hold its context and English
+// source, and what puts it on the control (for a tab's text, on the tab widget holding it).
+struct TextKind {
+    const char* contextProperty;
+    const char* sourceProperty;
+    void (*apply)(QObject*);
+};
+
+constexpr TextKind kText{"kfTextContext", "kfTextSource", applyText};
+constexpr TextKind kTip{"kfTipContext", "kfTipSource", applyToolTip};
+constexpr TextKind kTitle{"kfTitleContext", "kfTitleSource", applyWindowTitle};
+constexpr TextKind kTab{"kfTabContext", "kfTabSource", applyTabTexts};
+constexpr TextKind kName{"kfAccessibleNameContext", "kfAccessibleNameSource", applyAccessibleTexts};
+constexpr TextKind kDescription{"kfAccessibleDescriptionContext", "kfAccessibleDescriptionSource",
+                                applyAccessibleTexts};
+
+bool remembers(const QObject* control, const TextKind& kind) {
+    return control->property(kind.sourceProperty).isValid();
+}
+
+QString translated(const QObject* control, const TextKind& kind) {
+    const QByteArray context = control->property(kind.contextProperty).toByteArray();
+    const QByteArray source = control->property(kind.sourceProperty).toByteArray();
     return QCoreApplication::translate(context.constData(), source.constData());
 }
 
-void remember(QObject* control, const char* contextProperty, const char* sourceProperty,
-              const char* context, const char* source) {
-    control->setProperty(contextProperty, QByteArray(context));
-    control->setProperty(sourceProperty, QByteArray(source));
+void remember(QObject* control, const TextKind& kind, const char* context, const char* source) {
+    control->setProperty(kind.contextProperty, QByteArray(context));
+    control->setProperty(kind.sourceProperty, QByteArray(source));
+}
+
+void give(QObject* control, const TextKind& kind, const char* context, const char* source) {
+    remember(control, kind, context, source);
+    kind.apply(control);
+}
+
+// The control takes as its own kind of text what another remembers as its kind.
+void giveAlike(QObject* control, const TextKind& kind, const QObject* from,
+               const TextKind& fromKind) {
+    control->setProperty(kind.contextProperty, from->property(fromKind.contextProperty));
+    control->setProperty(kind.sourceProperty, from->property(fromKind.sourceProperty));
+    kind.apply(control);
 }
 
 void applyText(QObject* control) {
-    if (!control->property(kTextSource).isValid())
+    if (!remembers(control, kText))
         return;
-    const QString text = translated(control, kTextContext, kTextSource);
+    const QString text = translated(control, kText);
     if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
@@ -59,25 +82,24 @@ void applyText(QObject* control) {
 
 void applyToolTip(QObject* control) {
     if (auto* widget = qobject_cast<QWidget*>(control);
-        widget != nullptr && control->property(kTipSource).isValid())
-        widget->setToolTip(translated(control, kTipContext, kTipSource));
+        widget != nullptr && remembers(control, kTip))
+        widget->setToolTip(translated(control, kTip));
 }
 
 void applyWindowTitle(QObject* control) {
     if (auto* widget = qobject_cast<QWidget*>(control);
-        widget != nullptr && control->property(kTitleSource).isValid())
-        widget->setWindowTitle(translated(control, kTitleContext, kTitleSource));
+        widget != nullptr && remembers(control, kTitle))
+        widget->setWindowTitle(translated(control, kTitle));
 }
 
 void applyAccessibleTexts(QObject* control) {
     auto* widget = qobject_cast<QWidget*>(control);
     if (widget == nullptr)
         return;
-    if (control->property(kNameSource).isValid())
-        widget->setAccessibleName(translated(control, kNameContext, kNameSource));
-    if (control->property(kDescriptionSource).isValid())
-        widget->setAccessibleDescription(
-            translated(control, kDescriptionContext, kDescriptionSource));
+    if (remembers(control, kName))
+        widget->setAccessibleName(translated(control, kName));
+    if (remembers(control, kDescription))
+        widget->setAccessibleDescription(translated(control, kDescription));
 }
 
 void applyTabTexts(QObject* control) {
@@ -86,8 +108,8 @@ void applyTabTexts(QObject* control) {
         return;
     for (int i = 0; i < tabs->count(); ++i) {
         const QWidget* page = tabs->widget(i);
-        if (page->property(kTabSource).isValid())
-            tabs->setTabText(i, translated(page, kTabContext, kTabSource));
+        if (remembers(page, kTab))
+            tabs->setTabText(i, translated(page, kTab));
     }
 }
 
@@ -102,49 +124,40 @@ void applyAll(QObject* control) {
 } // namespace
 
 void setUiText(QObject* control, const char* context, const char* source) {
-    remember(control, kTextContext, kTextSource, context, source);
-    applyText(control);
+    give(control, kText, context, source);
 }
 
 void setUiToolTip(QWidget* control, const char* context, const char* source) {
-    remember(control, kTipContext, kTipSource, context, source);
-    applyToolTip(control);
+    give(control, kTip, context, source);
 }
 
 void setUiWindowTitle(QWidget* window, const char* context, const char* source) {
-    remember(window, kTitleContext, kTitleSource, context, source);
-    applyWindowTitle(window);
+    give(window, kTitle, context, source);
 }
 
 void setUiAccessibleName(QWidget* control, const char* context, const char* source) {
-    remember(control, kNameContext, kNameSource, context, source);
-    applyAccessibleTexts(control);
+    give(control, kName, context, source);
 }
 
 void setUiAccessibleDescription(QWidget* control, const char* context, const char* source) {
-    remember(control, kDescriptionContext, kDescriptionSource, context, source);
-    applyAccessibleTexts(control);
+    give(control, kDescription, context, source);
 }
 
 void nameByToolTip(QWidget* control) {
-    control->setProperty(kNameContext, control->property(kTipContext));
-    control->setProperty(kNameSource, control->property(kTipSource));
-    applyAccessibleTexts(control);
+    giveAlike(control, kName, control, kTip);
 }
 
 void nameAfter(QWidget* control, const QObject* caption) {
-    control->setProperty(kNameContext, caption->property(kTextContext));
-    control->setProperty(kNameSource, caption->property(kTextSource));
-    applyAccessibleTexts(control);
+    giveAlike(control, kName, caption, kText);
 }
 
 void setUiTabText(QTabWidget* tabs, int index, const char* context, const char* source) {
-    remember(tabs->widget(index), kTabContext, kTabSource, context, source);
-    applyTabTexts(tabs);
+    remember(tabs->widget(index), kTab, context, source);
+    kTab.apply(tabs);
 }
 
 bool hasUiToolTip(const QWidget* control, const char* source) {
-    return control->property(kTipSource).toByteArray() == source;
+    return control->property(kTip.sourceProperty).toByteArray() == source;
 }
 
 void retranslate(QWidget* root) {

@@ -3,9 +3,11 @@
 
 #include "app/ClickableLabel.h"
 #include "app/Globals.h"
+#include "app/TextColour.h"
 #include "app/TranslatedText.h"
 #include "app/mainForm.h"
 #include "app/stuff.h"
+#include "core/TranslationContext.h"
 #include "options/optionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -39,10 +41,7 @@ constexpr const char* kWrongPassword =
 constexpr const char* kReallyDelete =
     QT_TRANSLATE_NOOP("UserPanels", "Do you want to delete this username?");
 
-QString text(const char* source) {
-    return QCoreApplication::translate(kContext, source);
-}
-const QString kRenameScript = QStringLiteral("rename.bat");
+constexpr TranslationContext text{kContext};
 
 // Places inside the 294 x 220 new-user panel and the 294 x 318 select-user panel.
 constexpr QRect kNewUserPromptPlace{16, 14, 262, 48};
@@ -77,9 +76,7 @@ QLabel* prompt(const QString& name, QRect where, QWidget* panel) {
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(kPaperColour));
-    label->setPalette(palette);
+    setTextColour(label, QColor(kPaperColour));
     return label;
 }
 
@@ -222,7 +219,8 @@ void UserPanels::cancelNewUser() {
 
 void UserPanels::openSelectUserPanel() {
     // A script the installation may provide to tidy the folder first; nobody waits for it.
-    m_services.shell.openFile(m_globals.folder.filePath(kRenameScript), Shell::Window::Hidden);
+    m_services.shell.openFile(m_globals.folder.filePath(roster::kRenameScript),
+                              Shell::Window::Hidden);
     showPanel(m_window.selectUserPanel());
     m_window.paintUserPanelBackgrounds();
     setUiText(m_selectPrompt, kContext, kSelectPrompt);

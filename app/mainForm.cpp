@@ -6,10 +6,12 @@
 #include "app/MainLayout.h"
 #include "app/ProgramPictures.h"
 #include "app/SaveStudent.h"
+#include "app/TextColour.h"
 #include "app/TranslatedText.h"
 #include "app/UserPanels.h"
 #include "app/aboutForm.h"
 #include "app/stuff.h"
+#include "core/TranslationContext.h"
 #include "drills/beg.h"
 #include "keyboard/PictureBuilder.h"
 #include "options/optionsForm.h"
@@ -83,9 +85,7 @@ constexpr const char* kWelcome = QT_TRANSLATE_NOOP(
     "TMainForm", "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New "
                  "User\" link above to create a user file.");
 
-QString text(const char* source) {
-    return QCoreApplication::translate(kContext, source);
-}
+constexpr TranslationContext text{kContext};
 
 // The dots per inch the screen reports. Qt scales its logical pixels to 96 per inch, so the
 // screen's own figure is the logical one times the device pixel ratio.
@@ -112,14 +112,6 @@ QLabel* makeImage(const QString& name, QWidget* parent) {
     auto* image = new QLabel(parent);
     image->setObjectName(name);
     return image;
-}
-
-void setTextColour(QLabel& label, QRgb colour) {
-    QPalette palette = label.palette();
-    // Only the enabled look: a disabled link keeps the style's greyed text.
-    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(colour));
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(colour));
-    label.setPalette(palette);
 }
 
 // A picture of the widget's size, painted as a frame or a background.
@@ -213,11 +205,13 @@ void TMainForm::buildControls() {
         link->setObjectName(kLinks[i].objectName.toString());
         setUiText(link, kContext, kLinks[i].caption);
         link->setFont(linkFont);
-        setTextColour(*link, kLinkColour);
+        setTextColour(link, QColor(kLinkColour), WhenDisabled::GreysOut);
         link->adjustSize();
         link->move(kLinks[i].place);
-        connect(link, &ClickableLabel::hovered, link,
-                [link](bool over) { setTextColour(*link, over ? kLinkHoverColour : kLinkColour); });
+        connect(link, &ClickableLabel::hovered, link, [link](bool over) {
+            setTextColour(link, QColor(over ? kLinkHoverColour : kLinkColour),
+                          WhenDisabled::GreysOut);
+        });
         connect(link, &ClickableLabel::clicked, this, &TMainForm::linkClicked);
         m_links[i] = link;
     }

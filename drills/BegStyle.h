@@ -4,6 +4,7 @@
 // The look of the drill window's controls: the design's colours and fonts, and the few ways a
 // control is styled. Colours are given as the design's 0x00BBGGRR values.
 
+#include "app/TextColour.h"
 #include "core/ColourValue.h"
 
 #include <QColor>
@@ -70,12 +71,6 @@ inline void setBackground(QWidget* w, quint32 bgr) {
     p.setColor(QPalette::Window, fromBgr(bgr));
     w->setPalette(p);
     w->setAutoFillBackground(true);
-}
-
-inline void setTextColour(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    w->setPalette(p);
 }
 
 } // namespace kf::begstyle

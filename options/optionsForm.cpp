@@ -3,10 +3,11 @@
 
 #include "app/Globals.h"
 #include "app/SaveStudent.h"
+#include "app/TextControls.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
-#include "core/ColourValue.h"
 #include "options/HandDelay.h"
+#include "options/PreferenceChoices.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "platform/SpeechOutput.h"
@@ -76,10 +77,8 @@ TFormOptions::TFormOptions(Globals& globals, Services& services, OptionsHooks ho
     for (const auto& [page, title] : pages)
         setUiTabText(m_pages, m_pages->addTab(page, QString()), kContext, title);
 
-    auto* close = new QPushButton(this);
-    setUiText(close, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Close"));
-    close->setObjectName(QStringLiteral("BitBtn13"));
-    close->setAutoDefault(false);
+    auto* close = uiButton(QStringLiteral("BitBtn13"), kContext,
+                           QT_TRANSLATE_NOOP("TFormOptions", "Close"), this);
     connect(close, &QPushButton::clicked, this, &TFormOptions::closeWithClick);
 
     auto* layout = new QVBoxLayout(this);
@@ -87,24 +86,7 @@ TFormOptions::TFormOptions(Globals& globals, Services& services, OptionsHooks ho
     layout->addWidget(m_pages);
     layout->addWidget(close, 0, Qt::AlignRight);
 
-    showPage(pageForActivity());
-}
-
-OptionsPage TFormOptions::pageForActivity() const {
-    switch (static_cast<int>(m_globals.activity.activity)) {
-    case 1:
-        return OptionsPage::Lessons;
-    case 2:
-    case 3:
-        return OptionsPage::BeginnersIntermediate;
-    case 4:
-    case 5:
-        return OptionsPage::AdvancedKeyfarer;
-    case 9:
-        return OptionsPage::TimedTests;
-    default:
-        return OptionsPage::GlobalOptions;
-    }
+    showPage(pageForActivity(m_globals.activity.activity));
 }
 
 void TFormOptions::showPage(OptionsPage page) {
@@ -154,30 +136,56 @@ QComboBox* TFormOptions::buildDelayBox(const char* name, std::size_t offset, boo
     box->setEnabled(enabled);
     for (const HandDelayItem& item : kHandDelays)
         box->addItem(QCoreApplication::translate(kContext, item.text));
-    box->setCurrentIndex(handDelayIndexOfMilliseconds(m_globals.record.i32(offset)));
+    box->setCurrentIndex(shownHandDelay(m_globals.record, offset));
     m_delayBoxes.append(box);
     // The record is told the English item, whatever language the box shows.
     connect(box, &QComboBox::textActivated, this, [this, box, offset](const QString& text) {
         const int shown = box->findText(text);
-        const int index = handDelayIndexOfText(
-            shown < 0 ? text : QLatin1String(kHandDelays[static_cast<std::size_t>(shown)].text));
-        m_globals.record.setI32(offset, kHandDelays[static_cast<std::size_t>(index)].milliseconds);
-        box->setCurrentIndex(index);
+        const QString english =
+            shown < 0 ? text : QLatin1String(kHandDelays[static_cast<std::size_t>(shown)].text);
+        box->setCurrentIndex(storeHandDelay(english, offset, m_globals.record));
     });
     return box;
 }
 
-QSpinBox* TFormOptions::buildUpDown(const char* name, int minimum, int maximum, std::size_t offset,
-                                    QLabel* shownIn, bool saveAtOnce) {
+// A delay box in the first two rows of a column, under its caption. Each list is named by its
+// caption, for those who cannot see where it stands.
+void TFormOptions::addDelayBox(QGridLayout& grid, int column, const char* caption, const char* name,
+                               std::size_t offset, bool enabled) {
+    QLabel* above = label(caption);
+    above->setEnabled(enabled);
+    grid.addWidget(above, 0, column);
+    QComboBox* box = buildDelayBox(name, offset, enabled);
+    nameAfter(box, above);
+    grid.addWidget(box, 1, column);
+}
+
+// An up-down after its caption, which names it, with the number it holds after it and its
+// explanation on the row below.
+void TFormOptions::addUpDownRows(QGridLayout& grid, int row, const char* caption, const char* name,
+                                 const char* shownName, const char* explanation) {
+    QLabel* before = label(caption);
+    grid.addWidget(before, row, 0);
+    auto* shown = new QLabel;
+    shown->setObjectName(QLatin1String(shownName));
+    QSpinBox* upDown = buildUpDown(name, shown);
+    nameAfter(upDown, before);
+    grid.addWidget(upDown, row, 1);
+    grid.addWidget(shown, row, 2);
+    grid.addWidget(wrappedText(explanation), row + 1, 0, 1, 3);
+}
+
+QSpinBox* TFormOptions::buildUpDown(const char* name, QLabel* shownIn) {
+    const NumberSetting& setting = numberSetting(name);
     auto* upDown = new QSpinBox;
     upDown->setObjectName(QLatin1String(name));
-    upDown->setRange(minimum, maximum);
-    upDown->setValue(m_globals.record.i32(offset));
+    upDown->setRange(setting.minimum, setting.maximum);
+    upDown->setValue(storedNumber(setting, m_globals.record));
     shownIn->setNum(upDown->value());
-    connect(upDown, &QSpinBox::valueChanged, this, [this, offset, shownIn, saveAtOnce](int value) {
-        m_globals.record.setI32(offset, value);
+    connect(upDown, &QSpinBox::valueChanged, this, [this, &setting, shownIn](int value) {
+        storeNumber(setting, value, m_globals.record);
         shownIn->setNum(value);
-        if (saveAtOnce)
+        if (setting.saveAtOnce)
             saveStudent(m_globals.session, m_services.dialogs);
     });
     return upDown;
@@ -197,51 +205,37 @@ QWidget* TFormOptions::buildGlobalPage() {
     setUiText(colour, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Hand Color"));
     colour->setObjectName(QStringLiteral("GroupBox1"));
     auto* colourLayout = new QVBoxLayout(colour);
-    auto* change = new QPushButton;
-    setUiText(change, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Change Color"));
-    change->setObjectName(QStringLiteral("Button1"));
-    auto* standard = new QPushButton;
-    setUiText(standard, kContext, QT_TRANSLATE_NOOP("TFormOptions", "Default Color"));
-    standard->setObjectName(QStringLiteral("Button2"));
-    for (QPushButton* b : {change, standard}) {
-        b->setAutoDefault(false);
-        colourLayout->addWidget(b);
-    }
+    auto* change = uiButton(QStringLiteral("Button1"), kContext,
+                            QT_TRANSLATE_NOOP("TFormOptions", "Change Color"));
+    auto* standard = uiButton(QStringLiteral("Button2"), kContext,
+                              QT_TRANSLATE_NOOP("TFormOptions", "Default Color"));
+    colourLayout->addWidget(change);
+    colourLayout->addWidget(standard);
     connect(change, &QPushButton::clicked, this, &TFormOptions::changeHandColour);
     connect(standard, &QPushButton::clicked, this,
-            [this] { m_globals.record.setI32(kHandColour, kDefaultHandColour); });
+            [this] { restoreDefaultHandColour(m_globals.record); });
     grid->addWidget(colour, 2, 2);
     return page;
 }
 
 void TFormOptions::changeHandColour() {
-    const auto chosen =
-        m_services.dialogs.chooseColour(rgbOfColourValue(m_globals.record.i32(kHandColour)));
-    if (chosen)
-        m_globals.record.setI32(kHandColour, colourValueOfRgb(*chosen));
+    if (const auto chosen = m_services.dialogs.chooseColour(handColour(m_globals.record)))
+        storeHandColour(*chosen, m_globals.record);
 }
 
 QWidget* TFormOptions::buildBeginnersPage() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    auto* beginnersLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Beginners Hand Delay"));
-    grid->addWidget(beginnersLabel, 0, 0);
-    QComboBox* beginnersDelay = buildDelayBox("ComboBox2", kBegHandDelay, true);
-    // Each list is named by the caption above it, for those who cannot see where it stands.
-    nameAfter(beginnersDelay, beginnersLabel);
-    grid->addWidget(beginnersDelay, 1, 0);
+    addDelayBox(*grid, 0, QT_TRANSLATE_NOOP("TFormOptions", "Beginners Hand Delay"), "ComboBox2",
+                kBegHandDelay, true);
     grid->addWidget(wrappedText(QT_TRANSLATE_NOOP(
                         "TFormOptions", "Above you can select the amount of seconds delay "
                                         "before the hands appear in the Beginners "
                                         "Section.")),
                     2, 0);
     grid->addWidget(buildGroup(*optionGroup("RadioGroup4")), 3, 0);
-    auto* intermediateLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Intermediate Hand Delay"));
-    intermediateLabel->setEnabled(false);
-    grid->addWidget(intermediateLabel, 0, 1);
-    QComboBox* intermediateDelay = buildDelayBox("ComboBox3", kIntHandDelay, false);
-    nameAfter(intermediateDelay, intermediateLabel);
-    grid->addWidget(intermediateDelay, 1, 1);
+    addDelayBox(*grid, 1, QT_TRANSLATE_NOOP("TFormOptions", "Intermediate Hand Delay"), "ComboBox3",
+                kIntHandDelay, false);
     grid->addWidget(buildGroup(*optionGroup("RadioGroup10")), 3, 1);
     grid->addWidget(buildSpeakKeysBox(), 4, 0, 1, 2);
     return page;
@@ -275,34 +269,13 @@ QWidget* TFormOptions::buildLessonsPage() {
     auto* page = new QWidget;
     page->setEnabled(false); // the lessons are not offered in this build
     auto* grid = new QGridLayout(page);
-    auto* turns = new QLabel;
-    turns->setObjectName(QStringLiteral("Panel23"));
-    auto* wpm = new QLabel;
-    wpm->setObjectName(QStringLiteral("Panel32"));
-    auto* turnsLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Turns"));
-    grid->addWidget(turnsLabel, 0, 0);
-    QSpinBox* turnsUpDown = buildUpDown("UpDown1", 3, 7, kLessonsTurns, turns, true);
-    nameAfter(turnsUpDown, turnsLabel);
-    grid->addWidget(turnsUpDown, 0, 1);
-    grid->addWidget(turns, 0, 2);
-    grid->addWidget(
-        wrappedText(QT_TRANSLATE_NOOP("TFormOptions", "Turns: how many times each pair of lines is "
-                                                      "typed.")),
-        1, 0, 1, 3);
-    auto* wpmLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "WPM"));
-    grid->addWidget(wpmLabel, 2, 0);
-    QSpinBox* wpmUpDown = buildUpDown("UpDown2", 15, 60, kLessonsWpmGoal, wpm, true);
-    nameAfter(wpmUpDown, wpmLabel);
-    grid->addWidget(wpmUpDown, 2, 1);
-    grid->addWidget(wpm, 2, 2);
-    grid->addWidget(
-        wrappedText(QT_TRANSLATE_NOOP("TFormOptions", "WPM: the words per minute to aim for.")), 3,
-        0, 1, 3);
-    auto* lessonsDelayLabel = label(QT_TRANSLATE_NOOP("TFormOptions", "Lessons Hand Delay"));
-    grid->addWidget(lessonsDelayLabel, 0, 3);
-    QComboBox* lessonsDelay = buildDelayBox("ComboBox1", kLessonsHandDelay, true);
-    nameAfter(lessonsDelay, lessonsDelayLabel);
-    grid->addWidget(lessonsDelay, 1, 3);
+    addUpDownRows(*grid, 0, QT_TRANSLATE_NOOP("TFormOptions", "Turns"), "UpDown1", "Panel23",
+                  QT_TRANSLATE_NOOP("TFormOptions", "Turns: how many times each pair of lines is "
+                                                    "typed."));
+    addUpDownRows(*grid, 2, QT_TRANSLATE_NOOP("TFormOptions", "WPM"), "UpDown2", "Panel32",
+                  QT_TRANSLATE_NOOP("TFormOptions", "WPM: the words per minute to aim for."));
+    addDelayBox(*grid, 3, QT_TRANSLATE_NOOP("TFormOptions", "Lessons Hand Delay"), "ComboBox1",
+                kLessonsHandDelay, true);
     grid->addWidget(wrappedText(QT_TRANSLATE_NOOP(
                         "TFormOptions", "Above you can select the amount of seconds delay "
                                         "before the hands appear.")),
@@ -348,7 +321,7 @@ QWidget* TFormOptions::buildTimedTestsPage() {
                         "TFormOptions", "Use the Up/Down arrow buttons below to choose how "
                                         "many minutes you want to type.")),
                     0, 0, 1, 2);
-    QSpinBox* minutesUpDown = buildUpDown("UpDown3", 1, 15, kTimedMinutes, minutes, false);
+    QSpinBox* minutesUpDown = buildUpDown("UpDown3", minutes);
     minutesUpDown->setAccessibleName(tr("Minutes"));
     grid->addWidget(minutesUpDown, 1, 0);
     grid->addWidget(minutes, 1, 1);
@@ -373,22 +346,22 @@ QWidget* TFormOptions::buildTimedTestsPage() {
     auto [backspace, backspaceButtons] =
         pair(QT_TRANSLATE_NOOP("TFormOptions", "Backspace"), "RadioButton1",
              QT_TRANSLATE_NOOP("TFormOptions", "Backspace allowed"), "RadioButton2",
-             QT_TRANSLATE_NOOP("TFormOptions", "No Backspace"), r.flag(kTimedBackspace));
+             QT_TRANSLATE_NOOP("TFormOptions", "No Backspace"), timedBackspaceAllowed(r));
     connect(backspaceButtons.first, &QRadioButton::clicked, this,
-            [this] { m_globals.record.setByte(kTimedBackspace, 1); });
+            [this] { storeTimedBackspace(true, m_globals.record); });
     connect(backspaceButtons.second, &QRadioButton::clicked, this,
-            [this] { m_globals.record.setByte(kTimedBackspace, 0); });
-    const bool roman = r.shortString(kTimedFontName, 40) == QByteArrayLiteral("Times New Roman");
-    auto [font, fontButtons] = pair(QT_TRANSLATE_NOOP("TFormOptions", "Font"), "RadioButton5",
-                                    QT_TRANSLATE_NOOP("TFormOptions", "Roman"), "RadioButton6",
-                                    QT_TRANSLATE_NOOP("TFormOptions", "Arial"), roman);
+            [this] { storeTimedBackspace(false, m_globals.record); });
+    auto [font, fontButtons] =
+        pair(QT_TRANSLATE_NOOP("TFormOptions", "Font"), "RadioButton5",
+             QT_TRANSLATE_NOOP("TFormOptions", "Roman"), "RadioButton6",
+             QT_TRANSLATE_NOOP("TFormOptions", "Arial"), timedFontIsRoman(r));
     connect(fontButtons.first, &QRadioButton::clicked, this, [this] { chooseTimedTestFont(true); });
     connect(fontButtons.second, &QRadioButton::clicked, this,
             [this] { chooseTimedTestFont(false); });
     auto [size, sizeButtons] =
         pair(QT_TRANSLATE_NOOP("TFormOptions", "Font Size"), "RadioButton3",
              QT_TRANSLATE_NOOP("TFormOptions", "Large"), "RadioButton4",
-             QT_TRANSLATE_NOOP("TFormOptions", "Small"), r.flag(kTimedLargeFont));
+             QT_TRANSLATE_NOOP("TFormOptions", "Small"), timedFontIsLarge(r));
     m_timedLarge = sizeButtons.first;
     m_timedSmall = sizeButtons.second;
     auto [type, typeButtons] = pair(QT_TRANSLATE_NOOP("TFormOptions", "Font Type"), "RadioButton7",
@@ -416,16 +389,10 @@ QWidget* TFormOptions::buildTimedTestsPage() {
 }
 
 void TFormOptions::chooseTimedTestFont(bool roman) {
-    StudentRecord& r = m_globals.record;
-    r.setShortString(kTimedFontName, 40,
-                     roman ? QByteArrayLiteral("Times New Roman") : QByteArrayLiteral("Arial"));
-    if (roman && r.flag(kTimedForceSmall)) {
+    const TimedFontSize size = storeTimedFont(roman, m_globals.record);
+    if (size.forcedSmall)
         m_timedSmall->setChecked(true);
-        m_timedLarge->setEnabled(false);
-        r.setByte(kTimedLargeFont, 0);
-    }
-    if (!roman)
-        m_timedLarge->setEnabled(true);
+    m_timedLarge->setEnabled(size.largeOffered);
 }
 
 void TFormOptions::closeWithClick() {
@@ -460,7 +427,7 @@ void TFormOptions::done(int result) {
         m_closed = true;
         if (m_globals.activity.activity == ActivityCode::BeginnersDrills &&
             m_hooks.closedDuringDrill)
-            m_hooks.closedDuringDrill(m_globals.record.i32(kBegHandDelay));
+            m_hooks.closedDuringDrill(beginnersHandDelay(m_globals.record));
         saveStudent(m_globals.session, m_services.dialogs);
     }
     QDialog::done(result);

@@ -10,6 +10,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -58,12 +59,14 @@ private:
     QGroupBox* buildGroup(const OptionGroup& group);
     QCheckBox* buildSpeakKeysBox();
     QComboBox* buildDelayBox(const char* name, std::size_t offset, bool enabled);
-    QSpinBox* buildUpDown(const char* name, int minimum, int maximum, std::size_t offset,
-                          QLabel* shownIn, bool saveAtOnce);
+    void addUpDownRows(QGridLayout& grid, int row, const char* caption, const char* name,
+                       const char* shownName, const char* explanation);
+    void addDelayBox(QGridLayout& grid, int column, const char* caption, const char* name,
+                     std::size_t offset, bool enabled);
+    QSpinBox* buildUpDown(const char* name, QLabel* shownIn);
     void groupChosen(const OptionGroup& group, int index, const QString& text);
     void changeHandColour();
     void chooseTimedTestFont(bool roman);
-    OptionsPage pageForActivity() const;
 
     Globals& m_globals;
     Services& m_services;

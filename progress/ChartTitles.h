@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/TranslationContext.h"
 #include "progress/ChartDescription.h"
 
 #include <QDate>
@@ -29,7 +30,7 @@ inline constexpr const char* kNoWpmChartTitle =
     QT_TRANSLATE_NOOP("Charts", "NO WORDS PER MINUTE CHART FOR BEGINNER'S DRILLS");
 
 // A chart text in the interface language.
-QString chartText(const char* source);
+inline constexpr TranslationContext chartText{"Charts"};
 
 // A title in one string: label text (English, shown in the interface language), user name,
 // " -- ", date, then trailingReturns carriage returns that leave empty lines under the text.

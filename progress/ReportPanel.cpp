@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/ReportPanel.h"
 
+#include "app/TextControls.h"
 #include "app/TranslatedText.h"
+#include "progress/NamesList.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -25,21 +27,6 @@ constexpr int kShowPanelInset = 4;
 constexpr QSize kHideButtonSize(60, 24);
 
 constexpr const char* kContext = "ReportPanel";
-
-QPushButton* button(const QString& name, const char* text, QWidget* parent) {
-    auto* b = new QPushButton(parent);
-    setUiText(b, kContext, text);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel* label(const QString& name, const char* text, QWidget* parent) {
-    auto* l = new QLabel(parent);
-    setUiText(l, kContext, text);
-    l->setObjectName(name);
-    return l;
-}
 
 } // namespace
 
@@ -71,11 +58,11 @@ ReportPanel::ReportPanel(QWidget* parent)
     m_text->setGeometry(kTextMargin, kTextMargin, client.width() - 2 * kTextMargin, kTextHeight);
 
     const int row = kTextMargin + kTextHeight + 8; // 442
-    auto* print = button(QStringLiteral("ButtonPrintReport"),
-                         QT_TRANSLATE_NOOP("ReportPanel", "Print Report"), this);
+    auto* print = uiButton(QStringLiteral("ButtonPrintReport"), kContext,
+                           QT_TRANSLATE_NOOP("ReportPanel", "Print Report"), this);
     print->setGeometry(10, row, 100, 28);
-    auto* closeReport = button(QStringLiteral("ButtonCloseReport"),
-                               QT_TRANSLATE_NOOP("ReportPanel", "Close"), this);
+    auto* closeReport = uiButton(QStringLiteral("ButtonCloseReport"), kContext,
+                                 QT_TRANSLATE_NOOP("ReportPanel", "Close"), this);
     closeReport->setGeometry(10, row + 34, 100, 28);
 
     m_names = new QListWidget(this);
@@ -83,12 +70,13 @@ ReportPanel::ReportPanel(QWidget* parent)
     m_names->setAccessibleName(tr("User names"));
     m_names->setGeometry(122, row, 160, 62);
 
-    auto* view = button(QStringLiteral("ButtonReportViewName"),
-                        QT_TRANSLATE_NOOP("ReportPanel", "View Report"), this);
+    auto* view = uiButton(QStringLiteral("ButtonReportViewName"), kContext,
+                          QT_TRANSLATE_NOOP("ReportPanel", "View Report"), this);
     setUiToolTip(view, kContext, QT_TRANSLATE_NOOP("ReportPanel", "View User Name to the Left"));
     view->setGeometry(290, row, 100, 28);
 
-    label(QStringLiteral("LabelFontSize"), QT_TRANSLATE_NOOP("ReportPanel", "Font Size"), this)
+    uiLabel(QStringLiteral("LabelFontSize"), kContext,
+            QT_TRANSLATE_NOOP("ReportPanel", "Font Size"), this)
         ->setGeometry(290, row + 38, 60, 20);
     m_fontSize = new QSpinBox(this);
     m_fontSize->setObjectName(QStringLiteral("SpinEditFontSize"));
@@ -99,13 +87,13 @@ ReportPanel::ReportPanel(QWidget* parent)
 
     const QRect showPanel = showPanelPlace(client);
     const QPoint hideAt = showPanel.topLeft() + showButtonOffset();
-    auto* hide =
-        button(QStringLiteral("ButtonHide"), QT_TRANSLATE_NOOP("ReportPanel", "Hide"), this);
+    auto* hide = uiButton(QStringLiteral("ButtonHide"), kContext,
+                          QT_TRANSLATE_NOOP("ReportPanel", "Hide"), this);
     setUiToolTip(hide, kContext, QT_TRANSLATE_NOOP("ReportPanel", "Hide to View Charts"));
     hide->setGeometry(QRect(hideAt, kHideButtonSize));
     auto* hideNote =
-        label(QStringLiteral("LabelHide"),
-              QT_TRANSLATE_NOOP("ReportPanel", "Click \"Hide\" to view charts:"), this);
+        uiLabel(QStringLiteral("LabelHide"), kContext,
+                QT_TRANSLATE_NOOP("ReportPanel", "Click \"Hide\" to view charts:"), this);
     hideNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     hideNote->setGeometry(hideAt.x() - 196, hideAt.y(), 190, kHideButtonSize.height());
 
@@ -139,20 +127,15 @@ void ReportPanel::fontSizeChanged(int points) {
 }
 
 void ReportPanel::setNames(const QStringList& names, const QString& current) {
-    m_names->clear();
-    m_names->addItems(names);
-    selectName(current);
+    fillNames(*m_names, names, current);
 }
 
 void ReportPanel::selectName(const QString& name) {
-    const QList<QListWidgetItem*> found = m_names->findItems(name, Qt::MatchExactly);
-    if (!found.isEmpty())
-        m_names->setCurrentItem(found.first());
+    kf::selectName(*m_names, name);
 }
 
 QString ReportPanel::selectedName() const {
-    const QListWidgetItem* item = m_names->currentItem();
-    return item != nullptr && item->isSelected() ? item->text() : QString();
+    return kf::selectedName(*m_names);
 }
 
 void ReportPanel::focusNames() {

@@ -12,10 +12,6 @@ namespace kf {
 // in section order: 999 for Lessons, 0 for Beginners Drills, otherwise the section's number.
 inline constexpr std::array<int, kSectionCount> kSectionSelectorValues = {999, 0, 2, 3, 4, 5, 6};
 
-constexpr int selectorValue(Section section) {
-    return kSectionSelectorValues[static_cast<std::size_t>(section)];
-}
-
 constexpr std::optional<Section> sectionOfSelector(int selector) {
     for (std::size_t i = 0; i < kSectionCount; ++i)
         if (kSectionSelectorValues[i] == selector)

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/SummaryReport.h"
 
+#include "core/TranslationContext.h"
 #include "keyboard/Windows1252.h"
 #include "progress/DailyRollover.h"
 #include "progress/StudentFigures.h"
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"
-
-#include <QCoreApplication>
 
 namespace kf {
 
@@ -16,9 +15,7 @@ namespace {
 // The report's lines are fixed texts; their spacing lines the figures up in one column, and
 // each rule is as long as the heading it underlines. Each language keeps both in its own
 // words (context "SummaryReport").
-QString text(const char* source) {
-    return QCoreApplication::translate("SummaryReport", source);
-}
+constexpr TranslationContext text{"SummaryReport"};
 constexpr QStringView kBlank = u" ";
 constexpr const char* kDrillsHeading = QT_TRANSLATE_NOOP("SummaryReport", "Beginners Drills:");
 constexpr const char* kDrillsRule = QT_TRANSLATE_NOOP("SummaryReport", "-----------------");

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/SwitchUserPanel.h"
 
+#include "app/TextColour.h"
+#include "app/TextControls.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
+#include "progress/NamesList.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -24,14 +27,6 @@ constexpr const char* kNote = QT_TRANSLATE_NOOP(
     "If you want to continue typing after viewing other names, return to original name.");
 
 constexpr const char* kContext = "SwitchUserPanel";
-
-QPushButton* button(const QString& name, const char* text, QWidget* parent) {
-    auto* b = new QPushButton(parent);
-    setUiText(b, kContext, text);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLabel* wrappedLabel(const QString& name, QWidget* parent) {
     auto* l = new QLabel(parent);
@@ -62,9 +57,7 @@ SwitchUserPanel::SwitchUserPanel(QWidget* parent)
     QFont messageFont = m_message->font();
     messageFont.setPixelSize(kMessagePixelSize);
     m_message->setFont(messageFont);
-    QPalette white = m_message->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    m_message->setPalette(white);
+    setTextColour(m_message, Qt::white);
     m_message->setGeometry(18, 12, 264, 44);
 
     m_names = new QListWidget(this);
@@ -72,11 +65,11 @@ SwitchUserPanel::SwitchUserPanel(QWidget* parent)
     m_names->setAccessibleName(tr("User names"));
     m_names->setGeometry(18, 60, 264, 150);
 
-    auto* view = button(QStringLiteral("ButtonViewSelectedName"),
-                        QT_TRANSLATE_NOOP("SwitchUserPanel", "View Selected Name"), this);
+    auto* view = uiButton(QStringLiteral("ButtonViewSelectedName"), kContext,
+                          QT_TRANSLATE_NOOP("SwitchUserPanel", "View Selected Name"), this);
     view->setGeometry(18, 218, 150, 28);
-    auto* cancel = button(QStringLiteral("ButtonCancelSwitch"),
-                          QT_TRANSLATE_NOOP("SwitchUserPanel", "Cancel"), this);
+    auto* cancel = uiButton(QStringLiteral("ButtonCancelSwitch"), kContext,
+                            QT_TRANSLATE_NOOP("SwitchUserPanel", "Cancel"), this);
     cancel->setGeometry(182, 218, 100, 28);
 
     auto* note = wrappedLabel(QStringLiteral("LabelSwitchNote"), this);
@@ -99,16 +92,11 @@ void SwitchUserPanel::open(QRgb schemeColour, const QStringList& names, const QS
     m_picture->setPixmap(QPixmap::fromImage(picture));
     setUiText(m_message, kContext, kPrompt);
     m_names->setFocus();
-    m_names->clear();
-    m_names->addItems(names);
-    const QList<QListWidgetItem*> found = m_names->findItems(current, Qt::MatchExactly);
-    if (!found.isEmpty())
-        m_names->setCurrentItem(found.first());
+    fillNames(*m_names, names, current);
 }
 
 QString SwitchUserPanel::selectedName() const {
-    const QListWidgetItem* item = m_names->currentItem();
-    return item != nullptr && item->isSelected() ? item->text() : QString();
+    return kf::selectedName(*m_names);
 }
 
 } // namespace kf

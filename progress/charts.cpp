@@ -2,6 +2,7 @@
 #include "progress/charts.h"
 
 #include "app/Globals.h"
+#include "app/TextControls.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "platform/Dialogs.h"
@@ -80,19 +81,25 @@ QLabel* valuePanel(const QString& name, const QString& text, QWidget* parent) {
     return panel;
 }
 
-QLabel* label(const QString& name, const char* text, QWidget* parent) {
-    auto* l = new QLabel(parent);
-    setUiText(l, kContext, text);
-    l->setObjectName(name);
-    return l;
-}
+// A button given by its object name and its English text.
+struct NamedButton {
+    QString name;
+    const char* text;
+};
 
-QPushButton* button(const QString& name, const char* text, QWidget* parent) {
-    auto* b = new QPushButton(parent);
-    setUiText(b, kContext, text);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
+// The pair of hidden buttons through which the window draws a page's charts itself, one above
+// the other.
+std::pair<QPushButton*, QPushButton*> hiddenChartButtons(QWidget* page, const QString& panelName,
+                                                         const NamedButton& first,
+                                                         const NamedButton& second) {
+    auto* hidden = new QWidget(page);
+    hidden->setObjectName(panelName);
+    hidden->setGeometry(630, 84, 70, 44);
+    hidden->hide();
+    auto* upper = uiButton(first.name, kContext, first.text, hidden);
+    auto* lower = uiButton(second.name, kContext, second.text, hidden);
+    lower->move(0, 22);
+    return {upper, lower};
 }
 
 RadioGroup* radioGroup(const QString& name, const char* caption,
@@ -166,7 +173,8 @@ void TFormCharts::buildBands() {
         return view;
     };
     const auto printButton = [](const QString& name, QWidget* bandWidget) {
-        auto* b = button(name, QT_TRANSLATE_NOOP("TFormCharts", "Print Chart"), bandWidget);
+        auto* b =
+            uiButton(name, kContext, QT_TRANSLATE_NOOP("TFormCharts", "Print Chart"), bandWidget);
         b->setGeometry(
             QRect(QPoint(bandWidget->width() - kPrintButtonRight - kPrintButtonSize.width(),
                          kPrintButtonTop),
@@ -196,17 +204,17 @@ TFormCharts::PageControls TFormCharts::buildUserControls(QWidget* page, const QS
     c.currentUser = valuePanel(QStringLiteral("PanelUser") + suffix, QString(), page);
     setUiToolTip(c.currentUser, kContext, QT_TRANSLATE_NOOP("TFormCharts", "Current User"));
     c.currentUser->setGeometry(380, 10, 180, 26);
-    c.switchUser = button(QStringLiteral("ButtonSwitchUser") + suffix,
-                          QT_TRANSLATE_NOOP("TFormCharts", "Switch User"), page);
+    c.switchUser = uiButton(QStringLiteral("ButtonSwitchUser") + suffix, kContext,
+                            QT_TRANSLATE_NOOP("TFormCharts", "Switch User"), page);
     setUiToolTip(
         c.switchUser, kContext,
         QT_TRANSLATE_NOOP("TFormCharts", "Recommended for Teachers Viewing  Charts & Stats Only"));
     c.switchUser->setGeometry(572, 9, 126, 28);
-    c.viewReport = button(QStringLiteral("ButtonViewReport") + suffix,
-                          QT_TRANSLATE_NOOP("TFormCharts", "View Report"), page);
+    c.viewReport = uiButton(QStringLiteral("ButtonViewReport") + suffix, kContext,
+                            QT_TRANSLATE_NOOP("TFormCharts", "View Report"), page);
     c.viewReport->setGeometry(380, 46, 126, 28);
-    c.close = button(QStringLiteral("ButtonClose") + suffix,
-                     QT_TRANSLATE_NOOP("TFormCharts", "Close Charts"), page);
+    c.close = uiButton(QStringLiteral("ButtonClose") + suffix, kContext,
+                       QT_TRANSLATE_NOOP("TFormCharts", "Close Charts"), page);
     c.close->setGeometry(572, 46, 126, 28);
     connect(c.switchUser, &QPushButton::clicked, this, [this] { ButtonSwitchUserClick(); });
     connect(c.viewReport, &QPushButton::clicked, this, [this] { ButtonViewReportClick(); });
@@ -236,29 +244,23 @@ void TFormCharts::buildKeyChartsPage(QWidget* page) {
     connect(m_keyPage.close, &QPushButton::clicked, this, [this] { ButtonCloseKeysClick(); });
 
     m_rightShiftLabel =
-        label(QStringLiteral("LabelRightShift"),
-              QT_TRANSLATE_NOOP("TFormCharts", "Right Shift Letter Key Errors = "), page);
+        uiLabel(QStringLiteral("LabelRightShift"), kContext,
+                QT_TRANSLATE_NOOP("TFormCharts", "Right Shift Letter Key Errors = "), page);
     m_rightShiftLabel->setGeometry(380, 84, 186, 20);
     m_rightShiftPanel = valuePanel(QStringLiteral("PanelRightShift"), QStringLiteral("0"), page);
     m_rightShiftPanel->setGeometry(572, 84, 50, 20);
     m_leftShiftLabel =
-        label(QStringLiteral("LabelLeftShift"),
-              QT_TRANSLATE_NOOP("TFormCharts", "Left Shift Letter Key Errors = "), page);
+        uiLabel(QStringLiteral("LabelLeftShift"), kContext,
+                QT_TRANSLATE_NOOP("TFormCharts", "Left Shift Letter Key Errors = "), page);
     m_leftShiftLabel->setGeometry(380, 106, 186, 20);
     m_leftShiftPanel = valuePanel(QStringLiteral("PanelLeftShift"), QStringLiteral("0"), page);
     m_leftShiftPanel->setGeometry(572, 106, 50, 20);
     showShiftErrors(false);
 
-    // The window draws the per-key charts itself through these hidden buttons.
-    auto* hidden = new QWidget(page);
-    hidden->setObjectName(QStringLiteral("PanelKeyChartButtons"));
-    hidden->setGeometry(630, 84, 70, 44);
-    hidden->hide();
-    auto* speed = button(QStringLiteral("ButtonKeySpeed"),
-                         QT_TRANSLATE_NOOP("TFormCharts", "Key Speed"), hidden);
-    auto* accuracy = button(QStringLiteral("ButtonKeyAccuracy"),
-                            QT_TRANSLATE_NOOP("TFormCharts", "Key Accuracy"), hidden);
-    accuracy->move(0, 22);
+    auto [speed, accuracy] = hiddenChartButtons(
+        page, QStringLiteral("PanelKeyChartButtons"),
+        {QStringLiteral("ButtonKeySpeed"), QT_TRANSLATE_NOOP("TFormCharts", "Key Speed")},
+        {QStringLiteral("ButtonKeyAccuracy"), QT_TRANSLATE_NOOP("TFormCharts", "Key Accuracy")});
     connect(speed, &QPushButton::clicked, this, [this] { ButtonKeySpeedClick(); });
     connect(accuracy, &QPushButton::clicked, this, [this] { ButtonKeyAccuracyClick(); });
 
@@ -280,11 +282,12 @@ void TFormCharts::buildOverallPage(QWidget* page) {
                                  1, page);
     m_overallPeriod->setGeometry(184, 4, 180, 86);
 
-    label(QStringLiteral("LabelWpm"), QT_TRANSLATE_NOOP("TFormCharts", "WPM:"), page)
+    uiLabel(QStringLiteral("LabelWpm"), kContext, QT_TRANSLATE_NOOP("TFormCharts", "WPM:"), page)
         ->setGeometry(14, 60, 70, 22);
     m_wpmPanel = valuePanel(QStringLiteral("PanelWpm"), QString(), page);
     m_wpmPanel->setGeometry(90, 60, 60, 22);
-    label(QStringLiteral("LabelCorrect"), QT_TRANSLATE_NOOP("TFormCharts", "Correct %:"), page)
+    uiLabel(QStringLiteral("LabelCorrect"), kContext,
+            QT_TRANSLATE_NOOP("TFormCharts", "Correct %:"), page)
         ->setGeometry(14, 88, 70, 22);
     m_correctPanel = valuePanel(QStringLiteral("PanelCorrect"), QString(), page);
     m_correctPanel->setGeometry(90, 88, 60, 22);
@@ -293,15 +296,10 @@ void TFormCharts::buildOverallPage(QWidget* page) {
     connect(m_overallPage.close, &QPushButton::clicked, this,
             [this] { ButtonCloseOverallClick(); });
 
-    auto* hidden = new QWidget(page);
-    hidden->setObjectName(QStringLiteral("PanelOverallChartButtons"));
-    hidden->setGeometry(630, 84, 70, 44);
-    hidden->hide();
-    auto* accuracy = button(QStringLiteral("ButtonAccuracy"),
-                            QT_TRANSLATE_NOOP("TFormCharts", "Accuracy"), hidden);
-    auto* wpm = button(QStringLiteral("ButtonAdjustedWpm"),
-                       QT_TRANSLATE_NOOP("TFormCharts", "Adjusted WPM"), hidden);
-    wpm->move(0, 22);
+    auto [accuracy, wpm] = hiddenChartButtons(
+        page, QStringLiteral("PanelOverallChartButtons"),
+        {QStringLiteral("ButtonAccuracy"), QT_TRANSLATE_NOOP("TFormCharts", "Accuracy")},
+        {QStringLiteral("ButtonAdjustedWpm"), QT_TRANSLATE_NOOP("TFormCharts", "Adjusted WPM")});
     connect(accuracy, &QPushButton::clicked, this, [this] { ButtonAccuracyClick(); });
     connect(wpm, &QPushButton::clicked, this, [this] { ButtonAdjustedWpmClick(); });
 

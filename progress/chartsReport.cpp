@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window's summary report panel, and the viewing of another student's file.
 #include "app/Globals.h"
+#include "app/TextControls.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "platform/Dialogs.h"
@@ -21,23 +22,6 @@
 
 namespace kf {
 
-namespace {
-
-const QString kRenameScript = QStringLiteral("rename.bat");
-
-// Every "*.stu" file in the order the folder search gives them, less its last four characters.
-QStringList reportNames(const WorkingFolder& folder) {
-    QStringList names;
-    for (const QString& file : folder.find(QStringLiteral("*") + roster::kExtension)) {
-        const QString name = file.chopped(roster::kExtension.size());
-        if (!name.isEmpty())
-            names.append(name);
-    }
-    return names;
-}
-
-} // namespace
-
 void TFormCharts::buildReportPanels() {
     m_switchUser = new SwitchUserPanel(this);
     connect(m_switchUser, &SwitchUserPanel::viewSelectedNameClicked, this,
@@ -50,11 +34,9 @@ void TFormCharts::buildReportPanels() {
     m_showPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_showPanel->setAutoFillBackground(true);
     m_showPanel->setGeometry(ReportPanel::showPanelPlace(size()));
-    auto* show = new QPushButton(m_showPanel);
-    setUiText(show, "ReportPanel", QT_TRANSLATE_NOOP("ReportPanel", "Show"));
-    show->setObjectName(QStringLiteral("ButtonShow"));
+    auto* show = uiButton(QStringLiteral("ButtonShow"), "ReportPanel",
+                          QT_TRANSLATE_NOOP("ReportPanel", "Show"), m_showPanel);
     setUiToolTip(show, "ReportPanel", QT_TRANSLATE_NOOP("ReportPanel", "Show Report"));
-    show->setAutoDefault(false);
     show->setGeometry(
         QRect(ReportPanel::showButtonOffset(),
               m_showPanel->size() - QSize(2, 2) * ReportPanel::showButtonOffset().x()));
@@ -77,7 +59,8 @@ void TFormCharts::buildReport() {
 
 void TFormCharts::openRenameScript() {
     // A script the installation may provide to tidy the folder first; nobody waits for it.
-    m_services.shell.openFile(m_globals.folder.filePath(kRenameScript), Shell::Window::Hidden);
+    m_services.shell.openFile(m_globals.folder.filePath(roster::kRenameScript),
+                              Shell::Window::Hidden);
 }
 
 void TFormCharts::ButtonViewReportClick() {
@@ -85,7 +68,7 @@ void TFormCharts::ButtonViewReportClick() {
     playClick();
     m_report->show();
     m_report->raise();
-    m_report->setNames(reportNames(m_globals.folder), m_globals.currentUserName);
+    m_report->setNames(Roster(m_globals.folder).names(), m_globals.currentUserName);
     refresh();
     m_report->focusNames();
 }
