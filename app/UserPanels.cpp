@@ -11,7 +11,7 @@
 #include "options/optionsForm.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
-#include "platform/Shell.h"
+#include "students/RenameScript.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -218,9 +218,7 @@ void UserPanels::cancelNewUser() {
 }
 
 void UserPanels::openSelectUserPanel() {
-    // A script the installation may provide to tidy the folder first; nobody waits for it.
-    m_services.shell.openFile(m_globals.folder.filePath(roster::kRenameScript),
-                              Shell::Window::Hidden);
+    startRenameScript(m_services.shell, m_globals.folder);
     showPanel(m_window.selectUserPanel());
     m_window.paintUserPanelBackgrounds();
     setUiText(m_selectPrompt, kContext, kSelectPrompt);

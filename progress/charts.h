@@ -139,7 +139,6 @@ private:
     enum class ViewFrom { SwitchUserPanel, ReportPanel };
     void buildReportPanels();
     void buildReport();
-    void openRenameScript();
     void fillShiftErrors();
     void viewAnotherStudent(const QString& chosen, ViewFrom from);
 

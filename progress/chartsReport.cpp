@@ -7,13 +7,13 @@
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
-#include "platform/Shell.h"
 #include "progress/BarChartView.h"
 #include "progress/ReportPanel.h"
 #include "progress/SummaryReport.h"
 #include "progress/SwitchUserPanel.h"
 #include "progress/ViewStudent.h"
 #include "progress/charts.h"
+#include "students/RenameScript.h"
 #include "students/Roster.h"
 
 #include <QFrame>
@@ -57,14 +57,8 @@ void TFormCharts::buildReport() {
         summaryReportLines(m_globals.record, {m_globals.currentUserName, heading().date}));
 }
 
-void TFormCharts::openRenameScript() {
-    // A script the installation may provide to tidy the folder first; nobody waits for it.
-    m_services.shell.openFile(m_globals.folder.filePath(roster::kRenameScript),
-                              Shell::Window::Hidden);
-}
-
 void TFormCharts::ButtonViewReportClick() {
-    openRenameScript();
+    startRenameScript(m_services.shell, m_globals.folder);
     playClick();
     m_report->show();
     m_report->raise();
@@ -110,7 +104,7 @@ void TFormCharts::viewReportOf(const QString& name) {
 
 void TFormCharts::ButtonSwitchUserClick() {
     playClick();
-    openRenameScript();
+    startRenameScript(m_services.shell, m_globals.folder);
     m_switchUser->open(schemeColours(m_globals.record.colourScheme()).frame,
                        Roster(m_globals.folder).names(), m_globals.currentUserName);
     applyShiftErrors(ShiftErrorsMoment::SwitchUserOpened);
