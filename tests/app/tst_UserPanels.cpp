@@ -207,6 +207,20 @@ struct Fixture : test::TestWorkingFolder {
         list().setCurrentItem(found.first());
         press(QStringLiteral("ButtonUseName"));
     }
+    // Ann and Bob have files, and Ann is the student in use.
+    void openAsAnnBesideBob() {
+        writeStudent(QStringLiteral("Ann"), markedRecord(1));
+        writeStudent(QStringLiteral("Bob"), markedRecord(2));
+        open();
+        useName(QStringLiteral("Ann"));
+    }
+    // Ann changes to Bob, or to the new user Cy.
+    void leaveAnn(bool forNewUser) const {
+        if (forNewUser)
+            typeNewUser(QStringLiteral("Cy"));
+        else
+            useName(QStringLiteral("Bob"));
+    }
 
     // Which links and menus are enabled, as "NU SU YS PR" and "B D H".
     QString linksOn() const {
@@ -531,10 +545,7 @@ void tst_UserPanels::useThisNameWithoutTheKeyboardPictureSaysChooseOne() {
 
 void tst_UserPanels::switchingUsersRollsOverOnce() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
-    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
-    f.open();
-    f.useName(QStringLiteral("Ann"));
+    f.openAsAnnBesideBob();
     scoreDrills(f.globals);
     const QList<std::int32_t> annBefore = percentHistory(f.globals.record);
     const QByteArray bobFile = readBytes(f.path(QStringLiteral("Bob.stu")));
@@ -629,10 +640,7 @@ void tst_UserPanels::closingWithoutAUserWritesNothing() {
 // the file holds exactly one new history entry for the session.
 void tst_UserPanels::retakingOwnNameKeepsTheSessionsHistoryEntry() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
-    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
-    f.open();
-    f.useName(QStringLiteral("Ann"));
+    f.openAsAnnBesideBob();
     const QList<std::int32_t> before = percentHistory(f.globals.record);
     scoreDrills(f.globals);
     QVERIFY(saveStudent(f.globals.session, f.dialogs)); // the set's end
@@ -657,19 +665,13 @@ void tst_UserPanels::failedSaveKeepsTheStudentUntilTriedAgain_data() {
 void tst_UserPanels::failedSaveKeepsTheStudentUntilTriedAgain() {
     QFETCH(bool, newUser);
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
-    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
-    f.open();
-    f.useName(QStringLiteral("Ann"));
+    f.openAsAnnBesideBob();
     const QByteArray annFile = readBytes(f.path(QStringLiteral("Ann.stu")));
     scoreDrills(f.globals);
     const StudentRecord ann = f.globals.record;
     f.savesFail = true;
 
-    if (newUser)
-        f.typeNewUser(QStringLiteral("Cy"));
-    else
-        f.useName(QStringLiteral("Bob"));
+    f.leaveAnn(newUser);
 
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown[0].kind, Dialogs::Kind::Error);
@@ -716,10 +718,7 @@ void tst_UserPanels::outgoingFileGoneFromOutsideIsToldBeforeTheChange() {
     QFETCH(bool, replaced);
     QFETCH(bool, writeAnew);
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
-    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
-    f.open();
-    f.useName(QStringLiteral("Ann"));
+    f.openAsAnnBesideBob();
     scoreDrills(f.globals);
     const StudentRecord ann = f.globals.record;
     const QString annFile = f.path(QStringLiteral("Ann.stu"));
@@ -771,22 +770,14 @@ void tst_UserPanels::writingTheOutgoingFileAnewThatFailsChangesNothing_data() {
 void tst_UserPanels::writingTheOutgoingFileAnewThatFailsChangesNothing() {
     QFETCH(bool, newUser);
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
-    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
-    f.open();
-    f.useName(QStringLiteral("Ann"));
+    f.openAsAnnBesideBob();
     scoreDrills(f.globals);
     const StudentRecord ann = f.globals.record;
     const QString annFile = f.path(QStringLiteral("Ann.stu"));
     QVERIFY(QFile::remove(annFile));
     f.savesFail = true;
     f.dialogs.answers = {Dialogs::Answer::Yes};
-    const auto change = [&] {
-        if (newUser)
-            f.typeNewUser(QStringLiteral("Cy"));
-        else
-            f.useName(QStringLiteral("Bob"));
-    };
+    const auto change = [&] { f.leaveAnn(newUser); };
 
     change();
 
@@ -974,10 +965,7 @@ void tst_UserPanels::preferencesOpensItsWindowAndYourStatsAsksForCharts() {
 
 void tst_UserPanels::aStudentViewedInTheChartsIsNamedOnTheUserLine() {
     Fixture f;
-    f.writeStudent(QStringLiteral("Ann"), markedRecord(1));
-    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
-    f.open();
-    f.useName(QStringLiteral("Ann"));
+    f.openAsAnnBesideBob();
     f.click(QStringLiteral("LabelYourStats"));
     auto* charts = f.form->findChild<TFormCharts*>();
     QVERIFY(charts != nullptr);

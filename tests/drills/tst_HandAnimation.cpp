@@ -282,6 +282,21 @@ HandScene sceneFor(const CurrentKey& key, Nationality nationality, bool awaiting
     return scene;
 }
 
+// One hand, the left or the right, reaching for G on the US keyboard.
+HandScene oneHandSceneForG(bool leftHand) {
+    CurrentKey key = currentKeyFor(QStringLiteral("G"), Nationality::EnglishUS);
+    key.leftHand = leftHand;
+    key.rightHand = !leftHand;
+    return sceneFor(key, Nationality::EnglishUS);
+}
+
+HandAnimationState handsAt(QPoint origin) {
+    HandAnimationState state;
+    state.handX = origin.x();
+    state.handY = origin.y();
+    return state;
+}
+
 CurrentKey enterKey() {
     CurrentKey key;
     key.character = 13;
@@ -719,13 +734,8 @@ void tst_HandAnimation::readyOutlinesDrawTheStrokedPixels() {
     QFETCH(bool, leftHand);
     QFETCH(int, penWidth);
     QFETCH(QPoint, origin);
-    CurrentKey key = currentKeyFor(QStringLiteral("G"), Nationality::EnglishUS);
-    key.leftHand = leftHand;
-    key.rightHand = !leftHand;
-    HandScene scene = sceneFor(key, Nationality::EnglishUS);
-    HandAnimationState state;
-    state.handX = origin.x();
-    state.handY = origin.y();
+    HandScene scene = oneHandSceneForG(leftHand);
+    const HandAnimationState state = handsAt(origin);
     HandSprites sprites;
     for (const QRgb colour : {qRgb(61, 99, 90), qRgb(200, 30, 40)}) {
         scene.style.penWidth = penWidth;
@@ -751,15 +761,11 @@ void tst_HandAnimation::handsAreaHoldsEveryPixelOfTheHands() {
     QFETCH(bool, leftHand);
     QFETCH(int, penWidth);
     QFETCH(QPoint, origin);
-    CurrentKey key = currentKeyFor(QStringLiteral("G"), Nationality::EnglishUS);
-    key.leftHand = leftHand;
-    key.rightHand = !leftHand;
-    HandScene scene = sceneFor(key, Nationality::EnglishUS);
+    HandScene scene = oneHandSceneForG(leftHand);
     scene.style.penWidth = penWidth;
-    HandAnimationState state;
-    state.handX = origin.x();
-    state.handY = origin.y();
-    for (HandSprites* sprites : {static_cast<HandSprites*>(nullptr), new HandSprites}) {
+    const HandAnimationState state = handsAt(origin);
+    HandSprites ready;
+    for (HandSprites* sprites : {static_cast<HandSprites*>(nullptr), &ready}) {
         scene.sprites = sprites;
         QImage marksOnly = keyboardPicture().convertToFormat(QImage::Format_RGB32);
         drawHighlights(marksOnly, scene.key, scene.highlight);
@@ -777,7 +783,6 @@ void tst_HandAnimation::handsAreaHoldsEveryPixelOfTheHands() {
                                 .arg(area.y())
                                 .arg(area.width())
                                 .arg(area.height())));
-        delete sprites;
     }
 }
 
