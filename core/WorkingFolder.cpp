@@ -25,23 +25,14 @@ bool WorkingFolder::exists(const QString& name) const {
     return QFileInfo(filePath(name)).isFile();
 }
 
-QStringList WorkingFolder::find(const QString& pattern) const {
-    // "*" and an ending, the pattern every caller gives, is matched here: QDir compiles each
-    // name filter into a regular expression, and that at start alone maps and touches half a
-    // megabyte of the pattern library. The order is QDir's, as filtering keeps it.
-    if (const QStringView ending = QStringView(pattern).sliced(pattern.isEmpty() ? 0 : 1);
-        pattern.startsWith(QLatin1Char('*')) && !ending.contains(QLatin1Char('*')) &&
-        !ending.contains(QLatin1Char('?')) && !ending.contains(QLatin1Char('['))) {
-        QStringList files = QDir(m_dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
-        files.removeIf(
-            [&](const QString& file) { return !file.endsWith(ending, Qt::CaseInsensitive); });
-        return files;
-    }
-    QDir dir(m_dir);
-    dir.setNameFilters({pattern});
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
-    // QDir's name filters already ignore letter case unless told otherwise.
-    return dir.entryList();
+QStringList WorkingFolder::filesEndingWith(const QString& ending) const {
+    // Compared here rather than with a QDir name filter: QDir compiles each filter into a
+    // regular expression, which at start alone maps and touches half a megabyte of the pattern
+    // library. The order is QDir's, as filtering keeps it.
+    QStringList files = QDir(m_dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    files.removeIf(
+        [&](const QString& file) { return !file.endsWith(ending, Qt::CaseInsensitive); });
+    return files;
 }
 
 QString WorkingFolder::defaultLocation() {

@@ -21,8 +21,8 @@ public:
     QString filePath(const QString& name) const;
     bool exists(const QString& name) const;
 
-    // File names matching a wildcard pattern such as "*.stu", without regard to letter case.
-    QStringList find(const QString& pattern) const;
+    // The names of the files ending with ending (".stu"), without regard to letter case.
+    QStringList filesEndingWith(const QString& ending) const;
 
     // KEYFARER_HOME when set, otherwise the user's data folder for Keyfarer.
     static QString defaultLocation();

@@ -35,7 +35,7 @@ bool isCancelled(const Progress& progress) {
 
 QList<StudentFileEntry> studentFiles(const WorkingFolder& folder) {
     QList<StudentFileEntry> files;
-    for (const QString& file : folder.find(QStringLiteral("*") + roster::kExtension)) {
+    for (const QString& file : folder.filesEndingWith(roster::kExtension)) {
         QString name = file.chopped(roster::kExtension.size());
         if (!name.isEmpty())
             files.append({file, std::move(name)});

@@ -110,14 +110,14 @@ std::optional<QString> deletionRefusal(const QString& entry, qsizetype entriesLi
 } // namespace roster
 
 bool Roster::hasStudentFiles() const {
-    return !m_folder.find(QStringLiteral("*") + roster::kExtension).isEmpty();
+    return !m_folder.filesEndingWith(roster::kExtension).isEmpty();
 }
 
 QStringList Roster::names() const {
     QStringList out;
     // Whatever the letter case of the extension: a file copied from elsewhere as "Bob.STU" is
     // Bob's, and a list without it would be a dead end.
-    for (const QString& file : m_folder.find(QStringLiteral("*") + roster::kExtension)) {
+    for (const QString& file : m_folder.filesEndingWith(roster::kExtension)) {
         const QString name = file.chopped(roster::kExtension.size());
         if (!name.isEmpty() && !out.contains(name))
             out.append(name);
@@ -133,7 +133,7 @@ QString studentFilePath(const WorkingFolder& folder, const QString& name) {
         return dir.filePath(exact);
     // The name as written, the extension in any letter case; never another name that differs
     // only in letter case, which is another student's file.
-    for (const QString& file : folder.find(QStringLiteral("*") + roster::kExtension)) {
+    for (const QString& file : folder.filesEndingWith(roster::kExtension)) {
         if (file.chopped(roster::kExtension.size()) == name)
             return dir.filePath(file);
     }
