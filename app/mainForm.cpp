@@ -6,6 +6,7 @@
 #include "app/MainLayout.h"
 #include "app/ProgramPictures.h"
 #include "app/SaveStudent.h"
+#include "app/SchemePicture.h"
 #include "app/TextColour.h"
 #include "app/TranslatedText.h"
 #include "app/UserPanels.h"
@@ -114,12 +115,10 @@ QLabel* makeImage(const QString& name, QWidget* parent) {
     return image;
 }
 
-// A picture of the widget's size, painted as a frame or a background.
-void paintInto(QLabel& image, void (*paint)(QImage&, QRgb), QRgb colour) {
-    QImage picture(image.size(), QImage::Format_RGB32);
-    paint(picture, colour);
-    // Handed over, not copied: the label keeps the one picture.
-    image.setPixmap(QPixmap::fromImage(std::move(picture)));
+SchemePicture* makeSchemePicture(const QString& name, SchemePicture::Kind kind, QWidget* parent) {
+    auto* picture = new SchemePicture(kind, parent);
+    picture->setObjectName(name);
+    return picture;
 }
 
 } // namespace
@@ -185,7 +184,8 @@ void TMainForm::buildControls() {
     setCentralWidget(client);
 
     m_title = makePanel(QStringLiteral("PanelMainTitle"), client);
-    m_titlePicture = makeImage(QStringLiteral("Image2"), m_title);
+    m_titlePicture =
+        makeSchemePicture(QStringLiteral("Image2"), SchemePicture::Kind::Frame, m_title);
     m_logo = makeImage(QStringLiteral("ImageLogo"), m_title);
     m_logo->setGeometry(QRect(kLogoPlace, kLogoSize));
     if (const QImage logo = readPicture(m_globals.folder, QString::fromLatin1(kLogoPicture));
@@ -228,16 +228,19 @@ void TMainForm::buildControls() {
     m_userLine->resize(kClientSize.width() - kUserLinePlace.x(), 22);
 
     m_left = makePanel(QStringLiteral("PanelLeft"), client);
-    m_leftPicture = makeImage(QStringLiteral("Image3"), m_left);
+    m_leftPicture = makeSchemePicture(QStringLiteral("Image3"), SchemePicture::Kind::Frame, m_left);
     m_right = makePanel(QStringLiteral("PanelRight"), client);
-    m_rightPicture = makeImage(QStringLiteral("Image4"), m_right);
+    m_rightPicture =
+        makeSchemePicture(QStringLiteral("Image4"), SchemePicture::Kind::Frame, m_right);
     m_keyboardLabel = makeImage(QStringLiteral("Image1"), client);
 
     m_newUserPanel = makePanel(QStringLiteral("Panel1"), client);
-    m_newUserPicture = makeImage(QStringLiteral("Image5"), m_newUserPanel);
+    m_newUserPicture = makeSchemePicture(QStringLiteral("Image5"), SchemePicture::Kind::Background,
+                                         m_newUserPanel);
     m_newUserPanel->hide();
     m_selectUserPanel = makePanel(QStringLiteral("Panel2"), client);
-    m_selectUserPicture = makeImage(QStringLiteral("Image6"), m_selectUserPanel);
+    m_selectUserPicture = makeSchemePicture(QStringLiteral("Image6"),
+                                            SchemePicture::Kind::Background, m_selectUserPanel);
     m_selectUserPanel->hide();
 
     // The hint picture blinks beside the links on the welcome path. (The design also has a
@@ -445,13 +448,13 @@ QRgb TMainForm::schemeColour() const {
 }
 
 void TMainForm::repaintSchemePictures() {
-    for (QLabel* image : {m_titlePicture, m_leftPicture, m_rightPicture})
-        paintInto(*image, &paintFrame, schemeColour());
+    for (SchemePicture* picture : {m_titlePicture, m_leftPicture, m_rightPicture})
+        picture->setSchemeColour(schemeColour());
 }
 
 void TMainForm::paintUserPanelBackgrounds() {
-    for (QLabel* image : {m_newUserPicture, m_selectUserPicture})
-        paintInto(*image, &paintBackground, schemeColour());
+    for (SchemePicture* picture : {m_newUserPicture, m_selectUserPicture})
+        picture->setSchemeColour(schemeColour());
 }
 
 bool TMainForm::event(QEvent* event) {

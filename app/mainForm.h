@@ -21,6 +21,7 @@ namespace kf {
 
 class ClickableLabel;
 class InterfaceLanguage;
+class SchemePicture;
 class TBegForm;
 class UserPanels;
 struct Globals;
@@ -138,17 +139,17 @@ private:
 
     QLabel* m_keyboardLabel = nullptr;
     QFrame* m_title = nullptr;
-    QLabel* m_titlePicture = nullptr;
+    SchemePicture* m_titlePicture = nullptr;
     QLabel* m_logo = nullptr;
     QLabel* m_hint = nullptr;
     QFrame* m_left = nullptr;
-    QLabel* m_leftPicture = nullptr;
+    SchemePicture* m_leftPicture = nullptr;
     QFrame* m_right = nullptr;
-    QLabel* m_rightPicture = nullptr;
+    SchemePicture* m_rightPicture = nullptr;
     QFrame* m_newUserPanel = nullptr;
-    QLabel* m_newUserPicture = nullptr;
+    SchemePicture* m_newUserPicture = nullptr;
     QFrame* m_selectUserPanel = nullptr;
-    QLabel* m_selectUserPicture = nullptr;
+    SchemePicture* m_selectUserPicture = nullptr;
     QLabel* m_userLine = nullptr;
     QString m_userLineName; // the name the user line shows after "User = "
     InterfaceLanguage* m_language = nullptr;

@@ -50,30 +50,43 @@ constexpr const char* kMissingMessage = QT_TRANSLATE_NOOP(
     "One or more of the keyboard files are missing. You may need to reinstall Keyfarer.");
 
 // A rectangle from (left, top) to (right, bottom), right and bottom just outside it, filled with
-// one colour and outlined by a pen of the given width. The pen lies inside the rectangle, so
-// where a wide line falls is decided here and not by a painting engine's pixel rules. Rows are
-// filled as runs: the main window paints some 400,000 pixels this way at start.
-void drawRectangle(QImage& picture, int left, int top, int right, int bottom, QRgb pen,
-                   int penWidth, QRgb fill) {
-    const QRect area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & picture.rect();
+// one colour and outlined by a pen of the given width, as the solid areas it is made of within
+// bounds. The pen lies inside the rectangle, so where a wide line falls is decided here and not
+// by a painting engine's pixel rules.
+void addRectangle(std::vector<ColourBand>& bands, const QRect& bounds, int left, int top, int right,
+                  int bottom, QRgb pen, int penWidth, QRgb fill) {
+    const QRect area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & bounds;
     if (area.isEmpty())
         return;
-    // As QImage::setPixel stores them: a picture without alpha keeps its pixels opaque.
-    const QRgb opaque = picture.hasAlphaChannel() ? 0 : 0xff000000u;
-    pen |= opaque;
-    fill |= opaque;
-    // The pen's columns, clipped to the area; the fill runs between them.
+    // The pen's rows above and below, and its columns between them; the fill runs inside.
+    const int penTopEnd = std::min(top + penWidth, area.bottom() + 1);
+    const int penBottomStart = std::max(bottom - penWidth, area.top());
     const int penLeftEnd = std::clamp(left + penWidth, area.left(), area.right() + 1);
     const int penRightStart = std::clamp(right - penWidth, penLeftEnd, area.right() + 1);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        if (y < top + penWidth || y >= bottom - penWidth) {
-            std::fill(row + area.left(), row + area.right() + 1, pen);
-            continue;
+    const int middleTop = std::max(penTopEnd, area.top());
+    const int middleBottom = std::min(penBottomStart, area.bottom() + 1) - 1;
+    const auto add = [&](int x1, int y1, int x2, int y2, QRgb colour) {
+        if (const QRect band(QPoint(x1, y1), QPoint(x2, y2)); !band.isEmpty())
+            bands.push_back({band, colour});
+    };
+    add(area.left(), area.top(), area.right(), penTopEnd - 1, pen);
+    add(area.left(), penBottomStart, area.right(), area.bottom(), pen);
+    add(area.left(), middleTop, penLeftEnd - 1, middleBottom, pen);
+    add(penLeftEnd, middleTop, penRightStart - 1, middleBottom, fill);
+    add(penRightStart, middleTop, area.right(), middleBottom, pen);
+}
+
+// Fills the areas into the picture, row by row as runs: the main window painted some 400,000
+// pixels this way at start.
+void fillBands(QImage& picture, const std::vector<ColourBand>& bands) {
+    // As QImage::setPixel stores them: a picture without alpha keeps its pixels opaque.
+    const QRgb opaque = picture.hasAlphaChannel() ? 0 : 0xff000000u;
+    for (const ColourBand& band : bands) {
+        const QRect area = band.area & picture.rect();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            QRgb* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            std::fill(row + area.left(), row + area.right() + 1, band.colour | opaque);
         }
-        std::fill(row + area.left(), row + penLeftEnd, pen);
-        std::fill(row + penLeftEnd, row + penRightStart, fill);
-        std::fill(row + penRightStart, row + area.right() + 1, pen);
     }
 }
 
@@ -99,24 +112,36 @@ SchemeColours schemeColours(std::uint8_t scheme) {
     return {rgbOfColourValue(s.frame), rgbOfColourValue(s.drillTitle)};
 }
 
+std::vector<ColourBand> frameBands(QSize size, QRgb schemeColour) {
+    const int w = size.width();
+    const int h = size.height();
+    std::vector<ColourBand> bands;
+    addRectangle(bands, QRect(QPoint(), size), 0, 0, w, h, kPaperColour, 1, kPaperColour);
+    addRectangle(bands, QRect(QPoint(), size), 3, 3, w - 2, h - 1, schemeColour, 2, kPaperColour);
+    return bands;
+}
+
+std::vector<ColourBand> backgroundBands(QSize size, QRgb schemeColour) {
+    const int w = size.width();
+    const int h = size.height();
+    std::vector<ColourBand> bands;
+    addRectangle(bands, QRect(QPoint(), size), 0, 0, w, h, schemeColour, 1, schemeColour);
+    addRectangle(bands, QRect(QPoint(), size), 4, 4, w - 3, h - 3, kPaperColour, 2, schemeColour);
+    return bands;
+}
+
 void paintFrame(QImage& picture, QRgb schemeColour) {
     if (picture.isNull())
         return;
     makePaintable(picture);
-    const int w = picture.width();
-    const int h = picture.height();
-    drawRectangle(picture, 0, 0, w, h, kPaperColour, 1, kPaperColour);
-    drawRectangle(picture, 3, 3, w - 2, h - 1, schemeColour, 2, kPaperColour);
+    fillBands(picture, frameBands(picture.size(), schemeColour));
 }
 
 void paintBackground(QImage& picture, QRgb schemeColour) {
     if (picture.isNull())
         return;
     makePaintable(picture);
-    const int w = picture.width();
-    const int h = picture.height();
-    drawRectangle(picture, 0, 0, w, h, schemeColour, 1, schemeColour);
-    drawRectangle(picture, 4, 4, w - 3, h - 3, kPaperColour, 2, schemeColour);
+    fillBands(picture, backgroundBands(picture.size(), schemeColour));
 }
 
 QStringList eventSoundFiles(const WorkingFolder& folder) {

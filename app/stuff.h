@@ -5,10 +5,12 @@
 // the playing of the program's sounds, and the loading of the keyboard picture.
 
 #include <QImage>
+#include <QRect>
 #include <QRgb>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <vector>
 
 namespace kf {
 
@@ -25,6 +27,16 @@ struct SchemeColours {
 };
 // The colours of scheme 0..4 ("Green", "Blue", "Red", "Purple", "Brown"); scheme 0 for others.
 SchemeColours schemeColours(std::uint8_t scheme);
+
+// One solid area of a frame or a background; later areas are painted over earlier ones.
+struct ColourBand {
+    QRect area;
+    QRgb colour;
+};
+// The areas of a paper-coloured picture of this size with a frame in the scheme colour.
+std::vector<ColourBand> frameBands(QSize size, QRgb schemeColour);
+// The areas of a scheme-coloured picture of this size with a paper-coloured frame inside.
+std::vector<ColourBand> backgroundBands(QSize size, QRgb schemeColour);
 
 // Paper-coloured picture with a frame in the scheme colour.
 void paintFrame(QImage& picture, QRgb schemeColour);

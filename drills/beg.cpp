@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "app/PictureView.h"
 #include "app/ProgramPictures.h"
+#include "app/SchemePicture.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "drills/BegStyle.h"
@@ -227,22 +228,8 @@ void TBegForm::showKeyboardImage() {
 
 void TBegForm::paintSchemePictures() {
     const SchemeColours scheme = schemeColours(m_globals.record.colourScheme());
-    const auto paint = [&](const char* name, bool frame) {
-        auto* image = findChild<QLabel*>(QString::fromLatin1(name));
-        QImage picture(image->size(), QImage::Format_RGB32);
-        if (frame)
-            paintFrame(picture, scheme.frame);
-        else
-            paintBackground(picture, scheme.frame);
-        image->setPixmap(QPixmap::fromImage(picture));
-        image->setAttribute(Qt::WA_OpaquePaintEvent); // the picture is the label's size
-    };
-    for (const char* name : {"Image10", "Image3", "Image4"})
-        paint(name, true);
-    for (const char* name : {"Image8", "Image9"})
-        paint(name, false);
-    if (m_engine.ownKeysDrill())
-        paint("Image11", false);
+    for (const char* name : {"Image10", "Image3", "Image4", "Image8", "Image9", "Image11"})
+        findChild<SchemePicture*>(QString::fromLatin1(name))->setSchemeColour(scheme.frame);
     setTextColour(findChild<QLabel*>(QStringLiteral("Label3")), QColor::fromRgb(scheme.drillTitle));
 }
 

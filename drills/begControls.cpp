@@ -2,6 +2,7 @@
 // The controls of the drill window and where they go: built once, when the window is created.
 
 #include "app/PictureView.h"
+#include "app/SchemePicture.h"
 #include "app/TranslatedText.h"
 #include "app/stuff.h"
 #include "drills/BegStyle.h"
@@ -67,6 +68,15 @@ QLabel* makeImage(QWidget* parent, const char* name, const QRect& geometry) {
     image->setObjectName(QString::fromLatin1(name));
     image->setGeometry(geometry);
     return image;
+}
+
+// A frame or background in the colour scheme, painted by paintSchemePictures.
+SchemePicture* makeSchemePicture(QWidget* parent, const char* name, SchemePicture::Kind kind,
+                                 const QRect& geometry) {
+    auto* picture = new SchemePicture(kind, parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setGeometry(geometry);
+    return picture;
 }
 
 QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QRect& geometry,
@@ -214,7 +224,7 @@ void TBegForm::buildWindow() {
 void TBegForm::buildTopArea(QWidget* client) {
     QFrame* top = makePanel(client, "PanelTop", QRect());
     setBackground(top, kBlueGrey);
-    makeImage(top, "Image10", QRect());
+    makeSchemePicture(top, "Image10", SchemePicture::Kind::Frame, QRect());
     QLabel* heading =
         makeLabel(top, "Label1", QT_TRANSLATE_NOOP("TBegForm", "Beginners Drills:"), QRect());
     heading->setFont(verdana(24, true));
@@ -226,7 +236,7 @@ void TBegForm::buildTopArea(QWidget* client) {
     setTextColour(drillTitle, fromBgr(kTitleText));
 
     QFrame* figures = makePanel(top, "Panel1", QRect());
-    makeImage(figures, "Image8", QRect());
+    makeSchemePicture(figures, "Image8", SchemePicture::Kind::Background, QRect());
     buildRunningFigures(figures);
 }
 
@@ -323,7 +333,7 @@ void TBegForm::buildToolPanels(QWidget* client) {
     const auto buildSide = [&](const char* sideName, const char* imageName, const char* toolsName,
                                auto& tools) {
         QFrame* side = makePanel(client, sideName, QRect());
-        makeImage(side, imageName, QRect());
+        makeSchemePicture(side, imageName, SchemePicture::Kind::Frame, QRect());
         const int height = static_cast<int>(tools.size()) * kToolStep + 4;
         QFrame* panel = makePanel(side, toolsName, QRect(0, 0, kToolPanelWidth, height));
         setBackground(panel, kCream);
@@ -345,7 +355,7 @@ void TBegForm::buildToolPanels(QWidget* client) {
 void TBegForm::buildStatistics(QWidget* client) {
     QFrame* stats = makePanel(client, "Panel11", QRect(QPoint(0, 0), kStatisticsPanelSize));
     setBackground(stats, kBlueGrey);
-    makeImage(stats, "Image9", stats->rect());
+    makeSchemePicture(stats, "Image9", SchemePicture::Kind::Background, stats->rect());
     QLabel* title = makeLabel(stats, "Label2", QT_TRANSLATE_NOOP("TBegForm", "Beginners Stats"),
                               QRect(0, 8, kStatisticsPanelSize.width(), 26), Qt::AlignCenter);
     title->setFont(verdana(14, true));
@@ -374,7 +384,7 @@ void TBegForm::buildStatistics(QWidget* client) {
 void TBegForm::buildOwnKeys(QWidget* client) {
     QFrame* own = makePanel(client, "Panel2", QRect(QPoint(0, 0), kOwnKeysPanelSize));
     setBackground(own, kCream);
-    makeImage(own, "Image11", own->rect());
+    makeSchemePicture(own, "Image11", SchemePicture::Kind::Background, own->rect());
     QLabel* ownKeysHelp = makeLabel(own, "Label11", kOwnKeysInstructions, QRect(12, 10, 376, 70),
                                     Qt::AlignLeft | Qt::AlignTop);
     ownKeysHelp->setWordWrap(true);
@@ -460,17 +470,17 @@ void TBegForm::layOut() {
 
     auto* top = findChild<QFrame*>(QStringLiteral("PanelTop"));
     top->setGeometry(l.panelTop);
-    findChild<QLabel*>(QStringLiteral("Image10"))->setGeometry(top->rect());
+    findChild<SchemePicture*>(QStringLiteral("Image10"))->setGeometry(top->rect());
     auto* left = findChild<QFrame*>(QStringLiteral("PanelLeft"));
     left->setGeometry(l.panelLeft);
-    findChild<QLabel*>(QStringLiteral("Image3"))->setGeometry(left->rect());
+    findChild<SchemePicture*>(QStringLiteral("Image3"))->setGeometry(left->rect());
     auto* right = findChild<QFrame*>(QStringLiteral("PanelRight"));
     right->setGeometry(l.panelRight);
-    findChild<QLabel*>(QStringLiteral("Image4"))->setGeometry(right->rect());
+    findChild<SchemePicture*>(QStringLiteral("Image4"))->setGeometry(right->rect());
 
     auto* figures = findChild<QFrame*>(QStringLiteral("Panel1"));
     figures->setGeometry(22, 48, l.panelTop.width() - 44, l.panelTop.height() - 48 - 4);
-    findChild<QLabel*>(QStringLiteral("Image8"))->setGeometry(figures->rect());
+    findChild<SchemePicture*>(QStringLiteral("Image8"))->setGeometry(figures->rect());
 
     auto* heading = findChild<QLabel*>(QStringLiteral("Label1"));
     heading->setGeometry(QRect(QPoint(17, 13), heading->sizeHint()));

@@ -247,8 +247,8 @@ struct Fixture : test::TestWorkingFolder {
 };
 
 // Whether a frame in the colour runs down the left edge of a picture, near its middle.
-bool framedIn(const QLabel& image, QRgb colour) {
-    const QImage picture = image.pixmap().toImage();
+bool framedIn(QWidget& image, QRgb colour) {
+    const QImage picture = image.grab().toImage();
     for (int x = 0; x < 8 && x < picture.width(); ++x) {
         if (picture.pixel(x, picture.height() / 2) == (colour | 0xFF000000u))
             return true;
@@ -257,8 +257,8 @@ bool framedIn(const QLabel& image, QRgb colour) {
 }
 
 // Whether a panel background is filled with the colour at its corner.
-bool filledIn(const QLabel& image, QRgb colour) {
-    const QImage picture = image.pixmap().toImage();
+bool filledIn(QWidget& image, QRgb colour) {
+    const QImage picture = image.grab().toImage();
     return !picture.isNull() && picture.pixel(1, 1) == (colour | 0xFF000000u);
 }
 
@@ -521,12 +521,12 @@ void tst_UserPanels::useThisNameLoadsTheStudent() {
     const QRgb bobs = qRgb(201, 82, 123);
     QCOMPARE(int(markedRecord(2).colourScheme()), 2);
     for (const char* picture : {"Image2", "Image3", "Image4"})
-        QVERIFY2(framedIn(f.control<QLabel>(QString::fromLatin1(picture)), bobs), picture);
+        QVERIFY2(framedIn(f.control<QWidget>(QString::fromLatin1(picture)), bobs), picture);
     f.click(QStringLiteral("LabelSelectUser"));
-    QVERIFY(filledIn(f.control<QLabel>(QStringLiteral("Image6")), bobs));
+    QVERIFY(filledIn(f.control<QWidget>(QStringLiteral("Image6")), bobs));
     f.press(QStringLiteral("ButtonSelectCancel"));
     f.click(QStringLiteral("LabelNewUser"));
-    QVERIFY(filledIn(f.control<QLabel>(QStringLiteral("Image5")), bobs));
+    QVERIFY(filledIn(f.control<QWidget>(QStringLiteral("Image5")), bobs));
 }
 
 void tst_UserPanels::useThisNameWithoutTheKeyboardPictureSaysChooseOne() {
@@ -951,7 +951,7 @@ void tst_UserPanels::preferencesOpensItsWindowAndYourStatsAsksForCharts() {
     QCOMPARE(charts.count(), 1);
     // A border colour chosen there repaints the main window at once.
     const QRgb purple = qRgb(172, 123, 171); // 11238316 as 0x00BBGGRR
-    QVERIFY(!framedIn(f.control<QLabel>(QStringLiteral("Image2")), purple));
+    QVERIFY(!framedIn(f.control<QWidget>(QStringLiteral("Image2")), purple));
     auto* borders = options->findChild<QGroupBox*>(QStringLiteral("RadioGroup8"));
     QVERIFY(borders != nullptr);
     for (QRadioButton* button : borders->findChildren<QRadioButton*>()) {
@@ -959,8 +959,8 @@ void tst_UserPanels::preferencesOpensItsWindowAndYourStatsAsksForCharts() {
             button->click();
     }
     QCOMPARE(int(f.globals.record.colourScheme()), 3);
-    QVERIFY(framedIn(f.control<QLabel>(QStringLiteral("Image2")), purple));
-    QVERIFY(filledIn(f.control<QLabel>(QStringLiteral("Image5")), purple));
+    QVERIFY(framedIn(f.control<QWidget>(QStringLiteral("Image2")), purple));
+    QVERIFY(filledIn(f.control<QWidget>(QStringLiteral("Image5")), purple));
 }
 
 void tst_UserPanels::aStudentViewedInTheChartsIsNamedOnTheUserLine() {
@@ -994,7 +994,7 @@ void tst_UserPanels::preferencesFromTheMainWindowRepaintTheDrillOpenedLater() {
 
     chooseItem(*options, "RadioGroup8", QStringLiteral("Purple"));
     const QRgb purple = qRgb(172, 123, 171); // 11238316 as 0x00BBGGRR
-    QVERIFY(framedIn(*f.drill->findChild<QLabel*>(QStringLiteral("Image10")), purple));
+    QVERIFY(framedIn(*f.drill->findChild<QWidget*>(QStringLiteral("Image10")), purple));
     QCOMPARE(f.drill->findChild<QLabel*>(QStringLiteral("Label3"))
                  ->palette()
                  .color(QPalette::WindowText),
