@@ -9,7 +9,9 @@
 # Usage: bench/key_cpu_probe.sh [build folder] [seconds between keys]   (default build/release, 1)
 # After the typing, the process's CPU time per second while a set runs and nobody types (the set
 # clock's ticks and the event loop's wake-ups) is printed too: at a beginner's pace part of each
-# key's figure is that, whatever the key costs.
+# key's figure is that, whatever the key costs. bench/frame_count counts the frames the drill
+# window sends the X server meanwhile, and bench/frame_cost what one frame costs a bare Qt window
+# here: frames per key times that is the floor of the figure for any window that draws as often.
 # With KF_PERF_DATA=<file> set, perf records where the typing's time goes into that file; with
 # KF_FILE_TRACE=<file>, strace lists the files the typing touches (the CPU figure then counts
 # strace's overhead too).
@@ -33,6 +35,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 source tests/e2e/drill_steps.sh
+frames_file=$XDG_RUNTIME_DIR/frames
 
 # Nanoseconds the process has run on a processor, all threads together.
 cpu_ns() { cat /proc/"$program"/task/*/schedstat | awk '{sum += $1} END {print sum}'; }
@@ -59,6 +62,9 @@ if [ -n "${KF_FILE_TRACE:-}" ]; then
     tracer=$!
     sleep 0.5
 fi
+"$build/bin/frame_count" "$drill" >"$frames_file" &
+counter=$!
+sleep 0.2
 before=$(cpu_ns)
 started=$(date +%s%N)
 for _ in $(seq $sets); do
@@ -72,6 +78,8 @@ for _ in $(seq $sets); do
     sleep "$pace"
 done
 after=$(cpu_ns)
+kill "$counter"
+wait "$counter" || true
 if [ -n "${KF_PERF_DATA:-}" ]; then
     kill -INT "$recorder"
     wait "$recorder" || true
@@ -83,9 +91,11 @@ fi
 ended=$(date +%s%N)
 typed=$((sets * ${#keys}))
 [ "$(figure 13120)" = $((typed * 10000)) ] || fail "the file counts $(figure 13120) presses this session, not $typed"
-awk -v cpu=$((after - before)) -v wall=$((ended - started)) -v n=$typed 'BEGIN {
+awk -v cpu=$((after - before)) -v wall=$((ended - started)) -v n=$typed \
+    -v frames="$(cat "$frames_file")" 'BEGIN {
     printf "keys typed: %d in %.1f s\n", n, wall / 1e9
     printf "process CPU: %.1f ms, per key: %.3f ms\n", cpu / 1e6, cpu / 1e6 / n
+    printf "frames sent to the X server: %d, per key: %.2f\n", frames, frames / n
 }'
 
 # A set started and left alone for 10 s.
@@ -97,3 +107,7 @@ idle_after=$(cpu_ns)
 awk -v cpu=$((idle_after - idle_before)) 'BEGIN {
     printf "in a set, nobody typing: %.3f ms of CPU per second\n", cpu / 1e6 / 10
 }'
+
+# What a frame costs a bare Qt window here: frames per key times this is the floor of the
+# per-key figure for any Qt Widgets window that draws as often.
+"$build/bin/frame_cost"
