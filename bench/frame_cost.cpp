@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <memory>
-#include <ctime>
 
 namespace {
 
