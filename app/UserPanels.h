@@ -68,6 +68,7 @@ private:
     QLineEdit* m_password = nullptr;
     QPushButton* m_deleteName = nullptr;
     QPushButton* m_selectCancel = nullptr;
+    bool m_nameInUse = false; // a student has become current through a panel
 };
 
 } // namespace kf

@@ -196,6 +196,10 @@ struct Fixture : test::TestWorkingFolder {
 
     void typeNewUser(const QString& typed) const {
         click(QStringLiteral("LabelNewUser"));
+        // While the link is off (students exist and none is chosen yet) the panel is opened
+        // directly: its controls are made when it first opens.
+        if (newUserPanel().isHidden())
+            form->findChild<UserPanels*>()->openNewUserPanel();
         auto& edit = control<QLineEdit>(QStringLiteral("EditNewUser"));
         edit.setText(typed);
         QTest::keyClick(&edit, Qt::Key_Return);
@@ -287,8 +291,12 @@ void tst_UserPanels::firstUserIsCreated() {
     QVERIFY(f.ok);
     f.open();
     QCOMPARE(f.linksOn(), QStringLiteral("LabelNewUser"));
+    // The panels' controls are made when a panel first opens.
+    QVERIFY(f.form->findChild<QLineEdit*>() == nullptr);
+    QVERIFY(f.form->findChild<QListWidget*>() == nullptr);
     f.click(QStringLiteral("LabelNewUser"));
     QVERIFY(f.newUserPanel().isVisible());
+    QVERIFY(f.control<QLineEdit>(QStringLiteral("EditNewUser")).isVisible());
     QCOMPARE(f.linksOn(), QString());
     QCOMPARE(f.control<QLabel>(QStringLiteral("LabelNewUserPrompt")).text(),
              QStringLiteral("Type in a new user name below and click the OK button."));
@@ -307,7 +315,10 @@ void tst_UserPanels::firstUserIsCreated() {
     QCOMPARE(f.userLine(), QStringLiteral("User = Ann Lee"));
     QCOMPARE(f.linksOn(), kAllLinksOn);
     QCOMPARE(f.menusOn(), kMenusOn);
+    // The name in use can be deleted from the list as soon as the list first opens.
+    f.click(QStringLiteral("LabelSelectUser"));
     QVERIFY(f.control<QPushButton>(QStringLiteral("ButtonDeleteName")).isEnabled());
+    QVERIFY(f.control<QLineEdit>(QStringLiteral("EditPassword")).isEnabled());
 }
 
 void tst_UserPanels::refusedNameChangesNothing_data() {

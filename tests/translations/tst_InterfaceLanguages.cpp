@@ -8,6 +8,7 @@
 #include "../common/FileBytes.h"
 #include "../common/ShippedFiles.h"
 #include "../drills/DrillHarness.h"
+#include "app/ClickableLabel.h"
 #include "app/InterfaceLanguage.h"
 #include "app/UserPanels.h"
 #include "app/mainForm.h"
@@ -486,6 +487,7 @@ void tst_InterfaceLanguages::accessibleNamesFollowTheLanguage() {
     Globals globals(dir.path());
     TMainForm form(globals, doubles.services);
     form.setInterfaceLanguage(&m_language);
+    emit form.findChild<ClickableLabel*>(QStringLiteral("LabelNewUser"))->clicked();
     auto* newName = form.findChild<QLineEdit*>(QStringLiteral("EditNewUser"));
     QVERIFY(newName != nullptr);
     QCOMPARE(newName->accessibleName(), QStringLiteral("New user name"));
