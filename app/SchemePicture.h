@@ -19,7 +19,6 @@ public:
     SchemePicture(Kind kind, QWidget* parent);
 
     void setSchemeColour(QRgb colour);
-    QRgb schemeColour() const { return m_colour; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
