@@ -13,7 +13,12 @@ wait_for_exit() {
         kill -0 "$1" 2>/dev/null || return 0
         sleep 0.1
     done
-    fail "the program did not end"
+    # What kept it open: the windows still on screen, by name.
+    local shown=() w
+    for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        shown+=("\"$(xdotool getwindowname "$w" 2>/dev/null)\"")
+    done
+    fail "the program did not end (line ${BASH_LINENO[0]}; on screen: ${shown[*]:-nothing})"
 }
 
 # Message boxes carry the program's name as their caption.
