@@ -96,10 +96,6 @@ HandTimerOrder stopHands(HandAnimationState& state);
 // The options window closed: the hand delay becomes Timer1's interval.
 HandTimerOrder setHandDelay(HandAnimationState& state, int delayMs);
 
-// Makes picture a copy of the clean picture with pixels of its own. A picture of the same shape
-// whose pixels nobody else shares is overwritten in place: a fresh 664 KB copy per frame cost an
-// allocation and its page faults on top of the copying.
-void startFromClean(QImage& picture, const QImage& clean);
 // One tick of Timer1: resets the picture from the clean copy and draws the next frame onto it.
 HandTimerOrder AnimateHands(HandAnimationState& state, const HandScene& scene, QImage& picture,
                             const QImage& cleanPicture);

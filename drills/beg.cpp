@@ -404,9 +404,7 @@ void TBegForm::render() {
     announce();
     if (view.pictureResets != m_pictureResets) {
         m_pictureResets = view.pictureResets;
-        // Drawn into the spare frame, as a hand frame is: the shown one stays as it is meanwhile.
-        startFromClean(m_spareKeyboard, m_cleanKeyboard);
-        std::swap(m_keyboard, m_spareKeyboard);
+        m_keyboard = m_cleanKeyboard;
         showKeyboardImage();
     }
     for (std::size_t i = 0; i < m_timers.size(); ++i)

@@ -847,9 +847,6 @@ void tst_BegForm::pictureIsResetForEachTarget() {
     m_form->keyboardImage().fill(Qt::red);
     QTest::keyClick(client(), char(m_form->engine().targetChar()));
     QCOMPARE(m_form->keyboardImage(), clean);
-    // The reset frame has pixels of its own: sharing the clean picture's made the next hand frame
-    // drawn on it copy all 664 KB into a new buffer first.
-    QVERIFY(m_form->keyboardImage().constBits() != clean.constBits());
 }
 
 void tst_BegForm::handsAreDrawnOnTheHandTimer() {
