@@ -264,8 +264,6 @@ void TMainForm::layOut(QSize picture) {
     m_newUserPicture->setGeometry(m_newUserPanel->rect());
     m_selectUserPanel->setGeometry(l.selectUserPanel);
     m_selectUserPicture->setGeometry(m_selectUserPanel->rect());
-    repaintSchemePictures();
-    paintUserPanelBackgrounds();
 }
 
 void TMainForm::connectMenu() {

@@ -78,9 +78,9 @@ public:
     void setKeyboardPicture(QImage picture);
     QImage keyboardPicture() const;
 
-    // Paints the title background and the side pictures as frames in the colour scheme.
+    // Gives the title frame and the side frames the student's colour scheme.
     void repaintSchemePictures();
-    // Paints the new-user and select-user panels' backgrounds in the colour scheme.
+    // Gives the new-user and select-user panels' backgrounds the student's colour scheme.
     void paintUserPanelBackgrounds();
 
     const MainMenu& menu() const { return m_menu; }
