@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/StudentSession.h"
-#include "app/stuff.h"
+#include "students/StudentSession.h"
+#include "platform/EventSounds.h"
+#include "keyboard/KeyboardPictureFile.h"
 #include "core/ActivityState.h"
 #include "core/WorkingFolder.h"
 #include "drills/DrillContext.h"
+#include "drills/DrillWindowState.h"
 #include "drills/DrillRows.h"
-#include "drills/DrillSessionFigures.h"
+#include "students/DrillSessionFigures.h"
 #include "keyboard/CurrentKey.h"
-#include "progress/SectionUsage.h"
+#include "students/SectionUsage.h"
 #include "students/FolderStudentStore.h"
 #include "students/Roster.h"
+#include "students/StudentContext.h"
 #include "students/StudentRecord.h"
 
 #include <QString>
@@ -51,6 +54,13 @@ struct Globals {
     DrillContext drillContext() {
         return {record,       session,      currentUserName, activity, currentKey,
                 drillSession, sectionUsage, drillRows,       folder,   soundDevice};
+    }
+    StudentContext student() {
+        return {record, session, currentUserName, activity, drillSession, sectionUsage, folder,
+                soundDevice};
+    }
+    DrillWindowState drillWindowState() {
+        return {student(), currentKey, drillRows, keyboardPicture};
     }
     SoundSettings soundSettings() const { return {record, folder, soundDevice}; }
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainMenu.h"
 
-#include "app/TranslatedText.h"
+#include "widgets/TranslatedText.h"
 
 #include <QActionGroup>
 #include <QMenu>

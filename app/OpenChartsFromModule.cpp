@@ -8,12 +8,12 @@
 
 namespace kf {
 
-void openChartsWindow(Globals& globals, Services& services, QWidget* parent,
+void openChartsWindow(const StudentContext& student, Services& services, QWidget* parent,
                       const ChartsHooks& hooks) {
     // A module stays loaded once loaded: later openings find it at once.
     FeatureModule module(QString::fromLatin1(kChartsModule));
     if (auto* open = module.resolve<OpenCharts>(kOpenCharts)) {
-        open(globals, services, parent, hooks);
+        open(student, services, parent, hooks);
         return;
     }
     services.dialogs.error(

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/UserPanels.h"
 
-#include "app/ClickableLabel.h"
 #include "app/Globals.h"
-#include "app/TextColour.h"
-#include "app/TranslatedText.h"
-#include "app/mainForm.h"
-#include "app/stuff.h"
+#include "app/MainWindow.h"
+#include "core/ColourScheme.h"
 #include "core/TranslationContext.h"
-#include "options/optionsForm.h"
+#include "options/PreferencesDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "students/RenameScript.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/TextColour.h"
+#include "widgets/TranslatedText.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -87,7 +87,7 @@ void showPanel(QWidget& panel) {
 
 } // namespace
 
-UserPanels::UserPanels(TMainForm& window, Globals& globals, Services& services)
+UserPanels::UserPanels(MainWindow& window, Globals& globals, Services& services)
     : QObject(&window)
     , m_window(window)
     , m_globals(globals)
@@ -140,13 +140,13 @@ void UserPanels::buildSelectUserPanel() {
 
 void UserPanels::connectLinks() {
     // The window has hidden the hint and played the click before these run.
-    connect(&m_window.link(TMainForm::UserLink::NewUser), &ClickableLabel::clicked, this,
+    connect(&m_window.link(MainWindow::UserLink::NewUser), &ClickableLabel::clicked, this,
             &UserPanels::openNewUserPanel);
-    connect(&m_window.link(TMainForm::UserLink::SelectUser), &ClickableLabel::clicked, this,
+    connect(&m_window.link(MainWindow::UserLink::SelectUser), &ClickableLabel::clicked, this,
             &UserPanels::openSelectUserPanel);
-    connect(&m_window.link(TMainForm::UserLink::YourStats), &ClickableLabel::clicked, this,
+    connect(&m_window.link(MainWindow::UserLink::YourStats), &ClickableLabel::clicked, this,
             &UserPanels::chartsWindowRequested);
-    connect(&m_window.link(TMainForm::UserLink::Preferences), &ClickableLabel::clicked, this,
+    connect(&m_window.link(MainWindow::UserLink::Preferences), &ClickableLabel::clicked, this,
             &UserPanels::openPreferences);
 }
 
@@ -202,10 +202,12 @@ void UserPanels::createUser() {
 QString UserPanels::whatIsInTheWay(const QString& name) const {
     const QFileInfo found(m_roster.filePath(name));
     if (found.isDir())
-        return tr(" A folder called \"%1\" is in the way.").arg(found.fileName());
+        return QCoreApplication::translate("UserPanels", " A folder called \"%1\" is in the way.")
+            .arg(found.fileName());
     if (m_roster.names().contains(name, Qt::CaseInsensitive))
         return {};
-    return tr(" The file \"%1\" is in the way.").arg(found.fileName());
+    return QCoreApplication::translate("UserPanels", " The file \"%1\" is in the way.")
+        .arg(found.fileName());
 }
 
 void UserPanels::cancelNewUser() {
@@ -245,8 +247,9 @@ void UserPanels::useSelectedName() {
         m_services.dialogs.error(outcome.message);
         return;
     }
-    if (!m_window.showKeyboardPicture(
-            tr("Choose a keyboard from the Additional/Keyboard Nationality Menu above.")))
+    if (!m_window.showKeyboardPicture(QCoreApplication::translate(
+            "UserPanels",
+            "Choose a keyboard from the Additional/Keyboard Nationality Menu above.")))
         return;
     m_window.selectUserPanel().hide();
     userIsCurrent();

@@ -15,7 +15,7 @@ namespace kf {
 
 struct Globals;
 struct Services;
-class TMainForm;
+class MainWindow;
 struct ChangeOutcome;
 
 // The main window's user panel at work: the "New User" and "Select User" panels, the links that
@@ -23,7 +23,7 @@ struct ChangeOutcome;
 class UserPanels : public QObject {
     Q_OBJECT
 public:
-    UserPanels(TMainForm& window, Globals& globals, Services& services);
+    UserPanels(MainWindow& window, Globals& globals, Services& services);
 
     // "New User" panel (Panel1).
     void openNewUserPanel();
@@ -52,7 +52,7 @@ private:
     void userIsCurrent();
     ChangeOutcome changeStudent(const std::function<ChangeOutcome()>& change);
 
-    TMainForm& m_window;
+    MainWindow& m_window;
     Globals& m_globals;
     Services& m_services;
     Roster m_roster;

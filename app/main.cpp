@@ -5,9 +5,9 @@
 #include "app/CommandLine.h"
 #include "app/Globals.h"
 #include "app/InterfaceLanguage.h"
-#include "app/mainForm.h"
-#include "app/stuff.h"
-#include "drills/beg.h"
+#include "app/MainWindow.h"
+#include "platform/EventSounds.h"
+#include "drills/DrillWindow.h"
 #include "overview/ClassCsv.h"
 #include "platform/DesktopShell.h"
 #include "platform/LazyPrinter.h"
@@ -117,10 +117,10 @@ int main(int argc, char* argv[]) {
     }
 
     kf::Globals globals(folder.path());
-    kf::TMainForm mainWindow(globals, services);
+    kf::MainWindow mainWindow(globals, services);
     mainWindow.setInterfaceLanguage(&language);
-    mainWindow.setDrillWindowFactory([&globals, &services](kf::TMainForm& main) -> QWidget* {
-        return new kf::TBegForm(globals, services, &main);
+    mainWindow.setDrillWindowFactory([&globals, &services](kf::MainWindow& main) -> QWidget* {
+        return new kf::DrillWindow(globals.drillWindowState(), services, &main);
     });
     mainWindow.show();
     sound.prepareWhenIdle(kf::eventSoundFiles(folder));

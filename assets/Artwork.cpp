@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets/Artwork.h"
 
-#include "app/ProgramPictures.h"
+#include "widgets/ProgramPictures.h"
 #include "assets/Drawing.h"
 
 #include <QPainter>

@@ -13,7 +13,7 @@
 #include "progress/BarChartView.h"
 #include "progress/KeyCharts.h"
 #include "progress/OverallCharts.h"
-#include "progress/charts.h"
+#include "progress/StatisticsWindow.h"
 #include "students/FixedPoint.h"
 
 #include <QApplication>
@@ -70,7 +70,7 @@ struct Window {
     ScriptedDialogs dialogs;
     ManualClock clock;
     Services services{sound, shell, printer, dialogs, clock};
-    TFormCharts window{globals, services};
+    StatisticsWindow window{globals.student(), services};
 };
 
 void BM_ChartsRefresh(benchmark::State& state) {

@@ -5,7 +5,7 @@
 // microseconds). "with paint" also lets the window paint what changed before the clock stops.
 
 #include "app/Globals.h"
-#include "drills/beg.h"
+#include "drills/DrillWindow.h"
 #include "platform/Services.h"
 #include "platform/SteadyClock.h"
 #include "platform/doubles/RecordingPrinter.h"
@@ -38,7 +38,7 @@ struct Drill {
     ScriptedDialogs dialogs;
     SteadyClock clock;
     Services services{sound, shell, printer, dialogs, clock};
-    std::unique_ptr<TBegForm> form;
+    std::unique_ptr<DrillWindow> form;
 
     Drill() {
         globals.currentUserName = QStringLiteral("Bench");
@@ -47,7 +47,7 @@ struct Drill {
         globals.activity.selectDrill(DrillKind::AllThreeRows);
         StudentFile::create(globals.studentFilePath(), globals.record);
         globals.record.setFlag(layout::kBegAddEnter, false);
-        form = std::make_unique<TBegForm>(globals, services);
+        form = std::make_unique<DrillWindow>(globals.drillWindowState(), services);
         form->show();
         QApplication::processEvents();
         form->engine().ChooseSetLength(30);

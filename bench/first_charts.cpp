@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     const double cpuStart = processCpuMs();
     QElapsedTimer clock;
     clock.start();
-    kf::openChartsWindow(globals, doubles.services, &mainWindow, {});
+    kf::openChartsWindow(globals.student(), doubles.services, &mainWindow, {});
     QWidget* charts = QApplication::activeWindow();
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->windowTitle() == QStringLiteral("Statistics"))

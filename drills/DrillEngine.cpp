@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/DrillEngine.h"
 
-#include "app/SaveStudent.h"
-#include "app/stuff.h"
+#include "students/SaveStudent.h"
+#include "platform/EventSounds.h"
 #include "core/ActivityState.h"
 #include "drills/DrillCaption.h"
 #include "drills/DrillLayout.h"
-#include "drills/DrillSessionFigures.h"
+#include "students/DrillSessionFigures.h"
 #include "drills/DrillTitles.h"
 #include "drills/KeyScoring.h"
 #include "drills/ReactionClock.h"
@@ -14,7 +14,7 @@
 #include "keyboard/KeyTable.h"
 #include "platform/Clock.h"
 #include "platform/Services.h"
-#include "progress/SectionUsage.h"
+#include "students/SectionUsage.h"
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"
 
@@ -34,14 +34,14 @@ constexpr QRgb kWhite = 0xFFFFFFFF;
 // The drill window's texts, in the interface language; the window's own captions share the
 // context, so each text is translated once.
 QString text(const char* source) {
-    return QCoreApplication::translate("TBegForm", source);
+    return QCoreApplication::translate("DrillWindow", source);
 }
 
 constexpr const char* kPressSpaceToBegin =
-    QT_TRANSLATE_NOOP("TBegForm", "Press the Spacebar to Begin.");
+    QT_TRANSLATE_NOOP("DrillWindow", "Press the Spacebar to Begin.");
 constexpr const char* kPressSpaceToContinue =
-    QT_TRANSLATE_NOOP("TBegForm", "Press the Spacebar to continue.");
-constexpr const char* kPause = QT_TRANSLATE_NOOP("TBegForm", "Pause!");
+    QT_TRANSLATE_NOOP("DrillWindow", "Press the Spacebar to continue.");
+constexpr const char* kPause = QT_TRANSLATE_NOOP("DrillWindow", "Pause!");
 
 bool isBlack(QRgb colour) {
     return qRed(colour) == 0 && qGreen(colour) == 0 && qBlue(colour) == 0;
@@ -52,7 +52,7 @@ void addToFigure(StudentRecord& record, std::size_t offset, long double addend) 
 }
 
 QString missMessage(const QString& target) {
-    return text(QT_TRANSLATE_NOOP("TBegForm",
+    return text(QT_TRANSLATE_NOOP("DrillWindow",
                                   "You missed the \"%1\" key. Check your error to the left, locate "
                                   "the \" %1 \" key below, and type the correct key."))
         .arg(target);
@@ -74,11 +74,11 @@ DrillEngine::DrillEngine(DrillContext context, Services& services, std::uint32_t
         setVisible(hidden, false);
     setEnabled(C::BeginTyping, false);
     setText(C::PauseCaption, text(kPause));
-    setText(C::TypeTheCaption, text(QT_TRANSLATE_NOOP("TBegForm", "Type the")));
-    setText(C::CharacterCaption, text(QT_TRANSLATE_NOOP("TBegForm", "Character")));
-    setText(C::LastCorrectCaption, text(QT_TRANSLATE_NOOP("TBegForm", "Last correct:")));
-    setText(C::YouMissedCaption, text(QT_TRANSLATE_NOOP("TBegForm", "You missed:")));
-    setText(C::ByTypingCaption, text(QT_TRANSLATE_NOOP("TBegForm", "by typing:")));
+    setText(C::TypeTheCaption, text(QT_TRANSLATE_NOOP("DrillWindow", "Type the")));
+    setText(C::CharacterCaption, text(QT_TRANSLATE_NOOP("DrillWindow", "Character")));
+    setText(C::LastCorrectCaption, text(QT_TRANSLATE_NOOP("DrillWindow", "Last correct:")));
+    setText(C::YouMissedCaption, text(QT_TRANSLATE_NOOP("DrillWindow", "You missed:")));
+    setText(C::ByTypingCaption, text(QT_TRANSLATE_NOOP("DrillWindow", "by typing:")));
     SetTargetPanel(50, QString());
 
     // The rows show as the student left them in an earlier drill window.
@@ -390,7 +390,7 @@ void DrillEngine::BeginEnterStep() {
     m_awaitingEnter = true;
     StopSetClock();
     ResetPicture();
-    SetTargetPanel(150, text(QT_TRANSLATE_NOOP("TBegForm", "Press Enter!")));
+    SetTargetPanel(150, text(QT_TRANSLATE_NOOP("DrillWindow", "Press Enter!")));
     m_view.target.fontSize = 10;
     m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
     setVisible(C::TypeTheCaption, false);
@@ -418,7 +418,7 @@ void DrillEngine::FinishSet() {
 
     setVisible(C::TypeTheCaption, false);
     setVisible(C::CharacterCaption, false);
-    SetTargetPanel(80, text(QT_TRANSLATE_NOOP("TBegForm", "Done!")));
+    SetTargetPanel(80, text(QT_TRANSLATE_NOOP("DrillWindow", "Done!")));
     m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
 
     clearText(C::LastCorrectKey);

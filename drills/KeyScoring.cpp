@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/KeyScoring.h"
 
-#include "drills/DrillSessionFigures.h"
-#include "drills/FormatPercent.h"
+#include "students/DrillSessionFigures.h"
+#include "core/FormatPercent.h"
 #include "drills/ReactionClock.h"
 #include "drills/ShiftLetterHands.h"
 #include "students/FixedPoint.h"

@@ -26,7 +26,7 @@ struct OptionGroup {
     enum class Width { Byte, I32 };
 
     const char* name;    // the control's object name
-    const char* caption; // English, shown in the interface language (context "TFormOptions")
+    const char* caption; // English, shown in the interface language (context "PreferencesDialog")
     OptionsPage page;
     bool enabled;
     std::array<const char*, 5> items; // English, like the caption

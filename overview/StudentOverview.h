@@ -2,7 +2,7 @@
 #pragma once
 
 #include "keyboard/Nationality.h"
-#include "progress/SectionUsage.h"
+#include "students/SectionUsage.h"
 #include "progress/StudentFigures.h"
 
 #include <QList>

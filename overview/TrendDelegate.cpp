@@ -2,7 +2,7 @@
 #include "overview/TrendDelegate.h"
 
 #include "overview/ClassOverviewModel.h"
-#include "overview/TrendLine.h"
+#include "core/TrendLine.h"
 
 #include <QApplication>
 #include <QPainter>

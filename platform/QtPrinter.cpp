@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtPrinter.h"
 
-#include "overview/TrendLine.h"
+#include "core/TrendLine.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 
 #include <QtGlobal>
 
-extern "C" Q_DECL_EXPORT void kf_open_charts(kf::Globals& globals, kf::Services& services,
+extern "C" Q_DECL_EXPORT void kf_open_charts(const kf::StudentContext& student, kf::Services& services,
                                              QWidget* parent, const kf::ChartsHooks& hooks) {
-    kf::showChartsWindow(globals, services, parent, hooks);
+    kf::showChartsWindow(student, services, parent, hooks);
 }

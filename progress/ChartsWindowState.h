@@ -2,7 +2,7 @@
 #pragma once
 
 #include "progress/ChartDescription.h"
-#include "progress/SectionUsage.h"
+#include "students/SectionUsage.h"
 
 namespace kf {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drills/DrillSessionFigures.h"
+#include "students/DrillSessionFigures.h"
 #include "progress/ChartDescription.h"
 #include "progress/ChartTitles.h"
 

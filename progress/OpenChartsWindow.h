@@ -8,7 +8,7 @@ class QWidget;
 
 namespace kf {
 
-struct Globals;
+struct StudentContext;
 struct Services;
 
 // What the window that opens the statistics window asks of it and wants to hear from it. Each hook
@@ -24,16 +24,16 @@ struct ChartsHooks {
 
 // Opens the statistics window over parent, shown, on top and centred. The program takes it from
 // the charts module on first use; tests and benchmarks link the window in (showChartsWindow).
-void openChartsWindow(Globals& globals, Services& services, QWidget* parent,
+void openChartsWindow(const StudentContext& student, Services& services, QWidget* parent,
                       const ChartsHooks& hooks);
 
 // Builds and shows the statistics window in this binary.
-void showChartsWindow(Globals& globals, Services& services, QWidget* parent,
+void showChartsWindow(const StudentContext& student, Services& services, QWidget* parent,
                       const ChartsHooks& hooks);
 
 // The charts module's entry point: showChartsWindow.
 inline constexpr const char* kChartsModule = "charts";
 inline constexpr const char* kOpenCharts = "kf_open_charts";
-using OpenCharts = void(Globals&, Services&, QWidget*, const ChartsHooks&);
+using OpenCharts = void(const StudentContext&, Services&, QWidget*, const ChartsHooks&);
 
 } // namespace kf

@@ -4,9 +4,9 @@
 
 namespace kf {
 
-void openChartsWindow(Globals& globals, Services& services, QWidget* parent,
+void openChartsWindow(const StudentContext& student, Services& services, QWidget* parent,
                       const ChartsHooks& hooks) {
-    showChartsWindow(globals, services, parent, hooks);
+    showChartsWindow(student, services, parent, hooks);
 }
 
 } // namespace kf

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/OverallCharts.h"
 
-#include "progress/DailyRollover.h"
+#include "students/DailyRollover.h"
 #include "progress/SectionTotals.h"
 #include "progress/StudentFigures.h"
 #include "students/StudentRecord.h"

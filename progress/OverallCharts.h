@@ -3,7 +3,7 @@
 
 #include "progress/ChartDescription.h"
 #include "progress/ChartTitles.h"
-#include "progress/SectionUsage.h"
+#include "students/SectionUsage.h"
 
 #include <QString>
 #include <optional>

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/ReportPanel.h"
 
-#include "app/TextControls.h"
-#include "app/TranslatedText.h"
 #include "progress/NamesList.h"
+#include "widgets/TextControls.h"
+#include "widgets/TranslatedText.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -46,7 +47,7 @@ ReportPanel::ReportPanel(QWidget* parent)
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("MemoReport"));
-    m_text->setAccessibleName(tr("Summary report"));
+    m_text->setAccessibleName(QCoreApplication::translate("ReportPanel", "Summary report"));
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -67,7 +68,7 @@ ReportPanel::ReportPanel(QWidget* parent)
 
     m_names = new QListWidget(this);
     m_names->setObjectName(QStringLiteral("ListBoxReportNames"));
-    m_names->setAccessibleName(tr("User names"));
+    m_names->setAccessibleName(QCoreApplication::translate("ReportPanel", "User names"));
     m_names->setGeometry(122, row, 160, 62);
 
     auto* view = uiButton(QStringLiteral("ButtonReportViewName"), kContext,
@@ -80,7 +81,7 @@ ReportPanel::ReportPanel(QWidget* parent)
         ->setGeometry(290, row + 38, 60, 20);
     m_fontSize = new QSpinBox(this);
     m_fontSize->setObjectName(QStringLiteral("SpinEditFontSize"));
-    m_fontSize->setAccessibleName(tr("Font Size"));
+    m_fontSize->setAccessibleName(QCoreApplication::translate("ReportPanel", "Font Size"));
     m_fontSize->setRange(kSmallestFontSize, kLargestFontSize);
     m_fontSize->setValue(kFirstFontSize);
     m_fontSize->setGeometry(350, row + 35, 44, 26);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "progress/SectionUsage.h"
+#include "students/SectionUsage.h"
 
 namespace kf {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/StudentFigures.h"
 
-#include "progress/DailyRollover.h"
+#include "students/DailyRollover.h"
 #include "progress/SectionTotals.h"
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"

@@ -3,7 +3,7 @@
 
 #include "core/TranslationContext.h"
 #include "keyboard/Windows1252.h"
-#include "progress/DailyRollover.h"
+#include "students/DailyRollover.h"
 #include "progress/StudentFigures.h"
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/SwitchUserPanel.h"
 
-#include "app/TextColour.h"
-#include "app/TextControls.h"
-#include "app/TranslatedText.h"
-#include "app/stuff.h"
+#include "core/ColourScheme.h"
 #include "progress/NamesList.h"
+#include "widgets/TextColour.h"
+#include "widgets/TextControls.h"
+#include "widgets/TranslatedText.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -62,7 +63,7 @@ SwitchUserPanel::SwitchUserPanel(QWidget* parent)
 
     m_names = new QListWidget(this);
     m_names->setObjectName(QStringLiteral("ListBoxSwitchUser"));
-    m_names->setAccessibleName(tr("User names"));
+    m_names->setAccessibleName(QCoreApplication::translate("SwitchUserPanel", "User names"));
     m_names->setGeometry(18, 60, 264, 150);
 
     auto* view = uiButton(QStringLiteral("ButtonViewSelectedName"), kContext,

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über Keyfarer</translation>
+    </message>
+    <message>
+        <source>Keyfarer -- Learn the Keyboard</source>
+        <translation>Keyfarer -- Lerne die Tastatur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Charts</name>
     <message>
         <source>Percent</source>
@@ -272,6 +287,281 @@
     <message>
         <source>Choose Your Own Keys</source>
         <translation>Eigene Tasten wählen</translation>
+    </message>
+</context>
+<context>
+    <name>DrillWindow</name>
+    <message>
+        <source>Click to see Last Correct</source>
+        <translation>Klicken, um das zuletzt richtige Zeichen zu sehen</translation>
+    </message>
+    <message>
+        <source>Click to see Missed Letters</source>
+        <translation>Klicken, um die verfehlten Zeichen zu sehen</translation>
+    </message>
+    <message>
+        <source>Click to see Errors here</source>
+        <translation>Klicken, um hier die Fehler zu sehen</translation>
+    </message>
+    <message>
+        <source>Click to see text description</source>
+        <translation>Klicken, um die Beschreibung zu sehen</translation>
+    </message>
+    <message>
+        <source>Hide this if Distracting</source>
+        <translation>Ausblenden, wenn es ablenkt</translation>
+    </message>
+    <message>
+        <source>Keyfarer Typing Tutor (Beginners Drills)</source>
+        <translation>Keyfarer Tipptrainer (Anfängerübungen)</translation>
+    </message>
+    <message>
+        <source>You need at least two characters to type.</source>
+        <translation>Du brauchst mindestens zwei Zeichen zum Tippen.</translation>
+    </message>
+    <message>
+        <source>Adjust Hand Delay</source>
+        <translation>Verzögerung der Hände einstellen</translation>
+    </message>
+    <message>
+        <source>Do 10 Letters at a time</source>
+        <translation>Je 10 Zeichen üben</translation>
+    </message>
+    <message>
+        <source>Do 20 Letters at a time</source>
+        <translation>Je 20 Zeichen üben</translation>
+    </message>
+    <message>
+        <source>Do 30 Letters at a time</source>
+        <translation>Je 30 Zeichen üben</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>Show All Keys</source>
+        <translation>Alle Tasten zeigen</translation>
+    </message>
+    <message>
+        <source>Hide Keys on Keyboard</source>
+        <translation>Tasten auf der Tastatur ausblenden</translation>
+    </message>
+    <message>
+        <source>Include Upper Case Letters</source>
+        <translation>Großbuchstaben dazunehmen</translation>
+    </message>
+    <message>
+        <source>Lower Case Only</source>
+        <translation>Nur Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Open options window</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Exit Lessons</source>
+        <translation>Übungen beenden</translation>
+    </message>
+    <message>
+        <source>Number missed:</source>
+        <translation>Anzahl Fehler:</translation>
+    </message>
+    <message>
+        <source>(Total missed keys)</source>
+        <translation>(Fehler insgesamt)</translation>
+    </message>
+    <message>
+        <source>Time this set:</source>
+        <translation>Zeit der Runde:</translation>
+    </message>
+    <message>
+        <source>(Time in seconds)</source>
+        <translation>(Zeit in Sekunden)</translation>
+    </message>
+    <message>
+        <source>Best Time:</source>
+        <translation>Bestzeit:</translation>
+    </message>
+    <message>
+        <source>(Quickest time)</source>
+        <translation>(Schnellste Zeit)</translation>
+    </message>
+    <message>
+        <source>Correct this set:</source>
+        <translation>Richtig (Runde):</translation>
+    </message>
+    <message>
+        <source>(Correct percent)</source>
+        <translation>(Prozent richtig)</translation>
+    </message>
+    <message>
+        <source>Correct this session:</source>
+        <translation>Richtig (Sitzung):</translation>
+    </message>
+    <message>
+        <source>(Correct percent of all)</source>
+        <translation>(Prozent richtig gesamt)</translation>
+    </message>
+    <message>
+        <source>Slowest this set:</source>
+        <translation>Langsamstes (Runde):</translation>
+    </message>
+    <message>
+        <source>(Took longest to type)</source>
+        <translation>(Dauerte am längsten)</translation>
+    </message>
+    <message>
+        <source>You Missed:</source>
+        <translation>Verfehlt:</translation>
+    </message>
+    <message>
+        <source>by typing:</source>
+        <translation>getippt:</translation>
+    </message>
+    <message>
+        <source>Beginners Drills:</source>
+        <translation>Anfängerübungen:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>Type the</source>
+        <translation>Tippe das</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Last correct:</source>
+        <translation>Zuletzt richtig:</translation>
+    </message>
+    <message>
+        <source>You missed:</source>
+        <translation>Verfehlt:</translation>
+    </message>
+    <message>
+        <source>Click to Hide</source>
+        <translation>Zum Ausblenden klicken</translation>
+    </message>
+    <message>
+        <source>Pause!</source>
+        <translation>Pause!</translation>
+    </message>
+    <message>
+        <source>Beginners Stats</source>
+        <translation>Anfängerstatistik</translation>
+    </message>
+    <message>
+        <source>Type between 2 and 10 characters to practice, then click the &quot;Verify these Keys&quot; button. After that, click the &quot;Begin Typing&quot; button. Unallowed characters will be deleted.</source>
+        <translation>Tippe 2 bis 10 Zeichen zum Üben ein und klicke dann auf „Tasten prüfen“. Klicke danach auf „Tippen beginnen“. Nicht erlaubte Zeichen werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>Verify these Keys</source>
+        <translation>Tasten prüfen</translation>
+    </message>
+    <message>
+        <source>Begin Typing</source>
+        <translation>Tippen beginnen</translation>
+    </message>
+    <message>
+        <source>Exit to Main Menu</source>
+        <translation>Zum Hauptmenü</translation>
+    </message>
+    <message>
+        <source>You will be typing:</source>
+        <translation>Du tippst:</translation>
+    </message>
+    <message>
+        <source>Characters not allowed:</source>
+        <translation>Nicht erlaubte Zeichen:</translation>
+    </message>
+    <message>
+        <source>Tip: You can adjust how fast you are shown the key to type on the keyboard.</source>
+        <translation>Tipp: Du kannst einstellen, wie schnell dir die nächste Taste auf der Tastatur gezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Tip: Point your mouse over the various Option buttons to see what they are for.</source>
+        <translation>Tipp: Zeige mit der Maus auf die Knöpfe, um zu sehen, wofür sie da sind.</translation>
+    </message>
+    <message>
+        <source>Tip: Use the Escape Key to quit in the middle of an exercise.</source>
+        <translation>Tipp: Mit der Esc-Taste kannst du eine Übung mittendrin beenden.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Close Beginners Drills</source>
+        <translation>Anfängerübungen &amp;schließen</translation>
+    </message>
+    <message>
+        <source>Press the Spacebar to Begin.</source>
+        <translation>Drücke die Leertaste, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Press the Spacebar to continue.</source>
+        <translation>Drücke die Leertaste, um weiterzumachen.</translation>
+    </message>
+    <message>
+        <source>You missed the &quot;%1&quot; key. Check your error to the left, locate the &quot; %1 &quot; key below, and type the correct key.</source>
+        <translation>Du hast die Taste „%1“ verfehlt. Sieh dir links deinen Fehler an, suche unten die Taste „ %1 “ und tippe die richtige Taste.</translation>
+    </message>
+    <message>
+        <source>Press Enter!</source>
+        <translation>Enter drücken!</translation>
+    </message>
+    <message>
+        <source>Done!</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Verfehlt</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Keys to practise</source>
+        <translation>Tasten zum Üben</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Übung</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1608,53 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>User = </source>
+        <translation>Benutzer = </translation>
+    </message>
+    <message>
+        <source>New User</source>
+        <translation>Neuer Benutzer</translation>
+    </message>
+    <message>
+        <source>Select User</source>
+        <translation>Benutzer wählen</translation>
+    </message>
+    <message>
+        <source>Next Lesson</source>
+        <translation>Nächste Lektion</translation>
+    </message>
+    <message>
+        <source>Your Stats</source>
+        <translation>Deine Statistik</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>One or more of the sound files cannot be found. You may need to reinstall Keyfarer to restore the wave files.</source>
+        <translation>Eine oder mehrere Klangdateien wurden nicht gefunden. Vielleicht musst du Keyfarer neu installieren, um die WAV-Dateien wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Welcome To Keyfarer!. If you are a new user, close this box and click the &quot;New User&quot; link above to create a user file.</source>
+        <translation>Willkommen bei Keyfarer! Wenn du neu bist, schließe dieses Fenster und klicke oben auf „Neuer Benutzer“, um eine Benutzerdatei anzulegen.</translation>
+    </message>
+    <message>
+        <source>Keyfarer Typing Tutor -- Learn the Keyboard</source>
+        <translation>Keyfarer Tipptrainer -- Lerne die Tastatur</translation>
+    </message>
+    <message>
+        <source>
+
+Try again to save the work of %1, or quit without saving it?</source>
+        <translation>
+
+Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beenden?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBoxDialogs</name>
     <message>
         <source>Try Again</source>
@@ -1345,6 +1682,373 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
     <message>
         <source>The blank keyboard picture &quot;%1&quot; could not be read.</source>
         <translation>Das leere Tastaturbild „%1“ konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>No Delay</source>
+        <translation>Keine Verzögerung</translation>
+    </message>
+    <message>
+        <source>1 second delay</source>
+        <translation>1 Sekunde Verzögerung</translation>
+    </message>
+    <message>
+        <source>2 seconds delay</source>
+        <translation>2 Sekunden Verzögerung</translation>
+    </message>
+    <message>
+        <source>3 seconds delay</source>
+        <translation>3 Sekunden Verzögerung</translation>
+    </message>
+    <message>
+        <source>4 seconds delay</source>
+        <translation>4 Sekunden Verzögerung</translation>
+    </message>
+    <message>
+        <source>5 seconds delay</source>
+        <translation>5 Sekunden Verzögerung</translation>
+    </message>
+    <message>
+        <source>6 seconds delay</source>
+        <translation>6 Sekunden Verzögerung</translation>
+    </message>
+    <message>
+        <source>7 seconds delay</source>
+        <translation>7 Sekunden Verzögerung</translation>
+    </message>
+    <message>
+        <source>8 seconds delay</source>
+        <translation>8 Sekunden Verzögerung</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Rahmenfarbe</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Ton aus</translation>
+    </message>
+    <message>
+        <source>Key Tap Sound</source>
+        <translation>Tastenklick</translation>
+    </message>
+    <message>
+        <source>Key Tap On</source>
+        <translation>Klick an</translation>
+    </message>
+    <message>
+        <source>Key Tap Off</source>
+        <translation>Klick aus</translation>
+    </message>
+    <message>
+        <source>Beep On Error</source>
+        <translation>Piepton bei Fehler</translation>
+    </message>
+    <message>
+        <source>Beep On</source>
+        <translation>Piepton an</translation>
+    </message>
+    <message>
+        <source>Beep Off</source>
+        <translation>Piepton aus</translation>
+    </message>
+    <message>
+        <source>Characters On Keyboard</source>
+        <translation>Zeichen auf der Tastatur</translation>
+    </message>
+    <message>
+        <source>See all Keys</source>
+        <translation>Alle Tasten zeigen</translation>
+    </message>
+    <message>
+        <source>Hide all Keys</source>
+        <translation>Alle Tasten ausblenden</translation>
+    </message>
+    <message>
+        <source>Hand Thickness</source>
+        <translation>Linienstärke der Hände</translation>
+    </message>
+    <message>
+        <source>One Line</source>
+        <translation>Eine Linie</translation>
+    </message>
+    <message>
+        <source>Two Lines</source>
+        <translation>Zwei Linien</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Beginners)</source>
+        <translation>Enter-Taste anhängen (Anfänger)</translation>
+    </message>
+    <message>
+        <source>Add Enter Key</source>
+        <translation>Enter-Taste anhängen</translation>
+    </message>
+    <message>
+        <source>No Enter Key</source>
+        <translation>Keine Enter-Taste</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Intermediate)</source>
+        <translation>Enter-Taste anhängen (Mittelstufe)</translation>
+    </message>
+    <message>
+        <source>Line Font Style</source>
+        <translation>Schriftstil der Zeilen</translation>
+    </message>
+    <message>
+        <source>Bold Font</source>
+        <translation>Fette Schrift</translation>
+    </message>
+    <message>
+        <source>Regular Font</source>
+        <translation>Normale Schrift</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Advanced)</source>
+        <translation>Enter-Taste anhängen (Fortgeschrittene)</translation>
+    </message>
+    <message>
+        <source>Font Style (Advanced)</source>
+        <translation>Schriftstil (Fortgeschrittene)</translation>
+    </message>
+    <message>
+        <source>Bold Fonts</source>
+        <translation>Fette Schrift</translation>
+    </message>
+    <message>
+        <source>Regular Fonts</source>
+        <translation>Normale Schrift</translation>
+    </message>
+    <message>
+        <source>Lines (Keyfarer) </source>
+        <translation>Zeilen (Keyfarer) </translation>
+    </message>
+    <message>
+        <source>See lines ahead</source>
+        <translation>Kommende Zeilen zeigen</translation>
+    </message>
+    <message>
+        <source>Hide lines ahead</source>
+        <translation>Kommende Zeilen ausblenden</translation>
+    </message>
+    <message>
+        <source>Pointer (Keyfarer)</source>
+        <translation>Zeiger (Keyfarer)</translation>
+    </message>
+    <message>
+        <source>See pointer above lines</source>
+        <translation>Zeiger über den Zeilen zeigen</translation>
+    </message>
+    <message>
+        <source>Hide pointer above lines</source>
+        <translation>Zeiger über den Zeilen ausblenden</translation>
+    </message>
+    <message>
+        <source>Font Style (Keyfarer)</source>
+        <translation>Schriftstil (Keyfarer)</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Global Options</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Beginners &amp;&amp; Intermediate</source>
+        <translation>Anfänger &amp;&amp; Mittelstufe</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Lektionen</translation>
+    </message>
+    <message>
+        <source>Advanced &amp;&amp; Keyfarer</source>
+        <translation>Fortgeschrittene &amp;&amp; Keyfarer</translation>
+    </message>
+    <message>
+        <source>Timed Tests</source>
+        <translation>Tests auf Zeit</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Hand Color</source>
+        <translation>Farbe der Hände</translation>
+    </message>
+    <message>
+        <source>Change Color</source>
+        <translation>Farbe ändern</translation>
+    </message>
+    <message>
+        <source>Default Color</source>
+        <translation>Standardfarbe</translation>
+    </message>
+    <message>
+        <source>Beginners Hand Delay</source>
+        <translation>Verzögerung der Hände (Anfänger)</translation>
+    </message>
+    <message>
+        <source>Above you can select the amount of seconds delay before the hands appear in the Beginners Section.</source>
+        <translation>Oben wählst du, wie viele Sekunden es dauert, bis im Anfängerbereich die Hände erscheinen.</translation>
+    </message>
+    <message>
+        <source>Intermediate Hand Delay</source>
+        <translation>Verzögerung der Hände (Mittelstufe)</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Durchgänge</translation>
+    </message>
+    <message>
+        <source>Turns: how many times each pair of lines is typed.</source>
+        <translation>Durchgänge: wie oft jedes Zeilenpaar getippt wird.</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>WpM</translation>
+    </message>
+    <message>
+        <source>WPM: the words per minute to aim for.</source>
+        <translation>WpM: die Wörter pro Minute, die du erreichen willst.</translation>
+    </message>
+    <message>
+        <source>Lessons Hand Delay</source>
+        <translation>Verzögerung der Hände (Lektionen)</translation>
+    </message>
+    <message>
+        <source>Above you can select the amount of seconds delay before the hands appear.</source>
+        <translation>Oben wählst du, wie viele Sekunden es dauert, bis die Hände erscheinen.</translation>
+    </message>
+    <message>
+        <source>Line Font Used</source>
+        <translation>Schriftart der Zeilen</translation>
+    </message>
+    <message>
+        <source>Sans Serif</source>
+        <translation>Serifenlos</translation>
+    </message>
+    <message>
+        <source>Use the Up/Down arrow buttons below to choose how many minutes you want to type.</source>
+        <translation>Wähle mit den Pfeilknöpfen unten, wie viele Minuten du tippen möchtest.</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Backspace allowed</source>
+        <translation>Rücktaste erlaubt</translation>
+    </message>
+    <message>
+        <source>No Backspace</source>
+        <translation>Ohne Rücktaste</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Roman</source>
+        <translation>Roman</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Font Type</source>
+        <translation>Schriftschnitt</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Time Used Gauge</source>
+        <translation>Anzeige der Zeit</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Sichtbar</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Verborgen</translation>
+    </message>
+    <message>
+        <source>Completed Gauge</source>
+        <translation>Fortschrittsanzeige</translation>
+    </message>
+    <message>
+        <source>Sound can be adjusted by clicking the Global Options tab above and to the left.</source>
+        <translation>Den Ton stellst du oben links auf der Registerkarte „Allgemein“ ein.</translation>
+    </message>
+    <message>
+        <source>Speak each key and finger</source>
+        <translation>Jede Taste und jeden Finger ansagen</translation>
+    </message>
+    <message>
+        <source>Choose a user name first.</source>
+        <translation>Wähle zuerst einen Benutzernamen.</translation>
+    </message>
+    <message>
+        <source>Each new key and its finger are read aloud during a drill.</source>
+        <translation>Während einer Übung wird jede neue Taste mit ihrem Finger vorgelesen.</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
     </message>
 </context>
 <context>
@@ -1399,6 +2103,14 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
     <message>
         <source>Click &quot;Hide&quot; to view charts:</source>
         <translation>Zu den Diagrammen:</translation>
+    </message>
+    <message>
+        <source>Summary report</source>
+        <translation>Zusammenfassender Bericht</translation>
+    </message>
+    <message>
+        <source>User names</source>
+        <translation>Benutzernamen</translation>
     </message>
 </context>
 <context>
@@ -2002,433 +2714,7 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
     </message>
 </context>
 <context>
-    <name>StudentFile</name>
-    <message>
-        <source>The student file &quot;%1&quot; could not be written: %2</source>
-        <translation>Die Schülerdatei „%1“ konnte nicht gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be read: %2</source>
-        <translation>Die Schülerdatei „%1“ konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be created: %2</source>
-        <translation>Die Schülerdatei „%1“ konnte nicht angelegt werden: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be read: it holds %2 bytes instead of %3, so it is not a whole student record.</source>
-        <translation>Die Schülerdatei „%1“ konnte nicht gelesen werden: Sie enthält %2 statt %3 Bytes und ist daher kein vollständiger Schülerdatensatz.</translation>
-    </message>
-    <message>
-        <source>it could not be synced</source>
-        <translation>sie konnte nicht vollständig auf den Datenträger geschrieben werden</translation>
-    </message>
-</context>
-<context>
-    <name>SummaryReport</name>
-    <message>
-        <source>Beginners Drills:</source>
-        <translation>Anfängerübungen:</translation>
-    </message>
-    <message>
-        <source>-----------------</source>
-        <translation>----------------</translation>
-    </message>
-    <message>
-        <source>Accuracy Today or Last:           </source>
-        <translation>Genauigkeit heute oder zuletzt:         </translation>
-    </message>
-    <message>
-        <source>Accuracy All Days:                </source>
-        <translation>Genauigkeit alle Tage:                  </translation>
-    </message>
-    <message>
-        <source>Slowest Letter Today or Last:     </source>
-        <translation>Langsamstes Zeichen heute oder zuletzt: </translation>
-    </message>
-    <message>
-        <source>Best Time Today or Last (Seconds): </source>
-        <translation>Bestzeit heute oder zuletzt (Sekunden): </translation>
-    </message>
-    <message>
-        <source>Average of All Sections:</source>
-        <translation>Durchschnitt aller Bereiche:</translation>
-    </message>
-    <message>
-        <source>-----------------------</source>
-        <translation>---------------------------</translation>
-    </message>
-    <message>
-        <source>Average WPM (all Sections) for Today or Last: </source>
-        <translation>Durchschnittliche WpM (alle Bereiche) heute oder zuletzt: </translation>
-    </message>
-    <message>
-        <source>Average WPM (all Sections) for all of history: </source>
-        <translation>Durchschnittliche WpM (alle Bereiche) über die ganze Zeit: </translation>
-    </message>
-    <message>
-        <source>Average accuracy (all Sections) for Today or Last: </source>
-        <translation>Durchschnittliche Genauigkeit (alle Bereiche) heute oder zuletzt: </translation>
-    </message>
-    <message>
-        <source>Average accuracy (all sections) for all history: </source>
-        <translation>Durchschnittliche Genauigkeit (alle Bereiche) über die ganze Zeit: </translation>
-    </message>
-    <message>
-        <source>Student: %1  Date: %2</source>
-        <translation>Schüler/in: %1  Datum: %2</translation>
-    </message>
-</context>
-<context>
-    <name>SwitchUserPanel</name>
-    <message>
-        <source>Select a name from the list below.</source>
-        <translation>Wähle einen Namen aus der Liste unten.</translation>
-    </message>
-    <message>
-        <source>If you want to continue typing after viewing other names, return to original name.</source>
-        <translation>Wenn du nach dem Ansehen anderer Namen weitertippen möchtest, kehre zu deinem eigenen Namen zurück.</translation>
-    </message>
-    <message>
-        <source>View Selected Name</source>
-        <translation>Gewählten Namen ansehen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutForm</name>
-    <message>
-        <source>About</source>
-        <translation>Über Keyfarer</translation>
-    </message>
-    <message>
-        <source>Keyfarer -- Learn the Keyboard</source>
-        <translation>Keyfarer -- Lerne die Tastatur</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TBegForm</name>
-    <message>
-        <source>Click to see Last Correct</source>
-        <translation>Klicken, um das zuletzt richtige Zeichen zu sehen</translation>
-    </message>
-    <message>
-        <source>Click to see Missed Letters</source>
-        <translation>Klicken, um die verfehlten Zeichen zu sehen</translation>
-    </message>
-    <message>
-        <source>Click to see Errors here</source>
-        <translation>Klicken, um hier die Fehler zu sehen</translation>
-    </message>
-    <message>
-        <source>Click to see text description</source>
-        <translation>Klicken, um die Beschreibung zu sehen</translation>
-    </message>
-    <message>
-        <source>Hide this if Distracting</source>
-        <translation>Ausblenden, wenn es ablenkt</translation>
-    </message>
-    <message>
-        <source>Keyfarer Typing Tutor (Beginners Drills)</source>
-        <translation>Keyfarer Tipptrainer (Anfängerübungen)</translation>
-    </message>
-    <message>
-        <source>You need at least two characters to type.</source>
-        <translation>Du brauchst mindestens zwei Zeichen zum Tippen.</translation>
-    </message>
-    <message>
-        <source>Adjust Hand Delay</source>
-        <translation>Verzögerung der Hände einstellen</translation>
-    </message>
-    <message>
-        <source>Do 10 Letters at a time</source>
-        <translation>Je 10 Zeichen üben</translation>
-    </message>
-    <message>
-        <source>Do 20 Letters at a time</source>
-        <translation>Je 20 Zeichen üben</translation>
-    </message>
-    <message>
-        <source>Do 30 Letters at a time</source>
-        <translation>Je 30 Zeichen üben</translation>
-    </message>
-    <message>
-        <source>Sound On</source>
-        <translation>Ton an</translation>
-    </message>
-    <message>
-        <source>Colors</source>
-        <translation>Farben</translation>
-    </message>
-    <message>
-        <source>Charts</source>
-        <translation>Diagramme</translation>
-    </message>
-    <message>
-        <source>Show All Keys</source>
-        <translation>Alle Tasten zeigen</translation>
-    </message>
-    <message>
-        <source>Hide Keys on Keyboard</source>
-        <translation>Tasten auf der Tastatur ausblenden</translation>
-    </message>
-    <message>
-        <source>Include Upper Case Letters</source>
-        <translation>Großbuchstaben dazunehmen</translation>
-    </message>
-    <message>
-        <source>Lower Case Only</source>
-        <translation>Nur Kleinbuchstaben</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>Open options window</source>
-        <translation>Einstellungen öffnen</translation>
-    </message>
-    <message>
-        <source>Exit Lessons</source>
-        <translation>Übungen beenden</translation>
-    </message>
-    <message>
-        <source>Number missed:</source>
-        <translation>Anzahl Fehler:</translation>
-    </message>
-    <message>
-        <source>(Total missed keys)</source>
-        <translation>(Fehler insgesamt)</translation>
-    </message>
-    <message>
-        <source>Time this set:</source>
-        <translation>Zeit der Runde:</translation>
-    </message>
-    <message>
-        <source>(Time in seconds)</source>
-        <translation>(Zeit in Sekunden)</translation>
-    </message>
-    <message>
-        <source>Best Time:</source>
-        <translation>Bestzeit:</translation>
-    </message>
-    <message>
-        <source>(Quickest time)</source>
-        <translation>(Schnellste Zeit)</translation>
-    </message>
-    <message>
-        <source>Correct this set:</source>
-        <translation>Richtig (Runde):</translation>
-    </message>
-    <message>
-        <source>(Correct percent)</source>
-        <translation>(Prozent richtig)</translation>
-    </message>
-    <message>
-        <source>Correct this session:</source>
-        <translation>Richtig (Sitzung):</translation>
-    </message>
-    <message>
-        <source>(Correct percent of all)</source>
-        <translation>(Prozent richtig gesamt)</translation>
-    </message>
-    <message>
-        <source>Slowest this set:</source>
-        <translation>Langsamstes (Runde):</translation>
-    </message>
-    <message>
-        <source>(Took longest to type)</source>
-        <translation>(Dauerte am längsten)</translation>
-    </message>
-    <message>
-        <source>You Missed:</source>
-        <translation>Verfehlt:</translation>
-    </message>
-    <message>
-        <source>by typing:</source>
-        <translation>getippt:</translation>
-    </message>
-    <message>
-        <source>Beginners Drills:</source>
-        <translation>Anfängerübungen:</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Erledigt</translation>
-    </message>
-    <message>
-        <source>Type the</source>
-        <translation>Tippe das</translation>
-    </message>
-    <message>
-        <source>Character</source>
-        <translation>Zeichen</translation>
-    </message>
-    <message>
-        <source>Time:</source>
-        <translation>Zeit:</translation>
-    </message>
-    <message>
-        <source>Last correct:</source>
-        <translation>Zuletzt richtig:</translation>
-    </message>
-    <message>
-        <source>You missed:</source>
-        <translation>Verfehlt:</translation>
-    </message>
-    <message>
-        <source>Click to Hide</source>
-        <translation>Zum Ausblenden klicken</translation>
-    </message>
-    <message>
-        <source>Pause!</source>
-        <translation>Pause!</translation>
-    </message>
-    <message>
-        <source>Beginners Stats</source>
-        <translation>Anfängerstatistik</translation>
-    </message>
-    <message>
-        <source>Type between 2 and 10 characters to practice, then click the &quot;Verify these Keys&quot; button. After that, click the &quot;Begin Typing&quot; button. Unallowed characters will be deleted.</source>
-        <translation>Tippe 2 bis 10 Zeichen zum Üben ein und klicke dann auf „Tasten prüfen“. Klicke danach auf „Tippen beginnen“. Nicht erlaubte Zeichen werden gelöscht.</translation>
-    </message>
-    <message>
-        <source>Verify these Keys</source>
-        <translation>Tasten prüfen</translation>
-    </message>
-    <message>
-        <source>Begin Typing</source>
-        <translation>Tippen beginnen</translation>
-    </message>
-    <message>
-        <source>Exit to Main Menu</source>
-        <translation>Zum Hauptmenü</translation>
-    </message>
-    <message>
-        <source>You will be typing:</source>
-        <translation>Du tippst:</translation>
-    </message>
-    <message>
-        <source>Characters not allowed:</source>
-        <translation>Nicht erlaubte Zeichen:</translation>
-    </message>
-    <message>
-        <source>Tip: You can adjust how fast you are shown the key to type on the keyboard.</source>
-        <translation>Tipp: Du kannst einstellen, wie schnell dir die nächste Taste auf der Tastatur gezeigt wird.</translation>
-    </message>
-    <message>
-        <source>Tip: Point your mouse over the various Option buttons to see what they are for.</source>
-        <translation>Tipp: Zeige mit der Maus auf die Knöpfe, um zu sehen, wofür sie da sind.</translation>
-    </message>
-    <message>
-        <source>Tip: Use the Escape Key to quit in the middle of an exercise.</source>
-        <translation>Tipp: Mit der Esc-Taste kannst du eine Übung mittendrin beenden.</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Open</source>
-        <translation>Ö&amp;ffnen</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Close Beginners Drills</source>
-        <translation>Anfängerübungen &amp;schließen</translation>
-    </message>
-    <message>
-        <source>Press the Spacebar to Begin.</source>
-        <translation>Drücke die Leertaste, um zu beginnen.</translation>
-    </message>
-    <message>
-        <source>Press the Spacebar to continue.</source>
-        <translation>Drücke die Leertaste, um weiterzumachen.</translation>
-    </message>
-    <message>
-        <source>You missed the &quot;%1&quot; key. Check your error to the left, locate the &quot; %1 &quot; key below, and type the correct key.</source>
-        <translation>Du hast die Taste „%1“ verfehlt. Sieh dir links deinen Fehler an, suche unten die Taste „ %1 “ und tippe die richtige Taste.</translation>
-    </message>
-    <message>
-        <source>Press Enter!</source>
-        <translation>Enter drücken!</translation>
-    </message>
-    <message>
-        <source>Done!</source>
-        <translation>Fertig!</translation>
-    </message>
-    <message>
-        <source>Missed</source>
-        <translation>Verfehlt</translation>
-    </message>
-    <message>
-        <source>Correct</source>
-        <translation>Richtig</translation>
-    </message>
-    <message>
-        <source>Keys to practise</source>
-        <translation>Tasten zum Üben</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>User = </source>
-        <translation>Benutzer = </translation>
-    </message>
-    <message>
-        <source>New User</source>
-        <translation>Neuer Benutzer</translation>
-    </message>
-    <message>
-        <source>Select User</source>
-        <translation>Benutzer wählen</translation>
-    </message>
-    <message>
-        <source>Next Lesson</source>
-        <translation>Nächste Lektion</translation>
-    </message>
-    <message>
-        <source>Your Stats</source>
-        <translation>Deine Statistik</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>One or more of the sound files cannot be found. You may need to reinstall Keyfarer to restore the wave files.</source>
-        <translation>Eine oder mehrere Klangdateien wurden nicht gefunden. Vielleicht musst du Keyfarer neu installieren, um die WAV-Dateien wiederherzustellen.</translation>
-    </message>
-    <message>
-        <source>Welcome To Keyfarer!. If you are a new user, close this box and click the &quot;New User&quot; link above to create a user file.</source>
-        <translation>Willkommen bei Keyfarer! Wenn du neu bist, schließe dieses Fenster und klicke oben auf „Neuer Benutzer“, um eine Benutzerdatei anzulegen.</translation>
-    </message>
-    <message>
-        <source>Keyfarer Typing Tutor -- Learn the Keyboard</source>
-        <translation>Keyfarer Tipptrainer -- Lerne die Tastatur</translation>
-    </message>
-    <message>
-        <source>
-
-Try again to save the work of %1, or quit without saving it?</source>
-        <translation>
-
-Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beenden?</translation>
-    </message>
-</context>
-<context>
-    <name>TFormCharts</name>
+    <name>StatisticsWindow</name>
     <message>
         <source>Beginner&apos;s Drills</source>
         <translation>Anfängerübungen</translation>
@@ -2551,354 +2837,104 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     </message>
 </context>
 <context>
-    <name>TFormOptions</name>
+    <name>StudentFile</name>
     <message>
-        <source>No Delay</source>
-        <translation>Keine Verzögerung</translation>
+        <source>The student file &quot;%1&quot; could not be written: %2</source>
+        <translation>Die Schülerdatei „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>1 second delay</source>
-        <translation>1 Sekunde Verzögerung</translation>
+        <source>The student file &quot;%1&quot; could not be read: %2</source>
+        <translation>Die Schülerdatei „%1“ konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>2 seconds delay</source>
-        <translation>2 Sekunden Verzögerung</translation>
+        <source>The student file &quot;%1&quot; could not be created: %2</source>
+        <translation>Die Schülerdatei „%1“ konnte nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <source>3 seconds delay</source>
-        <translation>3 Sekunden Verzögerung</translation>
+        <source>The student file &quot;%1&quot; could not be read: it holds %2 bytes instead of %3, so it is not a whole student record.</source>
+        <translation>Die Schülerdatei „%1“ konnte nicht gelesen werden: Sie enthält %2 statt %3 Bytes und ist daher kein vollständiger Schülerdatensatz.</translation>
     </message>
     <message>
-        <source>4 seconds delay</source>
-        <translation>4 Sekunden Verzögerung</translation>
+        <source>it could not be synced</source>
+        <translation>sie konnte nicht vollständig auf den Datenträger geschrieben werden</translation>
     </message>
+</context>
+<context>
+    <name>SummaryReport</name>
     <message>
-        <source>5 seconds delay</source>
-        <translation>5 Sekunden Verzögerung</translation>
+        <source>Beginners Drills:</source>
+        <translation>Anfängerübungen:</translation>
     </message>
     <message>
-        <source>6 seconds delay</source>
-        <translation>6 Sekunden Verzögerung</translation>
+        <source>-----------------</source>
+        <translation>----------------</translation>
     </message>
     <message>
-        <source>7 seconds delay</source>
-        <translation>7 Sekunden Verzögerung</translation>
+        <source>Accuracy Today or Last:           </source>
+        <translation>Genauigkeit heute oder zuletzt:         </translation>
     </message>
     <message>
-        <source>8 seconds delay</source>
-        <translation>8 Sekunden Verzögerung</translation>
+        <source>Accuracy All Days:                </source>
+        <translation>Genauigkeit alle Tage:                  </translation>
     </message>
     <message>
-        <source>Border Color</source>
-        <translation>Rahmenfarbe</translation>
+        <source>Slowest Letter Today or Last:     </source>
+        <translation>Langsamstes Zeichen heute oder zuletzt: </translation>
     </message>
     <message>
-        <source>Green</source>
-        <translation>Grün</translation>
+        <source>Best Time Today or Last (Seconds): </source>
+        <translation>Bestzeit heute oder zuletzt (Sekunden): </translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Blau</translation>
+        <source>Average of All Sections:</source>
+        <translation>Durchschnitt aller Bereiche:</translation>
     </message>
     <message>
-        <source>Red</source>
-        <translation>Rot</translation>
+        <source>-----------------------</source>
+        <translation>---------------------------</translation>
     </message>
     <message>
-        <source>Purple</source>
-        <translation>Lila</translation>
+        <source>Average WPM (all Sections) for Today or Last: </source>
+        <translation>Durchschnittliche WpM (alle Bereiche) heute oder zuletzt: </translation>
     </message>
     <message>
-        <source>Brown</source>
-        <translation>Braun</translation>
+        <source>Average WPM (all Sections) for all of history: </source>
+        <translation>Durchschnittliche WpM (alle Bereiche) über die ganze Zeit: </translation>
     </message>
     <message>
-        <source>Sound</source>
-        <translation>Ton</translation>
+        <source>Average accuracy (all Sections) for Today or Last: </source>
+        <translation>Durchschnittliche Genauigkeit (alle Bereiche) heute oder zuletzt: </translation>
     </message>
     <message>
-        <source>Sound On</source>
-        <translation>Ton an</translation>
+        <source>Average accuracy (all sections) for all history: </source>
+        <translation>Durchschnittliche Genauigkeit (alle Bereiche) über die ganze Zeit: </translation>
     </message>
     <message>
-        <source>Sound Off</source>
-        <translation>Ton aus</translation>
+        <source>Student: %1  Date: %2</source>
+        <translation>Schüler/in: %1  Datum: %2</translation>
     </message>
+</context>
+<context>
+    <name>SwitchUserPanel</name>
     <message>
-        <source>Key Tap Sound</source>
-        <translation>Tastenklick</translation>
+        <source>Select a name from the list below.</source>
+        <translation>Wähle einen Namen aus der Liste unten.</translation>
     </message>
     <message>
-        <source>Key Tap On</source>
-        <translation>Klick an</translation>
+        <source>If you want to continue typing after viewing other names, return to original name.</source>
+        <translation>Wenn du nach dem Ansehen anderer Namen weitertippen möchtest, kehre zu deinem eigenen Namen zurück.</translation>
     </message>
     <message>
-        <source>Key Tap Off</source>
-        <translation>Klick aus</translation>
+        <source>View Selected Name</source>
+        <translation>Gewählten Namen ansehen</translation>
     </message>
     <message>
-        <source>Beep On Error</source>
-        <translation>Piepton bei Fehler</translation>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Beep On</source>
-        <translation>Piepton an</translation>
-    </message>
-    <message>
-        <source>Beep Off</source>
-        <translation>Piepton aus</translation>
-    </message>
-    <message>
-        <source>Characters On Keyboard</source>
-        <translation>Zeichen auf der Tastatur</translation>
-    </message>
-    <message>
-        <source>See all Keys</source>
-        <translation>Alle Tasten zeigen</translation>
-    </message>
-    <message>
-        <source>Hide all Keys</source>
-        <translation>Alle Tasten ausblenden</translation>
-    </message>
-    <message>
-        <source>Hand Thickness</source>
-        <translation>Linienstärke der Hände</translation>
-    </message>
-    <message>
-        <source>One Line</source>
-        <translation>Eine Linie</translation>
-    </message>
-    <message>
-        <source>Two Lines</source>
-        <translation>Zwei Linien</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Beginners)</source>
-        <translation>Enter-Taste anhängen (Anfänger)</translation>
-    </message>
-    <message>
-        <source>Add Enter Key</source>
-        <translation>Enter-Taste anhängen</translation>
-    </message>
-    <message>
-        <source>No Enter Key</source>
-        <translation>Keine Enter-Taste</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Intermediate)</source>
-        <translation>Enter-Taste anhängen (Mittelstufe)</translation>
-    </message>
-    <message>
-        <source>Line Font Style</source>
-        <translation>Schriftstil der Zeilen</translation>
-    </message>
-    <message>
-        <source>Bold Font</source>
-        <translation>Fette Schrift</translation>
-    </message>
-    <message>
-        <source>Regular Font</source>
-        <translation>Normale Schrift</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Advanced)</source>
-        <translation>Enter-Taste anhängen (Fortgeschrittene)</translation>
-    </message>
-    <message>
-        <source>Font Style (Advanced)</source>
-        <translation>Schriftstil (Fortgeschrittene)</translation>
-    </message>
-    <message>
-        <source>Bold Fonts</source>
-        <translation>Fette Schrift</translation>
-    </message>
-    <message>
-        <source>Regular Fonts</source>
-        <translation>Normale Schrift</translation>
-    </message>
-    <message>
-        <source>Lines (Keyfarer) </source>
-        <translation>Zeilen (Keyfarer) </translation>
-    </message>
-    <message>
-        <source>See lines ahead</source>
-        <translation>Kommende Zeilen zeigen</translation>
-    </message>
-    <message>
-        <source>Hide lines ahead</source>
-        <translation>Kommende Zeilen ausblenden</translation>
-    </message>
-    <message>
-        <source>Pointer (Keyfarer)</source>
-        <translation>Zeiger (Keyfarer)</translation>
-    </message>
-    <message>
-        <source>See pointer above lines</source>
-        <translation>Zeiger über den Zeilen zeigen</translation>
-    </message>
-    <message>
-        <source>Hide pointer above lines</source>
-        <translation>Zeiger über den Zeilen ausblenden</translation>
-    </message>
-    <message>
-        <source>Font Style (Keyfarer)</source>
-        <translation>Schriftstil (Keyfarer)</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Global Options</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>Beginners &amp;&amp; Intermediate</source>
-        <translation>Anfänger &amp;&amp; Mittelstufe</translation>
-    </message>
-    <message>
-        <source>Lessons</source>
-        <translation>Lektionen</translation>
-    </message>
-    <message>
-        <source>Advanced &amp;&amp; Keyfarer</source>
-        <translation>Fortgeschrittene &amp;&amp; Keyfarer</translation>
-    </message>
-    <message>
-        <source>Timed Tests</source>
-        <translation>Tests auf Zeit</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Hand Color</source>
-        <translation>Farbe der Hände</translation>
-    </message>
-    <message>
-        <source>Change Color</source>
-        <translation>Farbe ändern</translation>
-    </message>
-    <message>
-        <source>Default Color</source>
-        <translation>Standardfarbe</translation>
-    </message>
-    <message>
-        <source>Beginners Hand Delay</source>
-        <translation>Verzögerung der Hände (Anfänger)</translation>
-    </message>
-    <message>
-        <source>Above you can select the amount of seconds delay before the hands appear in the Beginners Section.</source>
-        <translation>Oben wählst du, wie viele Sekunden es dauert, bis im Anfängerbereich die Hände erscheinen.</translation>
-    </message>
-    <message>
-        <source>Intermediate Hand Delay</source>
-        <translation>Verzögerung der Hände (Mittelstufe)</translation>
-    </message>
-    <message>
-        <source>Turns</source>
-        <translation>Durchgänge</translation>
-    </message>
-    <message>
-        <source>Turns: how many times each pair of lines is typed.</source>
-        <translation>Durchgänge: wie oft jedes Zeilenpaar getippt wird.</translation>
-    </message>
-    <message>
-        <source>WPM</source>
-        <translation>WpM</translation>
-    </message>
-    <message>
-        <source>WPM: the words per minute to aim for.</source>
-        <translation>WpM: die Wörter pro Minute, die du erreichen willst.</translation>
-    </message>
-    <message>
-        <source>Lessons Hand Delay</source>
-        <translation>Verzögerung der Hände (Lektionen)</translation>
-    </message>
-    <message>
-        <source>Above you can select the amount of seconds delay before the hands appear.</source>
-        <translation>Oben wählst du, wie viele Sekunden es dauert, bis die Hände erscheinen.</translation>
-    </message>
-    <message>
-        <source>Line Font Used</source>
-        <translation>Schriftart der Zeilen</translation>
-    </message>
-    <message>
-        <source>Sans Serif</source>
-        <translation>Serifenlos</translation>
-    </message>
-    <message>
-        <source>Use the Up/Down arrow buttons below to choose how many minutes you want to type.</source>
-        <translation>Wähle mit den Pfeilknöpfen unten, wie viele Minuten du tippen möchtest.</translation>
-    </message>
-    <message>
-        <source>Backspace</source>
-        <translation>Rücktaste</translation>
-    </message>
-    <message>
-        <source>Backspace allowed</source>
-        <translation>Rücktaste erlaubt</translation>
-    </message>
-    <message>
-        <source>No Backspace</source>
-        <translation>Ohne Rücktaste</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Schrift</translation>
-    </message>
-    <message>
-        <source>Roman</source>
-        <translation>Roman</translation>
-    </message>
-    <message>
-        <source>Arial</source>
-        <translation>Arial</translation>
-    </message>
-    <message>
-        <source>Font Size</source>
-        <translation>Schriftgröße</translation>
-    </message>
-    <message>
-        <source>Large</source>
-        <translation>Groß</translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation>Klein</translation>
-    </message>
-    <message>
-        <source>Font Type</source>
-        <translation>Schriftschnitt</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Fett</translation>
-    </message>
-    <message>
-        <source>Regular</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Time Used Gauge</source>
-        <translation>Anzeige der Zeit</translation>
-    </message>
-    <message>
-        <source>Visible</source>
-        <translation>Sichtbar</translation>
-    </message>
-    <message>
-        <source>Hidden</source>
-        <translation>Verborgen</translation>
-    </message>
-    <message>
-        <source>Completed Gauge</source>
-        <translation>Fortschrittsanzeige</translation>
-    </message>
-    <message>
-        <source>Sound can be adjusted by clicking the Global Options tab above and to the left.</source>
-        <translation>Den Ton stellst du oben links auf der Registerkarte „Allgemein“ ein.</translation>
+        <source>User names</source>
+        <translation>Benutzernamen</translation>
     </message>
 </context>
 <context>
@@ -2958,6 +2994,18 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source>Password to delete a name</source>
         <translation>Passwort zum Löschen eines Namens</translation>
+    </message>
+    <message>
+        <source>Choose a keyboard from the Additional/Keyboard Nationality Menu above.</source>
+        <translation>Wähle oben im Menü Zusätzliches/Tastaturbelegung eine Tastatur.</translation>
+    </message>
+    <message>
+        <source> A folder called &quot;%1&quot; is in the way.</source>
+        <translation> Ein Ordner namens „%1“ ist im Weg.</translation>
+    </message>
+    <message>
+        <source> The file &quot;%1&quot; is in the way.</source>
+        <translation> Die Datei „%1“ ist im Weg.</translation>
     </message>
 </context>
 <context>
@@ -3019,73 +3067,6 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>kf::ReportPanel</name>
-    <message>
-        <source>Summary report</source>
-        <translation>Zusammenfassender Bericht</translation>
-    </message>
-    <message>
-        <source>User names</source>
-        <translation>Benutzernamen</translation>
-    </message>
-    <message>
-        <source>Font Size</source>
-        <translation>Schriftgröße</translation>
-    </message>
-</context>
-<context>
-    <name>kf::SwitchUserPanel</name>
-    <message>
-        <source>User names</source>
-        <translation>Benutzernamen</translation>
-    </message>
-</context>
-<context>
-    <name>kf::TBegForm</name>
-    <message>
-        <source>Keyboard</source>
-        <translation>Tastatur</translation>
-    </message>
-    <message>
-        <source>Drill</source>
-        <translation>Übung</translation>
-    </message>
-</context>
-<context>
-    <name>kf::TFormOptions</name>
-    <message>
-        <source>Speak each key and finger</source>
-        <translation>Jede Taste und jeden Finger ansagen</translation>
-    </message>
-    <message>
-        <source>Choose a user name first.</source>
-        <translation>Wähle zuerst einen Benutzernamen.</translation>
-    </message>
-    <message>
-        <source>Each new key and its finger are read aloud during a drill.</source>
-        <translation>Während einer Übung wird jede neue Taste mit ihrem Finger vorgelesen.</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minuten</translation>
-    </message>
-</context>
-<context>
-    <name>kf::UserPanels</name>
-    <message>
-        <source>Choose a keyboard from the Additional/Keyboard Nationality Menu above.</source>
-        <translation>Wähle oben im Menü Zusätzliches/Tastaturbelegung eine Tastatur.</translation>
-    </message>
-    <message>
-        <source> A folder called &quot;%1&quot; is in the way.</source>
-        <translation> Ein Ordner namens „%1“ ist im Weg.</translation>
-    </message>
-    <message>
-        <source> The file &quot;%1&quot; is in the way.</source>
-        <translation> Die Datei „%1“ ist im Weg.</translation>
     </message>
 </context>
 </TS>

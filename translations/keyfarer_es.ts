@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de Keyfarer</translation>
+    </message>
+    <message>
+        <source>Keyfarer -- Learn the Keyboard</source>
+        <translation>Keyfarer -- Aprende el teclado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>Charts</name>
     <message>
         <source>Percent</source>
@@ -272,6 +287,281 @@
     <message>
         <source>Choose Your Own Keys</source>
         <translation>Tus propias teclas</translation>
+    </message>
+</context>
+<context>
+    <name>DrillWindow</name>
+    <message>
+        <source>Click to see Last Correct</source>
+        <translation>Haz clic para ver el último acierto</translation>
+    </message>
+    <message>
+        <source>Click to see Missed Letters</source>
+        <translation>Haz clic para ver las letras falladas</translation>
+    </message>
+    <message>
+        <source>Click to see Errors here</source>
+        <translation>Haz clic para ver aquí los errores</translation>
+    </message>
+    <message>
+        <source>Click to see text description</source>
+        <translation>Haz clic para ver la descripción</translation>
+    </message>
+    <message>
+        <source>Hide this if Distracting</source>
+        <translation>Ocúltalo si te distrae</translation>
+    </message>
+    <message>
+        <source>Keyfarer Typing Tutor (Beginners Drills)</source>
+        <translation>Keyfarer, tutor de mecanografía (Ejercicios de principiante)</translation>
+    </message>
+    <message>
+        <source>You need at least two characters to type.</source>
+        <translation>Necesitas al menos dos caracteres para escribir.</translation>
+    </message>
+    <message>
+        <source>Adjust Hand Delay</source>
+        <translation>Ajustar el retraso de las manos</translation>
+    </message>
+    <message>
+        <source>Do 10 Letters at a time</source>
+        <translation>Hacer 10 letras cada vez</translation>
+    </message>
+    <message>
+        <source>Do 20 Letters at a time</source>
+        <translation>Hacer 20 letras cada vez</translation>
+    </message>
+    <message>
+        <source>Do 30 Letters at a time</source>
+        <translation>Hacer 30 letras cada vez</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Sonido activado</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Gráficos</translation>
+    </message>
+    <message>
+        <source>Show All Keys</source>
+        <translation>Mostrar todas las teclas</translation>
+    </message>
+    <message>
+        <source>Hide Keys on Keyboard</source>
+        <translation>Ocultar las teclas del teclado</translation>
+    </message>
+    <message>
+        <source>Include Upper Case Letters</source>
+        <translation>Incluir mayúsculas</translation>
+    </message>
+    <message>
+        <source>Lower Case Only</source>
+        <translation>Solo minúsculas</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Open options window</source>
+        <translation>Abrir la ventana de opciones</translation>
+    </message>
+    <message>
+        <source>Exit Lessons</source>
+        <translation>Salir de los ejercicios</translation>
+    </message>
+    <message>
+        <source>Number missed:</source>
+        <translation>Fallos:</translation>
+    </message>
+    <message>
+        <source>(Total missed keys)</source>
+        <translation>(Teclas falladas)</translation>
+    </message>
+    <message>
+        <source>Time this set:</source>
+        <translation>Tiempo de la serie:</translation>
+    </message>
+    <message>
+        <source>(Time in seconds)</source>
+        <translation>(Tiempo en segundos)</translation>
+    </message>
+    <message>
+        <source>Best Time:</source>
+        <translation>Mejor tiempo:</translation>
+    </message>
+    <message>
+        <source>(Quickest time)</source>
+        <translation>(Tiempo más rápido)</translation>
+    </message>
+    <message>
+        <source>Correct this set:</source>
+        <translation>Aciertos (serie):</translation>
+    </message>
+    <message>
+        <source>(Correct percent)</source>
+        <translation>(Porcentaje de aciertos)</translation>
+    </message>
+    <message>
+        <source>Correct this session:</source>
+        <translation>Aciertos (sesión):</translation>
+    </message>
+    <message>
+        <source>(Correct percent of all)</source>
+        <translation>(Porcentaje total)</translation>
+    </message>
+    <message>
+        <source>Slowest this set:</source>
+        <translation>Más lenta (serie):</translation>
+    </message>
+    <message>
+        <source>(Took longest to type)</source>
+        <translation>(La que más tardaste)</translation>
+    </message>
+    <message>
+        <source>You Missed:</source>
+        <translation>Fallaste:</translation>
+    </message>
+    <message>
+        <source>by typing:</source>
+        <translation>Escribiste:</translation>
+    </message>
+    <message>
+        <source>Beginners Drills:</source>
+        <translation>Ejercicios de principiante:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hechas</translation>
+    </message>
+    <message>
+        <source>Type the</source>
+        <translation>Teclea el</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>carácter</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tiempo:</translation>
+    </message>
+    <message>
+        <source>Last correct:</source>
+        <translation>Último acierto:</translation>
+    </message>
+    <message>
+        <source>You missed:</source>
+        <translation>Fallaste:</translation>
+    </message>
+    <message>
+        <source>Click to Hide</source>
+        <translation>Haz clic para ocultar</translation>
+    </message>
+    <message>
+        <source>Pause!</source>
+        <translation>¡Pausa!</translation>
+    </message>
+    <message>
+        <source>Beginners Stats</source>
+        <translation>Estadísticas de principiante</translation>
+    </message>
+    <message>
+        <source>Type between 2 and 10 characters to practice, then click the &quot;Verify these Keys&quot; button. After that, click the &quot;Begin Typing&quot; button. Unallowed characters will be deleted.</source>
+        <translation>Escribe entre 2 y 10 caracteres para practicar y haz clic en «Comprobar teclas». Después, haz clic en «Empezar a escribir». Los caracteres no permitidos se borrarán.</translation>
+    </message>
+    <message>
+        <source>Verify these Keys</source>
+        <translation>Comprobar teclas</translation>
+    </message>
+    <message>
+        <source>Begin Typing</source>
+        <translation>Empezar a escribir</translation>
+    </message>
+    <message>
+        <source>Exit to Main Menu</source>
+        <translation>Menú principal</translation>
+    </message>
+    <message>
+        <source>You will be typing:</source>
+        <translation>Vas a escribir:</translation>
+    </message>
+    <message>
+        <source>Characters not allowed:</source>
+        <translation>Caracteres no permitidos:</translation>
+    </message>
+    <message>
+        <source>Tip: You can adjust how fast you are shown the key to type on the keyboard.</source>
+        <translation>Consejo: puedes ajustar la rapidez con la que se te muestra en el teclado la tecla que debes pulsar.</translation>
+    </message>
+    <message>
+        <source>Tip: Point your mouse over the various Option buttons to see what they are for.</source>
+        <translation>Consejo: pasa el ratón por encima de los botones de opciones para ver para qué sirven.</translation>
+    </message>
+    <message>
+        <source>Tip: Use the Escape Key to quit in the middle of an exercise.</source>
+        <translation>Consejo: usa la tecla Esc para salir en mitad de un ejercicio.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Close Beginners Drills</source>
+        <translation>&amp;Cerrar los ejercicios de principiante</translation>
+    </message>
+    <message>
+        <source>Press the Spacebar to Begin.</source>
+        <translation>Pulsa la barra espaciadora para empezar.</translation>
+    </message>
+    <message>
+        <source>Press the Spacebar to continue.</source>
+        <translation>Pulsa la barra espaciadora para continuar.</translation>
+    </message>
+    <message>
+        <source>You missed the &quot;%1&quot; key. Check your error to the left, locate the &quot; %1 &quot; key below, and type the correct key.</source>
+        <translation>Has fallado la tecla «%1». Mira tu error a la izquierda, busca abajo la tecla « %1 » y pulsa la tecla correcta.</translation>
+    </message>
+    <message>
+        <source>Press Enter!</source>
+        <translation>¡Pulsa Intro!</translation>
+    </message>
+    <message>
+        <source>Done!</source>
+        <translation>¡Hecho!</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Fallo</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Acierto</translation>
+    </message>
+    <message>
+        <source>Keys to practise</source>
+        <translation>Teclas para practicar</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Ejercicio</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1608,53 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>User = </source>
+        <translation>Usuario = </translation>
+    </message>
+    <message>
+        <source>New User</source>
+        <translation>Nuevo usuario</translation>
+    </message>
+    <message>
+        <source>Select User</source>
+        <translation>Elegir usuario</translation>
+    </message>
+    <message>
+        <source>Next Lesson</source>
+        <translation>Siguiente lección</translation>
+    </message>
+    <message>
+        <source>Your Stats</source>
+        <translation>Tus estadísticas</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>One or more of the sound files cannot be found. You may need to reinstall Keyfarer to restore the wave files.</source>
+        <translation>No se encuentran uno o más archivos de sonido. Puede que tengas que reinstalar Keyfarer para recuperar los archivos WAV.</translation>
+    </message>
+    <message>
+        <source>Welcome To Keyfarer!. If you are a new user, close this box and click the &quot;New User&quot; link above to create a user file.</source>
+        <translation>¡Te damos la bienvenida a Keyfarer! Si eres nuevo, cierra este cuadro y haz clic arriba en el enlace «Nuevo usuario» para crear tu archivo de usuario.</translation>
+    </message>
+    <message>
+        <source>Keyfarer Typing Tutor -- Learn the Keyboard</source>
+        <translation>Keyfarer, tutor de mecanografía -- Aprende el teclado</translation>
+    </message>
+    <message>
+        <source>
+
+Try again to save the work of %1, or quit without saving it?</source>
+        <translation>
+
+¿Volver a intentar guardar el trabajo de %1, o salir sin guardarlo?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBoxDialogs</name>
     <message>
         <source>Try Again</source>
@@ -1345,6 +1682,373 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     <message>
         <source>The blank keyboard picture &quot;%1&quot; could not be read.</source>
         <translation>No se pudo leer la imagen del teclado en blanco «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>No Delay</source>
+        <translation>Sin retraso</translation>
+    </message>
+    <message>
+        <source>1 second delay</source>
+        <translation>1 segundo de retraso</translation>
+    </message>
+    <message>
+        <source>2 seconds delay</source>
+        <translation>2 segundos de retraso</translation>
+    </message>
+    <message>
+        <source>3 seconds delay</source>
+        <translation>3 segundos de retraso</translation>
+    </message>
+    <message>
+        <source>4 seconds delay</source>
+        <translation>4 segundos de retraso</translation>
+    </message>
+    <message>
+        <source>5 seconds delay</source>
+        <translation>5 segundos de retraso</translation>
+    </message>
+    <message>
+        <source>6 seconds delay</source>
+        <translation>6 segundos de retraso</translation>
+    </message>
+    <message>
+        <source>7 seconds delay</source>
+        <translation>7 segundos de retraso</translation>
+    </message>
+    <message>
+        <source>8 seconds delay</source>
+        <translation>8 segundos de retraso</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Color del borde</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrón</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Sonido activado</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Sonido desactivado</translation>
+    </message>
+    <message>
+        <source>Key Tap Sound</source>
+        <translation>Sonido de tecla</translation>
+    </message>
+    <message>
+        <source>Key Tap On</source>
+        <translation>Clic activado</translation>
+    </message>
+    <message>
+        <source>Key Tap Off</source>
+        <translation>Clic desactivado</translation>
+    </message>
+    <message>
+        <source>Beep On Error</source>
+        <translation>Pitido al fallar</translation>
+    </message>
+    <message>
+        <source>Beep On</source>
+        <translation>Pitido activado</translation>
+    </message>
+    <message>
+        <source>Beep Off</source>
+        <translation>Pitido desactivado</translation>
+    </message>
+    <message>
+        <source>Characters On Keyboard</source>
+        <translation>Caracteres en el teclado</translation>
+    </message>
+    <message>
+        <source>See all Keys</source>
+        <translation>Ver todas las teclas</translation>
+    </message>
+    <message>
+        <source>Hide all Keys</source>
+        <translation>Ocultar todas las teclas</translation>
+    </message>
+    <message>
+        <source>Hand Thickness</source>
+        <translation>Grosor de las manos</translation>
+    </message>
+    <message>
+        <source>One Line</source>
+        <translation>Una línea</translation>
+    </message>
+    <message>
+        <source>Two Lines</source>
+        <translation>Dos líneas</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Beginners)</source>
+        <translation>Añadir tecla Intro (principiante)</translation>
+    </message>
+    <message>
+        <source>Add Enter Key</source>
+        <translation>Añadir tecla Intro</translation>
+    </message>
+    <message>
+        <source>No Enter Key</source>
+        <translation>Sin tecla Intro</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Intermediate)</source>
+        <translation>Añadir tecla Intro (intermedio)</translation>
+    </message>
+    <message>
+        <source>Line Font Style</source>
+        <translation>Estilo de letra de las líneas</translation>
+    </message>
+    <message>
+        <source>Bold Font</source>
+        <translation>Letra negrita</translation>
+    </message>
+    <message>
+        <source>Regular Font</source>
+        <translation>Letra normal</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Advanced)</source>
+        <translation>Añadir tecla Intro (avanzado)</translation>
+    </message>
+    <message>
+        <source>Font Style (Advanced)</source>
+        <translation>Estilo de letra (avanzado)</translation>
+    </message>
+    <message>
+        <source>Bold Fonts</source>
+        <translation>Letra negrita</translation>
+    </message>
+    <message>
+        <source>Regular Fonts</source>
+        <translation>Letra normal</translation>
+    </message>
+    <message>
+        <source>Lines (Keyfarer) </source>
+        <translation>Líneas (Keyfarer) </translation>
+    </message>
+    <message>
+        <source>See lines ahead</source>
+        <translation>Ver las líneas siguientes</translation>
+    </message>
+    <message>
+        <source>Hide lines ahead</source>
+        <translation>Ocultar las líneas siguientes</translation>
+    </message>
+    <message>
+        <source>Pointer (Keyfarer)</source>
+        <translation>Puntero (Keyfarer)</translation>
+    </message>
+    <message>
+        <source>See pointer above lines</source>
+        <translation>Ver el puntero sobre las líneas</translation>
+    </message>
+    <message>
+        <source>Hide pointer above lines</source>
+        <translation>Ocultar el puntero sobre las líneas</translation>
+    </message>
+    <message>
+        <source>Font Style (Keyfarer)</source>
+        <translation>Estilo de letra (Keyfarer)</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Global Options</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Beginners &amp;&amp; Intermediate</source>
+        <translation>Principiante &amp;&amp; intermedio</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Lecciones</translation>
+    </message>
+    <message>
+        <source>Advanced &amp;&amp; Keyfarer</source>
+        <translation>Avanzado &amp;&amp; Keyfarer</translation>
+    </message>
+    <message>
+        <source>Timed Tests</source>
+        <translation>Pruebas de tiempo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Hand Color</source>
+        <translation>Color de las manos</translation>
+    </message>
+    <message>
+        <source>Change Color</source>
+        <translation>Cambiar color</translation>
+    </message>
+    <message>
+        <source>Default Color</source>
+        <translation>Color predeterminado</translation>
+    </message>
+    <message>
+        <source>Beginners Hand Delay</source>
+        <translation>Retraso de las manos (principiante)</translation>
+    </message>
+    <message>
+        <source>Above you can select the amount of seconds delay before the hands appear in the Beginners Section.</source>
+        <translation>Arriba puedes elegir cuántos segundos tardan en aparecer las manos en la sección de principiante.</translation>
+    </message>
+    <message>
+        <source>Intermediate Hand Delay</source>
+        <translation>Retraso de las manos (intermedio)</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>Turns: how many times each pair of lines is typed.</source>
+        <translation>Repeticiones: cuántas veces se escribe cada par de líneas.</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>PPM</translation>
+    </message>
+    <message>
+        <source>WPM: the words per minute to aim for.</source>
+        <translation>PPM: las palabras por minuto que quieres alcanzar.</translation>
+    </message>
+    <message>
+        <source>Lessons Hand Delay</source>
+        <translation>Retraso de las manos (lecciones)</translation>
+    </message>
+    <message>
+        <source>Above you can select the amount of seconds delay before the hands appear.</source>
+        <translation>Arriba puedes elegir cuántos segundos tardan en aparecer las manos.</translation>
+    </message>
+    <message>
+        <source>Line Font Used</source>
+        <translation>Tipo de letra de las líneas</translation>
+    </message>
+    <message>
+        <source>Sans Serif</source>
+        <translation>Sin serifa</translation>
+    </message>
+    <message>
+        <source>Use the Up/Down arrow buttons below to choose how many minutes you want to type.</source>
+        <translation>Usa los botones de flecha de abajo para elegir cuántos minutos quieres escribir.</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Backspace allowed</source>
+        <translation>Retroceso permitido</translation>
+    </message>
+    <message>
+        <source>No Backspace</source>
+        <translation>Sin retroceso</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Letra</translation>
+    </message>
+    <message>
+        <source>Roman</source>
+        <translation>Roman</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Tamaño de letra</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequeña</translation>
+    </message>
+    <message>
+        <source>Font Type</source>
+        <translation>Estilo de letra</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Time Used Gauge</source>
+        <translation>Indicador del tiempo usado</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Oculto</translation>
+    </message>
+    <message>
+        <source>Completed Gauge</source>
+        <translation>Indicador de progreso</translation>
+    </message>
+    <message>
+        <source>Sound can be adjusted by clicking the Global Options tab above and to the left.</source>
+        <translation>El sonido se ajusta en la pestaña «General», arriba a la izquierda.</translation>
+    </message>
+    <message>
+        <source>Speak each key and finger</source>
+        <translation>Decir en voz alta cada tecla y cada dedo</translation>
+    </message>
+    <message>
+        <source>Choose a user name first.</source>
+        <translation>Elige primero un nombre de usuario.</translation>
+    </message>
+    <message>
+        <source>Each new key and its finger are read aloud during a drill.</source>
+        <translation>Durante un ejercicio se lee en voz alta cada tecla nueva y su dedo.</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
     </message>
 </context>
 <context>
@@ -1399,6 +2103,14 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     <message>
         <source>Click &quot;Hide&quot; to view charts:</source>
         <translation>Haz clic en «Ocultar» para ver los gráficos:</translation>
+    </message>
+    <message>
+        <source>Summary report</source>
+        <translation>Informe resumido</translation>
+    </message>
+    <message>
+        <source>User names</source>
+        <translation>Nombres de usuario</translation>
     </message>
 </context>
 <context>
@@ -2002,433 +2714,7 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     </message>
 </context>
 <context>
-    <name>StudentFile</name>
-    <message>
-        <source>The student file &quot;%1&quot; could not be written: %2</source>
-        <translation>No se pudo guardar el archivo del alumno «%1»: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be read: %2</source>
-        <translation>No se pudo leer el archivo del alumno «%1»: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be created: %2</source>
-        <translation>No se pudo crear el archivo del alumno «%1»: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be read: it holds %2 bytes instead of %3, so it is not a whole student record.</source>
-        <translation>No se pudo leer el archivo del alumno «%1»: contiene %2 bytes en lugar de %3, así que no es un registro de alumno completo.</translation>
-    </message>
-    <message>
-        <source>it could not be synced</source>
-        <translation>no se pudo escribir por completo en el disco</translation>
-    </message>
-</context>
-<context>
-    <name>SummaryReport</name>
-    <message>
-        <source>Beginners Drills:</source>
-        <translation>Ejercicios de principiante:</translation>
-    </message>
-    <message>
-        <source>-----------------</source>
-        <translation>---------------------------</translation>
-    </message>
-    <message>
-        <source>Accuracy Today or Last:           </source>
-        <translation>Precisión hoy o última vez:               </translation>
-    </message>
-    <message>
-        <source>Accuracy All Days:                </source>
-        <translation>Precisión todos los días:                 </translation>
-    </message>
-    <message>
-        <source>Slowest Letter Today or Last:     </source>
-        <translation>Letra más lenta hoy o última vez:         </translation>
-    </message>
-    <message>
-        <source>Best Time Today or Last (Seconds): </source>
-        <translation>Mejor tiempo hoy o última vez (segundos): </translation>
-    </message>
-    <message>
-        <source>Average of All Sections:</source>
-        <translation>Media de todas las secciones:</translation>
-    </message>
-    <message>
-        <source>-----------------------</source>
-        <translation>----------------------------</translation>
-    </message>
-    <message>
-        <source>Average WPM (all Sections) for Today or Last: </source>
-        <translation>PPM media (todas las secciones) hoy o última vez: </translation>
-    </message>
-    <message>
-        <source>Average WPM (all Sections) for all of history: </source>
-        <translation>PPM media (todas las secciones) en todo el historial: </translation>
-    </message>
-    <message>
-        <source>Average accuracy (all Sections) for Today or Last: </source>
-        <translation>Precisión media (todas las secciones) hoy o última vez: </translation>
-    </message>
-    <message>
-        <source>Average accuracy (all sections) for all history: </source>
-        <translation>Precisión media (todas las secciones) en todo el historial: </translation>
-    </message>
-    <message>
-        <source>Student: %1  Date: %2</source>
-        <translation>Alumno/a: %1  Fecha: %2</translation>
-    </message>
-</context>
-<context>
-    <name>SwitchUserPanel</name>
-    <message>
-        <source>Select a name from the list below.</source>
-        <translation>Elige un nombre de la lista de abajo.</translation>
-    </message>
-    <message>
-        <source>If you want to continue typing after viewing other names, return to original name.</source>
-        <translation>Si quieres seguir escribiendo después de ver otros nombres, vuelve a tu nombre.</translation>
-    </message>
-    <message>
-        <source>View Selected Name</source>
-        <translation>Ver el nombre elegido</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutForm</name>
-    <message>
-        <source>About</source>
-        <translation>Acerca de Keyfarer</translation>
-    </message>
-    <message>
-        <source>Keyfarer -- Learn the Keyboard</source>
-        <translation>Keyfarer -- Aprende el teclado</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>TBegForm</name>
-    <message>
-        <source>Click to see Last Correct</source>
-        <translation>Haz clic para ver el último acierto</translation>
-    </message>
-    <message>
-        <source>Click to see Missed Letters</source>
-        <translation>Haz clic para ver las letras falladas</translation>
-    </message>
-    <message>
-        <source>Click to see Errors here</source>
-        <translation>Haz clic para ver aquí los errores</translation>
-    </message>
-    <message>
-        <source>Click to see text description</source>
-        <translation>Haz clic para ver la descripción</translation>
-    </message>
-    <message>
-        <source>Hide this if Distracting</source>
-        <translation>Ocúltalo si te distrae</translation>
-    </message>
-    <message>
-        <source>Keyfarer Typing Tutor (Beginners Drills)</source>
-        <translation>Keyfarer, tutor de mecanografía (Ejercicios de principiante)</translation>
-    </message>
-    <message>
-        <source>You need at least two characters to type.</source>
-        <translation>Necesitas al menos dos caracteres para escribir.</translation>
-    </message>
-    <message>
-        <source>Adjust Hand Delay</source>
-        <translation>Ajustar el retraso de las manos</translation>
-    </message>
-    <message>
-        <source>Do 10 Letters at a time</source>
-        <translation>Hacer 10 letras cada vez</translation>
-    </message>
-    <message>
-        <source>Do 20 Letters at a time</source>
-        <translation>Hacer 20 letras cada vez</translation>
-    </message>
-    <message>
-        <source>Do 30 Letters at a time</source>
-        <translation>Hacer 30 letras cada vez</translation>
-    </message>
-    <message>
-        <source>Sound On</source>
-        <translation>Sonido activado</translation>
-    </message>
-    <message>
-        <source>Colors</source>
-        <translation>Colores</translation>
-    </message>
-    <message>
-        <source>Charts</source>
-        <translation>Gráficos</translation>
-    </message>
-    <message>
-        <source>Show All Keys</source>
-        <translation>Mostrar todas las teclas</translation>
-    </message>
-    <message>
-        <source>Hide Keys on Keyboard</source>
-        <translation>Ocultar las teclas del teclado</translation>
-    </message>
-    <message>
-        <source>Include Upper Case Letters</source>
-        <translation>Incluir mayúsculas</translation>
-    </message>
-    <message>
-        <source>Lower Case Only</source>
-        <translation>Solo minúsculas</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Opciones</translation>
-    </message>
-    <message>
-        <source>Open options window</source>
-        <translation>Abrir la ventana de opciones</translation>
-    </message>
-    <message>
-        <source>Exit Lessons</source>
-        <translation>Salir de los ejercicios</translation>
-    </message>
-    <message>
-        <source>Number missed:</source>
-        <translation>Fallos:</translation>
-    </message>
-    <message>
-        <source>(Total missed keys)</source>
-        <translation>(Teclas falladas)</translation>
-    </message>
-    <message>
-        <source>Time this set:</source>
-        <translation>Tiempo de la serie:</translation>
-    </message>
-    <message>
-        <source>(Time in seconds)</source>
-        <translation>(Tiempo en segundos)</translation>
-    </message>
-    <message>
-        <source>Best Time:</source>
-        <translation>Mejor tiempo:</translation>
-    </message>
-    <message>
-        <source>(Quickest time)</source>
-        <translation>(Tiempo más rápido)</translation>
-    </message>
-    <message>
-        <source>Correct this set:</source>
-        <translation>Aciertos (serie):</translation>
-    </message>
-    <message>
-        <source>(Correct percent)</source>
-        <translation>(Porcentaje de aciertos)</translation>
-    </message>
-    <message>
-        <source>Correct this session:</source>
-        <translation>Aciertos (sesión):</translation>
-    </message>
-    <message>
-        <source>(Correct percent of all)</source>
-        <translation>(Porcentaje total)</translation>
-    </message>
-    <message>
-        <source>Slowest this set:</source>
-        <translation>Más lenta (serie):</translation>
-    </message>
-    <message>
-        <source>(Took longest to type)</source>
-        <translation>(La que más tardaste)</translation>
-    </message>
-    <message>
-        <source>You Missed:</source>
-        <translation>Fallaste:</translation>
-    </message>
-    <message>
-        <source>by typing:</source>
-        <translation>Escribiste:</translation>
-    </message>
-    <message>
-        <source>Beginners Drills:</source>
-        <translation>Ejercicios de principiante:</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Hechas</translation>
-    </message>
-    <message>
-        <source>Type the</source>
-        <translation>Teclea el</translation>
-    </message>
-    <message>
-        <source>Character</source>
-        <translation>carácter</translation>
-    </message>
-    <message>
-        <source>Time:</source>
-        <translation>Tiempo:</translation>
-    </message>
-    <message>
-        <source>Last correct:</source>
-        <translation>Último acierto:</translation>
-    </message>
-    <message>
-        <source>You missed:</source>
-        <translation>Fallaste:</translation>
-    </message>
-    <message>
-        <source>Click to Hide</source>
-        <translation>Haz clic para ocultar</translation>
-    </message>
-    <message>
-        <source>Pause!</source>
-        <translation>¡Pausa!</translation>
-    </message>
-    <message>
-        <source>Beginners Stats</source>
-        <translation>Estadísticas de principiante</translation>
-    </message>
-    <message>
-        <source>Type between 2 and 10 characters to practice, then click the &quot;Verify these Keys&quot; button. After that, click the &quot;Begin Typing&quot; button. Unallowed characters will be deleted.</source>
-        <translation>Escribe entre 2 y 10 caracteres para practicar y haz clic en «Comprobar teclas». Después, haz clic en «Empezar a escribir». Los caracteres no permitidos se borrarán.</translation>
-    </message>
-    <message>
-        <source>Verify these Keys</source>
-        <translation>Comprobar teclas</translation>
-    </message>
-    <message>
-        <source>Begin Typing</source>
-        <translation>Empezar a escribir</translation>
-    </message>
-    <message>
-        <source>Exit to Main Menu</source>
-        <translation>Menú principal</translation>
-    </message>
-    <message>
-        <source>You will be typing:</source>
-        <translation>Vas a escribir:</translation>
-    </message>
-    <message>
-        <source>Characters not allowed:</source>
-        <translation>Caracteres no permitidos:</translation>
-    </message>
-    <message>
-        <source>Tip: You can adjust how fast you are shown the key to type on the keyboard.</source>
-        <translation>Consejo: puedes ajustar la rapidez con la que se te muestra en el teclado la tecla que debes pulsar.</translation>
-    </message>
-    <message>
-        <source>Tip: Point your mouse over the various Option buttons to see what they are for.</source>
-        <translation>Consejo: pasa el ratón por encima de los botones de opciones para ver para qué sirven.</translation>
-    </message>
-    <message>
-        <source>Tip: Use the Escape Key to quit in the middle of an exercise.</source>
-        <translation>Consejo: usa la tecla Esc para salir en mitad de un ejercicio.</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <source>&amp;Open</source>
-        <translation>&amp;Abrir</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Close Beginners Drills</source>
-        <translation>&amp;Cerrar los ejercicios de principiante</translation>
-    </message>
-    <message>
-        <source>Press the Spacebar to Begin.</source>
-        <translation>Pulsa la barra espaciadora para empezar.</translation>
-    </message>
-    <message>
-        <source>Press the Spacebar to continue.</source>
-        <translation>Pulsa la barra espaciadora para continuar.</translation>
-    </message>
-    <message>
-        <source>You missed the &quot;%1&quot; key. Check your error to the left, locate the &quot; %1 &quot; key below, and type the correct key.</source>
-        <translation>Has fallado la tecla «%1». Mira tu error a la izquierda, busca abajo la tecla « %1 » y pulsa la tecla correcta.</translation>
-    </message>
-    <message>
-        <source>Press Enter!</source>
-        <translation>¡Pulsa Intro!</translation>
-    </message>
-    <message>
-        <source>Done!</source>
-        <translation>¡Hecho!</translation>
-    </message>
-    <message>
-        <source>Missed</source>
-        <translation>Fallo</translation>
-    </message>
-    <message>
-        <source>Correct</source>
-        <translation>Acierto</translation>
-    </message>
-    <message>
-        <source>Keys to practise</source>
-        <translation>Teclas para practicar</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>User = </source>
-        <translation>Usuario = </translation>
-    </message>
-    <message>
-        <source>New User</source>
-        <translation>Nuevo usuario</translation>
-    </message>
-    <message>
-        <source>Select User</source>
-        <translation>Elegir usuario</translation>
-    </message>
-    <message>
-        <source>Next Lesson</source>
-        <translation>Siguiente lección</translation>
-    </message>
-    <message>
-        <source>Your Stats</source>
-        <translation>Tus estadísticas</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferencias</translation>
-    </message>
-    <message>
-        <source>One or more of the sound files cannot be found. You may need to reinstall Keyfarer to restore the wave files.</source>
-        <translation>No se encuentran uno o más archivos de sonido. Puede que tengas que reinstalar Keyfarer para recuperar los archivos WAV.</translation>
-    </message>
-    <message>
-        <source>Welcome To Keyfarer!. If you are a new user, close this box and click the &quot;New User&quot; link above to create a user file.</source>
-        <translation>¡Te damos la bienvenida a Keyfarer! Si eres nuevo, cierra este cuadro y haz clic arriba en el enlace «Nuevo usuario» para crear tu archivo de usuario.</translation>
-    </message>
-    <message>
-        <source>Keyfarer Typing Tutor -- Learn the Keyboard</source>
-        <translation>Keyfarer, tutor de mecanografía -- Aprende el teclado</translation>
-    </message>
-    <message>
-        <source>
-
-Try again to save the work of %1, or quit without saving it?</source>
-        <translation>
-
-¿Volver a intentar guardar el trabajo de %1, o salir sin guardarlo?</translation>
-    </message>
-</context>
-<context>
-    <name>TFormCharts</name>
+    <name>StatisticsWindow</name>
     <message>
         <source>Beginner&apos;s Drills</source>
         <translation>Principiante</translation>
@@ -2551,354 +2837,104 @@ Try again to save the work of %1, or quit without saving it?</source>
     </message>
 </context>
 <context>
-    <name>TFormOptions</name>
+    <name>StudentFile</name>
     <message>
-        <source>No Delay</source>
-        <translation>Sin retraso</translation>
+        <source>The student file &quot;%1&quot; could not be written: %2</source>
+        <translation>No se pudo guardar el archivo del alumno «%1»: %2</translation>
     </message>
     <message>
-        <source>1 second delay</source>
-        <translation>1 segundo de retraso</translation>
+        <source>The student file &quot;%1&quot; could not be read: %2</source>
+        <translation>No se pudo leer el archivo del alumno «%1»: %2</translation>
     </message>
     <message>
-        <source>2 seconds delay</source>
-        <translation>2 segundos de retraso</translation>
+        <source>The student file &quot;%1&quot; could not be created: %2</source>
+        <translation>No se pudo crear el archivo del alumno «%1»: %2</translation>
     </message>
     <message>
-        <source>3 seconds delay</source>
-        <translation>3 segundos de retraso</translation>
+        <source>The student file &quot;%1&quot; could not be read: it holds %2 bytes instead of %3, so it is not a whole student record.</source>
+        <translation>No se pudo leer el archivo del alumno «%1»: contiene %2 bytes en lugar de %3, así que no es un registro de alumno completo.</translation>
     </message>
     <message>
-        <source>4 seconds delay</source>
-        <translation>4 segundos de retraso</translation>
+        <source>it could not be synced</source>
+        <translation>no se pudo escribir por completo en el disco</translation>
     </message>
+</context>
+<context>
+    <name>SummaryReport</name>
     <message>
-        <source>5 seconds delay</source>
-        <translation>5 segundos de retraso</translation>
+        <source>Beginners Drills:</source>
+        <translation>Ejercicios de principiante:</translation>
     </message>
     <message>
-        <source>6 seconds delay</source>
-        <translation>6 segundos de retraso</translation>
+        <source>-----------------</source>
+        <translation>---------------------------</translation>
     </message>
     <message>
-        <source>7 seconds delay</source>
-        <translation>7 segundos de retraso</translation>
+        <source>Accuracy Today or Last:           </source>
+        <translation>Precisión hoy o última vez:               </translation>
     </message>
     <message>
-        <source>8 seconds delay</source>
-        <translation>8 segundos de retraso</translation>
+        <source>Accuracy All Days:                </source>
+        <translation>Precisión todos los días:                 </translation>
     </message>
     <message>
-        <source>Border Color</source>
-        <translation>Color del borde</translation>
+        <source>Slowest Letter Today or Last:     </source>
+        <translation>Letra más lenta hoy o última vez:         </translation>
     </message>
     <message>
-        <source>Green</source>
-        <translation>Verde</translation>
+        <source>Best Time Today or Last (Seconds): </source>
+        <translation>Mejor tiempo hoy o última vez (segundos): </translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Azul</translation>
+        <source>Average of All Sections:</source>
+        <translation>Media de todas las secciones:</translation>
     </message>
     <message>
-        <source>Red</source>
-        <translation>Rojo</translation>
+        <source>-----------------------</source>
+        <translation>----------------------------</translation>
     </message>
     <message>
-        <source>Purple</source>
-        <translation>Morado</translation>
+        <source>Average WPM (all Sections) for Today or Last: </source>
+        <translation>PPM media (todas las secciones) hoy o última vez: </translation>
     </message>
     <message>
-        <source>Brown</source>
-        <translation>Marrón</translation>
+        <source>Average WPM (all Sections) for all of history: </source>
+        <translation>PPM media (todas las secciones) en todo el historial: </translation>
     </message>
     <message>
-        <source>Sound</source>
-        <translation>Sonido</translation>
+        <source>Average accuracy (all Sections) for Today or Last: </source>
+        <translation>Precisión media (todas las secciones) hoy o última vez: </translation>
     </message>
     <message>
-        <source>Sound On</source>
-        <translation>Sonido activado</translation>
+        <source>Average accuracy (all sections) for all history: </source>
+        <translation>Precisión media (todas las secciones) en todo el historial: </translation>
     </message>
     <message>
-        <source>Sound Off</source>
-        <translation>Sonido desactivado</translation>
+        <source>Student: %1  Date: %2</source>
+        <translation>Alumno/a: %1  Fecha: %2</translation>
     </message>
+</context>
+<context>
+    <name>SwitchUserPanel</name>
     <message>
-        <source>Key Tap Sound</source>
-        <translation>Sonido de tecla</translation>
+        <source>Select a name from the list below.</source>
+        <translation>Elige un nombre de la lista de abajo.</translation>
     </message>
     <message>
-        <source>Key Tap On</source>
-        <translation>Clic activado</translation>
+        <source>If you want to continue typing after viewing other names, return to original name.</source>
+        <translation>Si quieres seguir escribiendo después de ver otros nombres, vuelve a tu nombre.</translation>
     </message>
     <message>
-        <source>Key Tap Off</source>
-        <translation>Clic desactivado</translation>
+        <source>View Selected Name</source>
+        <translation>Ver el nombre elegido</translation>
     </message>
     <message>
-        <source>Beep On Error</source>
-        <translation>Pitido al fallar</translation>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Beep On</source>
-        <translation>Pitido activado</translation>
-    </message>
-    <message>
-        <source>Beep Off</source>
-        <translation>Pitido desactivado</translation>
-    </message>
-    <message>
-        <source>Characters On Keyboard</source>
-        <translation>Caracteres en el teclado</translation>
-    </message>
-    <message>
-        <source>See all Keys</source>
-        <translation>Ver todas las teclas</translation>
-    </message>
-    <message>
-        <source>Hide all Keys</source>
-        <translation>Ocultar todas las teclas</translation>
-    </message>
-    <message>
-        <source>Hand Thickness</source>
-        <translation>Grosor de las manos</translation>
-    </message>
-    <message>
-        <source>One Line</source>
-        <translation>Una línea</translation>
-    </message>
-    <message>
-        <source>Two Lines</source>
-        <translation>Dos líneas</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Beginners)</source>
-        <translation>Añadir tecla Intro (principiante)</translation>
-    </message>
-    <message>
-        <source>Add Enter Key</source>
-        <translation>Añadir tecla Intro</translation>
-    </message>
-    <message>
-        <source>No Enter Key</source>
-        <translation>Sin tecla Intro</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Intermediate)</source>
-        <translation>Añadir tecla Intro (intermedio)</translation>
-    </message>
-    <message>
-        <source>Line Font Style</source>
-        <translation>Estilo de letra de las líneas</translation>
-    </message>
-    <message>
-        <source>Bold Font</source>
-        <translation>Letra negrita</translation>
-    </message>
-    <message>
-        <source>Regular Font</source>
-        <translation>Letra normal</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Advanced)</source>
-        <translation>Añadir tecla Intro (avanzado)</translation>
-    </message>
-    <message>
-        <source>Font Style (Advanced)</source>
-        <translation>Estilo de letra (avanzado)</translation>
-    </message>
-    <message>
-        <source>Bold Fonts</source>
-        <translation>Letra negrita</translation>
-    </message>
-    <message>
-        <source>Regular Fonts</source>
-        <translation>Letra normal</translation>
-    </message>
-    <message>
-        <source>Lines (Keyfarer) </source>
-        <translation>Líneas (Keyfarer) </translation>
-    </message>
-    <message>
-        <source>See lines ahead</source>
-        <translation>Ver las líneas siguientes</translation>
-    </message>
-    <message>
-        <source>Hide lines ahead</source>
-        <translation>Ocultar las líneas siguientes</translation>
-    </message>
-    <message>
-        <source>Pointer (Keyfarer)</source>
-        <translation>Puntero (Keyfarer)</translation>
-    </message>
-    <message>
-        <source>See pointer above lines</source>
-        <translation>Ver el puntero sobre las líneas</translation>
-    </message>
-    <message>
-        <source>Hide pointer above lines</source>
-        <translation>Ocultar el puntero sobre las líneas</translation>
-    </message>
-    <message>
-        <source>Font Style (Keyfarer)</source>
-        <translation>Estilo de letra (Keyfarer)</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferencias</translation>
-    </message>
-    <message>
-        <source>Global Options</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>Beginners &amp;&amp; Intermediate</source>
-        <translation>Principiante &amp;&amp; intermedio</translation>
-    </message>
-    <message>
-        <source>Lessons</source>
-        <translation>Lecciones</translation>
-    </message>
-    <message>
-        <source>Advanced &amp;&amp; Keyfarer</source>
-        <translation>Avanzado &amp;&amp; Keyfarer</translation>
-    </message>
-    <message>
-        <source>Timed Tests</source>
-        <translation>Pruebas de tiempo</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Hand Color</source>
-        <translation>Color de las manos</translation>
-    </message>
-    <message>
-        <source>Change Color</source>
-        <translation>Cambiar color</translation>
-    </message>
-    <message>
-        <source>Default Color</source>
-        <translation>Color predeterminado</translation>
-    </message>
-    <message>
-        <source>Beginners Hand Delay</source>
-        <translation>Retraso de las manos (principiante)</translation>
-    </message>
-    <message>
-        <source>Above you can select the amount of seconds delay before the hands appear in the Beginners Section.</source>
-        <translation>Arriba puedes elegir cuántos segundos tardan en aparecer las manos en la sección de principiante.</translation>
-    </message>
-    <message>
-        <source>Intermediate Hand Delay</source>
-        <translation>Retraso de las manos (intermedio)</translation>
-    </message>
-    <message>
-        <source>Turns</source>
-        <translation>Repeticiones</translation>
-    </message>
-    <message>
-        <source>Turns: how many times each pair of lines is typed.</source>
-        <translation>Repeticiones: cuántas veces se escribe cada par de líneas.</translation>
-    </message>
-    <message>
-        <source>WPM</source>
-        <translation>PPM</translation>
-    </message>
-    <message>
-        <source>WPM: the words per minute to aim for.</source>
-        <translation>PPM: las palabras por minuto que quieres alcanzar.</translation>
-    </message>
-    <message>
-        <source>Lessons Hand Delay</source>
-        <translation>Retraso de las manos (lecciones)</translation>
-    </message>
-    <message>
-        <source>Above you can select the amount of seconds delay before the hands appear.</source>
-        <translation>Arriba puedes elegir cuántos segundos tardan en aparecer las manos.</translation>
-    </message>
-    <message>
-        <source>Line Font Used</source>
-        <translation>Tipo de letra de las líneas</translation>
-    </message>
-    <message>
-        <source>Sans Serif</source>
-        <translation>Sin serifa</translation>
-    </message>
-    <message>
-        <source>Use the Up/Down arrow buttons below to choose how many minutes you want to type.</source>
-        <translation>Usa los botones de flecha de abajo para elegir cuántos minutos quieres escribir.</translation>
-    </message>
-    <message>
-        <source>Backspace</source>
-        <translation>Retroceso</translation>
-    </message>
-    <message>
-        <source>Backspace allowed</source>
-        <translation>Retroceso permitido</translation>
-    </message>
-    <message>
-        <source>No Backspace</source>
-        <translation>Sin retroceso</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Letra</translation>
-    </message>
-    <message>
-        <source>Roman</source>
-        <translation>Roman</translation>
-    </message>
-    <message>
-        <source>Arial</source>
-        <translation>Arial</translation>
-    </message>
-    <message>
-        <source>Font Size</source>
-        <translation>Tamaño de letra</translation>
-    </message>
-    <message>
-        <source>Large</source>
-        <translation>Grande</translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation>Pequeña</translation>
-    </message>
-    <message>
-        <source>Font Type</source>
-        <translation>Estilo de letra</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Negrita</translation>
-    </message>
-    <message>
-        <source>Regular</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Time Used Gauge</source>
-        <translation>Indicador del tiempo usado</translation>
-    </message>
-    <message>
-        <source>Visible</source>
-        <translation>Visible</translation>
-    </message>
-    <message>
-        <source>Hidden</source>
-        <translation>Oculto</translation>
-    </message>
-    <message>
-        <source>Completed Gauge</source>
-        <translation>Indicador de progreso</translation>
-    </message>
-    <message>
-        <source>Sound can be adjusted by clicking the Global Options tab above and to the left.</source>
-        <translation>El sonido se ajusta en la pestaña «General», arriba a la izquierda.</translation>
+        <source>User names</source>
+        <translation>Nombres de usuario</translation>
     </message>
 </context>
 <context>
@@ -2958,6 +2994,18 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source>Password to delete a name</source>
         <translation>Contraseña para borrar un nombre</translation>
+    </message>
+    <message>
+        <source>Choose a keyboard from the Additional/Keyboard Nationality Menu above.</source>
+        <translation>Elige un teclado en el menú Adicional/Distribución del teclado de arriba.</translation>
+    </message>
+    <message>
+        <source> A folder called &quot;%1&quot; is in the way.</source>
+        <translation> Una carpeta llamada «%1» lo impide.</translation>
+    </message>
+    <message>
+        <source> The file &quot;%1&quot; is in the way.</source>
+        <translation> El archivo «%1» lo impide.</translation>
     </message>
 </context>
 <context>
@@ -3019,73 +3067,6 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>No se pudo guardar el archivo «%1»: %2</translation>
-    </message>
-</context>
-<context>
-    <name>kf::ReportPanel</name>
-    <message>
-        <source>Summary report</source>
-        <translation>Informe resumido</translation>
-    </message>
-    <message>
-        <source>User names</source>
-        <translation>Nombres de usuario</translation>
-    </message>
-    <message>
-        <source>Font Size</source>
-        <translation>Tamaño de letra</translation>
-    </message>
-</context>
-<context>
-    <name>kf::SwitchUserPanel</name>
-    <message>
-        <source>User names</source>
-        <translation>Nombres de usuario</translation>
-    </message>
-</context>
-<context>
-    <name>kf::TBegForm</name>
-    <message>
-        <source>Keyboard</source>
-        <translation>Teclado</translation>
-    </message>
-    <message>
-        <source>Drill</source>
-        <translation>Ejercicio</translation>
-    </message>
-</context>
-<context>
-    <name>kf::TFormOptions</name>
-    <message>
-        <source>Speak each key and finger</source>
-        <translation>Decir en voz alta cada tecla y cada dedo</translation>
-    </message>
-    <message>
-        <source>Choose a user name first.</source>
-        <translation>Elige primero un nombre de usuario.</translation>
-    </message>
-    <message>
-        <source>Each new key and its finger are read aloud during a drill.</source>
-        <translation>Durante un ejercicio se lee en voz alta cada tecla nueva y su dedo.</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minutos</translation>
-    </message>
-</context>
-<context>
-    <name>kf::UserPanels</name>
-    <message>
-        <source>Choose a keyboard from the Additional/Keyboard Nationality Menu above.</source>
-        <translation>Elige un teclado en el menú Adicional/Distribución del teclado de arriba.</translation>
-    </message>
-    <message>
-        <source> A folder called &quot;%1&quot; is in the way.</source>
-        <translation> Una carpeta llamada «%1» lo impide.</translation>
-    </message>
-    <message>
-        <source> The file &quot;%1&quot; is in the way.</source>
-        <translation> El archivo «%1» lo impide.</translation>
     </message>
 </context>
 </TS>

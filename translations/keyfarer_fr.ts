@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos de Keyfarer</translation>
+    </message>
+    <message>
+        <source>Keyfarer -- Learn the Keyboard</source>
+        <translation>Keyfarer -- Apprends le clavier</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Charts</name>
     <message>
         <source>Percent</source>
@@ -272,6 +287,281 @@
     <message>
         <source>Choose Your Own Keys</source>
         <translation>Tes propres touches</translation>
+    </message>
+</context>
+<context>
+    <name>DrillWindow</name>
+    <message>
+        <source>Click to see Last Correct</source>
+        <translation>Clique pour voir la dernière touche juste</translation>
+    </message>
+    <message>
+        <source>Click to see Missed Letters</source>
+        <translation>Clique pour voir les lettres manquées</translation>
+    </message>
+    <message>
+        <source>Click to see Errors here</source>
+        <translation>Clique pour voir les erreurs ici</translation>
+    </message>
+    <message>
+        <source>Click to see text description</source>
+        <translation>Clique pour voir la description</translation>
+    </message>
+    <message>
+        <source>Hide this if Distracting</source>
+        <translation>Masque ceci si cela te distrait</translation>
+    </message>
+    <message>
+        <source>Keyfarer Typing Tutor (Beginners Drills)</source>
+        <translation>Keyfarer, apprendre à taper (Exercices débutants)</translation>
+    </message>
+    <message>
+        <source>You need at least two characters to type.</source>
+        <translation>Il te faut au moins deux caractères à taper.</translation>
+    </message>
+    <message>
+        <source>Adjust Hand Delay</source>
+        <translation>Régler le délai des mains</translation>
+    </message>
+    <message>
+        <source>Do 10 Letters at a time</source>
+        <translation>Faire 10 lettres à la fois</translation>
+    </message>
+    <message>
+        <source>Do 20 Letters at a time</source>
+        <translation>Faire 20 lettres à la fois</translation>
+    </message>
+    <message>
+        <source>Do 30 Letters at a time</source>
+        <translation>Faire 30 lettres à la fois</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Graphiques</translation>
+    </message>
+    <message>
+        <source>Show All Keys</source>
+        <translation>Afficher toutes les touches</translation>
+    </message>
+    <message>
+        <source>Hide Keys on Keyboard</source>
+        <translation>Masquer les touches du clavier</translation>
+    </message>
+    <message>
+        <source>Include Upper Case Letters</source>
+        <translation>Inclure les majuscules</translation>
+    </message>
+    <message>
+        <source>Lower Case Only</source>
+        <translation>Minuscules seulement</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Open options window</source>
+        <translation>Ouvrir la fenêtre des options</translation>
+    </message>
+    <message>
+        <source>Exit Lessons</source>
+        <translation>Quitter les exercices</translation>
+    </message>
+    <message>
+        <source>Number missed:</source>
+        <translation>Erreurs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(Total missed keys)</source>
+        <translation>(Touches manquées)</translation>
+    </message>
+    <message>
+        <source>Time this set:</source>
+        <translation>Temps de la série&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(Time in seconds)</source>
+        <translation>(Temps en secondes)</translation>
+    </message>
+    <message>
+        <source>Best Time:</source>
+        <translation>Meilleur temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(Quickest time)</source>
+        <translation>(Temps le plus court)</translation>
+    </message>
+    <message>
+        <source>Correct this set:</source>
+        <translation>Réussite (série)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(Correct percent)</source>
+        <translation>(Pourcentage juste)</translation>
+    </message>
+    <message>
+        <source>Correct this session:</source>
+        <translation>Réussite (séance)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(Correct percent of all)</source>
+        <translation>(Pourcentage total)</translation>
+    </message>
+    <message>
+        <source>Slowest this set:</source>
+        <translation>Plus lente (série)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(Took longest to type)</source>
+        <translation>(La plus longue à taper)</translation>
+    </message>
+    <message>
+        <source>You Missed:</source>
+        <translation>Manqué&#xa0;:</translation>
+    </message>
+    <message>
+        <source>by typing:</source>
+        <translation>Tapé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Beginners Drills:</source>
+        <translation>Exercices débutants&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fait</translation>
+    </message>
+    <message>
+        <source>Type the</source>
+        <translation>Tape le</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>caractère</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Last correct:</source>
+        <translation>Dernière juste&#xa0;:</translation>
+    </message>
+    <message>
+        <source>You missed:</source>
+        <translation>Manqué&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Click to Hide</source>
+        <translation>Clique pour masquer</translation>
+    </message>
+    <message>
+        <source>Pause!</source>
+        <translation>Pause&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Beginners Stats</source>
+        <translation>Statistiques débutants</translation>
+    </message>
+    <message>
+        <source>Type between 2 and 10 characters to practice, then click the &quot;Verify these Keys&quot; button. After that, click the &quot;Begin Typing&quot; button. Unallowed characters will be deleted.</source>
+        <translation>Tape entre 2 et 10 caractères pour t&apos;entraîner, puis clique sur «&#xa0;Vérifier ces touches&#xa0;». Ensuite, clique sur «&#xa0;Commencer à taper&#xa0;». Les caractères non autorisés seront supprimés.</translation>
+    </message>
+    <message>
+        <source>Verify these Keys</source>
+        <translation>Vérifier ces touches</translation>
+    </message>
+    <message>
+        <source>Begin Typing</source>
+        <translation>Commencer à taper</translation>
+    </message>
+    <message>
+        <source>Exit to Main Menu</source>
+        <translation>Menu principal</translation>
+    </message>
+    <message>
+        <source>You will be typing:</source>
+        <translation>Tu vas taper&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Characters not allowed:</source>
+        <translation>Caractères non autorisés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tip: You can adjust how fast you are shown the key to type on the keyboard.</source>
+        <translation>Astuce&#xa0;: tu peux régler la vitesse à laquelle la touche à taper s&apos;affiche sur le clavier.</translation>
+    </message>
+    <message>
+        <source>Tip: Point your mouse over the various Option buttons to see what they are for.</source>
+        <translation>Astuce&#xa0;: pointe la souris sur les boutons d&apos;options pour voir à quoi ils servent.</translation>
+    </message>
+    <message>
+        <source>Tip: Use the Escape Key to quit in the middle of an exercise.</source>
+        <translation>Astuce&#xa0;: la touche Échap permet d&apos;arrêter au milieu d&apos;un exercice.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Close Beginners Drills</source>
+        <translation>&amp;Fermer les exercices débutants</translation>
+    </message>
+    <message>
+        <source>Press the Spacebar to Begin.</source>
+        <translation>Appuie sur la barre d&apos;espace pour commencer.</translation>
+    </message>
+    <message>
+        <source>Press the Spacebar to continue.</source>
+        <translation>Appuie sur la barre d&apos;espace pour continuer.</translation>
+    </message>
+    <message>
+        <source>You missed the &quot;%1&quot; key. Check your error to the left, locate the &quot; %1 &quot; key below, and type the correct key.</source>
+        <translation>Tu as manqué la touche «&#xa0;%1&#xa0;». Regarde ton erreur à gauche, repère la touche «&#xa0;%1&#xa0;» en bas et tape la bonne touche.</translation>
+    </message>
+    <message>
+        <source>Press Enter!</source>
+        <translation>Entrée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Done!</source>
+        <translation>Fini&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Manquée</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Keys to practise</source>
+        <translation>Touches à travailler</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Exercice</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1608,53 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>User = </source>
+        <translation>Utilisateur = </translation>
+    </message>
+    <message>
+        <source>New User</source>
+        <translation>Nouvel utilisateur</translation>
+    </message>
+    <message>
+        <source>Select User</source>
+        <translation>Choisir son nom</translation>
+    </message>
+    <message>
+        <source>Next Lesson</source>
+        <translation>Leçon suivante</translation>
+    </message>
+    <message>
+        <source>Your Stats</source>
+        <translation>Tes statistiques</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>One or more of the sound files cannot be found. You may need to reinstall Keyfarer to restore the wave files.</source>
+        <translation>Un ou plusieurs fichiers sonores sont introuvables. Tu devras peut-être réinstaller Keyfarer pour récupérer les fichiers WAV.</translation>
+    </message>
+    <message>
+        <source>Welcome To Keyfarer!. If you are a new user, close this box and click the &quot;New User&quot; link above to create a user file.</source>
+        <translation>Bienvenue dans Keyfarer&#xa0;! Si tu es nouveau, ferme cette fenêtre et clique sur le lien «&#xa0;Nouvel utilisateur&#xa0;» ci-dessus pour créer ton fichier.</translation>
+    </message>
+    <message>
+        <source>Keyfarer Typing Tutor -- Learn the Keyboard</source>
+        <translation>Keyfarer, apprendre à taper -- Apprends le clavier</translation>
+    </message>
+    <message>
+        <source>
+
+Try again to save the work of %1, or quit without saving it?</source>
+        <translation>
+
+Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistrer&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBoxDialogs</name>
     <message>
         <source>Try Again</source>
@@ -1345,6 +1682,373 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
     <message>
         <source>The blank keyboard picture &quot;%1&quot; could not be read.</source>
         <translation>L&apos;image du clavier vierge «&#xa0;%1&#xa0;» n&apos;a pas pu être lue.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>No Delay</source>
+        <translation>Sans délai</translation>
+    </message>
+    <message>
+        <source>1 second delay</source>
+        <translation>1 seconde de délai</translation>
+    </message>
+    <message>
+        <source>2 seconds delay</source>
+        <translation>2 secondes de délai</translation>
+    </message>
+    <message>
+        <source>3 seconds delay</source>
+        <translation>3 secondes de délai</translation>
+    </message>
+    <message>
+        <source>4 seconds delay</source>
+        <translation>4 secondes de délai</translation>
+    </message>
+    <message>
+        <source>5 seconds delay</source>
+        <translation>5 secondes de délai</translation>
+    </message>
+    <message>
+        <source>6 seconds delay</source>
+        <translation>6 secondes de délai</translation>
+    </message>
+    <message>
+        <source>7 seconds delay</source>
+        <translation>7 secondes de délai</translation>
+    </message>
+    <message>
+        <source>8 seconds delay</source>
+        <translation>8 secondes de délai</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Couleur du cadre</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marron</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Son coupé</translation>
+    </message>
+    <message>
+        <source>Key Tap Sound</source>
+        <translation>Son des touches</translation>
+    </message>
+    <message>
+        <source>Key Tap On</source>
+        <translation>Clic activé</translation>
+    </message>
+    <message>
+        <source>Key Tap Off</source>
+        <translation>Clic coupé</translation>
+    </message>
+    <message>
+        <source>Beep On Error</source>
+        <translation>Bip en cas d&apos;erreur</translation>
+    </message>
+    <message>
+        <source>Beep On</source>
+        <translation>Bip activé</translation>
+    </message>
+    <message>
+        <source>Beep Off</source>
+        <translation>Bip coupé</translation>
+    </message>
+    <message>
+        <source>Characters On Keyboard</source>
+        <translation>Caractères sur le clavier</translation>
+    </message>
+    <message>
+        <source>See all Keys</source>
+        <translation>Voir toutes les touches</translation>
+    </message>
+    <message>
+        <source>Hide all Keys</source>
+        <translation>Masquer toutes les touches</translation>
+    </message>
+    <message>
+        <source>Hand Thickness</source>
+        <translation>Épaisseur des mains</translation>
+    </message>
+    <message>
+        <source>One Line</source>
+        <translation>Un trait</translation>
+    </message>
+    <message>
+        <source>Two Lines</source>
+        <translation>Deux traits</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Beginners)</source>
+        <translation>Touche Entrée à la fin (débutants)</translation>
+    </message>
+    <message>
+        <source>Add Enter Key</source>
+        <translation>Touche Entrée à la fin</translation>
+    </message>
+    <message>
+        <source>No Enter Key</source>
+        <translation>Sans touche Entrée</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Intermediate)</source>
+        <translation>Touche Entrée à la fin (intermédiaires)</translation>
+    </message>
+    <message>
+        <source>Line Font Style</source>
+        <translation>Style de police des lignes</translation>
+    </message>
+    <message>
+        <source>Bold Font</source>
+        <translation>Police grasse</translation>
+    </message>
+    <message>
+        <source>Regular Font</source>
+        <translation>Police normale</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Advanced)</source>
+        <translation>Touche Entrée à la fin (avancés)</translation>
+    </message>
+    <message>
+        <source>Font Style (Advanced)</source>
+        <translation>Style de police (avancés)</translation>
+    </message>
+    <message>
+        <source>Bold Fonts</source>
+        <translation>Police grasse</translation>
+    </message>
+    <message>
+        <source>Regular Fonts</source>
+        <translation>Police normale</translation>
+    </message>
+    <message>
+        <source>Lines (Keyfarer) </source>
+        <translation>Lignes (Keyfarer) </translation>
+    </message>
+    <message>
+        <source>See lines ahead</source>
+        <translation>Voir les lignes suivantes</translation>
+    </message>
+    <message>
+        <source>Hide lines ahead</source>
+        <translation>Masquer les lignes suivantes</translation>
+    </message>
+    <message>
+        <source>Pointer (Keyfarer)</source>
+        <translation>Pointeur (Keyfarer)</translation>
+    </message>
+    <message>
+        <source>See pointer above lines</source>
+        <translation>Voir le pointeur au-dessus des lignes</translation>
+    </message>
+    <message>
+        <source>Hide pointer above lines</source>
+        <translation>Masquer le pointeur au-dessus des lignes</translation>
+    </message>
+    <message>
+        <source>Font Style (Keyfarer)</source>
+        <translation>Style de police (Keyfarer)</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Global Options</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Beginners &amp;&amp; Intermediate</source>
+        <translation>Débutants &amp;&amp; intermédiaires</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Leçons</translation>
+    </message>
+    <message>
+        <source>Advanced &amp;&amp; Keyfarer</source>
+        <translation>Avancés &amp;&amp; Keyfarer</translation>
+    </message>
+    <message>
+        <source>Timed Tests</source>
+        <translation>Tests chronométrés</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Hand Color</source>
+        <translation>Couleur des mains</translation>
+    </message>
+    <message>
+        <source>Change Color</source>
+        <translation>Changer la couleur</translation>
+    </message>
+    <message>
+        <source>Default Color</source>
+        <translation>Couleur par défaut</translation>
+    </message>
+    <message>
+        <source>Beginners Hand Delay</source>
+        <translation>Délai des mains (débutants)</translation>
+    </message>
+    <message>
+        <source>Above you can select the amount of seconds delay before the hands appear in the Beginners Section.</source>
+        <translation>Ci-dessus, tu choisis le nombre de secondes avant que les mains apparaissent dans la partie Débutants.</translation>
+    </message>
+    <message>
+        <source>Intermediate Hand Delay</source>
+        <translation>Délai des mains (intermédiaires)</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>Turns: how many times each pair of lines is typed.</source>
+        <translation>Tours&#xa0;: combien de fois chaque paire de lignes est tapée.</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>MPM</translation>
+    </message>
+    <message>
+        <source>WPM: the words per minute to aim for.</source>
+        <translation>MPM&#xa0;: le nombre de mots par minute à atteindre.</translation>
+    </message>
+    <message>
+        <source>Lessons Hand Delay</source>
+        <translation>Délai des mains (leçons)</translation>
+    </message>
+    <message>
+        <source>Above you can select the amount of seconds delay before the hands appear.</source>
+        <translation>Ci-dessus, tu choisis le nombre de secondes avant que les mains apparaissent.</translation>
+    </message>
+    <message>
+        <source>Line Font Used</source>
+        <translation>Police des lignes</translation>
+    </message>
+    <message>
+        <source>Sans Serif</source>
+        <translation>Sans empattement</translation>
+    </message>
+    <message>
+        <source>Use the Up/Down arrow buttons below to choose how many minutes you want to type.</source>
+        <translation>Utilise les flèches ci-dessous pour choisir combien de minutes tu veux taper.</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Backspace allowed</source>
+        <translation>Retour arrière autorisé</translation>
+    </message>
+    <message>
+        <source>No Backspace</source>
+        <translation>Sans retour arrière</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Roman</source>
+        <translation>Roman</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Taille du texte</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Petite</translation>
+    </message>
+    <message>
+        <source>Font Type</source>
+        <translation>Style de police</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Time Used Gauge</source>
+        <translation>Jauge du temps écoulé</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Masquée</translation>
+    </message>
+    <message>
+        <source>Completed Gauge</source>
+        <translation>Jauge de progression</translation>
+    </message>
+    <message>
+        <source>Sound can be adjusted by clicking the Global Options tab above and to the left.</source>
+        <translation>Le son se règle dans l&apos;onglet «&#xa0;Général&#xa0;», en haut à gauche.</translation>
+    </message>
+    <message>
+        <source>Speak each key and finger</source>
+        <translation>Annoncer chaque touche et chaque doigt</translation>
+    </message>
+    <message>
+        <source>Choose a user name first.</source>
+        <translation>Choisis d&apos;abord un nom d&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <source>Each new key and its finger are read aloud during a drill.</source>
+        <translation>Pendant un exercice, chaque nouvelle touche et son doigt sont lus à voix haute.</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
     </message>
 </context>
 <context>
@@ -1399,6 +2103,14 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
     <message>
         <source>Click &quot;Hide&quot; to view charts:</source>
         <translation>Pour voir les graphiques&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Summary report</source>
+        <translation>Rapport de synthèse</translation>
+    </message>
+    <message>
+        <source>User names</source>
+        <translation>Noms d&apos;utilisateur</translation>
     </message>
 </context>
 <context>
@@ -2002,433 +2714,7 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
     </message>
 </context>
 <context>
-    <name>StudentFile</name>
-    <message>
-        <source>The student file &quot;%1&quot; could not be written: %2</source>
-        <translation>Le fichier élève «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be read: %2</source>
-        <translation>Le fichier élève «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be created: %2</source>
-        <translation>Le fichier élève «&#xa0;%1&#xa0;» n&apos;a pas pu être créé&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be read: it holds %2 bytes instead of %3, so it is not a whole student record.</source>
-        <translation>Le fichier élève «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: il contient %2 octets au lieu de %3, ce n&apos;est donc pas une fiche élève complète.</translation>
-    </message>
-    <message>
-        <source>it could not be synced</source>
-        <translation>il n&apos;a pas pu être écrit entièrement sur le disque</translation>
-    </message>
-</context>
-<context>
-    <name>SummaryReport</name>
-    <message>
-        <source>Beginners Drills:</source>
-        <translation>Exercices débutants&#xa0;:</translation>
-    </message>
-    <message>
-        <source>-----------------</source>
-        <translation>---------------------</translation>
-    </message>
-    <message>
-        <source>Accuracy Today or Last:           </source>
-        <translation>Précision, dernière séance&#xa0;:                 </translation>
-    </message>
-    <message>
-        <source>Accuracy All Days:                </source>
-        <translation>Précision, tous les jours&#xa0;:                  </translation>
-    </message>
-    <message>
-        <source>Slowest Letter Today or Last:     </source>
-        <translation>Lettre la plus lente, dernière séance&#xa0;:      </translation>
-    </message>
-    <message>
-        <source>Best Time Today or Last (Seconds): </source>
-        <translation>Meilleur temps, dernière séance (secondes)&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Average of All Sections:</source>
-        <translation>Moyenne de toutes les parties&#xa0;:</translation>
-    </message>
-    <message>
-        <source>-----------------------</source>
-        <translation>------------------------------</translation>
-    </message>
-    <message>
-        <source>Average WPM (all Sections) for Today or Last: </source>
-        <translation>MPM moyens (toutes les parties), dernière séance&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Average WPM (all Sections) for all of history: </source>
-        <translation>MPM moyens (toutes les parties), tout l&apos;historique&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Average accuracy (all Sections) for Today or Last: </source>
-        <translation>Précision moyenne (toutes les parties), dernière séance&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Average accuracy (all sections) for all history: </source>
-        <translation>Précision moyenne (toutes les parties), tout l&apos;historique&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Student: %1  Date: %2</source>
-        <translation>Élève&#xa0;: %1  Date&#xa0;: %2</translation>
-    </message>
-</context>
-<context>
-    <name>SwitchUserPanel</name>
-    <message>
-        <source>Select a name from the list below.</source>
-        <translation>Choisis un nom dans la liste ci-dessous.</translation>
-    </message>
-    <message>
-        <source>If you want to continue typing after viewing other names, return to original name.</source>
-        <translation>Si tu veux continuer à taper après avoir consulté d&apos;autres noms, reviens à ton propre nom.</translation>
-    </message>
-    <message>
-        <source>View Selected Name</source>
-        <translation>Voir le nom choisi</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutForm</name>
-    <message>
-        <source>About</source>
-        <translation>À propos de Keyfarer</translation>
-    </message>
-    <message>
-        <source>Keyfarer -- Learn the Keyboard</source>
-        <translation>Keyfarer -- Apprends le clavier</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TBegForm</name>
-    <message>
-        <source>Click to see Last Correct</source>
-        <translation>Clique pour voir la dernière touche juste</translation>
-    </message>
-    <message>
-        <source>Click to see Missed Letters</source>
-        <translation>Clique pour voir les lettres manquées</translation>
-    </message>
-    <message>
-        <source>Click to see Errors here</source>
-        <translation>Clique pour voir les erreurs ici</translation>
-    </message>
-    <message>
-        <source>Click to see text description</source>
-        <translation>Clique pour voir la description</translation>
-    </message>
-    <message>
-        <source>Hide this if Distracting</source>
-        <translation>Masque ceci si cela te distrait</translation>
-    </message>
-    <message>
-        <source>Keyfarer Typing Tutor (Beginners Drills)</source>
-        <translation>Keyfarer, apprendre à taper (Exercices débutants)</translation>
-    </message>
-    <message>
-        <source>You need at least two characters to type.</source>
-        <translation>Il te faut au moins deux caractères à taper.</translation>
-    </message>
-    <message>
-        <source>Adjust Hand Delay</source>
-        <translation>Régler le délai des mains</translation>
-    </message>
-    <message>
-        <source>Do 10 Letters at a time</source>
-        <translation>Faire 10 lettres à la fois</translation>
-    </message>
-    <message>
-        <source>Do 20 Letters at a time</source>
-        <translation>Faire 20 lettres à la fois</translation>
-    </message>
-    <message>
-        <source>Do 30 Letters at a time</source>
-        <translation>Faire 30 lettres à la fois</translation>
-    </message>
-    <message>
-        <source>Sound On</source>
-        <translation>Son activé</translation>
-    </message>
-    <message>
-        <source>Colors</source>
-        <translation>Couleurs</translation>
-    </message>
-    <message>
-        <source>Charts</source>
-        <translation>Graphiques</translation>
-    </message>
-    <message>
-        <source>Show All Keys</source>
-        <translation>Afficher toutes les touches</translation>
-    </message>
-    <message>
-        <source>Hide Keys on Keyboard</source>
-        <translation>Masquer les touches du clavier</translation>
-    </message>
-    <message>
-        <source>Include Upper Case Letters</source>
-        <translation>Inclure les majuscules</translation>
-    </message>
-    <message>
-        <source>Lower Case Only</source>
-        <translation>Minuscules seulement</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Open options window</source>
-        <translation>Ouvrir la fenêtre des options</translation>
-    </message>
-    <message>
-        <source>Exit Lessons</source>
-        <translation>Quitter les exercices</translation>
-    </message>
-    <message>
-        <source>Number missed:</source>
-        <translation>Erreurs&#xa0;:</translation>
-    </message>
-    <message>
-        <source>(Total missed keys)</source>
-        <translation>(Touches manquées)</translation>
-    </message>
-    <message>
-        <source>Time this set:</source>
-        <translation>Temps de la série&#xa0;:</translation>
-    </message>
-    <message>
-        <source>(Time in seconds)</source>
-        <translation>(Temps en secondes)</translation>
-    </message>
-    <message>
-        <source>Best Time:</source>
-        <translation>Meilleur temps&#xa0;:</translation>
-    </message>
-    <message>
-        <source>(Quickest time)</source>
-        <translation>(Temps le plus court)</translation>
-    </message>
-    <message>
-        <source>Correct this set:</source>
-        <translation>Réussite (série)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>(Correct percent)</source>
-        <translation>(Pourcentage juste)</translation>
-    </message>
-    <message>
-        <source>Correct this session:</source>
-        <translation>Réussite (séance)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>(Correct percent of all)</source>
-        <translation>(Pourcentage total)</translation>
-    </message>
-    <message>
-        <source>Slowest this set:</source>
-        <translation>Plus lente (série)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>(Took longest to type)</source>
-        <translation>(La plus longue à taper)</translation>
-    </message>
-    <message>
-        <source>You Missed:</source>
-        <translation>Manqué&#xa0;:</translation>
-    </message>
-    <message>
-        <source>by typing:</source>
-        <translation>Tapé&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Beginners Drills:</source>
-        <translation>Exercices débutants&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Fait</translation>
-    </message>
-    <message>
-        <source>Type the</source>
-        <translation>Tape le</translation>
-    </message>
-    <message>
-        <source>Character</source>
-        <translation>caractère</translation>
-    </message>
-    <message>
-        <source>Time:</source>
-        <translation>Temps&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Last correct:</source>
-        <translation>Dernière juste&#xa0;:</translation>
-    </message>
-    <message>
-        <source>You missed:</source>
-        <translation>Manqué&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Click to Hide</source>
-        <translation>Clique pour masquer</translation>
-    </message>
-    <message>
-        <source>Pause!</source>
-        <translation>Pause&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Beginners Stats</source>
-        <translation>Statistiques débutants</translation>
-    </message>
-    <message>
-        <source>Type between 2 and 10 characters to practice, then click the &quot;Verify these Keys&quot; button. After that, click the &quot;Begin Typing&quot; button. Unallowed characters will be deleted.</source>
-        <translation>Tape entre 2 et 10 caractères pour t&apos;entraîner, puis clique sur «&#xa0;Vérifier ces touches&#xa0;». Ensuite, clique sur «&#xa0;Commencer à taper&#xa0;». Les caractères non autorisés seront supprimés.</translation>
-    </message>
-    <message>
-        <source>Verify these Keys</source>
-        <translation>Vérifier ces touches</translation>
-    </message>
-    <message>
-        <source>Begin Typing</source>
-        <translation>Commencer à taper</translation>
-    </message>
-    <message>
-        <source>Exit to Main Menu</source>
-        <translation>Menu principal</translation>
-    </message>
-    <message>
-        <source>You will be typing:</source>
-        <translation>Tu vas taper&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Characters not allowed:</source>
-        <translation>Caractères non autorisés&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Tip: You can adjust how fast you are shown the key to type on the keyboard.</source>
-        <translation>Astuce&#xa0;: tu peux régler la vitesse à laquelle la touche à taper s&apos;affiche sur le clavier.</translation>
-    </message>
-    <message>
-        <source>Tip: Point your mouse over the various Option buttons to see what they are for.</source>
-        <translation>Astuce&#xa0;: pointe la souris sur les boutons d&apos;options pour voir à quoi ils servent.</translation>
-    </message>
-    <message>
-        <source>Tip: Use the Escape Key to quit in the middle of an exercise.</source>
-        <translation>Astuce&#xa0;: la touche Échap permet d&apos;arrêter au milieu d&apos;un exercice.</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;Open</source>
-        <translation>&amp;Ouvrir</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Close Beginners Drills</source>
-        <translation>&amp;Fermer les exercices débutants</translation>
-    </message>
-    <message>
-        <source>Press the Spacebar to Begin.</source>
-        <translation>Appuie sur la barre d&apos;espace pour commencer.</translation>
-    </message>
-    <message>
-        <source>Press the Spacebar to continue.</source>
-        <translation>Appuie sur la barre d&apos;espace pour continuer.</translation>
-    </message>
-    <message>
-        <source>You missed the &quot;%1&quot; key. Check your error to the left, locate the &quot; %1 &quot; key below, and type the correct key.</source>
-        <translation>Tu as manqué la touche «&#xa0;%1&#xa0;». Regarde ton erreur à gauche, repère la touche «&#xa0;%1&#xa0;» en bas et tape la bonne touche.</translation>
-    </message>
-    <message>
-        <source>Press Enter!</source>
-        <translation>Entrée&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Done!</source>
-        <translation>Fini&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Missed</source>
-        <translation>Manquée</translation>
-    </message>
-    <message>
-        <source>Correct</source>
-        <translation>Juste</translation>
-    </message>
-    <message>
-        <source>Keys to practise</source>
-        <translation>Touches à travailler</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>User = </source>
-        <translation>Utilisateur = </translation>
-    </message>
-    <message>
-        <source>New User</source>
-        <translation>Nouvel utilisateur</translation>
-    </message>
-    <message>
-        <source>Select User</source>
-        <translation>Choisir son nom</translation>
-    </message>
-    <message>
-        <source>Next Lesson</source>
-        <translation>Leçon suivante</translation>
-    </message>
-    <message>
-        <source>Your Stats</source>
-        <translation>Tes statistiques</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Préférences</translation>
-    </message>
-    <message>
-        <source>One or more of the sound files cannot be found. You may need to reinstall Keyfarer to restore the wave files.</source>
-        <translation>Un ou plusieurs fichiers sonores sont introuvables. Tu devras peut-être réinstaller Keyfarer pour récupérer les fichiers WAV.</translation>
-    </message>
-    <message>
-        <source>Welcome To Keyfarer!. If you are a new user, close this box and click the &quot;New User&quot; link above to create a user file.</source>
-        <translation>Bienvenue dans Keyfarer&#xa0;! Si tu es nouveau, ferme cette fenêtre et clique sur le lien «&#xa0;Nouvel utilisateur&#xa0;» ci-dessus pour créer ton fichier.</translation>
-    </message>
-    <message>
-        <source>Keyfarer Typing Tutor -- Learn the Keyboard</source>
-        <translation>Keyfarer, apprendre à taper -- Apprends le clavier</translation>
-    </message>
-    <message>
-        <source>
-
-Try again to save the work of %1, or quit without saving it?</source>
-        <translation>
-
-Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistrer&#xa0;?</translation>
-    </message>
-</context>
-<context>
-    <name>TFormCharts</name>
+    <name>StatisticsWindow</name>
     <message>
         <source>Beginner&apos;s Drills</source>
         <translation>Exercices débutants</translation>
@@ -2551,354 +2837,104 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     </message>
 </context>
 <context>
-    <name>TFormOptions</name>
+    <name>StudentFile</name>
     <message>
-        <source>No Delay</source>
-        <translation>Sans délai</translation>
+        <source>The student file &quot;%1&quot; could not be written: %2</source>
+        <translation>Le fichier élève «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré&#xa0;: %2</translation>
     </message>
     <message>
-        <source>1 second delay</source>
-        <translation>1 seconde de délai</translation>
+        <source>The student file &quot;%1&quot; could not be read: %2</source>
+        <translation>Le fichier élève «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
-        <source>2 seconds delay</source>
-        <translation>2 secondes de délai</translation>
+        <source>The student file &quot;%1&quot; could not be created: %2</source>
+        <translation>Le fichier élève «&#xa0;%1&#xa0;» n&apos;a pas pu être créé&#xa0;: %2</translation>
     </message>
     <message>
-        <source>3 seconds delay</source>
-        <translation>3 secondes de délai</translation>
+        <source>The student file &quot;%1&quot; could not be read: it holds %2 bytes instead of %3, so it is not a whole student record.</source>
+        <translation>Le fichier élève «&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: il contient %2 octets au lieu de %3, ce n&apos;est donc pas une fiche élève complète.</translation>
     </message>
     <message>
-        <source>4 seconds delay</source>
-        <translation>4 secondes de délai</translation>
+        <source>it could not be synced</source>
+        <translation>il n&apos;a pas pu être écrit entièrement sur le disque</translation>
     </message>
+</context>
+<context>
+    <name>SummaryReport</name>
     <message>
-        <source>5 seconds delay</source>
-        <translation>5 secondes de délai</translation>
+        <source>Beginners Drills:</source>
+        <translation>Exercices débutants&#xa0;:</translation>
     </message>
     <message>
-        <source>6 seconds delay</source>
-        <translation>6 secondes de délai</translation>
+        <source>-----------------</source>
+        <translation>---------------------</translation>
     </message>
     <message>
-        <source>7 seconds delay</source>
-        <translation>7 secondes de délai</translation>
+        <source>Accuracy Today or Last:           </source>
+        <translation>Précision, dernière séance&#xa0;:                 </translation>
     </message>
     <message>
-        <source>8 seconds delay</source>
-        <translation>8 secondes de délai</translation>
+        <source>Accuracy All Days:                </source>
+        <translation>Précision, tous les jours&#xa0;:                  </translation>
     </message>
     <message>
-        <source>Border Color</source>
-        <translation>Couleur du cadre</translation>
+        <source>Slowest Letter Today or Last:     </source>
+        <translation>Lettre la plus lente, dernière séance&#xa0;:      </translation>
     </message>
     <message>
-        <source>Green</source>
-        <translation>Vert</translation>
+        <source>Best Time Today or Last (Seconds): </source>
+        <translation>Meilleur temps, dernière séance (secondes)&#xa0;: </translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Bleu</translation>
+        <source>Average of All Sections:</source>
+        <translation>Moyenne de toutes les parties&#xa0;:</translation>
     </message>
     <message>
-        <source>Red</source>
-        <translation>Rouge</translation>
+        <source>-----------------------</source>
+        <translation>------------------------------</translation>
     </message>
     <message>
-        <source>Purple</source>
-        <translation>Violet</translation>
+        <source>Average WPM (all Sections) for Today or Last: </source>
+        <translation>MPM moyens (toutes les parties), dernière séance&#xa0;: </translation>
     </message>
     <message>
-        <source>Brown</source>
-        <translation>Marron</translation>
+        <source>Average WPM (all Sections) for all of history: </source>
+        <translation>MPM moyens (toutes les parties), tout l&apos;historique&#xa0;: </translation>
     </message>
     <message>
-        <source>Sound</source>
-        <translation>Son</translation>
+        <source>Average accuracy (all Sections) for Today or Last: </source>
+        <translation>Précision moyenne (toutes les parties), dernière séance&#xa0;: </translation>
     </message>
     <message>
-        <source>Sound On</source>
-        <translation>Son activé</translation>
+        <source>Average accuracy (all sections) for all history: </source>
+        <translation>Précision moyenne (toutes les parties), tout l&apos;historique&#xa0;: </translation>
     </message>
     <message>
-        <source>Sound Off</source>
-        <translation>Son coupé</translation>
+        <source>Student: %1  Date: %2</source>
+        <translation>Élève&#xa0;: %1  Date&#xa0;: %2</translation>
     </message>
+</context>
+<context>
+    <name>SwitchUserPanel</name>
     <message>
-        <source>Key Tap Sound</source>
-        <translation>Son des touches</translation>
+        <source>Select a name from the list below.</source>
+        <translation>Choisis un nom dans la liste ci-dessous.</translation>
     </message>
     <message>
-        <source>Key Tap On</source>
-        <translation>Clic activé</translation>
+        <source>If you want to continue typing after viewing other names, return to original name.</source>
+        <translation>Si tu veux continuer à taper après avoir consulté d&apos;autres noms, reviens à ton propre nom.</translation>
     </message>
     <message>
-        <source>Key Tap Off</source>
-        <translation>Clic coupé</translation>
+        <source>View Selected Name</source>
+        <translation>Voir le nom choisi</translation>
     </message>
     <message>
-        <source>Beep On Error</source>
-        <translation>Bip en cas d&apos;erreur</translation>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
     <message>
-        <source>Beep On</source>
-        <translation>Bip activé</translation>
-    </message>
-    <message>
-        <source>Beep Off</source>
-        <translation>Bip coupé</translation>
-    </message>
-    <message>
-        <source>Characters On Keyboard</source>
-        <translation>Caractères sur le clavier</translation>
-    </message>
-    <message>
-        <source>See all Keys</source>
-        <translation>Voir toutes les touches</translation>
-    </message>
-    <message>
-        <source>Hide all Keys</source>
-        <translation>Masquer toutes les touches</translation>
-    </message>
-    <message>
-        <source>Hand Thickness</source>
-        <translation>Épaisseur des mains</translation>
-    </message>
-    <message>
-        <source>One Line</source>
-        <translation>Un trait</translation>
-    </message>
-    <message>
-        <source>Two Lines</source>
-        <translation>Deux traits</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Beginners)</source>
-        <translation>Touche Entrée à la fin (débutants)</translation>
-    </message>
-    <message>
-        <source>Add Enter Key</source>
-        <translation>Touche Entrée à la fin</translation>
-    </message>
-    <message>
-        <source>No Enter Key</source>
-        <translation>Sans touche Entrée</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Intermediate)</source>
-        <translation>Touche Entrée à la fin (intermédiaires)</translation>
-    </message>
-    <message>
-        <source>Line Font Style</source>
-        <translation>Style de police des lignes</translation>
-    </message>
-    <message>
-        <source>Bold Font</source>
-        <translation>Police grasse</translation>
-    </message>
-    <message>
-        <source>Regular Font</source>
-        <translation>Police normale</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Advanced)</source>
-        <translation>Touche Entrée à la fin (avancés)</translation>
-    </message>
-    <message>
-        <source>Font Style (Advanced)</source>
-        <translation>Style de police (avancés)</translation>
-    </message>
-    <message>
-        <source>Bold Fonts</source>
-        <translation>Police grasse</translation>
-    </message>
-    <message>
-        <source>Regular Fonts</source>
-        <translation>Police normale</translation>
-    </message>
-    <message>
-        <source>Lines (Keyfarer) </source>
-        <translation>Lignes (Keyfarer) </translation>
-    </message>
-    <message>
-        <source>See lines ahead</source>
-        <translation>Voir les lignes suivantes</translation>
-    </message>
-    <message>
-        <source>Hide lines ahead</source>
-        <translation>Masquer les lignes suivantes</translation>
-    </message>
-    <message>
-        <source>Pointer (Keyfarer)</source>
-        <translation>Pointeur (Keyfarer)</translation>
-    </message>
-    <message>
-        <source>See pointer above lines</source>
-        <translation>Voir le pointeur au-dessus des lignes</translation>
-    </message>
-    <message>
-        <source>Hide pointer above lines</source>
-        <translation>Masquer le pointeur au-dessus des lignes</translation>
-    </message>
-    <message>
-        <source>Font Style (Keyfarer)</source>
-        <translation>Style de police (Keyfarer)</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Préférences</translation>
-    </message>
-    <message>
-        <source>Global Options</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>Beginners &amp;&amp; Intermediate</source>
-        <translation>Débutants &amp;&amp; intermédiaires</translation>
-    </message>
-    <message>
-        <source>Lessons</source>
-        <translation>Leçons</translation>
-    </message>
-    <message>
-        <source>Advanced &amp;&amp; Keyfarer</source>
-        <translation>Avancés &amp;&amp; Keyfarer</translation>
-    </message>
-    <message>
-        <source>Timed Tests</source>
-        <translation>Tests chronométrés</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Hand Color</source>
-        <translation>Couleur des mains</translation>
-    </message>
-    <message>
-        <source>Change Color</source>
-        <translation>Changer la couleur</translation>
-    </message>
-    <message>
-        <source>Default Color</source>
-        <translation>Couleur par défaut</translation>
-    </message>
-    <message>
-        <source>Beginners Hand Delay</source>
-        <translation>Délai des mains (débutants)</translation>
-    </message>
-    <message>
-        <source>Above you can select the amount of seconds delay before the hands appear in the Beginners Section.</source>
-        <translation>Ci-dessus, tu choisis le nombre de secondes avant que les mains apparaissent dans la partie Débutants.</translation>
-    </message>
-    <message>
-        <source>Intermediate Hand Delay</source>
-        <translation>Délai des mains (intermédiaires)</translation>
-    </message>
-    <message>
-        <source>Turns</source>
-        <translation>Tours</translation>
-    </message>
-    <message>
-        <source>Turns: how many times each pair of lines is typed.</source>
-        <translation>Tours&#xa0;: combien de fois chaque paire de lignes est tapée.</translation>
-    </message>
-    <message>
-        <source>WPM</source>
-        <translation>MPM</translation>
-    </message>
-    <message>
-        <source>WPM: the words per minute to aim for.</source>
-        <translation>MPM&#xa0;: le nombre de mots par minute à atteindre.</translation>
-    </message>
-    <message>
-        <source>Lessons Hand Delay</source>
-        <translation>Délai des mains (leçons)</translation>
-    </message>
-    <message>
-        <source>Above you can select the amount of seconds delay before the hands appear.</source>
-        <translation>Ci-dessus, tu choisis le nombre de secondes avant que les mains apparaissent.</translation>
-    </message>
-    <message>
-        <source>Line Font Used</source>
-        <translation>Police des lignes</translation>
-    </message>
-    <message>
-        <source>Sans Serif</source>
-        <translation>Sans empattement</translation>
-    </message>
-    <message>
-        <source>Use the Up/Down arrow buttons below to choose how many minutes you want to type.</source>
-        <translation>Utilise les flèches ci-dessous pour choisir combien de minutes tu veux taper.</translation>
-    </message>
-    <message>
-        <source>Backspace</source>
-        <translation>Retour arrière</translation>
-    </message>
-    <message>
-        <source>Backspace allowed</source>
-        <translation>Retour arrière autorisé</translation>
-    </message>
-    <message>
-        <source>No Backspace</source>
-        <translation>Sans retour arrière</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Police</translation>
-    </message>
-    <message>
-        <source>Roman</source>
-        <translation>Roman</translation>
-    </message>
-    <message>
-        <source>Arial</source>
-        <translation>Arial</translation>
-    </message>
-    <message>
-        <source>Font Size</source>
-        <translation>Taille du texte</translation>
-    </message>
-    <message>
-        <source>Large</source>
-        <translation>Grande</translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation>Petite</translation>
-    </message>
-    <message>
-        <source>Font Type</source>
-        <translation>Style de police</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Gras</translation>
-    </message>
-    <message>
-        <source>Regular</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Time Used Gauge</source>
-        <translation>Jauge du temps écoulé</translation>
-    </message>
-    <message>
-        <source>Visible</source>
-        <translation>Visible</translation>
-    </message>
-    <message>
-        <source>Hidden</source>
-        <translation>Masquée</translation>
-    </message>
-    <message>
-        <source>Completed Gauge</source>
-        <translation>Jauge de progression</translation>
-    </message>
-    <message>
-        <source>Sound can be adjusted by clicking the Global Options tab above and to the left.</source>
-        <translation>Le son se règle dans l&apos;onglet «&#xa0;Général&#xa0;», en haut à gauche.</translation>
+        <source>User names</source>
+        <translation>Noms d&apos;utilisateur</translation>
     </message>
 </context>
 <context>
@@ -2958,6 +2994,18 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     <message>
         <source>Password to delete a name</source>
         <translation>Mot de passe pour supprimer un nom</translation>
+    </message>
+    <message>
+        <source>Choose a keyboard from the Additional/Keyboard Nationality Menu above.</source>
+        <translation>Choisis un clavier dans le menu Suppléments/Disposition du clavier ci-dessus.</translation>
+    </message>
+    <message>
+        <source> A folder called &quot;%1&quot; is in the way.</source>
+        <translation> Un dossier nommé «&#xa0;%1&#xa0;» gêne.</translation>
+    </message>
+    <message>
+        <source> The file &quot;%1&quot; is in the way.</source>
+        <translation> Le fichier «&#xa0;%1&#xa0;» gêne.</translation>
     </message>
 </context>
 <context>
@@ -3019,73 +3067,6 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré&#xa0;: %2</translation>
-    </message>
-</context>
-<context>
-    <name>kf::ReportPanel</name>
-    <message>
-        <source>Summary report</source>
-        <translation>Rapport de synthèse</translation>
-    </message>
-    <message>
-        <source>User names</source>
-        <translation>Noms d&apos;utilisateur</translation>
-    </message>
-    <message>
-        <source>Font Size</source>
-        <translation>Taille du texte</translation>
-    </message>
-</context>
-<context>
-    <name>kf::SwitchUserPanel</name>
-    <message>
-        <source>User names</source>
-        <translation>Noms d&apos;utilisateur</translation>
-    </message>
-</context>
-<context>
-    <name>kf::TBegForm</name>
-    <message>
-        <source>Keyboard</source>
-        <translation>Clavier</translation>
-    </message>
-    <message>
-        <source>Drill</source>
-        <translation>Exercice</translation>
-    </message>
-</context>
-<context>
-    <name>kf::TFormOptions</name>
-    <message>
-        <source>Speak each key and finger</source>
-        <translation>Annoncer chaque touche et chaque doigt</translation>
-    </message>
-    <message>
-        <source>Choose a user name first.</source>
-        <translation>Choisis d&apos;abord un nom d&apos;utilisateur.</translation>
-    </message>
-    <message>
-        <source>Each new key and its finger are read aloud during a drill.</source>
-        <translation>Pendant un exercice, chaque nouvelle touche et son doigt sont lus à voix haute.</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minutes</translation>
-    </message>
-</context>
-<context>
-    <name>kf::UserPanels</name>
-    <message>
-        <source>Choose a keyboard from the Additional/Keyboard Nationality Menu above.</source>
-        <translation>Choisis un clavier dans le menu Suppléments/Disposition du clavier ci-dessus.</translation>
-    </message>
-    <message>
-        <source> A folder called &quot;%1&quot; is in the way.</source>
-        <translation> Un dossier nommé «&#xa0;%1&#xa0;» gêne.</translation>
-    </message>
-    <message>
-        <source> The file &quot;%1&quot; is in the way.</source>
-        <translation> Le fichier «&#xa0;%1&#xa0;» gêne.</translation>
     </message>
 </context>
 </TS>

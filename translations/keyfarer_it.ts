@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni su Keyfarer</translation>
+    </message>
+    <message>
+        <source>Keyfarer -- Learn the Keyboard</source>
+        <translation>Keyfarer -- Impara la tastiera</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Charts</name>
     <message>
         <source>Percent</source>
@@ -272,6 +287,281 @@
     <message>
         <source>Choose Your Own Keys</source>
         <translation>I tuoi tasti</translation>
+    </message>
+</context>
+<context>
+    <name>DrillWindow</name>
+    <message>
+        <source>Click to see Last Correct</source>
+        <translation>Fai clic per vedere l&apos;ultimo tasto giusto</translation>
+    </message>
+    <message>
+        <source>Click to see Missed Letters</source>
+        <translation>Fai clic per vedere le lettere sbagliate</translation>
+    </message>
+    <message>
+        <source>Click to see Errors here</source>
+        <translation>Fai clic per vedere qui gli errori</translation>
+    </message>
+    <message>
+        <source>Click to see text description</source>
+        <translation>Fai clic per vedere la descrizione</translation>
+    </message>
+    <message>
+        <source>Hide this if Distracting</source>
+        <translation>Nascondilo se ti distrae</translation>
+    </message>
+    <message>
+        <source>Keyfarer Typing Tutor (Beginners Drills)</source>
+        <translation>Keyfarer, corso di dattilografia (Esercizi per principianti)</translation>
+    </message>
+    <message>
+        <source>You need at least two characters to type.</source>
+        <translation>Ti servono almeno due caratteri da scrivere.</translation>
+    </message>
+    <message>
+        <source>Adjust Hand Delay</source>
+        <translation>Regola il ritardo delle mani</translation>
+    </message>
+    <message>
+        <source>Do 10 Letters at a time</source>
+        <translation>Fai 10 lettere alla volta</translation>
+    </message>
+    <message>
+        <source>Do 20 Letters at a time</source>
+        <translation>Fai 20 lettere alla volta</translation>
+    </message>
+    <message>
+        <source>Do 30 Letters at a time</source>
+        <translation>Fai 30 lettere alla volta</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Audio attivo</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colori</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Grafici</translation>
+    </message>
+    <message>
+        <source>Show All Keys</source>
+        <translation>Mostra tutti i tasti</translation>
+    </message>
+    <message>
+        <source>Hide Keys on Keyboard</source>
+        <translation>Nascondi i tasti sulla tastiera</translation>
+    </message>
+    <message>
+        <source>Include Upper Case Letters</source>
+        <translation>Includi le maiuscole</translation>
+    </message>
+    <message>
+        <source>Lower Case Only</source>
+        <translation>Solo minuscole</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Open options window</source>
+        <translation>Apri la finestra delle opzioni</translation>
+    </message>
+    <message>
+        <source>Exit Lessons</source>
+        <translation>Esci dagli esercizi</translation>
+    </message>
+    <message>
+        <source>Number missed:</source>
+        <translation>Errori:</translation>
+    </message>
+    <message>
+        <source>(Total missed keys)</source>
+        <translation>(Totale tasti sbagliati)</translation>
+    </message>
+    <message>
+        <source>Time this set:</source>
+        <translation>Tempo della serie:</translation>
+    </message>
+    <message>
+        <source>(Time in seconds)</source>
+        <translation>(Tempo in secondi)</translation>
+    </message>
+    <message>
+        <source>Best Time:</source>
+        <translation>Miglior tempo:</translation>
+    </message>
+    <message>
+        <source>(Quickest time)</source>
+        <translation>(Tempo più veloce)</translation>
+    </message>
+    <message>
+        <source>Correct this set:</source>
+        <translation>Giusti (serie):</translation>
+    </message>
+    <message>
+        <source>(Correct percent)</source>
+        <translation>(Percentuale giusta)</translation>
+    </message>
+    <message>
+        <source>Correct this session:</source>
+        <translation>Giusti (sessione):</translation>
+    </message>
+    <message>
+        <source>(Correct percent of all)</source>
+        <translation>(Percentuale totale)</translation>
+    </message>
+    <message>
+        <source>Slowest this set:</source>
+        <translation>Più lenta (serie):</translation>
+    </message>
+    <message>
+        <source>(Took longest to type)</source>
+        <translation>(Ci hai messo di più)</translation>
+    </message>
+    <message>
+        <source>You Missed:</source>
+        <translation>Sbagliato:</translation>
+    </message>
+    <message>
+        <source>by typing:</source>
+        <translation>Digitato:</translation>
+    </message>
+    <message>
+        <source>Beginners Drills:</source>
+        <translation>Esercizi per principianti:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatti</translation>
+    </message>
+    <message>
+        <source>Type the</source>
+        <translation>Digita il</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>carattere</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>Last correct:</source>
+        <translation>Ultimo giusto:</translation>
+    </message>
+    <message>
+        <source>You missed:</source>
+        <translation>Sbagliato:</translation>
+    </message>
+    <message>
+        <source>Click to Hide</source>
+        <translation>Fai clic per nascondere</translation>
+    </message>
+    <message>
+        <source>Pause!</source>
+        <translation>Pausa!</translation>
+    </message>
+    <message>
+        <source>Beginners Stats</source>
+        <translation>Statistiche principianti</translation>
+    </message>
+    <message>
+        <source>Type between 2 and 10 characters to practice, then click the &quot;Verify these Keys&quot; button. After that, click the &quot;Begin Typing&quot; button. Unallowed characters will be deleted.</source>
+        <translation>Scrivi da 2 a 10 caratteri da esercitare, poi fai clic su «Verifica i tasti». Dopo, fai clic su «Inizia a scrivere». I caratteri non ammessi verranno cancellati.</translation>
+    </message>
+    <message>
+        <source>Verify these Keys</source>
+        <translation>Verifica i tasti</translation>
+    </message>
+    <message>
+        <source>Begin Typing</source>
+        <translation>Inizia a scrivere</translation>
+    </message>
+    <message>
+        <source>Exit to Main Menu</source>
+        <translation>Menu principale</translation>
+    </message>
+    <message>
+        <source>You will be typing:</source>
+        <translation>Scriverai:</translation>
+    </message>
+    <message>
+        <source>Characters not allowed:</source>
+        <translation>Caratteri non ammessi:</translation>
+    </message>
+    <message>
+        <source>Tip: You can adjust how fast you are shown the key to type on the keyboard.</source>
+        <translation>Suggerimento: puoi regolare la velocità con cui ti viene mostrato sulla tastiera il tasto da premere.</translation>
+    </message>
+    <message>
+        <source>Tip: Point your mouse over the various Option buttons to see what they are for.</source>
+        <translation>Suggerimento: passa il mouse sopra i pulsanti delle opzioni per vedere a cosa servono.</translation>
+    </message>
+    <message>
+        <source>Tip: Use the Escape Key to quit in the middle of an exercise.</source>
+        <translation>Suggerimento: usa il tasto Esc per uscire a metà di un esercizio.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;uto</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Close Beginners Drills</source>
+        <translation>&amp;Chiudi gli esercizi per principianti</translation>
+    </message>
+    <message>
+        <source>Press the Spacebar to Begin.</source>
+        <translation>Premi la barra spaziatrice per iniziare.</translation>
+    </message>
+    <message>
+        <source>Press the Spacebar to continue.</source>
+        <translation>Premi la barra spaziatrice per continuare.</translation>
+    </message>
+    <message>
+        <source>You missed the &quot;%1&quot; key. Check your error to the left, locate the &quot; %1 &quot; key below, and type the correct key.</source>
+        <translation>Hai sbagliato il tasto «%1». Guarda il tuo errore a sinistra, trova qui sotto il tasto « %1 » e premi il tasto giusto.</translation>
+    </message>
+    <message>
+        <source>Press Enter!</source>
+        <translation>Premi Invio!</translation>
+    </message>
+    <message>
+        <source>Done!</source>
+        <translation>Fatto!</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Sbagliato</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Giusto</translation>
+    </message>
+    <message>
+        <source>Keys to practise</source>
+        <translation>Tasti da esercitare</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Esercizio</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1608,53 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>User = </source>
+        <translation>Utente = </translation>
+    </message>
+    <message>
+        <source>New User</source>
+        <translation>Nuovo utente</translation>
+    </message>
+    <message>
+        <source>Select User</source>
+        <translation>Scegli utente</translation>
+    </message>
+    <message>
+        <source>Next Lesson</source>
+        <translation>Prossima lezione</translation>
+    </message>
+    <message>
+        <source>Your Stats</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>One or more of the sound files cannot be found. You may need to reinstall Keyfarer to restore the wave files.</source>
+        <translation>Non si trovano uno o più file audio. Potresti dover reinstallare Keyfarer per ripristinare i file WAV.</translation>
+    </message>
+    <message>
+        <source>Welcome To Keyfarer!. If you are a new user, close this box and click the &quot;New User&quot; link above to create a user file.</source>
+        <translation>Ti diamo il benvenuto in Keyfarer! Se sei un nuovo utente, chiudi questa finestra e fai clic sul link «Nuovo utente» qui sopra per creare il tuo file utente.</translation>
+    </message>
+    <message>
+        <source>Keyfarer Typing Tutor -- Learn the Keyboard</source>
+        <translation>Keyfarer, corso di dattilografia -- Impara la tastiera</translation>
+    </message>
+    <message>
+        <source>
+
+Try again to save the work of %1, or quit without saving it?</source>
+        <translation>
+
+Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
+    </message>
+</context>
+<context>
     <name>MessageBoxDialogs</name>
     <message>
         <source>Try Again</source>
@@ -1345,6 +1682,373 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
     <message>
         <source>The blank keyboard picture &quot;%1&quot; could not be read.</source>
         <translation>Impossibile leggere l&apos;immagine vuota della tastiera «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>No Delay</source>
+        <translation>Nessun ritardo</translation>
+    </message>
+    <message>
+        <source>1 second delay</source>
+        <translation>1 secondo di ritardo</translation>
+    </message>
+    <message>
+        <source>2 seconds delay</source>
+        <translation>2 secondi di ritardo</translation>
+    </message>
+    <message>
+        <source>3 seconds delay</source>
+        <translation>3 secondi di ritardo</translation>
+    </message>
+    <message>
+        <source>4 seconds delay</source>
+        <translation>4 secondi di ritardo</translation>
+    </message>
+    <message>
+        <source>5 seconds delay</source>
+        <translation>5 secondi di ritardo</translation>
+    </message>
+    <message>
+        <source>6 seconds delay</source>
+        <translation>6 secondi di ritardo</translation>
+    </message>
+    <message>
+        <source>7 seconds delay</source>
+        <translation>7 secondi di ritardo</translation>
+    </message>
+    <message>
+        <source>8 seconds delay</source>
+        <translation>8 secondi di ritardo</translation>
+    </message>
+    <message>
+        <source>Border Color</source>
+        <translation>Colore del bordo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Viola</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrone</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <translation>Audio attivo</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Audio disattivato</translation>
+    </message>
+    <message>
+        <source>Key Tap Sound</source>
+        <translation>Suono dei tasti</translation>
+    </message>
+    <message>
+        <source>Key Tap On</source>
+        <translation>Clic attivo</translation>
+    </message>
+    <message>
+        <source>Key Tap Off</source>
+        <translation>Clic disattivato</translation>
+    </message>
+    <message>
+        <source>Beep On Error</source>
+        <translation>Bip in caso di errore</translation>
+    </message>
+    <message>
+        <source>Beep On</source>
+        <translation>Bip attivo</translation>
+    </message>
+    <message>
+        <source>Beep Off</source>
+        <translation>Bip disattivato</translation>
+    </message>
+    <message>
+        <source>Characters On Keyboard</source>
+        <translation>Caratteri sulla tastiera</translation>
+    </message>
+    <message>
+        <source>See all Keys</source>
+        <translation>Vedi tutti i tasti</translation>
+    </message>
+    <message>
+        <source>Hide all Keys</source>
+        <translation>Nascondi tutti i tasti</translation>
+    </message>
+    <message>
+        <source>Hand Thickness</source>
+        <translation>Spessore delle mani</translation>
+    </message>
+    <message>
+        <source>One Line</source>
+        <translation>Una linea</translation>
+    </message>
+    <message>
+        <source>Two Lines</source>
+        <translation>Due linee</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Beginners)</source>
+        <translation>Aggiungi tasto Invio (principianti)</translation>
+    </message>
+    <message>
+        <source>Add Enter Key</source>
+        <translation>Aggiungi tasto Invio</translation>
+    </message>
+    <message>
+        <source>No Enter Key</source>
+        <translation>Senza tasto Invio</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Intermediate)</source>
+        <translation>Aggiungi tasto Invio (intermedi)</translation>
+    </message>
+    <message>
+        <source>Line Font Style</source>
+        <translation>Stile del carattere delle righe</translation>
+    </message>
+    <message>
+        <source>Bold Font</source>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
+        <source>Regular Font</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Add Enter Key (Advanced)</source>
+        <translation>Aggiungi tasto Invio (avanzati)</translation>
+    </message>
+    <message>
+        <source>Font Style (Advanced)</source>
+        <translation>Stile del carattere (avanzati)</translation>
+    </message>
+    <message>
+        <source>Bold Fonts</source>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
+        <source>Regular Fonts</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Lines (Keyfarer) </source>
+        <translation>Righe (Keyfarer) </translation>
+    </message>
+    <message>
+        <source>See lines ahead</source>
+        <translation>Vedi le righe successive</translation>
+    </message>
+    <message>
+        <source>Hide lines ahead</source>
+        <translation>Nascondi le righe successive</translation>
+    </message>
+    <message>
+        <source>Pointer (Keyfarer)</source>
+        <translation>Puntatore (Keyfarer)</translation>
+    </message>
+    <message>
+        <source>See pointer above lines</source>
+        <translation>Vedi il puntatore sopra le righe</translation>
+    </message>
+    <message>
+        <source>Hide pointer above lines</source>
+        <translation>Nascondi il puntatore sopra le righe</translation>
+    </message>
+    <message>
+        <source>Font Style (Keyfarer)</source>
+        <translation>Stile del carattere (Keyfarer)</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message>
+        <source>Global Options</source>
+        <translation>Opzioni generali</translation>
+    </message>
+    <message>
+        <source>Beginners &amp;&amp; Intermediate</source>
+        <translation>Principianti &amp;&amp; intermedi</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Lezioni</translation>
+    </message>
+    <message>
+        <source>Advanced &amp;&amp; Keyfarer</source>
+        <translation>Avanzati &amp;&amp; Keyfarer</translation>
+    </message>
+    <message>
+        <source>Timed Tests</source>
+        <translation>Prove a tempo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Hand Color</source>
+        <translation>Colore delle mani</translation>
+    </message>
+    <message>
+        <source>Change Color</source>
+        <translation>Cambia colore</translation>
+    </message>
+    <message>
+        <source>Default Color</source>
+        <translation>Colore predefinito</translation>
+    </message>
+    <message>
+        <source>Beginners Hand Delay</source>
+        <translation>Ritardo delle mani (principianti)</translation>
+    </message>
+    <message>
+        <source>Above you can select the amount of seconds delay before the hands appear in the Beginners Section.</source>
+        <translation>Qui sopra puoi scegliere dopo quanti secondi compaiono le mani nella sezione per principianti.</translation>
+    </message>
+    <message>
+        <source>Intermediate Hand Delay</source>
+        <translation>Ritardo delle mani (intermedi)</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Ripetizioni</translation>
+    </message>
+    <message>
+        <source>Turns: how many times each pair of lines is typed.</source>
+        <translation>Ripetizioni: quante volte si scrive ogni coppia di righe.</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>PPM</translation>
+    </message>
+    <message>
+        <source>WPM: the words per minute to aim for.</source>
+        <translation>PPM: le parole al minuto da raggiungere.</translation>
+    </message>
+    <message>
+        <source>Lessons Hand Delay</source>
+        <translation>Ritardo delle mani (lezioni)</translation>
+    </message>
+    <message>
+        <source>Above you can select the amount of seconds delay before the hands appear.</source>
+        <translation>Qui sopra puoi scegliere dopo quanti secondi compaiono le mani.</translation>
+    </message>
+    <message>
+        <source>Line Font Used</source>
+        <translation>Carattere delle righe</translation>
+    </message>
+    <message>
+        <source>Sans Serif</source>
+        <translation>Senza grazie</translation>
+    </message>
+    <message>
+        <source>Use the Up/Down arrow buttons below to choose how many minutes you want to type.</source>
+        <translation>Usa i pulsanti freccia qui sotto per scegliere quanti minuti vuoi scrivere.</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Backspace allowed</source>
+        <translation>Backspace consentito</translation>
+    </message>
+    <message>
+        <source>No Backspace</source>
+        <translation>Senza Backspace</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Carattere</translation>
+    </message>
+    <message>
+        <source>Roman</source>
+        <translation>Roman</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Dimensione carattere</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Piccolo</translation>
+    </message>
+    <message>
+        <source>Font Type</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Grassetto</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Time Used Gauge</source>
+        <translation>Indicatore del tempo usato</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visibile</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Nascosto</translation>
+    </message>
+    <message>
+        <source>Completed Gauge</source>
+        <translation>Indicatore di avanzamento</translation>
+    </message>
+    <message>
+        <source>Sound can be adjusted by clicking the Global Options tab above and to the left.</source>
+        <translation>L&apos;audio si regola nella scheda «Opzioni generali», in alto a sinistra.</translation>
+    </message>
+    <message>
+        <source>Speak each key and finger</source>
+        <translation>Leggere ad alta voce ogni tasto e ogni dito</translation>
+    </message>
+    <message>
+        <source>Choose a user name first.</source>
+        <translation>Scegli prima un nome utente.</translation>
+    </message>
+    <message>
+        <source>Each new key and its finger are read aloud during a drill.</source>
+        <translation>Durante un esercizio ogni nuovo tasto e il suo dito vengono letti ad alta voce.</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuti</translation>
     </message>
 </context>
 <context>
@@ -1399,6 +2103,14 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
     <message>
         <source>Click &quot;Hide&quot; to view charts:</source>
         <translation>Fai clic su «Nascondi» per vedere i grafici:</translation>
+    </message>
+    <message>
+        <source>Summary report</source>
+        <translation>Resoconto</translation>
+    </message>
+    <message>
+        <source>User names</source>
+        <translation>Nomi utente</translation>
     </message>
 </context>
 <context>
@@ -2002,433 +2714,7 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
     </message>
 </context>
 <context>
-    <name>StudentFile</name>
-    <message>
-        <source>The student file &quot;%1&quot; could not be written: %2</source>
-        <translation>Impossibile salvare il file dell&apos;alunno «%1»: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be read: %2</source>
-        <translation>Impossibile leggere il file dell&apos;alunno «%1»: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be created: %2</source>
-        <translation>Impossibile creare il file dell&apos;alunno «%1»: %2</translation>
-    </message>
-    <message>
-        <source>The student file &quot;%1&quot; could not be read: it holds %2 bytes instead of %3, so it is not a whole student record.</source>
-        <translation>Impossibile leggere il file dell&apos;alunno «%1»: contiene %2 byte invece di %3, quindi non è una scheda completa dell&apos;alunno.</translation>
-    </message>
-    <message>
-        <source>it could not be synced</source>
-        <translation>non è stato possibile scriverlo completamente sul disco</translation>
-    </message>
-</context>
-<context>
-    <name>SummaryReport</name>
-    <message>
-        <source>Beginners Drills:</source>
-        <translation>Esercizi per principianti:</translation>
-    </message>
-    <message>
-        <source>-----------------</source>
-        <translation>--------------------------</translation>
-    </message>
-    <message>
-        <source>Accuracy Today or Last:           </source>
-        <translation>Precisione oggi o ultima volta:              </translation>
-    </message>
-    <message>
-        <source>Accuracy All Days:                </source>
-        <translation>Precisione tutti i giorni:                   </translation>
-    </message>
-    <message>
-        <source>Slowest Letter Today or Last:     </source>
-        <translation>Lettera più lenta oggi o ultima volta:       </translation>
-    </message>
-    <message>
-        <source>Best Time Today or Last (Seconds): </source>
-        <translation>Miglior tempo oggi o ultima volta (secondi): </translation>
-    </message>
-    <message>
-        <source>Average of All Sections:</source>
-        <translation>Media di tutte le sezioni:</translation>
-    </message>
-    <message>
-        <source>-----------------------</source>
-        <translation>-------------------------</translation>
-    </message>
-    <message>
-        <source>Average WPM (all Sections) for Today or Last: </source>
-        <translation>PPM medie (tutte le sezioni) oggi o ultima volta: </translation>
-    </message>
-    <message>
-        <source>Average WPM (all Sections) for all of history: </source>
-        <translation>PPM medie (tutte le sezioni) in tutto lo storico: </translation>
-    </message>
-    <message>
-        <source>Average accuracy (all Sections) for Today or Last: </source>
-        <translation>Precisione media (tutte le sezioni) oggi o ultima volta: </translation>
-    </message>
-    <message>
-        <source>Average accuracy (all sections) for all history: </source>
-        <translation>Precisione media (tutte le sezioni) in tutto lo storico: </translation>
-    </message>
-    <message>
-        <source>Student: %1  Date: %2</source>
-        <translation>Alunno/a: %1  Data: %2</translation>
-    </message>
-</context>
-<context>
-    <name>SwitchUserPanel</name>
-    <message>
-        <source>Select a name from the list below.</source>
-        <translation>Scegli un nome dall&apos;elenco qui sotto.</translation>
-    </message>
-    <message>
-        <source>If you want to continue typing after viewing other names, return to original name.</source>
-        <translation>Se vuoi continuare a scrivere dopo aver visto altri nomi, torna al tuo nome.</translation>
-    </message>
-    <message>
-        <source>View Selected Name</source>
-        <translation>Vedi il nome scelto</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutForm</name>
-    <message>
-        <source>About</source>
-        <translation>Informazioni su Keyfarer</translation>
-    </message>
-    <message>
-        <source>Keyfarer -- Learn the Keyboard</source>
-        <translation>Keyfarer -- Impara la tastiera</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TBegForm</name>
-    <message>
-        <source>Click to see Last Correct</source>
-        <translation>Fai clic per vedere l&apos;ultimo tasto giusto</translation>
-    </message>
-    <message>
-        <source>Click to see Missed Letters</source>
-        <translation>Fai clic per vedere le lettere sbagliate</translation>
-    </message>
-    <message>
-        <source>Click to see Errors here</source>
-        <translation>Fai clic per vedere qui gli errori</translation>
-    </message>
-    <message>
-        <source>Click to see text description</source>
-        <translation>Fai clic per vedere la descrizione</translation>
-    </message>
-    <message>
-        <source>Hide this if Distracting</source>
-        <translation>Nascondilo se ti distrae</translation>
-    </message>
-    <message>
-        <source>Keyfarer Typing Tutor (Beginners Drills)</source>
-        <translation>Keyfarer, corso di dattilografia (Esercizi per principianti)</translation>
-    </message>
-    <message>
-        <source>You need at least two characters to type.</source>
-        <translation>Ti servono almeno due caratteri da scrivere.</translation>
-    </message>
-    <message>
-        <source>Adjust Hand Delay</source>
-        <translation>Regola il ritardo delle mani</translation>
-    </message>
-    <message>
-        <source>Do 10 Letters at a time</source>
-        <translation>Fai 10 lettere alla volta</translation>
-    </message>
-    <message>
-        <source>Do 20 Letters at a time</source>
-        <translation>Fai 20 lettere alla volta</translation>
-    </message>
-    <message>
-        <source>Do 30 Letters at a time</source>
-        <translation>Fai 30 lettere alla volta</translation>
-    </message>
-    <message>
-        <source>Sound On</source>
-        <translation>Audio attivo</translation>
-    </message>
-    <message>
-        <source>Colors</source>
-        <translation>Colori</translation>
-    </message>
-    <message>
-        <source>Charts</source>
-        <translation>Grafici</translation>
-    </message>
-    <message>
-        <source>Show All Keys</source>
-        <translation>Mostra tutti i tasti</translation>
-    </message>
-    <message>
-        <source>Hide Keys on Keyboard</source>
-        <translation>Nascondi i tasti sulla tastiera</translation>
-    </message>
-    <message>
-        <source>Include Upper Case Letters</source>
-        <translation>Includi le maiuscole</translation>
-    </message>
-    <message>
-        <source>Lower Case Only</source>
-        <translation>Solo minuscole</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Opzioni</translation>
-    </message>
-    <message>
-        <source>Open options window</source>
-        <translation>Apri la finestra delle opzioni</translation>
-    </message>
-    <message>
-        <source>Exit Lessons</source>
-        <translation>Esci dagli esercizi</translation>
-    </message>
-    <message>
-        <source>Number missed:</source>
-        <translation>Errori:</translation>
-    </message>
-    <message>
-        <source>(Total missed keys)</source>
-        <translation>(Totale tasti sbagliati)</translation>
-    </message>
-    <message>
-        <source>Time this set:</source>
-        <translation>Tempo della serie:</translation>
-    </message>
-    <message>
-        <source>(Time in seconds)</source>
-        <translation>(Tempo in secondi)</translation>
-    </message>
-    <message>
-        <source>Best Time:</source>
-        <translation>Miglior tempo:</translation>
-    </message>
-    <message>
-        <source>(Quickest time)</source>
-        <translation>(Tempo più veloce)</translation>
-    </message>
-    <message>
-        <source>Correct this set:</source>
-        <translation>Giusti (serie):</translation>
-    </message>
-    <message>
-        <source>(Correct percent)</source>
-        <translation>(Percentuale giusta)</translation>
-    </message>
-    <message>
-        <source>Correct this session:</source>
-        <translation>Giusti (sessione):</translation>
-    </message>
-    <message>
-        <source>(Correct percent of all)</source>
-        <translation>(Percentuale totale)</translation>
-    </message>
-    <message>
-        <source>Slowest this set:</source>
-        <translation>Più lenta (serie):</translation>
-    </message>
-    <message>
-        <source>(Took longest to type)</source>
-        <translation>(Ci hai messo di più)</translation>
-    </message>
-    <message>
-        <source>You Missed:</source>
-        <translation>Sbagliato:</translation>
-    </message>
-    <message>
-        <source>by typing:</source>
-        <translation>Digitato:</translation>
-    </message>
-    <message>
-        <source>Beginners Drills:</source>
-        <translation>Esercizi per principianti:</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Fatti</translation>
-    </message>
-    <message>
-        <source>Type the</source>
-        <translation>Digita il</translation>
-    </message>
-    <message>
-        <source>Character</source>
-        <translation>carattere</translation>
-    </message>
-    <message>
-        <source>Time:</source>
-        <translation>Tempo:</translation>
-    </message>
-    <message>
-        <source>Last correct:</source>
-        <translation>Ultimo giusto:</translation>
-    </message>
-    <message>
-        <source>You missed:</source>
-        <translation>Sbagliato:</translation>
-    </message>
-    <message>
-        <source>Click to Hide</source>
-        <translation>Fai clic per nascondere</translation>
-    </message>
-    <message>
-        <source>Pause!</source>
-        <translation>Pausa!</translation>
-    </message>
-    <message>
-        <source>Beginners Stats</source>
-        <translation>Statistiche principianti</translation>
-    </message>
-    <message>
-        <source>Type between 2 and 10 characters to practice, then click the &quot;Verify these Keys&quot; button. After that, click the &quot;Begin Typing&quot; button. Unallowed characters will be deleted.</source>
-        <translation>Scrivi da 2 a 10 caratteri da esercitare, poi fai clic su «Verifica i tasti». Dopo, fai clic su «Inizia a scrivere». I caratteri non ammessi verranno cancellati.</translation>
-    </message>
-    <message>
-        <source>Verify these Keys</source>
-        <translation>Verifica i tasti</translation>
-    </message>
-    <message>
-        <source>Begin Typing</source>
-        <translation>Inizia a scrivere</translation>
-    </message>
-    <message>
-        <source>Exit to Main Menu</source>
-        <translation>Menu principale</translation>
-    </message>
-    <message>
-        <source>You will be typing:</source>
-        <translation>Scriverai:</translation>
-    </message>
-    <message>
-        <source>Characters not allowed:</source>
-        <translation>Caratteri non ammessi:</translation>
-    </message>
-    <message>
-        <source>Tip: You can adjust how fast you are shown the key to type on the keyboard.</source>
-        <translation>Suggerimento: puoi regolare la velocità con cui ti viene mostrato sulla tastiera il tasto da premere.</translation>
-    </message>
-    <message>
-        <source>Tip: Point your mouse over the various Option buttons to see what they are for.</source>
-        <translation>Suggerimento: passa il mouse sopra i pulsanti delle opzioni per vedere a cosa servono.</translation>
-    </message>
-    <message>
-        <source>Tip: Use the Escape Key to quit in the middle of an exercise.</source>
-        <translation>Suggerimento: usa il tasto Esc per uscire a metà di un esercizio.</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ai&amp;uto</translation>
-    </message>
-    <message>
-        <source>&amp;Open</source>
-        <translation>&amp;Apri</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>&amp;Esci</translation>
-    </message>
-    <message>
-        <source>&amp;Close Beginners Drills</source>
-        <translation>&amp;Chiudi gli esercizi per principianti</translation>
-    </message>
-    <message>
-        <source>Press the Spacebar to Begin.</source>
-        <translation>Premi la barra spaziatrice per iniziare.</translation>
-    </message>
-    <message>
-        <source>Press the Spacebar to continue.</source>
-        <translation>Premi la barra spaziatrice per continuare.</translation>
-    </message>
-    <message>
-        <source>You missed the &quot;%1&quot; key. Check your error to the left, locate the &quot; %1 &quot; key below, and type the correct key.</source>
-        <translation>Hai sbagliato il tasto «%1». Guarda il tuo errore a sinistra, trova qui sotto il tasto « %1 » e premi il tasto giusto.</translation>
-    </message>
-    <message>
-        <source>Press Enter!</source>
-        <translation>Premi Invio!</translation>
-    </message>
-    <message>
-        <source>Done!</source>
-        <translation>Fatto!</translation>
-    </message>
-    <message>
-        <source>Missed</source>
-        <translation>Sbagliato</translation>
-    </message>
-    <message>
-        <source>Correct</source>
-        <translation>Giusto</translation>
-    </message>
-    <message>
-        <source>Keys to practise</source>
-        <translation>Tasti da esercitare</translation>
-    </message>
-</context>
-<context>
-    <name>TMainForm</name>
-    <message>
-        <source>User = </source>
-        <translation>Utente = </translation>
-    </message>
-    <message>
-        <source>New User</source>
-        <translation>Nuovo utente</translation>
-    </message>
-    <message>
-        <source>Select User</source>
-        <translation>Scegli utente</translation>
-    </message>
-    <message>
-        <source>Next Lesson</source>
-        <translation>Prossima lezione</translation>
-    </message>
-    <message>
-        <source>Your Stats</source>
-        <translation>Statistiche</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferenze</translation>
-    </message>
-    <message>
-        <source>One or more of the sound files cannot be found. You may need to reinstall Keyfarer to restore the wave files.</source>
-        <translation>Non si trovano uno o più file audio. Potresti dover reinstallare Keyfarer per ripristinare i file WAV.</translation>
-    </message>
-    <message>
-        <source>Welcome To Keyfarer!. If you are a new user, close this box and click the &quot;New User&quot; link above to create a user file.</source>
-        <translation>Ti diamo il benvenuto in Keyfarer! Se sei un nuovo utente, chiudi questa finestra e fai clic sul link «Nuovo utente» qui sopra per creare il tuo file utente.</translation>
-    </message>
-    <message>
-        <source>Keyfarer Typing Tutor -- Learn the Keyboard</source>
-        <translation>Keyfarer, corso di dattilografia -- Impara la tastiera</translation>
-    </message>
-    <message>
-        <source>
-
-Try again to save the work of %1, or quit without saving it?</source>
-        <translation>
-
-Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
-    </message>
-</context>
-<context>
-    <name>TFormCharts</name>
+    <name>StatisticsWindow</name>
     <message>
         <source>Beginner&apos;s Drills</source>
         <translation>Principianti</translation>
@@ -2551,354 +2837,104 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     </message>
 </context>
 <context>
-    <name>TFormOptions</name>
+    <name>StudentFile</name>
     <message>
-        <source>No Delay</source>
-        <translation>Nessun ritardo</translation>
+        <source>The student file &quot;%1&quot; could not be written: %2</source>
+        <translation>Impossibile salvare il file dell&apos;alunno «%1»: %2</translation>
     </message>
     <message>
-        <source>1 second delay</source>
-        <translation>1 secondo di ritardo</translation>
+        <source>The student file &quot;%1&quot; could not be read: %2</source>
+        <translation>Impossibile leggere il file dell&apos;alunno «%1»: %2</translation>
     </message>
     <message>
-        <source>2 seconds delay</source>
-        <translation>2 secondi di ritardo</translation>
+        <source>The student file &quot;%1&quot; could not be created: %2</source>
+        <translation>Impossibile creare il file dell&apos;alunno «%1»: %2</translation>
     </message>
     <message>
-        <source>3 seconds delay</source>
-        <translation>3 secondi di ritardo</translation>
+        <source>The student file &quot;%1&quot; could not be read: it holds %2 bytes instead of %3, so it is not a whole student record.</source>
+        <translation>Impossibile leggere il file dell&apos;alunno «%1»: contiene %2 byte invece di %3, quindi non è una scheda completa dell&apos;alunno.</translation>
     </message>
     <message>
-        <source>4 seconds delay</source>
-        <translation>4 secondi di ritardo</translation>
+        <source>it could not be synced</source>
+        <translation>non è stato possibile scriverlo completamente sul disco</translation>
     </message>
+</context>
+<context>
+    <name>SummaryReport</name>
     <message>
-        <source>5 seconds delay</source>
-        <translation>5 secondi di ritardo</translation>
+        <source>Beginners Drills:</source>
+        <translation>Esercizi per principianti:</translation>
     </message>
     <message>
-        <source>6 seconds delay</source>
-        <translation>6 secondi di ritardo</translation>
+        <source>-----------------</source>
+        <translation>--------------------------</translation>
     </message>
     <message>
-        <source>7 seconds delay</source>
-        <translation>7 secondi di ritardo</translation>
+        <source>Accuracy Today or Last:           </source>
+        <translation>Precisione oggi o ultima volta:              </translation>
     </message>
     <message>
-        <source>8 seconds delay</source>
-        <translation>8 secondi di ritardo</translation>
+        <source>Accuracy All Days:                </source>
+        <translation>Precisione tutti i giorni:                   </translation>
     </message>
     <message>
-        <source>Border Color</source>
-        <translation>Colore del bordo</translation>
+        <source>Slowest Letter Today or Last:     </source>
+        <translation>Lettera più lenta oggi o ultima volta:       </translation>
     </message>
     <message>
-        <source>Green</source>
-        <translation>Verde</translation>
+        <source>Best Time Today or Last (Seconds): </source>
+        <translation>Miglior tempo oggi o ultima volta (secondi): </translation>
     </message>
     <message>
-        <source>Blue</source>
-        <translation>Blu</translation>
+        <source>Average of All Sections:</source>
+        <translation>Media di tutte le sezioni:</translation>
     </message>
     <message>
-        <source>Red</source>
-        <translation>Rosso</translation>
+        <source>-----------------------</source>
+        <translation>-------------------------</translation>
     </message>
     <message>
-        <source>Purple</source>
-        <translation>Viola</translation>
+        <source>Average WPM (all Sections) for Today or Last: </source>
+        <translation>PPM medie (tutte le sezioni) oggi o ultima volta: </translation>
     </message>
     <message>
-        <source>Brown</source>
-        <translation>Marrone</translation>
+        <source>Average WPM (all Sections) for all of history: </source>
+        <translation>PPM medie (tutte le sezioni) in tutto lo storico: </translation>
     </message>
     <message>
-        <source>Sound</source>
-        <translation>Audio</translation>
+        <source>Average accuracy (all Sections) for Today or Last: </source>
+        <translation>Precisione media (tutte le sezioni) oggi o ultima volta: </translation>
     </message>
     <message>
-        <source>Sound On</source>
-        <translation>Audio attivo</translation>
+        <source>Average accuracy (all sections) for all history: </source>
+        <translation>Precisione media (tutte le sezioni) in tutto lo storico: </translation>
     </message>
     <message>
-        <source>Sound Off</source>
-        <translation>Audio disattivato</translation>
+        <source>Student: %1  Date: %2</source>
+        <translation>Alunno/a: %1  Data: %2</translation>
     </message>
+</context>
+<context>
+    <name>SwitchUserPanel</name>
     <message>
-        <source>Key Tap Sound</source>
-        <translation>Suono dei tasti</translation>
+        <source>Select a name from the list below.</source>
+        <translation>Scegli un nome dall&apos;elenco qui sotto.</translation>
     </message>
     <message>
-        <source>Key Tap On</source>
-        <translation>Clic attivo</translation>
+        <source>If you want to continue typing after viewing other names, return to original name.</source>
+        <translation>Se vuoi continuare a scrivere dopo aver visto altri nomi, torna al tuo nome.</translation>
     </message>
     <message>
-        <source>Key Tap Off</source>
-        <translation>Clic disattivato</translation>
+        <source>View Selected Name</source>
+        <translation>Vedi il nome scelto</translation>
     </message>
     <message>
-        <source>Beep On Error</source>
-        <translation>Bip in caso di errore</translation>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
     <message>
-        <source>Beep On</source>
-        <translation>Bip attivo</translation>
-    </message>
-    <message>
-        <source>Beep Off</source>
-        <translation>Bip disattivato</translation>
-    </message>
-    <message>
-        <source>Characters On Keyboard</source>
-        <translation>Caratteri sulla tastiera</translation>
-    </message>
-    <message>
-        <source>See all Keys</source>
-        <translation>Vedi tutti i tasti</translation>
-    </message>
-    <message>
-        <source>Hide all Keys</source>
-        <translation>Nascondi tutti i tasti</translation>
-    </message>
-    <message>
-        <source>Hand Thickness</source>
-        <translation>Spessore delle mani</translation>
-    </message>
-    <message>
-        <source>One Line</source>
-        <translation>Una linea</translation>
-    </message>
-    <message>
-        <source>Two Lines</source>
-        <translation>Due linee</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Beginners)</source>
-        <translation>Aggiungi tasto Invio (principianti)</translation>
-    </message>
-    <message>
-        <source>Add Enter Key</source>
-        <translation>Aggiungi tasto Invio</translation>
-    </message>
-    <message>
-        <source>No Enter Key</source>
-        <translation>Senza tasto Invio</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Intermediate)</source>
-        <translation>Aggiungi tasto Invio (intermedi)</translation>
-    </message>
-    <message>
-        <source>Line Font Style</source>
-        <translation>Stile del carattere delle righe</translation>
-    </message>
-    <message>
-        <source>Bold Font</source>
-        <translation>Grassetto</translation>
-    </message>
-    <message>
-        <source>Regular Font</source>
-        <translation>Normale</translation>
-    </message>
-    <message>
-        <source>Add Enter Key (Advanced)</source>
-        <translation>Aggiungi tasto Invio (avanzati)</translation>
-    </message>
-    <message>
-        <source>Font Style (Advanced)</source>
-        <translation>Stile del carattere (avanzati)</translation>
-    </message>
-    <message>
-        <source>Bold Fonts</source>
-        <translation>Grassetto</translation>
-    </message>
-    <message>
-        <source>Regular Fonts</source>
-        <translation>Normale</translation>
-    </message>
-    <message>
-        <source>Lines (Keyfarer) </source>
-        <translation>Righe (Keyfarer) </translation>
-    </message>
-    <message>
-        <source>See lines ahead</source>
-        <translation>Vedi le righe successive</translation>
-    </message>
-    <message>
-        <source>Hide lines ahead</source>
-        <translation>Nascondi le righe successive</translation>
-    </message>
-    <message>
-        <source>Pointer (Keyfarer)</source>
-        <translation>Puntatore (Keyfarer)</translation>
-    </message>
-    <message>
-        <source>See pointer above lines</source>
-        <translation>Vedi il puntatore sopra le righe</translation>
-    </message>
-    <message>
-        <source>Hide pointer above lines</source>
-        <translation>Nascondi il puntatore sopra le righe</translation>
-    </message>
-    <message>
-        <source>Font Style (Keyfarer)</source>
-        <translation>Stile del carattere (Keyfarer)</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferenze</translation>
-    </message>
-    <message>
-        <source>Global Options</source>
-        <translation>Opzioni generali</translation>
-    </message>
-    <message>
-        <source>Beginners &amp;&amp; Intermediate</source>
-        <translation>Principianti &amp;&amp; intermedi</translation>
-    </message>
-    <message>
-        <source>Lessons</source>
-        <translation>Lezioni</translation>
-    </message>
-    <message>
-        <source>Advanced &amp;&amp; Keyfarer</source>
-        <translation>Avanzati &amp;&amp; Keyfarer</translation>
-    </message>
-    <message>
-        <source>Timed Tests</source>
-        <translation>Prove a tempo</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
-    </message>
-    <message>
-        <source>Hand Color</source>
-        <translation>Colore delle mani</translation>
-    </message>
-    <message>
-        <source>Change Color</source>
-        <translation>Cambia colore</translation>
-    </message>
-    <message>
-        <source>Default Color</source>
-        <translation>Colore predefinito</translation>
-    </message>
-    <message>
-        <source>Beginners Hand Delay</source>
-        <translation>Ritardo delle mani (principianti)</translation>
-    </message>
-    <message>
-        <source>Above you can select the amount of seconds delay before the hands appear in the Beginners Section.</source>
-        <translation>Qui sopra puoi scegliere dopo quanti secondi compaiono le mani nella sezione per principianti.</translation>
-    </message>
-    <message>
-        <source>Intermediate Hand Delay</source>
-        <translation>Ritardo delle mani (intermedi)</translation>
-    </message>
-    <message>
-        <source>Turns</source>
-        <translation>Ripetizioni</translation>
-    </message>
-    <message>
-        <source>Turns: how many times each pair of lines is typed.</source>
-        <translation>Ripetizioni: quante volte si scrive ogni coppia di righe.</translation>
-    </message>
-    <message>
-        <source>WPM</source>
-        <translation>PPM</translation>
-    </message>
-    <message>
-        <source>WPM: the words per minute to aim for.</source>
-        <translation>PPM: le parole al minuto da raggiungere.</translation>
-    </message>
-    <message>
-        <source>Lessons Hand Delay</source>
-        <translation>Ritardo delle mani (lezioni)</translation>
-    </message>
-    <message>
-        <source>Above you can select the amount of seconds delay before the hands appear.</source>
-        <translation>Qui sopra puoi scegliere dopo quanti secondi compaiono le mani.</translation>
-    </message>
-    <message>
-        <source>Line Font Used</source>
-        <translation>Carattere delle righe</translation>
-    </message>
-    <message>
-        <source>Sans Serif</source>
-        <translation>Senza grazie</translation>
-    </message>
-    <message>
-        <source>Use the Up/Down arrow buttons below to choose how many minutes you want to type.</source>
-        <translation>Usa i pulsanti freccia qui sotto per scegliere quanti minuti vuoi scrivere.</translation>
-    </message>
-    <message>
-        <source>Backspace</source>
-        <translation>Backspace</translation>
-    </message>
-    <message>
-        <source>Backspace allowed</source>
-        <translation>Backspace consentito</translation>
-    </message>
-    <message>
-        <source>No Backspace</source>
-        <translation>Senza Backspace</translation>
-    </message>
-    <message>
-        <source>Font</source>
-        <translation>Carattere</translation>
-    </message>
-    <message>
-        <source>Roman</source>
-        <translation>Roman</translation>
-    </message>
-    <message>
-        <source>Arial</source>
-        <translation>Arial</translation>
-    </message>
-    <message>
-        <source>Font Size</source>
-        <translation>Dimensione carattere</translation>
-    </message>
-    <message>
-        <source>Large</source>
-        <translation>Grande</translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation>Piccolo</translation>
-    </message>
-    <message>
-        <source>Font Type</source>
-        <translation>Stile</translation>
-    </message>
-    <message>
-        <source>Bold</source>
-        <translation>Grassetto</translation>
-    </message>
-    <message>
-        <source>Regular</source>
-        <translation>Normale</translation>
-    </message>
-    <message>
-        <source>Time Used Gauge</source>
-        <translation>Indicatore del tempo usato</translation>
-    </message>
-    <message>
-        <source>Visible</source>
-        <translation>Visibile</translation>
-    </message>
-    <message>
-        <source>Hidden</source>
-        <translation>Nascosto</translation>
-    </message>
-    <message>
-        <source>Completed Gauge</source>
-        <translation>Indicatore di avanzamento</translation>
-    </message>
-    <message>
-        <source>Sound can be adjusted by clicking the Global Options tab above and to the left.</source>
-        <translation>L&apos;audio si regola nella scheda «Opzioni generali», in alto a sinistra.</translation>
+        <source>User names</source>
+        <translation>Nomi utente</translation>
     </message>
 </context>
 <context>
@@ -2958,6 +2994,18 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     <message>
         <source>Password to delete a name</source>
         <translation>Password per cancellare un nome</translation>
+    </message>
+    <message>
+        <source>Choose a keyboard from the Additional/Keyboard Nationality Menu above.</source>
+        <translation>Scegli una tastiera dal menu Altro/Layout della tastiera qui sopra.</translation>
+    </message>
+    <message>
+        <source> A folder called &quot;%1&quot; is in the way.</source>
+        <translation> Una cartella chiamata «%1» lo impedisce.</translation>
+    </message>
+    <message>
+        <source> The file &quot;%1&quot; is in the way.</source>
+        <translation> Il file «%1» lo impedisce.</translation>
     </message>
 </context>
 <context>
@@ -3019,73 +3067,6 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>Impossibile salvare il file «%1»: %2</translation>
-    </message>
-</context>
-<context>
-    <name>kf::ReportPanel</name>
-    <message>
-        <source>Summary report</source>
-        <translation>Resoconto</translation>
-    </message>
-    <message>
-        <source>User names</source>
-        <translation>Nomi utente</translation>
-    </message>
-    <message>
-        <source>Font Size</source>
-        <translation>Dimensione carattere</translation>
-    </message>
-</context>
-<context>
-    <name>kf::SwitchUserPanel</name>
-    <message>
-        <source>User names</source>
-        <translation>Nomi utente</translation>
-    </message>
-</context>
-<context>
-    <name>kf::TBegForm</name>
-    <message>
-        <source>Keyboard</source>
-        <translation>Tastiera</translation>
-    </message>
-    <message>
-        <source>Drill</source>
-        <translation>Esercizio</translation>
-    </message>
-</context>
-<context>
-    <name>kf::TFormOptions</name>
-    <message>
-        <source>Speak each key and finger</source>
-        <translation>Leggere ad alta voce ogni tasto e ogni dito</translation>
-    </message>
-    <message>
-        <source>Choose a user name first.</source>
-        <translation>Scegli prima un nome utente.</translation>
-    </message>
-    <message>
-        <source>Each new key and its finger are read aloud during a drill.</source>
-        <translation>Durante un esercizio ogni nuovo tasto e il suo dito vengono letti ad alta voce.</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minuti</translation>
-    </message>
-</context>
-<context>
-    <name>kf::UserPanels</name>
-    <message>
-        <source>Choose a keyboard from the Additional/Keyboard Nationality Menu above.</source>
-        <translation>Scegli una tastiera dal menu Altro/Layout della tastiera qui sopra.</translation>
-    </message>
-    <message>
-        <source> A folder called &quot;%1&quot; is in the way.</source>
-        <translation> Una cartella chiamata «%1» lo impedisce.</translation>
-    </message>
-    <message>
-        <source> The file &quot;%1&quot; is in the way.</source>
-        <translation> Il file «%1» lo impedisce.</translation>
     </message>
 </context>
 </TS>

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 #include "app/Globals.h"
-#include "app/SaveStudent.h"
+#include "students/SaveStudent.h"
 #include "app/UserPanels.h"
-#include "app/mainForm.h"
-#include "app/stuff.h"
-#include "drills/beg.h"
-#include "options/optionsForm.h"
+#include "app/MainWindow.h"
+#include "drills/DrillWindow.h"
+#include "options/PreferencesDialog.h"
 #include "platform/Services.h"
-#include "progress/charts.h"
+#include "progress/StatisticsWindow.h"
 #include "students/FolderStudentStore.h"
 #include "students/RecordLayout.h"
 #include "students/StudentFile.h"
@@ -140,8 +139,8 @@ struct FailingSaves final : FolderStudentStore {
 struct Fixture : test::TestWorkingFolder {
     // Drills open in real drill windows.
     void openDrill(DrillKind kind) {
-        form->setDrillWindowFactory([this](TMainForm& main) {
-            drill = new TBegForm(globals, services, &main);
+        form->setDrillWindowFactory([this](MainWindow& main) {
+            drill = new DrillWindow(globals.drillWindowState(), services, &main);
             return drill;
         });
         form->beginDrill(kind);
@@ -166,8 +165,8 @@ struct Fixture : test::TestWorkingFolder {
     }
 
     // The main window after its first activation.
-    TMainForm& open() {
-        form = std::make_unique<TMainForm>(globals, services);
+    MainWindow& open() {
+        form = std::make_unique<MainWindow>(globals, services);
         form->show();
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(form.get(), &activate);
@@ -246,8 +245,8 @@ struct Fixture : test::TestWorkingFolder {
 
     bool ok = true;
     bool savesFail = false;
-    std::unique_ptr<TMainForm> form;
-    QPointer<TBegForm> drill;
+    std::unique_ptr<MainWindow> form;
+    QPointer<DrillWindow> drill;
 };
 
 // Whether a frame in the colour runs down the left edge of a picture, near its middle.
@@ -827,7 +826,7 @@ void tst_UserPanels::viewingAnotherStudentAndComingBackKeepsTheHistoryEntry() {
     QVERIFY(saveStudent(f.globals.session, f.dialogs));
 
     f.click(QStringLiteral("LabelYourStats"));
-    auto* charts = f.form->findChild<TFormCharts*>();
+    auto* charts = f.form->findChild<StatisticsWindow*>();
     QVERIFY(charts != nullptr);
     charts->findChild<QPushButton*>(QStringLiteral("ButtonViewReportKeys"))->click();
     auto* names = charts->findChild<QListWidget*>(QStringLiteral("ListBoxReportNames"));
@@ -949,14 +948,14 @@ void tst_UserPanels::preferencesOpensItsWindowAndYourStatsAsksForCharts() {
     QSignalSpy charts(panels, &UserPanels::chartsWindowRequested);
     f.click(QStringLiteral("LabelYourStats"));
     QCOMPARE(charts.count(), 1);
-    auto* chartsWindow = f.form->findChild<TFormCharts*>();
+    auto* chartsWindow = f.form->findChild<StatisticsWindow*>();
     QVERIFY(chartsWindow != nullptr);
     QVERIFY(chartsWindow->isVisible());
     QCOMPARE(chartsWindow->windowTitle(), QStringLiteral("Statistics"));
     chartsWindow->close();
 
     f.click(QStringLiteral("LabelPreferences"));
-    auto* options = f.form->findChild<TFormOptions*>();
+    auto* options = f.form->findChild<PreferencesDialog*>();
     QVERIFY(options != nullptr);
     QVERIFY(options->isVisible());
     QCOMPARE(charts.count(), 1);
@@ -978,7 +977,7 @@ void tst_UserPanels::aStudentViewedInTheChartsIsNamedOnTheUserLine() {
     Fixture f;
     f.openAsAnnBesideBob();
     f.click(QStringLiteral("LabelYourStats"));
-    auto* charts = f.form->findChild<TFormCharts*>();
+    auto* charts = f.form->findChild<StatisticsWindow*>();
     QVERIFY(charts != nullptr);
 
     charts->findChild<QPushButton*>(QStringLiteral("ButtonViewReportKeys"))->click();
@@ -998,7 +997,7 @@ void tst_UserPanels::preferencesFromTheMainWindowRepaintTheDrillOpenedLater() {
     f.open();
     f.useName(QStringLiteral("Ann"));
     f.click(QStringLiteral("LabelPreferences"));
-    QPointer<TFormOptions> options = f.form->findChild<TFormOptions*>();
+    QPointer<PreferencesDialog> options = f.form->findChild<PreferencesDialog*>();
     QVERIFY(options);
     f.openDrill(DrillKind::HomeRowOnly);
     QVERIFY(f.drill);
@@ -1026,7 +1025,7 @@ void tst_UserPanels::preferencesOfAClosedDrillStillSave() {
     f.useName(QStringLiteral("Ann"));
     f.openDrill(DrillKind::HomeRowOnly);
     f.drill->findChild<QToolButton*>(QStringLiteral("SpeedButton11"))->click();
-    QPointer<TFormOptions> options = f.form->findChild<TFormOptions*>();
+    QPointer<PreferencesDialog> options = f.form->findChild<PreferencesDialog*>();
     QVERIFY(options);
     chooseItem(*options, "RadioGroup9", QStringLiteral("Hide all Keys"));
 

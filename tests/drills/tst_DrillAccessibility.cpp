@@ -3,8 +3,8 @@
 // accessible name and description, the change events that make a screen reader speak them, and
 // spoken guidance through the speech service.
 #include "DrillHarness.h"
-#include "drills/beg.h"
-#include "options/optionsForm.h"
+#include "drills/DrillWindow.h"
+#include "options/PreferencesDialog.h"
 #include "students/StudentSettings.h"
 
 #include <QAbstractButton>
@@ -45,7 +45,7 @@ private slots:
     void speakKeysBoxIsKeptPerStudent();
 
 private:
-    TBegForm& openOwnKeys(const QString& keys);
+    DrillWindow& openOwnKeys(const QString& keys);
     QWidget* client() const { return m_form->centralWidget(); }
     QString text(const char* name) const {
         return m_form->findChild<QLabel*>(QString::fromLatin1(name))->text();
@@ -57,7 +57,7 @@ private:
     }
 
     std::unique_ptr<DrillHarness> m_h;
-    std::unique_ptr<TBegForm> m_form;
+    std::unique_ptr<DrillWindow> m_form;
 };
 
 void tst_DrillAccessibility::init() {
@@ -70,9 +70,9 @@ void tst_DrillAccessibility::cleanup() {
     m_h.reset();
 }
 
-TBegForm& tst_DrillAccessibility::openOwnKeys(const QString& keys) {
+DrillWindow& tst_DrillAccessibility::openOwnKeys(const QString& keys) {
     m_h->globals.activity.selectDrill(DrillKind::ChooseYourOwnKeys);
-    m_form = std::make_unique<TBegForm>(m_h->globals, m_h->services);
+    m_form = std::make_unique<DrillWindow>(m_h->globals.drillWindowState(), m_h->services);
     m_form->show();
     m_form->activateWindow();
     if (!QTest::qWaitForWindowActive(m_form.get()))
@@ -217,7 +217,7 @@ void tst_DrillAccessibility::speechSaysEachTargetOnceAndCutsThePrevious() {
 
 void tst_DrillAccessibility::speakKeysBoxNeedsAnEngine() {
     m_h->speech.reason = QStringLiteral("No speech engine is installed.");
-    TFormOptions options(m_h->globals, m_h->services, {});
+    PreferencesDialog options(m_h->globals.student(), m_h->services, {});
     auto* box = options.findChild<QCheckBox*>(QStringLiteral("CheckBoxSpeakKeys"));
     QVERIFY(box);
     QCOMPARE(box->text(), QStringLiteral("Speak each key and finger"));
@@ -232,7 +232,7 @@ void tst_DrillAccessibility::speakKeysBoxIsKeptPerStudent() {
     m_h->globals.activity.activity = ActivityCode::BeginnersDrills;
     openOwnKeys(QStringLiteral("fj"));
     m_form->findChild<QAbstractButton*>(QStringLiteral("SpeedButton18"))->click();
-    auto* options = m_form->findChild<TFormOptions*>();
+    auto* options = m_form->findChild<PreferencesDialog*>();
     QVERIFY(options);
     options->showPage(OptionsPage::BeginnersIntermediate);
     auto* box = options->findChild<QCheckBox*>(QStringLiteral("CheckBoxSpeakKeys"));

@@ -3,7 +3,7 @@
 #include "drills/DrillCaption.h"
 #include "drills/DrillLayout.h"
 #include "drills/DrillTitles.h"
-#include "drills/FormatPercent.h"
+#include "core/FormatPercent.h"
 #include "drills/ReactionClock.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/Windows1252.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/PictureView.h"
+#include "widgets/PictureView.h"
 #include "drills/HandAnimation.h"
 #include "drills/HandOutlines.h"
 #include "keyboard/KeyHighlighter.h"

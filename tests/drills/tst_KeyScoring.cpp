@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drills/DrillSessionFigures.h"
+#include "students/DrillSessionFigures.h"
 #include "drills/KeyScoring.h"
 #include "students/StudentRecord.h"
 

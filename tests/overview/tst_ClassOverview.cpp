@@ -3,7 +3,7 @@
 #include "overview/ClassColumns.h"
 #include "overview/ClassCsv.h"
 #include "overview/ClassFolder.h"
-#include "overview/TrendLine.h"
+#include "core/TrendLine.h"
 #include "progress/SummaryReport.h"
 #include "students/StudentFile.h"
 #include "tests/overview/ClassTestFolder.h"

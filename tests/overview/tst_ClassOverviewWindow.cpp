@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Globals.h"
-#include "app/mainForm.h"
+#include "app/MainWindow.h"
 #include "overview/ClassOverviewModel.h"
 #include "overview/ClassOverviewWindow.h"
 #include "platform/QtPrinter.h"
 #include "platform/doubles/DoubleServices.h"
-#include "progress/charts.h"
+#include "progress/StatisticsWindow.h"
 #include "tests/common/ShippedFiles.h"
 #include "tests/overview/ClassTestFolder.h"
 
@@ -46,7 +46,7 @@ struct Fixture : DoubleServices {
         if (!provideStartPictures(dir) || !provideSounds(dir))
             return false;
         globals = std::make_unique<Globals>(folder.path());
-        mainForm = std::make_unique<TMainForm>(*globals, services);
+        mainForm = std::make_unique<MainWindow>(*globals, services);
         mainForm->show();
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(mainForm.get(), &activate);
@@ -55,7 +55,7 @@ struct Fixture : DoubleServices {
 
     ClassFolderFixture folder;
     std::unique_ptr<Globals> globals;
-    std::unique_ptr<TMainForm> mainForm;
+    std::unique_ptr<MainWindow> mainForm;
 };
 
 bool waitLoaded(ClassOverviewWindow& window) {
@@ -90,7 +90,7 @@ void clickHeader(QTableView& table, int column) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
-QAction* classOverviewEntry(const TMainForm& form) {
+QAction* classOverviewEntry(const MainWindow& form) {
     for (QAction* top : form.menuBar()->actions()) {
         if (top->text() != QStringLiteral("A&dditional"))
             continue;
@@ -317,7 +317,7 @@ void tst_ClassOverviewWindow::menuOpensTheOverviewWithoutAStudent() {
     Fixture f;
     QVERIFY(f.folder.ok);
     QVERIFY(f.openMainWindow());
-    TMainForm& form = *f.mainForm;
+    MainWindow& form = *f.mainForm;
     QVERIFY(f.globals->currentUserName.isEmpty());
 
     QAction* entry = classOverviewEntry(form);
@@ -345,7 +345,7 @@ void tst_ClassOverviewWindow::doubleClickOpensThatStudentsReport() {
     Fixture f;
     QVERIFY(f.folder.ok);
     QVERIFY(f.openMainWindow());
-    TMainForm& form = *f.mainForm;
+    MainWindow& form = *f.mainForm;
     classOverviewEntry(form)->trigger();
     auto* window = form.findChild<ClassOverviewWindow*>();
     QVERIFY(window && waitLoaded(*window));
@@ -360,7 +360,7 @@ void tst_ClassOverviewWindow::doubleClickOpensThatStudentsReport() {
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
 
-    auto* charts = form.findChild<TFormCharts*>();
+    auto* charts = form.findChild<StatisticsWindow*>();
     QVERIFY(charts);
     QVERIFY(charts->isVisible());
     auto* report = charts->findChild<QPlainTextEdit*>(QStringLiteral("MemoReport"));

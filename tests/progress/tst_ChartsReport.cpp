@@ -3,8 +3,8 @@
 #include "platform/QtPrinter.h"
 #include "platform/Services.h"
 #include "progress/BarChartView.h"
+#include "progress/StatisticsWindow.h"
 #include "progress/SummaryReport.h"
-#include "progress/charts.h"
 #include "students/FixedPoint.h"
 #include "students/StudentFile.h"
 #include "tests/common/TestWorkingFolder.h"
@@ -70,7 +70,7 @@ private:
     void chooseInSwitchList(const QString& name);
 
     std::unique_ptr<test::TestWorkingFolder> m_folder;
-    std::unique_ptr<TFormCharts> m_window;
+    std::unique_ptr<StatisticsWindow> m_window;
 };
 
 namespace {
@@ -118,7 +118,7 @@ void tst_ChartsReport::init() {
     QVERIFY(StudentFile::load(m_folder->path(QStringLiteral("Maria.stu")), m_folder->globals.record)
                 .done());
     m_folder->globals.soundDevice = true;
-    m_window = std::make_unique<TFormCharts>(m_folder->globals, m_folder->services);
+    m_window = std::make_unique<StatisticsWindow>(m_folder->globals.student(), m_folder->services);
     m_window->setTitleDate(kToday);
     m_window->show();
 }
@@ -389,7 +389,7 @@ void tst_ChartsReport::chosenFontSizeReachesThePdf() {
     QtPrinter printer(pdf);
     Services services{m_folder->sound, m_folder->shell, printer, m_folder->dialogs,
                       m_folder->clock};
-    TFormCharts window(m_folder->globals, services);
+    StatisticsWindow window(m_folder->globals.student(), services);
     window.setTitleDate(kToday);
     window.show();
     window.findChild<QPushButton*>(QStringLiteral("ButtonViewReportKeys"))->click();
@@ -541,8 +541,8 @@ void tst_ChartsReport::userLineAndDrillWindowFollowTheActivity() {
     QFETCH(bool, userLine);
     m_folder->globals.activity.activity =
         drillOpen ? ActivityCode::BeginnersDrills : ActivityCode::MainWindow;
-    QSignalSpy lines(m_window.get(), &TFormCharts::userLineNameChanged);
-    QSignalSpy reloads(m_window.get(), &TFormCharts::drillWindowReloadRequested);
+    QSignalSpy lines(m_window.get(), &StatisticsWindow::userLineNameChanged);
+    QSignalSpy reloads(m_window.get(), &StatisticsWindow::drillWindowReloadRequested);
 
     if (fromReport) {
         openReport();
@@ -570,7 +570,7 @@ void tst_ChartsReport::noSelectionChangesNothing_data() {
 void tst_ChartsReport::noSelectionChangesNothing() {
     QFETCH(bool, fromReport);
     m_folder->globals.drillSession.sessionPresses = 30000;
-    QSignalSpy lines(m_window.get(), &TFormCharts::userLineNameChanged);
+    QSignalSpy lines(m_window.get(), &StatisticsWindow::userLineNameChanged);
     QListWidget* list = nullptr;
     if (fromReport) {
         openReport();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "progress/DailyRollover.h"
+#include "students/DailyRollover.h"
 #include "progress/OverallCharts.h"
 #include "progress/SummaryReport.h"
 #include "students/FixedPoint.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/StudentSession.h"
+#include "students/StudentSession.h"
 #include "students/FolderStudentStore.h"
 #include "students/RecordLayout.h"
 #include "students/StudentFile.h"

@@ -8,23 +8,23 @@
 #include "../common/FileBytes.h"
 #include "../common/ShippedFiles.h"
 #include "../drills/DrillHarness.h"
-#include "app/ClickableLabel.h"
 #include "app/InterfaceLanguage.h"
+#include "app/MainWindow.h"
 #include "app/UserPanels.h"
-#include "app/mainForm.h"
 #include "core/WorkingFolder.h"
 #include "drills/DrillAnnouncement.h"
-#include "drills/beg.h"
+#include "drills/DrillWindow.h"
 #include "keyboard/FingerGuidance.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/SpokenKeyNames.h"
 #include "keyboard/Windows1252.h"
-#include "options/optionsForm.h"
-#include "progress/DailyRollover.h"
+#include "options/PreferencesDialog.h"
 #include "progress/SummaryReport.h"
+#include "students/DailyRollover.h"
 #include "students/RecordLayout.h"
 #include "students/StudentFile.h"
 #include "students/StudentSettings.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +58,7 @@ QStringList menuTitles(const QMainWindow& window) {
     return titles;
 }
 
-QAction* languageEntry(const TMainForm& form, const QString& code) {
+QAction* languageEntry(const MainWindow& form, const QString& code) {
     for (QAction* action : form.menu().languages) {
         if (action->data().toString() == code)
             return action;
@@ -176,7 +176,7 @@ void tst_InterfaceLanguages::mainWindowMenus() {
     QTemporaryDir dir;
     QVERIFY(provideStartPictures(QDir(dir.path())) && provideSounds(QDir(dir.path())));
     Globals globals(dir.path());
-    TMainForm form(globals, doubles.services);
+    MainWindow form(globals, doubles.services);
     QCOMPARE(menuTitles(form), titles);
     QCOMPARE(form.menu().drills.front()->text(), firstDrill);
     QCOMPARE(form.menu().language->title(), languageMenu);
@@ -226,7 +226,7 @@ void tst_InterfaceLanguages::drillWindowCaptions() {
     QCOMPARE(m_language.apply(language), language);
     DrillHarness h;
     h.shipFiles();
-    TBegForm form(h.globals, h.services);
+    DrillWindow form(h.globals.drillWindowState(), h.services);
     form.show();
     QCOMPARE(form.windowTitle(), title);
     const auto label = [&form](const char* name) {
@@ -336,8 +336,8 @@ void tst_InterfaceLanguages::qtsOwnButtonsSpeakTheLanguage() {
     QCOMPARE(m_language.apply(language), language);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
     // A class's own tr() finds its texts under the class's full name, as lupdate files them.
-    const QString ownText =
-        UserPanels::tr("Choose a keyboard from the Additional/Keyboard Nationality Menu above.");
+    const QString ownText = QCoreApplication::translate(
+        "UserPanels", "Choose a keyboard from the Additional/Keyboard Nationality Menu above.");
     QVERIFY2(!ownText.startsWith(QStringLiteral("Choose")), qPrintable(ownText));
     m_language.apply(kEnglish);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
@@ -351,11 +351,12 @@ void tst_InterfaceLanguages::languageMenuSwitchesOpenWindowsAndRemembersTheStude
     globals.currentUserName = QStringLiteral("Ann");
     QVERIFY(StudentFile::create(globals.studentFilePath(), globals.record).done());
     const QByteArray fileBefore = readBytes(globals.studentFilePath());
-    TMainForm form(globals, doubles.services);
+    MainWindow form(globals, doubles.services);
     globals.currentUserName = QStringLiteral("Ann"); // as taking the name makes it
     form.setInterfaceLanguage(&m_language);
     form.showUserName(QStringLiteral("Ann"));
-    TFormOptions* options = openOptions(globals, doubles.services, {}, std::nullopt, &form);
+    PreferencesDialog* options =
+        openOptions(globals.student(), doubles.services, {}, std::nullopt, &form);
     QCOMPARE(options->windowTitle(), QStringLiteral("Preferences"));
 
     languageEntry(form, QStringLiteral("de"))->trigger();
@@ -391,7 +392,7 @@ void tst_InterfaceLanguages::studentsChoiceOverridesTheDesktop() {
     QVERIFY(provideStartPictures(QDir(dir.path())) && provideSounds(QDir(dir.path())));
     Globals globals(dir.path());
     m_language.apply(QStringLiteral("fr")); // the desktop's language at start
-    TMainForm form(globals, doubles.services);
+    MainWindow form(globals, doubles.services);
     form.setInterfaceLanguage(&m_language);
     StudentSettings(globals.folder.path(), QStringLiteral("Ann")).setLanguage(QStringLiteral("it"));
 
@@ -414,7 +415,7 @@ void tst_InterfaceLanguages::choicesInTheOptionsAreStoredTheSameInEveryLanguage(
         QCOMPARE(m_language.apply(language), language);
         h.globals.record.setByte(layout::kColourScheme, 0);
         h.globals.record.setI32(layout::kBegHandDelay, 900);
-        TFormOptions* options = openOptions(h.globals, h.services, {}, std::nullopt);
+        PreferencesDialog* options = openOptions(h.globals.student(), h.services, {}, std::nullopt);
         // "Blue", the second border colour, and "3 seconds delay", the fourth hand delay.
         const QList<QRadioButton*> colours =
             options->findChild<QGroupBox*>(QStringLiteral("RadioGroup8"))
@@ -485,7 +486,7 @@ void tst_InterfaceLanguages::accessibleNamesFollowTheLanguage() {
     QTemporaryDir dir;
     QVERIFY(provideStartPictures(QDir(dir.path())) && provideSounds(QDir(dir.path())));
     Globals globals(dir.path());
-    TMainForm form(globals, doubles.services);
+    MainWindow form(globals, doubles.services);
     form.setInterfaceLanguage(&m_language);
     emit form.findChild<ClickableLabel*>(QStringLiteral("LabelNewUser"))->clicked();
     auto* newName = form.findChild<QLineEdit*>(QStringLiteral("EditNewUser"));

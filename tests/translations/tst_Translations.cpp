@@ -90,15 +90,15 @@ void tst_Translations::initTestCase() {
     const QString extracted = dir.filePath(QStringLiteral("keyfarer_code.ts"));
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(KF_SOURCE_DIR));
-    lupdate.start(QStringLiteral(KF_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   // The includes let lupdate see the namespace of a class using tr(), as
-                   // the class's runtime context has it ("kf::UserPanels").
-                   QStringLiteral("-I"), QStringLiteral("."), QStringLiteral("app"),
-                   QStringLiteral("core"), QStringLiteral("drills"), QStringLiteral("keyboard"),
-                   QStringLiteral("options"), QStringLiteral("platform"),
-                   QStringLiteral("progress"), QStringLiteral("students"), QStringLiteral("-ts"),
-                   extracted});
+    lupdate.start(
+        QStringLiteral(KF_LUPDATE),
+        {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+         // The includes let lupdate see the namespace of a class using tr(), as
+         // the class's runtime context has it ("kf::UserPanels").
+         QStringLiteral("-I"), QStringLiteral("."), QStringLiteral("app"), QStringLiteral("core"),
+         QStringLiteral("drills"), QStringLiteral("keyboard"), QStringLiteral("options"),
+         QStringLiteral("overview"), QStringLiteral("platform"), QStringLiteral("progress"),
+         QStringLiteral("students"), QStringLiteral("widgets"), QStringLiteral("-ts"), extracted});
     QVERIFY2(lupdate.waitForFinished(60000), "lupdate did not finish");
     QCOMPARE(lupdate.exitCode(), 0);
     m_code = readTs(extracted);

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "drills/DrillAnnouncement.h"
+#include "drills/DrillEngine.h"
+#include "drills/DrillWindowState.h"
+#include "options/OptionGroups.h"
+#include "options/PreferencesTarget.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QTimer;
+class QToolButton;
+
+namespace kf {
+
+class PictureView;
+
+struct Services;
+
+// The drill window of "Beginners Drills": the keyboard picture, the target and the running
+// figures, the set statistics, the tool buttons and, for "Choose Your Own Keys", the panel
+// where the student types the keys to practise. The drill itself is the engine's; this window
+// hands it every key and timer tick and renders its view.
+//
+// The window sees every key first, whatever control has the focus: Space never clicks a
+// button and Escape never reaches a child before the drill. Only the own-keys edit field also
+// gets what is typed into it.
+class DrillWindow : public QMainWindow, public PreferencesTarget {
+    Q_OBJECT
+public:
+    // Opens the options window on a page, or the charts window; tests may put something else in
+    // their place.
+    using OptionsOpener = std::function<void(DrillWindow& drill, OptionsPage page)>;
+    using ChartsOpener = std::function<void(DrillWindow& drill)>;
+
+    // The parent, when given, is the main window: the drill window takes its place. Giving the
+    // place back when the drill window closes is the main window's.
+    DrillWindow(const DrillWindowState& state, Services& services, QWidget* parent = nullptr);
+    ~DrillWindow() override;
+
+    DrillEngine& engine() { return m_engine; }
+
+    void setOptionsOpener(OptionsOpener opener) { m_openOptions = std::move(opener); }
+    void setChartsOpener(ChartsOpener opener) { m_openCharts = std::move(opener); }
+
+    // The options window closed: the next hands wait the student's hand delay.
+    void applyHandDelay();
+
+    void preferencesSchemeChanged() override { paintSchemePictures(); }
+    void preferencesCharactersShownChanged() override { loadKeyboardPictures(); }
+    void preferencesClosed() override { applyHandDelay(); }
+
+    // The statistics window read another student's record in: the set statistics are emptied
+    // and the keyboard pictures are those of the record's nationality.
+    void studentReplaced();
+
+    // The keyboard picture (Image1) and its unmarked copy (Image2), for drawing on it.
+    QImage& keyboardImage() { return m_keyboard; }
+    const QImage& cleanKeyboardImage() const { return m_cleanKeyboard; }
+    void showKeyboardImage();
+
+    // Brings every control and timer in line with the drill's view.
+    void render();
+
+    // "Speak each key and finger" for this window's student.
+    bool speaksKeys() const { return m_speakKeys; }
+    void setSpeakKeys(bool on);
+
+    // The timers' handlers: the hands, the blinking prompts, the set clock, the reaction clock.
+    void HandTick();
+    void BlinkTick();
+    void SetClockTick();
+    void ReactionTick();
+
+signals:
+    // The drill window closed, however it was asked to: the drill is over.
+    void closed();
+    // The statistics window opened from here views another student, whom the main window's
+    // user line now names.
+    void userLineNameChanged(const QString& name);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildTopArea(QWidget* client);
+    void buildRunningFigures(QWidget* figures);
+    void buildToolPanels(QWidget* client);
+    void buildStatistics(QWidget* client);
+    void buildOwnKeys(QWidget* client);
+    void buildTips(QWidget* client);
+    void buildMenu();
+    void buildTimers();
+    void layOut();
+    void connectButtons();
+    void cacheControls();
+
+    bool handleKeyEvent(QWidget* receiver, QEvent* event);
+    bool answerInputMethodQuery(QWidget* receiver, QEvent* event);
+    void FormKeyPress(const QList<DrillKey>& keys);
+
+    void FormShow();
+    void paintSchemePictures();
+    void loadKeyboardPictures();
+    void renderTimer(QTimer* timer, DrillTimer which);
+    void renderTargetPanel();
+    void announce();
+    void toggleRow(DrillRow row);
+    void showRowButton(DrillRow row);
+
+    void VerifyOwnKeysClick();
+    void BeginTypingClick();
+    void ExitToMainMenuClick();
+    void OpenHelpClick();
+    void ExitLessonsClick();
+    void showKeysOnKeyboard(bool shown);
+    void openOptions(OptionsPage page);
+    void openPreferences(OptionsPage page);
+    void openCharts();
+
+    DrillWindowState m_state;
+    Services& m_services;
+    DrillEngine m_engine;
+    OptionsOpener m_openOptions;
+    ChartsOpener m_openCharts;
+
+    QImage m_keyboard;
+    // The hand frame before the shown one: the next frame is drawn over it in place.
+    QImage m_spareKeyboard;
+    QImage m_cleanKeyboard;
+    QSize m_client;
+    bool m_shownOnce = false;
+    bool m_filtering = false;
+
+    std::array<QWidget*, kDrillControlCount> m_controls{};
+    // The labels among them that show a caption (not the mark pictures), and the caption each
+    // was last given with the text that stood for it: a timer tick then touches only what moved.
+    struct ShownCaption {
+        QLabel* label = nullptr;
+        QString caption;
+        QString text;
+    };
+    std::array<ShownCaption, kDrillControlCount> m_captions{};
+    HandSprites m_handSprites;
+    // Where the hands are on the picture shown, while it is a hand frame.
+    std::optional<QRect> m_handsShown;
+    std::array<QTimer*, 4> m_timers{};
+    std::array<std::uint64_t, 4> m_timerStarts{};
+    std::uint64_t m_pictureResets = 0;
+    TargetPanelView m_shownTarget{-1, -1, -1, 0};
+    DrillAnnouncement m_announced;
+    bool m_speakKeys = false;
+    PictureView* m_keyboardLabel = nullptr;
+    QLabel* m_cleanKeyboardLabel = nullptr;
+    QLabel* m_targetPanel = nullptr;
+    QLineEdit* m_ownKeysEdit = nullptr;
+};
+
+} // namespace kf

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "keyboard/Nationality.h"
+#include "progress/ChartTitles.h"
+#include "progress/ChartsWindowState.h"
+#include "progress/KeyCharts.h"
+#include "progress/OverallCharts.h"
+#include "progress/ShiftErrorsDisplay.h"
+#include "students/StudentContext.h"
+
+#include <QDate>
+#include <QWidget>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace kf {
+
+struct Services;
+class BarChartView;
+class RadioGroup;
+class ReportPanel;
+class SwitchUserPanel;
+
+// The statistics window: two chart bands over a page control. The top band holds the key
+// accuracy and the overall accuracy charts, the middle band the key speed and the adjusted WPM
+// charts; the page shown decides which chart of each band is in front. It reads the student
+// record and the session's figures and changes neither.
+//
+// Over the charts lie the summary report panel, rebuilt by every Refresh, and the panel where a
+// teacher chooses another student's name: that student's file is then read in for viewing.
+class StatisticsWindow : public QWidget {
+    Q_OBJECT
+public:
+    StatisticsWindow(const StudentContext& student, Services& services, QWidget* parent = nullptr);
+
+    // Creates the window and shows it, on top and centred; it is deleted when it closes.
+    // For the main window's "Your Stats" and the drill window's "Charts".
+    static StatisticsWindow* open(const StudentContext& student, Services& services, QWidget* parent = nullptr);
+
+    const ChartsWindowState& state() const { return m_state; }
+    // Another student's file was loaded for viewing (or the own one again: false).
+    void setNamesSwitched(bool switched) { m_state.namesSwitched = switched; }
+
+    // The date chart titles show; today when never set.
+    void setTitleDate(const QDate& date) { m_titleDate = date; }
+
+    // Redraws both overall charts, rebuilds the summary report, then draws both per-key charts,
+    // and on the first page shows the shift-error figures where they belong.
+    void refresh();
+
+    // The hidden chart buttons.
+    void ButtonKeySpeedClick();
+    void ButtonKeyAccuracyClick();
+    void ButtonAccuracyClick();
+    void ButtonAdjustedWpmClick();
+
+    void ButtonPrintTopClick();
+    void ButtonPrintMiddleClick();
+    void ChartPageChanged();
+    void RadioGroupKeyPeriodClick();
+    void RadioGroupKeySectionClick();
+    void RadioGroupCharactersClick();
+    void RadioGroupOverallSectionClick();
+    void RadioGroupOverallPeriodClick();
+    void ButtonCloseKeysClick();
+    void ButtonCloseOverallClick();
+
+    // The summary report panel.
+    void ButtonViewReportClick(); // "View Report" of either page
+    void ButtonPrintReportClick();
+    void ButtonCloseReportClick();
+    void ButtonHideClick();
+    void ButtonShowClick();
+    void ButtonReportViewNameClick(); // the report panel's "View Report"
+    // Shows the report panel, chooses the name in its list and views that student's report, as
+    // a teacher does with the list and its "View Report" button.
+    void viewReportOf(const QString& name);
+
+    // The switch-user panel.
+    void ButtonSwitchUserClick();
+    void ButtonViewSelectedNameClick();
+    void ButtonCancelSwitchClick();
+
+signals:
+    // Another student's name became current and the main window's user line names it now.
+    void userLineNameChanged(const QString& name);
+    // Another student's record was read in while a drill window is open: that window empties
+    // its statistics panels and reloads the keyboard pictures of the record's nationality.
+    void drillWindowReloadRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Another language: the captions, and the charts and the report drawn anew in it.
+    void changeEvent(QEvent* event) override;
+    // However the window closes, a switch of names earlier advises a restart.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct PageControls {
+        QPushButton* switchUser;
+        QLabel* currentUser;
+        QPushButton* viewReport;
+        QPushButton* close;
+    };
+
+    void buildBands();
+    void buildKeyChartsPage(QWidget* page);
+    void buildOverallPage(QWidget* page);
+    PageControls buildUserControls(QWidget* page, const QString& suffix);
+    void resetCharts();
+    void centreOnDesktop();
+
+    ChartsPage currentPage() const;
+    Section keySection() const;
+    Section overallSection() const;
+    KeyPeriod keyPeriod() const;
+    KeyGroup keyGroup() const;
+    OverallPeriod overallPeriod() const;
+    SectionUsage::WorkingTotals sessionTotals(Section section) const;
+    ChartHeading heading() const;
+
+    void arrangeBands();
+    void raisePrintButtons();
+    // Runs step one of a per-key chart: arrange the bands when the window asked, else click.
+    void arrangeOrClick();
+    void showShiftErrors(bool visible);
+    // Shows, hides or reads again the shift-key error figures as the moment says.
+    void applyShiftErrors(ShiftErrorsMoment moment);
+    void applyPanels(const OverallChart& chart);
+    void printChart(BarChartView* chart);
+    void playClick();
+
+    // Which list the name to view comes from.
+    enum class ViewFrom { SwitchUserPanel, ReportPanel };
+    void buildReportPanels();
+    void buildReport();
+    void fillShiftErrors();
+    void viewAnotherStudent(const QString& chosen, ViewFrom from);
+
+    StudentContext m_student;
+    Services& m_services;
+    ChartsWindowState m_state;
+    QDate m_titleDate;
+
+    QWidget* m_topBand = nullptr;
+    QWidget* m_middleBand = nullptr;
+    BarChartView* m_keyAccuracy = nullptr;
+    BarChartView* m_overallAccuracy = nullptr;
+    BarChartView* m_keySpeed = nullptr;
+    BarChartView* m_adjustedWpm = nullptr;
+    QPushButton* m_printTop = nullptr;
+    QPushButton* m_printMiddle = nullptr;
+
+    QTabWidget* m_pages = nullptr;
+    RadioGroup* m_keyPeriod = nullptr;
+    RadioGroup* m_keySection = nullptr;
+    RadioGroup* m_characters = nullptr;
+    RadioGroup* m_overallSection = nullptr;
+    RadioGroup* m_overallPeriod = nullptr;
+    PageControls m_keyPage{};
+    PageControls m_overallPage{};
+    QLabel* m_rightShiftLabel = nullptr;
+    QLabel* m_rightShiftPanel = nullptr;
+    QLabel* m_leftShiftLabel = nullptr;
+    QLabel* m_leftShiftPanel = nullptr;
+    QLabel* m_wpmPanel = nullptr;
+    QLabel* m_correctPanel = nullptr;
+
+    ReportPanel* m_report = nullptr;
+    QFrame* m_showPanel = nullptr;
+    SwitchUserPanel* m_switchUser = nullptr;
+};
+
+} // namespace kf
