@@ -1,30 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
-#include "widgets/ClickableLabel.h"
+#include "app/AboutDialog.h"
 #include "app/Globals.h"
 #include "app/MainLayout.h"
-#include "widgets/ProgramPictures.h"
-#include "students/SaveStudent.h"
-#include "widgets/SchemePicture.h"
-#include "widgets/TextColour.h"
-#include "widgets/TranslatedText.h"
 #include "app/UserPanels.h"
-#include "app/AboutDialog.h"
 #include "core/ColourScheme.h"
-#include "platform/EventSounds.h"
-#include "keyboard/KeyboardPictureFile.h"
 #include "core/TranslationContext.h"
 #include "drills/DrillWindow.h"
+#include "keyboard/KeyboardPictureFile.h"
 #include "keyboard/PictureBuilder.h"
 #include "options/PreferencesDialog.h"
 #include "overview/ClassOverviewWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/EventSounds.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 #include "progress/OpenChartsWindow.h"
+#include "students/SaveStudent.h"
 #include "students/StudentSettings.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/ProgramPictures.h"
+#include "widgets/SchemePicture.h"
+#include "widgets/TextColour.h"
+#include "widgets/TranslatedText.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -81,12 +81,12 @@ const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
 
 constexpr const char* kSoundFilesMissing = QT_TRANSLATE_NOOP(
     "MainWindow", "One or more of the sound files cannot be found. You may need to "
-                 "reinstall Keyfarer to restore the wave files.");
+                  "reinstall Keyfarer to restore the wave files.");
 constexpr const char* kTryAgainOrQuit = QT_TRANSLATE_NOOP(
     "MainWindow", "\n\nTry again to save the work of %1, or quit without saving it?");
 constexpr const char* kWelcome = QT_TRANSLATE_NOOP(
     "MainWindow", "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New "
-                 "User\" link above to create a user file.");
+                  "User\" link above to create a user file.");
 
 constexpr TranslationContext text{kContext};
 
@@ -130,8 +130,9 @@ MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
     , m_globals(globals)
     , m_services(services) {
     setObjectName(QStringLiteral("Form1"));
-    setUiWindowTitle(this, kContext,
-                     QT_TRANSLATE_NOOP("MainWindow", "Keyfarer Typing Tutor -- Learn the Keyboard"));
+    setUiWindowTitle(
+        this, kContext,
+        QT_TRANSLATE_NOOP("MainWindow", "Keyfarer Typing Tutor -- Learn the Keyboard"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -250,7 +251,7 @@ void MainWindow::buildControls() {
     m_hintBlinkTimer = new QTimer(this);
     m_hintBlinkTimer->setObjectName(QStringLiteral("Timer2"));
     m_hintBlinkTimer->setInterval(kBlinkMs);
-    connect(m_hintBlinkTimer, &QTimer::timeout, this, &MainWindow::BlinkTick);
+    connect(m_hintBlinkTimer, &QTimer::timeout, this, &MainWindow::blinkTick);
 }
 
 void MainWindow::layOut(QSize picture) {
@@ -460,11 +461,11 @@ void MainWindow::paintUserPanelBackgrounds() {
 bool MainWindow::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        activated();
     return handled;
 }
 
-void MainWindow::FormActivate() {
+void MainWindow::activated() {
     if (m_activatedOnce) {
         showKeyboardPicture();
         return;
@@ -491,7 +492,7 @@ void MainWindow::openRoster() {
     }
 }
 
-void MainWindow::BlinkTick() {
+void MainWindow::blinkTick() {
     m_hint->setVisible(m_hint->isHidden());
     if (++m_blinkCount >= kBlinkToggles)
         m_hintBlinkTimer->stop();

@@ -96,7 +96,7 @@ public:
 
 public slots:
     // The hint picture blinks: three toggles 400 ms apart, then it stays as it is.
-    void BlinkTick();
+    void blinkTick();
     // Starts a Beginners drill of the given kind.
     void beginDrill(kf::DrillKind kind);
 
@@ -113,7 +113,7 @@ private:
     void connectMenu();
     void countSoundDevices();
     void checkSoundFiles();
-    void FormActivate();
+    void activated();
     void openRoster();
     void linkClicked();
     void chooseNationality(std::uint8_t code);

@@ -50,7 +50,7 @@ struct Drill {
         form = std::make_unique<DrillWindow>(globals.drillWindowState(), services);
         form->show();
         QApplication::processEvents();
-        form->engine().ChooseSetLength(30);
+        form->engine().chooseSetLength(30);
     }
 
     void send(int key, const QString& text) {

@@ -78,7 +78,7 @@ void BM_HandFrame(benchmark::State& state) {
         const double cpuStart = threadCpuMicros();
         const auto start = std::chrono::steady_clock::now();
         std::swap(picture, spare);
-        AnimateHands(hands, scene, picture, clean);
+        animateHands(hands, scene, picture, clean);
         shown = picture;
         const auto end = std::chrono::steady_clock::now();
         cpuMicros.push_back(threadCpuMicros() - cpuStart);

@@ -33,7 +33,7 @@ std::int32_t wholePercent(std::int64_t part, std::int64_t whole, PercentTie tie)
                                                           : percent);
 }
 
-QString FormatPercent(std::int64_t correct, std::int64_t presses) {
+QString formatPercent(std::int64_t correct, std::int64_t presses) {
     const std::int32_t percent = wholePercent(correct, presses, PercentTie::Up);
     if (percent >= 100)
         return QStringLiteral("100%");

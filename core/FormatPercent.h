@@ -16,6 +16,6 @@ std::int32_t wholePercent(std::int64_t part, std::int64_t whole, PercentTie tie)
 
 // correct / presses as the statistics panel shows it: always two digits before the percent sign
 // ("70%", "03%", "00%"), ties rounded up, and "100%" from 99.5 % on.
-QString FormatPercent(std::int64_t correct, std::int64_t presses);
+QString formatPercent(std::int64_t correct, std::int64_t presses);
 
 } // namespace kf

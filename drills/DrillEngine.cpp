@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/DrillEngine.h"
 
-#include "students/SaveStudent.h"
-#include "platform/EventSounds.h"
 #include "core/ActivityState.h"
 #include "drills/DrillCaption.h"
 #include "drills/DrillLayout.h"
-#include "students/DrillSessionFigures.h"
 #include "drills/DrillTitles.h"
 #include "drills/KeyScoring.h"
 #include "drills/ReactionClock.h"
 #include "keyboard/CurrentKey.h"
 #include "keyboard/KeyTable.h"
 #include "platform/Clock.h"
+#include "platform/EventSounds.h"
 #include "platform/Services.h"
-#include "students/SectionUsage.h"
+#include "students/DrillSessionFigures.h"
 #include "students/FixedPoint.h"
+#include "students/SaveStudent.h"
+#include "students/SectionUsage.h"
 #include "students/StudentRecord.h"
 
 #include <QCoreApplication>
@@ -79,12 +79,12 @@ DrillEngine::DrillEngine(DrillContext context, Services& services, std::uint32_t
     setText(C::LastCorrectCaption, text(QT_TRANSLATE_NOOP("DrillWindow", "Last correct:")));
     setText(C::YouMissedCaption, text(QT_TRANSLATE_NOOP("DrillWindow", "You missed:")));
     setText(C::ByTypingCaption, text(QT_TRANSLATE_NOOP("DrillWindow", "by typing:")));
-    SetTargetPanel(50, QString());
+    setTargetPanel(50, QString());
 
     // The rows show as the student left them in an earlier drill window.
     for (DrillRow row :
          {DrillRow::LastCorrect, DrillRow::Missed, DrillRow::Typed, DrillRow::Instructions})
-        ShowRow(row);
+        showRow(row);
 
     m_drillWindowReady = true;
     m_lowerCaseOnly = true;
@@ -106,9 +106,9 @@ std::int64_t DrillEngine::now() const {
 
 // ---- The drill start -----------------------------------------------------------------------
 
-void DrillEngine::DrillStart() {
+void DrillEngine::drillStart() {
     m_drillPaused = false;
-    EnableDrillButtons();
+    enableDrillButtons();
     m_handPenWidth = m_context.record.i32(L::kBegHandPen);
     const QString title = drillTitle(m_context.activity);
     setText(C::Title, title);
@@ -121,21 +121,21 @@ void DrillEngine::DrillStart() {
     m_targetChar = 0;
     m_keyTicks = 1;
     m_setSlowestTicks = 0;
-    ClearDrillTexts();
+    clearDrillTexts();
     if (ownKeysDrill()) {
         setVisible(C::OwnKeysPanel, true);
-        DisableDrillButtons();
+        disableDrillButtons();
         setEnabled(C::ExitLessonsButton, true);
     }
 }
 
 // ---- Key dispatch --------------------------------------------------------------------------
 
-void DrillEngine::HandleDrillKey(const DrillKey& key) {
+void DrillEngine::handleDrillKey(const DrillKey& key) {
     if (m_view[C::Guidance].visible)
         setText(C::Guidance, QStringLiteral(" "));
     if (m_drillPaused) {
-        HandlePausedKey(key);
+        handlePausedKey(key);
         return;
     }
     if (!m_drillWindowReady)
@@ -145,70 +145,70 @@ void DrillEngine::HandleDrillKey(const DrillKey& key) {
     const bool escape = key.is(DrillKey::kEscape);
     const bool enter = key.is(DrillKey::kEnter);
     if (enter && m_awaitingEnter) {
-        ResetTargetPanel();
-        FinishSet();
+        resetTargetPanel();
+        finishSet();
     } else if (space && !m_setRunning && !m_view[C::OwnKeysPanel].visible) {
-        StartSet();
+        startSet();
     } else if (!space && !escape && !enter && m_setRunning && !m_awaitingEnter) {
-        ScoreKey(key);
+        scoreKey(key);
     } else if (space && m_setRunning) {
-        ReplayHands();
+        replayHands();
     } else if (escape && m_setRunning) {
-        AbandonSet();
+        abandonSet();
     } else if (escape) {
-        LeaveDrill();
+        leaveDrill();
     }
 }
 
-void DrillEngine::HandlePausedKey(const DrillKey& key) {
+void DrillEngine::handlePausedKey(const DrillKey& key) {
     if (key.is(DrillKey::kEscape)) {
-        StopHands();
+        stopHands();
         setVisible(C::PauseBox, false);
         m_drillPaused = false;
         showUnlessHidden(C::Guidance, DrillRow::Instructions);
-        ClearErrorDisplay();
-        AbandonSet();
+        clearErrorDisplay();
+        abandonSet();
     } else if (!key.is(m_targetChar)) {
-        PlaySound(kSoundError);
+        playSound(kSoundError);
     } else {
-        CorrectingPress();
+        correctingPress();
     }
 }
 
 // The student typed the missed target: a new key comes up. This press is not counted, timed
 // or recorded.
-void DrillEngine::CorrectingPress() {
+void DrillEngine::correctingPress() {
     m_hands.handPhase = 1;
-    StopHands();
+    stopHands();
     for (C image : {C::HitMark, C::MissedMark, C::TypedMark})
         setVisible(image, false);
-    ResetPicture();
+    resetPicture();
     setVisible(C::PauseBox, false);
     clearText(C::MissedTarget);
     clearText(C::TypedInstead);
     clearText(C::TargetPanel);
     stopTimer(DrillTimer::BlinkTimer);
-    ChooseNextKey();
-    StartHands();
+    chooseNextKey();
+    startHands();
     startTimer(DrillTimer::ReactionTimer);
-    StartReactionClock();
+    startReactionClock();
     m_drillPaused = false;
     showUnlessHidden(C::Guidance, DrillRow::Instructions);
-    PlaySound(kSoundKeyTap);
+    playSound(kSoundKeyTap);
     if (m_setPresses == m_setLength)
-        EndSet();
+        endSet();
 }
 
-void DrillEngine::ReplayHands() {
-    applyHandTimer(replayHands(m_hands));
+void DrillEngine::replayHands() {
+    applyHandTimer(kf::replayHands(m_hands));
 }
 
-void DrillEngine::StartHands() {
-    applyHandTimer(startHands(m_hands));
+void DrillEngine::startHands() {
+    applyHandTimer(kf::startHands(m_hands));
 }
 
-void DrillEngine::StopHands() {
-    applyHandTimer(stopHands(m_hands));
+void DrillEngine::stopHands() {
+    applyHandTimer(kf::stopHands(m_hands));
 }
 
 void DrillEngine::applyHandTimer(const HandTimerOrder& order) {
@@ -217,10 +217,10 @@ void DrillEngine::applyHandTimer(const HandTimerOrder& order) {
 
 // ---- A set ---------------------------------------------------------------------------------
 
-void DrillEngine::StartSet() {
+void DrillEngine::startSet() {
     setVisible(C::TipsPanel, false);
-    DisableDrillButtons();
-    ResetTargetPanel();
+    disableDrillButtons();
+    resetTargetPanel();
     for (C image : {C::HitMark, C::MissedMark, C::TypedMark})
         setVisible(image, false);
 
@@ -234,24 +234,24 @@ void DrillEngine::StartSet() {
 
     setVisible(C::StatisticsPanel, false);
     m_setRunning = true;
-    PlaySound(kSoundStart);
+    playSound(kSoundStart);
 
-    ResetPicture();
-    ClearDrillTexts();
+    resetPicture();
+    clearDrillTexts();
     stopTimer(DrillTimer::BlinkTimer);
 
-    ChooseNextKey();
+    chooseNextKey();
     startTimer(DrillTimer::ReactionTimer);
     m_setSlowestTicks = 0;
-    StartReactionClock();
-    StartHands();
+    startReactionClock();
+    startHands();
     m_setSeconds = 0;
     m_setStartedMs = now();
     m_secondsBooked = 0;
     startTimer(DrillTimer::SetClockTimer);
 }
 
-bool DrillEngine::ScoreKey(const DrillKey& key) {
+bool DrillEngine::scoreKey(const DrillKey& key) {
     m_context.currentKey.leftShift = false;
     m_context.currentKey.rightShift = false;
     m_hands.handPhase = 1;
@@ -259,13 +259,13 @@ bool DrillEngine::ScoreKey(const DrillKey& key) {
     m_keyTicks = reactionTicks(now() - m_targetShownMs);
 
     const ScoreBook book{m_context.record, m_context.figures};
-    RecordKeySpeed(book, m_targetChar, m_keyTicks);
-    RecordKeyAccuracy(book, m_targetChar, key.is(m_targetChar));
-    RecordSlowest();
+    recordKeySpeed(book, m_targetChar, m_keyTicks);
+    recordKeyAccuracy(book, m_targetChar, key.is(m_targetChar));
+    recordSlowest();
 
     const QString targetCaption = characterCaption(m_targetChar);
     if (key.is(m_targetChar)) {
-        StopHands();
+        stopHands();
         setText(C::LastCorrectKey, key.caption());
         showUnlessHidden(C::HitMark, DrillRow::LastCorrect);
         setVisible(C::MissedMark, false);
@@ -275,10 +275,10 @@ bool DrillEngine::ScoreKey(const DrillKey& key) {
         ++m_setPresses;
         setText(C::PressesSoFar, QString::number(m_setPresses));
         ++m_setHits;
-        PlaySound(kSoundKeyTap);
-        ResetPicture();
+        playSound(kSoundKeyTap);
+        resetPicture();
         if (m_setPresses == m_setLength) {
-            EndSet();
+            endSet();
             return true;
         }
     } else {
@@ -290,26 +290,26 @@ bool DrillEngine::ScoreKey(const DrillKey& key) {
         clearText(C::LastCorrectKey);
         setText(C::MissedTarget, targetCaption);
         setText(C::TypedInstead, key.caption());
-        PlaySound(kSoundError);
+        playSound(kSoundError);
         ++m_setPresses;
         setText(C::PressesSoFar, QString::number(m_setPresses));
         ++m_setMisses;
         // Read at each miss, so a change in the options window counts at once.
         const bool pauseAfterMiss = m_context.record.flag(L::kBegPauseOnMiss);
         if (m_setPresses == m_setLength && !pauseAfterMiss) {
-            EndSet();
+            endSet();
             return true;
         }
         if (pauseAfterMiss) {
-            PauseAfterMiss();
+            startMissPause();
             return false;
         }
     }
-    ShowNextTarget();
+    showNextTarget();
     return false;
 }
 
-void DrillEngine::PauseAfterMiss() {
+void DrillEngine::startMissPause() {
     m_drillPaused = true;
     setVisible(C::Guidance, false);
     startTimer(DrillTimer::BlinkTimer);
@@ -317,21 +317,21 @@ void DrillEngine::PauseAfterMiss() {
     setText(C::PauseExplanation, missMessage(characterCaption(m_targetChar)));
 }
 
-void DrillEngine::ShowNextTarget() {
-    StopHands();
-    ResetPicture();
-    ChooseNextKey();
-    StartHands();
+void DrillEngine::showNextTarget() {
+    stopHands();
+    resetPicture();
+    chooseNextKey();
+    startHands();
     startTimer(DrillTimer::ReactionTimer);
-    StartReactionClock();
+    startReactionClock();
 }
 
-void DrillEngine::StartReactionClock() {
+void DrillEngine::startReactionClock() {
     m_keyTicks = 1;
     m_targetShownMs = now();
 }
 
-void DrillEngine::ChooseNextKey() {
+void DrillEngine::chooseNextKey() {
     ChooserSettings settings;
     settings.kind = m_context.activity.drillKind();
     settings.nationality = m_context.record.nationality();
@@ -354,7 +354,7 @@ void DrillEngine::ChooseNextKey() {
 
 // ---- Per-key figures -----------------------------------------------------------------------
 
-void DrillEngine::RecordSlowest() {
+void DrillEngine::recordSlowest() {
     const std::int32_t t = m_keyTicks;
     DrillSessionFigures& session = m_context.figures;
     if (!beginnersSectionUsed()) {
@@ -376,21 +376,21 @@ void DrillEngine::RecordSlowest() {
 
 // ---- The end of a set ----------------------------------------------------------------------
 
-void DrillEngine::EndSet() {
+void DrillEngine::endSet() {
     // Read now, so a change in the options window counts from the next set end.
     if (m_context.record.flag(L::kBegAddEnter))
-        BeginEnterStep();
+        beginEnterStep();
     else
-        FinishSet();
+        finishSet();
 }
 
-void DrillEngine::BeginEnterStep() {
+void DrillEngine::beginEnterStep() {
     m_context.currentKey.leftShift = false;
     m_context.currentKey.rightShift = false;
     m_awaitingEnter = true;
-    StopSetClock();
-    ResetPicture();
-    SetTargetPanel(150, text(QT_TRANSLATE_NOOP("DrillWindow", "Press Enter!")));
+    stopSetClock();
+    resetPicture();
+    setTargetPanel(150, text(QT_TRANSLATE_NOOP("DrillWindow", "Press Enter!")));
     m_view.target.fontSize = 10;
     m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
     setVisible(C::TypeTheCaption, false);
@@ -399,26 +399,26 @@ void DrillEngine::BeginEnterStep() {
     m_context.currentKey.rightHand = true;
     m_targetChar = DrillKey::kEnter;
     m_context.currentKey.character = DrillKey::kEnter;
-    StartHands();
+    startHands();
 }
 
-void DrillEngine::ResetTargetPanel() {
+void DrillEngine::resetTargetPanel() {
     m_awaitingEnter = false;
-    SetTargetPanel(50, QString());
+    setTargetPanel(50, QString());
     m_view.target.fontSize = 14;
     setVisible(C::TypeTheCaption, true);
     setVisible(C::CharacterCaption, true);
 }
 
-void DrillEngine::FinishSet() {
-    StopSetClock();
-    EnableButtonsAfterSet();
+void DrillEngine::finishSet() {
+    stopSetClock();
+    enableButtonsAfterSet();
     m_setRunning = false;
     startTimer(DrillTimer::BlinkTimer);
 
     setVisible(C::TypeTheCaption, false);
     setVisible(C::CharacterCaption, false);
-    SetTargetPanel(80, text(QT_TRANSLATE_NOOP("DrillWindow", "Done!")));
+    setTargetPanel(80, text(QT_TRANSLATE_NOOP("DrillWindow", "Done!")));
     m_view.target.fontColour = isBlack(kTargetPanelColour) ? kWhite : kBlack;
 
     clearText(C::LastCorrectKey);
@@ -429,18 +429,18 @@ void DrillEngine::FinishSet() {
     setVisible(C::StatisticsPanel, true);
 
     if (m_context.record.flag(L::kSoundOn))
-        PlaySound(kSoundDone);
+        playSound(kSoundDone);
     setText(C::StatsTimeThisSet, m_view[C::SetSeconds].caption);
-    ShowSetStatistics();
+    showSetStatistics();
 
-    StopHands();
-    ResetPicture();
-    SaveStudentFile();
+    stopHands();
+    resetPicture();
+    saveStudentFile();
 }
 
-void DrillEngine::ShowSetStatistics() {
+void DrillEngine::showSetStatistics() {
     const SetStatistics shown =
-        ComputeSetStatistics({m_context.record, m_context.figures}, m_bestSeconds,
+        computeSetStatistics({m_context.record, m_context.figures}, m_bestSeconds,
                              {m_setSeconds, m_setHits, m_setMisses});
     setText(C::StatsBestTime, QString::number(shown.bestSeconds));
     setText(C::StatsCorrectThisSet, shown.correctThisSet);
@@ -456,7 +456,7 @@ void DrillEngine::ShowSetStatistics() {
     setText(C::StatsSlowestThisSet, characterCaption(m_setSlowestChar));
 }
 
-void DrillEngine::ClearStatistics() {
+void DrillEngine::clearStatistics() {
     for (C c : {C::StatsMissedTargets, C::StatsTypedInstead, C::StatsTimeThisSet, C::StatsBestTime,
                 C::StatsCorrectThisSet, C::StatsCorrectThisSession, C::StatsSlowestThisSet,
                 C::StatsNumberMissed})
@@ -465,14 +465,14 @@ void DrillEngine::ClearStatistics() {
     m_bestSeconds.reset();
 }
 
-void DrillEngine::AbandonSet() {
-    EnableButtonsAfterSet();
+void DrillEngine::abandonSet() {
+    enableButtonsAfterSet();
     if (m_awaitingEnter)
-        ResetTargetPanel();
-    StopSetClock();
+        resetTargetPanel();
+    stopSetClock();
     m_setPresses = 0;
-    StopHands();
-    ResetPicture();
+    stopHands();
+    resetPicture();
     m_setRunning = false;
     startTimer(DrillTimer::BlinkTimer);
     clearText(C::LastCorrectKey);
@@ -486,23 +486,23 @@ void DrillEngine::AbandonSet() {
     clearText(C::SetSeconds);
 }
 
-void DrillEngine::LeaveDrill() {
-    ResetTargetPanel();
+void DrillEngine::leaveDrill() {
+    resetTargetPanel();
     m_awaitingEnter = false;
     m_setRunning = false;
     m_drillWindowReady = false;
-    StopAllTimers();
+    stopAllTimers();
     m_view.closeRequested = true;
 }
 
-void DrillEngine::StopAllTimers() {
-    StopSetClock();
+void DrillEngine::stopAllTimers() {
+    stopSetClock();
     for (DrillTimer t : {DrillTimer::HandTimer, DrillTimer::BlinkTimer, DrillTimer::SetClockTimer,
                          DrillTimer::ReactionTimer})
         stopTimer(t);
 }
 
-void DrillEngine::ClearErrorDisplay() {
+void DrillEngine::clearErrorDisplay() {
     for (C panel : {C::TargetPanel, C::LastCorrectKey, C::StatsMissedTargets, C::StatsTypedInstead,
                     C::MissedTarget, C::TypedInstead})
         clearText(panel);
@@ -510,32 +510,32 @@ void DrillEngine::ClearErrorDisplay() {
         setVisible(image, false);
 }
 
-void DrillEngine::ClearDrillTexts() {
+void DrillEngine::clearDrillTexts() {
     for (C text : {C::Guidance, C::PressesSoFar, C::TargetPanel, C::SetSeconds, C::LastCorrectKey,
                    C::StatsMissedTargets, C::StatsTypedInstead, C::MissedTarget, C::TypedInstead})
         clearText(text);
 }
 
-void DrillEngine::DisableDrillButtons() {
+void DrillEngine::disableDrillButtons() {
     for (C button : kDrillToolButtons)
         setEnabled(button, false);
 }
 
-void DrillEngine::EnableDrillButtons() {
+void DrillEngine::enableDrillButtons() {
     for (C button : kDrillToolButtons)
         setEnabled(button, true);
 }
 
 // Own-keys sets are ten keys typed as listed: "20", "30" and "A" stay off.
-void DrillEngine::EnableButtonsAfterSet() {
-    EnableDrillButtons();
+void DrillEngine::enableButtonsAfterSet() {
+    enableDrillButtons();
     if (ownKeysDrill()) {
         for (C button : {C::TwentyKeysButton, C::ThirtyKeysButton, C::UpperCaseButton})
             setEnabled(button, false);
     }
 }
 
-void DrillEngine::SetTargetPanel(int width, const QString& caption) {
+void DrillEngine::setTargetPanel(int width, const QString& caption) {
     m_view.target.width = width;
     m_view.target.left = centredLeft(kTargetBoxWidth, width);
     setText(C::TargetPanel, caption);
@@ -545,7 +545,7 @@ void DrillEngine::SetTargetPanel(int width, const QString& caption) {
 
 // Counts the whole seconds the clock says have passed since the set began and are not yet
 // counted: each adds one to the set clock and to both seconds totals of the record.
-void DrillEngine::BookElapsedSeconds() {
+void DrillEngine::bookElapsedSeconds() {
     if (!m_view.timer(DrillTimer::SetClockTimer).running)
         return;
     const std::int64_t elapsed = (now() - m_setStartedMs) / 1000;
@@ -563,31 +563,31 @@ void DrillEngine::BookElapsedSeconds() {
 
 // The set clock stops: what has passed is counted, and the time shows even for a set finished
 // within its first second (as 0).
-void DrillEngine::StopSetClock() {
+void DrillEngine::stopSetClock() {
     if (!m_view.timer(DrillTimer::SetClockTimer).running)
         return;
-    BookElapsedSeconds();
+    bookElapsedSeconds();
     setText(C::SetSeconds, QString::number(m_setSeconds));
     stopTimer(DrillTimer::SetClockTimer);
 }
 
-void DrillEngine::HandTick() {
+void DrillEngine::handTick() {
     if (m_handAnimation) {
         applyHandTimer(m_handAnimation(m_hands));
         return;
     }
     // No hands to draw: the animation is over at its first tick.
-    ResetPicture();
+    resetPicture();
     m_hands.handPhase = 1;
-    ApplyHandDelay();
-    StopHands();
+    applyHandDelay();
+    stopHands();
 }
 
-void DrillEngine::ApplyHandDelay() {
+void DrillEngine::applyHandDelay() {
     applyHandTimer(setHandDelay(m_hands, handStyle(m_context.record).delayMs));
 }
 
-void DrillEngine::BlinkTick() {
+void DrillEngine::blinkTick() {
     if (m_drillPaused) {
         const bool shown = m_view[C::PauseCaption].caption == text(kPause);
         setText(C::PauseCaption, shown ? QString() : text(kPause));
@@ -597,11 +597,11 @@ void DrillEngine::BlinkTick() {
     setText(C::Guidance, empty ? text(kPressSpaceToBegin) : QString());
 }
 
-void DrillEngine::SetClockTick() {
-    BookElapsedSeconds();
+void DrillEngine::setClockTick() {
+    bookElapsedSeconds();
 }
 
-void DrillEngine::ReactionTick() {
+void DrillEngine::reactionTick() {
     if (m_view.timer(DrillTimer::ReactionTimer).running)
         m_keyTicks = reactionTicks(now() - m_targetShownMs);
 }
@@ -620,13 +620,13 @@ void DrillEngine::stopTimer(DrillTimer t) {
 
 // ---- Buttons -------------------------------------------------------------------------------
 
-void DrillEngine::ChooseSetLength(int length) {
-    PlaySound(kSoundClick);
+void DrillEngine::chooseSetLength(int length) {
+    playSound(kSoundClick);
     m_setLength = length;
 }
 
-void DrillEngine::ChooseLowerCaseOnly(bool on) {
-    PlaySound(kSoundClick);
+void DrillEngine::chooseLowerCaseOnly(bool on) {
+    playSound(kSoundClick);
     m_lowerCaseOnly = on;
 }
 
@@ -634,12 +634,12 @@ bool DrillEngine::rowHidden(DrillRow row) const {
     return m_context.rowsHidden.isHidden(row);
 }
 
-void DrillEngine::ToggleRow(DrillRow row) {
+void DrillEngine::toggleRow(DrillRow row) {
     m_context.rowsHidden.toggle(row);
-    ShowRow(row);
+    showRow(row);
 }
 
-void DrillEngine::ShowRow(DrillRow row) {
+void DrillEngine::showRow(DrillRow row) {
     const bool shown = !rowHidden(row);
     switch (row) {
     case DrillRow::LastCorrect:
@@ -666,8 +666,8 @@ void DrillEngine::ShowRow(DrillRow row) {
     }
 }
 
-OwnKeysResult DrillEngine::VerifyOwnKeys(const QString& typed) {
-    OwnKeysResult result = verifyOwnKeys(typed, m_context.record.nationality());
+OwnKeysResult DrillEngine::verifyOwnKeys(const QString& typed) {
+    OwnKeysResult result = kf::verifyOwnKeys(typed, m_context.record.nationality());
     if (!result.enough)
         return result;
     m_ownKeys = result.keys;
@@ -677,21 +677,22 @@ OwnKeysResult DrillEngine::VerifyOwnKeys(const QString& typed) {
     return result;
 }
 
-void DrillEngine::BeginOwnKeys() {
+void DrillEngine::beginOwnKeys() {
     if (!ownKeysDrill())
         return;
     setVisible(C::OwnKeysPanel, false);
-    EnableButtonsAfterSet();
+    enableButtonsAfterSet();
 }
 
 // ---- Services ------------------------------------------------------------------------------
 
-void DrillEngine::SaveStudentFile() {
+void DrillEngine::saveStudentFile() {
     saveStudent(m_context.session, m_services.dialogs);
 }
 
-void DrillEngine::PlaySound(int code) {
-    playSound({m_context.record, m_context.folder, m_context.soundDevice}, m_services.sound, code);
+void DrillEngine::playSound(int code) {
+    kf::playSound({m_context.record, m_context.folder, m_context.soundDevice}, m_services.sound,
+                  code);
 }
 
 bool DrillEngine::beginnersSectionUsed() const {

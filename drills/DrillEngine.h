@@ -42,31 +42,31 @@ public:
     const DrillView& view() const { return m_view; }
 
     // The window is shown: the drill title and the prompt to begin.
-    void DrillStart();
+    void drillStart();
     // Every key the window sees, whatever control has the focus.
-    void HandleDrillKey(const DrillKey& key);
-    void HandTick();
-    void BlinkTick();
-    void SetClockTick();
-    void ReactionTick();
+    void handleDrillKey(const DrillKey& key);
+    void handTick();
+    void blinkTick();
+    void setClockTick();
+    void reactionTick();
     // Escape with no set, or "Exit to Main Menu": the window is to close.
-    void LeaveDrill();
+    void leaveDrill();
     // The window closes, however it was asked to: nothing runs on.
-    void StopAllTimers();
+    void stopAllTimers();
 
     // Tool buttons.
-    void ChooseSetLength(int length);  // "10", "20", "30"
-    void ChooseLowerCaseOnly(bool on); // "a" and "A"
-    void ToggleRow(DrillRow row);      // the hide/show buttons
+    void chooseSetLength(int length);  // "10", "20", "30"
+    void chooseLowerCaseOnly(bool on); // "a" and "A"
+    void toggleRow(DrillRow row);      // the hide/show buttons
     bool rowHidden(DrillRow row) const;
     // "Verify these Keys" and "Begin Typing" of the own-keys panel.
-    OwnKeysResult VerifyOwnKeys(const QString& typed);
-    void BeginOwnKeys();
+    OwnKeysResult verifyOwnKeys(const QString& typed);
+    void beginOwnKeys();
     // The options window closed: the next hands wait the student's hand delay.
-    void ApplyHandDelay();
+    void applyHandDelay();
     // Another student's record was read in for viewing: the set statistics shown are nobody's
     // now, and the next finished set starts a new best time.
-    void ClearStatistics();
+    void clearStatistics();
 
     // The hand animation's part of Timer1. Without one, a tick ends the animation at once.
     void setHandAnimation(HandAnimation animation) { m_handAnimation = std::move(animation); }
@@ -92,43 +92,43 @@ public:
     bool ownKeysDrill() const;
 
 private:
-    void StartSet();
+    void startSet();
     // Returns true when the press ended the set.
-    bool ScoreKey(const DrillKey& key);
-    void RecordSlowest();
-    void EndSet();
-    void BeginEnterStep();
-    void FinishSet();
+    bool scoreKey(const DrillKey& key);
+    void recordSlowest();
+    void endSet();
+    void beginEnterStep();
+    void finishSet();
     // The set's figures into the record and the statistics panel.
-    void ShowSetStatistics();
-    void ResetTargetPanel();
-    void AbandonSet();
-    void ClearErrorDisplay();
-    void ClearDrillTexts();
-    void DisableDrillButtons();
-    void EnableDrillButtons();
+    void showSetStatistics();
+    void resetTargetPanel();
+    void abandonSet();
+    void clearErrorDisplay();
+    void clearDrillTexts();
+    void disableDrillButtons();
+    void enableDrillButtons();
 
-    void HandlePausedKey(const DrillKey& key);
-    void ChooseNextKey();
+    void handlePausedKey(const DrillKey& key);
+    void chooseNextKey();
     // A new target is up: the reaction clock starts from 1.
-    void StartReactionClock();
-    void ShowNextTarget();
-    void PauseAfterMiss();
-    void CorrectingPress();
-    void ReplayHands();
-    void StartHands();
-    void StopHands();
+    void startReactionClock();
+    void showNextTarget();
+    void startMissPause();
+    void correctingPress();
+    void replayHands();
+    void startHands();
+    void stopHands();
     void applyHandTimer(const HandTimerOrder& order);
     // The keyboard picture goes back to its unmarked copy.
-    void ResetPicture() { ++m_view.pictureResets; }
+    void resetPicture() { ++m_view.pictureResets; }
     // Shows or hides a row as its hidden flag says.
-    void ShowRow(DrillRow row);
-    void EnableButtonsAfterSet();
-    void SetTargetPanel(int width, const QString& caption);
-    void BookElapsedSeconds();
-    void StopSetClock();
-    void SaveStudentFile();
-    void PlaySound(int code);
+    void showRow(DrillRow row);
+    void enableButtonsAfterSet();
+    void setTargetPanel(int width, const QString& caption);
+    void bookElapsedSeconds();
+    void stopSetClock();
+    void saveStudentFile();
+    void playSound(int code);
 
     bool beginnersSectionUsed() const;
     void markBeginnersSectionUsed();

@@ -94,7 +94,7 @@ DrillWindow::DrillWindow(const DrillWindowState& state, Services& services, QWid
         // Frame 1 draws the marks of a new target; frames 2 and 3 only move the hands.
         const bool marksDrawn = hands.handPhase <= 1 || !m_handsShown;
         std::swap(m_keyboard, m_spareKeyboard); // the shown frame stays as it is meanwhile
-        const HandTimerOrder order = AnimateHands(hands, scene, m_keyboard, m_cleanKeyboard);
+        const HandTimerOrder order = animateHands(hands, scene, m_keyboard, m_cleanKeyboard);
         const QRect handsNow = handsArea(hands, scene);
         if (marksDrawn)
             showKeyboardImage();
@@ -124,31 +124,31 @@ void DrillWindow::buildTimers() {
     // clock; precise timers keep that refresh close to the second.
     m_timers[2]->setTimerType(Qt::PreciseTimer);
     m_timers[3]->setTimerType(Qt::PreciseTimer);
-    connect(m_timers[0], &QTimer::timeout, this, &DrillWindow::HandTick);
-    connect(m_timers[1], &QTimer::timeout, this, &DrillWindow::BlinkTick);
-    connect(m_timers[2], &QTimer::timeout, this, &DrillWindow::SetClockTick);
-    connect(m_timers[3], &QTimer::timeout, this, &DrillWindow::ReactionTick);
+    connect(m_timers[0], &QTimer::timeout, this, &DrillWindow::handTick);
+    connect(m_timers[1], &QTimer::timeout, this, &DrillWindow::blinkTick);
+    connect(m_timers[2], &QTimer::timeout, this, &DrillWindow::setClockTick);
+    connect(m_timers[3], &QTimer::timeout, this, &DrillWindow::reactionTick);
 }
 
-void DrillWindow::HandTick() {
-    m_engine.HandTick();
+void DrillWindow::handTick() {
+    m_engine.handTick();
     render();
 }
 
-void DrillWindow::BlinkTick() {
-    m_engine.BlinkTick();
+void DrillWindow::blinkTick() {
+    m_engine.blinkTick();
     render();
 }
 
-void DrillWindow::SetClockTick() {
-    m_engine.SetClockTick();
+void DrillWindow::setClockTick() {
+    m_engine.setClockTick();
     render();
 }
 
 // The reaction clock only counts: nothing on screen changes, so nothing is rendered. Its timer
 // does not run in the window (see renderTimer); the engine keeps its state for what it reports.
-void DrillWindow::ReactionTick() {
-    m_engine.ReactionTick();
+void DrillWindow::reactionTick() {
+    m_engine.reactionTick();
 }
 
 void DrillWindow::cacheControls() {
@@ -169,11 +169,11 @@ void DrillWindow::connectButtons() {
             render();
         });
     };
-    onClick("SpeedButton6", [this] { m_engine.ChooseSetLength(10); });
-    onClick("SpeedButton7", [this] { m_engine.ChooseSetLength(20); });
-    onClick("SpeedButton8", [this] { m_engine.ChooseSetLength(30); });
-    onClick("SpeedButton15", [this] { m_engine.ChooseLowerCaseOnly(false); });
-    onClick("SpeedButton16", [this] { m_engine.ChooseLowerCaseOnly(true); });
+    onClick("SpeedButton6", [this] { m_engine.chooseSetLength(10); });
+    onClick("SpeedButton7", [this] { m_engine.chooseSetLength(20); });
+    onClick("SpeedButton8", [this] { m_engine.chooseSetLength(30); });
+    onClick("SpeedButton15", [this] { m_engine.chooseLowerCaseOnly(false); });
+    onClick("SpeedButton16", [this] { m_engine.chooseLowerCaseOnly(true); });
     onClick("SpeedButton5", [this] { openOptions(OptionsPage::BeginnersIntermediate); });
     onClick("SpeedButton18", [this] { openOptions(OptionsPage::BeginnersIntermediate); });
     onClick("SpeedButton9", [this] { openOptions(OptionsPage::GlobalOptions); });
@@ -181,14 +181,14 @@ void DrillWindow::connectButtons() {
     onClick("SpeedButton12", [this] { openCharts(); });
     onClick("SpeedButton13", [this] { showKeysOnKeyboard(true); });
     onClick("SpeedButton14", [this] { showKeysOnKeyboard(false); });
-    onClick("SpeedButton17", [this] { ExitLessonsClick(); });
+    onClick("SpeedButton17", [this] { exitLessonsClick(); });
     onClick("SpeedButton1", [this] { toggleRow(DrillRow::LastCorrect); });
     onClick("SpeedButton2", [this] { toggleRow(DrillRow::Missed); });
     onClick("SpeedButton3", [this] { toggleRow(DrillRow::Typed); });
     onClick("SpeedButton4", [this] { toggleRow(DrillRow::Instructions); });
-    onClick("Button1", [this] { VerifyOwnKeysClick(); });
-    onClick("Button2", [this] { BeginTypingClick(); });
-    onClick("Button3", [this] { ExitToMainMenuClick(); });
+    onClick("Button1", [this] { verifyOwnKeysClick(); });
+    onClick("Button2", [this] { beginTypingClick(); });
+    onClick("Button3", [this] { exitToMainMenuClick(); });
 }
 
 // ---- Pictures ------------------------------------------------------------------------------
@@ -244,7 +244,7 @@ void DrillWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!m_shownOnce && !event->spontaneous()) {
         m_shownOnce = true;
-        FormShow();
+        firstShown();
     }
 }
 
@@ -257,7 +257,7 @@ void DrillWindow::changeEvent(QEvent* event) {
     render();
 }
 
-void DrillWindow::FormShow() {
+void DrillWindow::firstShown() {
     auto* heading = findChild<QLabel*>(QStringLiteral("Label1"));
     setTextColour(heading, Qt::black);
     heading->raise();
@@ -265,7 +265,7 @@ void DrillWindow::FormShow() {
     paintSchemePictures();
     m_speakKeys =
         StudentSettings(m_state.student.folder.path(), m_state.student.currentUserName).speakKeys();
-    m_engine.DrillStart();
+    m_engine.drillStart();
     render();
     if (m_engine.ownKeysDrill())
         m_ownKeysEdit->setFocus();
@@ -282,7 +282,7 @@ void DrillWindow::hideEvent(QHideEvent* event) {
 }
 
 void DrillWindow::closeEvent(QCloseEvent* event) {
-    m_engine.StopAllTimers();
+    m_engine.stopAllTimers();
     if (m_speakKeys)
         m_services.speech.stop();
     render();
@@ -358,7 +358,7 @@ bool DrillWindow::handleKeyEvent(QWidget* receiver, QEvent* event) {
         enter && !m_engine.setRunning() ? qobject_cast<QToolButton*>(receiver) : nullptr;
     const bool handOn = !escape && (intoEdit || (enter && ownKeysButton) ||
                                     (!byKey && (keys.isEmpty() || !m_engine.setRunning())));
-    FormKeyPress(keys);
+    judgeKeys(keys);
     if (toolButton && toolButton->isEnabled() && !m_engine.view().closeRequested)
         toolButton->click();
     if (handOn && !m_engine.view().closeRequested) {
@@ -370,9 +370,9 @@ bool DrillWindow::handleKeyEvent(QWidget* receiver, QEvent* event) {
     return true;
 }
 
-void DrillWindow::FormKeyPress(const QList<DrillKey>& keys) {
+void DrillWindow::judgeKeys(const QList<DrillKey>& keys) {
     for (const DrillKey& key : keys) {
-        m_engine.HandleDrillKey(key);
+        m_engine.handleDrillKey(key);
         if (m_engine.view().closeRequested)
             break;
     }
@@ -472,7 +472,7 @@ void DrillWindow::renderTimer(QTimer* timer, DrillTimer which) {
 // ---- Buttons and menu ----------------------------------------------------------------------
 
 void DrillWindow::toggleRow(DrillRow row) {
-    m_engine.ToggleRow(row);
+    m_engine.toggleRow(row);
     showRowButton(row);
 }
 
@@ -489,8 +489,8 @@ void DrillWindow::showRowButton(DrillRow row) {
     nameByToolTip(button);
 }
 
-void DrillWindow::VerifyOwnKeysClick() {
-    const OwnKeysResult result = m_engine.VerifyOwnKeys(m_ownKeysEdit->text());
+void DrillWindow::verifyOwnKeysClick() {
+    const OwnKeysResult result = m_engine.verifyOwnKeys(m_ownKeysEdit->text());
     if (!result.enough) {
         m_services.dialogs.information(QCoreApplication::translate(
             kContext,
@@ -499,23 +499,23 @@ void DrillWindow::VerifyOwnKeysClick() {
     }
 }
 
-void DrillWindow::BeginTypingClick() {
-    m_engine.BeginOwnKeys();
+void DrillWindow::beginTypingClick() {
+    m_engine.beginOwnKeys();
     centralWidget()->setFocus();
 }
 
-void DrillWindow::ExitToMainMenuClick() {
-    m_engine.LeaveDrill();
+void DrillWindow::exitToMainMenuClick() {
+    m_engine.leaveDrill();
 }
 
-void DrillWindow::OpenHelpClick() {
+void DrillWindow::openHelpClick() {
     if (m_state.student.folder.exists(QString::fromLatin1(kHelpFile)))
         m_services.shell.openFile(m_state.student.folder.filePath(QString::fromLatin1(kHelpFile)),
                                   Shell::Window::Normal);
 }
 
-void DrillWindow::ExitLessonsClick() {
-    m_engine.StopAllTimers();
+void DrillWindow::exitLessonsClick() {
+    m_engine.stopAllTimers();
     render();
     close();
 }
@@ -558,13 +558,13 @@ void DrillWindow::openCharts() {
 }
 
 void DrillWindow::studentReplaced() {
-    m_engine.ClearStatistics();
+    m_engine.clearStatistics();
     loadKeyboardPictures();
     render();
 }
 
 void DrillWindow::applyHandDelay() {
-    m_engine.ApplyHandDelay();
+    m_engine.applyHandDelay();
     render();
 }
 

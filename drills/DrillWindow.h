@@ -74,10 +74,10 @@ public:
     void setSpeakKeys(bool on);
 
     // The timers' handlers: the hands, the blinking prompts, the set clock, the reaction clock.
-    void HandTick();
-    void BlinkTick();
-    void SetClockTick();
-    void ReactionTick();
+    void handTick();
+    void blinkTick();
+    void setClockTick();
+    void reactionTick();
 
 signals:
     // The drill window closed, however it was asked to: the drill is over.
@@ -109,9 +109,9 @@ private:
 
     bool handleKeyEvent(QWidget* receiver, QEvent* event);
     bool answerInputMethodQuery(QWidget* receiver, QEvent* event);
-    void FormKeyPress(const QList<DrillKey>& keys);
+    void judgeKeys(const QList<DrillKey>& keys);
 
-    void FormShow();
+    void firstShown();
     void paintSchemePictures();
     void loadKeyboardPictures();
     void renderTimer(QTimer* timer, DrillTimer which);
@@ -120,11 +120,11 @@ private:
     void toggleRow(DrillRow row);
     void showRowButton(DrillRow row);
 
-    void VerifyOwnKeysClick();
-    void BeginTypingClick();
-    void ExitToMainMenuClick();
-    void OpenHelpClick();
-    void ExitLessonsClick();
+    void verifyOwnKeysClick();
+    void beginTypingClick();
+    void exitToMainMenuClick();
+    void openHelpClick();
+    void exitLessonsClick();
     void showKeysOnKeyboard(bool shown);
     void openOptions(OptionsPage page);
     void openPreferences(OptionsPage page);

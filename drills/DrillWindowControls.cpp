@@ -458,14 +458,14 @@ void DrillWindow::buildMenu() {
     QAction* open = help->addAction(QString());
     setUiText(open, kContext, QT_TRANSLATE_NOOP("DrillWindow", "&Open"));
     open->setObjectName(QStringLiteral("Open1"));
-    connect(open, &QAction::triggered, this, [this] { OpenHelpClick(); });
+    connect(open, &QAction::triggered, this, [this] { openHelpClick(); });
     QMenu* exit = menuBar()->addMenu(QString());
     setUiText(exit, kContext, QT_TRANSLATE_NOOP("DrillWindow", "&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));
     QAction* close = exit->addAction(QString());
     setUiText(close, kContext, QT_TRANSLATE_NOOP("DrillWindow", "&Close Beginners Drills"));
     close->setObjectName(QStringLiteral("CloseBeginnersDrills1"));
-    connect(close, &QAction::triggered, this, [this] { ExitLessonsClick(); });
+    connect(close, &QAction::triggered, this, [this] { exitLessonsClick(); });
 }
 
 // The layout at creation: the keyboard at the bottom centre, the title area above it, the tool

@@ -370,12 +370,12 @@ bool isHomeKey(AnsiChar target, Nationality nationality) {
            kHomeKeys[index].find(static_cast<char>(target)) != std::string_view::npos;
 }
 
-void HandPositionLeft(HandAnimationState& state, int phase, AnsiChar target,
+void handPositionLeft(HandAnimationState& state, int phase, AnsiChar target,
                       Nationality nationality) {
     moveHand(state, Hand::Left, phase, target, nationality);
 }
 
-void HandPositionRight(HandAnimationState& state, int phase, AnsiChar target,
+void handPositionRight(HandAnimationState& state, int phase, AnsiChar target,
                        Nationality nationality) {
     moveHand(state, Hand::Right, phase, target, nationality);
 }
@@ -410,7 +410,7 @@ const HandSprites::Sprite& HandSprites::ready(std::optional<Sprite>& sprite, boo
     return *sprite;
 }
 
-void DrawHands(QImage& picture, const HandAnimationState& state, const HandScene& scene) {
+void drawHands(QImage& picture, const HandAnimationState& state, const HandScene& scene) {
     QPainter painter(&picture);
     drawHighlights(painter, scene.key, scene.highlight);
     const QPoint origin(state.handX, state.handY);
@@ -464,7 +464,7 @@ void startFromClean(QImage& picture, const QImage& clean) {
 
 } // namespace
 
-HandTimerOrder AnimateHands(HandAnimationState& state, const HandScene& scene, QImage& picture,
+HandTimerOrder animateHands(HandAnimationState& state, const HandScene& scene, QImage& picture,
                             const QImage& cleanPicture) {
     state.handTimerRunning = true; // a tick comes only from a running Timer1
     startFromClean(picture, cleanPicture);
@@ -477,7 +477,7 @@ HandTimerOrder AnimateHands(HandAnimationState& state, const HandScene& scene, Q
             moveTo(state, leftHandHome(target));
         if (scene.key.rightHand)
             moveTo(state, rightHandHome(target));
-        DrawHands(picture, state, scene);
+        drawHands(picture, state, scene);
         if (isHomeKey(target, nationality))
             return finish(state, scene.style.delayMs);
         state.handPhase = 2;
@@ -486,17 +486,17 @@ HandTimerOrder AnimateHands(HandAnimationState& state, const HandScene& scene, Q
 
     const int frame = std::min(state.handPhase, 3);
     if (scene.key.leftHand)
-        HandPositionLeft(state, frame, target, nationality);
+        handPositionLeft(state, frame, target, nationality);
     if (scene.key.rightHand) {
         if (target == kEnter) {
             const Origins& enter =
                 nationality == Nationality::EnglishUS ? kEnglishEnterOrigins : kOtherEnterOrigins;
             moveTo(state, frame == 2 ? enter.halfway : enter.atKey);
         } else {
-            HandPositionRight(state, frame, target, nationality);
+            handPositionRight(state, frame, target, nationality);
         }
     }
-    DrawHands(picture, state, scene);
+    drawHands(picture, state, scene);
     if (frame == 3)
         return finish(state, scene.style.delayMs);
     state.handPhase = frame + 1;

@@ -97,18 +97,18 @@ HandTimerOrder stopHands(HandAnimationState& state);
 HandTimerOrder setHandDelay(HandAnimationState& state, int delayMs);
 
 // One tick of Timer1: resets the picture from the clean copy and draws the next frame onto it.
-HandTimerOrder AnimateHands(HandAnimationState& state, const HandScene& scene, QImage& picture,
+HandTimerOrder animateHands(HandAnimationState& state, const HandScene& scene, QImage& picture,
                             const QImage& cleanPicture);
 // The key marks, then the active hand (or hands) at the state's origin.
-void DrawHands(QImage& picture, const HandAnimationState& state, const HandScene& scene);
-// Where DrawHands may draw the active hands (not the marks) at the state's origin, the widest pen
+void drawHands(QImage& picture, const HandAnimationState& state, const HandScene& scene);
+// Where drawHands may draw the active hands (not the marks) at the state's origin, the widest pen
 // included: what changes between two frames for one target.
 QRect handsArea(const HandAnimationState& state, const HandScene& scene);
 // The origin of frame 2 or 3 of the left or the right hand for a target on a keyboard. Keys that
 // the hand reaches without moving, and keys of the other hand, leave the origin as it is.
-void HandPositionLeft(HandAnimationState& state, int phase, AnsiChar target,
+void handPositionLeft(HandAnimationState& state, int phase, AnsiChar target,
                       Nationality nationality);
-void HandPositionRight(HandAnimationState& state, int phase, AnsiChar target,
+void handPositionRight(HandAnimationState& state, int phase, AnsiChar target,
                        Nationality nationality);
 
 // Frame 1: where each hand rests for a target.

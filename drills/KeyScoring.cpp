@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/KeyScoring.h"
 
-#include "students/DrillSessionFigures.h"
 #include "core/FormatPercent.h"
 #include "drills/ReactionClock.h"
 #include "drills/ShiftLetterHands.h"
+#include "students/DrillSessionFigures.h"
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"
 
@@ -37,13 +37,13 @@ long double averageSeconds(long double tickSum, long double timedPresses) {
 // The panel's percent of correct presses: a perfect count is "100%", none right "0%".
 QString correctPercent(std::int64_t hits, std::int64_t misses) {
     if (misses > 0 && hits != 0)
-        return FormatPercent(hits, misses + hits);
+        return formatPercent(hits, misses + hits);
     return misses == 0 ? QStringLiteral("100%") : QStringLiteral("0%");
 }
 
 } // namespace
 
-void RecordKeySpeed(ScoreBook book, AnsiChar target, std::int32_t ticks) {
+void recordKeySpeed(ScoreBook book, AnsiChar target, std::int32_t ticks) {
     const int s = statisticsIndex(target);
     if (s == 0)
         return;
@@ -63,7 +63,7 @@ void RecordKeySpeed(ScoreBook book, AnsiChar target, std::int32_t ticks) {
         averageSeconds(record.perKey(L::kBegTicks, s), record.perKey(L::kBegTimedPresses, s)));
 }
 
-void RecordKeyAccuracy(ScoreBook book, AnsiChar target, bool hit) {
+void recordKeyAccuracy(ScoreBook book, AnsiChar target, bool hit) {
     const int s = statisticsIndex(target);
     if (s == 0)
         return;
@@ -101,7 +101,7 @@ void RecordKeyAccuracy(ScoreBook book, AnsiChar target, bool hit) {
     record.setI32(L::kBegRightHandCapitalMisses, session.leftShiftLetterErrors);
 }
 
-SetStatistics ComputeSetStatistics(ScoreBook book, std::optional<std::int32_t>& bestSeconds,
+SetStatistics computeSetStatistics(ScoreBook book, std::optional<std::int32_t>& bestSeconds,
                                    const SetCount& set) {
     DrillSessionFigures& session = book.session;
     StudentRecord& record = book.record;

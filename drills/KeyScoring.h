@@ -21,11 +21,11 @@ struct ScoreBook {
 
 // A timed press of the target: its reaction time in ticks joins the target's average seconds in
 // the session and in the record. A character without a statistics slot is not booked.
-void RecordKeySpeed(ScoreBook book, AnsiChar target, std::int32_t ticks);
+void recordKeySpeed(ScoreBook book, AnsiChar target, std::int32_t ticks);
 
 // A judged press of the target: presented and (on a hit) correct counts, the accuracies, and for
 // a missed capital the letter error of the hand that holds the Shift key.
-void RecordKeyAccuracy(ScoreBook book, AnsiChar target, bool hit);
+void recordKeyAccuracy(ScoreBook book, AnsiChar target, bool hit);
 
 // A finished set as the drill counted it.
 struct SetCount {
@@ -43,7 +43,7 @@ struct SetStatistics {
 
 // Books a finished set into the session totals and the record, and settles the best time of
 // the drill window (bestSeconds: none before its first set; a faster set beats it).
-SetStatistics ComputeSetStatistics(ScoreBook book, std::optional<std::int32_t>& bestSeconds,
+SetStatistics computeSetStatistics(ScoreBook book, std::optional<std::int32_t>& bestSeconds,
                                    const SetCount& set);
 
 } // namespace kf

@@ -100,8 +100,8 @@ ClassOverviewWindow::ClassOverviewWindow(WorkingFolder folder, Services& service
     m_print = makeButton(QStringLiteral("ButtonPrint"), tr("Print"), this);
     m_export = makeButton(QStringLiteral("ButtonExportCsv"), tr("Export CSV"), this);
     auto* close = makeButton(QStringLiteral("ButtonClose"), tr("Close"), this);
-    connect(m_print, &QPushButton::clicked, this, &ClassOverviewWindow::ButtonPrintClick);
-    connect(m_export, &QPushButton::clicked, this, &ClassOverviewWindow::ButtonExportCsvClick);
+    connect(m_print, &QPushButton::clicked, this, &ClassOverviewWindow::buttonPrintClick);
+    connect(m_export, &QPushButton::clicked, this, &ClassOverviewWindow::buttonExportCsvClick);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
@@ -209,14 +209,14 @@ QString ClassOverviewWindow::printTitle() const {
              QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
-void ClassOverviewWindow::ButtonPrintClick() {
+void ClassOverviewWindow::buttonPrintClick() {
     const Printer::Outcome outcome = m_services.printer.printTable(
         classPrintTable(rowsAsShown(*m_sorted, *m_model), printTitle()));
     if (outcome.status == Printer::Status::Failed)
         m_services.dialogs.error(outcome.error);
 }
 
-void ClassOverviewWindow::ButtonExportCsvClick() {
+void ClassOverviewWindow::buttonExportCsvClick() {
     const std::optional<QString> path = m_services.dialogs.chooseSaveFile(
         tr("Export CSV"), QDir(m_folder.path()).filePath(kCsvName), tr("CSV files (*.csv)"));
     if (!path)

@@ -41,8 +41,8 @@ public:
     const ClassOverviewModel& model() const { return *m_model; }
     QTableView& table() const { return *m_table; }
 
-    void ButtonPrintClick();
-    void ButtonExportCsvClick();
+    void buttonPrintClick();
+    void buttonExportCsvClick();
 
 signals:
     // The files are read and the table shows them.

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/StatisticsWindow.h"
 
-#include "widgets/TextControls.h"
-#include "widgets/TranslatedText.h"
-#include "platform/EventSounds.h"
 #include "platform/Dialogs.h"
+#include "platform/EventSounds.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
 #include "progress/BarChartView.h"
 #include "progress/RadioGroup.h"
 #include "progress/SectionSelector.h"
+#include "widgets/TextControls.h"
+#include "widgets/TranslatedText.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -114,7 +114,8 @@ RadioGroup* radioGroup(const QString& name, const char* caption,
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(const StudentContext& student, Services& services, QWidget* parent)
+StatisticsWindow::StatisticsWindow(const StudentContext& student, Services& services,
+                                   QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
     , m_student(student)
     , m_services(services) {
@@ -135,7 +136,7 @@ StatisticsWindow::StatisticsWindow(const StudentContext& student, Services& serv
                  QT_TRANSLATE_NOOP("StatisticsWindow", "Overall Statistics"));
     buildKeyChartsPage(keysPage);
     buildOverallPage(overallPage);
-    connect(m_pages, &QTabWidget::currentChanged, this, [this] { ChartPageChanged(); });
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] { chartPageChanged(); });
 
     m_state = ChartsWindowState{};
     m_pages->setCurrentIndex(int(ChartsPage::IndividualKeyCharts));
@@ -149,7 +150,8 @@ StatisticsWindow::StatisticsWindow(const StudentContext& student, Services& serv
             &QWidget::close);
 }
 
-StatisticsWindow* StatisticsWindow::open(const StudentContext& student, Services& services, QWidget* parent) {
+StatisticsWindow* StatisticsWindow::open(const StudentContext& student, Services& services,
+                                         QWidget* parent) {
     auto* window = new StatisticsWindow(student, services, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
@@ -172,8 +174,8 @@ void StatisticsWindow::buildBands() {
         return view;
     };
     const auto printButton = [](const QString& name, QWidget* bandWidget) {
-        auto* b =
-            uiButton(name, kContext, QT_TRANSLATE_NOOP("StatisticsWindow", "Print Chart"), bandWidget);
+        auto* b = uiButton(name, kContext, QT_TRANSLATE_NOOP("StatisticsWindow", "Print Chart"),
+                           bandWidget);
         b->setGeometry(
             QRect(QPoint(bandWidget->width() - kPrintButtonRight - kPrintButtonSize.width(),
                          kPrintButtonTop),
@@ -194,20 +196,21 @@ void StatisticsWindow::buildBands() {
     m_adjustedWpm = chart(ChartKind::AdjustedWpm, QStringLiteral("ChartAdjustedWpm"), m_middleBand);
     m_printMiddle = printButton(QStringLiteral("ButtonPrintMiddle"), m_middleBand);
 
-    connect(m_printTop, &QPushButton::clicked, this, [this] { ButtonPrintTopClick(); });
-    connect(m_printMiddle, &QPushButton::clicked, this, [this] { ButtonPrintMiddleClick(); });
+    connect(m_printTop, &QPushButton::clicked, this, [this] { buttonPrintTopClick(); });
+    connect(m_printMiddle, &QPushButton::clicked, this, [this] { buttonPrintMiddleClick(); });
 }
 
-StatisticsWindow::PageControls StatisticsWindow::buildUserControls(QWidget* page, const QString& suffix) {
+StatisticsWindow::PageControls StatisticsWindow::buildUserControls(QWidget* page,
+                                                                   const QString& suffix) {
     PageControls c{};
     c.currentUser = valuePanel(QStringLiteral("PanelUser") + suffix, QString(), page);
     setUiToolTip(c.currentUser, kContext, QT_TRANSLATE_NOOP("StatisticsWindow", "Current User"));
     c.currentUser->setGeometry(380, 10, 180, 26);
     c.switchUser = uiButton(QStringLiteral("ButtonSwitchUser") + suffix, kContext,
                             QT_TRANSLATE_NOOP("StatisticsWindow", "Switch User"), page);
-    setUiToolTip(
-        c.switchUser, kContext,
-        QT_TRANSLATE_NOOP("StatisticsWindow", "Recommended for Teachers Viewing  Charts & Stats Only"));
+    setUiToolTip(c.switchUser, kContext,
+                 QT_TRANSLATE_NOOP("StatisticsWindow",
+                                   "Recommended for Teachers Viewing  Charts & Stats Only"));
     c.switchUser->setGeometry(572, 9, 126, 28);
     c.viewReport = uiButton(QStringLiteral("ButtonViewReport") + suffix, kContext,
                             QT_TRANSLATE_NOOP("StatisticsWindow", "View Report"), page);
@@ -215,8 +218,8 @@ StatisticsWindow::PageControls StatisticsWindow::buildUserControls(QWidget* page
     c.close = uiButton(QStringLiteral("ButtonClose") + suffix, kContext,
                        QT_TRANSLATE_NOOP("StatisticsWindow", "Close Charts"), page);
     c.close->setGeometry(572, 46, 126, 28);
-    connect(c.switchUser, &QPushButton::clicked, this, [this] { ButtonSwitchUserClick(); });
-    connect(c.viewReport, &QPushButton::clicked, this, [this] { ButtonViewReportClick(); });
+    connect(c.switchUser, &QPushButton::clicked, this, [this] { buttonSwitchUserClick(); });
+    connect(c.viewReport, &QPushButton::clicked, this, [this] { buttonViewReportClick(); });
     return c;
 }
 
@@ -231,16 +234,17 @@ void StatisticsWindow::buildKeyChartsPage(QWidget* page) {
                               QT_TRANSLATE_NOOP("StatisticsWindow", "Program Section"),
                               sectionItemTexts(), 2, page);
     m_keySection->setGeometry(6, 70, 170, 44);
-    m_characters = radioGroup(
-        QStringLiteral("RadioGroupCharacters"), QT_TRANSLATE_NOOP("StatisticsWindow", "Characters"),
-        {QT_TRANSLATE_NOOP("StatisticsWindow", "Letters && Punctuation"),
-         QT_TRANSLATE_NOOP("StatisticsWindow", "Numbers"), QT_TRANSLATE_NOOP("StatisticsWindow", "Symbols"),
-         QT_TRANSLATE_NOOP("StatisticsWindow", "International Keys")},
-        1, page);
+    m_characters = radioGroup(QStringLiteral("RadioGroupCharacters"),
+                              QT_TRANSLATE_NOOP("StatisticsWindow", "Characters"),
+                              {QT_TRANSLATE_NOOP("StatisticsWindow", "Letters && Punctuation"),
+                               QT_TRANSLATE_NOOP("StatisticsWindow", "Numbers"),
+                               QT_TRANSLATE_NOOP("StatisticsWindow", "Symbols"),
+                               QT_TRANSLATE_NOOP("StatisticsWindow", "International Keys")},
+                              1, page);
     m_characters->setGeometry(184, 4, 180, 110);
 
     m_keyPage = buildUserControls(page, QStringLiteral("Keys"));
-    connect(m_keyPage.close, &QPushButton::clicked, this, [this] { ButtonCloseKeysClick(); });
+    connect(m_keyPage.close, &QPushButton::clicked, this, [this] { buttonCloseKeysClick(); });
 
     m_rightShiftLabel =
         uiLabel(QStringLiteral("LabelRightShift"), kContext,
@@ -259,13 +263,14 @@ void StatisticsWindow::buildKeyChartsPage(QWidget* page) {
     auto [speed, accuracy] = hiddenChartButtons(
         page, QStringLiteral("PanelKeyChartButtons"),
         {QStringLiteral("ButtonKeySpeed"), QT_TRANSLATE_NOOP("StatisticsWindow", "Key Speed")},
-        {QStringLiteral("ButtonKeyAccuracy"), QT_TRANSLATE_NOOP("StatisticsWindow", "Key Accuracy")});
-    connect(speed, &QPushButton::clicked, this, [this] { ButtonKeySpeedClick(); });
-    connect(accuracy, &QPushButton::clicked, this, [this] { ButtonKeyAccuracyClick(); });
+        {QStringLiteral("ButtonKeyAccuracy"),
+         QT_TRANSLATE_NOOP("StatisticsWindow", "Key Accuracy")});
+    connect(speed, &QPushButton::clicked, this, [this] { buttonKeySpeedClick(); });
+    connect(accuracy, &QPushButton::clicked, this, [this] { buttonKeyAccuracyClick(); });
 
-    connect(m_keyPeriod, &RadioGroup::clicked, this, [this] { RadioGroupKeyPeriodClick(); });
-    connect(m_keySection, &RadioGroup::clicked, this, [this] { RadioGroupKeySectionClick(); });
-    connect(m_characters, &RadioGroup::clicked, this, [this] { RadioGroupCharactersClick(); });
+    connect(m_keyPeriod, &RadioGroup::clicked, this, [this] { radioGroupKeyPeriodClick(); });
+    connect(m_keySection, &RadioGroup::clicked, this, [this] { radioGroupKeySectionClick(); });
+    connect(m_characters, &RadioGroup::clicked, this, [this] { radioGroupCharactersClick(); });
 }
 
 void StatisticsWindow::buildOverallPage(QWidget* page) {
@@ -281,7 +286,8 @@ void StatisticsWindow::buildOverallPage(QWidget* page) {
                                  1, page);
     m_overallPeriod->setGeometry(184, 4, 180, 86);
 
-    uiLabel(QStringLiteral("LabelWpm"), kContext, QT_TRANSLATE_NOOP("StatisticsWindow", "WPM:"), page)
+    uiLabel(QStringLiteral("LabelWpm"), kContext, QT_TRANSLATE_NOOP("StatisticsWindow", "WPM:"),
+            page)
         ->setGeometry(14, 60, 70, 22);
     m_wpmPanel = valuePanel(QStringLiteral("PanelWpm"), QString(), page);
     m_wpmPanel->setGeometry(90, 60, 60, 22);
@@ -293,19 +299,20 @@ void StatisticsWindow::buildOverallPage(QWidget* page) {
 
     m_overallPage = buildUserControls(page, QStringLiteral("Overall"));
     connect(m_overallPage.close, &QPushButton::clicked, this,
-            [this] { ButtonCloseOverallClick(); });
+            [this] { buttonCloseOverallClick(); });
 
     auto [accuracy, wpm] = hiddenChartButtons(
         page, QStringLiteral("PanelOverallChartButtons"),
         {QStringLiteral("ButtonAccuracy"), QT_TRANSLATE_NOOP("StatisticsWindow", "Accuracy")},
-        {QStringLiteral("ButtonAdjustedWpm"), QT_TRANSLATE_NOOP("StatisticsWindow", "Adjusted WPM")});
-    connect(accuracy, &QPushButton::clicked, this, [this] { ButtonAccuracyClick(); });
-    connect(wpm, &QPushButton::clicked, this, [this] { ButtonAdjustedWpmClick(); });
+        {QStringLiteral("ButtonAdjustedWpm"),
+         QT_TRANSLATE_NOOP("StatisticsWindow", "Adjusted WPM")});
+    connect(accuracy, &QPushButton::clicked, this, [this] { buttonAccuracyClick(); });
+    connect(wpm, &QPushButton::clicked, this, [this] { buttonAdjustedWpmClick(); });
 
     connect(m_overallSection, &RadioGroup::clicked, this,
-            [this] { RadioGroupOverallSectionClick(); });
+            [this] { radioGroupOverallSectionClick(); });
     connect(m_overallPeriod, &RadioGroup::clicked, this,
-            [this] { RadioGroupOverallPeriodClick(); });
+            [this] { radioGroupOverallPeriodClick(); });
 }
 
 void StatisticsWindow::resetCharts() {
@@ -338,9 +345,9 @@ void StatisticsWindow::showEvent(QShowEvent* event) {
         return;
     centreOnDesktop();
     m_state.calledByWindow = true;
-    ButtonKeyAccuracyClick();
+    buttonKeyAccuracyClick();
     m_state.calledByWindow = true;
-    ButtonKeySpeedClick();
+    buttonKeySpeedClick();
     refresh();
 }
 
@@ -385,13 +392,13 @@ ChartHeading StatisticsWindow::heading() const {
 }
 
 void StatisticsWindow::refresh() {
-    ButtonAccuracyClick();
-    ButtonAdjustedWpmClick();
+    buttonAccuracyClick();
+    buttonAdjustedWpmClick();
     buildReport();
     m_state.calledByWindow = true;
-    ButtonKeyAccuracyClick();
+    buttonKeyAccuracyClick();
     m_state.calledByWindow = true;
-    ButtonKeySpeedClick();
+    buttonKeySpeedClick();
     applyShiftErrors(ShiftErrorsMoment::ChartsRedrawn);
 }
 
@@ -422,7 +429,7 @@ void StatisticsWindow::arrangeOrClick() {
     }
 }
 
-void StatisticsWindow::ButtonKeySpeedClick() {
+void StatisticsWindow::buttonKeySpeedClick() {
     m_adjustedWpm->sendToBack();
     m_state.middleOverallInFront = false;
     raisePrintButtons();
@@ -431,7 +438,7 @@ void StatisticsWindow::ButtonKeySpeedClick() {
                                    keyGroup(), heading()));
 }
 
-void StatisticsWindow::ButtonKeyAccuracyClick() {
+void StatisticsWindow::buttonKeyAccuracyClick() {
     raisePrintButtons();
     arrangeOrClick();
     m_keyAccuracy->draw(keyAccuracyChart(m_student.record, m_student.drillSession, keyPeriod(),
@@ -439,7 +446,7 @@ void StatisticsWindow::ButtonKeyAccuracyClick() {
     applyShiftErrors(ShiftErrorsMoment::KeyAccuracyDrawn);
 }
 
-void StatisticsWindow::ButtonAccuracyClick() {
+void StatisticsWindow::buttonAccuracyClick() {
     const Section section = overallSection();
     const OverallChart chart = overallAccuracyChart(
         m_student.record, section, sessionTotals(section), overallPeriod(), heading());
@@ -447,7 +454,7 @@ void StatisticsWindow::ButtonAccuracyClick() {
     applyPanels(chart);
 }
 
-void StatisticsWindow::ButtonAdjustedWpmClick() {
+void StatisticsWindow::buttonAdjustedWpmClick() {
     const Section section = overallSection();
     const OverallChart chart = adjustedWpmChart(m_student.record, section, sessionTotals(section),
                                                 overallPeriod(), heading());
@@ -483,7 +490,7 @@ void StatisticsWindow::applyShiftErrors(ShiftErrorsMoment moment) {
         showShiftErrors(*display.visible);
 }
 
-void StatisticsWindow::ChartPageChanged() {
+void StatisticsWindow::chartPageChanged() {
     arrangeBands();
     applyShiftErrors(ShiftErrorsMoment::PageChanged);
     if (currentPage() == ChartsPage::OverallStatistics &&
@@ -491,37 +498,37 @@ void StatisticsWindow::ChartPageChanged() {
         m_wpmPanel->setText(chartText(kNotApplicable));
 }
 
-void StatisticsWindow::RadioGroupKeyPeriodClick() {
+void StatisticsWindow::radioGroupKeyPeriodClick() {
     refresh();
 }
 
-void StatisticsWindow::RadioGroupKeySectionClick() {
+void StatisticsWindow::radioGroupKeySectionClick() {
     refresh();
     applyShiftErrors(ShiftErrorsMoment::KeySectionChosen);
 }
 
-void StatisticsWindow::RadioGroupCharactersClick() {
+void StatisticsWindow::radioGroupCharactersClick() {
     refresh();
 }
 
-void StatisticsWindow::RadioGroupOverallSectionClick() {
+void StatisticsWindow::radioGroupOverallSectionClick() {
     arrangeBands();
     if (overallSection() == Section::BeginnersDrills)
         m_wpmPanel->clear();
     refresh();
 }
 
-void StatisticsWindow::RadioGroupOverallPeriodClick() {
+void StatisticsWindow::radioGroupOverallPeriodClick() {
     refresh();
 }
 
-void StatisticsWindow::ButtonPrintTopClick() {
+void StatisticsWindow::buttonPrintTopClick() {
     playClick();
     printChart(m_state.topChartInFront() == ChartKind::OverallAccuracy ? m_overallAccuracy
                                                                        : m_keyAccuracy);
 }
 
-void StatisticsWindow::ButtonPrintMiddleClick() {
+void StatisticsWindow::buttonPrintMiddleClick() {
     playClick();
     printChart(m_state.middleChartInFront() == ChartKind::AdjustedWpm ? m_adjustedWpm : m_keySpeed);
 }
@@ -532,12 +539,12 @@ void StatisticsWindow::printChart(BarChartView* chart) {
         m_services.dialogs.error(outcome.error);
 }
 
-void StatisticsWindow::ButtonCloseKeysClick() {
+void StatisticsWindow::buttonCloseKeysClick() {
     playClick();
     close();
 }
 
-void StatisticsWindow::ButtonCloseOverallClick() {
+void StatisticsWindow::buttonCloseOverallClick() {
     // The second page's button closes without the click.
     close();
 }

@@ -40,7 +40,8 @@ public:
 
     // Creates the window and shows it, on top and centred; it is deleted when it closes.
     // For the main window's "Your Stats" and the drill window's "Charts".
-    static StatisticsWindow* open(const StudentContext& student, Services& services, QWidget* parent = nullptr);
+    static StatisticsWindow* open(const StudentContext& student, Services& services,
+                                  QWidget* parent = nullptr);
 
     const ChartsWindowState& state() const { return m_state; }
     // Another student's file was loaded for viewing (or the own one again: false).
@@ -54,37 +55,37 @@ public:
     void refresh();
 
     // The hidden chart buttons.
-    void ButtonKeySpeedClick();
-    void ButtonKeyAccuracyClick();
-    void ButtonAccuracyClick();
-    void ButtonAdjustedWpmClick();
+    void buttonKeySpeedClick();
+    void buttonKeyAccuracyClick();
+    void buttonAccuracyClick();
+    void buttonAdjustedWpmClick();
 
-    void ButtonPrintTopClick();
-    void ButtonPrintMiddleClick();
-    void ChartPageChanged();
-    void RadioGroupKeyPeriodClick();
-    void RadioGroupKeySectionClick();
-    void RadioGroupCharactersClick();
-    void RadioGroupOverallSectionClick();
-    void RadioGroupOverallPeriodClick();
-    void ButtonCloseKeysClick();
-    void ButtonCloseOverallClick();
+    void buttonPrintTopClick();
+    void buttonPrintMiddleClick();
+    void chartPageChanged();
+    void radioGroupKeyPeriodClick();
+    void radioGroupKeySectionClick();
+    void radioGroupCharactersClick();
+    void radioGroupOverallSectionClick();
+    void radioGroupOverallPeriodClick();
+    void buttonCloseKeysClick();
+    void buttonCloseOverallClick();
 
     // The summary report panel.
-    void ButtonViewReportClick(); // "View Report" of either page
-    void ButtonPrintReportClick();
-    void ButtonCloseReportClick();
-    void ButtonHideClick();
-    void ButtonShowClick();
-    void ButtonReportViewNameClick(); // the report panel's "View Report"
+    void buttonViewReportClick(); // "View Report" of either page
+    void buttonPrintReportClick();
+    void buttonCloseReportClick();
+    void buttonHideClick();
+    void buttonShowClick();
+    void buttonReportViewNameClick(); // the report panel's "View Report"
     // Shows the report panel, chooses the name in its list and views that student's report, as
     // a teacher does with the list and its "View Report" button.
     void viewReportOf(const QString& name);
 
     // The switch-user panel.
-    void ButtonSwitchUserClick();
-    void ButtonViewSelectedNameClick();
-    void ButtonCancelSwitchClick();
+    void buttonSwitchUserClick();
+    void buttonViewSelectedNameClick();
+    void buttonCancelSwitchClick();
 
 signals:
     // Another student's name became current and the main window's user line names it now.

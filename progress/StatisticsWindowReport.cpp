@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window's summary report panel, and the viewing of another student's file.
-#include "widgets/TextControls.h"
-#include "widgets/TranslatedText.h"
 #include "core/ColourScheme.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
 #include "progress/BarChartView.h"
 #include "progress/ReportPanel.h"
+#include "progress/StatisticsWindow.h"
 #include "progress/SummaryReport.h"
 #include "progress/SwitchUserPanel.h"
-#include "students/ViewStudent.h"
-#include "progress/StatisticsWindow.h"
 #include "students/RenameScript.h"
 #include "students/Roster.h"
+#include "students/ViewStudent.h"
+#include "widgets/TextControls.h"
+#include "widgets/TranslatedText.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -24,9 +24,9 @@ namespace kf {
 void StatisticsWindow::buildReportPanels() {
     m_switchUser = new SwitchUserPanel(this);
     connect(m_switchUser, &SwitchUserPanel::viewSelectedNameClicked, this,
-            [this] { ButtonViewSelectedNameClick(); });
+            [this] { buttonViewSelectedNameClick(); });
     connect(m_switchUser, &SwitchUserPanel::cancelClicked, this,
-            [this] { ButtonCancelSwitchClick(); });
+            [this] { buttonCancelSwitchClick(); });
 
     m_showPanel = new QFrame(this);
     m_showPanel->setObjectName(QStringLiteral("PanelShow"));
@@ -39,16 +39,16 @@ void StatisticsWindow::buildReportPanels() {
     show->setGeometry(
         QRect(ReportPanel::showButtonOffset(),
               m_showPanel->size() - QSize(2, 2) * ReportPanel::showButtonOffset().x()));
-    connect(show, &QPushButton::clicked, this, [this] { ButtonShowClick(); });
+    connect(show, &QPushButton::clicked, this, [this] { buttonShowClick(); });
     m_showPanel->hide();
 
     m_report = new ReportPanel(this);
     m_report->hide();
-    connect(m_report, &ReportPanel::printClicked, this, [this] { ButtonPrintReportClick(); });
-    connect(m_report, &ReportPanel::closeClicked, this, [this] { ButtonCloseReportClick(); });
-    connect(m_report, &ReportPanel::hideClicked, this, [this] { ButtonHideClick(); });
+    connect(m_report, &ReportPanel::printClicked, this, [this] { buttonPrintReportClick(); });
+    connect(m_report, &ReportPanel::closeClicked, this, [this] { buttonCloseReportClick(); });
+    connect(m_report, &ReportPanel::hideClicked, this, [this] { buttonHideClick(); });
     connect(m_report, &ReportPanel::viewReportClicked, this,
-            [this] { ButtonReportViewNameClick(); });
+            [this] { buttonReportViewNameClick(); });
 }
 
 void StatisticsWindow::buildReport() {
@@ -56,7 +56,7 @@ void StatisticsWindow::buildReport() {
         summaryReportLines(m_student.record, {m_student.currentUserName, heading().date}));
 }
 
-void StatisticsWindow::ButtonViewReportClick() {
+void StatisticsWindow::buttonViewReportClick() {
     startRenameScript(m_services.shell, m_student.folder);
     playClick();
     m_report->show();
@@ -66,7 +66,7 @@ void StatisticsWindow::ButtonViewReportClick() {
     m_report->focusNames();
 }
 
-void StatisticsWindow::ButtonPrintReportClick() {
+void StatisticsWindow::buttonPrintReportClick() {
     playClick();
     const Printer::Outcome outcome =
         m_services.printer.printLines(m_report->reportLines(), m_report->printFont());
@@ -74,19 +74,19 @@ void StatisticsWindow::ButtonPrintReportClick() {
         m_services.dialogs.error(outcome.error);
 }
 
-void StatisticsWindow::ButtonCloseReportClick() {
+void StatisticsWindow::buttonCloseReportClick() {
     playClick();
     m_report->hide();
 }
 
-void StatisticsWindow::ButtonHideClick() {
+void StatisticsWindow::buttonHideClick() {
     playClick();
     m_report->hide();
     m_showPanel->show();
     m_showPanel->raise();
 }
 
-void StatisticsWindow::ButtonShowClick() {
+void StatisticsWindow::buttonShowClick() {
     playClick();
     m_report->show();
     m_report->raise();
@@ -95,13 +95,13 @@ void StatisticsWindow::ButtonShowClick() {
 }
 
 void StatisticsWindow::viewReportOf(const QString& name) {
-    ButtonViewReportClick();
+    buttonViewReportClick();
     m_report->selectName(name);
     if (m_report->selectedName() == name)
-        ButtonReportViewNameClick();
+        buttonReportViewNameClick();
 }
 
-void StatisticsWindow::ButtonSwitchUserClick() {
+void StatisticsWindow::buttonSwitchUserClick() {
     playClick();
     startRenameScript(m_services.shell, m_student.folder);
     m_switchUser->open(schemeColours(m_student.record.colourScheme()).frame,
@@ -109,16 +109,16 @@ void StatisticsWindow::ButtonSwitchUserClick() {
     applyShiftErrors(ShiftErrorsMoment::SwitchUserOpened);
 }
 
-void StatisticsWindow::ButtonCancelSwitchClick() {
+void StatisticsWindow::buttonCancelSwitchClick() {
     playClick();
     m_switchUser->hide();
 }
 
-void StatisticsWindow::ButtonViewSelectedNameClick() {
+void StatisticsWindow::buttonViewSelectedNameClick() {
     viewAnotherStudent(m_switchUser->selectedName(), ViewFrom::SwitchUserPanel);
 }
 
-void StatisticsWindow::ButtonReportViewNameClick() {
+void StatisticsWindow::buttonReportViewNameClick() {
     viewAnotherStudent(m_report->selectedName(), ViewFrom::ReportPanel);
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widgets/ClickableLabel.h"
-#include "app/Globals.h"
 #include "app/AboutDialog.h"
+#include "app/Globals.h"
 #include "app/MainWindow.h"
 #include "core/ColourScheme.h"
 #include "platform/EventSounds.h"
@@ -10,6 +9,7 @@
 #include "tests/app/MainWindowNames.h"
 #include "tests/common/FileBytes.h"
 #include "tests/common/TestWorkingFolder.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,7 +51,9 @@ struct Fixture : test::TestWorkingFolder {
     explicit Fixture(int soundDevices = 1, bool withFiles = true)
         : TestWorkingFolder(soundDevices)
         , ok(!withFiles || provideStartFiles()) {}
-    std::unique_ptr<MainWindow> makeForm() { return std::make_unique<MainWindow>(globals, services); }
+    std::unique_ptr<MainWindow> makeForm() {
+        return std::make_unique<MainWindow>(globals, services);
+    }
 
     bool ok;
 };
@@ -465,7 +467,7 @@ void tst_MainWindow::linkClickStopsTheHintAndClicks() {
     const auto form = f.makeForm();
     form->show();
     activate(*form);
-    form->BlinkTick(); // the hint is showing now
+    form->blinkTick(); // the hint is showing now
     auto* hint = form->findChild<QLabel*>(QStringLiteral("Image7"));
     QVERIFY(hint->isVisible());
 

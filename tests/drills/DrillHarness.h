@@ -28,7 +28,7 @@ struct DrillHarness : TestWorkingFolder {
     // The window is created and shown.
     DrillEngine& open(std::uint32_t seed = 7) {
         engine = std::make_unique<DrillEngine>(globals.drillContext(), services, seed);
-        engine->DrillStart();
+        engine->drillStart();
         return *engine;
     }
 
@@ -36,12 +36,12 @@ struct DrillHarness : TestWorkingFolder {
     DrillEngine& openOwnKeys(const QString& keys) {
         globals.activity.selectDrill(DrillKind::ChooseYourOwnKeys);
         open();
-        engine->VerifyOwnKeys(keys);
-        engine->BeginOwnKeys();
+        engine->verifyOwnKeys(keys);
+        engine->beginOwnKeys();
         return *engine;
     }
 
-    void press(AnsiChar c) { engine->HandleDrillKey(DrillKey::fromCharacter(c)); }
+    void press(AnsiChar c) { engine->handleDrillKey(DrillKey::fromCharacter(c)); }
     void typeTarget() { press(engine->targetChar()); }
     // A key that is not the target.
     void typeWrong() { press(engine->targetChar() == '~' ? '`' : '~'); }

@@ -196,8 +196,8 @@ void tst_DrillAccessibility::speechSaysEachTargetOnceAndCutsThePrevious() {
         QStringLiteral("Type capital A. Hold the right Shift. ") + text("Label17");
     QCOMPARE(m_h->speech.said, QStringList{first});
 
-    m_form->ReactionTick();
-    m_form->HandTick();
+    m_form->reactionTick();
+    m_form->handTick();
     QCOMPARE(m_h->speech.said.size(), 1);
 
     typeTarget();

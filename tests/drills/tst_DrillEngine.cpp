@@ -3,7 +3,6 @@
 #include "drills/DrillCaption.h"
 #include "drills/DrillLayout.h"
 #include "drills/DrillTitles.h"
-#include "core/FormatPercent.h"
 #include "drills/ReactionClock.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/Windows1252.h"
@@ -22,8 +21,6 @@ class tst_DrillEngine : public QObject {
 private slots:
     void reactionTicksFollowTheClock_data();
     void reactionTicksFollowTheClock();
-    void formatPercent_data();
-    void formatPercent();
     void drillTitles_data();
     void drillTitles();
 
@@ -87,7 +84,7 @@ std::int64_t perKeyAt(const StudentRecord& r, std::size_t array, int index) {
 void playSet(DrillHarness& h, int length, const QList<int>& misses) {
     h.globals.record.setFlag(L::kBegPauseOnMiss, false);
     h.globals.record.setFlag(L::kBegAddEnter, false);
-    h.engine->ChooseSetLength(length);
+    h.engine->chooseSetLength(length);
     h.space();
     for (int i = 1; i <= length; ++i) {
         if (misses.contains(i))
@@ -116,29 +113,6 @@ void tst_DrillEngine::reactionTicksFollowTheClock() {
     QFETCH(qint64, elapsedMs);
     QFETCH(int, ticks);
     QCOMPARE(reactionTicks(elapsedMs), ticks);
-}
-
-void tst_DrillEngine::formatPercent_data() {
-    QTest::addColumn<int>("correct");
-    QTest::addColumn<int>("presses");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("70") << 7 << 10 << QStringLiteral("70%");
-    QTest::newRow("one hit in 30") << 1 << 30 << QStringLiteral("03%");
-    QTest::newRow("0.4 percent") << 4 << 1000 << QStringLiteral("00%");
-    QTest::newRow("0.3 percent") << 3 << 1000 << QStringLiteral("00%");
-    QTest::newRow("99.6 percent") << 249 << 250 << QStringLiteral("100%");
-    QTest::newRow("99.4 percent") << 994 << 1000 << QStringLiteral("99%");
-    QTest::newRow("37.5 goes up") << 15 << 40 << QStringLiteral("38%");
-    QTest::newRow("97.5 goes up") << 39 << 40 << QStringLiteral("98%");
-    QTest::newRow("99.5 is 100") << 199 << 200 << QStringLiteral("100%");
-    QTest::newRow("half") << 1 << 2 << QStringLiteral("50%");
-}
-
-void tst_DrillEngine::formatPercent() {
-    QFETCH(int, correct);
-    QFETCH(int, presses);
-    QFETCH(QString, shown);
-    QCOMPARE(FormatPercent(correct, presses), shown);
 }
 
 void tst_DrillEngine::drillTitles_data() {
@@ -325,7 +299,7 @@ void tst_DrillEngine::missWithPauseWaitsForTheTarget() {
     QCOMPARE(h.caption(C::StatsMissedTargets), t + u' ');
 
     // A character the code page lacks is a wrong key too.
-    e.HandleDrillKey(DrillKey::fromTyped(0x4E2D));
+    e.handleDrillKey(DrillKey::fromTyped(0x4E2D));
     QCOMPARE(h.played(QStringLiteral("error.wav")), errors + 4);
 
     // The target resumes the set without counting.
@@ -452,7 +426,7 @@ void tst_DrillEngine::escape() {
     // The seconds that passed in the set are counted.
     QCOMPARE(h.globals.record.i64(L::kBegSeconds), 20000);
     // The blink takes the message away at its first tick.
-    e.BlinkTick();
+    e.blinkTick();
     QCOMPARE(h.caption(C::Guidance), QString());
     // A new set can begin.
     h.space();
@@ -475,8 +449,8 @@ void tst_DrillEngine::keysBeforeTheFirstSpaceAreIgnored() {
     DrillEngine& o = own.open();
     own.space();
     QVERIFY(!o.setRunning());
-    o.VerifyOwnKeys(QStringLiteral("jk"));
-    o.BeginOwnKeys();
+    o.verifyOwnKeys(QStringLiteral("jk"));
+    o.beginOwnKeys();
     own.space();
     QVERIFY(o.setRunning());
     QCOMPARE(o.targetChar(), AnsiChar('j'));
@@ -502,7 +476,7 @@ void tst_DrillEngine::spaceReplaysTheHandsAndIsNeverAMiss() {
     if (inEnterStep)
         for (int i = 0; i < 10; ++i)
             h.typeTarget();
-    e.HandTick();
+    e.handTick();
     QCOMPARE(e.handPhase(), 3);
     QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 400);
     const auto starts = h.timer(DrillTimer::HandTimer).starts;
@@ -531,7 +505,7 @@ void tst_DrillEngine::handTimerWaitsTheHandDelayOnceAnAnimationEnds() {
     QVERIFY(h.timer(DrillTimer::HandTimer).running);
     QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 1000);
     const auto resets = e.view().pictureResets;
-    e.HandTick(); // no hands to draw: the animation ends at once
+    e.handTick(); // no hands to draw: the animation ends at once
     QVERIFY(!h.timer(DrillTimer::HandTimer).running);
     QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 1500);
     QVERIFY(e.view().pictureResets > resets);
@@ -541,7 +515,7 @@ void tst_DrillEngine::handTimerWaitsTheHandDelayOnceAnAnimationEnds() {
     // The options window closed with another delay.
     h.globals.record.setI32(L::kBegHandDelay, 700);
     const auto starts = h.timer(DrillTimer::HandTimer).starts;
-    e.ApplyHandDelay();
+    e.applyHandDelay();
     QCOMPARE(h.timer(DrillTimer::HandTimer).intervalMs, 700);
     QVERIFY(h.timer(DrillTimer::HandTimer).starts > starts);
 }
@@ -571,7 +545,7 @@ void tst_DrillEngine::bestTime() {
         for (int i = 0; i < 10; ++i) {
             if (i == 9)
                 h.clock.advance(s * 1000 + 100);
-            e.SetClockTick();
+            e.setClockTick();
             h.typeTarget();
         }
         QCOMPARE(h.caption(C::StatsTimeThisSet), QString::number(s));
@@ -671,7 +645,7 @@ void tst_DrillEngine::shiftLetterErrors() {
     DrillEngine& e = h.openOwnKeys(target + QStringLiteral("b"));
     h.space();
     QCOMPARE(QString(fromWindows1252(e.targetChar())), target);
-    e.HandleDrillKey(DrillKey::fromTyped(typed.at(0).unicode()));
+    e.handleDrillKey(DrillKey::fromTyped(typed.at(0).unicode()));
     QCOMPARE(e.setMisses(), typed == target ? 0 : 1);
     QCOMPARE(h.globals.drillSession.rightShiftLetterErrors, right);
     QCOMPARE(h.globals.drillSession.leftShiftLetterErrors, left);
@@ -718,7 +692,7 @@ void tst_DrillEngine::everyRecordFieldAfterAScriptedSet() {
         h.clock.advance(delays[i]);
         totalMs += delays[i];
         if (i % 3 == 0)
-            e.SetClockTick();
+            e.setClockTick();
         h.press(AnsiChar(typed[i]));
         PerKey& k = expected[statisticsIndex(AnsiChar(targets.at(i)))];
         k.timed += 1;
@@ -777,9 +751,9 @@ void tst_DrillEngine::stalledTimersLoseNoTicks() {
 
     // Timer events only look at the clock: many of them count nothing extra.
     for (int i = 0; i < 100; ++i)
-        e.ReactionTick();
+        e.reactionTick();
     h.clock.advance(54 * 3);
-    e.ReactionTick();
+    e.reactionTick();
     QCOMPARE(e.keyTicks(), 4);
     h.typeTarget();
     QCOMPARE(perKeyAt(h.globals.record, L::kBegTicks, statisticsIndex('g')), 40000);
@@ -790,25 +764,25 @@ void tst_DrillEngine::setClockCountsElapsedSeconds() {
     DrillEngine& e = h.open();
     h.space();
     h.clock.advance(3500);
-    e.SetClockTick(); // one late event for three and a half seconds
+    e.setClockTick(); // one late event for three and a half seconds
     QCOMPARE(e.setSeconds(), 3);
     QCOMPARE(h.caption(C::SetSeconds), QStringLiteral("3"));
     QCOMPARE(h.globals.record.i64(L::kBegSeconds), 30000);
     QCOMPARE(h.globals.record.i64(L::kBegSecondsCopy), 30000);
     QCOMPARE(h.globals.drillSession.sessionSetSeconds, 30000);
-    e.SetClockTick(); // an early event adds nothing
+    e.setClockTick(); // an early event adds nothing
     QCOMPARE(e.setSeconds(), 3);
     h.clock.advance(499);
-    e.SetClockTick();
+    e.setClockTick();
     QCOMPARE(e.setSeconds(), 3);
     h.clock.advance(1);
-    e.SetClockTick();
+    e.setClockTick();
     QCOMPARE(e.setSeconds(), 4);
     QCOMPARE(h.globals.record.i64(L::kBegSeconds), 40000);
 
     // The set clock wraps to 0 on reaching 30000 seconds.
     h.clock.advance(qint64(kSetSecondsWrapAt - 4) * 1000 + 2000);
-    e.SetClockTick();
+    e.setClockTick();
     QCOMPARE(e.setSeconds(), 2);
     QCOMPARE(h.globals.record.i64(L::kBegSeconds), qint64(kSetSecondsWrapAt + 2) * 10000);
 }
@@ -819,13 +793,13 @@ void tst_DrillEngine::blinkTimerBlinks() {
     QVERIFY(h.timer(DrillTimer::BlinkTimer).running);
     QCOMPARE(h.timer(DrillTimer::BlinkTimer).intervalMs, 500);
     QCOMPARE(h.caption(C::Guidance), QString());
-    e.BlinkTick();
+    e.blinkTick();
     QCOMPARE(h.caption(C::Guidance), QStringLiteral("Press the Spacebar to Begin."));
-    e.BlinkTick();
+    e.blinkTick();
     QCOMPARE(h.caption(C::Guidance), QString());
     h.press('q'); // any key turns a visible prompt into one space
     QCOMPARE(h.caption(C::Guidance), QStringLiteral(" "));
-    e.BlinkTick();
+    e.blinkTick();
     QCOMPARE(h.caption(C::Guidance), QString());
 
     h.space();
@@ -833,9 +807,9 @@ void tst_DrillEngine::blinkTimerBlinks() {
     QVERIFY(e.drillPaused());
     const QString guidance = h.caption(C::Guidance);
     QCOMPARE(h.caption(C::PauseCaption), QStringLiteral("Pause!"));
-    e.BlinkTick();
+    e.blinkTick();
     QCOMPARE(h.caption(C::PauseCaption), QString());
-    e.BlinkTick();
+    e.blinkTick();
     QCOMPARE(h.caption(C::PauseCaption), QStringLiteral("Pause!"));
     QCOMPARE(h.caption(C::Guidance), guidance);
 }
@@ -855,10 +829,10 @@ void tst_DrillEngine::buttonsDuringAndAfterASet() {
         for (C b : kDrillToolButtons)
             QCOMPARE(h.enabled(b), b == C::ExitLessonsButton);
         QVERIFY(!h.enabled(C::BeginTyping));
-        h.engine->VerifyOwnKeys(QStringLiteral("as"));
+        h.engine->verifyOwnKeys(QStringLiteral("as"));
         QVERIFY(h.enabled(C::BeginTyping));
         QCOMPARE(h.caption(C::KeysToType), QStringLiteral("asasasasas"));
-        h.engine->BeginOwnKeys();
+        h.engine->beginOwnKeys();
         QVERIFY(!h.visible(C::OwnKeysPanel));
     } else {
         h.open();
@@ -885,19 +859,19 @@ void tst_DrillEngine::hiddenRowsSuppressTheirMarks() {
     DrillHarness h;
     h.globals.record.setFlag(L::kBegPauseOnMiss, false);
     DrillEngine& e = h.open();
-    e.ToggleRow(DrillRow::LastCorrect);
+    e.toggleRow(DrillRow::LastCorrect);
     QVERIFY(!h.visible(C::LastCorrectCaption));
     QVERIFY(!h.visible(C::LastCorrectKey));
     h.space();
     h.typeTarget();
     QVERIFY(!h.visible(C::HitMark));
-    e.ToggleRow(DrillRow::Missed);
+    e.toggleRow(DrillRow::Missed);
     h.typeWrong();
     QVERIFY(!h.visible(C::MissedMark));
     QVERIFY(h.visible(C::TypedMark));
     h.escape();
 
-    e.ToggleRow(DrillRow::LastCorrect);
+    e.toggleRow(DrillRow::LastCorrect);
     QVERIFY(h.visible(C::LastCorrectCaption));
     QVERIFY(h.visible(C::LastCorrectKey));
     QVERIFY(!h.visible(C::HitMark)); // the mark only with the next hit
@@ -923,7 +897,7 @@ void tst_DrillEngine::hiddenInstructionsStayHiddenAfterAPause() {
     QFETCH(bool, escape);
     DrillHarness h;
     DrillEngine& e = h.open();
-    e.ToggleRow(DrillRow::Instructions);
+    e.toggleRow(DrillRow::Instructions);
     QVERIFY(!h.visible(C::Guidance));
     h.space();
     h.typeWrong();
@@ -934,7 +908,7 @@ void tst_DrillEngine::hiddenInstructionsStayHiddenAfterAPause() {
         h.typeTarget();
     QVERIFY(!e.drillPaused());
     QVERIFY(!h.visible(C::Guidance));
-    e.ToggleRow(DrillRow::Instructions);
+    e.toggleRow(DrillRow::Instructions);
     QVERIFY(h.visible(C::Guidance));
 }
 

@@ -856,7 +856,7 @@ void tst_DrillWindow::handsAreDrawnOnTheHandTimer() {
     QTest::keyClick(client(), Qt::Key_Space);
     const QImage clean = m_form->cleanKeyboardImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32), clean);
-    m_form->HandTick(); // frame 1: the mark of g and the left hand at home
+    m_form->handTick(); // frame 1: the mark of g and the left hand at home
     QVERIFY(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32) != clean);
     auto* keyboardPicture = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
     QCOMPARE(keyboardPicture->grab().toImage().convertToFormat(QImage::Format_RGB32),
@@ -882,12 +882,12 @@ void tst_DrillWindow::tildeWithoutAKeyGetsTheLeftHandAndNoMark() {
     verifyAndBegin(QStringLiteral("~a"));
     QTest::keyClick(client(), Qt::Key_Space);
     const QImage clean = m_form->cleanKeyboardImage().convertToFormat(QImage::Format_RGB32);
-    m_form->HandTick(); // frame 1: the left hand at home, below the corner
+    m_form->handTick(); // frame 1: the left hand at home, below the corner
     const QRect corner(0, 0, 60, 60);
     QCOMPARE(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32).copy(corner),
              clean.copy(corner));
-    m_form->HandTick();
-    m_form->HandTick();
+    m_form->handTick();
+    m_form->handTick();
     const HandAnimationState& hands = m_form->engine().hands();
     QCOMPARE(QPoint(hands.handX, hands.handY), QPoint(15, 29));
     QVERIFY(m_form->keyboardImage().convertToFormat(QImage::Format_RGB32).copy(corner) !=
@@ -905,7 +905,7 @@ void tst_DrillWindow::missingPicturesAndGlyphsAreTolerated() {
     // The drill still runs.
     QTest::keyClick(form.centralWidget(), Qt::Key_Space);
     QVERIFY(form.engine().setRunning());
-    form.HandTick(); // the hands are drawn over a blank picture
+    form.handTick(); // the hands are drawn over a blank picture
     QCOMPARE(form.keyboardImage().size(), QSize(587, 283));
     QTest::keyClick(form.centralWidget(), char(form.engine().targetChar()));
     QCOMPARE(form.engine().setHits(), 1);

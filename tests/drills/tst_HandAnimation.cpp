@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widgets/PictureView.h"
 #include "drills/HandAnimation.h"
 #include "drills/HandOutlines.h"
 #include "keyboard/KeyHighlighter.h"
@@ -8,6 +7,7 @@
 #include "keyboard/Windows1252.h"
 #include "students/StudentRecord.h"
 #include "tests/keyboard/TestCurrentKey.h"
+#include "widgets/PictureView.h"
 
 #include <QImage>
 #include <QList>
@@ -229,9 +229,9 @@ QPoint originAfter(Hand hand, int frame, AnsiChar character, Nationality nationa
     state.handX = kSentinel.x();
     state.handY = kSentinel.y();
     if (hand == Hand::Left)
-        HandPositionLeft(state, frame, character, nationality);
+        handPositionLeft(state, frame, character, nationality);
     else
-        HandPositionRight(state, frame, character, nationality);
+        handPositionRight(state, frame, character, nationality);
     return {state.handX, state.handY};
 }
 
@@ -323,7 +323,7 @@ public:
         while (m_due && *m_due <= until) {
             m_now = *m_due;
             ticks << m_now;
-            const HandTimerOrder order = AnimateHands(state, scene, picture, clean);
+            const HandTimerOrder order = animateHands(state, scene, picture, clean);
             m_due.reset();
             if (order.running)
                 m_due = m_now + order.intervalMs;
@@ -512,7 +512,7 @@ void tst_HandAnimation::framesOfATarget() {
     setHandDelay(state, scene.style.delayMs);
     startHands(state);
     for (qsizetype i = 0; i < frames.size(); ++i) {
-        const HandTimerOrder order = AnimateHands(state, scene, picture, clean);
+        const HandTimerOrder order = animateHands(state, scene, picture, clean);
         const QPoint origin(state.handX, state.handY);
         QCOMPARE(origin, frames[i]);
         const bool last = i == frames.size() - 1;
@@ -521,7 +521,7 @@ void tst_HandAnimation::framesOfATarget() {
         QCOMPARE(QColor(picture.pixel(outlinePoint(leftHand, origin))), QColor(scene.style.colour));
         // The frame is drawn on a fresh copy of the clean picture: nothing of earlier frames.
         QImage expected = clean;
-        DrawHands(expected, state, scene);
+        drawHands(expected, state, scene);
         QVERIFY2(picture == expected, "the frame is the clean picture, the marks and one hand");
     }
     QCOMPARE(state.handPhase, 1);
@@ -544,7 +544,7 @@ void tst_HandAnimation::marksComeWithEveryFrame() {
     startHands(state);
     for (int frame = 1; frame <= 3; ++frame) {
         picture.setPixel(10, 270, qRgb(1, 2, 3)); // a stray mark that the reset must remove
-        AnimateHands(state, scene, picture, clean);
+        animateHands(state, scene, picture, clean);
         QCOMPARE(QColor(picture.pixel(insideTarget)), QColor(qRgb(112, 180, 126)));
         QCOMPARE(QColor(picture.pixel(insideRightShift)), QColor(qRgb(239, 241, 160)));
         QCOMPARE(picture.pixel(10, 270), clean.pixel(10, 270));
@@ -640,7 +640,7 @@ void tst_HandAnimation::handTimerFollowsTheOrders() {
     QVERIFY(timer.running);
     QCOMPARE(timer.starts, 1U); // a new target counts the delay from now
     QCOMPARE(timer.intervalMs, 2000);
-    applyHandTimerOrder(timer, AnimateHands(state, g, picture, clean));
+    applyHandTimerOrder(timer, animateHands(state, g, picture, clean));
     QVERIFY(timer.running);
     QCOMPARE(timer.intervalMs, kHandFrameInterval);
     applyHandTimerOrder(timer, stopHands(state));
@@ -650,7 +650,7 @@ void tst_HandAnimation::handTimerFollowsTheOrders() {
     QVERIFY(timer.running);
     QCOMPARE(timer.intervalMs, kHandReplayInterval);
     for (int frame = 1; frame <= 3; ++frame)
-        applyHandTimerOrder(timer, AnimateHands(state, g, picture, clean));
+        applyHandTimerOrder(timer, animateHands(state, g, picture, clean));
     QVERIFY(!timer.running);
     QCOMPARE(timer.intervalMs, 900); // the scene's hand delay
 }
@@ -688,7 +688,7 @@ void tst_HandAnimation::penWidthAndColourFromTheRecord() {
     const QImage clean = keyboardPicture();
     QImage picture;
     HandAnimationState state;
-    AnimateHands(state, scene, picture, clean);
+    animateHands(state, scene, picture, clean);
     const QPoint point = outlinePoint(leftHand, {state.handX, state.handY});
     // The stretch is drawn downwards: a second line lies on its left.
     QCOMPARE(QColor(picture.pixel(point)), handColour);
@@ -742,10 +742,10 @@ void tst_HandAnimation::readyOutlinesDrawTheStrokedPixels() {
         scene.style.colour = colour;
         scene.sprites = nullptr;
         QImage stroked = keyboardPicture();
-        DrawHands(stroked, state, scene);
+        drawHands(stroked, state, scene);
         scene.sprites = &sprites;
         QImage copied = keyboardPicture();
-        DrawHands(copied, state, scene);
+        drawHands(copied, state, scene);
         QVERIFY(stroked != keyboardPicture());
         QVERIFY2(copied == stroked, qPrintable(QStringLiteral("colour %1").arg(colour, 0, 16)));
     }
@@ -770,7 +770,7 @@ void tst_HandAnimation::handsAreaHoldsEveryPixelOfTheHands() {
         QImage marksOnly = keyboardPicture().convertToFormat(QImage::Format_RGB32);
         drawHighlights(marksOnly, scene.key, scene.highlight);
         QImage frame = keyboardPicture().convertToFormat(QImage::Format_RGB32);
-        DrawHands(frame, state, scene);
+        drawHands(frame, state, scene);
         const QRect drawn = PictureView::changedArea(marksOnly, frame);
         const QRect area = handsArea(state, scene);
         QVERIFY2(area.contains(drawn) || drawn.isEmpty(),

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "students/DrillSessionFigures.h"
 #include "drills/KeyScoring.h"
+#include "students/DrillSessionFigures.h"
 #include "students/StudentRecord.h"
 
 #include <QTest>
@@ -52,7 +52,7 @@ void tst_KeyScoring::speedAveragesTheTicksOfAKey() {
     Book b;
     int sum = 0;
     for (int t : ticks) {
-        RecordKeySpeed(b.book(), kA, t);
+        recordKeySpeed(b.book(), kA, t);
         sum += t;
     }
     const int s = statisticsIndex(kA);
@@ -79,7 +79,7 @@ void tst_KeyScoring::accuracyCountsHitsOfAKey() {
     QFETCH(qint64, accuracy);
     Book b;
     for (bool hit : hits)
-        RecordKeyAccuracy(b.book(), kA, hit);
+        recordKeyAccuracy(b.book(), kA, hit);
     const int s = statisticsIndex(kA);
     const auto i = static_cast<std::size_t>(s);
     const auto correct = qint64(hits.count(true));
@@ -117,8 +117,8 @@ void tst_KeyScoring::missedCapitalsCountAgainstTheShiftHand() {
     QFETCH(int, rightHandMisses);
     Book b;
     b.record.setNationality(static_cast<Nationality>(nationality));
-    RecordKeyAccuracy(b.book(), static_cast<AnsiChar>(target), hit);
-    RecordKeyAccuracy(b.book(), static_cast<AnsiChar>(target), hit);
+    recordKeyAccuracy(b.book(), static_cast<AnsiChar>(target), hit);
+    recordKeyAccuracy(b.book(), static_cast<AnsiChar>(target), hit);
     QCOMPARE(b.record.i32(L::kBegLeftHandCapitalMisses), 2 * leftHandMisses);
     QCOMPARE(b.record.i32(L::kBegRightHandCapitalMisses), 2 * rightHandMisses);
     QCOMPARE(b.session.rightShiftLetterErrors, 2 * leftHandMisses);
@@ -129,8 +129,8 @@ void tst_KeyScoring::aCharacterWithoutASlotBooksNothing() {
     Book b;
     const StudentRecord::Bytes before = b.record.bytes();
     constexpr AnsiChar bell = 7;
-    RecordKeySpeed(b.book(), bell, 30);
-    RecordKeyAccuracy(b.book(), bell, false);
+    recordKeySpeed(b.book(), bell, 30);
+    recordKeyAccuracy(b.book(), bell, false);
     QVERIFY(b.record.bytes() == before);
     QCOMPARE(b.session.presented, PerKeyFigures{});
     QCOMPARE(b.session.timedPresses, PerKeyFigures{});
@@ -165,7 +165,7 @@ void tst_KeyScoring::setStatistics() {
     qint64 presses = 0;
     qint64 misses = 0;
     for (const SetCount& set : sets) {
-        shown = ComputeSetStatistics(b.book(), best, set);
+        shown = computeSetStatistics(b.book(), best, set);
         presses += set.hits + set.misses;
         misses += set.misses;
     }

@@ -242,7 +242,7 @@ void tst_ClassOverviewWindow::printsOnePagePdf() {
     window.show();
     window.reload();
     QVERIFY(waitLoaded(window));
-    window.ButtonPrintClick();
+    window.buttonPrintClick();
     QVERIFY(doubles.dialogs.shown.isEmpty());
     if (qEnvironmentVariableIsSet("KF_KEEP_PDF"))
         QFile::copy(pdf, qEnvironmentVariable("KF_KEEP_PDF"));
@@ -289,12 +289,12 @@ void tst_ClassOverviewWindow::exportCancelledWritesNothing() {
     const auto before = f.folder.snapshot();
     const auto window = f.openWindow();
     QVERIFY(waitLoaded(*window));
-    window->ButtonExportCsvClick(); // no answer scripted: the teacher cancels
+    window->buttonExportCsvClick(); // no answer scripted: the teacher cancels
     QCOMPARE(f.dialogs.saveAsked.size(), 1);
     QCOMPARE(f.folder.snapshot(), before);
     // A place that cannot be written is said so.
     f.dialogs.saveAnswers.append(f.folder.dir.filePath(QStringLiteral("Folder.stu")));
-    window->ButtonExportCsvClick();
+    window->buttonExportCsvClick();
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown.first().kind, Dialogs::Kind::Error);
 }
@@ -308,7 +308,7 @@ void tst_ClassOverviewWindow::filesUnchangedByTheWindow() {
     QVERIFY(waitLoaded(*window));
     window->reload();
     QVERIFY(waitLoaded(*window));
-    window->ButtonPrintClick();
+    window->buttonPrintClick();
     window->close();
     QCOMPARE(f.folder.snapshot(), before);
 }
