@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AboutDialog.h"
 
+#include "core/WorkingFolder.h"
 #include "widgets/ProgramPictures.h"
 #include "widgets/TranslatedText.h"
-#include "core/WorkingFolder.h"
 
 #include <QHBoxLayout>
 #include <QImageReader>

@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "students/StudentSession.h"
-#include "platform/EventSounds.h"
-#include "keyboard/KeyboardPictureFile.h"
 #include "core/ActivityState.h"
 #include "core/WorkingFolder.h"
 #include "drills/DrillContext.h"
-#include "drills/DrillWindowState.h"
 #include "drills/DrillRows.h"
-#include "students/DrillSessionFigures.h"
+#include "drills/DrillWindowState.h"
 #include "keyboard/CurrentKey.h"
-#include "students/SectionUsage.h"
+#include "keyboard/KeyboardPictureFile.h"
+#include "platform/EventSounds.h"
+#include "students/DrillSessionFigures.h"
 #include "students/FolderStudentStore.h"
 #include "students/Roster.h"
+#include "students/SectionUsage.h"
 #include "students/StudentContext.h"
 #include "students/StudentRecord.h"
+#include "students/StudentSession.h"
 
 #include <QString>
 #include <memory>
@@ -56,8 +56,8 @@ struct Globals {
                 drillSession, sectionUsage, drillRows,       folder,   soundDevice};
     }
     StudentContext student() {
-        return {record, session, currentUserName, activity, drillSession, sectionUsage, folder,
-                soundDevice};
+        return {record,       session,      currentUserName, activity,
+                drillSession, sectionUsage, folder,          soundDevice};
     }
     DrillWindowState drillWindowState() {
         return {student(), currentKey, drillRows, keyboardPicture};

@@ -6,10 +6,11 @@
 #include "app/Globals.h"
 #include "app/InterfaceLanguage.h"
 #include "app/MainWindow.h"
-#include "platform/EventSounds.h"
+#include "core/Logging.h"
 #include "drills/DrillWindow.h"
 #include "overview/ClassCsv.h"
 #include "platform/DesktopShell.h"
+#include "platform/EventSounds.h"
 #include "platform/LazyPrinter.h"
 #include "platform/LazySoundPlayer.h"
 #include "platform/LazySpeechOutput.h"
@@ -110,6 +111,11 @@ int main(int argc, char* argv[]) {
     const kf::WorkingFolder folder(commandLine.workingFolder.isEmpty()
                                        ? kf::WorkingFolder::defaultLocation()
                                        : QDir(commandLine.workingFolder).absolutePath());
+    qCInfo(kf::logFolder).noquote()
+        << "working folder" << folder.path() << "from"
+        << (!commandLine.workingFolder.isEmpty()           ? "--working-folder"
+            : qEnvironmentVariableIsEmpty("KEYFARER_HOME") ? "the user's data folder"
+                                                           : "KEYFARER_HOME");
     if (const QString problem = folder.prepare(kf::WorkingFolder::shippedFilesLocation());
         !problem.isEmpty()) {
         dialogs.error(problem);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets/Artwork.h"
 
-#include "widgets/ProgramPictures.h"
 #include "assets/Drawing.h"
+#include "widgets/ProgramPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WorkingFolder.h"
 
+#include "core/Logging.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -53,7 +55,7 @@ QString WorkingFolder::shippedFilesLocation() {
         .absoluteFilePath(QStringLiteral("../share/keyfarer"));
 }
 
-QString WorkingFolder::prepare(const QString& shippedFrom) const {
+QString WorkingFolder::makeAndFill(const QString& shippedFrom) const {
     // The installed files are shared by every user and may sit on a read-only disk; the
     // keyboard pictures are rewritten in the working folder, so it can never be that one.
     const QString canonical = QFileInfo(m_dir).canonicalFilePath();
@@ -67,6 +69,8 @@ QString WorkingFolder::prepare(const QString& shippedFrom) const {
     QDir dir(m_dir);
     if (dir.exists())
         return {};
+    qCInfo(logFolder).noquote() << "making" << m_dir << "and copying the shipped files from"
+                                << shippedFrom;
     if (!QDir().mkpath(m_dir))
         return QCoreApplication::translate("WorkingFolder",
                                            "The folder \"%1\" could not be created.")
@@ -88,6 +92,15 @@ QString WorkingFolder::prepare(const QString& shippedFrom) const {
                                                       QFile::ReadGroup | QFile::ReadOther);
     }
     return {};
+}
+
+QString WorkingFolder::prepare(const QString& shippedFrom) const {
+    const QString problem = makeAndFill(shippedFrom);
+    if (problem.isEmpty())
+        qCInfo(logFolder).noquote() << "working folder" << m_dir << "ready";
+    else
+        qCInfo(logFolder).noquote() << "working folder" << m_dir << "refused:" << problem;
+    return problem;
 }
 
 } // namespace kf

@@ -36,6 +36,8 @@ public:
     QString prepare(const QString& shippedFrom) const;
 
 private:
+    QString makeAndFill(const QString& shippedFrom) const;
+
     QString m_dir;
 };
 

@@ -4,8 +4,8 @@
 // The look of the drill window's controls: the design's colours and fonts, and the few ways a
 // control is styled. Colours are given as the design's 0x00BBGGRR values.
 
-#include "widgets/TextColour.h"
 #include "core/ColourValue.h"
+#include "widgets/TextColour.h"
 
 #include <QColor>
 #include <QFont>

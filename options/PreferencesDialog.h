@@ -38,7 +38,7 @@ class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:
     PreferencesDialog(const StudentContext& student, Services& services, OptionsHooks hooks,
-                 QWidget* parent = nullptr);
+                      QWidget* parent = nullptr);
 
     void showPage(OptionsPage page);
     OptionsPage currentPage() const;
@@ -80,7 +80,8 @@ private:
 
 // Creates the Preferences window, shows it (modeless, on top) on the page asked for or the one
 // the activity chooses, and releases it when it closes.
-PreferencesDialog* openOptions(const StudentContext& student, Services& services, OptionsHooks hooks,
-                          std::optional<OptionsPage> page, QWidget* parent = nullptr);
+PreferencesDialog* openOptions(const StudentContext& student, Services& services,
+                               OptionsHooks hooks, std::optional<OptionsPage> page,
+                               QWidget* parent = nullptr);
 
 } // namespace kf

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "keyboard/Nationality.h"
-#include "students/SectionUsage.h"
 #include "progress/StudentFigures.h"
+#include "students/SectionUsage.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/TrendDelegate.h"
 
-#include "overview/ClassOverviewModel.h"
 #include "core/TrendLine.h"
+#include "overview/ClassOverviewModel.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FeatureModule.h"
 
+#include "core/Logging.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -38,13 +40,17 @@ bool FeatureModule::load() {
         if (!QFileInfo::exists(path))
             continue;
         m_library.setFileName(path);
-        if (m_library.load())
+        if (m_library.load()) {
+            qCInfo(logModules) << "loaded" << path;
             return true;
+        }
         m_error = m_library.errorString();
+        qCInfo(logModules) << "could not load" << path << "-" << m_error;
         return false;
     }
     m_error = QStringLiteral("The module \"%1\" was not found in %2.")
                   .arg(m_name, m_folders.join(QStringLiteral(", ")));
+    qCInfo(logModules).noquote() << m_error;
     return false;
 }
 

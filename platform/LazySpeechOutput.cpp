@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/LazySpeechOutput.h"
 
+#include "core/Logging.h"
 #include "platform/ModuleEntries.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,12 @@ SpeechOutput* LazySpeechOutput::engine() {
         // A language chosen before the engine was loaded.
         if (m_engine && !m_language.isEmpty())
             m_engine->setLanguage(m_language);
+        if (!m_engine)
+            qCInfo(logSpeech).noquote() << "no speech engine:" << m_module.errorString();
+        else if (const QString reason = m_engine->unavailableReason(); !reason.isEmpty())
+            qCInfo(logSpeech).noquote() << "speech cannot speak:" << reason;
+        else
+            qCInfo(logSpeech) << "speech ready";
     }
     return m_engine.get();
 }
@@ -43,6 +50,7 @@ void LazySpeechOutput::stop() {
 
 void LazySpeechOutput::setLanguage(const QString& code) {
     m_language = code;
+    qCInfo(logSpeech) << "speech language" << code;
     if (m_engine)
         m_engine->setLanguage(code);
 }

@@ -6,7 +6,8 @@
 
 #include <QtGlobal>
 
-extern "C" Q_DECL_EXPORT void kf_open_charts(const kf::StudentContext& student, kf::Services& services,
-                                             QWidget* parent, const kf::ChartsHooks& hooks) {
+extern "C" Q_DECL_EXPORT void kf_open_charts(const kf::StudentContext& student,
+                                             kf::Services& services, QWidget* parent,
+                                             const kf::ChartsHooks& hooks) {
     kf::showChartsWindow(student, services, parent, hooks);
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "students/DrillSessionFigures.h"
 #include "progress/ChartDescription.h"
 #include "progress/ChartTitles.h"
+#include "students/DrillSessionFigures.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/OverallCharts.h"
 
-#include "students/DailyRollover.h"
 #include "progress/SectionTotals.h"
 #include "progress/StudentFigures.h"
+#include "students/DailyRollover.h"
 #include "students/StudentRecord.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/StudentFigures.h"
 
-#include "students/DailyRollover.h"
 #include "progress/SectionTotals.h"
+#include "students/DailyRollover.h"
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "keyboard/Nationality.h"
-#include "students/SectionUsage.h"
 #include "students/RecordLayout.h"
+#include "students/SectionUsage.h"
 
 #include <array>
 #include <cstdint>

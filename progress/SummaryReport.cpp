@@ -3,8 +3,8 @@
 
 #include "core/TranslationContext.h"
 #include "keyboard/Windows1252.h"
-#include "students/DailyRollover.h"
 #include "progress/StudentFigures.h"
+#include "students/DailyRollover.h"
 #include "students/FixedPoint.h"
 #include "students/StudentRecord.h"
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/FolderStudentStore.h"
 
+#include "core/Logging.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -42,6 +44,34 @@ QString kindOf(const QString& path) {
     if (QFileInfo(path).isDir())
         return QCoreApplication::translate("FolderStudentStore", "a folder");
     return QCoreApplication::translate("FolderStudentStore", "not an ordinary file");
+}
+
+const char* statusName(FileOutcome::Status status) {
+    switch (status) {
+    case FileOutcome::Status::Done:
+        return "done";
+    case FileOutcome::Status::Missing:
+        return "missing";
+    case FileOutcome::Status::Short:
+        return "short";
+    case FileOutcome::Status::Exists:
+        return "exists";
+    case FileOutcome::Status::Failed:
+        return "failed";
+    case FileOutcome::Status::Changed:
+        return "changed from outside, not written";
+    }
+    return "?";
+}
+
+// What became of one student file: its path and outcome, and the message the student saw.
+FileOutcome logged(const char* action, const QString& path, FileOutcome outcome) {
+    if (outcome.message.isEmpty())
+        qCInfo(logStudents).noquote() << action << path << "-" << statusName(outcome.status);
+    else
+        qCInfo(logStudents).noquote()
+            << action << path << "-" << statusName(outcome.status) << "-" << outcome.message;
+    return outcome;
 }
 
 FileOutcome refused(const QString& path, const QString& why) {
@@ -134,35 +164,35 @@ FolderStudentStore::~FolderStudentStore() = default;
 FileOutcome FolderStudentStore::load(const QString& name, StudentRecord& record) {
     const QString path = m_roster.filePath(name);
     if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
-        return refused(path, odd);
+        return logged("read", path, refused(path, odd));
     FileOutcome read = StudentFile::load(path, record);
     if (read.done())
         remember(path);
     else if (read.status == FileOutcome::Status::Missing)
         m_lastSeen.erase(path);
-    return read;
+    return logged("read", path, read);
 }
 
 FileOutcome FolderStudentStore::save(const QString& name, const StudentRecord& record) {
     const QString path = m_roster.filePath(name);
     if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
-        return refused(path, odd);
+        return logged("write", path, refused(path, odd));
     if (replacedSinceSeen(path))
-        return {FileOutcome::Status::Changed, {}};
+        return logged("write", path, {FileOutcome::Status::Changed, {}});
     QByteArray content;
     FileOutcome written = withAdvice(StudentFile::save(path, record, &content), m_folder.path());
     // What was written is remembered rather than read back: a file replaced between the write and
     // a read-back would otherwise be taken for this program's own.
     if (written.done())
         remember(path, content);
-    return written;
+    return logged("write", path, written);
 }
 
 FileOutcome FolderStudentStore::create(const QString& name, StudentRecord& record) {
     FileOutcome made = withAdvice(m_roster.create(name, record), m_folder.path());
     if (made.done())
         remember(m_roster.filePath(name), recordContent(record));
-    return made;
+    return logged("make", m_roster.filePath(name), made);
 }
 
 FileOutcome FolderStudentStore::rewrite(const QString& name, const StudentRecord& record) {
@@ -172,14 +202,15 @@ FileOutcome FolderStudentStore::rewrite(const QString& name, const StudentRecord
         QDir().mkpath(m_folder.path());
     const QString path = m_roster.filePath(name);
     if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
-        return refused(path, odd);
+        return logged("write anew", path, refused(path, odd));
     FileOutcome written = withAdvice(StudentFile::rewrite(path, record), m_folder.path());
     if (written.done())
         remember(path, recordContent(record));
-    return written;
+    return logged("write anew", path, written);
 }
 
 void FolderStudentStore::remove(const QString& name) {
+    qCInfo(logStudents).noquote() << "remove" << m_roster.filePath(name);
     m_lastSeen.erase(m_roster.filePath(name));
     m_roster.remove(name);
 }
@@ -232,6 +263,7 @@ LockOutcome FolderStudentStore::lock(const QString& name) {
     auto lockFile = std::make_unique<QLockFile>(lockPath(name));
     lockFile->setStaleLockTime(kStaleLockMs);
     if (lockFile->tryLock(0)) {
+        qCInfo(logStudents).noquote() << "lock taken" << lockPath(name);
         m_locks.emplace(name, std::move(lockFile));
         m_touch.start();
         return {};
@@ -241,6 +273,9 @@ LockOutcome FolderStudentStore::lock(const QString& name) {
         QString host;
         QString app;
         lockFile->getLockInfo(&pid, &host, &app);
+        qCInfo(logStudents).noquote()
+            << "lock refused" << lockPath(name) << "- held by process" << pid << "on"
+            << (host.isEmpty() ? QStringLiteral("?") : host);
         const QString where =
             host.isEmpty()
                 ? QString()
@@ -252,10 +287,14 @@ LockOutcome FolderStudentStore::lock(const QString& name) {
                                             "the name again.")
                     .arg(name, where)};
     }
+    qCInfo(logStudents).noquote() << "no lock possible" << lockPath(name) << "-"
+                                  << lockFile->error();
     return {LockOutcome::Status::NotPossible, {}};
 }
 
 void FolderStudentStore::unlock(const QString& name) {
+    if (m_locks.count(name) != 0)
+        qCInfo(logStudents).noquote() << "lock let go" << lockPath(name);
     m_locks.erase(name);
     if (m_locks.empty())
         m_touch.stop();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/SaveStudent.h"
 
-#include "students/StudentSession.h"
 #include "platform/Dialogs.h"
+#include "students/StudentSession.h"
 
 #include <QCoreApplication>
 

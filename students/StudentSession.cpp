@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/StudentSession.h"
 
-#include "students/StudentFileMessages.h"
 #include "students/DailyRollover.h"
+#include "students/StudentFileMessages.h"
 #include "students/StudentStore.h"
 
 #include <optional>

@@ -3,9 +3,9 @@
 
 #include "students/DrillSessionFigures.h"
 #include "students/SectionUsage.h"
-#include "students/ViewStudent.h"
 #include "students/StudentFile.h"
 #include "students/StudentRecord.h"
+#include "students/ViewStudent.h"
 
 #include <QString>
 #include <memory>

@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widgets/ClickableLabel.h"
 #include "app/Globals.h"
-#include "students/SaveStudent.h"
-#include "app/UserPanels.h"
 #include "app/MainWindow.h"
+#include "app/UserPanels.h"
 #include "drills/DrillWindow.h"
 #include "options/PreferencesDialog.h"
 #include "platform/Services.h"
 #include "progress/StatisticsWindow.h"
 #include "students/FolderStudentStore.h"
 #include "students/RecordLayout.h"
+#include "students/SaveStudent.h"
 #include "students/StudentFile.h"
 #include "tests/app/MainWindowNames.h"
 #include "tests/common/FileBytes.h"
 #include "tests/common/RecordHistories.h"
 #include "tests/common/RecordPatterns.h"
 #include "tests/common/TestWorkingFolder.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "keyboard/KeyboardPictureFile.h"
-
 #include "core/WorkingFolder.h"
+#include "keyboard/KeyboardPictureFile.h"
 #include "students/RecordLayout.h"
 #include "students/StudentRecord.h"
 #include "tests/common/ShippedFiles.h"

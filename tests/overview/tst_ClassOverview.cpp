@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/TrendLine.h"
 #include "core/WorkingFolder.h"
 #include "overview/ClassColumns.h"
 #include "overview/ClassCsv.h"
 #include "overview/ClassFolder.h"
-#include "core/TrendLine.h"
 #include "progress/SummaryReport.h"
 #include "students/StudentFile.h"
 #include "tests/overview/ClassTestFolder.h"

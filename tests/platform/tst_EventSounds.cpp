@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/EventSounds.h"
-
 #include "core/WorkingFolder.h"
+#include "platform/EventSounds.h"
 #include "platform/doubles/RecordingSoundPlayer.h"
 #include "students/RecordLayout.h"
 #include "students/StudentRecord.h"

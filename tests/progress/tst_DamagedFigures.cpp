@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "students/DailyRollover.h"
 #include "progress/OverallCharts.h"
 #include "progress/SummaryReport.h"
+#include "students/DailyRollover.h"
 #include "students/FixedPoint.h"
 #include "students/RecordLayout.h"
 #include "students/StudentRecord.h"

@@ -3,11 +3,11 @@
 // a record: loading, the daily roll-over, the four charts and the summary report. Meant for the
 // sanitizer build, where an overflow or a bad cast stops the run. KF_FUZZ_RECORDS sets how many
 // records are tried (100,000 unless told), KF_FUZZ_SEED the seed.
-#include "students/DrillSessionFigures.h"
-#include "students/DailyRollover.h"
 #include "progress/KeyCharts.h"
 #include "progress/OverallCharts.h"
 #include "progress/SummaryReport.h"
+#include "students/DailyRollover.h"
+#include "students/DrillSessionFigures.h"
 #include "students/RecordLayout.h"
 #include "students/StudentFile.h"
 #include "students/StudentRecord.h"

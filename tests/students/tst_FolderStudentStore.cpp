@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "students/StudentSession.h"
 #include "students/FolderStudentStore.h"
 #include "students/RecordLayout.h"
 #include "students/StudentFile.h"
+#include "students/StudentSession.h"
 #include "tests/common/FileBytes.h"
 
 #include <QCoreApplication>
@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -39,6 +40,7 @@ private slots:
     void fileChangedFromOutsideIsToldOnceAndKept_data();
     void fileChangedFromOutsideIsToldOnceAndKept();
     void writingAnewMakesAVanishedFolderAgain();
+    void logsTheFilesAndLocksOnlyWhenSwitchedOn();
 };
 
 namespace {
@@ -93,6 +95,21 @@ struct Mount {
     QString path;
     QString readOnlyView;
     bool mounted = false;
+};
+
+// The messages of Keyfarer's own logging areas while it lives.
+struct CapturedLog {
+    CapturedLog() { previous = qInstallMessageHandler(&CapturedLog::capture); }
+    ~CapturedLog() {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules({});
+    }
+    static void capture(QtMsgType, const QMessageLogContext& context, const QString& text) {
+        if (QByteArrayView(context.category).startsWith("keyfarer."))
+            lines << QString::fromLatin1(context.category) + QStringLiteral(": ") + text;
+    }
+    static inline QStringList lines;
+    QtMessageHandler previous = nullptr;
 };
 
 // A student session on a real folder, with Ann current and a figure in memory only.
@@ -416,3 +433,29 @@ void tst_FolderStudentStore::writingAnewMakesAVanishedFolderAgain() {
 
 QTEST_GUILESS_MAIN(tst_FolderStudentStore)
 #include "tst_FolderStudentStore.moc"
+
+// Off by default; with the students' area switched on the admin reads which file was written
+// and which lock was refused, and by whom.
+void tst_FolderStudentStore::logsTheFilesAndLocksOnlyWhenSwitchedOn() {
+    QTemporaryDir dir;
+    QVERIFY(makeStudent(dir.path(), QStringLiteral("Ann")));
+    CapturedLog log;
+    StudentRecord record;
+    FolderStudentStore first{WorkingFolder(dir.path())};
+    FolderStudentStore second{WorkingFolder(dir.path())};
+    QVERIFY(first.save(QStringLiteral("Ann"), record).done());
+    QCOMPARE(first.lock(QStringLiteral("Ann")).status, LockOutcome::Status::Held);
+    QCOMPARE(log.lines, QStringList());
+
+    QLoggingCategory::setFilterRules(QStringLiteral("keyfarer.students=true"));
+    QVERIFY(first.save(QStringLiteral("Ann"), record).done());
+    QCOMPARE(second.lock(QStringLiteral("Ann")).status, LockOutcome::Status::InUseElsewhere);
+    const QString annFile = dir.filePath(QStringLiteral("Ann.stu"));
+    QCOMPARE(log.lines.size(), 2);
+    QCOMPARE(log.lines[0],
+             QStringLiteral("keyfarer.students: write ") + annFile + QStringLiteral(" - done"));
+    QVERIFY2(log.lines[1].startsWith(QStringLiteral("keyfarer.students: lock refused ") + annFile +
+                                     QStringLiteral(".lock - held by process ") +
+                                     QString::number(QCoreApplication::applicationPid())),
+             qPrintable(log.lines[1]));
+}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "students/StudentSession.h"
 #include "platform/doubles/MemoryStudentStore.h"
 #include "students/RecordLayout.h"
+#include "students/StudentSession.h"
 #include "tests/common/RecordHistories.h"
 #include "tests/common/RecordPatterns.h"
 
