@@ -20,9 +20,13 @@ rank_of() {
     esac
 }
 
+folders=()
+for folder in core keyboard students platform widgets drills options progress overview app; do
+    [ -d "$folder" ] && folders+=("$folder")
+done
 upward=$(
-    grep -rnE '^#[[:space:]]*include[[:space:]]*"[a-z]+/' --include='*.h' --include='*.cpp' \
-        core keyboard students platform widgets drills options progress overview app 2>/dev/null |
+    { grep -rnE '^#[[:space:]]*include[[:space:]]*"[a-z]+/' --include='*.h' --include='*.cpp' \
+        "${folders[@]}" || true; } |
         while IFS= read -r hit; do
             file=${hit%%:*}
             from=${file%%/*}
