@@ -95,7 +95,7 @@ QString WorkingFolder::makeAndFill(const QString& shippedFrom) const {
 }
 
 QString WorkingFolder::prepare(const QString& shippedFrom) const {
-    const QString problem = makeAndFill(shippedFrom);
+    QString problem = makeAndFill(shippedFrom);
     if (problem.isEmpty())
         qCInfo(logFolder).noquote() << "working folder" << m_dir << "ready";
     else

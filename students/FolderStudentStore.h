@@ -40,7 +40,7 @@ public:
 
     // Half-written files that a save or a create killed midway left behind ("Ann.stu.x1Yz2W"),
     // older than any save in progress can be, are removed. Returns how many.
-    int removeLeftovers(qint64 olderThanMs = 10 * 60 * 1000) const;
+    int removeLeftovers(qint64 olderThanMs = qint64(10) * 60 * 1000) const;
 
 private:
     void touchLocks();
