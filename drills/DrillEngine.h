@@ -4,15 +4,15 @@
 #include "drills/DrillContext.h"
 #include "drills/DrillKey.h"
 #include "drills/DrillRows.h"
+#include "drills/DrillSet.h"
+#include "drills/DrillTexts.h"
 #include "drills/DrillView.h"
 #include "drills/HandAnimation.h"
 #include "drills/OwnKeys.h"
-#include "keyboard/NextKeyChooser.h"
 
 #include <QByteArray>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <random>
 
 namespace kf {
@@ -21,8 +21,10 @@ struct Services;
 
 // Runs the Beginners drills of one drill window: sets of 10, 20 or 30 keys, each key timed,
 // judged and booked into the session figures and the student record; the set statistics at
-// the end; the student file written after every finished set. It draws nothing: what the
-// student sees goes into the view, which the window renders and tests read.
+// the end; the student file written after every finished set. The rules of a set are the
+// DrillSet's; the engine carries each of its steps into what the student sees and hears, the
+// timers and the student file. It draws nothing: what the student sees goes into the view,
+// which the window renders and tests read.
 //
 // Time comes from the injected clock. The window's timers only make the engine look at the
 // clock and refresh what is shown, so a busy event loop delays the display, never the figures.
@@ -73,103 +75,89 @@ public:
     const HandAnimationState& hands() const { return m_hands; }
 
     bool drillWindowReady() const { return m_drillWindowReady; }
-    bool setRunning() const { return m_setRunning; }
-    bool drillPaused() const { return m_drillPaused; }
-    bool awaitingEnter() const { return m_awaitingEnter; }
-    std::int32_t setLength() const { return m_setLength; }
-    bool lowerCaseOnly() const { return m_lowerCaseOnly; }
-    AnsiChar targetChar() const { return m_targetChar; }
-    std::int32_t keyTicks() const { return m_keyTicks; }
-    std::int32_t setPresses() const { return m_setPresses; }
-    std::int32_t setHits() const { return m_setHits; }
-    std::int32_t setMisses() const { return m_setMisses; }
-    std::int32_t setSeconds() const { return m_setSeconds; }
-    std::int32_t setSlowestTicks() const { return m_setSlowestTicks; }
-    AnsiChar setSlowestChar() const { return m_setSlowestChar; }
+    bool setRunning() const { return m_set.running(); }
+    bool drillPaused() const { return m_set.paused(); }
+    bool awaitingEnter() const { return m_set.awaitingEnter(); }
+    std::int32_t setLength() const { return m_set.length(); }
+    bool lowerCaseOnly() const { return m_set.lowerCaseOnly(); }
+    AnsiChar targetChar() const { return m_set.target(); }
+    std::int32_t keyTicks() const { return m_set.keyTicks(); }
+    std::int32_t setPresses() const { return m_set.presses(); }
+    std::int32_t setHits() const { return m_set.hits(); }
+    std::int32_t setMisses() const { return m_set.misses(); }
+    std::int32_t setSeconds() const { return m_set.seconds(); }
+    std::int32_t setSlowestTicks() const { return m_set.slowestTicks(); }
+    AnsiChar setSlowestChar() const { return m_set.slowestChar(); }
     std::int32_t handPhase() const { return m_hands.handPhase; }
     std::int32_t handPenWidth() const { return m_handPenWidth; }
-    const QByteArray& ownKeys() const { return m_ownKeys; }
+    const QByteArray& ownKeys() const { return m_set.ownKeys(); }
     bool ownKeysDrill() const;
 
 private:
+    // Key dispatch.
+    void handlePausedKey(const DrillKey& key);
+    // The missed target typed during the pause: the set goes on with a new target.
+    void correctingPress();
+
+    // A set, as the student sees it.
     void startSet();
-    // Returns true when the press ended the set.
-    bool scoreKey(const DrillKey& key);
-    void recordSlowest();
+    void scoreKey(const DrillKey& key);
+    void showHit(const DrillKey& key);
+    void showMiss(const DrillKey& key);
+    void startMissPause();
+    void showNextTarget();
+    // The chosen target in the target panel, with its finger guidance.
+    void showTarget(const ChosenKey& chosen);
     void endSet();
-    void beginEnterStep();
+    void showEnterStep();
     void finishSet();
-    // The set's figures into the record and the statistics panel.
-    void showSetStatistics();
-    void resetTargetPanel();
+    void showSetStatistics(const SetStatistics& shown);
     void abandonSet();
+
+    // The window's controls.
+    void resetTargetPanel();
+    void setTargetPanel(int width, const QString& caption);
+    // A message instead of a target ("Press Enter!", "Done!") in a panel of that width.
+    void showTargetMessage(int width, DrillText message);
+    void hideMarks();
     void clearErrorDisplay();
     void clearDrillTexts();
     void disableDrillButtons();
     void enableDrillButtons();
-
-    void handlePausedKey(const DrillKey& key);
-    void chooseNextKey();
-    // A new target is up: the reaction clock starts from 1.
-    void startReactionClock();
-    void showNextTarget();
-    void startMissPause();
-    void correctingPress();
-    void replayHands();
-    void startHands();
-    void stopHands();
-    void applyHandTimer(const HandTimerOrder& order);
-    // The keyboard picture goes back to its unmarked copy.
-    void resetPicture() { ++m_view.pictureResets; }
+    void enableButtonsAfterSet();
     // Shows or hides a row as its hidden flag says.
     void showRow(DrillRow row);
-    void enableButtonsAfterSet();
-    void setTargetPanel(int width, const QString& caption);
-    void bookElapsedSeconds();
-    void stopSetClock();
-    void saveStudentFile();
-    void playSound(int code);
-
-    bool beginnersSectionUsed() const;
-    void markBeginnersSectionUsed();
-
-    void startTimer(DrillTimer t);
-    void stopTimer(DrillTimer t);
+    // The keyboard picture goes back to its unmarked copy.
+    void resetPicture() { ++m_view.pictureResets; }
     void setText(DrillControl c, const QString& caption) { m_view[c].caption = caption; }
     void clearText(DrillControl c) { m_view[c].caption.clear(); }
     void setVisible(DrillControl c, bool visible) { m_view[c].visible = visible; }
     void setEnabled(DrillControl c, bool enabled) { m_view[c].enabled = enabled; }
     void showUnlessHidden(DrillControl c, DrillRow row) { setVisible(c, !rowHidden(row)); }
-    std::int64_t now() const;
+
+    // Timers and hands.
+    void startTimer(DrillTimer t);
+    void stopTimer(DrillTimer t);
+    void showSetSeconds();
+    void stopSetClock();
+    void replayHands();
+    void startHands();
+    void stopHands();
+    void applyHandTimer(const HandTimerOrder& order);
+
+    // Services.
+    void saveStudentFile();
+    void playSound(int code);
 
     DrillContext m_context;
     Services& m_services;
-    NextKeyChooser m_chooser;
+    DrillSet m_set;
     DrillView m_view;
     HandAnimation m_handAnimation;
 
     bool m_drillWindowReady = false;
-    bool m_setRunning = false;
-    bool m_drillPaused = false;
-    bool m_awaitingEnter = false;
-    std::int32_t m_setLength = 10;
-    bool m_lowerCaseOnly = true;
-    AnsiChar m_targetChar = 0;
-    std::int32_t m_keyTicks = 1;
-    std::int32_t m_setPresses = 0;
-    std::int32_t m_setHits = 0;
-    std::int32_t m_setMisses = 0;
-    std::int32_t m_setSeconds = 0;
-    std::int32_t m_setSlowestTicks = 0;
-    AnsiChar m_setSlowestChar = 0;
     HandAnimationState m_hands; // the next frame and Timer1's interval
     std::int32_t m_handPenWidth = 1;
-    QByteArray m_ownKeys;
-    std::optional<std::int32_t> m_bestSeconds; // "Best Time:" of this window, once a set is done
-
-    std::int64_t m_targetShownMs = 0;
-    std::int64_t m_setStartedMs = 0;
-    std::int64_t m_secondsBooked = 0; // whole seconds of this set already counted
 };
 
 } // namespace kf

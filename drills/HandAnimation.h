@@ -9,6 +9,7 @@
 
 #include "core/ColourValue.h"
 #include "drills/DrillView.h"
+#include "drills/HandPositions.h"
 #include "keyboard/CurrentKey.h"
 #include "keyboard/KeyHighlighter.h"
 #include "keyboard/Nationality.h"
@@ -110,11 +111,5 @@ void handPositionLeft(HandAnimationState& state, int phase, AnsiChar target,
                       Nationality nationality);
 void handPositionRight(HandAnimationState& state, int phase, AnsiChar target,
                        Nationality nationality);
-
-// Frame 1: where each hand rests for a target.
-QPoint leftHandHome(AnsiChar target);
-QPoint rightHandHome(AnsiChar target);
-// A key typed from the home row: its animation stops after frame 1.
-bool isHomeKey(AnsiChar target, Nationality nationality);
 
 } // namespace kf

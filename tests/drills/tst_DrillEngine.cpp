@@ -49,6 +49,8 @@ private slots:
     void everyRecordFieldAfterAScriptedSet();
     void stalledTimersLoseNoTicks();
     void setClockCountsElapsedSeconds();
+    void setClockStopsAtTheClosingEnter_data();
+    void setClockStopsAtTheClosingEnter();
     void blinkTimerBlinks();
     void buttonsDuringAndAfterASet_data();
     void buttonsDuringAndAfterASet();
@@ -785,6 +787,40 @@ void tst_DrillEngine::setClockCountsElapsedSeconds() {
     e.setClockTick();
     QCOMPARE(e.setSeconds(), 2);
     QCOMPARE(h.globals.record.i64(L::kBegSeconds), qint64(kSetSecondsWrapAt + 2) * 10000);
+}
+
+void tst_DrillEngine::setClockStopsAtTheClosingEnter_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Enter ends the set") << false;
+    QTest::newRow("Escape drops the set") << true;
+}
+
+// The set's time ends with its last key: waiting for the closing Enter counts no seconds, even
+// when a tick of the set clock comes in while the set waits.
+void tst_DrillEngine::setClockStopsAtTheClosingEnter() {
+    QFETCH(bool, escape);
+    DrillHarness h;
+    h.globals.record.setFlag(L::kBegAddEnter, true);
+    DrillEngine& e = h.open();
+    h.space();
+    for (int i = 0; i < 10; ++i) {
+        h.clock.advance(300);
+        h.typeTarget();
+    }
+    QVERIFY(e.awaitingEnter());
+    QVERIFY(!h.timer(DrillTimer::SetClockTimer).running);
+    QCOMPARE(h.caption(C::SetSeconds), QStringLiteral("3"));
+
+    h.clock.advance(5000);
+    e.setClockTick();
+    if (escape)
+        h.escape();
+    else
+        h.enter();
+    QCOMPARE(e.setSeconds(), 3);
+    QCOMPARE(h.globals.record.i64(L::kBegSeconds), 30000);
+    QCOMPARE(h.globals.drillSession.sessionSetSeconds, 30000);
+    QCOMPARE(h.caption(C::StatsTimeThisSet), escape ? QString() : QStringLiteral("3"));
 }
 
 void tst_DrillEngine::blinkTimerBlinks() {
