@@ -1,26 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "drills/DrillAnnouncement.h"
+#include "drills/DrillAnnouncer.h"
 #include "drills/DrillEngine.h"
+#include "drills/DrillKeyFilter.h"
+#include "drills/DrillKeyboardPicture.h"
+#include "drills/DrillViewRenderer.h"
+#include "drills/DrillWindowControls.h"
 #include "drills/DrillWindowState.h"
 #include "options/OptionGroups.h"
 #include "options/PreferencesTarget.h"
 
 #include <QImage>
 #include <QMainWindow>
-#include <array>
 #include <functional>
-#include <optional>
-
-class QLabel;
-class QLineEdit;
-class QTimer;
-class QToolButton;
 
 namespace kf {
-
-class PictureView;
 
 struct Services;
 
@@ -29,9 +24,9 @@ struct Services;
 // where the student types the keys to practise. The drill itself is the engine's; this window
 // hands it every key and timer tick and renders its view.
 //
-// The window sees every key first, whatever control has the focus: Space never clicks a
-// button and Escape never reaches a child before the drill. Only the own-keys edit field also
-// gets what is typed into it.
+// The window sees every key first, whatever control has the focus (DrillKeyFilter): Space never
+// clicks a button and Escape never reaches a child before the drill. Only the own-keys edit field
+// also gets what is typed into it.
 class DrillWindow : public QMainWindow, public PreferencesTarget {
     Q_OBJECT
 public:
@@ -62,8 +57,8 @@ public:
     void studentReplaced();
 
     // The keyboard picture (Image1) and its unmarked copy (Image2), for drawing on it.
-    QImage& keyboardImage() { return m_keyboard; }
-    const QImage& cleanKeyboardImage() const { return m_cleanKeyboard; }
+    QImage& keyboardImage() { return m_keyboardPicture.image(); }
+    const QImage& cleanKeyboardImage() const { return m_keyboardPicture.cleanImage(); }
     void showKeyboardImage();
 
     // Brings every control and timer in line with the drill's view.
@@ -87,36 +82,18 @@ signals:
     void userLineNameChanged(const QString& name);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildWindow();
-    void buildTopArea(QWidget* client);
-    void buildRunningFigures(QWidget* figures);
-    void buildToolPanels(QWidget* client);
-    void buildStatistics(QWidget* client);
-    void buildOwnKeys(QWidget* client);
-    void buildTips(QWidget* client);
-    void buildMenu();
-    void buildTimers();
-    void layOut();
-    void connectButtons();
-    void cacheControls();
-
-    bool handleKeyEvent(QWidget* receiver, QEvent* event);
-    bool answerInputMethodQuery(QWidget* receiver, QEvent* event);
+    void connectControls();
     void judgeKeys(const QList<DrillKey>& keys);
 
     void firstShown();
     void paintSchemePictures();
     void loadKeyboardPictures();
-    void renderTimer(QTimer* timer, DrillTimer which);
-    void renderTargetPanel();
-    void announce();
     void toggleRow(DrillRow row);
     void showRowButton(DrillRow row);
 
@@ -136,36 +113,16 @@ private:
     OptionsOpener m_openOptions;
     ChartsOpener m_openCharts;
 
-    QImage m_keyboard;
-    // The hand frame before the shown one: the next frame is drawn over it in place.
-    QImage m_spareKeyboard;
-    QImage m_cleanKeyboard;
-    QSize m_client;
-    bool m_shownOnce = false;
-    bool m_filtering = false;
+    // Made in this order when the window is created: the controls, then what works on them. The
+    // key filter, made last, is gone first, before the controls it reads.
+    DrillWindowControls m_controls;
+    DrillViewRenderer m_renderer;
+    DrillKeyboardPicture m_keyboardPicture;
+    DrillAnnouncer m_announcer;
+    DrillKeyFilter m_keyFilter;
 
-    std::array<QWidget*, kDrillControlCount> m_controls{};
-    // The labels among them that show a caption (not the mark pictures), and the caption each
-    // was last given with the text that stood for it: a timer tick then touches only what moved.
-    struct ShownCaption {
-        QLabel* label = nullptr;
-        QString caption;
-        QString text;
-    };
-    std::array<ShownCaption, kDrillControlCount> m_captions{};
-    HandSprites m_handSprites;
-    // Where the hands are on the picture shown, while it is a hand frame.
-    std::optional<QRect> m_handsShown;
-    std::array<QTimer*, 4> m_timers{};
-    std::array<std::uint64_t, 4> m_timerStarts{};
-    std::uint64_t m_pictureResets = 0;
-    TargetPanelView m_shownTarget{-1, -1, -1, 0};
-    DrillAnnouncement m_announced;
+    bool m_shownOnce = false;
     bool m_speakKeys = false;
-    PictureView* m_keyboardLabel = nullptr;
-    QLabel* m_cleanKeyboardLabel = nullptr;
-    QLabel* m_targetPanel = nullptr;
-    QLineEdit* m_ownKeysEdit = nullptr;
 };
 
 } // namespace kf
