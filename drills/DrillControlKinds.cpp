@@ -10,7 +10,7 @@
 
 namespace kf::drillcontrols {
 
-using namespace begstyle;
+using namespace drillstyle;
 
 namespace {
 

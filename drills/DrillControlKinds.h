@@ -26,7 +26,7 @@ QFrame* makePanel(QWidget* parent, const char* name, const QRect& geometry);
 QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, const QRect& geometry,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 QLabel* makeCaptionPanel(QWidget* parent, const char* name, const QRect& geometry,
-                         quint32 background = begstyle::kWhite);
+                         quint32 background = drillstyle::kWhite);
 
 // A label that holds a picture.
 QLabel* makeImage(QWidget* parent, const char* name, const QRect& geometry);

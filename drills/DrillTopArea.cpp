@@ -13,7 +13,7 @@
 
 namespace kf {
 
-using namespace begstyle;
+using namespace drillstyle;
 using namespace drillcontrols;
 
 namespace {

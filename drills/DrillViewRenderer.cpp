@@ -10,7 +10,7 @@
 
 namespace kf {
 
-using namespace begstyle;
+using namespace drillstyle;
 
 DrillViewRenderer::DrillViewRenderer(const QWidget& window, QLabel& targetPanel,
                                      const DrillTimers& timers)

@@ -24,7 +24,7 @@
 
 namespace kf {
 
-using namespace begstyle;
+using namespace drillstyle;
 using namespace drillcontrols;
 
 namespace {

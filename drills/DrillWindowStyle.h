@@ -14,7 +14,7 @@
 #include <QWidget>
 #include <string_view>
 
-namespace kf::begstyle {
+namespace kf::drillstyle {
 
 // Colours of the design, as 0x00BBGGRR values.
 constexpr quint32 kCream = 16187134;      // panel background
@@ -73,4 +73,4 @@ inline void setBackground(QWidget* w, quint32 bgr) {
     w->setAutoFillBackground(true);
 }
 
-} // namespace kf::begstyle
+} // namespace kf::drillstyle
