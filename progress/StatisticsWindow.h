@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "keyboard/Nationality.h"
+#include "progress/ChartBands.h"
 #include "progress/ChartTitles.h"
 #include "progress/ChartsWindowState.h"
 #include "progress/KeyCharts.h"
@@ -13,23 +13,22 @@
 #include <QWidget>
 #include <functional>
 
-class QFrame;
-class QLabel;
-class QPushButton;
 class QTabWidget;
 
 namespace kf {
 
 struct Services;
-class BarChartView;
-class RadioGroup;
+class KeyChartsPage;
+class OverallChartsPage;
 class ReportPanel;
+class ReportShowPanel;
 class SwitchUserPanel;
 
 // The statistics window: two chart bands over a page control. The top band holds the key
 // accuracy and the overall accuracy charts, the middle band the key speed and the adjusted WPM
-// charts; the page shown decides which chart of each band is in front. It reads the student
-// record and the session's figures and changes neither.
+// charts (ChartBands); the page shown (KeyChartsPage, OverallChartsPage) decides which chart of
+// each band is in front. It reads the student record and the session's figures and changes
+// neither.
 //
 // Over the charts lie the summary report panel, rebuilt by every Refresh, and the panel where a
 // teacher chooses another student's name: that student's file is then read in for viewing.
@@ -71,7 +70,7 @@ public:
     void buttonCloseKeysClick();
     void buttonCloseOverallClick();
 
-    // The summary report panel.
+    // The summary report panel (StatisticsWindowReport.cpp).
     void buttonViewReportClick(); // "View Report" of either page
     void buttonPrintReportClick();
     void buttonCloseReportClick();
@@ -82,7 +81,7 @@ public:
     // a teacher does with the list and its "View Report" button.
     void viewReportOf(const QString& name);
 
-    // The switch-user panel.
+    // The switch-user panel (StatisticsWindowSwitchUser.cpp).
     void buttonSwitchUserClick();
     void buttonViewSelectedNameClick();
     void buttonCancelSwitchClick();
@@ -102,45 +101,26 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct PageControls {
-        QPushButton* switchUser;
-        QLabel* currentUser;
-        QPushButton* viewReport;
-        QPushButton* close;
-    };
-
-    void buildBands();
-    void buildKeyChartsPage(QWidget* page);
-    void buildOverallPage(QWidget* page);
-    PageControls buildUserControls(QWidget* page, const QString& suffix);
-    void resetCharts();
+    void buildPages();
     void centreOnDesktop();
 
     ChartsPage currentPage() const;
-    Section keySection() const;
-    Section overallSection() const;
-    KeyPeriod keyPeriod() const;
-    KeyGroup keyGroup() const;
-    OverallPeriod overallPeriod() const;
     SectionUsage::WorkingTotals sessionTotals(Section section) const;
     ChartHeading heading() const;
 
     void arrangeBands();
-    void raisePrintButtons();
     // Runs step one of a per-key chart: arrange the bands when the window asked, else click.
     void arrangeOrClick();
-    void showShiftErrors(bool visible);
     // Shows, hides or reads again the shift-key error figures as the moment says.
     void applyShiftErrors(ShiftErrorsMoment moment);
-    void applyPanels(const OverallChart& chart);
-    void printChart(BarChartView* chart);
     void playClick();
+
+    void buildReportPanel();
+    void buildReport();
 
     // Which list the name to view comes from.
     enum class ViewFrom { SwitchUserPanel, ReportPanel };
-    void buildReportPanels();
-    void buildReport();
-    void fillShiftErrors();
+    void buildSwitchUserPanel();
     void viewAnotherStudent(const QString& chosen, ViewFrom from);
 
     StudentContext m_student;
@@ -148,32 +128,13 @@ private:
     ChartsWindowState m_state;
     QDate m_titleDate;
 
-    QWidget* m_topBand = nullptr;
-    QWidget* m_middleBand = nullptr;
-    BarChartView* m_keyAccuracy = nullptr;
-    BarChartView* m_overallAccuracy = nullptr;
-    BarChartView* m_keySpeed = nullptr;
-    BarChartView* m_adjustedWpm = nullptr;
-    QPushButton* m_printTop = nullptr;
-    QPushButton* m_printMiddle = nullptr;
-
+    ChartBands m_bands;
     QTabWidget* m_pages = nullptr;
-    RadioGroup* m_keyPeriod = nullptr;
-    RadioGroup* m_keySection = nullptr;
-    RadioGroup* m_characters = nullptr;
-    RadioGroup* m_overallSection = nullptr;
-    RadioGroup* m_overallPeriod = nullptr;
-    PageControls m_keyPage{};
-    PageControls m_overallPage{};
-    QLabel* m_rightShiftLabel = nullptr;
-    QLabel* m_rightShiftPanel = nullptr;
-    QLabel* m_leftShiftLabel = nullptr;
-    QLabel* m_leftShiftPanel = nullptr;
-    QLabel* m_wpmPanel = nullptr;
-    QLabel* m_correctPanel = nullptr;
+    KeyChartsPage* m_keyPage = nullptr;
+    OverallChartsPage* m_overallPage = nullptr;
 
     ReportPanel* m_report = nullptr;
-    QFrame* m_showPanel = nullptr;
+    ReportShowPanel* m_showPanel = nullptr;
     SwitchUserPanel* m_switchUser = nullptr;
 };
 
