@@ -4,6 +4,8 @@
 #include "app/AboutDialog.h"
 #include "app/Globals.h"
 #include "app/MainLayout.h"
+#include "app/SessionClose.h"
+#include "app/SoundCheck.h"
 #include "app/UserPanels.h"
 #include "core/ColourScheme.h"
 #include "core/TranslationContext.h"
@@ -16,7 +18,6 @@
 #include "platform/EventSounds.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "platform/SoundPlayer.h"
 #include "progress/OpenChartsWindow.h"
 #include "students/SaveStudent.h"
 #include "students/StudentSettings.h"
@@ -73,17 +74,8 @@ constexpr std::array<LinkText, MainWindow::kUserLinkCount> kLinks = {{
     {u"LabelPreferences", QT_TRANSLATE_NOOP("MainWindow", "Preferences"), {545, 200}},
 }};
 
-// Checked in this order at start; only the first one missing is reported.
-constexpr QStringView kSoundFiles[] = {u"click_2.wav", u"done.wav", u"error.wav", u"start.wav",
-                                       u"type2.wav"};
-
 const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
 
-constexpr const char* kSoundFilesMissing = QT_TRANSLATE_NOOP(
-    "MainWindow", "One or more of the sound files cannot be found. You may need to "
-                  "reinstall Keyfarer to restore the wave files.");
-constexpr const char* kTryAgainOrQuit = QT_TRANSLATE_NOOP(
-    "MainWindow", "\n\nTry again to save the work of %1, or quit without saving it?");
 constexpr const char* kWelcome = QT_TRANSLATE_NOOP(
     "MainWindow", "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New "
                   "User\" link above to create a user file.");
@@ -170,8 +162,7 @@ MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
 
     m_globals.currentUserName.clear();
     m_globals.record.applyCreateDefaults();
-    countSoundDevices();
-    checkSoundFiles();
+    checkSoundAtStart(m_globals, m_services);
     // Nothing has been typed in this run yet.
     m_globals.drillSession = DrillSessionFigures{};
     m_globals.sectionUsage.beginSession();
@@ -307,24 +298,6 @@ void MainWindow::connectMenu() {
         about->setModal(true);
         about->show();
     });
-}
-
-void MainWindow::countSoundDevices() {
-    m_globals.soundDeviceCount = m_services.sound.outputDeviceCount();
-    m_globals.soundDevice = m_globals.soundDeviceCount > 0;
-    m_globals.record.setFlag(layout::kSoundOn, true);
-    m_globals.record.setFlag(layout::kBeepOnError, true);
-}
-
-void MainWindow::checkSoundFiles() {
-    if (!m_globals.soundDevice)
-        return;
-    for (QStringView name : kSoundFiles) {
-        if (!m_globals.folder.exists(name.toString())) {
-            m_services.dialogs.error(text(kSoundFilesMissing));
-            return;
-        }
-    }
 }
 
 void MainWindow::setDrillWindowFactory(DrillWindowFactory factory) {
@@ -600,27 +573,6 @@ void MainWindow::rebuildKeyboardPictures() {
         m_services.dialogs.error(problem);
 }
 
-// The end of a student's session: the daily roll-over of the history figures runs once and the
-// record is written. When that write fails the student chooses between trying again (after
-// freeing space, say) and quitting without it; nothing is dropped without their word.
-void MainWindow::closeSession() {
-    for (;;) {
-        const ChangeOutcome closed = m_globals.session.close();
-        if (closed.changed())
-            return;
-        if (closed.status == ChangeOutcome::Status::Gone) {
-            if (m_services.dialogs.askYesNo(closed.message))
-                writeAnewOnClose();
-            m_globals.session.abandon();
-            return;
-        }
-        if (!askTryAgainToSave(closed.message)) {
-            m_globals.session.abandon();
-            return;
-        }
-    }
-}
-
 void MainWindow::setInterfaceLanguage(InterfaceLanguage* language) {
     m_language = language;
     m_desktopLanguage = language ? language->current() : kEnglish;
@@ -661,22 +613,6 @@ void MainWindow::changeEvent(QEvent* event) {
         link->adjustSize();
 }
 
-// The session has ended in memory, its roll-over done once; only writing its file anew is
-// tried again.
-void MainWindow::writeAnewOnClose() {
-    for (;;) {
-        const SaveOutcome written = m_globals.session.writeAnew();
-        if (written.status != SaveOutcome::Status::Failed || !askTryAgainToSave(written.message))
-            return;
-    }
-}
-
-bool MainWindow::askTryAgainToSave(const QString& failure) {
-    const QString question = failure + text(kTryAgainOrQuit).arg(m_globals.session.owner());
-    return m_services.dialogs.message(Dialogs::Kind::Error, question,
-                                      Dialogs::Buttons::TryAgainQuit) == Dialogs::Answer::TryAgain;
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     repaintSchemePictures();
@@ -687,7 +623,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    closeSession();
+    closeStudentSession(m_globals.session, m_services.dialogs);
     event->accept();
 }
 

@@ -111,8 +111,6 @@ private:
     void buildControls();
     void layOut(QSize picture);
     void connectMenu();
-    void countSoundDevices();
-    void checkSoundFiles();
     void activated();
     void openRoster();
     void linkClicked();
@@ -120,9 +118,6 @@ private:
     void chooseLanguage(const QString& code);
     void speakInterfaceLanguage(const QString& code);
     void rebuildKeyboardPictures();
-    void closeSession();
-    void writeAnewOnClose();
-    bool askTryAgainToSave(const QString& failure);
     void openClassOverview();
     void openReportOf(const QString& name);
     void connectDrillWindow(DrillWindow& drill);
