@@ -3,7 +3,9 @@
 
 #include "app/AboutDialog.h"
 #include "app/Globals.h"
+#include "app/LanguageMenu.h"
 #include "app/MainLayout.h"
+#include "app/NationalityMenu.h"
 #include "app/SessionClose.h"
 #include "app/SoundCheck.h"
 #include "app/UserPanels.h"
@@ -19,8 +21,6 @@
 #include "platform/Services.h"
 #include "platform/Shell.h"
 #include "progress/OpenChartsWindow.h"
-#include "students/SaveStudent.h"
-#include "students/StudentSettings.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/ProgramPictures.h"
 #include "widgets/SchemePicture.h"
@@ -267,25 +267,9 @@ void MainWindow::connectMenu() {
     }
     connect(m_menu.beginners, &QMenu::aboutToShow, this,
             [this] { adjustBeginnersMenu(m_menu, m_globals.record.nationalityCode()); });
-    connect(m_menu.nationality, &QMenu::aboutToShow, this, [this] {
-        const std::uint8_t code = m_globals.record.nationalityCode();
-        for (std::size_t i = 0; i < m_menu.nationalities.size(); ++i)
-            m_menu.nationalities[i]->setChecked(i == code);
-    });
-    for (std::size_t i = 0; i < m_menu.nationalities.size(); ++i) {
-        const auto code = static_cast<std::uint8_t>(i);
-        connect(m_menu.nationalities[i], &QAction::triggered, this,
-                [this, code] { chooseNationality(code); });
-    }
-    connect(m_menu.language, &QMenu::aboutToShow, this, [this] {
-        const QString spoken = m_language ? m_language->current() : kEnglish;
-        for (QAction* action : m_menu.languages)
-            action->setChecked(action->data().toString() == spoken);
-    });
-    for (QAction* action : m_menu.languages) {
-        connect(action, &QAction::triggered, this,
-                [this, action] { chooseLanguage(action->data().toString()); });
-    }
+    // The nationality and language menus' own parts are children of this window.
+    new NationalityMenu(*this, m_globals, m_services);
+    m_languageMenu = new LanguageMenu(m_menu, m_globals, m_services.speech, this);
     connect(m_menu.contents, &QAction::triggered, this, [this] {
         if (m_globals.folder.exists(QString::fromLatin1(kHelpFile)))
             m_services.shell.openFile(m_globals.folder.filePath(QString::fromLatin1(kHelpFile)),
@@ -557,49 +541,12 @@ void MainWindow::preferencesCharactersShownChanged() {
     showKeyboardPicture();
 }
 
-void MainWindow::chooseNationality(std::uint8_t code) {
-    m_globals.record.setNationality(static_cast<Nationality>(code));
-    rebuildKeyboardPictures();
-    showKeyboardPicture();
-    saveStudent(m_globals.session, m_services.dialogs);
-}
-
-// The labelled and unlabelled pictures of the chosen nationality are drawn anew into the working
-// folder; a failure (a missing blank picture, a folder that cannot be written) is shown and the
-// pictures already there stay.
-void MainWindow::rebuildKeyboardPictures() {
-    const QString problem = writeKeyboardPictures(m_globals.folder, m_globals.record.nationality());
-    if (!problem.isEmpty())
-        m_services.dialogs.error(problem);
-}
-
 void MainWindow::setInterfaceLanguage(InterfaceLanguage* language) {
-    m_language = language;
-    m_desktopLanguage = language ? language->current() : kEnglish;
-    m_services.speech.setLanguage(m_desktopLanguage);
-}
-
-// Spoken guidance reads in the language the windows speak.
-void MainWindow::speakInterfaceLanguage(const QString& code) {
-    m_services.speech.setLanguage(m_language->apply(code));
-}
-
-// The student's own choice is kept beside the student file; without a current student the choice
-// holds for this run only.
-void MainWindow::chooseLanguage(const QString& code) {
-    if (m_language == nullptr)
-        return;
-    speakInterfaceLanguage(code);
-    if (!m_globals.currentUserName.isEmpty())
-        StudentSettings(m_globals.folder.path(), m_globals.currentUserName).setLanguage(code);
+    m_languageMenu->setInterfaceLanguage(language);
 }
 
 void MainWindow::applyStudentLanguage() {
-    if (m_language == nullptr || m_globals.currentUserName.isEmpty())
-        return;
-    const QString chosen =
-        StudentSettings(m_globals.folder.path(), m_globals.currentUserName).language();
-    speakInterfaceLanguage(isInterfaceLanguage(chosen) ? chosen : m_desktopLanguage);
+    m_languageMenu->applyStudentLanguage();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

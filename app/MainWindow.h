@@ -23,6 +23,7 @@ class ClickableLabel;
 class InterfaceLanguage;
 class SchemePicture;
 class DrillWindow;
+class LanguageMenu;
 class UserPanels;
 struct Globals;
 struct Services;
@@ -114,10 +115,6 @@ private:
     void activated();
     void openRoster();
     void linkClicked();
-    void chooseNationality(std::uint8_t code);
-    void chooseLanguage(const QString& code);
-    void speakInterfaceLanguage(const QString& code);
-    void rebuildKeyboardPictures();
     void openClassOverview();
     void openReportOf(const QString& name);
     void connectDrillWindow(DrillWindow& drill);
@@ -147,8 +144,6 @@ private:
     SchemePicture* m_selectUserPicture = nullptr;
     QLabel* m_userLine = nullptr;
     QString m_userLineName; // the name the user line shows after "User = "
-    InterfaceLanguage* m_language = nullptr;
-    QString m_desktopLanguage;
     std::array<ClickableLabel*, kUserLinkCount> m_links{};
     QTimer* m_hintBlinkTimer = nullptr;
 
@@ -159,6 +154,7 @@ private:
     bool m_fallbackTold = false;
     // "New User", "Select User" and the changes of student they make.
     UserPanels* m_userPanels = nullptr;
+    LanguageMenu* m_languageMenu = nullptr;
 };
 
 } // namespace kf
