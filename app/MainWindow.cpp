@@ -11,10 +11,8 @@
 #include "app/UserPanels.h"
 #include "core/ColourScheme.h"
 #include "core/TranslationContext.h"
-#include "drills/DrillWindow.h"
 #include "keyboard/KeyboardPictureFile.h"
 #include "keyboard/PictureBuilder.h"
-#include "options/PreferencesDialog.h"
 #include "overview/ClassOverviewWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/EventSounds.h"
@@ -120,7 +118,8 @@ SchemePicture* makeSchemePicture(const QString& name, SchemePicture::Kind kind, 
 MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
     : QMainWindow(parent)
     , m_globals(globals)
-    , m_services(services) {
+    , m_services(services)
+    , m_drillHost(std::make_unique<DrillWindowHost>(*this, globals, services)) {
     setObjectName(QStringLiteral("Form1"));
     setUiWindowTitle(
         this, kContext,
@@ -169,7 +168,8 @@ MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    delete m_drillWindow.data();
+    // A drill window still open goes first, while all it may call back into is here.
+    m_drillHost.reset();
 }
 
 void MainWindow::buildControls() {
@@ -285,7 +285,7 @@ void MainWindow::connectMenu() {
 }
 
 void MainWindow::setDrillWindowFactory(DrillWindowFactory factory) {
-    m_drillFactory = std::move(factory);
+    m_drillHost->setFactory(std::move(factory));
 }
 
 ClickableLabel& MainWindow::link(UserLink which) const {
@@ -463,73 +463,11 @@ void MainWindow::linkClicked() {
 void MainWindow::beginDrill(DrillKind kind) {
     m_globals.activity.selectDrill(kind);
     playSound(m_globals.soundSettings(), m_services.sound, kSoundClick);
-    if (!m_drillFactory)
-        return;
-    m_globals.activity.activity = ActivityCode::BeginnersDrills;
-    QWidget* drill = m_drillFactory(*this);
-    if (drill == nullptr) {
-        m_globals.activity.activity = ActivityCode::MainWindow;
-        return;
-    }
-    m_drillWindow = drill;
-    if (auto* drillWindow = qobject_cast<DrillWindow*>(drill))
-        connectDrillWindow(*drillWindow);
-    drill->installEventFilter(this);
-    drill->show();
-    hide();
-}
-
-// What the drill window asks of the program goes through here: Preferences is this window's,
-// and the user line names whom the drill's statistics window views.
-void MainWindow::connectDrillWindow(DrillWindow& drill) {
-    drill.setOptionsOpener([this](DrillWindow&, OptionsPage page) { openPreferences(page); });
-    connect(&drill, &DrillWindow::userLineNameChanged, this, &MainWindow::showUserName);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Closing the drill window hides it, whoever closes it; a window being minimised is hidden
-    // by the system (a spontaneous event) and is not finished. Returning is this window's alone.
-    if (watched == m_drillWindow && event->type() == QEvent::Hide && !event->spontaneous())
-        returnFromDrill();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::returnFromDrill() {
-    QWidget* drill = m_drillWindow;
-    m_drillWindow = nullptr;
-    drill->removeEventFilter(this);
-    // The main window's size is fixed; it takes the drill window's place.
-    move(drill->pos());
-    m_globals.activity.activity = ActivityCode::MainWindow;
-    show();
-    drill->deleteLater();
-}
-
-PreferencesTarget* MainWindow::preferencesTarget() {
-    switch (m_globals.activity.activity) {
-    case ActivityCode::MainWindow:
-        return this;
-    case ActivityCode::BeginnersDrills:
-        return dynamic_cast<PreferencesTarget*>(m_drillWindow.data());
-    }
-    return nullptr;
+    m_drillHost->openDrillWindow();
 }
 
 void MainWindow::openPreferences(std::optional<OptionsPage> page) {
-    OptionsHooks hooks;
-    hooks.schemeChanged = [this] {
-        if (PreferencesTarget* target = preferencesTarget())
-            target->preferencesSchemeChanged();
-    };
-    hooks.charactersShownChanged = [this] {
-        if (PreferencesTarget* target = preferencesTarget())
-            target->preferencesCharactersShownChanged();
-    };
-    hooks.closedDuringDrill = [this](int) {
-        if (PreferencesTarget* target = preferencesTarget())
-            target->preferencesClosed();
-    };
-    openOptions(m_globals.student(), m_services, std::move(hooks), page, this);
+    m_drillHost->openPreferences(page);
 }
 
 void MainWindow::preferencesSchemeChanged() {
