@@ -109,6 +109,7 @@ protected:
 
 private:
     void buildControls();
+    void layOutAtStart();
     void layOut(QSize picture);
     void connectMenu();
     void activated();
