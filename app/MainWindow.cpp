@@ -3,36 +3,28 @@
 
 #include "app/AboutDialog.h"
 #include "app/Globals.h"
-#include "app/MainLayout.h"
+#include "app/LanguageMenu.h"
+#include "app/NationalityMenu.h"
+#include "app/SessionClose.h"
+#include "app/SoundCheck.h"
 #include "app/UserPanels.h"
 #include "core/ColourScheme.h"
 #include "core/TranslationContext.h"
-#include "drills/DrillWindow.h"
 #include "keyboard/KeyboardPictureFile.h"
-#include "keyboard/PictureBuilder.h"
-#include "options/PreferencesDialog.h"
 #include "overview/ClassOverviewWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/EventSounds.h"
 #include "platform/Services.h"
 #include "platform/Shell.h"
-#include "platform/SoundPlayer.h"
 #include "progress/OpenChartsWindow.h"
-#include "students/SaveStudent.h"
-#include "students/StudentSettings.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/ProgramPictures.h"
 #include "widgets/SchemePicture.h"
-#include "widgets/TextColour.h"
 #include "widgets/TranslatedText.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QFrame>
-#include <QImageReader>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -43,47 +35,12 @@ namespace kf {
 
 namespace {
 
-// The client area under the menu bar; the window is as tall as the menu bar makes it.
-constexpr QSize kClientSize{800, 600};
-constexpr QSize kShippedPictureSize{587, 283};
-constexpr QPoint kLogoPlace{42, 12};
-constexpr QSize kLogoSize{499, 233};
-constexpr QRect kHintPlace{671, 28, 28, 22};
-constexpr QPoint kUserLinePlace{538, 245};
 constexpr const char* kContext = "MainWindow";
 constexpr const char* kUserLine = QT_TRANSLATE_NOOP("MainWindow", "User = ");
-constexpr int kBlinkMs = 400;
 constexpr int kBlinkToggles = 3;
-
-// 0x00BBGGRR 0x006B3D74 and 0x00A97ECF.
-constexpr QRgb kLinkColour = qRgb(116, 61, 107);
-constexpr QRgb kLinkHoverColour = qRgb(207, 126, 169);
-
-struct LinkText {
-    QStringView objectName;
-    const char* caption;
-    QPoint place;
-};
-// In UserLink order.
-constexpr std::array<LinkText, MainWindow::kUserLinkCount> kLinks = {{
-    {u"LabelNewUser", QT_TRANSLATE_NOOP("MainWindow", "New User"), {538, 21}},
-    {u"LabelSelectUser", QT_TRANSLATE_NOOP("MainWindow", "Select User"), {555, 68}},
-    {u"LabelLastLesson", QT_TRANSLATE_NOOP("MainWindow", "Next Lesson"), {568, 113}},
-    {u"LabelYourStats", QT_TRANSLATE_NOOP("MainWindow", "Your Stats"), {566, 156}},
-    {u"LabelPreferences", QT_TRANSLATE_NOOP("MainWindow", "Preferences"), {545, 200}},
-}};
-
-// Checked in this order at start; only the first one missing is reported.
-constexpr QStringView kSoundFiles[] = {u"click_2.wav", u"done.wav", u"error.wav", u"start.wav",
-                                       u"type2.wav"};
 
 const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
 
-constexpr const char* kSoundFilesMissing = QT_TRANSLATE_NOOP(
-    "MainWindow", "One or more of the sound files cannot be found. You may need to "
-                  "reinstall Keyfarer to restore the wave files.");
-constexpr const char* kTryAgainOrQuit = QT_TRANSLATE_NOOP(
-    "MainWindow", "\n\nTry again to save the work of %1, or quit without saving it?");
 constexpr const char* kWelcome = QT_TRANSLATE_NOOP(
     "MainWindow", "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New "
                   "User\" link above to create a user file.");
@@ -98,37 +55,13 @@ int screenDotsPerInch(const QScreen* screen) {
     return int(std::lround(screen->logicalDotsPerInch() * screen->devicePixelRatio()));
 }
 
-QImage readPicture(const WorkingFolder& folder, const QString& name) {
-    if (!folder.exists(name))
-        return {};
-    return QImageReader(folder.filePath(name)).read();
-}
-
-QFrame* makePanel(const QString& name, QWidget* parent) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameShape(QFrame::NoFrame);
-    return panel;
-}
-
-QLabel* makeImage(const QString& name, QWidget* parent) {
-    auto* image = new QLabel(parent);
-    image->setObjectName(name);
-    return image;
-}
-
-SchemePicture* makeSchemePicture(const QString& name, SchemePicture::Kind kind, QWidget* parent) {
-    auto* picture = new SchemePicture(kind, parent);
-    picture->setObjectName(name);
-    return picture;
-}
-
 } // namespace
 
 MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
     : QMainWindow(parent)
     , m_globals(globals)
-    , m_services(services) {
+    , m_services(services)
+    , m_drillHost(std::make_unique<DrillWindowHost>(*this, globals, services)) {
     setObjectName(QStringLiteral("Form1"));
     setUiWindowTitle(
         this, kContext,
@@ -150,123 +83,19 @@ MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
     });
     connect(m_menu.classOverview, &QAction::triggered, this, &MainWindow::openClassOverview);
     connectMenu();
-    centralWidget()->setFixedSize(kClientSize);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    layout()->activate();
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
-
-    // The window is laid out around the English US picture; every keyboard picture has its size.
-    // Without it the shipped size stands in, and the first activation reports the missing file.
-    QImage start =
-        readPicture(m_globals.folder, keyboardPictureNames(Nationality::EnglishUS).labelled);
-    if (start.isNull()) {
-        start = QImage(kShippedPictureSize, QImage::Format_RGB32);
-        start.fill(kPaperColour);
-    }
-    const QSize pictureSize = start.size();
-    setKeyboardPicture(std::move(start));
-    layOut(pictureSize);
+    layOutAtStart();
 
     m_globals.currentUserName.clear();
     m_globals.record.applyCreateDefaults();
-    countSoundDevices();
-    checkSoundFiles();
+    checkSoundAtStart(m_globals, m_services);
     // Nothing has been typed in this run yet.
     m_globals.drillSession = DrillSessionFigures{};
     m_globals.sectionUsage.beginSession();
 }
 
 MainWindow::~MainWindow() {
-    delete m_drillWindow.data();
-}
-
-void MainWindow::buildControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("ClientArea"));
-    setCentralWidget(client);
-
-    m_title = makePanel(QStringLiteral("PanelMainTitle"), client);
-    m_titlePicture =
-        makeSchemePicture(QStringLiteral("Image2"), SchemePicture::Kind::Frame, m_title);
-    m_logo = makeImage(QStringLiteral("ImageLogo"), m_title);
-    m_logo->setGeometry(QRect(kLogoPlace, kLogoSize));
-    if (const QImage logo = readPicture(m_globals.folder, QString::fromLatin1(kLogoPicture));
-        !logo.isNull())
-        m_logo->setPixmap(QPixmap::fromImage(logo));
-    m_hint = makeImage(QStringLiteral("Image7"), m_title);
-    m_hint->setGeometry(kHintPlace);
-    if (const QImage hint = readPicture(m_globals.folder, QString::fromLatin1(kHintPicture));
-        !hint.isNull())
-        m_hint->setPixmap(QPixmap::fromImage(hint));
-    m_hint->hide();
-
-    QFont linkFont(QStringLiteral("Arial"));
-    linkFont.setPixelSize(24);
-    for (std::size_t i = 0; i < kLinks.size(); ++i) {
-        auto* link = new ClickableLabel(QString(), m_title);
-        link->setObjectName(kLinks[i].objectName.toString());
-        setUiText(link, kContext, kLinks[i].caption);
-        link->setFont(linkFont);
-        setTextColour(link, QColor(kLinkColour), WhenDisabled::GreysOut);
-        link->adjustSize();
-        link->move(kLinks[i].place);
-        connect(link, &ClickableLabel::hovered, link, [link](bool over) {
-            setTextColour(link, QColor(over ? kLinkHoverColour : kLinkColour),
-                          WhenDisabled::GreysOut);
-        });
-        connect(link, &ClickableLabel::clicked, this, &MainWindow::linkClicked);
-        m_links[i] = link;
-    }
-    // "Next Lesson" belongs to the lessons, which this program does not have.
-    link(UserLink::LastLesson).setEnabled(false);
-
-    m_userLine = new QLabel(m_title);
-    m_userLine->setObjectName(QStringLiteral("Label3"));
-    QFont userFont(QStringLiteral("Arial"));
-    userFont.setPixelSize(16);
-    userFont.setBold(true);
-    m_userLine->setFont(userFont);
-    m_userLine->move(kUserLinePlace);
-    m_userLine->resize(kClientSize.width() - kUserLinePlace.x(), 22);
-
-    m_left = makePanel(QStringLiteral("PanelLeft"), client);
-    m_leftPicture = makeSchemePicture(QStringLiteral("Image3"), SchemePicture::Kind::Frame, m_left);
-    m_right = makePanel(QStringLiteral("PanelRight"), client);
-    m_rightPicture =
-        makeSchemePicture(QStringLiteral("Image4"), SchemePicture::Kind::Frame, m_right);
-    m_keyboardLabel = makeImage(QStringLiteral("Image1"), client);
-
-    m_newUserPanel = makePanel(QStringLiteral("Panel1"), client);
-    m_newUserPicture = makeSchemePicture(QStringLiteral("Image5"), SchemePicture::Kind::Background,
-                                         m_newUserPanel);
-    m_newUserPanel->hide();
-    m_selectUserPanel = makePanel(QStringLiteral("Panel2"), client);
-    m_selectUserPicture = makeSchemePicture(QStringLiteral("Image6"),
-                                            SchemePicture::Kind::Background, m_selectUserPanel);
-    m_selectUserPanel->hide();
-
-    // The hint picture blinks beside the links on the welcome path. (The design also has a
-    // Timer1 that has no handler; it is left out.)
-    m_hintBlinkTimer = new QTimer(this);
-    m_hintBlinkTimer->setObjectName(QStringLiteral("Timer2"));
-    m_hintBlinkTimer->setInterval(kBlinkMs);
-    connect(m_hintBlinkTimer, &QTimer::timeout, this, &MainWindow::blinkTick);
-}
-
-void MainWindow::layOut(QSize picture) {
-    const MainLayout l = layOutAroundKeyboard(width(), kClientSize, picture);
-    m_keyboardLabel->setGeometry(l.keyboard);
-    m_title->setGeometry(l.title);
-    m_titlePicture->setGeometry(m_title->rect());
-    m_left->setGeometry(l.leftPanel);
-    m_leftPicture->setGeometry(m_left->rect());
-    m_right->setGeometry(l.rightPanel);
-    m_rightPicture->setGeometry(m_right->rect());
-    m_newUserPanel->setGeometry(l.newUserPanel);
-    m_newUserPicture->setGeometry(m_newUserPanel->rect());
-    m_selectUserPanel->setGeometry(l.selectUserPanel);
-    m_selectUserPicture->setGeometry(m_selectUserPanel->rect());
+    // A drill window still open goes first, while all it may call back into is here.
+    m_drillHost.reset();
 }
 
 void MainWindow::connectMenu() {
@@ -276,25 +105,9 @@ void MainWindow::connectMenu() {
     }
     connect(m_menu.beginners, &QMenu::aboutToShow, this,
             [this] { adjustBeginnersMenu(m_menu, m_globals.record.nationalityCode()); });
-    connect(m_menu.nationality, &QMenu::aboutToShow, this, [this] {
-        const std::uint8_t code = m_globals.record.nationalityCode();
-        for (std::size_t i = 0; i < m_menu.nationalities.size(); ++i)
-            m_menu.nationalities[i]->setChecked(i == code);
-    });
-    for (std::size_t i = 0; i < m_menu.nationalities.size(); ++i) {
-        const auto code = static_cast<std::uint8_t>(i);
-        connect(m_menu.nationalities[i], &QAction::triggered, this,
-                [this, code] { chooseNationality(code); });
-    }
-    connect(m_menu.language, &QMenu::aboutToShow, this, [this] {
-        const QString spoken = m_language ? m_language->current() : kEnglish;
-        for (QAction* action : m_menu.languages)
-            action->setChecked(action->data().toString() == spoken);
-    });
-    for (QAction* action : m_menu.languages) {
-        connect(action, &QAction::triggered, this,
-                [this, action] { chooseLanguage(action->data().toString()); });
-    }
+    // The nationality and language menus' own parts are children of this window.
+    new NationalityMenu(*this, m_globals, m_services);
+    m_languageMenu = new LanguageMenu(m_menu, m_globals, m_services.speech, this);
     connect(m_menu.contents, &QAction::triggered, this, [this] {
         if (m_globals.folder.exists(QString::fromLatin1(kHelpFile)))
             m_services.shell.openFile(m_globals.folder.filePath(QString::fromLatin1(kHelpFile)),
@@ -309,26 +122,8 @@ void MainWindow::connectMenu() {
     });
 }
 
-void MainWindow::countSoundDevices() {
-    m_globals.soundDeviceCount = m_services.sound.outputDeviceCount();
-    m_globals.soundDevice = m_globals.soundDeviceCount > 0;
-    m_globals.record.setFlag(layout::kSoundOn, true);
-    m_globals.record.setFlag(layout::kBeepOnError, true);
-}
-
-void MainWindow::checkSoundFiles() {
-    if (!m_globals.soundDevice)
-        return;
-    for (QStringView name : kSoundFiles) {
-        if (!m_globals.folder.exists(name.toString())) {
-            m_services.dialogs.error(text(kSoundFilesMissing));
-            return;
-        }
-    }
-}
-
 void MainWindow::setDrillWindowFactory(DrillWindowFactory factory) {
-    m_drillFactory = std::move(factory);
+    m_drillHost->setFactory(std::move(factory));
 }
 
 ClickableLabel& MainWindow::link(UserLink which) const {
@@ -506,73 +301,11 @@ void MainWindow::linkClicked() {
 void MainWindow::beginDrill(DrillKind kind) {
     m_globals.activity.selectDrill(kind);
     playSound(m_globals.soundSettings(), m_services.sound, kSoundClick);
-    if (!m_drillFactory)
-        return;
-    m_globals.activity.activity = ActivityCode::BeginnersDrills;
-    QWidget* drill = m_drillFactory(*this);
-    if (drill == nullptr) {
-        m_globals.activity.activity = ActivityCode::MainWindow;
-        return;
-    }
-    m_drillWindow = drill;
-    if (auto* drillWindow = qobject_cast<DrillWindow*>(drill))
-        connectDrillWindow(*drillWindow);
-    drill->installEventFilter(this);
-    drill->show();
-    hide();
-}
-
-// What the drill window asks of the program goes through here: Preferences is this window's,
-// and the user line names whom the drill's statistics window views.
-void MainWindow::connectDrillWindow(DrillWindow& drill) {
-    drill.setOptionsOpener([this](DrillWindow&, OptionsPage page) { openPreferences(page); });
-    connect(&drill, &DrillWindow::userLineNameChanged, this, &MainWindow::showUserName);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Closing the drill window hides it, whoever closes it; a window being minimised is hidden
-    // by the system (a spontaneous event) and is not finished. Returning is this window's alone.
-    if (watched == m_drillWindow && event->type() == QEvent::Hide && !event->spontaneous())
-        returnFromDrill();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::returnFromDrill() {
-    QWidget* drill = m_drillWindow;
-    m_drillWindow = nullptr;
-    drill->removeEventFilter(this);
-    // The main window's size is fixed; it takes the drill window's place.
-    move(drill->pos());
-    m_globals.activity.activity = ActivityCode::MainWindow;
-    show();
-    drill->deleteLater();
-}
-
-PreferencesTarget* MainWindow::preferencesTarget() {
-    switch (m_globals.activity.activity) {
-    case ActivityCode::MainWindow:
-        return this;
-    case ActivityCode::BeginnersDrills:
-        return dynamic_cast<PreferencesTarget*>(m_drillWindow.data());
-    }
-    return nullptr;
+    m_drillHost->openDrillWindow();
 }
 
 void MainWindow::openPreferences(std::optional<OptionsPage> page) {
-    OptionsHooks hooks;
-    hooks.schemeChanged = [this] {
-        if (PreferencesTarget* target = preferencesTarget())
-            target->preferencesSchemeChanged();
-    };
-    hooks.charactersShownChanged = [this] {
-        if (PreferencesTarget* target = preferencesTarget())
-            target->preferencesCharactersShownChanged();
-    };
-    hooks.closedDuringDrill = [this](int) {
-        if (PreferencesTarget* target = preferencesTarget())
-            target->preferencesClosed();
-    };
-    openOptions(m_globals.student(), m_services, std::move(hooks), page, this);
+    m_drillHost->openPreferences(page);
 }
 
 void MainWindow::preferencesSchemeChanged() {
@@ -584,70 +317,12 @@ void MainWindow::preferencesCharactersShownChanged() {
     showKeyboardPicture();
 }
 
-void MainWindow::chooseNationality(std::uint8_t code) {
-    m_globals.record.setNationality(static_cast<Nationality>(code));
-    rebuildKeyboardPictures();
-    showKeyboardPicture();
-    saveStudent(m_globals.session, m_services.dialogs);
-}
-
-// The labelled and unlabelled pictures of the chosen nationality are drawn anew into the working
-// folder; a failure (a missing blank picture, a folder that cannot be written) is shown and the
-// pictures already there stay.
-void MainWindow::rebuildKeyboardPictures() {
-    const QString problem = writeKeyboardPictures(m_globals.folder, m_globals.record.nationality());
-    if (!problem.isEmpty())
-        m_services.dialogs.error(problem);
-}
-
-// The end of a student's session: the daily roll-over of the history figures runs once and the
-// record is written. When that write fails the student chooses between trying again (after
-// freeing space, say) and quitting without it; nothing is dropped without their word.
-void MainWindow::closeSession() {
-    for (;;) {
-        const ChangeOutcome closed = m_globals.session.close();
-        if (closed.changed())
-            return;
-        if (closed.status == ChangeOutcome::Status::Gone) {
-            if (m_services.dialogs.askYesNo(closed.message))
-                writeAnewOnClose();
-            m_globals.session.abandon();
-            return;
-        }
-        if (!askTryAgainToSave(closed.message)) {
-            m_globals.session.abandon();
-            return;
-        }
-    }
-}
-
 void MainWindow::setInterfaceLanguage(InterfaceLanguage* language) {
-    m_language = language;
-    m_desktopLanguage = language ? language->current() : kEnglish;
-    m_services.speech.setLanguage(m_desktopLanguage);
-}
-
-// Spoken guidance reads in the language the windows speak.
-void MainWindow::speakInterfaceLanguage(const QString& code) {
-    m_services.speech.setLanguage(m_language->apply(code));
-}
-
-// The student's own choice is kept beside the student file; without a current student the choice
-// holds for this run only.
-void MainWindow::chooseLanguage(const QString& code) {
-    if (m_language == nullptr)
-        return;
-    speakInterfaceLanguage(code);
-    if (!m_globals.currentUserName.isEmpty())
-        StudentSettings(m_globals.folder.path(), m_globals.currentUserName).setLanguage(code);
+    m_languageMenu->setInterfaceLanguage(language);
 }
 
 void MainWindow::applyStudentLanguage() {
-    if (m_language == nullptr || m_globals.currentUserName.isEmpty())
-        return;
-    const QString chosen =
-        StudentSettings(m_globals.folder.path(), m_globals.currentUserName).language();
-    speakInterfaceLanguage(isInterfaceLanguage(chosen) ? chosen : m_desktopLanguage);
+    m_languageMenu->applyStudentLanguage();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -661,22 +336,6 @@ void MainWindow::changeEvent(QEvent* event) {
         link->adjustSize();
 }
 
-// The session has ended in memory, its roll-over done once; only writing its file anew is
-// tried again.
-void MainWindow::writeAnewOnClose() {
-    for (;;) {
-        const SaveOutcome written = m_globals.session.writeAnew();
-        if (written.status != SaveOutcome::Status::Failed || !askTryAgainToSave(written.message))
-            return;
-    }
-}
-
-bool MainWindow::askTryAgainToSave(const QString& failure) {
-    const QString question = failure + text(kTryAgainOrQuit).arg(m_globals.session.owner());
-    return m_services.dialogs.message(Dialogs::Kind::Error, question,
-                                      Dialogs::Buttons::TryAgainQuit) == Dialogs::Answer::TryAgain;
-}
-
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     repaintSchemePictures();
@@ -687,7 +346,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    closeSession();
+    closeStudentSession(m_globals.session, m_services.dialogs);
     event->accept();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/DrillWindowHost.h"
 #include "app/MainMenu.h"
 #include "core/ActivityState.h"
 #include "options/OptionGroups.h"
@@ -10,7 +11,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
-#include <functional>
+#include <memory>
 #include <optional>
 
 class QFrame;
@@ -22,7 +23,7 @@ namespace kf {
 class ClickableLabel;
 class InterfaceLanguage;
 class SchemePicture;
-class DrillWindow;
+class LanguageMenu;
 class UserPanels;
 struct Globals;
 struct Services;
@@ -36,7 +37,7 @@ public:
     // Makes the drill window for the drill kind already set in the shared state. The window is
     // a top-level window; the main window shows it, hides itself, and when the drill window is
     // hidden (closing hides it) takes its place again and deletes it.
-    using DrillWindowFactory = std::function<QWidget*(MainWindow& mainWindow)>;
+    using DrillWindowFactory = DrillWindowHost::Factory;
 
     // The five links of the user panel, in the order they stand.
     enum class UserLink { NewUser, SelectUser, LastLesson, YourStats, Preferences };
@@ -105,36 +106,24 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    void layOutAtStart();
     void layOut(QSize picture);
     void connectMenu();
-    void countSoundDevices();
-    void checkSoundFiles();
     void activated();
     void openRoster();
     void linkClicked();
-    void chooseNationality(std::uint8_t code);
-    void chooseLanguage(const QString& code);
-    void speakInterfaceLanguage(const QString& code);
-    void rebuildKeyboardPictures();
-    void closeSession();
-    void writeAnewOnClose();
-    bool askTryAgainToSave(const QString& failure);
     void openClassOverview();
     void openReportOf(const QString& name);
-    void connectDrillWindow(DrillWindow& drill);
-    void returnFromDrill();
     QRgb schemeColour() const;
-    PreferencesTarget* preferencesTarget();
 
     Globals& m_globals;
     Services& m_services;
     MainMenu m_menu;
-    DrillWindowFactory m_drillFactory;
-    QPointer<QWidget> m_drillWindow;
+    // Opened, shown and taken back in this window's place; its drill window goes with it.
+    std::unique_ptr<DrillWindowHost> m_drillHost;
     QPointer<QWidget> m_classOverview;
 
     QLabel* m_keyboardLabel = nullptr;
@@ -152,8 +141,6 @@ private:
     SchemePicture* m_selectUserPicture = nullptr;
     QLabel* m_userLine = nullptr;
     QString m_userLineName; // the name the user line shows after "User = "
-    InterfaceLanguage* m_language = nullptr;
-    QString m_desktopLanguage;
     std::array<ClickableLabel*, kUserLinkCount> m_links{};
     QTimer* m_hintBlinkTimer = nullptr;
 
@@ -164,6 +151,7 @@ private:
     bool m_fallbackTold = false;
     // "New User", "Select User" and the changes of student they make.
     UserPanels* m_userPanels = nullptr;
+    LanguageMenu* m_languageMenu = nullptr;
 };
 
 } // namespace kf
