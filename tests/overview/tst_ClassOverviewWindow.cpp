@@ -46,16 +46,16 @@ struct Fixture : DoubleServices {
         if (!provideStartPictures(dir) || !provideSounds(dir))
             return false;
         globals = std::make_unique<Globals>(folder.path());
-        mainForm = std::make_unique<MainWindow>(*globals, services);
-        mainForm->show();
+        mainWindow = std::make_unique<MainWindow>(*globals, services);
+        mainWindow->show();
         QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(mainForm.get(), &activate);
+        QCoreApplication::sendEvent(mainWindow.get(), &activate);
         return true;
     }
 
     ClassFolderFixture folder;
     std::unique_ptr<Globals> globals;
-    std::unique_ptr<MainWindow> mainForm;
+    std::unique_ptr<MainWindow> mainWindow;
 };
 
 bool waitLoaded(ClassOverviewWindow& window) {
@@ -317,7 +317,7 @@ void tst_ClassOverviewWindow::menuOpensTheOverviewWithoutAStudent() {
     Fixture f;
     QVERIFY(f.folder.ok);
     QVERIFY(f.openMainWindow());
-    MainWindow& form = *f.mainForm;
+    MainWindow& form = *f.mainWindow;
     QVERIFY(f.globals->currentUserName.isEmpty());
 
     QAction* entry = classOverviewEntry(form);
@@ -345,7 +345,7 @@ void tst_ClassOverviewWindow::doubleClickOpensThatStudentsReport() {
     Fixture f;
     QVERIFY(f.folder.ok);
     QVERIFY(f.openMainWindow());
-    MainWindow& form = *f.mainForm;
+    MainWindow& form = *f.mainWindow;
     classOverviewEntry(form)->trigger();
     auto* window = form.findChild<ClassOverviewWindow*>();
     QVERIFY(window && waitLoaded(*window));
