@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/DrillControlKinds.h"
 
+#include "drills/DrillTexts.h"
 #include "widgets/TranslatedText.h"
 
 #include <QFrame>
@@ -11,12 +12,6 @@
 namespace kf::drillcontrols {
 
 using namespace drillstyle;
-
-namespace {
-
-constexpr const char* kContext = "DrillWindow";
-
-} // namespace
 
 QFrame* makePanel(QWidget* parent, const char* name, const QRect& geometry) {
     auto* panel = new QFrame(parent);
@@ -29,7 +24,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, const 
                   Qt::Alignment alignment) {
     auto* label = new QLabel(parent);
     if (caption != nullptr)
-        setUiText(label, kContext, caption);
+        setUiText(label, kDrillWindowContext, caption);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     label->setAlignment(alignment);
@@ -64,16 +59,16 @@ QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QRect& geo
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
-    setUiText(button, kContext, caption);
+    setUiText(button, kDrillWindowContext, caption);
     if (*hint != '\0')
-        setUiToolTip(button, kContext, hint);
+        setUiToolTip(button, kDrillWindowContext, hint);
     // A caption names the button; a picture button is named by its hint.
     if (*caption == '\0') {
         nameByToolTip(button);
     } else {
-        setUiAccessibleName(button, kContext, caption);
+        setUiAccessibleName(button, kDrillWindowContext, caption);
         if (*hint != '\0')
-            setUiAccessibleDescription(button, kContext, hint);
+            setUiAccessibleDescription(button, kDrillWindowContext, hint);
     }
     // Speed buttons take the focus from Tab only, so they work without a mouse (Enter presses
     // them while no set runs); a click leaves the focus on the drill.
@@ -84,7 +79,7 @@ QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QRect& geo
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption,
                         const QRect& geometry) {
     auto* button = new QPushButton(parent);
-    setUiText(button, kContext, caption);
+    setUiText(button, kDrillWindowContext, caption);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
     // Enter presses the focused button, so the own-keys panel works from the keyboard.

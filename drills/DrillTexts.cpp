@@ -10,7 +10,7 @@ namespace {
 
 // The window's own captions share the context, so each text is translated once.
 QString translated(const char* source) {
-    return QCoreApplication::translate("DrillWindow", source);
+    return QCoreApplication::translate(kDrillWindowContext, source);
 }
 
 // In the order of DrillText.

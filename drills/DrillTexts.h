@@ -6,6 +6,10 @@
 
 namespace kf {
 
+// The translation context of every text the drill window shows, whether the window or the drill
+// composes it.
+inline constexpr char kDrillWindowContext[] = "DrillWindow";
+
 // The fixed texts the drill puts into the drill window.
 enum class DrillText : std::uint8_t {
     PressSpaceToBegin,

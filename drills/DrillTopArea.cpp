@@ -4,6 +4,7 @@
 #include "drills/DrillControlKinds.h"
 #include "drills/DrillGlyphs.h"
 #include "drills/DrillLayout.h"
+#include "drills/DrillTexts.h"
 #include "widgets/TranslatedText.h"
 
 #include <QFrame>
@@ -18,7 +19,6 @@ using namespace drillcontrols;
 
 namespace {
 
-constexpr const char* kContext = "DrillWindow";
 constexpr const char* kMissedMark = QT_TRANSLATE_NOOP("DrillWindow", "Missed");
 
 // Where the running figures sit inside Panel1.
@@ -69,7 +69,7 @@ QLabel* buildRunningFigures(QWidget* figures) {
     makeCaptionPanel(lastCorrect, "Panel23", QRect(30, 28, 60, 32));
     QLabel* hitMark = makeImage(lastCorrect, "Image5", QRect(100, 30, kMarkSize, kMarkSize));
     hitMark->setPixmap(QPixmap::fromImage(drawDrillGlyph(DrillGlyph::HitMark)));
-    setUiAccessibleName(hitMark, kContext, QT_TRANSLATE_NOOP("DrillWindow", "Correct"));
+    setUiAccessibleName(hitMark, kDrillWindowContext, QT_TRANSLATE_NOOP("DrillWindow", "Correct"));
 
     QFrame* misses = makePanel(figures, "Panel24", kMissesBox);
     setBackground(misses, kCream);
@@ -82,7 +82,7 @@ QLabel* buildRunningFigures(QWidget* figures) {
     const QPixmap missMark = QPixmap::fromImage(drawDrillGlyph(DrillGlyph::MissMark));
     QLabel* missedMark = makeImage(misses, "Image6", QRect(212, 6, kMarkSize, kMarkSize));
     missedMark->setPixmap(missMark);
-    setUiAccessibleName(missedMark, kContext, kMissedMark);
+    setUiAccessibleName(missedMark, kDrillWindowContext, kMissedMark);
     makeSpeedButton(misses, "SpeedButton3", QRect(4, 60, 22, 22), "", "");
     setTextColour(makeLabel(misses, "Label91", QT_TRANSLATE_NOOP("DrillWindow", "by typing:"),
                             QRect(30, 60, 110, 22)),
@@ -91,7 +91,7 @@ QLabel* buildRunningFigures(QWidget* figures) {
     setTextColour(typedInstead, fromBgr(kRed));
     QLabel* typedMark = makeImage(misses, "Image7", QRect(212, 58, kMarkSize, kMarkSize));
     typedMark->setPixmap(missMark);
-    setUiAccessibleName(typedMark, kContext, kMissedMark);
+    setUiAccessibleName(typedMark, kDrillWindowContext, kMissedMark);
 
     QFrame* instructions = makePanel(figures, "Panel10", kInstructionsBox);
     setBackground(instructions, kWhite);

@@ -2,6 +2,7 @@
 #include "drills/DrillWindow.h"
 
 #include "core/ColourScheme.h"
+#include "drills/DrillTexts.h"
 #include "keyboard/KeyboardPictureFile.h"
 #include "options/PreferencesDialog.h"
 #include "platform/Dialogs.h"
@@ -47,7 +48,6 @@ constexpr std::array<RowButton, kDrillRowCount> kRowButtons = {{
 constexpr const char* kShownRowHint = QT_TRANSLATE_NOOP("DrillWindow", "Hide this if Distracting");
 // The instructions' button keeps its first hint until its row is first hidden.
 constexpr const char* kFirstInstructionsHint = "Click to Hide";
-constexpr const char* kContext = "DrillWindow";
 
 } // namespace
 
@@ -253,7 +253,7 @@ void DrillWindow::showRowButton(DrillRow row) {
     // A missing glyph file leaves the button without a picture.
     button->setIcon(QIcon(QPixmap(m_state.student.folder.filePath(glyph))));
     if (hidden || !hasUiToolTip(button, kFirstInstructionsHint))
-        setUiToolTip(button, kContext, hidden ? b.hiddenHint : kShownRowHint);
+        setUiToolTip(button, kDrillWindowContext, hidden ? b.hiddenHint : kShownRowHint);
     // A picture button is named by its hint.
     nameByToolTip(button);
 }
@@ -262,7 +262,7 @@ void DrillWindow::verifyOwnKeysClick() {
     const OwnKeysResult result = m_engine.verifyOwnKeys(m_controls.ownKeysEdit->text());
     if (!result.enough) {
         m_services.dialogs.information(QCoreApplication::translate(
-            kContext,
+            kDrillWindowContext,
             QT_TRANSLATE_NOOP("DrillWindow", "You need at least two characters to type.")));
         m_controls.ownKeysEdit->setFocus();
     }

@@ -5,6 +5,7 @@
 #include "drills/DrillControlKinds.h"
 #include "drills/DrillGlyphs.h"
 #include "drills/DrillLayout.h"
+#include "drills/DrillTexts.h"
 #include "drills/DrillTopArea.h"
 #include "widgets/PictureView.h"
 #include "widgets/ProgramPictures.h"
@@ -29,7 +30,6 @@ using namespace drillcontrols;
 
 namespace {
 
-constexpr const char* kContext = "DrillWindow";
 constexpr const char* kOwnKeysInstructions =
     QT_TRANSLATE_NOOP("DrillWindow", "Type between 2 and 10 characters to practice, then click the "
                                      "\"Verify these Keys\" button. After that, click the \"Begin "
@@ -174,9 +174,9 @@ void buildOwnKeys(QWidget* client, DrillWindowControls& controls) {
     controls.ownKeysEdit = new QLineEdit(own);
     controls.ownKeysEdit->setObjectName(QStringLiteral("Edit1"));
     controls.ownKeysEdit->setGeometry(12, 86, 180, 28);
-    setUiAccessibleName(controls.ownKeysEdit, kContext,
+    setUiAccessibleName(controls.ownKeysEdit, kDrillWindowContext,
                         QT_TRANSLATE_NOOP("DrillWindow", "Keys to practise"));
-    setUiAccessibleDescription(controls.ownKeysEdit, kContext, kOwnKeysInstructions);
+    setUiAccessibleDescription(controls.ownKeysEdit, kDrillWindowContext, kOwnKeysInstructions);
     makeButton(own, "Button1", QT_TRANSLATE_NOOP("DrillWindow", "Verify these Keys"),
                QRect(204, 86, 184, 28));
     makeButton(own, "Button2", QT_TRANSLATE_NOOP("DrillWindow", "Begin Typing"),
@@ -215,7 +215,7 @@ void buildTips(QWidget* client) {
           std::pair{"Label10", QT_TRANSLATE_NOOP("DrillWindow",
                                                  "Tip: Use the Escape Key to quit in the middle "
                                                  "of an exercise.")}}) {
-        const QString caption = QCoreApplication::translate(kContext, text);
+        const QString caption = QCoreApplication::translate(kDrillWindowContext, text);
         const int height =
             metrics.boundingRect(QRect(0, 0, width, 1000), Qt::TextWordWrap, caption).height();
         QLabel* tip = makeLabel(
@@ -229,16 +229,16 @@ void buildTips(QWidget* client) {
 
 void buildMenu(QMainWindow& window, DrillWindowControls& controls) {
     QMenu* help = window.menuBar()->addMenu(QString());
-    setUiText(help, kContext, QT_TRANSLATE_NOOP("DrillWindow", "&Help"));
+    setUiText(help, kDrillWindowContext, QT_TRANSLATE_NOOP("DrillWindow", "&Help"));
     help->setObjectName(QStringLiteral("Help1"));
     controls.openHelp = help->addAction(QString());
-    setUiText(controls.openHelp, kContext, QT_TRANSLATE_NOOP("DrillWindow", "&Open"));
+    setUiText(controls.openHelp, kDrillWindowContext, QT_TRANSLATE_NOOP("DrillWindow", "&Open"));
     controls.openHelp->setObjectName(QStringLiteral("Open1"));
     QMenu* exit = window.menuBar()->addMenu(QString());
-    setUiText(exit, kContext, QT_TRANSLATE_NOOP("DrillWindow", "&Exit"));
+    setUiText(exit, kDrillWindowContext, QT_TRANSLATE_NOOP("DrillWindow", "&Exit"));
     exit->setObjectName(QStringLiteral("Exit1"));
     controls.closeDrills = exit->addAction(QString());
-    setUiText(controls.closeDrills, kContext,
+    setUiText(controls.closeDrills, kDrillWindowContext,
               QT_TRANSLATE_NOOP("DrillWindow", "&Close Beginners Drills"));
     controls.closeDrills->setObjectName(QStringLiteral("CloseBeginnersDrills1"));
 }
@@ -289,7 +289,7 @@ void layOut(QWidget& client, QSize clientSize, PictureView& keyboard) {
 
 DrillWindowControls buildDrillWindow(QMainWindow& window) {
     window.setObjectName(QStringLiteral("BegForm"));
-    setUiWindowTitle(&window, kContext,
+    setUiWindowTitle(&window, kDrillWindowContext,
                      QT_TRANSLATE_NOOP("DrillWindow", "Keyfarer Typing Tutor (Beginners Drills)"));
     window.setFont(windowFont());
     window.setProperty("helpFile", QString::fromLatin1(kHelpFile));

@@ -3,6 +3,7 @@
 
 #include "progress/BarChartView.h"
 #include "progress/ChartTitles.h"
+#include "progress/StatisticsPage.h"
 #include "widgets/TextControls.h"
 
 #include <QPushButton>
@@ -20,8 +21,6 @@ constexpr int kPrintButtonTop = 4;
 constexpr int kPrintButtonRight = 8;
 constexpr QSize kPrintButtonSize(80, 22);
 
-constexpr const char* kContext = "StatisticsWindow";
-
 QWidget* band(const QString& name, const QRect& place, QWidget* window) {
     auto* w = new QWidget(window);
     w->setObjectName(name);
@@ -37,7 +36,8 @@ BarChartView* chartIn(QWidget* band, ChartKind kind, const QString& name) {
 }
 
 QPushButton* printButtonIn(QWidget* band, const QString& name) {
-    auto* b = uiButton(name, kContext, QT_TRANSLATE_NOOP("StatisticsWindow", "Print Chart"), band);
+    auto* b = uiButton(name, kStatisticsWindowContext,
+                       QT_TRANSLATE_NOOP("StatisticsWindow", "Print Chart"), band);
     b->setGeometry(
         QRect(QPoint(band->width() - kPrintButtonRight - kPrintButtonSize.width(), kPrintButtonTop),
               kPrintButtonSize));

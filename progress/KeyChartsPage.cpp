@@ -2,18 +2,13 @@
 #include "progress/KeyChartsPage.h"
 
 #include "progress/RadioGroup.h"
+#include "progress/StatisticsPage.h"
 #include "widgets/TextControls.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace kf {
-
-namespace {
-
-constexpr const char* kContext = "StatisticsWindow";
-
-} // namespace
 
 KeyChartsPage::KeyChartsPage()
     : StatisticsPage(QStringLiteral("TabSheetKeyCharts")) {
@@ -39,13 +34,13 @@ KeyChartsPage::KeyChartsPage()
     buildUserControls(QStringLiteral("Keys"));
 
     m_rightShiftLabel =
-        uiLabel(QStringLiteral("LabelRightShift"), kContext,
+        uiLabel(QStringLiteral("LabelRightShift"), kStatisticsWindowContext,
                 QT_TRANSLATE_NOOP("StatisticsWindow", "Right Shift Letter Key Errors = "), this);
     m_rightShiftLabel->setGeometry(380, 84, 186, 20);
     m_rightShiftPanel = valuePanel(QStringLiteral("PanelRightShift"), QStringLiteral("0"));
     m_rightShiftPanel->setGeometry(572, 84, 50, 20);
     m_leftShiftLabel =
-        uiLabel(QStringLiteral("LabelLeftShift"), kContext,
+        uiLabel(QStringLiteral("LabelLeftShift"), kStatisticsWindowContext,
                 QT_TRANSLATE_NOOP("StatisticsWindow", "Left Shift Letter Key Errors = "), this);
     m_leftShiftLabel->setGeometry(380, 106, 186, 20);
     m_leftShiftPanel = valuePanel(QStringLiteral("PanelLeftShift"), QStringLiteral("0"));

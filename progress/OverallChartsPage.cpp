@@ -2,18 +2,13 @@
 #include "progress/OverallChartsPage.h"
 
 #include "progress/RadioGroup.h"
+#include "progress/StatisticsPage.h"
 #include "widgets/TextControls.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace kf {
-
-namespace {
-
-constexpr const char* kContext = "StatisticsWindow";
-
-} // namespace
 
 OverallChartsPage::OverallChartsPage()
     : StatisticsPage(QStringLiteral("TabSheetOverall")) {
@@ -29,12 +24,12 @@ OverallChartsPage::OverallChartsPage()
                           1);
     m_period->setGeometry(184, 4, 180, 86);
 
-    uiLabel(QStringLiteral("LabelWpm"), kContext, QT_TRANSLATE_NOOP("StatisticsWindow", "WPM:"),
-            this)
+    uiLabel(QStringLiteral("LabelWpm"), kStatisticsWindowContext,
+            QT_TRANSLATE_NOOP("StatisticsWindow", "WPM:"), this)
         ->setGeometry(14, 60, 70, 22);
     m_wpmPanel = valuePanel(QStringLiteral("PanelWpm"), QString());
     m_wpmPanel->setGeometry(90, 60, 60, 22);
-    uiLabel(QStringLiteral("LabelCorrect"), kContext,
+    uiLabel(QStringLiteral("LabelCorrect"), kStatisticsWindowContext,
             QT_TRANSLATE_NOOP("StatisticsWindow", "Correct %:"), this)
         ->setGeometry(14, 88, 70, 22);
     m_correctPanel = valuePanel(QStringLiteral("PanelCorrect"), QString());

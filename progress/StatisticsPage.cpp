@@ -14,8 +14,6 @@ namespace kf {
 
 namespace {
 
-constexpr const char* kContext = "StatisticsWindow";
-
 // The items of both section selectors and the section each stands for.
 struct SectionItem {
     const char* text;
@@ -36,18 +34,21 @@ void StatisticsPage::setCurrentUser(const QString& name) {
 
 void StatisticsPage::buildUserControls(const QString& suffix) {
     m_currentUser = valuePanel(QStringLiteral("PanelUser") + suffix, QString());
-    setUiToolTip(m_currentUser, kContext, QT_TRANSLATE_NOOP("StatisticsWindow", "Current User"));
+    setUiToolTip(m_currentUser, kStatisticsWindowContext,
+                 QT_TRANSLATE_NOOP("StatisticsWindow", "Current User"));
     m_currentUser->setGeometry(380, 10, 180, 26);
-    auto* switchUser = uiButton(QStringLiteral("ButtonSwitchUser") + suffix, kContext,
-                                QT_TRANSLATE_NOOP("StatisticsWindow", "Switch User"), this);
-    setUiToolTip(switchUser, kContext,
+    auto* switchUser =
+        uiButton(QStringLiteral("ButtonSwitchUser") + suffix, kStatisticsWindowContext,
+                 QT_TRANSLATE_NOOP("StatisticsWindow", "Switch User"), this);
+    setUiToolTip(switchUser, kStatisticsWindowContext,
                  QT_TRANSLATE_NOOP("StatisticsWindow",
                                    "Recommended for Teachers Viewing  Charts & Stats Only"));
     switchUser->setGeometry(572, 9, 126, 28);
-    auto* viewReport = uiButton(QStringLiteral("ButtonViewReport") + suffix, kContext,
-                                QT_TRANSLATE_NOOP("StatisticsWindow", "View Report"), this);
+    auto* viewReport =
+        uiButton(QStringLiteral("ButtonViewReport") + suffix, kStatisticsWindowContext,
+                 QT_TRANSLATE_NOOP("StatisticsWindow", "View Report"), this);
     viewReport->setGeometry(380, 46, 126, 28);
-    auto* close = uiButton(QStringLiteral("ButtonClose") + suffix, kContext,
+    auto* close = uiButton(QStringLiteral("ButtonClose") + suffix, kStatisticsWindowContext,
                            QT_TRANSLATE_NOOP("StatisticsWindow", "Close Charts"), this);
     close->setGeometry(572, 46, 126, 28);
     connect(switchUser, &QPushButton::clicked, this, &StatisticsPage::switchUserClicked);
@@ -67,9 +68,9 @@ QLabel* StatisticsPage::valuePanel(const QString& name, const QString& text) {
 RadioGroup* StatisticsPage::radioGroup(const QString& name, const char* caption,
                                        const std::vector<const char*>& items, int columns) {
     auto* group = new RadioGroup(QString(), QStringList(qsizetype(items.size())), columns, this);
-    setUiText(group, kContext, caption);
+    setUiText(group, kStatisticsWindowContext, caption);
     for (std::size_t i = 0; i < items.size(); ++i)
-        setUiText(group->button(int(i)), kContext, items[i]);
+        setUiText(group->button(int(i)), kStatisticsWindowContext, items[i]);
     group->setObjectName(name);
     group->setItemIndex(0);
     return group;
@@ -82,8 +83,8 @@ StatisticsPage::hiddenChartButtons(const QString& panelName, const NamedButton& 
     hidden->setObjectName(panelName);
     hidden->setGeometry(630, 84, 70, 44);
     hidden->hide();
-    auto* upper = uiButton(first.name, kContext, first.text, hidden);
-    auto* lower = uiButton(second.name, kContext, second.text, hidden);
+    auto* upper = uiButton(first.name, kStatisticsWindowContext, first.text, hidden);
+    auto* lower = uiButton(second.name, kStatisticsWindowContext, second.text, hidden);
     lower->move(0, 22);
     return {upper, lower};
 }

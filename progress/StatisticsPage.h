@@ -12,6 +12,9 @@ class QPushButton;
 
 namespace kf {
 
+// The translation context of the statistics window's own texts, on either page.
+inline constexpr char kStatisticsWindowContext[] = "StatisticsWindow";
+
 class RadioGroup;
 
 // A page of the statistics window. Both pages show, right of their selectors, the current

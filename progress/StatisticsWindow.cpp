@@ -8,6 +8,7 @@
 #include "progress/ChartPrinting.h"
 #include "progress/KeyChartsPage.h"
 #include "progress/OverallChartsPage.h"
+#include "progress/StatisticsPage.h"
 #include "widgets/TranslatedText.h"
 
 #include <QCloseEvent>
@@ -25,8 +26,6 @@ namespace {
 constexpr int kClientWidth = 712;
 constexpr int kClientHeight = 516;
 
-constexpr const char* kContext = "StatisticsWindow";
-
 constexpr const char* kRestartAdvice = QT_TRANSLATE_NOOP(
     "StatisticsWindow",
     "After Switching names, it is recommended that you restart the program before continuing "
@@ -41,7 +40,8 @@ StatisticsWindow::StatisticsWindow(const StudentContext& student, Services& serv
     , m_student(student)
     , m_services(services)
     , m_bands(this, kClientWidth) {
-    setUiWindowTitle(this, kContext, QT_TRANSLATE_NOOP("StatisticsWindow", "Statistics"));
+    setUiWindowTitle(this, kStatisticsWindowContext,
+                     QT_TRANSLATE_NOOP("StatisticsWindow", "Statistics"));
     setFixedSize(kClientWidth, kClientHeight);
     connect(m_bands.printTop(), &QPushButton::clicked, this, [this] { buttonPrintTopClick(); });
     connect(m_bands.printMiddle(), &QPushButton::clicked, this,
@@ -78,9 +78,9 @@ void StatisticsWindow::buildPages() {
                          kClientHeight - ChartBands::height());
     m_keyPage = new KeyChartsPage;
     m_overallPage = new OverallChartsPage;
-    setUiTabText(m_pages, m_pages->addTab(m_keyPage, QString()), kContext,
+    setUiTabText(m_pages, m_pages->addTab(m_keyPage, QString()), kStatisticsWindowContext,
                  QT_TRANSLATE_NOOP("StatisticsWindow", "Individual Key Charts"));
-    setUiTabText(m_pages, m_pages->addTab(m_overallPage, QString()), kContext,
+    setUiTabText(m_pages, m_pages->addTab(m_overallPage, QString()), kStatisticsWindowContext,
                  QT_TRANSLATE_NOOP("StatisticsWindow", "Overall Statistics"));
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { chartPageChanged(); });
 
@@ -288,7 +288,8 @@ void StatisticsWindow::buttonCloseOverallClick() {
 
 void StatisticsWindow::closeEvent(QCloseEvent* event) {
     if (m_state.namesSwitched) {
-        m_services.dialogs.information(QCoreApplication::translate(kContext, kRestartAdvice));
+        m_services.dialogs.information(
+            QCoreApplication::translate(kStatisticsWindowContext, kRestartAdvice));
         m_state.namesSwitched = false;
     }
     QWidget::closeEvent(event);
