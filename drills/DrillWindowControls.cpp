@@ -70,7 +70,8 @@ constexpr std::array<ToolButton, 7> kRightTools = {{
      DrillGlyph::ExitLessons},
 }};
 
-constexpr int kToolWidth = 72;
+// Eight letters of the window font fit a caption ("Optionen", "Opciones").
+constexpr int kToolWidth = 76;
 constexpr int kToolHeight = 34;
 constexpr int kToolStep = 38;
 constexpr int kToolPanelWidth = kToolWidth + 8;

@@ -29,7 +29,7 @@ KeyChartsPage::KeyChartsPage()
                                QT_TRANSLATE_NOOP("StatisticsWindow", "Symbols"),
                                QT_TRANSLATE_NOOP("StatisticsWindow", "International Keys")},
                               1);
-    m_characters->setGeometry(184, 4, 180, 110);
+    m_characters->setGeometry(184, 4, 190, 110); // room for "Buchstaben, Satzzeichen"
 
     buildUserControls(QStringLiteral("Keys"));
 

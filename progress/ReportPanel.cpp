@@ -25,7 +25,10 @@ constexpr int kLargestFontSize = 13;
 constexpr int kFirstFontSize = 10;
 constexpr QSize kShowPanelSize(82, 46);
 constexpr int kShowPanelInset = 4;
-constexpr QSize kHideButtonSize(60, 24);
+// The hide button ends where the show button's panel leaves room for it, and grows to the left
+// for a longer word ("Ausblenden").
+constexpr QSize kHideButtonSize(76, 24);
+constexpr int kHideButtonRight = 60; // from the show button's left edge
 
 constexpr const char* kContext = "ReportPanel";
 
@@ -87,7 +90,8 @@ ReportPanel::ReportPanel(QWidget* parent)
     m_fontSize->setGeometry(350, row + 35, 44, 26);
 
     const QRect showPanel = showPanelPlace(client);
-    const QPoint hideAt = showPanel.topLeft() + showButtonOffset();
+    const QPoint hideAt = showPanel.topLeft() + showButtonOffset() +
+                          QPoint(kHideButtonRight - kHideButtonSize.width(), 0);
     auto* hide = uiButton(QStringLiteral("ButtonHide"), kContext,
                           QT_TRANSLATE_NOOP("ReportPanel", "Hide"), this);
     setUiToolTip(hide, kContext, QT_TRANSLATE_NOOP("ReportPanel", "Hide to View Charts"));

@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>Beginners Drills:</source>
-        <translation>Anfängerübungen:</translation>
+        <translation>Anfänger:</translation>
     </message>
     <message>
         <source>Done</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Done!</source>
-        <translation>Fertig!</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Missed</source>
@@ -1199,11 +1199,11 @@ Wenn du mit Nein antwortest, wird trotzdem zu der anderen Person gewechselt, und
     </message>
     <message>
         <source>Press the right shift key first, then move your left hand middle finger up one key and slightly to the left to reach the &quot;E&quot; key.</source>
-        <translation>Drücke zuerst die rechte Umschalttaste und bewege dann deinen linken Mittelfinger eine Taste nach oben und etwas nach links, um die Taste &quot;E&quot; zu erreichen.</translation>
+        <translation>Drücke zuerst die rechte Umschalttaste und bewege dann deinen linken Mittelfinger eine Taste nach oben und etwas nach links zur Taste &quot;E&quot;.</translation>
     </message>
     <message>
         <source>Press the right shift key first, then move your left hand index finger up one key and slightly to the left to reach the &quot;R&quot; key.</source>
-        <translation>Drücke zuerst die rechte Umschalttaste und bewege dann deinen linken Zeigefinger eine Taste nach oben und etwas nach links, um die Taste &quot;R&quot; zu erreichen.</translation>
+        <translation>Drücke zuerst die rechte Umschalttaste und bewege dann deinen linken Zeigefinger eine Taste nach oben und etwas nach links zur Taste &quot;R&quot;.</translation>
     </message>
     <message>
         <source>Press the right shift key first, then move your left hand index finger up one key and to the right.</source>
@@ -1243,15 +1243,15 @@ Wenn du mit Nein antwortest, wird trotzdem zu der anderen Person gewechselt, und
     </message>
     <message>
         <source>Press the right shift key first, then move your left hand ring finger down one key and slightly to the right to reach the &quot;X&quot; key.</source>
-        <translation>Drücke zuerst die rechte Umschalttaste und bewege dann deinen linken Ringfinger eine Taste nach unten und etwas nach rechts, um die Taste &quot;X&quot; zu erreichen.</translation>
+        <translation>Drücke zuerst die rechte Umschalttaste und bewege dann deinen linken Ringfinger eine Taste nach unten und etwas nach rechts zur Taste &quot;X&quot;.</translation>
     </message>
     <message>
         <source>Press the right shift key first, then move your left hand middle finger down one key and slightly to the right to reach the &quot;C&quot; key.</source>
-        <translation>Drücke zuerst die rechte Umschalttaste und bewege dann deinen linken Mittelfinger eine Taste nach unten und etwas nach rechts, um die Taste &quot;C&quot; zu erreichen.</translation>
+        <translation>Drücke zuerst die rechte Umschalttaste und bewege dann deinen linken Mittelfinger eine Taste nach unten und etwas nach rechts zur Taste &quot;C&quot;.</translation>
     </message>
     <message>
         <source>Press the right shift key first, then move your left hand index finger down one key and slightly to the right to reach the &quot;V&quot; key.</source>
-        <translation>Drücke zuerst die rechte Umschalttaste und bewege dann deinen linken Zeigefinger eine Taste nach unten und etwas nach rechts, um die Taste &quot;V&quot; zu erreichen.</translation>
+        <translation>Drücke zuerst die rechte Umschalttaste und bewege dann deinen linken Zeigefinger eine Taste nach unten und etwas nach rechts zur Taste &quot;V&quot;.</translation>
     </message>
     <message>
         <source>This is a tricky one for beginners. The &quot;B&quot; can be reached equally with either hand, but most teach the use of the left hand.</source>
@@ -2094,7 +2094,7 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     </message>
     <message>
         <source>Hide</source>
-        <translation>Weg</translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>Hide to View Charts</source>
@@ -2446,7 +2446,7 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     </message>
     <message>
         <source>one half</source>
-        <translation>ein Halb</translation>
+        <translation>einhalb</translation>
     </message>
     <message>
         <source>three quarters</source>
@@ -2781,7 +2781,7 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     </message>
     <message>
         <source>Letters &amp;&amp; Punctuation</source>
-        <translation>Buchstaben &amp;&amp; Zeichen</translation>
+        <translation>Buchstaben, Satzzeichen</translation>
     </message>
     <message>
         <source>Numbers</source>
@@ -2926,7 +2926,7 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     </message>
     <message>
         <source>View Selected Name</source>
-        <translation>Gewählten Namen ansehen</translation>
+        <translation>Auswahl ansehen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2945,7 +2945,7 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     </message>
     <message>
         <source>Select a name from the list below.</source>
-        <translation>Wähle einen Namen aus der Liste unten.</translation>
+        <translation>Wähle einen Namen aus der Liste.</translation>
     </message>
     <message>
         <source>This username already exists and Cannot be created.</source>

@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Timed Tests</source>
-        <translation>Pruebas cronometradas</translation>
+        <translation>Pruebas de tiempo</translation>
     </message>
     <message>
         <source>Student</source>
@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>Beginners Drills:</source>
-        <translation>Ejercicios de principiante:</translation>
+        <translation>Principiante:</translation>
     </message>
     <message>
         <source>Done</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Done!</source>
-        <translation>¡Hecho!</translation>
+        <translation>¡Fin!</translation>
     </message>
     <message>
         <source>Missed</source>
@@ -1396,7 +1396,7 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     </message>
     <message>
         <source>Lesson 11 -- &amp;Symbols</source>
-        <translation>Lección 11 -- &amp;Símbolos</translation>
+        <translation>Lección 11 -- Sí&amp;mbolos</translation>
     </message>
     <message>
         <source>&amp;Exit Keyfarer</source>
@@ -1436,7 +1436,7 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     </message>
     <message>
         <source>&amp;Symbols Only</source>
-        <translation>Solo s&amp;ímbolos</translation>
+        <translation>Solo sí&amp;mbolos</translation>
     </message>
     <message>
         <source>&amp;Do Everything</source>
@@ -1528,7 +1528,7 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     </message>
     <message>
         <source>Ti&amp;medTests</source>
-        <translation>Pruebas &amp;cronometradas</translation>
+        <translation>Pruebas de &amp;tiempo</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -1588,19 +1588,19 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     </message>
     <message>
         <source>&amp;Symbols &amp;&amp; Spanish Characters</source>
-        <translation>S&amp;ímbolos &amp;&amp; caracteres españoles</translation>
+        <translation>Sí&amp;mbolos &amp;&amp; caracteres españoles</translation>
     </message>
     <message>
         <source>&amp;Symbols &amp;&amp; German Characters</source>
-        <translation>S&amp;ímbolos &amp;&amp; caracteres alemanes</translation>
+        <translation>Sí&amp;mbolos &amp;&amp; caracteres alemanes</translation>
     </message>
     <message>
         <source>&amp;Symbols &amp;&amp; Italian Characters</source>
-        <translation>S&amp;ímbolos &amp;&amp; caracteres italianos</translation>
+        <translation>Sí&amp;mbolos &amp;&amp; caracteres italianos</translation>
     </message>
     <message>
         <source>&amp;Symbols &amp;&amp; French Characters</source>
-        <translation>S&amp;ímbolos &amp;&amp; caracteres franceses</translation>
+        <translation>Sí&amp;mbolos &amp;&amp; caracteres franceses</translation>
     </message>
     <message>
         <source>&amp;Class Overview</source>
@@ -2102,7 +2102,7 @@ Try again to save the work of %1, or quit without saving it?</source>
     </message>
     <message>
         <source>Click &quot;Hide&quot; to view charts:</source>
-        <translation>Haz clic en «Ocultar» para ver los gráficos:</translation>
+        <translation>«Ocultar» muestra los gráficos:</translation>
     </message>
     <message>
         <source>Summary report</source>
@@ -2218,7 +2218,7 @@ Try again to save the work of %1, or quit without saving it?</source>
     </message>
     <message>
         <source>ampersand</source>
-        <translation>et</translation>
+        <translation>y comercial</translation>
     </message>
     <message>
         <source>apostrophe</source>
@@ -2322,7 +2322,7 @@ Try again to save the work of %1, or quit without saving it?</source>
     </message>
     <message>
         <source>tilde</source>
-        <translation>tilde</translation>
+        <translation>virgulilla</translation>
     </message>
     <message>
         <source>euro sign</source>

@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>All and Common Punctuation</source>
-        <translation>Tout et ponctuation courante</translation>
+        <translation>Tout et ponctuation usuelle</translation>
     </message>
     <message>
         <source>Numbers Only</source>
@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>Beginners Drills:</source>
-        <translation>Exercices débutants&#xa0;:</translation>
+        <translation>Débutants&#xa0;:</translation>
     </message>
     <message>
         <source>Done</source>
@@ -2745,7 +2745,7 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     </message>
     <message>
         <source>Switch User</source>
-        <translation>Changer de nom</translation>
+        <translation>Changer d&apos;élève</translation>
     </message>
     <message>
         <source>Recommended for Teachers Viewing  Charts &amp; Stats Only</source>
@@ -2825,7 +2825,7 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     </message>
     <message>
         <source>Correct %:</source>
-        <translation>Réussite %&#xa0;:</translation>
+        <translation>Justes %&#xa0;:</translation>
     </message>
     <message>
         <source>Accuracy</source>
@@ -2945,7 +2945,7 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     </message>
     <message>
         <source>Select a name from the list below.</source>
-        <translation>Choisis un nom dans la liste ci-dessous.</translation>
+        <translation>Choisis un nom dans la liste.</translation>
     </message>
     <message>
         <source>This username already exists and Cannot be created.</source>

@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>All and Common Punctuation</source>
-        <translation>Tutto e punteggiatura comune</translation>
+        <translation>Tutto e punteggiatura</translation>
     </message>
     <message>
         <source>Numbers Only</source>
@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>Beginners Drills:</source>
-        <translation>Esercizi per principianti:</translation>
+        <translation>Principianti:</translation>
     </message>
     <message>
         <source>Done</source>
@@ -2090,7 +2090,7 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation>Misura</translation>
+        <translation>Corpo</translation>
     </message>
     <message>
         <source>Hide</source>
@@ -2102,11 +2102,11 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     </message>
     <message>
         <source>Click &quot;Hide&quot; to view charts:</source>
-        <translation>Fai clic su «Nascondi» per vedere i grafici:</translation>
+        <translation>«Nascondi» mostra i grafici:</translation>
     </message>
     <message>
         <source>Summary report</source>
-        <translation>Resoconto</translation>
+        <translation>Riepilogo</translation>
     </message>
     <message>
         <source>User names</source>
