@@ -1,16 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped translations against the code: lupdate reads the code afresh, and every message it
-// finds must be finished in every shipped language, keeping its placeholders and ampersands.
+// finds must be finished in every shipped language, keeping its placeholders and ampersands. The
+// windows' menus and buttons, built in each language, give each shortcut letter a key of its own
+// on that country's keyboard.
 
+#include "../drills/DrillHarness.h"
+#include "app/InterfaceLanguage.h"
+#include "app/MainWindow.h"
+#include "drills/DrillWindow.h"
+#include "keyboard/KeyTable.h"
+#include "keyboard/Windows1252.h"
+#include "options/PreferencesDialog.h"
+#include "overview/ClassOverviewWindow.h"
+#include "progress/StatisticsWindow.h"
+#include "widgets/ClickableLabel.h"
+
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
+
+using namespace kf;
+using namespace kf::test;
 
 namespace {
 
@@ -66,6 +87,94 @@ QStringList placeholders(const QString& text) {
     return found;
 }
 
+// One shortcut letter of a menu entry or a button: the key that Alt takes with it.
+struct Shortcut {
+    QChar letter; // lower case
+    QString text;
+    QByteArray source; // the English text it translates; empty for a text never translated
+};
+
+// Shortcuts that one key press chooses among: the entries of one menu, or a window's menu bar
+// titles with the buttons it shows.
+struct ShortcutGroup {
+    QString where;
+    QList<Shortcut> shortcuts;
+};
+
+QChar shortcutLetter(QStringView text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i; // "&&" shows one ampersand
+    }
+    return {};
+}
+
+void addShortcut(ShortcutGroup& group, const QString& text, const QObject* holder) {
+    if (const QChar letter = shortcutLetter(text); !letter.isNull())
+        group.shortcuts.append({letter, text, holder->property("kfTextSource").toByteArray()});
+}
+
+// The holder of an entry's remembered English text: the submenu for a submenu's title.
+const QObject* holderOf(const QAction* action) {
+    return action->menu() != nullptr ? static_cast<const QObject*>(action->menu()) : action;
+}
+
+void collectMenu(const QMenu& menu, const QString& where, QList<ShortcutGroup>& groups) {
+    ShortcutGroup group{where + QStringLiteral(" > ") + menu.title(), {}};
+    for (const QAction* action : menu.actions()) {
+        addShortcut(group, action->text(), holderOf(action));
+        if (action->menu() != nullptr)
+            collectMenu(*action->menu(), group.where, groups);
+    }
+    groups.append(group);
+}
+
+// The window's menus, and its menu bar titles with the buttons it shows now.
+QList<ShortcutGroup> shortcutGroups(const QWidget& window, const QString& where) {
+    QList<ShortcutGroup> groups{{where, {}}};
+    for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+        for (const QAction* action : bar->actions()) {
+            addShortcut(groups.front(), action->text(), holderOf(action));
+            if (action->menu() != nullptr)
+                collectMenu(*action->menu(), where, groups);
+        }
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(&window))
+            addShortcut(groups.front(), button->text(), button);
+    return groups;
+}
+
+// The keyboard a speaker of the language has in front of them.
+Nationality nationalityOf(const QString& language) {
+    if (language == u"de")
+        return Nationality::German;
+    if (language == u"fr")
+        return Nationality::French;
+    if (language == u"es")
+        return Nationality::Spanish;
+    if (language == u"it")
+        return Nationality::Italian;
+    return Nationality::EnglishUS;
+}
+
+// Why Alt with the letter cannot be typed in one go on the keyboard, or nothing.
+QString keyProblem(QChar letter, Nationality nationality) {
+    const std::optional<AnsiChar> byte = toWindows1252(letter);
+    const std::optional<KeyCode> code = byte ? keyCodeOfCharacter(*byte) : std::nullopt;
+    const std::optional<KeyEntry> entry = code ? keyEntry(*code, nationality) : std::nullopt;
+    if (!entry)
+        return QStringLiteral("has no key");
+    if ((entry->modifiers & kAltGr) != 0)
+        return QStringLiteral("needs Alt Gr");
+    if ((entry->modifiers & (kDeadAcute | kDeadGrave)) != 0)
+        return QStringLiteral("needs a dead key");
+    return {};
+}
+
 } // namespace
 
 class tst_Translations : public QObject {
@@ -79,9 +188,18 @@ private slots:
     void translationsKeepPlaceholdersAndShortcutLetters();
     void theBuildShipsEveryLanguage_data();
     void theBuildShipsEveryLanguage();
+    void shortcutLettersNeedNoDeadKeyOrAltGr_data();
+    void shortcutLettersNeedNoDeadKeyOrAltGr();
+    void noTwoShortcutsShareALetter_data();
+    void noTwoShortcutsShareALetter();
 
 private:
+    // The shortcuts of every window in the language, its keyboard's own entries shown.
+    QList<ShortcutGroup> windowShortcuts(const QString& language);
+
     Messages m_code;
+    InterfaceLanguage m_language{
+        InterfaceLanguage::shippedLocation(qEnvironmentVariable("KEYFARER_SHARE"))};
 };
 
 void tst_Translations::initTestCase() {
@@ -167,5 +285,106 @@ void tst_Translations::theBuildShipsEveryLanguage() {
     QCOMPARE(translator.translate("MainMenu", "&Beginners Drills"), shipped.value(key).translation);
 }
 
-QTEST_GUILESS_MAIN(tst_Translations)
+QList<ShortcutGroup> tst_Translations::windowShortcuts(const QString& language) {
+    QList<ShortcutGroup> groups;
+    if (m_language.apply(language) != language)
+        return groups;
+    DrillHarness h;
+    h.shipFiles();
+    {
+        MainWindow form(h.globals, h.services);
+        adjustBeginnersMenu(form.menu(), std::uint8_t(nationalityOf(language)));
+        groups += shortcutGroups(form, QStringLiteral("main window"));
+        // Each user panel with its buttons, made when it first opens.
+        emit form.link(MainWindow::UserLink::NewUser).clicked();
+        groups += shortcutGroups(form, QStringLiteral("main window, New User")).front();
+        form.newUserPanel().hide();
+        emit form.link(MainWindow::UserLink::SelectUser).clicked();
+        groups += shortcutGroups(form, QStringLiteral("main window, Select User")).front();
+    }
+    {
+        DrillWindow drill(h.globals.drillWindowState(), h.services);
+        drill.show();
+        groups += shortcutGroups(drill, QStringLiteral("drill window"));
+    }
+    h.globals.activity.selectDrill(DrillKind::ChooseYourOwnKeys); // its panel's buttons
+    DrillWindow ownKeys(h.globals.drillWindowState(), h.services);
+    ownKeys.show();
+    QEvent activation(QEvent::WindowActivate); // the drill starts and opens its panel
+    QCoreApplication::sendEvent(&ownKeys, &activation);
+    if (!ownKeys.findChild<QWidget*>(QStringLiteral("Panel2"))->isVisible())
+        return {};
+    groups += shortcutGroups(ownKeys, QStringLiteral("drill window, own keys")).front();
+    PreferencesDialog* options = openOptions(h.globals.student(), h.services, {}, std::nullopt);
+    auto* pages = options->findChild<QTabWidget*>();
+    for (int page = 0; pages != nullptr && page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        groups += shortcutGroups(*options, QStringLiteral("Preferences, ") + pages->tabText(page));
+    }
+    options->close();
+    StatisticsWindow statistics(h.globals.student(), h.services);
+    statistics.show();
+    groups += shortcutGroups(statistics, QStringLiteral("statistics window"));
+    statistics.buttonViewReportClick();
+    groups += shortcutGroups(statistics, QStringLiteral("statistics window, report"));
+    statistics.buttonCloseReportClick();
+    statistics.buttonSwitchUserClick();
+    groups += shortcutGroups(statistics, QStringLiteral("statistics window, switch user"));
+    ClassOverviewWindow overview(WorkingFolder(h.dir.path()), h.services);
+    overview.show();
+    groups += shortcutGroups(overview, QStringLiteral("class overview"));
+    m_language.apply(kEnglish);
+    return groups;
+}
+
+void tst_Translations::shortcutLettersNeedNoDeadKeyOrAltGr_data() {
+    QTest::addColumn<QString>("language");
+    for (const InterfaceLanguageName& l : kInterfaceLanguages)
+        QTest::newRow(qPrintable(l.code.toString())) << l.code.toString();
+}
+
+// Alt and a letter is one press: a letter behind a dead key or Alt Gr cannot be reached with it.
+void tst_Translations::shortcutLettersNeedNoDeadKeyOrAltGr() {
+    QFETCH(QString, language);
+    const QList<ShortcutGroup> groups = windowShortcuts(language);
+    QVERIFY(groups.size() > 10);
+    QStringList unreachable;
+    for (const ShortcutGroup& group : groups) {
+        for (const Shortcut& s : group.shortcuts) {
+            if (const QString problem = keyProblem(s.letter, nationalityOf(language));
+                !problem.isEmpty())
+                unreachable.append(QStringLiteral("%1: \"%2\": \"%3\" %4")
+                                       .arg(group.where, s.text, s.letter, problem));
+        }
+    }
+    QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(u'\n')));
+}
+
+void tst_Translations::noTwoShortcutsShareALetter_data() {
+    shortcutLettersNeedNoDeadKeyOrAltGr_data();
+}
+
+// Where the English texts themselves share a letter (the design's own menus), so may theirs.
+void tst_Translations::noTwoShortcutsShareALetter() {
+    QFETCH(QString, language);
+    const QList<ShortcutGroup> groups = windowShortcuts(language);
+    QVERIFY(groups.size() > 10);
+    QStringList shared;
+    for (const ShortcutGroup& group : groups) {
+        const QList<Shortcut>& s = group.shortcuts;
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            for (qsizetype j = i + 1; j < s.size(); ++j) {
+                const bool englishShares = !s[i].source.isEmpty() && !s[j].source.isEmpty() &&
+                                           shortcutLetter(QString::fromUtf8(s[i].source)) ==
+                                               shortcutLetter(QString::fromUtf8(s[j].source));
+                if (s[i].letter == s[j].letter && !englishShares)
+                    shared.append(QStringLiteral("%1: \"%2\" and \"%3\"")
+                                      .arg(group.where, s[i].text, s[j].text));
+            }
+        }
+    }
+    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(u'\n')));
+}
+
+QTEST_MAIN(tst_Translations)
 #include "tst_Translations.moc"
