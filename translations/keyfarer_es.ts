@@ -2382,7 +2382,7 @@ Try again to save the work of %1, or quit without saving it?</source>
     </message>
     <message>
         <source>soft hyphen</source>
-        <translation>guion suave</translation>
+        <translation>guion blando</translation>
     </message>
     <message>
         <source>registered sign</source>

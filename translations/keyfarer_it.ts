@@ -2382,7 +2382,7 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     </message>
     <message>
         <source>soft hyphen</source>
-        <translation>trattino morbido</translation>
+        <translation>trattino facoltativo</translation>
     </message>
     <message>
         <source>registered sign</source>
