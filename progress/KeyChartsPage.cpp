@@ -10,6 +10,14 @@
 
 namespace kf {
 
+namespace {
+
+// The shift-key error captions hold "Fehler rechte Umschalttaste = "; their figures stand beside.
+constexpr int kShiftLabelWidth = 190;
+constexpr int kShiftPanelLeft = 380 + kShiftLabelWidth + 6;
+
+} // namespace
+
 KeyChartsPage::KeyChartsPage()
     : StatisticsPage(QStringLiteral("TabSheetKeyCharts")) {
     m_period = radioGroup(QStringLiteral("RadioGroupKeyPeriod"),
@@ -36,15 +44,15 @@ KeyChartsPage::KeyChartsPage()
     m_rightShiftLabel =
         uiLabel(QStringLiteral("LabelRightShift"), kStatisticsWindowContext,
                 QT_TRANSLATE_NOOP("StatisticsWindow", "Right Shift Letter Key Errors = "), this);
-    m_rightShiftLabel->setGeometry(380, 84, 186, 20);
+    m_rightShiftLabel->setGeometry(380, 84, kShiftLabelWidth, 20);
     m_rightShiftPanel = valuePanel(QStringLiteral("PanelRightShift"), QStringLiteral("0"));
-    m_rightShiftPanel->setGeometry(572, 84, 50, 20);
+    m_rightShiftPanel->setGeometry(kShiftPanelLeft, 84, 50, 20);
     m_leftShiftLabel =
         uiLabel(QStringLiteral("LabelLeftShift"), kStatisticsWindowContext,
                 QT_TRANSLATE_NOOP("StatisticsWindow", "Left Shift Letter Key Errors = "), this);
-    m_leftShiftLabel->setGeometry(380, 106, 186, 20);
+    m_leftShiftLabel->setGeometry(380, 106, kShiftLabelWidth, 20);
     m_leftShiftPanel = valuePanel(QStringLiteral("PanelLeftShift"), QStringLiteral("0"));
-    m_leftShiftPanel->setGeometry(572, 106, 50, 20);
+    m_leftShiftPanel->setGeometry(kShiftPanelLeft, 106, 50, 20);
     showShiftErrors(false);
 
     auto [speed, accuracy] = hiddenChartButtons(

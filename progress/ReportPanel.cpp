@@ -25,10 +25,9 @@ constexpr int kLargestFontSize = 13;
 constexpr int kFirstFontSize = 10;
 constexpr QSize kShowPanelSize(82, 46);
 constexpr int kShowPanelInset = 4;
-// The hide button ends where the show button's panel leaves room for it, and grows to the left
-// for a longer word ("Ausblenden").
-constexpr QSize kHideButtonSize(76, 24);
-constexpr int kHideButtonRight = 60; // from the show button's left edge
+// The hide button stands where the show button does; it reaches a little further to the right,
+// inside the show panel, for a longer word ("Verbergen").
+constexpr QSize kHideButtonSize(66, 24);
 
 constexpr const char* kContext = "ReportPanel";
 
@@ -90,8 +89,7 @@ ReportPanel::ReportPanel(QWidget* parent)
     m_fontSize->setGeometry(350, row + 35, 44, 26);
 
     const QRect showPanel = showPanelPlace(client);
-    const QPoint hideAt = showPanel.topLeft() + showButtonOffset() +
-                          QPoint(kHideButtonRight - kHideButtonSize.width(), 0);
+    const QPoint hideAt = showPanel.topLeft() + showButtonOffset();
     auto* hide = uiButton(QStringLiteral("ButtonHide"), kContext,
                           QT_TRANSLATE_NOOP("ReportPanel", "Hide"), this);
     setUiToolTip(hide, kContext, QT_TRANSLATE_NOOP("ReportPanel", "Hide to View Charts"));

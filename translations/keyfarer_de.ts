@@ -2094,7 +2094,7 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     </message>
     <message>
         <source>Hide</source>
-        <translation>Ausblenden</translation>
+        <translation>Verbergen</translation>
     </message>
     <message>
         <source>Hide to View Charts</source>
