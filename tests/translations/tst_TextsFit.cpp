@@ -19,7 +19,6 @@
 #include "widgets/ClickableLabel.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -285,10 +284,9 @@ void tst_TextsFit::aboutBox_data() {
 void tst_TextsFit::aboutBox() {
     TestWorkingFolder f;
     linkAllShipped(f.folder());
-    auto* about = new AboutDialog(WorkingFolder(f.dir.path()));
-    about->show();
-    look(*about, QStringLiteral("About"));
-    about->close();
+    AboutDialog about(WorkingFolder(f.dir.path())); // never closed: it deletes itself on close
+    about.show();
+    look(about, QStringLiteral("About"));
 }
 
 void tst_TextsFit::messageBoxes_data() {
