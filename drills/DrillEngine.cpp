@@ -9,9 +9,9 @@
 #include "platform/Services.h"
 #include "students/RecordLayout.h"
 #include "students/SaveStudent.h"
+#include "students/StudentRecord.h"
 #include "students/StudentSession.h"
 #include "students/WriteJournal.h"
-#include "students/StudentRecord.h"
 
 namespace kf {
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drills/DrillEngine.h"
-
 #include "core/ActivityState.h"
+#include "drills/DrillEngine.h"
 #include "students/PressJournal.h"
 #include "students/StudentRecord.h"
 #include "students/StudentSession.h"

@@ -40,9 +40,10 @@ std::vector<JournalKeySet> JournalReader::keySets() const {
                            "TOTAL(CASE WHEN hit THEN ms END) FROM presses "
                            "GROUP BY set_no, target ORDER BY set_no"),
             [&sets](const QSqlQuery& row) {
-                sets.push_back({row.value(0).toInt(), row.value(1).toInt(),
-                                {row.value(2).toInt(), row.value(3).toInt(),
-                                 row.value(4).toDouble()}});
+                sets.push_back(
+                    {row.value(0).toInt(),
+                     row.value(1).toInt(),
+                     {row.value(2).toInt(), row.value(3).toInt(), row.value(4).toDouble()}});
             });
     return sets;
 }
@@ -55,8 +56,8 @@ std::vector<JournalConfusion> JournalReader::confusions(int most) const {
                            "LIMIT %1")
                 .arg(most),
             [&found](const QSqlQuery& row) {
-                found.push_back({row.value(0).toInt(), row.value(1).toInt(),
-                                 row.value(2).toInt(), row.value(3).toLongLong()});
+                found.push_back({row.value(0).toInt(), row.value(1).toInt(), row.value(2).toInt(),
+                                 row.value(3).toLongLong()});
             });
     return found;
 }

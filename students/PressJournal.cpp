@@ -136,7 +136,8 @@ WriteResult writeInto(const QString& path, const std::vector<JournalPress>& pres
 
 // "<name>.presses" becomes "<name>.presses.damaged-<when>", never replacing another.
 QString setAside(const QString& path) {
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = path + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFile::exists(aside); ++n)
         aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);

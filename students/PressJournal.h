@@ -12,8 +12,8 @@ struct JournalPress {
     std::int64_t atUtc = 0; // seconds since 1970, UTC
     int drillKind = 0;
     int nationality = 0;
-    int target = 0;  // the Windows-1252 byte of the target
-    int typed = -1;  // the byte typed, or -1 for a character that code page lacks
+    int target = 0; // the Windows-1252 byte of the target
+    int typed = -1; // the byte typed, or -1 for a character that code page lacks
     bool hit = false;
     int reactionMs = 0;
     int set = 0; // numbered when written: the journal's sets count on from its last one
