@@ -79,8 +79,10 @@ MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
     connect(m_userPanels, &UserPanels::chartsWindowRequested, this, [this] {
         ChartsHooks hooks;
         hooks.userLineNameChanged = [this](const QString& name) { showUserName(name); };
+        hooks.practiseKeys = [this](const QString& keys) { practiseKeys(keys); };
         openChartsWindow(m_globals.student(), m_services, this, hooks);
     });
+    connect(m_menu.troubleKeys, &QAction::triggered, this, &MainWindow::openTroubleKeys);
     connect(m_menu.classOverview, &QAction::triggered, this, &MainWindow::openClassOverview);
     connectMenu();
     layOutAtStart();
@@ -190,6 +192,7 @@ void MainWindow::openReportOf(const QString& name) {
     ChartsHooks hooks;
     hooks.userLineNameChanged = [this](const QString& student) { showUserName(student); };
     hooks.reportOf = name;
+    hooks.practiseKeys = [this](const QString& keys) { practiseKeys(keys); };
     openChartsWindow(m_globals.student(), m_services, this, hooks);
 }
 

@@ -33,12 +33,18 @@ bool eachRow(const QString& path, const QString& statement,
 
 } // namespace
 
-std::vector<JournalKeySet> JournalReader::keySets() const {
+std::vector<JournalKeySet> JournalReader::keySets(const std::vector<int>& keys) const {
+    QStringList wanted;
+    for (int key : keys)
+        wanted << QString::number(key);
+    const QString only =
+        keys.empty() ? QString() : QStringLiteral("WHERE target IN (%1) ").arg(wanted.join(u','));
     std::vector<JournalKeySet> sets;
     eachRow(m_path,
             QStringLiteral("SELECT set_no, target, COUNT(*), SUM(hit), "
-                           "TOTAL(CASE WHEN hit THEN ms END) FROM presses "
-                           "GROUP BY set_no, target ORDER BY set_no"),
+                           "TOTAL(CASE WHEN hit THEN ms END) FROM presses %1"
+                           "GROUP BY set_no, target ORDER BY set_no")
+                .arg(only),
             [&sets](const QSqlQuery& row) {
                 sets.push_back(
                     {row.value(0).toInt(),

@@ -35,8 +35,8 @@ public:
     explicit JournalReader(QString path)
         : m_path(std::move(path)) {}
 
-    // Each set's figures per key, oldest set first.
-    std::vector<JournalKeySet> keySets() const;
+    // Each set's figures per key, oldest set first: of the keys asked for, or of all of them.
+    std::vector<JournalKeySet> keySets(const std::vector<int>& keys = {}) const;
     // The most frequent confusions, most frequent first.
     std::vector<JournalConfusion> confusions(int most) const;
     // Each key's trend after the last set written.
