@@ -33,11 +33,18 @@ QString troubleRuleText(const ClassGoals& goals) {
         .arg(goals.accuracyPercent);
 }
 
+QString classGoalsText(const ClassGoals& goals) {
+    return text("Class goals: %1 words a minute and %2 % accuracy.")
+        .arg(goals.wordsPerMinute)
+        .arg(goals.accuracyPercent);
+}
+
 QString goalsText(const ClassGoals& goals, const QString& student,
                   const std::vector<KeyStanding>& ranked) {
-    const QString set = text("Class goals: %1 words a minute and %2 % accuracy.")
-                            .arg(goals.wordsPerMinute)
-                            .arg(goals.accuracyPercent);
+    return classGoalsText(goals) + u' ' + goalStandingText(student, ranked);
+}
+
+QString goalStandingText(const QString& student, const std::vector<KeyStanding>& ranked) {
     QString met;
     if (ranked.empty())
         met = text("%1 has no presses in the journal yet.");
@@ -45,7 +52,7 @@ QString goalsText(const ClassGoals& goals, const QString& student,
         met = text("%1 meets them.");
     else
         met = text("%1 does not meet them yet.");
-    return set + u' ' + met.arg(student);
+    return met.arg(student);
 }
 
 QString keyFiguresText(const KeyStanding& standing) {

@@ -15,7 +15,11 @@ inline constexpr char kTroubleKeysContext[] = "TroubleKeysWindow";
 
 // The rule of which keys hold a student back, in one sentence.
 QString troubleRuleText(const ClassGoals& goals);
-// The class goals and whether the student meets them.
+// The class goals.
+QString classGoalsText(const ClassGoals& goals);
+// Whether the student meets them.
+QString goalStandingText(const QString& student, const std::vector<KeyStanding>& ranked);
+// Both in one line.
 QString goalsText(const ClassGoals& goals, const QString& student,
                   const std::vector<KeyStanding>& ranked);
 // A key's figures, for its tool tip and the picture's accessible description.
