@@ -18,7 +18,7 @@ namespace kf {
 
 namespace {
 
-constexpr TranslationContext text{"ClassOverviewWindow"};
+constexpr TranslationContext text{"kf::ClassOverviewWindow"};
 constexpr int kMostWordsPerMinute = 200;
 constexpr int kHighestAccuracy = 100;
 
@@ -38,7 +38,8 @@ ClassGoalsBar::ClassGoalsBar(WorkingFolder folder, Services& services, QWidget* 
     , m_services(services) {
     m_goals = new QLabel(this);
     m_goals->setObjectName(QStringLiteral("LabelClassGoals"));
-    auto* edit = new QPushButton(text(QT_TRANSLATE_NOOP("ClassOverviewWindow", "Goals…")), this);
+    auto* edit =
+        new QPushButton(text(QT_TRANSLATE_NOOP("kf::ClassOverviewWindow", "Goals…")), this);
     edit->setObjectName(QStringLiteral("ButtonGoals"));
     edit->setAutoDefault(false);
     connect(edit, &QPushButton::clicked, this, [this] {
@@ -54,7 +55,7 @@ ClassGoalsBar::ClassGoalsBar(WorkingFolder folder, Services& services, QWidget* 
 
 void ClassGoalsBar::showGoals() {
     const ClassGoals goals = ClassGoals::read(m_folder.path());
-    m_goals->setText(text(QT_TRANSLATE_NOOP("ClassOverviewWindow",
+    m_goals->setText(text(QT_TRANSLATE_NOOP("kf::ClassOverviewWindow",
                                             "Class goals: %1 words a minute and %2 % accuracy."))
                          .arg(goals.wordsPerMinute)
                          .arg(goals.accuracyPercent));
@@ -64,7 +65,7 @@ bool ClassGoalsBar::editGoals() {
     const ClassGoals now = ClassGoals::read(m_folder.path());
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("DialogClassGoals"));
-    dialog.setWindowTitle(text(QT_TRANSLATE_NOOP("ClassOverviewWindow", "Class Goals")));
+    dialog.setWindowTitle(text(QT_TRANSLATE_NOOP("kf::ClassOverviewWindow", "Class Goals")));
     QSpinBox* speed = goalBox(QStringLiteral("SpinWordsPerMinute"), kMostWordsPerMinute,
                               now.wordsPerMinute, &dialog);
     QSpinBox* accuracy =
@@ -74,8 +75,8 @@ bool ClassGoalsBar::editGoals() {
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout(&dialog);
-    form->addRow(text(QT_TRANSLATE_NOOP("ClassOverviewWindow", "&Words a minute:")), speed);
-    form->addRow(text(QT_TRANSLATE_NOOP("ClassOverviewWindow", "&Accuracy:")), accuracy);
+    form->addRow(text(QT_TRANSLATE_NOOP("kf::ClassOverviewWindow", "&Words a minute:")), speed);
+    form->addRow(text(QT_TRANSLATE_NOOP("kf::ClassOverviewWindow", "&Accuracy:")), accuracy);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -84,7 +85,7 @@ bool ClassGoalsBar::editGoals() {
         return false;
     if (!chosen.write(m_folder.path())) {
         m_services.dialogs.error(
-            text(QT_TRANSLATE_NOOP("ClassOverviewWindow",
+            text(QT_TRANSLATE_NOOP("kf::ClassOverviewWindow",
                                    "The class goals could not be written to %1."))
                 .arg(QDir::toNativeSeparators(
                     QDir(m_folder.path()).filePath(QLatin1String(ClassGoals::kFileName)))));

@@ -26,15 +26,18 @@ long wholePercentOf(double share) {
 } // namespace
 
 QString troubleRuleText(const ClassGoals& goals) {
-    return text("A key holds you back while its time, counting hits only and moving a tenth of "
-                "the way with each set, is slower than the goal of %1 words a minute, or while "
-                "fewer than %2 % of its presses hit; the weakest key comes first.")
+    return text(QT_TRANSLATE_NOOP(
+                    "TroubleKeysWindow",
+                    "A key holds you back while its time, counting hits only and moving a tenth of "
+                    "the way with each set, is slower than the goal of %1 words a minute, or while "
+                    "fewer than %2 % of its presses hit; the weakest key comes first."))
         .arg(goals.wordsPerMinute)
         .arg(goals.accuracyPercent);
 }
 
 QString classGoalsText(const ClassGoals& goals) {
-    return text("Class goals: %1 words a minute and %2 % accuracy.")
+    return text(QT_TRANSLATE_NOOP("TroubleKeysWindow",
+                                  "Class goals: %1 words a minute and %2 % accuracy."))
         .arg(goals.wordsPerMinute)
         .arg(goals.accuracyPercent);
 }
@@ -47,16 +50,17 @@ QString goalsText(const ClassGoals& goals, const QString& student,
 QString goalStandingText(const QString& student, const std::vector<KeyStanding>& ranked) {
     QString met;
     if (ranked.empty())
-        met = text("%1 has no presses in the journal yet.");
+        met = text(QT_TRANSLATE_NOOP("TroubleKeysWindow", "%1 has no presses in the journal yet."));
     else if (meetsGoals(ranked))
-        met = text("%1 meets them.");
+        met = text(QT_TRANSLATE_NOOP("TroubleKeysWindow", "%1 meets them."));
     else
-        met = text("%1 does not meet them yet.");
+        met = text(QT_TRANSLATE_NOOP("TroubleKeysWindow", "%1 does not meet them yet."));
     return met.arg(student);
 }
 
 QString keyFiguresText(const KeyStanding& standing) {
-    return text("%1: %2 % of presses hit, %3 words a minute")
+    return text(
+               QT_TRANSLATE_NOOP("TroubleKeysWindow", "%1: %2 % of presses hit, %3 words a minute"))
         .arg(keyCaption(standing.key))
         .arg(wholePercentOf(standing.trend.smoothedAccuracy))
         .arg(std::lround(wordsPerMinuteAt(standing.trend.smoothedMs)));
@@ -68,17 +72,19 @@ QString heatBandText(HeatBand band) {
 
 QString keyCaption(int key) {
     if (key < 0)
-        return text("(another character)");
+        return text(QT_TRANSLATE_NOOP("TroubleKeysWindow", "(another character)"));
     if (key == ' ')
-        return text("Space");
+        return text(QT_TRANSLATE_NOOP("TroubleKeysWindow", "Space"));
     return QString(fromWindows1252(static_cast<AnsiChar>(key)));
 }
 
 QString keyChartDescription(int key, const std::vector<KeySetPoint>& points) {
     if (points.empty())
-        return text("%1: no sets yet").arg(keyCaption(key));
-    return text("%1 over the last %2 sets: from %3 to %4 words a minute, from %5 % to %6 % "
-                "accuracy")
+        return text(QT_TRANSLATE_NOOP("TroubleKeysWindow", "%1: no sets yet")).arg(keyCaption(key));
+    return text(QT_TRANSLATE_NOOP(
+                    "TroubleKeysWindow",
+                    "%1 over the last %2 sets: from %3 to %4 words a minute, from %5 % to %6 % "
+                    "accuracy"))
         .arg(keyCaption(key))
         .arg(points.size())
         .arg(std::lround(points.front().wordsPerMinute))
