@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kSetLength = 30;
 constexpr int kJournalPresses = 200'000;
-constexpr AnsiChar kKeys[] = "asdfjkl;ghqwertyuiopzxcvbnm";
+constexpr char kKeys[] = "asdfjkl;ghqwertyuiopzxcvbnm";
 
 // One set of the home and letter rows, now and then a miss.
 void addSet(kf::PressJournal& journal, std::mt19937& random) {
@@ -72,7 +72,8 @@ void BM_SetEndWrite(benchmark::State& state) {
     }
     state.counters["p50_ms"] = percentile(ms, 0.5);
     state.counters["p99_ms"] = percentile(ms, 0.99);
-    const double presses = kJournalPresses / kSetLength * kSetLength + double(ms.size()) * kSetLength;
+    const double presses =
+        kJournalPresses / kSetLength * kSetLength + double(ms.size()) * kSetLength;
     state.counters["bytes_per_press"] = double(QFileInfo(path).size()) / presses;
 }
 BENCHMARK(BM_SetEndWrite)->Unit(benchmark::kMillisecond)->Iterations(200);
