@@ -164,6 +164,7 @@ void MainWindow::applyMenusOn() {
     for (QMenu* menu : {m_menu.beginners, m_menu.additional, m_menu.help})
         menu->menuAction()->setEnabled(true);
     m_menu.nationality->menuAction()->setEnabled(true);
+    m_menu.troubleKeys->setEnabled(true);
 }
 
 void MainWindow::applyMenusOff() {
@@ -172,6 +173,7 @@ void MainWindow::applyMenusOff() {
         menu->menuAction()->setEnabled(false);
     // The nationality belongs to a student's record; the class overview needs no student.
     m_menu.nationality->menuAction()->setEnabled(false);
+    m_menu.troubleKeys->setEnabled(false); // a student's keys: none is chosen
     m_menu.additional->menuAction()->setEnabled(true);
 }
 

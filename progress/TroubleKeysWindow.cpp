@@ -2,6 +2,7 @@
 #include "progress/TroubleKeysWindow.h"
 
 #include "keyboard/KeyboardPictureFile.h"
+#include "keyboard/Windows1252.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 #include "progress/HeatKeyboardView.h"
@@ -193,8 +194,9 @@ void TroubleKeysWindow::readJournal() {
     m_practiseKeys.clear();
     const std::vector<int> weakest = troubleKeys(m_ranked, kChartedKeys);
     for (int key : weakest)
-        m_practiseKeys += keyCaption(key);
-    m_practise->setEnabled(!weakest.empty());
+        if (key > ' ') // the own-keys drill takes characters, never Space
+            m_practiseKeys += fromWindows1252(static_cast<AnsiChar>(key));
+    m_practise->setEnabled(!m_practiseKeys.isEmpty());
     showTexts();
     showPicture();
     showConfusions();
