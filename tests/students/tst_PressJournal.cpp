@@ -25,6 +25,7 @@ private slots:
     void failedWriteKeepsThePressesAndIsToldOnce();
     void secondCopyNeverWritesTheHeldStudentsJournal();
     void pressesTypedWhileViewingAreNobodys();
+    void aSetLeftUnfinishedIsASetOfItsOwn();
 };
 
 namespace {
@@ -194,6 +195,23 @@ void tst_PressJournal::pressesTypedWhileViewingAreNobodys() {
     h.globals.session.view(QStringLiteral("Pat"));
     typeSet(h);
     QCOMPARE(setsIn(journalOf(h, QStringLiteral("Pat"))), 2);
+}
+
+void tst_PressJournal::aSetLeftUnfinishedIsASetOfItsOwn() {
+    DrillHarness h(DrillKind::HomeRowOnly);
+    h.open();
+    h.space();
+    h.typeTarget();
+    h.typeTarget();
+    h.engine->stopAllTimers(); // the drill window closes mid-set
+    h.open();
+    typeSet(h);
+    const QString path = journalOf(h, QStringLiteral("Pat"));
+    QCOMPARE(setsIn(path), 2);
+    int presses = 0;
+    for (const JournalKeySet& set : JournalReader(path).keySets())
+        presses += set.set == 1 ? set.figures.presses : 0;
+    QCOMPARE(presses, 2);
 }
 
 int main(int argc, char* argv[]) {
