@@ -30,7 +30,9 @@ struct Globals {
     explicit Globals(QString workingFolder, std::unique_ptr<StudentStore> studentStore = nullptr)
         : folder(std::move(workingFolder))
         , store(studentStore ? std::move(studentStore)
-                             : std::make_unique<FolderStudentStore>(folder)) {}
+                             : std::make_unique<FolderStudentStore>(folder)) {
+        session.keepJournalIn(folder.path());
+    }
 
     WorkingFolder folder;
     StudentRecord record;

@@ -183,6 +183,8 @@ MainMenu buildMainMenu(QMenuBar& bar) {
     }
     addEntries(*m.additional, kAdditionalTail);
     m.additional->addSeparator();
+    m.troubleKeys = m.additional->addAction(QString());
+    setUiText(m.troubleKeys, kContext, QT_TRANSLATE_NOOP("MainMenu", "&Trouble Keys"));
     m.classOverview = m.additional->addAction(QString());
     setUiText(m.classOverview, kContext, QT_TRANSLATE_NOOP("MainMenu", "&Class Overview"));
 

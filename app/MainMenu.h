@@ -32,6 +32,7 @@ struct MainMenu {
     std::array<QAction*, kNationalityCount> nationalities{}; // by nationality code
     // In kInterfaceLanguages order; each action's data is its language code.
     std::array<QAction*, kInterfaceLanguages.size()> languages{};
+    QAction* troubleKeys = nullptr;   // of the current or viewed student
     QAction* classOverview = nullptr; // open with or without a current student
     QAction* contents = nullptr;
     QAction* webSite = nullptr;

@@ -79,8 +79,10 @@ MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
     connect(m_userPanels, &UserPanels::chartsWindowRequested, this, [this] {
         ChartsHooks hooks;
         hooks.userLineNameChanged = [this](const QString& name) { showUserName(name); };
+        hooks.practiseKeys = [this](const QString& keys) { practiseKeys(keys); };
         openChartsWindow(m_globals.student(), m_services, this, hooks);
     });
+    connect(m_menu.troubleKeys, &QAction::triggered, this, &MainWindow::openTroubleKeys);
     connect(m_menu.classOverview, &QAction::triggered, this, &MainWindow::openClassOverview);
     connectMenu();
     layOutAtStart();
@@ -162,6 +164,7 @@ void MainWindow::applyMenusOn() {
     for (QMenu* menu : {m_menu.beginners, m_menu.additional, m_menu.help})
         menu->menuAction()->setEnabled(true);
     m_menu.nationality->menuAction()->setEnabled(true);
+    m_menu.troubleKeys->setEnabled(true);
 }
 
 void MainWindow::applyMenusOff() {
@@ -170,6 +173,7 @@ void MainWindow::applyMenusOff() {
         menu->menuAction()->setEnabled(false);
     // The nationality belongs to a student's record; the class overview needs no student.
     m_menu.nationality->menuAction()->setEnabled(false);
+    m_menu.troubleKeys->setEnabled(false); // a student's keys: none is chosen
     m_menu.additional->menuAction()->setEnabled(true);
 }
 
@@ -190,6 +194,7 @@ void MainWindow::openReportOf(const QString& name) {
     ChartsHooks hooks;
     hooks.userLineNameChanged = [this](const QString& student) { showUserName(student); };
     hooks.reportOf = name;
+    hooks.practiseKeys = [this](const QString& keys) { practiseKeys(keys); };
     openChartsWindow(m_globals.student(), m_services, this, hooks);
 }
 

@@ -117,6 +117,9 @@ private:
     void linkClicked();
     void openClassOverview();
     void openReportOf(const QString& name);
+    void openTroubleKeys();
+    // "Practise These Keys": Choose Your Own Keys opens with the keys filled in.
+    void practiseKeys(const QString& keys);
     QRgb schemeColour() const;
 
     Globals& m_globals;

@@ -8,16 +8,30 @@
 
 namespace kf {
 
-void openChartsWindow(const StudentContext& student, Services& services, QWidget* parent,
-                      const ChartsHooks& hooks) {
+namespace {
+
+void openFromModule(const char* entry, const StudentContext& student, Services& services,
+                    QWidget* parent, const ChartsHooks& hooks) {
     // A module stays loaded once loaded: later openings find it at once.
     FeatureModule module(QString::fromLatin1(kChartsModule));
-    if (auto* open = module.resolve<OpenCharts>(kOpenCharts)) {
+    if (auto* open = module.resolve<OpenCharts>(entry)) {
         open(student, services, parent, hooks);
         return;
     }
     services.dialogs.error(
         QStringLiteral("The statistics window cannot be opened: %1").arg(module.errorString()));
+}
+
+} // namespace
+
+void openChartsWindow(const StudentContext& student, Services& services, QWidget* parent,
+                      const ChartsHooks& hooks) {
+    openFromModule(kOpenCharts, student, services, parent, hooks);
+}
+
+void openTroubleKeysWindow(const StudentContext& student, Services& services, QWidget* parent,
+                           const ChartsHooks& hooks) {
+    openFromModule(kOpenTroubleKeys, student, services, parent, hooks);
 }
 
 } // namespace kf

@@ -3,12 +3,15 @@
 # default, 110,824 bytes each, about 110 MB), then times "keyfarer --class-csv FOLDER" and
 # "cat FOLDER/*.stu" over it, both with the files in the page cache, and the same program on an
 # empty folder for its start-up. Reports the program's cost beyond start-up as a multiple of cat.
-# Usage: bench/class_overview_probe.sh [path/to/keyfarer] [students] [runs]
+# Each student also gets a press journal of 20,000 presses by default (0: none), which the
+# overview opens for the class goals' columns; cat reads the student files only.
+# Usage: bench/class_overview_probe.sh [path/to/keyfarer] [students] [runs] [journal presses]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=${1:-build/release/bin/keyfarer}
 students=${2:-1000}
 runs=${3:-7}
+presses=${4:-20000}
 [ -x "$bin" ] || { echo "no program at $bin: build the release preset first" >&2; exit 1; }
 
 work=$(mktemp -d)
@@ -37,6 +40,38 @@ for n in range(count):
     with open(f"{folder}/Student {n:04d}.stu", "wb") as f:
         f.write(rec)
 PY
+# One journal in the program's schema (students/JournalDatabase.cpp, version 1), with a set of 30
+# keys after another and each key's trend, copied for every student.
+if [ "$presses" -gt 0 ]; then
+python3 - "$work/template.presses" "$presses" <<'PY'
+import random, sqlite3, sys
+path, count = sys.argv[1], int(sys.argv[2])
+random.seed(11)
+db = sqlite3.connect(path)
+db.executescript("""
+CREATE TABLE presses (at INTEGER NOT NULL, kind INTEGER NOT NULL, nationality INTEGER NOT NULL,
+    set_no INTEGER NOT NULL, target INTEGER NOT NULL, typed INTEGER NOT NULL,
+    hit INTEGER NOT NULL, ms INTEGER NOT NULL);
+CREATE TABLE key_trends (key INTEGER PRIMARY KEY, smoothed_ms REAL NOT NULL,
+    smoothed_accuracy REAL NOT NULL, sets INTEGER NOT NULL, presses INTEGER NOT NULL,
+    hits INTEGER NOT NULL);
+PRAGMA user_version=1;
+""")
+keys = [ord(c) for c in "asdfjkl;ghqwertyuiopzxcvbnm"]
+rows = []
+for i in range(count):
+    target = random.choice(keys)
+    hit = random.random() > 0.06
+    rows.append((1800000000 + i, 0, 0, i // 30 + 1, target, target if hit else random.choice(keys),
+                 int(hit), random.randint(150, 1500)))
+db.executemany("INSERT INTO presses VALUES (?, ?, ?, ?, ?, ?, ?, ?)", rows)
+db.executemany("INSERT INTO key_trends VALUES (?, ?, ?, ?, ?, ?)",
+               [(k, random.uniform(250, 900), random.uniform(0.8, 1.0), count // 30, count // 27,
+                 count // 29) for k in keys])
+db.commit()
+PY
+    for f in "$work/class"/*.stu; do cp "$work/template.presses" "${f%.stu}.presses"; done
+fi
 echo "files: $(ls "$work/class" | wc -l), bytes: $(du -sb "$work/class" | cut -f1)"
 
 # Milliseconds of the fastest of $runs runs of a command (output thrown away).
@@ -54,7 +89,7 @@ fastest() {
 }
 
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-cat "$work/class"/*.stu >/dev/null # into the page cache
+cat "$work/class"/* >/dev/null # into the page cache, journals too
 "$bin" --class-csv "$work/class" | head -3 || true
 
 cat_us=$(fastest sh -c "cat \"$work/class\"/*.stu")

@@ -10,6 +10,8 @@
 #include "students/RecordLayout.h"
 #include "students/SaveStudent.h"
 #include "students/StudentRecord.h"
+#include "students/StudentSession.h"
+#include "students/WriteJournal.h"
 
 namespace kf {
 
@@ -177,6 +179,7 @@ void DrillEngine::scoreKey(const DrillKey& key) {
     m_hands.handPhase = 1;
     stopTimer(DrillTimer::ReactionTimer);
     const JudgedPress press = m_set.judge(key);
+    journalPress(key, press);
     if (press.slowestOfSet)
         setText(C::StatsSlowestThisSet, characterCaption(m_set.target()));
     if (press.hit)
@@ -310,6 +313,7 @@ void DrillEngine::abandonSet() {
         resetTargetPanel();
     stopSetClock();
     m_set.abandon();
+    m_context.session.closeJournalSet();
     stopHands();
     resetPicture();
     startTimer(DrillTimer::BlinkTimer);
@@ -458,6 +462,7 @@ void DrillEngine::beginOwnKeys() {
 
 void DrillEngine::saveStudentFile() {
     saveStudent(m_context.session, m_services.dialogs);
+    writeJournal(m_context.session, m_services.dialogs);
 }
 
 void DrillEngine::playSound(int code) {

@@ -147,6 +147,8 @@ private:
 
     // Services.
     void saveStudentFile();
+    // The press goes into the student's press journal, written at the set's end.
+    void journalPress(const DrillKey& key, const JudgedPress& press);
     void playSound(int code);
 
     DrillContext m_context;

@@ -2,6 +2,7 @@
 // The drill engine's timers: what each tick of the drill window's four timers does, and the
 // hand timer's orders. The figures never count ticks; a tick only makes the engine read the clock.
 #include "drills/DrillEngine.h"
+#include "students/StudentSession.h"
 
 namespace kf {
 
@@ -59,6 +60,7 @@ void DrillEngine::stopSetClock() {
 }
 
 void DrillEngine::stopAllTimers() {
+    m_context.session.closeJournalSet(); // a set left unfinished is a set of its own
     stopSetClock();
     for (DrillTimer t : {DrillTimer::HandTimer, DrillTimer::BlinkTimer, DrillTimer::SetClockTimer,
                          DrillTimer::ReactionTimer})

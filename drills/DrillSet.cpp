@@ -59,9 +59,11 @@ ChosenKey DrillSet::start() {
 
 JudgedPress DrillSet::judge(const DrillKey& key) {
     releaseShift();
-    m_keyTicks = reactionTicks(now() - m_targetShownMs);
+    const std::int64_t reactionMs = now() - m_targetShownMs;
+    m_keyTicks = reactionTicks(reactionMs);
 
     JudgedPress press;
+    press.reactionMs = static_cast<std::int32_t>(reactionMs);
     press.hit = isTarget(key);
     const ScoreBook book{m_context.record, m_context.figures};
     recordKeySpeed(book, m_target, m_keyTicks);

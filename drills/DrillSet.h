@@ -20,6 +20,7 @@ struct JudgedPress {
     bool slowestOfSet = false;   // the slowest key of the set so far
     bool pauseAfterMiss = false; // a miss, and the set now waits for the target
     bool setComplete = false;    // the set's last press: the set ends
+    std::int32_t reactionMs = 0; // since the target came up
 };
 
 // The rules of the sets of the Beginners drills, whatever the window shows of them: which key is

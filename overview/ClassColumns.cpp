@@ -50,8 +50,11 @@ qint64 figure(const StudentOverview& s, const ClassColumn& column) {
         return s.wordSections.at(column.wordSection).adjustedWpmLatest;
     case Kind::WpmAllDays:
         return s.wordSections.at(column.wordSection).adjustedWpmAllDays;
+    case Kind::GoalMet:
+        return static_cast<qint64>(s.goal);
     case Kind::Name:
     case Kind::SlowestLetter:
+    case Kind::TroubleKeys:
         break;
     }
     return 0;
@@ -77,6 +80,20 @@ QString sectionName(std::size_t wordSection) {
     return {};
 }
 
+QString goalText(const StudentOverview& student, Kind kind) {
+    if (kind == Kind::TroubleKeys)
+        return student.troubleKeys;
+    switch (student.goal) {
+    case StudentOverview::Goal::Met:
+        return ClassColumns::tr("yes");
+    case StudentOverview::Goal::NotMet:
+        return ClassColumns::tr("no");
+    case StudentOverview::Goal::NoPresses:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 QList<ClassColumn> ClassColumns::forClass(const QList<StudentOverview>& students) {
@@ -89,6 +106,8 @@ QList<ClassColumn> ClassColumns::forClass(const QList<StudentOverview>& students
         columns.append({Kind::WpmLatest, i});
         columns.append({Kind::WpmAllDays, i});
     }
+    columns.append({Kind::GoalMet, 0});
+    columns.append({Kind::TroubleKeys, 0});
     return columns;
 }
 
@@ -114,6 +133,10 @@ QString ClassColumns::title(const ClassColumn& column) {
         return tr("%1: adjusted WPM today or last").arg(sectionName(column.wordSection));
     case Kind::WpmAllDays:
         return tr("%1: adjusted WPM all days").arg(sectionName(column.wordSection));
+    case Kind::GoalMet:
+        return tr("Goal met");
+    case Kind::TroubleKeys:
+        return tr("Trouble keys");
     }
     return {};
 }
@@ -125,6 +148,8 @@ QString ClassColumns::unreadableText() {
 QString ClassColumns::text(const StudentOverview& student, const ClassColumn& column) {
     if (column.kind == Kind::Name)
         return student.name;
+    if (column.kind == Kind::GoalMet || column.kind == Kind::TroubleKeys)
+        return goalText(student, column.kind); // from the journal, whatever the student file
     if (!student.readable)
         return column.kind == Kind::DrillKeys ? unreadableText() : QString();
     switch (column.kind) {
@@ -143,7 +168,10 @@ QVariant ClassColumns::sortKey(const StudentOverview& student, const ClassColumn
     case Kind::Name:
         return student.name.toCaseFolded();
     case Kind::SlowestLetter:
+    case Kind::TroubleKeys:
         return text(student, column);
+    case Kind::GoalMet:
+        return figure(student, column);
     default:
         return student.readable ? figure(student, column) : kUnreadableSortKey;
     }
@@ -151,7 +179,8 @@ QVariant ClassColumns::sortKey(const StudentOverview& student, const ClassColumn
 
 bool ClassColumns::isNumeric(const ClassColumn& column) {
     return column.kind != Kind::Name && column.kind != Kind::SlowestLetter &&
-           column.kind != Kind::AccuracyTrend;
+           column.kind != Kind::AccuracyTrend && column.kind != Kind::GoalMet &&
+           column.kind != Kind::TroubleKeys;
 }
 
 } // namespace kf

@@ -24,6 +24,8 @@ struct ClassColumn {
         AccuracyTrend,
         WpmLatest,
         WpmAllDays,
+        GoalMet,
+        TroubleKeys,
     };
     Kind kind = Kind::Name;
     std::size_t wordSection = 0; // index into kWordSections, for the WPM columns
@@ -35,7 +37,8 @@ class ClassColumns {
     Q_DECLARE_TR_FUNCTIONS(ClassColumns)
 public:
     // The fixed columns, then the latest and all-days adjusted WPM of every section that counts
-    // words and holds figures in at least one student's file.
+    // words and holds figures in at least one student's file, then the class goals' columns
+    // (last, so that scripts reading the columns before them go on working).
     static QList<ClassColumn> forClass(const QList<StudentOverview>& students);
 
     static QString title(const ClassColumn& column);

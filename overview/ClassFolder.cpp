@@ -2,6 +2,8 @@
 #include "overview/ClassFolder.h"
 
 #include "core/WorkingFolder.h"
+#include "overview/GoalStanding.h"
+#include "students/PressJournal.h"
 #include "students/Roster.h"
 #include "students/StudentFile.h"
 
@@ -65,11 +67,14 @@ QList<StudentOverview> load(const WorkingFolder& folder, const Progress& progres
     std::vector<char> done(files.size(), 0);
     std::atomic<int> next{0};
     std::atomic<int> finished{0};
+    const ClassGoals goals = ClassGoals::read(folder.path());
 
     auto reader = [&] {
         for (int i = next++; i < total && !isCancelled(progress); i = next++) {
             const StudentFileEntry& entry = files.at(i);
             rows[std::size_t(i)] = readStudent(dir.filePath(entry.fileName), entry.name);
+            readGoalStanding(rows[std::size_t(i)], PressJournal::pathFor(folder.path(), entry.name),
+                             goals);
             done[std::size_t(i)] = 1;
             const int count = ++finished;
             if (progress.advanced && (count % kProgressStep == 0 || count == total))

@@ -3,6 +3,7 @@
 
 #include "overview/ClassCsv.h"
 #include "overview/ClassFolder.h"
+#include "overview/ClassGoalsBar.h"
 #include "overview/ClassOverviewModel.h"
 #include "overview/ClassPrint.h"
 #include "overview/TrendDelegate.h"
@@ -110,7 +111,10 @@ ClassOverviewWindow::ClassOverviewWindow(WorkingFolder folder, Services& service
     buttons->addWidget(m_print);
     buttons->addWidget(m_export);
     buttons->addWidget(close);
+    auto* goals = new ClassGoalsBar(m_folder, m_services, this);
+    connect(goals, &ClassGoalsBar::goalsChanged, this, &ClassOverviewWindow::reload);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(goals);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
     resize(kStartSize);

@@ -39,6 +39,10 @@ struct StudentOverview {
     int sessions = 0;
     SessionHistory accuracyHistory{}; // element 0 the latest session
     std::array<WordSection, kWordSections.size()> wordSections{};
+    // Against the class goals, from the student's press journal.
+    enum class Goal : std::uint8_t { NoPresses, Met, NotMet };
+    Goal goal = Goal::NoPresses;
+    QString troubleKeys; // the weakest keys holding the student back, weakest first
 
     // The percent correct of the sessions recorded, the oldest first: the trend line's points.
     QList<int> accuracyTrend() const;

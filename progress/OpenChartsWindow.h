@@ -20,6 +20,9 @@ struct ChartsHooks {
     std::function<void()> drillWindowReloadRequested;
     // When not empty: the student whose report the window opens on, viewed as if chosen there.
     QString reportOf;
+    // "Practise These Keys" of the Trouble Keys window: Choose Your Own Keys is to open with these
+    // keys filled in. Without it the button is not offered.
+    std::function<void(const QString& keys)> practiseKeys;
 };
 
 // Opens the statistics window over parent, shown, on top and centred. The program takes it from
@@ -31,9 +34,17 @@ void openChartsWindow(const StudentContext& student, Services& services, QWidget
 void showChartsWindow(const StudentContext& student, Services& services, QWidget* parent,
                       const ChartsHooks& hooks);
 
-// The charts module's entry point: showChartsWindow.
+// Opens the Trouble Keys window of the current or viewed student over parent, from the charts
+// module as the statistics window; only hooks.practiseKeys is used.
+void openTroubleKeysWindow(const StudentContext& student, Services& services, QWidget* parent,
+                           const ChartsHooks& hooks);
+void showTroubleKeysWindow(const StudentContext& student, Services& services, QWidget* parent,
+                           const ChartsHooks& hooks);
+
+// The charts module's entry points: showChartsWindow and showTroubleKeysWindow.
 inline constexpr const char* kChartsModule = "charts";
 inline constexpr const char* kOpenCharts = "kf_open_charts";
+inline constexpr const char* kOpenTroubleKeys = "kf_open_trouble_keys";
 using OpenCharts = void(const StudentContext&, Services&, QWidget*, const ChartsHooks&);
 
 } // namespace kf

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/OpenChartsWindow.h"
 #include "progress/StatisticsWindow.h"
+#include "progress/TroubleKeysWindow.h"
+
+#include <QPushButton>
 
 namespace kf {
 
@@ -16,6 +19,25 @@ void showChartsWindow(const StudentContext& student, Services& services, QWidget
                          hooks.drillWindowReloadRequested);
     if (!hooks.reportOf.isEmpty())
         charts->viewReportOf(hooks.reportOf);
+    QObject::connect(charts, &StatisticsWindow::troubleKeysRequested, charts,
+                     [student, &services, charts, hooks] {
+                         showTroubleKeysWindow(student, services, charts, hooks);
+                     });
+}
+
+void showTroubleKeysWindow(const StudentContext& student, Services& services, QWidget* parent,
+                           const ChartsHooks& hooks) {
+    TroubleKeysWindow* window = TroubleKeysWindow::open(student, services, parent);
+    auto* practise = window->findChild<QPushButton*>(QStringLiteral("TroubleKeysPractise"));
+    if (!hooks.practiseKeys) {
+        practise->hide();
+        return;
+    }
+    QObject::connect(window, &TroubleKeysWindow::practiseKeysRequested, window,
+                     [window, practise = hooks.practiseKeys](const QString& keys) {
+                         window->close();
+                         practise(keys);
+                     });
 }
 
 } // namespace kf

@@ -29,6 +29,7 @@ public:
 signals:
     void switchUserClicked();
     void viewReportClicked();
+    void troubleKeysClicked();
     void closeClicked();
 
 protected:

@@ -111,6 +111,8 @@ void StatisticsWindow::buildPages() {
                 [this] { buttonSwitchUserClick(); });
         connect(page, &StatisticsPage::viewReportClicked, this,
                 [this] { buttonViewReportClick(); });
+        connect(page, &StatisticsPage::troubleKeysClicked, this,
+                &StatisticsWindow::troubleKeysRequested);
     }
 }
 

@@ -92,6 +92,8 @@ signals:
     // Another student's record was read in while a drill window is open: that window empties
     // its statistics panels and reloads the keyboard pictures of the record's nationality.
     void drillWindowReloadRequested();
+    // "Trouble Keys" of either page.
+    void troubleKeysRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
+#include "progress/GoalReport.h"
 #include "progress/ReportPanel.h"
 #include "progress/ReportShowPanel.h"
 #include "progress/StatisticsWindow.h"
@@ -28,7 +29,8 @@ void StatisticsWindow::buildReportPanel() {
 
 void StatisticsWindow::buildReport() {
     m_report->setReportLines(
-        summaryReportLines(m_student.record, {m_student.currentUserName, heading().date}));
+        summaryReportLines(m_student.record, {m_student.currentUserName, heading().date}) +
+        goalReportLines(m_student.folder.path(), m_student.currentUserName));
 }
 
 void StatisticsWindow::buttonViewReportClick() {

@@ -259,6 +259,22 @@ SaveOutcome StudentSession::writeAnew() {
     return {SaveOutcome::Status::Written, {}};
 }
 
+void StudentSession::journalPress(const JournalPress& press) {
+    if (m_locked && !viewing() && !m_owner.isEmpty() && !m_journalFolder.isEmpty())
+        m_journal.add(press);
+}
+
+JournalOutcome StudentSession::writeJournal() {
+    if (!m_locked || m_owner.isEmpty() || m_journalFolder.isEmpty())
+        return {};
+    JournalOutcome outcome = m_journal.write(PressJournal::pathFor(m_journalFolder, m_owner));
+    if (outcome.status != JournalOutcome::Status::Failed)
+        m_journalFailureTold = false;
+    else if (std::exchange(m_journalFailureTold, true))
+        outcome.message.clear();
+    return outcome;
+}
+
 void StudentSession::park() {
     m_viewingTold = false;
     m_parked = std::make_unique<Parked>();
@@ -276,14 +292,21 @@ void StudentSession::unpark() {
 }
 
 void StudentSession::release() {
-    if (m_locked && !m_owner.isEmpty())
+    if (m_locked && !m_owner.isEmpty()) {
+        m_journal.closeSet();
+        writeJournal();
         m_store.unlock(m_owner);
+    }
     m_locked = false;
 }
 
 void StudentSession::begin(const QString& name, bool locked) {
     m_parked.reset();
     m_goneTold = false;
+    if (name != m_owner) { // the owner's own name taken again keeps her waiting presses
+        m_journal.clear();
+        m_journalFailureTold = false;
+    }
     m_owner = name;
     m_locked = locked;
     m_currentUserName = name;

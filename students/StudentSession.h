@@ -2,6 +2,7 @@
 #pragma once
 
 #include "students/DrillSessionFigures.h"
+#include "students/PressJournal.h"
 #include "students/SectionUsage.h"
 #include "students/StudentFile.h"
 #include "students/StudentRecord.h"
@@ -96,6 +97,15 @@ public:
     // is told once, not at every set.
     bool tellViewingOnce() { return viewing() && !std::exchange(m_viewingTold, true); }
 
+    // The owner's press journal beside her file in folder: presses wait in memory, and each
+    // set's end writes them while her lock is held. Presses typed while another student is
+    // viewed are nobody's and are not kept; without the lock nothing is written.
+    void keepJournalIn(const QString& folder) { m_journalFolder = folder; }
+    void journalPress(const JournalPress& press);
+    void closeJournalSet() { m_journal.closeSet(); }
+    // A failure is told once, until a write goes through again.
+    JournalOutcome writeJournal();
+
 private:
     struct Parked;
     void park();
@@ -117,6 +127,9 @@ private:
     std::unique_ptr<Parked> m_parked; // the owner's state while another student is viewed
     bool m_viewingTold = false;
     bool m_goneTold = false;
+    PressJournal m_journal;
+    QString m_journalFolder;
+    bool m_journalFailureTold = false;
 };
 
 } // namespace kf

@@ -153,6 +153,22 @@
         <source>unreadable file</source>
         <translation>unlesbare Datei</translation>
     </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Goal met</source>
+        <translation>Ziel erreicht</translation>
+    </message>
+    <message>
+        <source>Trouble keys</source>
+        <translation>Problemtasten</translation>
+    </message>
 </context>
 <context>
     <name>ClassCsv</name>
@@ -1606,6 +1622,10 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
         <source>&amp;Class Overview</source>
         <translation>Klassen&amp;übersicht</translation>
     </message>
+    <message>
+        <source>&amp;Trouble Keys</source>
+        <translation>&amp;Problemtasten</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2049,6 +2069,21 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source>Minutes</source>
         <translation>Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>PressJournal</name>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>sie wurde von einer neueren Version des Programms geschrieben</translation>
+    </message>
+    <message>
+        <source>Your key presses could not be written to %1 (%2). They are kept and written at the end of the next set.</source>
+        <translation>Deine Tastenanschläge konnten nicht in %1 geschrieben werden (%2). Sie bleiben erhalten und werden am Ende der nächsten Runde geschrieben.</translation>
+    </message>
+    <message>
+        <source>The record of your key presses in %1 was damaged. It was renamed to %2 and a new one was begun. Your sets and your student file are safe.</source>
+        <translation>Die Aufzeichnung deiner Tastenanschläge in %1 war beschädigt. Sie wurde in %2 umbenannt und eine neue wurde begonnen. Deine Runden und deine Schülerdatei sind sicher.</translation>
     </message>
 </context>
 <context>
@@ -2835,6 +2870,10 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
         <source>Adjusted WPM</source>
         <translation>Bereinigte WpM</translation>
     </message>
+    <message>
+        <source>Trouble Keys</source>
+        <translation>Problemtasten</translation>
+    </message>
 </context>
 <context>
     <name>StudentFile</name>
@@ -2935,6 +2974,125 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source>User names</source>
         <translation>Benutzernamen</translation>
+    </message>
+</context>
+<context>
+    <name>TroubleKeysWindow</name>
+    <message>
+        <source>At or above the goal</source>
+        <translation>Am Ziel oder darüber</translation>
+    </message>
+    <message>
+        <source>Less than a tenth below the goal</source>
+        <translation>Weniger als ein Zehntel unter dem Ziel</translation>
+    </message>
+    <message>
+        <source>Less than a quarter below the goal</source>
+        <translation>Weniger als ein Viertel unter dem Ziel</translation>
+    </message>
+    <message>
+        <source>A quarter or more below the goal</source>
+        <translation>Ein Viertel oder mehr unter dem Ziel</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Typed Instead</source>
+        <translation>Stattdessen getippt</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>Trouble Keys</source>
+        <translation>Problemtasten</translation>
+    </message>
+    <message>
+        <source>Show &amp;speed instead of accuracy</source>
+        <translation>&amp;Tempo statt Genauigkeit zeigen</translation>
+    </message>
+    <message>
+        <source>Keyboard coloured by your keys</source>
+        <translation>Tastatur nach deinen Tasten gefärbt</translation>
+    </message>
+    <message>
+        <source>Keys &amp;typed instead of others</source>
+        <translation>&amp;Verwechselte Tasten</translation>
+    </message>
+    <message>
+        <source>The keys holding you back, last 20 sets (blue: words a minute, red dashed: % accuracy)</source>
+        <translation>Die Tasten, die dich bremsen, letzte 20 Runden (blau: Wörter pro Minute, rot gestrichelt: % Genauigkeit)</translation>
+    </message>
+    <message>
+        <source>Practise These Keys</source>
+        <translation>Diese Tasten üben</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Export the Presses</source>
+        <translation>Tastenanschläge exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The presses could not be exported to %1.</source>
+        <translation>Die Tastenanschläge konnten nicht nach %1 exportiert werden.</translation>
+    </message>
+    <message>
+        <source>A key holds you back while its time, counting hits only and moving a tenth of the way with each set, is slower than the goal of %1 words a minute, or while fewer than %2 % of its presses hit; the weakest key comes first.</source>
+        <translation>Eine Taste bremst dich, solange ihre Zeit (nur Treffer gezählt, mit jeder Runde um ein Zehntel nachgeführt) langsamer ist als das Ziel von %1 Wörtern pro Minute oder solange weniger als %2 % ihrer Anschläge treffen; die schwächste Taste steht vorn.</translation>
+    </message>
+    <message>
+        <source>Class goals: %1 words a minute and %2 % accuracy.</source>
+        <translation>Klassenziele: %1 Wörter pro Minute und %2 % Genauigkeit.</translation>
+    </message>
+    <message>
+        <source>%1 has no presses in the journal yet.</source>
+        <translation>%1 hat noch keine aufgezeichneten Anschläge.</translation>
+    </message>
+    <message>
+        <source>%1 meets them.</source>
+        <translation>%1 erreicht sie.</translation>
+    </message>
+    <message>
+        <source>%1 does not meet them yet.</source>
+        <translation>%1 erreicht sie noch nicht.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % of presses hit, %3 words a minute</source>
+        <translation>%1: %2 % Treffer, %3 Wörter pro Minute</translation>
+    </message>
+    <message>
+        <source>(another character)</source>
+        <translation>(anderes Zeichen)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>%1: no sets yet</source>
+        <translation>%1: noch keine Runden</translation>
+    </message>
+    <message>
+        <source>%1 over the last %2 sets: from %3 to %4 words a minute, from %5 % to %6 % accuracy</source>
+        <translation>%1 in den letzten %2 Runden: von %3 auf %4 Wörter pro Minute, von %5 % auf %6 % Genauigkeit</translation>
     </message>
 </context>
 <context>
@@ -3067,6 +3225,30 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Goals…</source>
+        <translation>Ziele…</translation>
+    </message>
+    <message>
+        <source>Class goals: %1 words a minute and %2 % accuracy.</source>
+        <translation>Klassenziele: %1 Wörter pro Minute und %2 % Genauigkeit.</translation>
+    </message>
+    <message>
+        <source>Class Goals</source>
+        <translation>Klassenziele</translation>
+    </message>
+    <message>
+        <source>&amp;Words a minute:</source>
+        <translation>&amp;Wörter pro Minute:</translation>
+    </message>
+    <message>
+        <source>&amp;Accuracy:</source>
+        <translation>&amp;Genauigkeit:</translation>
+    </message>
+    <message>
+        <source>The class goals could not be written to %1.</source>
+        <translation>Die Klassenziele konnten nicht in %1 geschrieben werden.</translation>
     </message>
 </context>
 </TS>

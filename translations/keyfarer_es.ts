@@ -153,6 +153,22 @@
         <source>unreadable file</source>
         <translation>archivo ilegible</translation>
     </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Goal met</source>
+        <translation>Objetivo cumplido</translation>
+    </message>
+    <message>
+        <source>Trouble keys</source>
+        <translation>Teclas problemáticas</translation>
+    </message>
 </context>
 <context>
     <name>ClassCsv</name>
@@ -1606,6 +1622,10 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
         <source>&amp;Class Overview</source>
         <translation>&amp;Resumen de la clase</translation>
     </message>
+    <message>
+        <source>&amp;Trouble Keys</source>
+        <translation>&amp;Teclas problemáticas</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2049,6 +2069,21 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source>Minutes</source>
         <translation>Minutos</translation>
+    </message>
+</context>
+<context>
+    <name>PressJournal</name>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>lo escribió una versión más reciente del programa</translation>
+    </message>
+    <message>
+        <source>Your key presses could not be written to %1 (%2). They are kept and written at the end of the next set.</source>
+        <translation>Tus pulsaciones no se pudieron escribir en %1 (%2). Se guardan y se escribirán al final de la próxima serie.</translation>
+    </message>
+    <message>
+        <source>The record of your key presses in %1 was damaged. It was renamed to %2 and a new one was begun. Your sets and your student file are safe.</source>
+        <translation>El registro de tus pulsaciones en %1 estaba dañado. Se renombró a %2 y se empezó uno nuevo. Tus series y tu archivo de alumno están a salvo.</translation>
     </message>
 </context>
 <context>
@@ -2835,6 +2870,10 @@ Try again to save the work of %1, or quit without saving it?</source>
         <source>Adjusted WPM</source>
         <translation>PPM ajustadas</translation>
     </message>
+    <message>
+        <source>Trouble Keys</source>
+        <translation>Teclas problemáticas</translation>
+    </message>
 </context>
 <context>
     <name>StudentFile</name>
@@ -2935,6 +2974,125 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source>User names</source>
         <translation>Nombres de usuario</translation>
+    </message>
+</context>
+<context>
+    <name>TroubleKeysWindow</name>
+    <message>
+        <source>At or above the goal</source>
+        <translation>En el objetivo o por encima</translation>
+    </message>
+    <message>
+        <source>Less than a tenth below the goal</source>
+        <translation>Menos de una décima parte por debajo del objetivo</translation>
+    </message>
+    <message>
+        <source>Less than a quarter below the goal</source>
+        <translation>Menos de una cuarta parte por debajo del objetivo</translation>
+    </message>
+    <message>
+        <source>A quarter or more below the goal</source>
+        <translation>Una cuarta parte o más por debajo del objetivo</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Typed Instead</source>
+        <translation>Pulsada en su lugar</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Veces</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Última vez</translation>
+    </message>
+    <message>
+        <source>Trouble Keys</source>
+        <translation>Teclas problemáticas</translation>
+    </message>
+    <message>
+        <source>Show &amp;speed instead of accuracy</source>
+        <translation>Mostrar la &amp;velocidad en vez de la precisión</translation>
+    </message>
+    <message>
+        <source>Keyboard coloured by your keys</source>
+        <translation>Teclado coloreado según tus teclas</translation>
+    </message>
+    <message>
+        <source>Keys &amp;typed instead of others</source>
+        <translation>Teclas &amp;pulsadas en lugar de otras</translation>
+    </message>
+    <message>
+        <source>The keys holding you back, last 20 sets (blue: words a minute, red dashed: % accuracy)</source>
+        <translation>Las teclas que te frenan, últimas 20 series (azul: palabras por minuto, rojo discontinuo: % de precisión)</translation>
+    </message>
+    <message>
+        <source>Practise These Keys</source>
+        <translation>Practicar estas teclas</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Export the Presses</source>
+        <translation>Exportar las pulsaciones</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The presses could not be exported to %1.</source>
+        <translation>No se pudieron exportar las pulsaciones a %1.</translation>
+    </message>
+    <message>
+        <source>A key holds you back while its time, counting hits only and moving a tenth of the way with each set, is slower than the goal of %1 words a minute, or while fewer than %2 % of its presses hit; the weakest key comes first.</source>
+        <translation>Una tecla te frena mientras su tiempo (solo aciertos, ajustado una décima parte en cada serie) sea más lento que el objetivo de %1 palabras por minuto, o mientras acierten menos del %2 % de sus pulsaciones; la más débil va primero.</translation>
+    </message>
+    <message>
+        <source>Class goals: %1 words a minute and %2 % accuracy.</source>
+        <translation>Objetivos de la clase: %1 palabras por minuto y %2 % de precisión.</translation>
+    </message>
+    <message>
+        <source>%1 has no presses in the journal yet.</source>
+        <translation>%1 aún no tiene pulsaciones registradas.</translation>
+    </message>
+    <message>
+        <source>%1 meets them.</source>
+        <translation>%1 los cumple.</translation>
+    </message>
+    <message>
+        <source>%1 does not meet them yet.</source>
+        <translation>%1 aún no los cumple.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % of presses hit, %3 words a minute</source>
+        <translation>%1: %2 % de aciertos, %3 palabras por minuto</translation>
+    </message>
+    <message>
+        <source>(another character)</source>
+        <translation>(otro carácter)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>%1: no sets yet</source>
+        <translation>%1: aún no hay series</translation>
+    </message>
+    <message>
+        <source>%1 over the last %2 sets: from %3 to %4 words a minute, from %5 % to %6 % accuracy</source>
+        <translation>%1 en las últimas %2 series: de %3 a %4 palabras por minuto, del %5 % al %6 % de precisión</translation>
     </message>
 </context>
 <context>
@@ -3067,6 +3225,30 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>No se pudo guardar el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Goals…</source>
+        <translation>Objetivos…</translation>
+    </message>
+    <message>
+        <source>Class goals: %1 words a minute and %2 % accuracy.</source>
+        <translation>Objetivos de la clase: %1 palabras por minuto y %2 % de precisión.</translation>
+    </message>
+    <message>
+        <source>Class Goals</source>
+        <translation>Objetivos de la clase</translation>
+    </message>
+    <message>
+        <source>&amp;Words a minute:</source>
+        <translation>&amp;Palabras por minuto:</translation>
+    </message>
+    <message>
+        <source>&amp;Accuracy:</source>
+        <translation>Pre&amp;cisión:</translation>
+    </message>
+    <message>
+        <source>The class goals could not be written to %1.</source>
+        <translation>No se pudieron escribir los objetivos de la clase en %1.</translation>
     </message>
 </context>
 </TS>

@@ -153,6 +153,22 @@
         <source>unreadable file</source>
         <translation>fichier illisible</translation>
     </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>Goal met</source>
+        <translation>Objectif atteint</translation>
+    </message>
+    <message>
+        <source>Trouble keys</source>
+        <translation>Touches difficiles</translation>
+    </message>
 </context>
 <context>
     <name>ClassCsv</name>
@@ -1606,6 +1622,10 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
         <source>&amp;Class Overview</source>
         <translation>V&amp;ue de la classe</translation>
     </message>
+    <message>
+        <source>&amp;Trouble Keys</source>
+        <translation>Touches &amp;difficiles</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2049,6 +2069,21 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     <message>
         <source>Minutes</source>
         <translation>Minutes</translation>
+    </message>
+</context>
+<context>
+    <name>PressJournal</name>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>il a été écrit par une version plus récente du programme</translation>
+    </message>
+    <message>
+        <source>Your key presses could not be written to %1 (%2). They are kept and written at the end of the next set.</source>
+        <translation>Tes frappes n&apos;ont pas pu être écrites dans %1 (%2). Elles sont gardées et seront écrites à la fin de la prochaine série.</translation>
+    </message>
+    <message>
+        <source>The record of your key presses in %1 was damaged. It was renamed to %2 and a new one was begun. Your sets and your student file are safe.</source>
+        <translation>L&apos;enregistrement de tes frappes dans %1 était endommagé. Il a été renommé en %2 et un nouveau a été commencé. Tes séries et ton fichier d&apos;élève sont intacts.</translation>
     </message>
 </context>
 <context>
@@ -2835,6 +2870,10 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
         <source>Adjusted WPM</source>
         <translation>MPM corrigés</translation>
     </message>
+    <message>
+        <source>Trouble Keys</source>
+        <translation>Touches difficiles</translation>
+    </message>
 </context>
 <context>
     <name>StudentFile</name>
@@ -2935,6 +2974,125 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     <message>
         <source>User names</source>
         <translation>Noms d&apos;utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>TroubleKeysWindow</name>
+    <message>
+        <source>At or above the goal</source>
+        <translation>À l&apos;objectif ou au-dessus</translation>
+    </message>
+    <message>
+        <source>Less than a tenth below the goal</source>
+        <translation>Moins d&apos;un dixième sous l&apos;objectif</translation>
+    </message>
+    <message>
+        <source>Less than a quarter below the goal</source>
+        <translation>Moins d&apos;un quart sous l&apos;objectif</translation>
+    </message>
+    <message>
+        <source>A quarter or more below the goal</source>
+        <translation>Un quart ou plus sous l&apos;objectif</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Typed Instead</source>
+        <translation>Tapé à la place</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Dernière fois</translation>
+    </message>
+    <message>
+        <source>Trouble Keys</source>
+        <translation>Touches difficiles</translation>
+    </message>
+    <message>
+        <source>Show &amp;speed instead of accuracy</source>
+        <translation>Afficher la &amp;vitesse au lieu de la précision</translation>
+    </message>
+    <message>
+        <source>Keyboard coloured by your keys</source>
+        <translation>Clavier coloré selon tes touches</translation>
+    </message>
+    <message>
+        <source>Keys &amp;typed instead of others</source>
+        <translation>Touches &amp;tapées à la place d&apos;autres</translation>
+    </message>
+    <message>
+        <source>The keys holding you back, last 20 sets (blue: words a minute, red dashed: % accuracy)</source>
+        <translation>Les touches qui te freinent, 20 dernières séries (bleu : mots par minute, rouge pointillé : % de précision)</translation>
+    </message>
+    <message>
+        <source>Practise These Keys</source>
+        <translation>Exercer ces touches</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Export the Presses</source>
+        <translation>Exporter les frappes</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The presses could not be exported to %1.</source>
+        <translation>Les frappes n&apos;ont pas pu être exportées vers %1.</translation>
+    </message>
+    <message>
+        <source>A key holds you back while its time, counting hits only and moving a tenth of the way with each set, is slower than the goal of %1 words a minute, or while fewer than %2 % of its presses hit; the weakest key comes first.</source>
+        <translation>Une touche te freine tant que son temps (coups justes seulement, ajusté d&apos;un dixième à chaque série) est plus lent que l&apos;objectif de %1 mots par minute, ou tant que moins de %2 % de ses frappes sont justes ; la plus faible vient en premier.</translation>
+    </message>
+    <message>
+        <source>Class goals: %1 words a minute and %2 % accuracy.</source>
+        <translation>Objectifs de la classe : %1 mots par minute et %2 % de précision.</translation>
+    </message>
+    <message>
+        <source>%1 has no presses in the journal yet.</source>
+        <translation>%1 n&apos;a pas encore de frappes enregistrées.</translation>
+    </message>
+    <message>
+        <source>%1 meets them.</source>
+        <translation>%1 les atteint.</translation>
+    </message>
+    <message>
+        <source>%1 does not meet them yet.</source>
+        <translation>%1 ne les atteint pas encore.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % of presses hit, %3 words a minute</source>
+        <translation>%1 : %2 % de frappes justes, %3 mots par minute</translation>
+    </message>
+    <message>
+        <source>(another character)</source>
+        <translation>(autre caractère)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>%1: no sets yet</source>
+        <translation>%1 : pas encore de séries</translation>
+    </message>
+    <message>
+        <source>%1 over the last %2 sets: from %3 to %4 words a minute, from %5 % to %6 % accuracy</source>
+        <translation>%1 sur les %2 dernières séries : de %3 à %4 mots par minute, de %5 % à %6 % de précision</translation>
     </message>
 </context>
 <context>
@@ -3067,6 +3225,30 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Goals…</source>
+        <translation>Objectifs…</translation>
+    </message>
+    <message>
+        <source>Class goals: %1 words a minute and %2 % accuracy.</source>
+        <translation>Objectifs de la classe : %1 mots par minute et %2 % de précision.</translation>
+    </message>
+    <message>
+        <source>Class Goals</source>
+        <translation>Objectifs de la classe</translation>
+    </message>
+    <message>
+        <source>&amp;Words a minute:</source>
+        <translation>&amp;Mots par minute :</translation>
+    </message>
+    <message>
+        <source>&amp;Accuracy:</source>
+        <translation>&amp;Précision :</translation>
+    </message>
+    <message>
+        <source>The class goals could not be written to %1.</source>
+        <translation>Les objectifs de la classe n&apos;ont pas pu être écrits dans %1.</translation>
     </message>
 </context>
 </TS>

@@ -153,6 +153,22 @@
         <source>unreadable file</source>
         <translation>file illeggibile</translation>
     </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Goal met</source>
+        <translation>Obiettivo raggiunto</translation>
+    </message>
+    <message>
+        <source>Trouble keys</source>
+        <translation>Tasti difficili</translation>
+    </message>
 </context>
 <context>
     <name>ClassCsv</name>
@@ -1606,6 +1622,10 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
         <source>&amp;Class Overview</source>
         <translation>&amp;Panoramica della classe</translation>
     </message>
+    <message>
+        <source>&amp;Trouble Keys</source>
+        <translation>&amp;Tasti difficili</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2049,6 +2069,21 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     <message>
         <source>Minutes</source>
         <translation>Minuti</translation>
+    </message>
+</context>
+<context>
+    <name>PressJournal</name>
+    <message>
+        <source>it was written by a newer version of the program</source>
+        <translation>è stato scritto da una versione più recente del programma</translation>
+    </message>
+    <message>
+        <source>Your key presses could not be written to %1 (%2). They are kept and written at the end of the next set.</source>
+        <translation>Le tue battute non sono state scritte in %1 (%2). Vengono conservate e scritte alla fine della prossima serie.</translation>
+    </message>
+    <message>
+        <source>The record of your key presses in %1 was damaged. It was renamed to %2 and a new one was begun. Your sets and your student file are safe.</source>
+        <translation>La registrazione delle tue battute in %1 era danneggiata. È stata rinominata in %2 e ne è stata iniziata una nuova. Le tue serie e il tuo file studente sono al sicuro.</translation>
     </message>
 </context>
 <context>
@@ -2835,6 +2870,10 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
         <source>Adjusted WPM</source>
         <translation>PPM rettificate</translation>
     </message>
+    <message>
+        <source>Trouble Keys</source>
+        <translation>Tasti difficili</translation>
+    </message>
 </context>
 <context>
     <name>StudentFile</name>
@@ -2935,6 +2974,125 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     <message>
         <source>User names</source>
         <translation>Nomi utente</translation>
+    </message>
+</context>
+<context>
+    <name>TroubleKeysWindow</name>
+    <message>
+        <source>At or above the goal</source>
+        <translation>All&apos;obiettivo o sopra</translation>
+    </message>
+    <message>
+        <source>Less than a tenth below the goal</source>
+        <translation>Meno di un decimo sotto l&apos;obiettivo</translation>
+    </message>
+    <message>
+        <source>Less than a quarter below the goal</source>
+        <translation>Meno di un quarto sotto l&apos;obiettivo</translation>
+    </message>
+    <message>
+        <source>A quarter or more below the goal</source>
+        <translation>Un quarto o più sotto l&apos;obiettivo</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Typed Instead</source>
+        <translation>Battuto invece</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Volte</translation>
+    </message>
+    <message>
+        <source>Last Time</source>
+        <translation>Ultima volta</translation>
+    </message>
+    <message>
+        <source>Trouble Keys</source>
+        <translation>Tasti difficili</translation>
+    </message>
+    <message>
+        <source>Show &amp;speed instead of accuracy</source>
+        <translation>Mostra la &amp;velocità invece della precisione</translation>
+    </message>
+    <message>
+        <source>Keyboard coloured by your keys</source>
+        <translation>Tastiera colorata secondo i tuoi tasti</translation>
+    </message>
+    <message>
+        <source>Keys &amp;typed instead of others</source>
+        <translation>Tasti &amp;battuti al posto di altri</translation>
+    </message>
+    <message>
+        <source>The keys holding you back, last 20 sets (blue: words a minute, red dashed: % accuracy)</source>
+        <translation>I tasti che ti frenano, ultime 20 serie (blu: parole al minuto, rosso tratteggiato: % di precisione)</translation>
+    </message>
+    <message>
+        <source>Practise These Keys</source>
+        <translation>Esercita questi tasti</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Esporta CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Export the Presses</source>
+        <translation>Esporta le battute</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The presses could not be exported to %1.</source>
+        <translation>Non è stato possibile esportare le battute in %1.</translation>
+    </message>
+    <message>
+        <source>A key holds you back while its time, counting hits only and moving a tenth of the way with each set, is slower than the goal of %1 words a minute, or while fewer than %2 % of its presses hit; the weakest key comes first.</source>
+        <translation>Un tasto ti frena finché il suo tempo (solo colpi giusti, aggiornato di un decimo a ogni serie) è più lento dell&apos;obiettivo di %1 parole al minuto, o finché meno del %2 % delle sue battute è giusto; il più debole viene per primo.</translation>
+    </message>
+    <message>
+        <source>Class goals: %1 words a minute and %2 % accuracy.</source>
+        <translation>Obiettivi della classe: %1 parole al minuto e %2 % di precisione.</translation>
+    </message>
+    <message>
+        <source>%1 has no presses in the journal yet.</source>
+        <translation>%1 non ha ancora battute registrate.</translation>
+    </message>
+    <message>
+        <source>%1 meets them.</source>
+        <translation>%1 li raggiunge.</translation>
+    </message>
+    <message>
+        <source>%1 does not meet them yet.</source>
+        <translation>%1 non li raggiunge ancora.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % of presses hit, %3 words a minute</source>
+        <translation>%1: %2 % di battute giuste, %3 parole al minuto</translation>
+    </message>
+    <message>
+        <source>(another character)</source>
+        <translation>(altro carattere)</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>%1: no sets yet</source>
+        <translation>%1: ancora nessuna serie</translation>
+    </message>
+    <message>
+        <source>%1 over the last %2 sets: from %3 to %4 words a minute, from %5 % to %6 % accuracy</source>
+        <translation>%1 nelle ultime %2 serie: da %3 a %4 parole al minuto, dal %5 % al %6 % di precisione</translation>
     </message>
 </context>
 <context>
@@ -3067,6 +3225,30 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>Impossibile salvare il file «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Goals…</source>
+        <translation>Obiettivi…</translation>
+    </message>
+    <message>
+        <source>Class goals: %1 words a minute and %2 % accuracy.</source>
+        <translation>Obiettivi della classe: %1 parole al minuto e %2 % di precisione.</translation>
+    </message>
+    <message>
+        <source>Class Goals</source>
+        <translation>Obiettivi della classe</translation>
+    </message>
+    <message>
+        <source>&amp;Words a minute:</source>
+        <translation>&amp;Parole al minuto:</translation>
+    </message>
+    <message>
+        <source>&amp;Accuracy:</source>
+        <translation>P&amp;recisione:</translation>
+    </message>
+    <message>
+        <source>The class goals could not be written to %1.</source>
+        <translation>Non è stato possibile scrivere gli obiettivi della classe in %1.</translation>
     </message>
 </context>
 </TS>

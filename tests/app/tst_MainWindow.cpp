@@ -553,6 +553,7 @@ void tst_MainWindow::menuCaptions_data() {
                                                sep,
                                                QStringLiteral("&Backup User Files"),
                                                sep,
+                                               QStringLiteral("&Trouble Keys"),
                                                QStringLiteral("&Class Overview")};
     QTest::newRow("Games") << QStringLiteral("A&dditional/&Games")
                            << QStringList{QStringLiteral("&Save Dasher"),

@@ -161,14 +161,14 @@ inline const QString kClassCsvHeader =
                    "Accuracy all days (%),Best time (seconds),Slowest letter,"
                    "Sessions recorded,Accuracy of the last 8 sessions (%),"
                    "Intermediate Drills: adjusted WPM today or last,"
-                   "Intermediate Drills: adjusted WPM all days");
-inline const QString kAnnCsvFigures = QStringLiteral("1000,92,95,17,k,3,85 90 92,23,50");
+                   "Intermediate Drills: adjusted WPM all days,Goal met,Trouble keys");
+inline const QString kAnnCsvFigures = QStringLiteral("1000,92,95,17,k,3,85 90 92,23,50,,");
 inline const QStringList kClassCsvRows = {
     QStringLiteral("Ann,") + kAnnCsvFigures,
-    QStringLiteral("bob,8,67,62,25,,8,1 5 10 20 30 40 50 67,0,0"),
-    QStringLiteral("Cleo,0,0,0,0,,0,,0,0"),
-    QStringLiteral("Gone,unreadable file,,,,,,,,"),
-    QStringLiteral("Short,unreadable file,,,,,,,,"),
+    QStringLiteral("bob,8,67,62,25,,8,1 5 10 20 30 40 50 67,0,0,,"),
+    QStringLiteral("Cleo,0,0,0,0,,0,,0,0,,"),
+    QStringLiteral("Gone,unreadable file,,,,,,,,,,"),
+    QStringLiteral("Short,unreadable file,,,,,,,,,,"),
 };
 
 // The whole CSV text: each line, the last included, ends in CR LF.

@@ -187,7 +187,7 @@ void tst_ClassOverview::csvIsUtf8() {
     QTextStream out(&buffer);
     writeCsv({row}, out);
     const QByteArray bytes = buffer.data();
-    QVERIFY(bytes.contains("Zo\xc3\xab,0,0,0,0,\xc3\xa9,0,\r\n"));
+    QVERIFY(bytes.contains("Zo\xc3\xab,0,0,0,0,\xc3\xa9,0,,,\r\n"));
 }
 
 void tst_ClassOverview::filesAreOnlyRead() {
@@ -206,15 +206,17 @@ void tst_ClassOverview::wordColumnsOnlyForSectionsWithFigures() {
     const StudentOverview without = studentOverview(QStringLiteral("bob"), bob().record());
     using Kind = ClassColumn::Kind;
     const QList<ClassColumn> fixed = ClassColumns::forClass({without});
-    QCOMPARE(fixed.size(), 8);
+    QCOMPARE(fixed.size(), 10); // the eight fixed columns and the two of the class goals
     QVERIFY(std::none_of(fixed.begin(), fixed.end(),
                          [](const ClassColumn& c) { return c.kind == Kind::WpmLatest; }));
     const QList<ClassColumn> columns = ClassColumns::forClass({without, withWords});
-    QCOMPARE(columns.size(), 10);
+    QCOMPARE(columns.size(), 12);
     QCOMPARE(columns.at(8), (ClassColumn{Kind::WpmLatest, 1}));
     QCOMPARE(columns.at(9), (ClassColumn{Kind::WpmAllDays, 1}));
+    QCOMPARE(columns.at(10), (ClassColumn{Kind::GoalMet, 0})); // after the columns scripts read
+    QCOMPARE(columns.at(11), (ClassColumn{Kind::TroubleKeys, 0}));
     // A file that cannot be read brings no columns.
-    QCOMPARE(ClassColumns::forClass({unreadableStudent(QStringLiteral("x"))}).size(), 8);
+    QCOMPARE(ClassColumns::forClass({unreadableStudent(QStringLiteral("x"))}).size(), 10);
 }
 
 void tst_ClassOverview::sessionsRecorded_data() {

@@ -219,7 +219,7 @@ void tst_ClassOverviewWindow::printsTheTable() {
     QCOMPARE(printed.header.join(u','), kClassCsvHeader);
     QCOMPARE(printed.rows.size(), 5);
     // The same cells as the table, the trend drawn from its points instead of written.
-    QCOMPARE(printed.rows.at(0).join(u','), QStringLiteral("Ann,1000,92,95,17,k,3,,23,50"));
+    QCOMPARE(printed.rows.at(0).join(u','), QStringLiteral("Ann,1000,92,95,17,k,3,,23,50,,"));
     QCOMPARE(printed.trendColumn, 7);
     QCOMPARE(printed.trends.at(0), (QList<int>{85, 90, 92}));
     QCOMPARE(printed.font.family(), QStringLiteral("Courier New"));

@@ -3,6 +3,7 @@
 #include "platform/QtPrinter.h"
 #include "platform/Services.h"
 #include "progress/BarChartView.h"
+#include "progress/GoalReport.h"
 #include "progress/StatisticsWindow.h"
 #include "progress/SummaryReport.h"
 #include "students/FixedPoint.h"
@@ -264,9 +265,11 @@ void tst_ChartsReport::viewReportShowsTheReportAndEveryStudentFile() {
     QCOMPARE(names, (QStringList{QStringLiteral("al"), QStringLiteral("Bob"), QStringLiteral("Cy"),
                                  QStringLiteral("Maria")}));
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Maria"));
-    QStringList expected = summaryReportLines(
-        m_folder->globals.record,
-        {QStringLiteral("Maria"), QLocale::system().toString(kToday, QLocale::ShortFormat)});
+    QStringList expected =
+        summaryReportLines(
+            m_folder->globals.record,
+            {QStringLiteral("Maria"), QLocale::system().toString(kToday, QLocale::ShortFormat)}) +
+        goalReportLines(m_folder->dir.path(), QStringLiteral("Maria"));
     // The carriage return after the date ends its line together with the line break.
     QCOMPARE(reportText().split(u'\n'), expected.replaceInStrings(QStringLiteral("\r"), QString()));
     QVERIFY(reportText().contains(QStringLiteral("Best Time Today or Last (Seconds): 14")));
@@ -334,10 +337,15 @@ void tst_ChartsReport::printReportWritesEachLineInTheChosenFont() {
     QCOMPARE(m_folder->printer.printedFont.family(), QStringLiteral("Courier New"));
     QCOMPARE(m_folder->printer.printedFont.pointSize(), size);
     QCOMPARE(find<QPlainTextEdit>(QStringLiteral("MemoReport"))->font().pointSize(), size);
+    // The report, then the class goals, which Maria has not typed towards yet.
+    const QStringList goals = {QString(),
+                               QStringLiteral("Class goals: 35 words a minute and 95 % accuracy."),
+                               QStringLiteral("Maria has no presses in the journal yet.")};
     QCOMPARE(m_folder->printer.printedLines,
              summaryReportLines(m_folder->globals.record,
                                 {QStringLiteral("Maria"),
-                                 QLocale::system().toString(kToday, QLocale::ShortFormat)}));
+                                 QLocale::system().toString(kToday, QLocale::ShortFormat)}) +
+                 goals);
     QVERIFY(m_folder->printer.printedLines.contains(
         QStringLiteral("Slowest Letter Today or Last:     g")));
     QVERIFY(m_folder->dialogs.shown.isEmpty());
@@ -412,9 +420,11 @@ void tst_ChartsReport::chosenFontSizeReachesThePdf() {
         texts.append(w.text);
     // Every word of the report, line after line, and nothing else.
     QStringList expected;
-    for (const QString& line : summaryReportLines(
+    for (const QString& line :
+         summaryReportLines(
              m_folder->globals.record,
-             {QStringLiteral("Maria"), QLocale::system().toString(kToday, QLocale::ShortFormat)}))
+             {QStringLiteral("Maria"), QLocale::system().toString(kToday, QLocale::ShortFormat)}) +
+             goalReportLines(m_folder->dir.path(), QStringLiteral("Maria")))
         expected.append(line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts));
     QCOMPARE(texts, expected);
     // The printer's resolution rounds the size to whole dots: 1/1200 inch is 0.06 point.

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "students/WriteJournal.h"
+
+#include "platform/Dialogs.h"
+#include "students/StudentSession.h"
+
+namespace kf {
+
+void writeJournal(StudentSession& session, Dialogs& dialogs) {
+    session.closeJournalSet();
+    const JournalOutcome outcome = session.writeJournal();
+    if (!outcome.message.isEmpty())
+        dialogs.information(outcome.message);
+}
+
+} // namespace kf
