@@ -54,12 +54,6 @@ void StatisticsPage::buildUserControls(const QString& suffix) {
     connect(switchUser, &QPushButton::clicked, this, &StatisticsPage::switchUserClicked);
     connect(viewReport, &QPushButton::clicked, this, &StatisticsPage::viewReportClicked);
     connect(close, &QPushButton::clicked, this, &StatisticsPage::closeClicked);
-    // Below "View Report", where only the lessons' shift-key figures would stand.
-    auto* troubleKeys =
-        uiButton(QStringLiteral("ButtonTroubleKeys") + suffix, kStatisticsWindowContext,
-                 QT_TRANSLATE_NOOP("StatisticsWindow", "Trouble Keys"), this);
-    troubleKeys->setGeometry(380, 84, 126, 28);
-    connect(troubleKeys, &QPushButton::clicked, this, &StatisticsPage::troubleKeysClicked);
 }
 
 QLabel* StatisticsPage::valuePanel(const QString& name, const QString& text) {

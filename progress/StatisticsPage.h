@@ -29,7 +29,6 @@ public:
 signals:
     void switchUserClicked();
     void viewReportClicked();
-    void troubleKeysClicked();
     void closeClicked();
 
 protected:

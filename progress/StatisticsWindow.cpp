@@ -9,6 +9,7 @@
 #include "progress/KeyChartsPage.h"
 #include "progress/OverallChartsPage.h"
 #include "progress/StatisticsPage.h"
+#include "widgets/TextControls.h"
 #include "widgets/TranslatedText.h"
 
 #include <QCloseEvent>
@@ -83,6 +84,11 @@ void StatisticsWindow::buildPages() {
     setUiTabText(m_pages, m_pages->addTab(m_overallPage, QString()), kStatisticsWindowContext,
                  QT_TRANSLATE_NOOP("StatisticsWindow", "Overall Statistics"));
     connect(m_pages, &QTabWidget::currentChanged, this, [this] { chartPageChanged(); });
+    // Beside the tabs, so both pages reach it and it never covers the lessons' shift figures.
+    auto* troubleKeys = uiButton(QStringLiteral("ButtonTroubleKeys"), kStatisticsWindowContext,
+                                 QT_TRANSLATE_NOOP("StatisticsWindow", "Trouble Keys"), m_pages);
+    m_pages->setCornerWidget(troubleKeys, Qt::TopRightCorner);
+    connect(troubleKeys, &QPushButton::clicked, this, &StatisticsWindow::troubleKeysRequested);
 
     connect(m_keyPage, &KeyChartsPage::periodClicked, this, [this] { radioGroupKeyPeriodClick(); });
     connect(m_keyPage, &KeyChartsPage::sectionClicked, this,
@@ -111,8 +117,6 @@ void StatisticsWindow::buildPages() {
                 [this] { buttonSwitchUserClick(); });
         connect(page, &StatisticsPage::viewReportClicked, this,
                 [this] { buttonViewReportClick(); });
-        connect(page, &StatisticsPage::troubleKeysClicked, this,
-                &StatisticsWindow::troubleKeysRequested);
     }
 }
 

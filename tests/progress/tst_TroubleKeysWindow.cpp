@@ -182,7 +182,7 @@ void tst_TroubleKeysWindow::statisticsWindowOpensIt() {
     QVERIFY(charts != nullptr || !QApplication::topLevelWidgets().isEmpty());
     QPushButton* button = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* found = top->findChild<QPushButton*>(QStringLiteral("ButtonTroubleKeysKeys")))
+        if (auto* found = top->findChild<QPushButton*>(QStringLiteral("ButtonTroubleKeys")))
             button = found;
     QVERIFY(button != nullptr);
     button->click();
