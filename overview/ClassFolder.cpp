@@ -46,13 +46,10 @@ QList<StudentFileEntry> studentFiles(const WorkingFolder& folder) {
 }
 
 StudentOverview readStudent(const QString& path, const QString& name) {
-    QFile file(path);
-    // Read-only and unbuffered: the record goes straight into one buffer, and the file's times
-    // and contents stay as they are.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return unreadableStudent(name);
+    // Read under the folder's rule: a pipe or a device named like a student is an unreadable
+    // row, never a wait.
     auto record = std::make_unique<StudentRecord>();
-    if (!StudentFile::readRecord(file, path, *record).done())
+    if (!StudentFile::load(path, *record).done())
         return unreadableStudent(name);
     return studentOverview(name, *record);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ClassOverviewWindow.h"
 
+#include "core/FolderFile.h"
 #include "overview/ClassCsv.h"
 #include "overview/ClassFolder.h"
 #include "overview/ClassOverviewModel.h"
@@ -19,7 +20,6 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTextStream>
@@ -221,15 +221,13 @@ void ClassOverviewWindow::buttonExportCsvClick() {
         tr("Export CSV"), QDir(m_folder.path()).filePath(kCsvName), tr("CSV files (*.csv)"));
     if (!path)
         return;
-    QSaveFile file(*path);
-    if (file.open(QIODevice::WriteOnly)) {
-        QTextStream out(&file);
-        writeCsv(rowsAsShown(*m_sorted, *m_model), out);
-        if (out.status() == QTextStream::Ok && file.commit())
-            return;
-    }
-    m_services.dialogs.error(tr("The file \"%1\" could not be written: %2")
-                                 .arg(QDir::toNativeSeparators(*path), file.errorString()));
+    QByteArray csv;
+    QTextStream out(&csv);
+    writeCsv(rowsAsShown(*m_sorted, *m_model), out);
+    const QString failed = folderFile::write(*path, csv);
+    if (!failed.isEmpty())
+        m_services.dialogs.error(tr("The file \"%1\" could not be written: %2")
+                                     .arg(QDir::toNativeSeparators(*path), failed));
 }
 
 void ClassOverviewWindow::closeEvent(QCloseEvent* event) {

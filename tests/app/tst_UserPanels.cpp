@@ -11,6 +11,7 @@
 #include "students/SaveStudent.h"
 #include "students/StudentFile.h"
 #include "tests/app/MainWindowNames.h"
+#include "tests/app/OpenedMainWindow.h"
 #include "tests/common/FileBytes.h"
 #include "tests/common/RecordHistories.h"
 #include "tests/common/RecordPatterns.h"
@@ -136,7 +137,7 @@ struct FailingSaves final : FolderStudentStore {
     const bool& failing;
 };
 
-struct Fixture : test::TestWorkingFolder {
+struct Fixture : test::OpenedMainWindow {
     // Drills open in real drill windows.
     void openDrill(DrillKind kind) {
         form->setDrillWindowFactory([this](MainWindow& main) {
@@ -146,7 +147,7 @@ struct Fixture : test::TestWorkingFolder {
         form->beginDrill(kind);
     }
     Fixture()
-        : TestWorkingFolder(1, [this](const QString& folder) {
+        : OpenedMainWindow(1, [this](const QString& folder) {
             return std::make_unique<FailingSaves>(folder, savesFail);
         }) {
         ok = provideStartFiles();
@@ -164,23 +165,6 @@ struct Fixture : test::TestWorkingFolder {
         return files;
     }
 
-    // The main window after its first activation.
-    MainWindow& open() {
-        form = std::make_unique<MainWindow>(globals, services);
-        form->show();
-        QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(form.get(), &activate);
-        dialogs.shown.clear();
-        return *form;
-    }
-
-    template <typename T>
-    T& control(const QString& name) const {
-        T* found = form->findChild<T*>(name);
-        if (found == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return *found;
-    }
     ClickableLabel& link(const QString& name) const { return control<ClickableLabel>(name); }
     void click(const QString& linkName) const {
         QTest::mouseClick(&link(linkName), Qt::LeftButton);
@@ -245,7 +229,6 @@ struct Fixture : test::TestWorkingFolder {
 
     bool ok = true;
     bool savesFail = false;
-    std::unique_ptr<MainWindow> form;
     QPointer<DrillWindow> drill;
 };
 
