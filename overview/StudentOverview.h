@@ -25,6 +25,8 @@ inline constexpr std::array<Section, 6> kWordSections = {
 struct StudentOverview {
     struct WordSection {
         bool holdsFigures = false;
+        bool latestDamaged = false; // figures no real typing reaches, as the charts tell them
+        bool allDaysDamaged = false;
         std::int32_t adjustedWpmLatest = 0;
         std::int32_t adjustedWpmAllDays = 0;
     };
@@ -32,6 +34,8 @@ struct StudentOverview {
     QString name;
     bool readable = false; // false: the file could not be read whole, and only the name is known
     std::int64_t drillKeysAllDays = 0;
+    bool drillsLatestDamaged = false;
+    bool drillsAllDaysDamaged = false;
     std::int32_t accuracyLatest = 0;
     std::int32_t accuracyAllDays = 0;
     std::int32_t bestTime = 0;

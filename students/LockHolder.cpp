@@ -2,6 +2,7 @@
 #include "students/LockHolder.h"
 
 #include "core/FolderFile.h"
+#include "core/PlainText.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,19 +16,6 @@
 namespace kf {
 
 namespace {
-
-// What a file says is shown as written, but only printable: a line of control characters or
-// a screenful of text is not a machine's name.
-QString plainHost(const QByteArray& line) {
-    QString host;
-    for (const QChar c : QString::fromUtf8(line)) {
-        if (host.size() == LockHolder::kLongestHost)
-            break;
-        if (c.isPrint())
-            host.append(c);
-    }
-    return host.trimmed();
-}
 
 bool processRuns(qint64 pid) {
 #ifdef Q_OS_UNIX
@@ -59,7 +47,7 @@ std::optional<LockHolder> LockHolder::read(const QString& path) {
     const QList<QByteArray> lines = lockFile.bytes.split('\n');
     LockHolder holder;
     holder.pid = lines.value(0).trimmed().toLongLong();
-    holder.host = plainHost(lines.value(2));
+    holder.host = plainText(QString::fromUtf8(lines.value(2)), kLongestHost).trimmed();
     holder.touched = QFileInfo(path).lastModified().toUTC();
     return holder;
 }
