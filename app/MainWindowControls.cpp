@@ -120,6 +120,7 @@ void MainWindow::buildControls() {
 
     m_userLine = new QLabel(m_title);
     m_userLine->setObjectName(QStringLiteral("Label3"));
+    m_userLine->setTextFormat(Qt::PlainText); // a name from the folder is never markup
     QFont userFont(QStringLiteral("Arial"));
     userFont.setPixelSize(16);
     userFont.setBold(true);

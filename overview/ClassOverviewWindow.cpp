@@ -88,6 +88,7 @@ ClassOverviewWindow::ClassOverviewWindow(WorkingFolder folder, Services& service
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("LabelStatus"));
+    m_status->setTextFormat(Qt::PlainText);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressLoading"));
     m_progress->hide();

@@ -4,6 +4,8 @@
 // it (choosing a name, Preferences) and must neither hang, nor crash, nor write outside the folder.
 #include "app/MainWindow.h"
 #include "options/PreferencesDialog.h"
+#include "platform/MessageBoxDialogs.h"
+#include "students/FolderStudentStore.h"
 #include "tests/app/OpenedMainWindow.h"
 #include "tests/common/FileBytes.h"
 #include "tests/common/RecordPatterns.h"
@@ -11,10 +13,17 @@
 #include "widgets/ClickableLabel.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTest>
+#include <QTimer>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace kf;
@@ -28,6 +37,11 @@ private slots:
     void choosingANameNeverHangsNorWritesElsewhere();
     void preferencesNeverWriteThroughALink_data();
     void preferencesNeverWriteThroughALink();
+    void aPupilMakesHerOwnNameWhileTheOthersAreHeld();
+    void aNameHeldElsewhereIsNotDeleted();
+    void staleLocksOfAnotherAccountAreTakenOver_data();
+    void staleLocksOfAnotherAccountAreTakenOver();
+    void textFromTheFolderIsNeverMarkup();
 };
 
 namespace {
@@ -90,6 +104,13 @@ struct Fixture : test::OpenedMainWindow {
         QCOMPARE(found.size(), 1);
         list.setCurrentItem(found.first());
         QTest::mouseClick(&control<QPushButton>(QStringLiteral("ButtonUseName")), Qt::LeftButton);
+    }
+
+    void typeNewUser(const QString& typed) const {
+        QTest::mouseClick(&control<ClickableLabel>(QStringLiteral("LabelNewUser")), Qt::LeftButton);
+        auto& edit = control<QLineEdit>(QStringLiteral("EditNewUser"));
+        edit.setText(typed);
+        QTest::keyClick(&edit, Qt::Key_Return);
     }
 
     bool ok = true;
@@ -199,6 +220,135 @@ void tst_HostileFolder::preferencesNeverWriteThroughALink() {
     QVERIFY2(f.dialogs.shown.first().text.contains(QStringLiteral("could not be kept")),
              qPrintable(f.dialogs.texts().first()));
     QCOMPARE(QFileInfo(f.path(QStringLiteral("Bob.ini"))).symLinkTarget(), linkTarget);
+}
+
+// Alice is held by a copy running elsewhere and is the only name: the pupil is told so, and can
+// still make her own name instead of only quitting.
+void tst_HostileFolder::aPupilMakesHerOwnNameWhileTheOthersAreHeld() {
+    Fixture f;
+    QVERIFY(f.ok);
+    f.writeStudent(QStringLiteral("Alice"));
+    FolderStudentStore elsewhere{WorkingFolder(f.dir.path())};
+    QCOMPARE(elsewhere.lock(QStringLiteral("Alice")).status, LockOutcome::Status::Held);
+    f.open();
+
+    f.useName(QStringLiteral("Alice"));
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QVERIFY(f.dialogs.shown.first().text.contains(QStringLiteral("in use elsewhere")));
+    QVERIFY(f.globals.currentUserName.isEmpty());
+    QVERIFY(f.control<ClickableLabel>(QStringLiteral("LabelNewUser")).isEnabled());
+    f.typeNewUser(QStringLiteral("Beth"));
+
+    QCOMPARE(f.globals.currentUserName, QStringLiteral("Beth"));
+    QVERIFY(QFileInfo::exists(f.path(QStringLiteral("Beth.stu"))));
+    QVERIFY(f.control<QWidget>(QStringLiteral("Panel2")).isHidden());
+}
+
+void tst_HostileFolder::aNameHeldElsewhereIsNotDeleted() {
+    Fixture f;
+    QVERIFY(f.ok);
+    f.writeStudent(QStringLiteral("Ann"));
+    f.writeStudent(QStringLiteral("Bob"));
+    FolderStudentStore elsewhere{WorkingFolder(f.dir.path())};
+    QCOMPARE(elsewhere.lock(QStringLiteral("Bob")).status, LockOutcome::Status::Held);
+    f.open();
+    f.useName(QStringLiteral("Ann"));
+    QTest::mouseClick(&f.control<ClickableLabel>(QStringLiteral("LabelSelectUser")),
+                      Qt::LeftButton);
+    auto& list = f.control<QListWidget>(QStringLiteral("ListBoxUsers"));
+    list.setCurrentItem(list.findItems(QStringLiteral("Bob"), Qt::MatchExactly).first());
+    f.control<QLineEdit>(QStringLiteral("EditPassword")).setText(QStringLiteral("RosterPurgeKey"));
+    f.dialogs.shown.clear();
+
+    QTest::mouseClick(&f.control<QPushButton>(QStringLiteral("ButtonDeleteName")), Qt::LeftButton);
+
+    QCOMPARE(f.dialogs.shown.size(), 2); // "Do you want to delete…?", then the refusal
+    QVERIFY2(f.dialogs.shown.last().text.contains(QStringLiteral("cannot be deleted while")),
+             qPrintable(f.dialogs.shown.last().text));
+    QVERIFY(QFileInfo::exists(f.path(QStringLiteral("Bob.stu"))));
+    QVERIFY(QFileInfo::exists(f.path(QStringLiteral("Bob.stu.lock"))));
+    QCOMPARE(list.findItems(QStringLiteral("Bob"), Qt::MatchExactly).size(), 1);
+}
+
+void tst_HostileFolder::staleLocksOfAnotherAccountAreTakenOver_data() {
+    QTest::addColumn<bool>("thisMachine");
+    QTest::addColumn<bool>("processRuns");
+    QTest::addColumn<int>("minutesUntouched");
+    QTest::addColumn<bool>("takenOver");
+    QTest::newRow("ended here, touched just now") << true << false << 0 << true;
+    QTest::newRow("running here") << true << true << 0 << false;
+    QTest::newRow("other machine, 20 minutes") << false << true << 20 << true;
+    QTest::newRow("other machine, touched lately") << false << true << 1 << false;
+}
+
+// Pupil A's copy was killed holding Ann; its lock is A's (mode 0644) in a folder the class shares.
+// Pupil B, another account, takes Ann over as soon as the lock is stale.
+void tst_HostileFolder::staleLocksOfAnotherAccountAreTakenOver() {
+    QFETCH(bool, thisMachine);
+    QFETCH(bool, processRuns);
+    QFETCH(int, minutesUntouched);
+    QFETCH(bool, takenOver);
+    if (::geteuid() != 0)
+        QSKIP("acting as two accounts needs root");
+    constexpr uid_t kPupilB = 65534;
+    QTemporaryDir dir;
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 02777), 0);
+    const QString lock = dir.filePath(QStringLiteral("Ann.stu.lock"));
+    QProcess ended;
+    ended.start(QStringLiteral("true"), {});
+    ended.waitForFinished();
+    const qint64 pid = processRuns ? QCoreApplication::applicationPid() : ended.processId();
+    const QByteArray host = thisMachine ? QSysInfo::machineHostName().toUtf8() : "elsewhere";
+    QVERIFY(test::writeBytes(lock, QByteArray::number(pid) + "\nkeyfarer\n" + host + '\n'));
+    QFile touched(lock);
+    QVERIFY(touched.open(QIODevice::ReadWrite));
+    QVERIFY(touched.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-60 * minutesUntouched),
+                                QFileDevice::FileModificationTime));
+    touched.close();
+    QCOMPARE(::chmod(QFile::encodeName(lock).constData(), 0644), 0);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(kPupilB) != 0 || ::setuid(kPupilB) != 0)
+            ::_exit(2);
+        FolderStudentStore store{WorkingFolder(dir.path())};
+        ::_exit(store.lock(QStringLiteral("Ann")).status == LockOutcome::Status::Held ? 0 : 1);
+    }
+    int status = -1;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), takenOver ? 0 : 1);
+}
+
+// A lock's machine name and a file's name are shown as they are written, never as a link.
+void tst_HostileFolder::textFromTheFolderIsNeverMarkup() {
+    Fixture f;
+    QVERIFY(f.ok);
+    const QString markup = QStringLiteral("<a href=\"https:evil.example\">Click here<a>");
+    f.writeStudent(markup);
+    f.writeStudent(QStringLiteral("Bob"));
+    QVERIFY(test::writeBytes(f.path(QStringLiteral("Bob.stu.lock")),
+                             "1\nkeyfarer\n" + markup.toUtf8() + '\n'));
+    f.open();
+    f.useName(QStringLiteral("Bob"));
+    QVERIFY(f.dialogs.shown.first().text.contains(markup));
+    f.useName(markup);
+    auto& userLine = f.control<QLabel>(QStringLiteral("Label3"));
+    QCOMPARE(userLine.textFormat(), Qt::PlainText);
+    QVERIFY(userLine.text().contains(markup));
+
+    // The real message box shows the lock's words as they are.
+    Qt::TextFormat shownAs = Qt::RichText;
+    QTimer::singleShot(0, [&shownAs] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                shownAs = box->textFormat();
+                box->accept();
+            }
+        }
+    });
+    MessageBoxDialogs().error(f.dialogs.shown.first().text);
+    QCOMPARE(shownAs, Qt::PlainText);
 }
 
 QTEST_MAIN(tst_HostileFolder)
