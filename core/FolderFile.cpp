@@ -95,14 +95,13 @@ QString oddness(const QString& path) {
     return {};
 }
 
-bool openForReading(QFile& file, QString* why) {
+namespace {
+
+// Opens without blocking and keeps the file only when it is an ordinary one, wherever it is.
+bool openOrdinary(QFile& file, QString* why) {
     const QString path = file.fileName();
-    if (QString odd = oddness(path); !odd.isEmpty()) {
-        *why = std::move(odd);
-        return false;
-    }
 #ifdef Q_OS_UNIX
-    // Non-blocking: a pipe put here after the check above still opens at once, and is then
+    // Non-blocking: a pipe, even one put here after any check, still opens at once, and is then
     // refused by what the open file is.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -132,19 +131,30 @@ bool openForReading(QFile& file, QString* why) {
 #endif
 }
 
-Read read(const QString& path, qint64 mostBytes) {
+} // namespace
+
+bool openForReading(QFile& file, QString* why) {
+    if (QString odd = oddness(file.fileName()); !odd.isEmpty()) {
+        *why = std::move(odd);
+        return false;
+    }
+    return openOrdinary(file, why);
+}
+
+Read read(const QString& path, qint64 mostBytes, Links links) {
     Read out;
     if (!QFileInfo(path).isSymLink() && !QFileInfo::exists(path)) {
         out.status = Read::Status::Missing;
         return out;
     }
-    out.why = oddness(path);
+    if (links == Links::StayInFolder)
+        out.why = oddness(path);
     if (!out.why.isEmpty()) {
         out.status = Read::Status::Odd;
         return out;
     }
     QFile file(path);
-    if (!openForReading(file, &out.why)) {
+    if (!openOrdinary(file, &out.why)) {
         out.status = Read::Status::Failed;
         return out;
     }
@@ -168,7 +178,7 @@ QImage readPicture(const QString& path) {
     // The largest shipped picture is a few hundred kilobytes; this leaves room for any a teacher
     // might put in their place.
     constexpr qint64 kMostPictureBytes = qint64(32) * 1024 * 1024;
-    const Read picture = read(path, kMostPictureBytes);
+    const Read picture = read(path, kMostPictureBytes, Links::Anywhere);
     if (!picture.done())
         return {};
     return QImage::fromData(picture.bytes);

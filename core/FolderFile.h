@@ -35,10 +35,15 @@ struct Read {
     bool done() const { return status == Status::Done; }
 };
 
-// The whole file, when it holds at most mostBytes.
-Read read(const QString& path, qint64 mostBytes);
+// Whether a link may lead out of the folder: only for files that are read and never written back,
+// such as pictures an installation links to its shipped copies.
+enum class Links { StayInFolder, Anywhere };
 
-// A picture of the folder, or a null image when it is missing, unreadable or no ordinary file.
+// The whole file, when it holds at most mostBytes.
+Read read(const QString& path, qint64 mostBytes, Links links = Links::StayInFolder);
+
+// A picture of the folder, or a null image when it is missing, unreadable, far too large or no
+// ordinary file. A link may lead anywhere: the picture is only read.
 QImage readPicture(const QString& path);
 
 // Opens file (whose name is set) for reading under the rule; its size is checked by the caller.

@@ -162,6 +162,11 @@
         <translation>keyfarer: kein Ordner „%1“.
 </translation>
     </message>
+    <message>
+        <source>keyfarer: the folder &quot;%1&quot; cannot be read. Ask whoever looks after this computer for read access to it, or name another folder.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DrillAnnouncement</name>
@@ -1335,6 +1340,18 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
     <message>
         <source>%1 is in use elsewhere: another copy of Keyfarer%2 has this student. Close it there first, then take the name again.</source>
         <translation>%1 wird gerade woanders benutzt: Keyfarer ist mit diesem Namen noch geöffnet%2. Schließe es dort zuerst und wähle den Namen dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be taken: &quot;%2&quot; should be this student&apos;s lock, but %3. Ask whoever looks after this computer to remove it; until then choose or make another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any lock</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2858,6 +2875,21 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
         <source>it could not be synced</source>
         <translation>sie konnte nicht vollständig auf den Datenträger geschrieben werden</translation>
     </message>
+    <message>
+        <source>The student file &quot;%1&quot; holds %2 bytes, far more than a student record (%3 bytes), so Keyfarer leaves it alone. Ask whoever looks after this computer to check it, or choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudentSettings</name>
+    <message>
+        <source>it is far larger than any settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your setting could not be kept in &quot;%1&quot;: %2. It holds for now; to keep it, check that you may write in the working folder and that the disk has room, then choose it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SummaryReport</name>
@@ -3006,6 +3038,10 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source> The file &quot;%1&quot; is in the way.</source>
         <translation> Die Datei „%1“ ist im Weg.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted while another copy of Keyfarer has this student. Close it there first, then delete the name.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,11 @@
         <translation>keyfarer: no existe la carpeta «%1».
 </translation>
     </message>
+    <message>
+        <source>keyfarer: the folder &quot;%1&quot; cannot be read. Ask whoever looks after this computer for read access to it, or name another folder.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DrillAnnouncement</name>
@@ -1335,6 +1340,18 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     <message>
         <source>%1 is in use elsewhere: another copy of Keyfarer%2 has this student. Close it there first, then take the name again.</source>
         <translation>%1 se está usando en otro sitio: Keyfarer sigue abierto con este nombre%2. Ciérralo primero allí y vuelve a elegir el nombre.</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be taken: &quot;%2&quot; should be this student&apos;s lock, but %3. Ask whoever looks after this computer to remove it; until then choose or make another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any lock</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2858,6 +2875,21 @@ Try again to save the work of %1, or quit without saving it?</source>
         <source>it could not be synced</source>
         <translation>no se pudo escribir por completo en el disco</translation>
     </message>
+    <message>
+        <source>The student file &quot;%1&quot; holds %2 bytes, far more than a student record (%3 bytes), so Keyfarer leaves it alone. Ask whoever looks after this computer to check it, or choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudentSettings</name>
+    <message>
+        <source>it is far larger than any settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your setting could not be kept in &quot;%1&quot;: %2. It holds for now; to keep it, check that you may write in the working folder and that the disk has room, then choose it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SummaryReport</name>
@@ -3006,6 +3038,10 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source> The file &quot;%1&quot; is in the way.</source>
         <translation> El archivo «%1» lo impide.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted while another copy of Keyfarer has this student. Close it there first, then delete the name.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
