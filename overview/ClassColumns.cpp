@@ -168,8 +168,12 @@ QString ClassColumns::unreadableText() {
 QString ClassColumns::text(const StudentOverview& student, const ClassColumn& column) {
     if (column.kind == Kind::Name)
         return student.name;
+    if (!student.readable && column.kind != Kind::DrillKeys)
+        return {};
+    if (student.nameUnreadable)
+        return tr("name not in UTF-8: rename the file");
     if (!student.readable)
-        return column.kind == Kind::DrillKeys ? unreadableText() : QString();
+        return unreadableText();
     if (isDamaged(student, column))
         return damagedFigureText();
     switch (column.kind) {

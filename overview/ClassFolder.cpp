@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ClassFolder.h"
 
+#include "core/PlainText.h"
 #include "core/WorkingFolder.h"
 #include "students/Roster.h"
 #include "students/StudentFile.h"
@@ -11,6 +12,10 @@
 #include <memory>
 #include <thread>
 #include <vector>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 namespace kf::classFolder {
 
@@ -31,14 +36,36 @@ bool isCancelled(const Progress& progress) {
     return progress.cancelled != nullptr && progress.cancelled->load(std::memory_order_relaxed);
 }
 
+// Names Qt leaves out of a listing because they are not in the system's encoding (a file copied
+// from an older system as "Lat\xe9.stu"): without them such a student would vanish unseen.
+QList<StudentFileEntry> unreadableNames([[maybe_unused]] const QString& folder) {
+    QList<StudentFileEntry> out;
+#ifdef Q_OS_UNIX
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (dir == nullptr)
+        return out;
+    const QByteArray extension = roster::kExtension.toLatin1().toLower();
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        if (raw.size() <= extension.size() || !raw.toLower().endsWith(extension) ||
+            QFile::encodeName(QFile::decodeName(raw)) == raw)
+            continue;
+        const QString shown = plainText(QString::fromUtf8(raw.chopped(extension.size())));
+        out.append({shown + roster::kExtension, shown, true});
+    }
+    ::closedir(dir);
+#endif
+    return out;
+}
+
 } // namespace
 
 QList<StudentFileEntry> studentFiles(const WorkingFolder& folder) {
-    QList<StudentFileEntry> files;
+    QList<StudentFileEntry> files = unreadableNames(folder.path());
     for (const QString& file : folder.filesEndingWith(roster::kExtension)) {
         QString name = file.chopped(roster::kExtension.size());
         if (!name.isEmpty())
-            files.append({file, std::move(name)});
+            files.append({file, std::move(name), false});
     }
     std::sort(files.begin(), files.end(),
               [](const auto& a, const auto& b) { return roster::listsBefore(a.name, b.name); });
@@ -66,7 +93,9 @@ QList<StudentOverview> load(const WorkingFolder& folder, const Progress& progres
     auto reader = [&] {
         for (int i = next++; i < total && !isCancelled(progress); i = next++) {
             const StudentFileEntry& entry = files.at(i);
-            rows[std::size_t(i)] = readStudent(dir.filePath(entry.fileName), entry.name);
+            rows[std::size_t(i)] = entry.nameUnreadable
+                                       ? unreadableName(entry.name)
+                                       : readStudent(dir.filePath(entry.fileName), entry.name);
             done[std::size_t(i)] = 1;
             const int count = ++finished;
             if (progress.advanced && (count % kProgressStep == 0 || count == total))

@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
+#include "students/Roster.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -201,7 +202,17 @@ void ClassOverviewWindow::rowActivated(const QModelIndex& index) {
     if (!index.isValid())
         return;
     const QModelIndex row = m_sorted->mapToSource(index);
-    emit reportRequested(m_model->students().at(row.row()).name);
+    const QString name = m_model->students().at(row.row()).name;
+    // The table shows the folder as it was read; the report would show whoever came before.
+    if (!Roster(m_folder).exists(name)) {
+        m_services.dialogs.information(
+            tr("The student file of %1 is no longer in the folder: someone deleted or renamed "
+               "it. Close this window and open the class overview again to see the folder as it "
+               "is now.")
+                .arg(name));
+        return;
+    }
+    emit reportRequested(name);
 }
 
 QString ClassOverviewWindow::printTitle() const {

@@ -41,4 +41,10 @@ StudentOverview unreadableStudent(const QString& name) {
     return out;
 }
 
+StudentOverview unreadableName(const QString& shownName) {
+    StudentOverview out = unreadableStudent(shownName);
+    out.nameUnreadable = true;
+    return out;
+}
+
 } // namespace kf

@@ -33,6 +33,7 @@ struct StudentOverview {
 
     QString name;
     bool readable = false; // false: the file could not be read whole, and only the name is known
+    bool nameUnreadable = false; // the file's name is not in the system's encoding
     std::int64_t drillKeysAllDays = 0;
     bool drillsLatestDamaged = false;
     bool drillsAllDaysDamaged = false;
@@ -50,5 +51,6 @@ struct StudentOverview {
 
 StudentOverview studentOverview(const QString& name, const StudentRecord& record);
 StudentOverview unreadableStudent(const QString& name);
+StudentOverview unreadableName(const QString& shownName);
 
 } // namespace kf

@@ -4,7 +4,9 @@
 
 #include <QProcess>
 #include <QTest>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kf;
 using namespace kf::test;
@@ -144,6 +146,11 @@ void tst_ClassCsvCommand::hostileFilesGiveRowsAtOnce() {
         QFile f(folder.filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(ann().bytes()) == ann().bytes().size());
     }
+    // A name from a system that wrote Latin-1: listed, and told what to do.
+    const QByteArray latin1 = QFile::encodeName(dir.path()) + "/Lat\xe9.stu";
+    const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
     QTemporaryDir home;
 
     const Run run = runProgram({QStringLiteral("--class-csv"), dir.path()}, home.path(),
@@ -156,6 +163,7 @@ void tst_ClassCsvCommand::hostileFilesGiveRowsAtOnce() {
                  unreadable);
     QVERIFY(csv.contains(QStringLiteral("\r\n'=cmd|' -C calc'!A0,") + kAnnCsvFigures));
     QVERIFY(!run.out.contains('\x1b') && !run.out.contains('\x07'));
+    QVERIFY(csv.contains(QStringLiteral("\r\nLat\uFFFD,name not in UTF-8: rename the file,")));
 }
 
 QTEST_GUILESS_MAIN(tst_ClassCsvCommand)

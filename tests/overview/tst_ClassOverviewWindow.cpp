@@ -118,6 +118,7 @@ private slots:
     void filesUnchangedByTheWindow();
     void menuOpensTheOverviewWithoutAStudent();
     void doubleClickOpensThatStudentsReport();
+    void doubleClickOnADeletedStudentSaysSo();
 };
 
 void tst_ClassOverviewWindow::tableCellsAreTheCsvFigures() {
@@ -339,6 +340,31 @@ void tst_ClassOverviewWindow::menuOpensTheOverviewWithoutAStudent() {
     entry->trigger();
     QCOMPARE(form.findChildren<ClassOverviewWindow*>().size(), 1);
     QVERIFY(f.globals->currentUserName.isEmpty());
+}
+
+void tst_ClassOverviewWindow::doubleClickOnADeletedStudentSaysSo() {
+    Fixture f;
+    QVERIFY(f.folder.ok);
+    QVERIFY(f.openMainWindow());
+    MainWindow& form = *f.mainWindow;
+    classOverviewEntry(form)->trigger();
+    auto* window = form.findChild<ClassOverviewWindow*>();
+    QVERIFY(window && waitLoaded(*window));
+    QTableView& table = window->table();
+    const QModelIndexList bob = table.model()->match(table.model()->index(0, 0), Qt::DisplayRole,
+                                                     QStringLiteral("bob"), 1, Qt::MatchExactly);
+    QCOMPARE(bob.size(), 1);
+    QVERIFY(QFile::remove(f.folder.dir.filePath(QStringLiteral("bob.stu"))));
+    f.dialogs.shown.clear();
+
+    const QPoint at = table.visualRect(bob.first()).center();
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, at);
+
+    QCOMPARE(form.findChild<StatisticsWindow*>(), nullptr);
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QVERIFY2(f.dialogs.shown.first().text.contains(QStringLiteral("no longer in the folder")),
+             qPrintable(f.dialogs.shown.first().text));
 }
 
 void tst_ClassOverviewWindow::doubleClickOpensThatStudentsReport() {
