@@ -6,6 +6,8 @@
 #include "options/PreferencesDialog.h"
 #include "platform/MessageBoxDialogs.h"
 #include "students/FolderStudentStore.h"
+#include "students/RecordLayout.h"
+#include "students/StudentFile.h"
 #include "tests/app/OpenedMainWindow.h"
 #include "tests/common/FileBytes.h"
 #include "tests/common/RecordPatterns.h"
@@ -42,6 +44,8 @@ private slots:
     void staleLocksOfAnotherAccountAreTakenOver_data();
     void staleLocksOfAnotherAccountAreTakenOver();
     void textFromTheFolderIsNeverMarkup();
+    void anotherAccountSavesAStudentFileItDidNotMake_data();
+    void anotherAccountSavesAStudentFileItDidNotMake();
 };
 
 namespace {
@@ -118,6 +122,29 @@ struct Fixture : test::OpenedMainWindow {
     QString outsideFile;
     const QByteArray outsideBytes = "a file of someone else's\n";
 };
+
+// Runs what pupil B does in a process of B's own (another account, its own umask), and returns
+// its exit status: 0 when it went as B expects.
+constexpr uid_t kPupilB = 65534;
+template <typename Work>
+int asPupilB(mode_t umask, Work work) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::umask(umask);
+        if (::setgid(kPupilB) != 0 || ::setuid(kPupilB) != 0)
+            ::_exit(2);
+        ::_exit(work());
+    }
+    int status = -1;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// A class folder as a group shares it: anyone may make and remove files in it.
+bool makeShared(const QTemporaryDir& dir) {
+    return ::chmod(QFile::encodeName(dir.path()).constData(), 02777) == 0;
+}
 
 } // namespace
 
@@ -290,9 +317,8 @@ void tst_HostileFolder::staleLocksOfAnotherAccountAreTakenOver() {
     QFETCH(bool, takenOver);
     if (::geteuid() != 0)
         QSKIP("acting as two accounts needs root");
-    constexpr uid_t kPupilB = 65534;
     QTemporaryDir dir;
-    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 02777), 0);
+    QVERIFY(makeShared(dir));
     const QString lock = dir.filePath(QStringLiteral("Ann.stu.lock"));
     QProcess ended;
     ended.start(QStringLiteral("true"), {});
@@ -307,17 +333,11 @@ void tst_HostileFolder::staleLocksOfAnotherAccountAreTakenOver() {
     touched.close();
     QCOMPARE(::chmod(QFile::encodeName(lock).constData(), 0644), 0);
 
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgid(kPupilB) != 0 || ::setuid(kPupilB) != 0)
-            ::_exit(2);
+    const int status = asPupilB(022, [&dir] {
         FolderStudentStore store{WorkingFolder(dir.path())};
-        ::_exit(store.lock(QStringLiteral("Ann")).status == LockOutcome::Status::Held ? 0 : 1);
-    }
-    int status = -1;
-    QCOMPARE(::waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), takenOver ? 0 : 1);
+        return store.lock(QStringLiteral("Ann")).status == LockOutcome::Status::Held ? 0 : 1;
+    });
+    QCOMPARE(status, takenOver ? 0 : 1);
 }
 
 // A lock's machine name and a file's name are shown as they are written, never as a link.
@@ -349,6 +369,44 @@ void tst_HostileFolder::textFromTheFolderIsNeverMarkup() {
     });
     MessageBoxDialogs().error(f.dialogs.shown.first().text);
     QCOMPARE(shownAs, Qt::PlainText);
+}
+
+void tst_HostileFolder::anotherAccountSavesAStudentFileItDidNotMake_data() {
+    QTest::addColumn<int>("umask");
+    QTest::newRow("umask 022") << 022;
+    QTest::newRow("umask 077") << 077;
+}
+
+// Pupil A made Alice's file (mode 0644, A's); A has closed, and B takes Alice and types a set.
+// B's save must not need to write into A's file: the new file is B's, put in its place.
+void tst_HostileFolder::anotherAccountSavesAStudentFileItDidNotMake() {
+    QFETCH(int, umask);
+    if (::geteuid() != 0)
+        QSKIP("acting as two accounts needs root");
+    QTemporaryDir dir;
+    QVERIFY(makeShared(dir));
+    StudentRecord alice;
+    QVERIFY(StudentFile::create(dir.filePath(QStringLiteral("Alice.stu")), alice).done());
+    QCOMPARE(
+        ::chmod(QFile::encodeName(dir.filePath(QStringLiteral("Alice.stu"))).constData(), 0644), 0);
+
+    const int status = asPupilB(mode_t(umask), [&dir] {
+        FolderStudentStore store{WorkingFolder(dir.path())};
+        StudentRecord record;
+        if (store.lock(QStringLiteral("Alice")).status != LockOutcome::Status::Held ||
+            !store.load(QStringLiteral("Alice"), record).done())
+            return 1;
+        record.setI32(layout::kBegBestTime, 42);
+        const bool saved = store.save(QStringLiteral("Alice"), record).done();
+        store.unlock(QStringLiteral("Alice"));
+        return saved ? 0 : 3;
+    });
+
+    QCOMPARE(status, 0);
+    StudentRecord onDisk;
+    QVERIFY(StudentFile::load(dir.filePath(QStringLiteral("Alice.stu")), onDisk).done());
+    QCOMPARE(onDisk.i32(layout::kBegBestTime), 42);
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Alice.stu.lock"))));
 }
 
 QTEST_MAIN(tst_HostileFolder)
