@@ -20,7 +20,7 @@ constexpr QStringView kSpeakKeys = u"SpeakKeys";
 constexpr QStringView kInterface = u"Interface";
 constexpr QStringView kLanguage = u"Language";
 // Two settings take a few dozen bytes; a file far larger is no student's settings.
-constexpr qint64 kMostSettingsBytes = 64 * 1024;
+constexpr qint64 kMostSettingsBytes = qint64(64) * 1024;
 
 struct Entry {
     QString section;
