@@ -184,8 +184,8 @@ QImage readPicture(const QString& path) {
     return QImage::fromData(picture.bytes);
 }
 
-QString write(const QString& path, QByteArrayView content) {
-    if (QString odd = oddness(path); !odd.isEmpty())
+QString write(const QString& path, QByteArrayView content, Links links) {
+    if (QString odd = oddness(path); !odd.isEmpty() && links == Links::StayInFolder)
         return odd;
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     if (!file.open())

@@ -35,8 +35,9 @@ struct Read {
     bool done() const { return status == Status::Done; }
 };
 
-// Whether a link may lead out of the folder: only for files that are read and never written back,
-// such as pictures an installation links to its shipped copies.
+// Whether a link may lead out of the folder. Only for files the program makes itself, such as the
+// pictures an installation may link to its shipped copies: read through the link, and replaced
+// (never written through) when made anew.
 enum class Links { StayInFolder, Anywhere };
 
 // The whole file, when it holds at most mostBytes.
@@ -51,9 +52,11 @@ QImage readPicture(const QString& path);
 bool openForReading(QFile& file, QString* why);
 
 // Writes content as the whole file through a new file renamed over the old name. A file that is
-// replaced keeps its group and permissions as far as this account may give them. Returns an empty
-// string, or the reason it failed.
-QString write(const QString& path, QByteArrayView content);
+// replaced keeps its group and permissions as far as this account may give them. With
+// Links::Anywhere a link or other odd file in the way is replaced by the new file (for files the
+// program makes anew, such as pictures); otherwise it is refused. Returns an empty string, or the
+// reason it failed.
+QString write(const QString& path, QByteArrayView content, Links links = Links::StayInFolder);
 
 // Marks the file as touched now without opening it, so no pipe can hold the program.
 bool touch(const QString& path);

@@ -97,7 +97,8 @@ QString writePicture(const QImage& picture, const QString& path) {
         return QCoreApplication::translate("PictureBuilder",
                                            "The keyboard picture \"%1\" could not be drawn.")
             .arg(QFileInfo(path).fileName());
-    if (const QString reason = folderFile::write(path, bytes); !reason.isEmpty())
+    if (const QString reason = folderFile::write(path, bytes, folderFile::Links::Anywhere);
+        !reason.isEmpty())
         return QCoreApplication::translate("PictureBuilder",
                                            "The keyboard picture \"%1\" could not be written: %2")
             .arg(QFileInfo(path).fileName(), reason);

@@ -3,6 +3,8 @@
 // pipes, devices, links out of the folder, files far too large. Each is met where a pupil meets
 // it (choosing a name, Preferences) and must neither hang, nor crash, nor write outside the folder.
 #include "app/MainWindow.h"
+#include "core/FolderFile.h"
+#include "keyboard/PictureBuilder.h"
 #include "options/PreferencesDialog.h"
 #include "platform/MessageBoxDialogs.h"
 #include "students/FolderStudentStore.h"
@@ -46,6 +48,7 @@ private slots:
     void textFromTheFolderIsNeverMarkup();
     void anotherAccountSavesAStudentFileItDidNotMake_data();
     void anotherAccountSavesAStudentFileItDidNotMake();
+    void aKeyboardPictureLinkIsReplacedNotWrittenThrough();
 };
 
 namespace {
@@ -407,6 +410,23 @@ void tst_HostileFolder::anotherAccountSavesAStudentFileItDidNotMake() {
     QVERIFY(StudentFile::load(dir.filePath(QStringLiteral("Alice.stu")), onDisk).done());
     QCOMPARE(onDisk.i32(layout::kBegBestTime), 42);
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Alice.stu.lock"))));
+}
+
+// An installation may link the working folder's pictures to its shipped copies (or anyone to any
+// file): choosing a nationality makes the picture anew in the link's place and leaves its target.
+void tst_HostileFolder::aKeyboardPictureLinkIsReplacedNotWrittenThrough() {
+    Fixture f;
+    QVERIFY(f.ok);
+    const QString labelled = keyboardPictureNames(Nationality::EnglishUS).labelled;
+    QVERIFY(QFile::remove(f.path(labelled)));
+    f.plant(parsePlanted(QStringLiteral("outside:") + labelled));
+
+    QCOMPARE(writeKeyboardPictures(f.globals.folder, Nationality::EnglishUS), QString());
+
+    QVERIFY(f.outsideUntouched());
+    const QFileInfo made(f.path(labelled));
+    QVERIFY(!made.isSymLink() && made.isFile());
+    QVERIFY(!folderFile::readPicture(made.filePath()).isNull());
 }
 
 QTEST_MAIN(tst_HostileFolder)
