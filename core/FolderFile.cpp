@@ -214,6 +214,11 @@ QString write(const QString& path, QByteArrayView content, Links links) {
     return {};
 }
 
+bool isOrdinary(const QString& path, qint64 mostBytes) {
+    const QFileInfo info(path);
+    return info.isFile() && info.size() <= mostBytes;
+}
+
 bool touch(const QString& path) {
 #ifdef Q_OS_UNIX
     return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), nullptr,

@@ -58,6 +58,10 @@ bool openForReading(QFile& file, QString* why);
 // reason it failed.
 QString write(const QString& path, QByteArrayView content, Links links = Links::StayInFolder);
 
+// Whether path is an ordinary file of at most mostBytes, wherever a link leads: for files another
+// library opens by name (sounds), which would wait on a pipe or read a device without end.
+bool isOrdinary(const QString& path, qint64 mostBytes);
+
 // Marks the file as touched now without opening it, so no pipe can hold the program.
 bool touch(const QString& path);
 
