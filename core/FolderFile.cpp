@@ -187,6 +187,14 @@ QImage readPicture(const QString& path) {
 QString write(const QString& path, QByteArrayView content, Links links) {
     if (QString odd = oddness(path); !odd.isEmpty() && links == Links::StayInFolder)
         return odd;
+#ifdef Q_OS_UNIX
+    // Replacing needs only the folder, so another account's file can be written in a shared
+    // folder; but a file nobody may write was made read-only on purpose and is kept.
+    struct stat kept {};
+    if (::stat(QFile::encodeName(path).constData(), &kept) == 0 && S_ISREG(kept.st_mode) &&
+        (kept.st_mode & 0222) == 0)
+        return text(QT_TRANSLATE_NOOP("FolderStudentStore", "it is marked read-only"));
+#endif
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     if (!file.open())
         return file.errorString();

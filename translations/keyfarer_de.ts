@@ -1358,6 +1358,10 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
         <source>it holds %1 bytes, far more than any lock</source>
         <translation>sie enthält %1 Bytes, weit mehr als jede Sperre</translation>
     </message>
+    <message>
+        <source>it is marked read-only</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardPicture</name>

@@ -1358,6 +1358,10 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
         <source>it holds %1 bytes, far more than any lock</source>
         <translation>contiene %1 bytes, mucho más que cualquier bloqueo</translation>
     </message>
+    <message>
+        <source>it is marked read-only</source>
+        <translation>está protegido contra escritura</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardPicture</name>

@@ -1358,6 +1358,10 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
         <source>it holds %1 bytes, far more than any lock</source>
         <translation>contiene %1 byte, molto più di qualsiasi blocco</translation>
     </message>
+    <message>
+        <source>it is marked read-only</source>
+        <translation>è protetto da scrittura</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardPicture</name>

@@ -410,6 +410,16 @@ void tst_HostileFolder::anotherAccountSavesAStudentFileItDidNotMake() {
     QVERIFY(StudentFile::load(dir.filePath(QStringLiteral("Alice.stu")), onDisk).done());
     QCOMPARE(onDisk.i32(layout::kBegBestTime), 42);
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Alice.stu.lock"))));
+
+    // A file nobody may write was made read-only on purpose: it stays as it is.
+    const QByteArray kept = test::readBytes(dir.filePath(QStringLiteral("Alice.stu")));
+    QCOMPARE(
+        ::chmod(QFile::encodeName(dir.filePath(QStringLiteral("Alice.stu"))).constData(), 0444), 0);
+    FolderStudentStore store{WorkingFolder(dir.path())};
+    const FileOutcome refused = store.save(QStringLiteral("Alice"), alice);
+    QCOMPARE(refused.status, FileOutcome::Status::Failed);
+    QVERIFY2(refused.message.contains(QStringLiteral("read-only")), qPrintable(refused.message));
+    QCOMPARE(test::readBytes(dir.filePath(QStringLiteral("Alice.stu"))), kept);
 }
 
 // An installation may link the working folder's pictures to its shipped copies (or anyone to any
