@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AboutDialog.h"
 
+#include "core/FolderFile.h"
 #include "core/WorkingFolder.h"
 #include "widgets/ProgramPictures.h"
 #include "widgets/TranslatedText.h"
 
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -28,7 +28,8 @@ AboutDialog::AboutDialog(const WorkingFolder& folder, QWidget* parent)
     picture->setObjectName(QStringLiteral("ProgramIcon"));
     // A missing picture leaves an empty space: the box still says what it must.
     if (folder.exists(pictureName()))
-        picture->setPixmap(QPixmap::fromImage(QImageReader(folder.filePath(pictureName())).read()));
+        picture->setPixmap(
+            QPixmap::fromImage(folderFile::readPicture(folder.filePath(pictureName()))));
 
     auto* line = new QLabel(this);
     setUiText(line, "AboutDialog",

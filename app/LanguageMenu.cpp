@@ -3,6 +3,7 @@
 
 #include "app/Globals.h"
 #include "app/InterfaceLanguage.h"
+#include "platform/Dialogs.h"
 #include "platform/SpeechOutput.h"
 #include "students/StudentSettings.h"
 
@@ -12,11 +13,12 @@
 namespace kf {
 
 LanguageMenu::LanguageMenu(const MainMenu& menu, Globals& globals, SpeechOutput& speech,
-                           QObject* parent)
+                           Dialogs& dialogs, QObject* parent)
     : QObject(parent)
     , m_entries(menu.languages)
     , m_globals(globals)
-    , m_speech(speech) {
+    , m_speech(speech)
+    , m_dialogs(dialogs) {
     connect(menu.language, &QMenu::aboutToShow, this, &LanguageMenu::checkSpokenLanguage);
     for (QAction* action : m_entries) {
         connect(action, &QAction::triggered, this,
@@ -47,8 +49,12 @@ void LanguageMenu::chooseLanguage(const QString& code) {
     if (m_language == nullptr)
         return;
     speakInterfaceLanguage(code);
-    if (!m_globals.currentUserName.isEmpty())
+    if (m_globals.currentUserName.isEmpty())
+        return;
+    const QString failed =
         StudentSettings(m_globals.folder.path(), m_globals.currentUserName).setLanguage(code);
+    if (!failed.isEmpty())
+        m_dialogs.error(failed);
 }
 
 void LanguageMenu::applyStudentLanguage() {

@@ -8,6 +8,7 @@
 
 namespace kf {
 
+class Dialogs;
 class InterfaceLanguage;
 class SpeechOutput;
 struct Globals;
@@ -18,7 +19,8 @@ struct Globals;
 class LanguageMenu : public QObject {
     Q_OBJECT
 public:
-    LanguageMenu(const MainMenu& menu, Globals& globals, SpeechOutput& speech, QObject* parent);
+    LanguageMenu(const MainMenu& menu, Globals& globals, SpeechOutput& speech, Dialogs& dialogs,
+                 QObject* parent);
 
     // The translations the menu switches; the language spoken when they are handed over is the
     // desktop's. Without them the menu does nothing.
@@ -34,6 +36,7 @@ private:
     decltype(MainMenu::languages) m_entries;
     Globals& m_globals;
     SpeechOutput& m_speech;
+    Dialogs& m_dialogs;
     InterfaceLanguage* m_language = nullptr;
     QString m_desktopLanguage;
 };

@@ -109,7 +109,8 @@ void MainWindow::connectMenu() {
             [this] { adjustBeginnersMenu(m_menu, m_globals.record.nationalityCode()); });
     // The nationality and language menus' own parts are children of this window.
     new NationalityMenu(*this, m_globals, m_services);
-    m_languageMenu = new LanguageMenu(m_menu, m_globals, m_services.speech, this);
+    m_languageMenu =
+        new LanguageMenu(m_menu, m_globals, m_services.speech, m_services.dialogs, this);
     connect(m_menu.contents, &QAction::triggered, this, [this] {
         if (m_globals.folder.exists(QString::fromLatin1(kHelpFile)))
             m_services.shell.openFile(m_globals.folder.filePath(QString::fromLatin1(kHelpFile)),
@@ -287,6 +288,8 @@ void MainWindow::openRoster() {
         m_blinkCount = 0;
         m_hintBlinkTimer->start();
     } else {
+        // A new name stays possible: the others may all be held by copies running elsewhere.
+        link(UserLink::NewUser).setEnabled(true);
         link(UserLink::SelectUser).setEnabled(true);
         link(UserLink::SelectUser).setFocus();
     }

@@ -5,6 +5,7 @@
 #include "app/MainLayout.h"
 #include "app/MainWindow.h"
 #include "core/ColourScheme.h"
+#include "core/FolderFile.h"
 #include "keyboard/PictureBuilder.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/ProgramPictures.h"
@@ -13,7 +14,6 @@
 #include "widgets/TranslatedText.h"
 
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
@@ -54,7 +54,7 @@ constexpr std::array<LinkText, MainWindow::kUserLinkCount> kLinks = {{
 QImage readPicture(const WorkingFolder& folder, const QString& name) {
     if (!folder.exists(name))
         return {};
-    return QImageReader(folder.filePath(name)).read();
+    return folderFile::readPicture(folder.filePath(name));
 }
 
 QFrame* makePanel(const QString& name, QWidget* parent) {
@@ -120,6 +120,7 @@ void MainWindow::buildControls() {
 
     m_userLine = new QLabel(m_title);
     m_userLine->setObjectName(QStringLiteral("Label3"));
+    m_userLine->setTextFormat(Qt::PlainText); // a name from the folder is never markup
     QFont userFont(QStringLiteral("Arial"));
     userFont.setPixelSize(16);
     userFont.setBold(true);

@@ -8,7 +8,6 @@
 #include "options/PreferencesDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
-#include "students/RenameScript.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/TextColour.h"
 #include "widgets/TranslatedText.h"
@@ -71,6 +70,7 @@ QPushButton* button(const char* caption, const QString& name, QRect where, QWidg
 
 QLabel* prompt(const QString& name, QRect where, QWidget* panel) {
     auto* label = place(new QLabel(panel), name, where);
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     // Paper-coloured bold text stands out on every scheme colour of the panel's background.
     QFont font = label->font();
@@ -153,6 +153,8 @@ void UserPanels::connectLinks() {
 void UserPanels::openNewUserPanel() {
     if (m_newUserName == nullptr)
         buildNewUserPanel();
+    // Opened from the list of names, when no student is current yet: the list gives way.
+    m_window.selectUserPanel().hide();
     showPanel(m_window.newUserPanel());
     m_newUserName->clear();
     m_window.paintUserPanelBackgrounds();
@@ -222,7 +224,6 @@ void UserPanels::cancelNewUser() {
 }
 
 void UserPanels::openSelectUserPanel() {
-    startRenameScript(m_services.shell, m_globals.folder);
     if (m_names == nullptr)
         buildSelectUserPanel();
     showPanel(m_window.selectUserPanel());
@@ -232,6 +233,10 @@ void UserPanels::openSelectUserPanel() {
     m_names->clear();
     m_names->addItems(m_roster.names());
     m_window.applyLinksOff();
+    // Every name may be held by another running copy: a pupil without a student can still make
+    // her own.
+    if (m_globals.currentUserName.isEmpty())
+        m_window.link(MainWindow::UserLink::NewUser).setEnabled(true);
     m_names->setCurrentRow(0);
 }
 
@@ -271,7 +276,22 @@ void UserPanels::deleteSelectedName() {
         m_services.dialogs.information(*refusal);
         return;
     }
-    if (const FileOutcome removed = m_roster.remove(name); !removed.done()) {
+    // Held while it goes, so that no copy takes the student meanwhile; one that has her keeps
+    // her file.
+    StudentStore& store = *m_globals.store;
+    const LockOutcome held = store.lock(name);
+    if (held.status == LockOutcome::Status::InUseElsewhere) {
+        m_services.dialogs.error(
+            QCoreApplication::translate("UserPanels", "%1 cannot be deleted while another copy of "
+                                                      "Keyfarer has this student. Close it there "
+                                                      "first, then delete the name.")
+                .arg(name));
+        return;
+    }
+    const FileOutcome removed = m_roster.remove(name);
+    if (held.status == LockOutcome::Status::Held)
+        store.unlock(name);
+    if (!removed.done()) {
         m_services.dialogs.error(removed.message);
         return;
     }

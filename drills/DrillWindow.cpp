@@ -2,6 +2,7 @@
 #include "drills/DrillWindow.h"
 
 #include "core/ColourScheme.h"
+#include "core/FolderFile.h"
 #include "drills/DrillTexts.h"
 #include "keyboard/KeyboardPictureFile.h"
 #include "options/PreferencesDialog.h"
@@ -251,7 +252,8 @@ void DrillWindow::showRowButton(DrillRow row) {
     const bool hidden = m_engine.rowHidden(row);
     const QString glyph = QString::fromLatin1(hidden ? kUpGlyph : kDownGlyph);
     // A missing glyph file leaves the button without a picture.
-    button->setIcon(QIcon(QPixmap(m_state.student.folder.filePath(glyph))));
+    button->setIcon(
+        QIcon(QPixmap::fromImage(folderFile::readPicture(m_state.student.folder.filePath(glyph)))));
     if (hidden || !hasUiToolTip(button, kFirstInstructionsHint))
         setUiToolTip(button, kDrillWindowContext, hidden ? b.hiddenHint : kShownRowHint);
     // A picture button is named by its hint.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/KeyboardPictureFile.h"
 
+#include "core/FolderFile.h"
 #include "core/WorkingFolder.h"
 #include "keyboard/PictureBuilder.h"
 #include "students/RecordLayout.h"
@@ -8,7 +9,6 @@
 #include "students/StudentRecord.h"
 
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QStringView>
 #include <utility>
 
@@ -29,8 +29,7 @@ constexpr const char* kMissingMessage = QT_TRANSLATE_NOOP(
 QImage readPicture(const WorkingFolder& folder, QStringView name) {
     if (!folder.exists(name.toString()))
         return {};
-    QImageReader reader(folder.filePath(name.toString()));
-    return reader.read();
+    return folderFile::readPicture(folder.filePath(name.toString()));
 }
 
 } // namespace

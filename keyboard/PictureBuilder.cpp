@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/PictureBuilder.h"
 
+#include "core/FolderFile.h"
 #include "core/WorkingFolder.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardFont.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QSaveFile>
 #include <array>
 #include <cstddef>
 
@@ -97,14 +97,11 @@ QString writePicture(const QImage& picture, const QString& path) {
         return QCoreApplication::translate("PictureBuilder",
                                            "The keyboard picture \"%1\" could not be drawn.")
             .arg(QFileInfo(path).fileName());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    if (const QString reason = folderFile::write(path, bytes, folderFile::Links::Anywhere);
+        !reason.isEmpty())
         return QCoreApplication::translate("PictureBuilder",
                                            "The keyboard picture \"%1\" could not be written: %2")
             .arg(QFileInfo(path).fileName(), reason);
-    }
     return {};
 }
 
@@ -167,8 +164,8 @@ QString writeKeyboardPictures(const WorkingFolder& folder, Nationality nationali
                    "PictureBuilder", "There are no keyboard pictures for nationality code %1.")
             .arg(indexOf(nationality));
     const KeyboardPictureNames names = keyboardPictureNames(nationality);
-    QImage base;
-    if (!base.load(folder.filePath(names.base), "BMP"))
+    const QImage base = folderFile::readPicture(folder.filePath(names.base));
+    if (base.isNull())
         return QCoreApplication::translate("PictureBuilder",
                                            "The blank keyboard picture \"%1\" could not be read.")
             .arg(names.base);

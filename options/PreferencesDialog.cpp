@@ -262,7 +262,10 @@ QCheckBox* PreferencesDialog::buildSpeakKeysBox() {
     box->setChecked(
         StudentSettings(m_student.folder.path(), m_student.currentUserName).speakKeys());
     connect(box, &QCheckBox::toggled, this, [this](bool on) {
-        StudentSettings(m_student.folder.path(), m_student.currentUserName).setSpeakKeys(on);
+        const QString failed =
+            StudentSettings(m_student.folder.path(), m_student.currentUserName).setSpeakKeys(on);
+        if (!failed.isEmpty())
+            m_services.dialogs.error(failed);
         if (m_hooks.speakKeysChanged)
             m_hooks.speakKeysChanged(on);
     });

@@ -2,6 +2,7 @@
 #include "overview/ClassColumns.h"
 
 #include "keyboard/Windows1252.h"
+#include "students/DailyRollover.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -18,6 +19,50 @@ constexpr std::array<Kind, 8> kFixedColumns = {
 };
 
 constexpr qint64 kUnreadableSortKey = -1;
+// Far beyond the fastest typist: a speed above it comes from a damaged file.
+constexpr std::int32_t kMostWpm = 500;
+constexpr int kMostPercent = 100;
+
+bool isPercent(int figure) {
+    return figure >= 0 && figure <= kMostPercent;
+}
+
+bool isWpm(std::int32_t figure) {
+    return figure >= 0 && figure <= kMostWpm;
+}
+
+// Figures no real typing reaches, which only a damaged file holds; the report and the charts
+// show them as damaged too.
+bool isDamaged(const StudentOverview& s, const ClassColumn& column) {
+    const StudentOverview::WordSection& words = s.wordSections.at(column.wordSection);
+    switch (column.kind) {
+    case Kind::DrillKeys:
+        return s.drillsAllDaysDamaged || s.drillKeysAllDays < 0;
+    case Kind::AccuracyLatest:
+        return s.drillsLatestDamaged || !isPercent(s.accuracyLatest);
+    case Kind::AccuracyAllDays:
+        return s.drillsAllDaysDamaged || !isPercent(s.accuracyAllDays);
+    case Kind::BestTime:
+        return s.bestTime < 0;
+    case Kind::SlowestLetter:
+        return s.slowestLetter != 0 &&
+               fromWindows1252(s.slowestLetter).category() == QChar::Other_Control;
+    case Kind::AccuracyTrend: {
+        const QList<int> trend = s.accuracyTrend();
+        return !std::all_of(trend.begin(), trend.end(), isPercent);
+    }
+    case Kind::WpmLatest:
+        return words.latestDamaged || !isWpm(words.adjustedWpmLatest);
+    case Kind::WpmAllDays:
+        return words.allDaysDamaged || !isWpm(words.adjustedWpmAllDays);
+    case Kind::Name:
+    case Kind::Sessions:
+    case Kind::GoalMet: // read from the journal, never from the student file's figures
+    case Kind::TroubleKeys:
+        break;
+    }
+    return false;
+}
 
 bool anyHoldsFigures(const QList<StudentOverview>& students, std::size_t wordSection) {
     return std::any_of(students.begin(), students.end(), [wordSection](const auto& s) {
@@ -150,8 +195,14 @@ QString ClassColumns::text(const StudentOverview& student, const ClassColumn& co
         return student.name;
     if (column.kind == Kind::GoalMet || column.kind == Kind::TroubleKeys)
         return goalText(student, column.kind); // from the journal, whatever the student file
+    if (!student.readable && column.kind != Kind::DrillKeys)
+        return {};
+    if (student.nameUnreadable)
+        return tr("name not in UTF-8: rename the file");
     if (!student.readable)
-        return column.kind == Kind::DrillKeys ? unreadableText() : QString();
+        return unreadableText();
+    if (isDamaged(student, column))
+        return damagedFigureText();
     switch (column.kind) {
     case Kind::SlowestLetter:
         return student.slowestLetter == 0 ? QString()
@@ -173,7 +224,8 @@ QVariant ClassColumns::sortKey(const StudentOverview& student, const ClassColumn
     case Kind::GoalMet:
         return figure(student, column);
     default:
-        return student.readable ? figure(student, column) : kUnreadableSortKey;
+        return student.readable && !isDamaged(student, column) ? figure(student, column)
+                                                               : kUnreadableSortKey;
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ClassCsv.h"
 
+#include "core/PlainText.h"
 #include "core/WorkingFolder.h"
 #include "overview/ClassColumns.h"
 #include "overview/ClassFolder.h"
@@ -28,7 +29,15 @@ void writeRow(const QStringList& fields, QTextStream& out) {
 
 } // namespace
 
-QString csvField(const QString& text) {
+QString csvField(const QString& cell) {
+    QString text = plainText(cell);
+    // A spreadsheet takes a cell that begins like this for a formula: one from a file name could
+    // run a program or send the class's figures away. A plain number is no formula.
+    constexpr QStringView kFormulaStarts = u"=+-@\t\r";
+    bool isNumber = false;
+    static_cast<void>(cell.toDouble(&isNumber));
+    if (!cell.isEmpty() && kFormulaStarts.contains(cell.front()) && !isNumber)
+        text.prepend(u'\'');
     const bool quoted =
         text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
     if (!quoted)
@@ -58,7 +67,15 @@ int writeClassCsv(const QString& folder, QTextStream& out) {
     if (!QDir(folder).exists()) {
         QTextStream(stderr) << QCoreApplication::translate("ClassCsv",
                                                            "keyfarer: no folder \"%1\".\n")
-                                   .arg(QDir::toNativeSeparators(folder));
+                                   .arg(plainText(QDir::toNativeSeparators(folder)));
+        return 1;
+    }
+    if (!QDir(folder).isReadable()) {
+        QTextStream(stderr) << QCoreApplication::translate(
+                                   "ClassCsv", "keyfarer: the folder \"%1\" cannot be read. Ask "
+                                               "whoever looks after this computer for read "
+                                               "access to it, or name another folder.\n")
+                                   .arg(plainText(QDir::toNativeSeparators(folder)));
         return 1;
     }
     writeCsv(classFolder::load(WorkingFolder(folder)), out);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ClassFolder.h"
 
+#include "core/PlainText.h"
 #include "core/WorkingFolder.h"
 #include "overview/GoalStanding.h"
 #include "students/PressJournal.h"
@@ -13,6 +14,10 @@
 #include <memory>
 #include <thread>
 #include <vector>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 namespace kf::classFolder {
 
@@ -33,14 +38,36 @@ bool isCancelled(const Progress& progress) {
     return progress.cancelled != nullptr && progress.cancelled->load(std::memory_order_relaxed);
 }
 
+// Names Qt leaves out of a listing because they are not in the system's encoding (a file copied
+// from an older system as "Lat\xe9.stu"): without them such a student would vanish unseen.
+QList<StudentFileEntry> unreadableNames([[maybe_unused]] const QString& folder) {
+    QList<StudentFileEntry> out;
+#ifdef Q_OS_UNIX
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (dir == nullptr)
+        return out;
+    const QByteArray extension = roster::kExtension.toLatin1().toLower();
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        if (raw.size() <= extension.size() || !raw.toLower().endsWith(extension) ||
+            QFile::encodeName(QFile::decodeName(raw)) == raw)
+            continue;
+        const QString shown = plainText(QString::fromUtf8(raw.chopped(extension.size())));
+        out.append({shown + roster::kExtension, shown, true});
+    }
+    ::closedir(dir);
+#endif
+    return out;
+}
+
 } // namespace
 
 QList<StudentFileEntry> studentFiles(const WorkingFolder& folder) {
-    QList<StudentFileEntry> files;
+    QList<StudentFileEntry> files = unreadableNames(folder.path());
     for (const QString& file : folder.filesEndingWith(roster::kExtension)) {
         QString name = file.chopped(roster::kExtension.size());
         if (!name.isEmpty())
-            files.append({file, std::move(name)});
+            files.append({file, std::move(name), false});
     }
     std::sort(files.begin(), files.end(),
               [](const auto& a, const auto& b) { return roster::listsBefore(a.name, b.name); });
@@ -48,13 +75,10 @@ QList<StudentFileEntry> studentFiles(const WorkingFolder& folder) {
 }
 
 StudentOverview readStudent(const QString& path, const QString& name) {
-    QFile file(path);
-    // Read-only and unbuffered: the record goes straight into one buffer, and the file's times
-    // and contents stay as they are.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return unreadableStudent(name);
+    // Read under the folder's rule: a pipe or a device named like a student is an unreadable
+    // row, never a wait.
     auto record = std::make_unique<StudentRecord>();
-    if (!StudentFile::readRecord(file, path, *record).done())
+    if (!StudentFile::load(path, *record).done())
         return unreadableStudent(name);
     return studentOverview(name, *record);
 }
@@ -72,9 +96,13 @@ QList<StudentOverview> load(const WorkingFolder& folder, const Progress& progres
     auto reader = [&] {
         for (int i = next++; i < total && !isCancelled(progress); i = next++) {
             const StudentFileEntry& entry = files.at(i);
-            rows[std::size_t(i)] = readStudent(dir.filePath(entry.fileName), entry.name);
-            readGoalStanding(rows[std::size_t(i)], PressJournal::pathFor(folder.path(), entry.name),
-                             goals);
+            if (entry.nameUnreadable) {
+                rows[std::size_t(i)] = unreadableName(entry.name);
+            } else {
+                rows[std::size_t(i)] = readStudent(dir.filePath(entry.fileName), entry.name);
+                readGoalStanding(rows[std::size_t(i)],
+                                 PressJournal::pathFor(folder.path(), entry.name), goals);
+            }
             done[std::size_t(i)] = 1;
             const int count = ++finished;
             if (progress.advanced && (count % kProgressStep == 0 || count == total))

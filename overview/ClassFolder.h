@@ -19,9 +19,12 @@ namespace classFolder {
 
 // The student files as the report's name list knows them: every "*.stu" file, whatever the
 // letter case of its extension, named without its last four characters; in name order.
+// A file whose name is not in the system's encoding cannot be opened by name: it is listed with
+// its name as near as it can be shown, and marked so.
 struct StudentFileEntry {
     QString fileName; // as it is in the folder
     QString name;
+    bool nameUnreadable = false;
 };
 QList<StudentFileEntry> studentFiles(const WorkingFolder& folder);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ClassOverviewWindow.h"
 
+#include "core/FolderFile.h"
 #include "overview/ClassCsv.h"
 #include "overview/ClassFolder.h"
 #include "overview/ClassGoalsBar.h"
@@ -10,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
+#include "students/Roster.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -20,7 +22,6 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTextStream>
@@ -89,6 +90,7 @@ ClassOverviewWindow::ClassOverviewWindow(WorkingFolder folder, Services& service
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("LabelStatus"));
+    m_status->setTextFormat(Qt::PlainText);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressLoading"));
     m_progress->hide();
@@ -204,7 +206,17 @@ void ClassOverviewWindow::rowActivated(const QModelIndex& index) {
     if (!index.isValid())
         return;
     const QModelIndex row = m_sorted->mapToSource(index);
-    emit reportRequested(m_model->students().at(row.row()).name);
+    const QString name = m_model->students().at(row.row()).name;
+    // The table shows the folder as it was read; the report would show whoever came before.
+    if (!Roster(m_folder).exists(name)) {
+        m_services.dialogs.information(
+            tr("The student file of %1 is no longer in the folder: someone deleted or renamed "
+               "it. Close this window and open the class overview again to see the folder as it "
+               "is now.")
+                .arg(name));
+        return;
+    }
+    emit reportRequested(name);
 }
 
 QString ClassOverviewWindow::printTitle() const {
@@ -225,15 +237,13 @@ void ClassOverviewWindow::buttonExportCsvClick() {
         tr("Export CSV"), QDir(m_folder.path()).filePath(kCsvName), tr("CSV files (*.csv)"));
     if (!path)
         return;
-    QSaveFile file(*path);
-    if (file.open(QIODevice::WriteOnly)) {
-        QTextStream out(&file);
-        writeCsv(rowsAsShown(*m_sorted, *m_model), out);
-        if (out.status() == QTextStream::Ok && file.commit())
-            return;
-    }
-    m_services.dialogs.error(tr("The file \"%1\" could not be written: %2")
-                                 .arg(QDir::toNativeSeparators(*path), file.errorString()));
+    QByteArray csv;
+    QTextStream out(&csv);
+    writeCsv(rowsAsShown(*m_sorted, *m_model), out);
+    const QString failed = folderFile::write(*path, csv);
+    if (!failed.isEmpty())
+        m_services.dialogs.error(tr("The file \"%1\" could not be written: %2")
+                                     .arg(QDir::toNativeSeparators(*path), failed));
 }
 
 void ClassOverviewWindow::closeEvent(QCloseEvent* event) {

@@ -20,14 +20,16 @@ StudentOverview studentOverview(const QString& name, const StudentRecord& record
     out.drillKeysAllDays = drillKeysAllDays(record);
     out.accuracyLatest = accuracyLatest(record, drills);
     out.accuracyAllDays = accuracyAllDays(record, drills);
+    out.drillsLatestDamaged = latestDamaged(record, drills);
+    out.drillsAllDaysDamaged = allDaysDamaged(record, drills);
     out.bestTime = bestSetTime(record);
     out.slowestLetter = slowestLetterOfSession(record);
     out.accuracyHistory = percentCorrectHistory(record, drills);
     out.sessions = sessionsRecorded(out.accuracyHistory);
     for (std::size_t i = 0; i < kWordSections.size(); ++i) {
         const Section section = kWordSections[i];
-        out.wordSections[i] = {holdsWordFigures(record, section),
-                               adjustedWpmLatest(record, section),
+        out.wordSections[i] = {holdsWordFigures(record, section), latestDamaged(record, section),
+                               allDaysDamaged(record, section), adjustedWpmLatest(record, section),
                                adjustedWpmAllDays(record, section)};
     }
     return out;
@@ -36,6 +38,12 @@ StudentOverview studentOverview(const QString& name, const StudentRecord& record
 StudentOverview unreadableStudent(const QString& name) {
     StudentOverview out;
     out.name = name;
+    return out;
+}
+
+StudentOverview unreadableName(const QString& shownName) {
+    StudentOverview out = unreadableStudent(shownName);
+    out.nameUnreadable = true;
     return out;
 }
 

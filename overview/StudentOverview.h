@@ -25,13 +25,18 @@ inline constexpr std::array<Section, 6> kWordSections = {
 struct StudentOverview {
     struct WordSection {
         bool holdsFigures = false;
+        bool latestDamaged = false; // figures no real typing reaches, as the charts tell them
+        bool allDaysDamaged = false;
         std::int32_t adjustedWpmLatest = 0;
         std::int32_t adjustedWpmAllDays = 0;
     };
 
     QString name;
     bool readable = false; // false: the file could not be read whole, and only the name is known
+    bool nameUnreadable = false; // the file's name is not in the system's encoding
     std::int64_t drillKeysAllDays = 0;
+    bool drillsLatestDamaged = false;
+    bool drillsAllDaysDamaged = false;
     std::int32_t accuracyLatest = 0;
     std::int32_t accuracyAllDays = 0;
     std::int32_t bestTime = 0;
@@ -50,5 +55,6 @@ struct StudentOverview {
 
 StudentOverview studentOverview(const QString& name, const StudentRecord& record);
 StudentOverview unreadableStudent(const QString& name);
+StudentOverview unreadableName(const QString& shownName);
 
 } // namespace kf

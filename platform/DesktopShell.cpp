@@ -3,8 +3,6 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace kf {
@@ -13,14 +11,9 @@ void DesktopShell::openFile(const QString& path, Window window) {
     const QFileInfo info(path);
     if (!info.exists())
         return;
-    if (info.suffix().compare(QStringLiteral("bat"), Qt::CaseInsensitive) == 0) {
-        const QString cmd = QStandardPaths::findExecutable(QStringLiteral("cmd"));
-        if (!cmd.isEmpty())
-            QProcess::startDetached(cmd, {QStringLiteral("/c"), path}, info.absolutePath());
-        return;
-    }
+    // Nothing is run hidden: a script someone put in a shared folder is no program of ours.
     if (window == Window::Hidden)
-        return; // only batch files are run hidden
+        return;
     QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 

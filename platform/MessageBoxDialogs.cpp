@@ -52,6 +52,8 @@ Dialogs::Answer MessageBoxDialogs::titledMessage(Kind kind, const QString& title
                                                  const QString& text, Buttons buttons) {
     QMessageBox box(kind == Kind::Error ? QMessageBox::Critical : QMessageBox::Information, title,
                     text, standardButtons(buttons), QApplication::activeWindow());
+    // Messages carry file names and what lock files say: never a link or markup to render.
+    box.setTextFormat(Qt::PlainText);
     if (buttons == Buttons::TryAgainQuit) {
         box.button(QMessageBox::Retry)
             ->setText(QCoreApplication::translate("MessageBoxDialogs", "Try Again"));

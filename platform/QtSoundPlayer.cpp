@@ -1,14 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtSoundPlayer.h"
 
+#include "core/FolderFile.h"
+
 #include <QApplication>
 #include <QAudioDevice>
-#include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace kf {
+
+namespace {
+
+// A sound of the working folder that can be played: an ordinary file of a sound's size. The
+// effect reads it on a thread of its own, which a pipe would hold and /dev/zero fill for ever.
+bool isSound(const QString& path) {
+    constexpr qint64 kMostSoundBytes = qint64(16) * 1024 * 1024;
+    return folderFile::isOrdinary(path, kMostSoundBytes);
+}
+
+} // namespace
 
 QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
@@ -30,12 +42,12 @@ QSoundEffect& QtSoundPlayer::effectFor(const QString& wavPath) {
 
 void QtSoundPlayer::prepare(const QStringList& wavPaths) {
     for (const QString& path : wavPaths)
-        if (QFileInfo::exists(path))
+        if (isSound(path))
             effectFor(path);
 }
 
 void QtSoundPlayer::play(const QString& wavPath) {
-    if (!QFileInfo::exists(wavPath))
+    if (!isSound(wavPath))
         return;
     QSoundEffect& effect = effectFor(wavPath);
     // A new sound cuts the one playing, the same sound included.

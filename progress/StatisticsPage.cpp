@@ -57,7 +57,9 @@ void StatisticsPage::buildUserControls(const QString& suffix) {
 }
 
 QLabel* StatisticsPage::valuePanel(const QString& name, const QString& text) {
-    auto* panel = new QLabel(text, this);
+    auto* panel = new QLabel(this);
+    panel->setTextFormat(Qt::PlainText); // a student's name is never markup
+    panel->setText(text);
     panel->setObjectName(name);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);

@@ -9,7 +9,6 @@
 #include "progress/ReportShowPanel.h"
 #include "progress/StatisticsWindow.h"
 #include "progress/SummaryReport.h"
-#include "students/RenameScript.h"
 #include "students/Roster.h"
 
 namespace kf {
@@ -34,7 +33,6 @@ void StatisticsWindow::buildReport() {
 }
 
 void StatisticsWindow::buttonViewReportClick() {
-    startRenameScript(m_services.shell, m_student.folder);
     playClick();
     m_report->show();
     m_report->raise();

@@ -8,7 +8,6 @@
 #include "progress/OverallChartsPage.h"
 #include "progress/StatisticsWindow.h"
 #include "progress/SwitchUserPanel.h"
-#include "students/RenameScript.h"
 #include "students/Roster.h"
 #include "students/ViewStudent.h"
 
@@ -24,7 +23,6 @@ void StatisticsWindow::buildSwitchUserPanel() {
 
 void StatisticsWindow::buttonSwitchUserClick() {
     playClick();
-    startRenameScript(m_services.shell, m_student.folder);
     m_switchUser->open(schemeColours(m_student.record.colourScheme()).frame,
                        Roster(m_student.folder).names(), m_student.currentUserName);
     applyShiftErrors(ShiftErrorsMoment::SwitchUserOpened);

@@ -32,6 +32,7 @@ constexpr const char* kContext = "SwitchUserPanel";
 QLabel* wrappedLabel(const QString& name, QWidget* parent) {
     auto* l = new QLabel(parent);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     return l;
 }

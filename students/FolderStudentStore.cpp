@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/FolderStudentStore.h"
 
+#include "core/FolderFile.h"
 #include "core/Logging.h"
+#include "students/LockHolder.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,24 +28,6 @@ const QString kLockSuffix = QStringLiteral(".lock");
 
 QString fileName(const QString& path) {
     return QFileInfo(path).fileName();
-}
-
-// What kind of thing stands at path, for a message; the path exists and is no regular file.
-QString kindOf(const QString& path) {
-#ifdef Q_OS_UNIX
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
-        if (S_ISFIFO(st.st_mode))
-            return QCoreApplication::translate("FolderStudentStore", "a named pipe");
-        if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-            return QCoreApplication::translate("FolderStudentStore", "a device");
-        if (S_ISSOCK(st.st_mode))
-            return QCoreApplication::translate("FolderStudentStore", "a socket");
-    }
-#endif
-    if (QFileInfo(path).isDir())
-        return QCoreApplication::translate("FolderStudentStore", "a folder");
-    return QCoreApplication::translate("FolderStudentStore", "not an ordinary file");
 }
 
 const char* statusName(FileOutcome::Status status) {
@@ -134,21 +118,35 @@ QByteArrayView recordContent(const StudentRecord& record) {
     return {reinterpret_cast<const char*>(record.bytes().data()), qsizetype(record.bytes().size())};
 }
 
-} // namespace
-
-QString oddStudentFile(const QString& path, const QString& folder) {
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        const QString target = info.canonicalFilePath(); // empty when the link leads nowhere
-        if (!target.isEmpty() &&
-            QFileInfo(target).absolutePath() != QFileInfo(folder).canonicalFilePath())
-            return QCoreApplication::translate("FolderStudentStore",
-                                               "it is a link leading out of the working folder");
-    }
-    if (info.exists() && !info.isFile())
-        return QCoreApplication::translate("FolderStudentStore", "it is %1").arg(kindOf(path));
-    return {};
+LockOutcome heldElsewhere(const QString& name, const QString& path, const LockHolder& holder) {
+    qCInfo(logStudents).noquote() << "lock refused" << path << "- held by process" << holder.pid
+                                  << "on"
+                                  << (holder.host.isEmpty() ? QStringLiteral("?") : holder.host);
+    const QString where =
+        holder.host.isEmpty()
+            ? QString()
+            : QCoreApplication::translate("FolderStudentStore", " (on %1)").arg(holder.host);
+    return {LockOutcome::Status::InUseElsewhere,
+            QCoreApplication::translate("FolderStudentStore",
+                                        "%1 is in use elsewhere: another copy of Keyfarer%2 "
+                                        "has this student. Close it there first, then take "
+                                        "the name again.")
+                .arg(name, where)};
 }
+
+// Something that is no lock stands where the student's lock belongs: the student cannot be
+// taken, and nothing is removed that Keyfarer did not make.
+LockOutcome oddLock(const QString& name, const QString& path, const QString& why) {
+    qCInfo(logStudents).noquote() << "odd lock" << path << "-" << why;
+    return {LockOutcome::Status::InUseElsewhere,
+            QCoreApplication::translate(
+                "FolderStudentStore",
+                "%1 cannot be taken: \"%2\" should be this student's lock, but %3. Ask whoever "
+                "looks after this computer to remove it; until then choose or make another name.")
+                .arg(name, fileName(path), why)};
+}
+
+} // namespace
 
 FolderStudentStore::FolderStudentStore(WorkingFolder folder)
     : m_folder(folder)
@@ -163,7 +161,7 @@ FolderStudentStore::~FolderStudentStore() = default;
 
 FileOutcome FolderStudentStore::load(const QString& name, StudentRecord& record) {
     const QString path = m_roster.filePath(name);
-    if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
+    if (const QString odd = folderFile::oddness(path); !odd.isEmpty())
         return logged("read", path, refused(path, odd));
     FileOutcome read = StudentFile::load(path, record);
     if (read.done())
@@ -175,7 +173,7 @@ FileOutcome FolderStudentStore::load(const QString& name, StudentRecord& record)
 
 FileOutcome FolderStudentStore::save(const QString& name, const StudentRecord& record) {
     const QString path = m_roster.filePath(name);
-    if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
+    if (const QString odd = folderFile::oddness(path); !odd.isEmpty())
         return logged("write", path, refused(path, odd));
     if (replacedSinceSeen(path))
         return logged("write", path, {FileOutcome::Status::Changed, {}});
@@ -201,7 +199,7 @@ FileOutcome FolderStudentStore::rewrite(const QString& name, const StudentRecord
     if (!QFileInfo(m_folder.path()).exists())
         QDir().mkpath(m_folder.path());
     const QString path = m_roster.filePath(name);
-    if (const QString odd = oddStudentFile(path, m_folder.path()); !odd.isEmpty())
+    if (const QString odd = folderFile::oddness(path); !odd.isEmpty())
         return logged("write anew", path, refused(path, odd));
     FileOutcome written = withAdvice(StudentFile::rewrite(path, record), m_folder.path());
     if (written.done())
@@ -220,16 +218,14 @@ FolderStudentStore::Fingerprint FolderStudentStore::fingerprintOf(QByteArrayView
             qHashBits(content.data(), std::size_t(content.size()), kFingerprintSeed)};
 }
 
-// The whole file read at once, or nothing when it cannot be read.
+// The whole file read at once, or nothing when it cannot be read or is far too large to be a
+// student's (loading and saving refuse such a file themselves).
 std::optional<FolderStudentStore::Fingerprint>
 FolderStudentStore::fingerprintOfFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const folderFile::Read read = folderFile::read(path, StudentFile::kMostFileBytes);
+    if (!read.done())
         return std::nullopt;
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return fingerprintOf(content);
+    return fingerprintOf(read.bytes);
 }
 
 void FolderStudentStore::remember(const QString& path) {
@@ -260,35 +256,33 @@ QString FolderStudentStore::lockPath(const QString& name) const {
 LockOutcome FolderStudentStore::lock(const QString& name) {
     if (m_locks.count(name) != 0)
         return {};
-    auto lockFile = std::make_unique<QLockFile>(lockPath(name));
+    const QString path = lockPath(name);
+    if (const QString odd = LockHolder::oddness(path); !odd.isEmpty())
+        return oddLock(name, path, odd);
+    auto lockFile = std::make_unique<QLockFile>(path);
     lockFile->setStaleLockTime(kStaleLockMs);
-    if (lockFile->tryLock(0)) {
-        qCInfo(logStudents).noquote() << "lock taken" << lockPath(name);
+    bool taken = lockFile->tryLock(0);
+    std::optional<LockHolder> holder;
+    if (!taken && lockFile->error() == QLockFile::LockFailedError) {
+        holder = LockHolder::read(path);
+        if (!holder)
+            return oddLock(name, path, LockHolder::oddness(path));
+        // QLockFile leaves a stale lock it may not open for writing, as another account's in a
+        // shared folder; removing it needs only the folder.
+        if (holder->isStale(kStaleLockMs, QDateTime::currentDateTimeUtc()) && QFile::remove(path)) {
+            qCInfo(logStudents).noquote() << "stale lock removed" << path;
+            taken = lockFile->tryLock(0);
+        }
+    }
+    if (taken) {
+        qCInfo(logStudents).noquote() << "lock taken" << path;
         m_locks.emplace(name, std::move(lockFile));
         m_touch.start();
         return {};
     }
-    if (lockFile->error() == QLockFile::LockFailedError) {
-        qint64 pid = 0;
-        QString host;
-        QString app;
-        lockFile->getLockInfo(&pid, &host, &app);
-        qCInfo(logStudents).noquote()
-            << "lock refused" << lockPath(name) << "- held by process" << pid << "on"
-            << (host.isEmpty() ? QStringLiteral("?") : host);
-        const QString where =
-            host.isEmpty()
-                ? QString()
-                : QCoreApplication::translate("FolderStudentStore", " (on %1)").arg(host);
-        return {LockOutcome::Status::InUseElsewhere,
-                QCoreApplication::translate("FolderStudentStore",
-                                            "%1 is in use elsewhere: another copy of Keyfarer%2 "
-                                            "has this student. Close it there first, then take "
-                                            "the name again.")
-                    .arg(name, where)};
-    }
-    qCInfo(logStudents).noquote() << "no lock possible" << lockPath(name) << "-"
-                                  << lockFile->error();
+    if (holder)
+        return heldElsewhere(name, path, *holder);
+    qCInfo(logStudents).noquote() << "no lock possible" << path << "-" << lockFile->error();
     return {LockOutcome::Status::NotPossible, {}};
 }
 
@@ -302,9 +296,7 @@ void FolderStudentStore::unlock(const QString& name) {
 
 void FolderStudentStore::touchLocks() {
     for (const auto& [name, lockFile] : m_locks) {
-        QFile file(lockPath(name));
-        if (file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-            file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
+        folderFile::touch(lockPath(name));
     }
 }
 

@@ -66,9 +66,4 @@ private:
     QTimer m_touch;
 };
 
-// Why a path may not be used as a student file, or empty when it may: a folder, a named pipe or
-// a device under a student's name would hang or swallow every save, and a link leading out of
-// the working folder would write elsewhere.
-QString oddStudentFile(const QString& path, const QString& folder);
-
 } // namespace kf

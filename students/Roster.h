@@ -29,9 +29,6 @@ inline const QString kPurgeKey = QStringLiteral("RosterPurgeKey");
 
 inline const QString kExtension = QStringLiteral(".stu");
 
-// The batch file in the working folder that the lists of names start, hidden, before listing.
-inline const QString kRenameScript = QStringLiteral("rename.bat");
-
 // A typed name made ready for use: trimmed of blanks, or why it cannot be a user name.
 struct NameCheck {
     QString name;    // the trimmed name

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/StudentFile.h"
 
+#include "core/FolderFile.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <cstring>
 #include <memory>
@@ -43,47 +44,29 @@ QByteArray recordBytes(const StudentRecord& record) {
 }
 
 FileOutcome writeWhole(const QString& path, const QByteArray& content) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(kNotWritten, path, file.errorString());
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failed(kNotWritten, path, reason);
-    }
-    if (!file.commit())
-        return failed(kNotWritten, path, file.errorString());
+    if (const QString why = folderFile::write(path, content); !why.isEmpty())
+        return failed(kNotWritten, path, why);
     return {};
 }
 
-// A class folder is shared through a group: the new file takes the old one's group and
-// permissions, as far as this account may give them, so that classmates can still write it.
-struct Ownership {
-#ifdef Q_OS_UNIX
-    bool known = false;
-    struct stat st {};
-#endif
-};
-
-Ownership ownershipOf([[maybe_unused]] const QString& path) {
-    Ownership o;
-#ifdef Q_OS_UNIX
-    o.known = ::stat(QFile::encodeName(path).constData(), &o.st) == 0;
-#endif
-    return o;
-}
-
-void keepOwnership([[maybe_unused]] const QString& path, [[maybe_unused]] const Ownership& old) {
-#ifdef Q_OS_UNIX
-    const Ownership now = ownershipOf(path);
-    if (!old.known || !now.known)
-        return;
-    const QByteArray name = QFile::encodeName(path);
-    if (now.st.st_gid != old.st.st_gid && ::chown(name.constData(), uid_t(-1), old.st.st_gid) != 0)
-        return; // not a member of that group: the file stays this account's
-    if ((now.st.st_mode & 07777) != (old.st.st_mode & 07777))
-        (void)::chmod(name.constData(), old.st.st_mode & 07777);
-#endif
+// Open for reading under the folder's rule, and no larger than a record with room to spare: a
+// file of gigabytes named like a student is no student's, and reading it whole would stop or
+// crash the program.
+FileOutcome openRecordFile(QFile& file, const char* sentence) {
+    const QString path = file.fileName();
+    if (QString why; !folderFile::openForReading(file, &why))
+        return failed(sentence, path, why);
+    if (file.size() > kMostFileBytes)
+        return {FileOutcome::Status::Failed,
+                QCoreApplication::translate(
+                    "StudentFile",
+                    "The student file \"%1\" holds %2 bytes, far more than a student record "
+                    "(%3 bytes), so Keyfarer leaves it alone. Ask whoever looks after this "
+                    "computer to check it, or choose another name.")
+                    .arg(fileName(path))
+                    .arg(file.size())
+                    .arg(kRecordBytes)};
+    return {};
 }
 
 } // namespace
@@ -115,35 +98,31 @@ FileOutcome readRecord(QIODevice& device, const QString& path, StudentRecord& re
 
 FileOutcome load(const QString& path, StudentRecord& record) {
     QFile file(path);
-    if (!file.exists())
+    if (!file.exists() && !QFileInfo(path).isSymLink())
         return {FileOutcome::Status::Missing, {}};
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(kNotRead, path, file.errorString());
+    if (FileOutcome opened = openRecordFile(file, kNotRead); !opened.done())
+        return opened;
     return readRecord(file, path, record);
 }
 
 FileOutcome save(const QString& path, const StudentRecord& record, QByteArray* written) {
     QFile old(path);
-    if (!old.exists())
+    if (!old.exists() && !QFileInfo(path).isSymLink())
         return {FileOutcome::Status::Missing, {}};
-    if (!old.open(QIODevice::ReadOnly))
-        return failed(kNotWritten, path, old.errorString());
+    if (FileOutcome opened = openRecordFile(old, kNotWritten); !opened.done())
+        return opened;
     if (old.size() < kRecordBytes)
         return {FileOutcome::Status::Short, {}};
     if (!old.seek(kRecordBytes))
         return failed(kNotWritten, path, old.errorString());
-    const QByteArray tail = old.readAll();
+    const QByteArray tail = old.read(kMostFileBytes - kRecordBytes);
     if (old.error() != QFileDevice::NoError)
         return failed(kNotWritten, path, old.errorString());
     old.close();
-    const Ownership ownership = ownershipOf(path);
     const QByteArray content = recordBytes(record) + tail;
     FileOutcome outcome = writeWhole(path, content);
-    if (outcome.done()) {
-        keepOwnership(path, ownership);
-        if (written)
-            *written = content;
-    }
+    if (outcome.done() && written)
+        *written = content;
     return outcome;
 }
 

@@ -25,6 +25,10 @@ struct FileOutcome {
 // Reading and writing the student file "<user name>.stu": exactly one record, byte for byte.
 namespace StudentFile {
 
+// The most a student file may hold: its record and a few records' worth of bytes past it, which
+// are kept. A larger file is no student's and is neither read nor written.
+inline constexpr qint64 kMostFileBytes = 8 * qint64(layout::kRecordSize);
+
 // Reads the record. Only a complete read replaces the record in memory; a short or unreadable
 // file leaves it as it was and says why. A missing file changes nothing and is no error.
 FileOutcome load(const QString& path, StudentRecord& record);

@@ -243,9 +243,8 @@ SaveOutcome StudentSession::save() {
     case FileOutcome::Status::Failed:
         return {SaveOutcome::Status::Failed, written.message};
     default:
-        if (tellGoneOnce())
-            return {SaveOutcome::Status::Gone, goneNotice(written.status, m_owner)};
-        return {};
+        // Asked at every save: a No leaves this set unwritten, never the ones after it silently.
+        return {SaveOutcome::Status::Gone, goneNotice(written.status, m_owner)};
     }
 }
 

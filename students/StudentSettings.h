@@ -14,16 +14,21 @@ public:
 
     const QString& filePath() const { return m_path; }
 
-    // "Speak each key and finger": off unless the student turned it on.
+    // "Speak each key and finger": off unless the student turned it on. A setter returns what
+    // to tell the student when the setting could not be kept, or an empty string.
     bool speakKeys() const;
-    void setSpeakKeys(bool on);
+    QString setSpeakKeys(bool on);
 
     // The interface language the student chose ("de"), or empty when the student never chose
     // one and the desktop's language applies.
     QString language() const;
-    void setLanguage(const QString& code);
+    QString setLanguage(const QString& code);
 
 private:
+    QString value(QStringView section, QStringView key) const;
+    QString setValue(QStringView section, QStringView key, const QString& value);
+    QString notWritten(const QString& why) const;
+
     QString m_path;
 };
 

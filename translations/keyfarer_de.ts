@@ -169,6 +169,10 @@
         <source>Trouble keys</source>
         <translation>Problemtasten</translation>
     </message>
+    <message>
+        <source>name not in UTF-8: rename the file</source>
+        <translation>Name nicht in UTF-8: Datei umbenennen</translation>
+    </message>
 </context>
 <context>
     <name>ClassCsv</name>
@@ -176,6 +180,12 @@
         <source>keyfarer: no folder &quot;%1&quot;.
 </source>
         <translation>keyfarer: kein Ordner „%1“.
+</translation>
+    </message>
+    <message>
+        <source>keyfarer: the folder &quot;%1&quot; cannot be read. Ask whoever looks after this computer for read access to it, or name another folder.
+</source>
+        <translation>keyfarer: Der Ordner „%1“ kann nicht gelesen werden. Bitte die Person, die diesen Computer betreut, um Leserechte dafür, oder gib einen anderen Ordner an.
 </translation>
     </message>
 </context>
@@ -1351,6 +1361,22 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
     <message>
         <source>%1 is in use elsewhere: another copy of Keyfarer%2 has this student. Close it there first, then take the name again.</source>
         <translation>%1 wird gerade woanders benutzt: Keyfarer ist mit diesem Namen noch geöffnet%2. Schließe es dort zuerst und wähle den Namen dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation>es ist ein Verweis, der ins Leere führt</translation>
+    </message>
+    <message>
+        <source>it is marked read-only</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be taken: &quot;%2&quot; should be this student&apos;s lock, but %3. Ask whoever looks after this computer to remove it; until then choose or make another name.</source>
+        <translation>%1 kann nicht gewählt werden: „%2“ sollte die Sperre dieses Schülers sein, aber %3. Bitte die Person, die diesen Computer betreut, sie zu entfernen; bis dahin wähle einen anderen Namen oder lege einen neuen an.</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any lock</source>
+        <translation>sie enthält %1 Bytes, weit mehr als jede Sperre</translation>
     </message>
 </context>
 <context>
@@ -2897,6 +2923,21 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
         <source>it could not be synced</source>
         <translation>sie konnte nicht vollständig auf den Datenträger geschrieben werden</translation>
     </message>
+    <message>
+        <source>The student file &quot;%1&quot; holds %2 bytes, far more than a student record (%3 bytes), so Keyfarer leaves it alone. Ask whoever looks after this computer to check it, or choose another name.</source>
+        <translation>Die Schülerdatei „%1“ enthält %2 Bytes, weit mehr als ein Schülerdatensatz (%3 Bytes), daher lässt Keyfarer sie unberührt. Bitte die Person, die diesen Computer betreut, sie zu prüfen, oder wähle einen anderen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentSettings</name>
+    <message>
+        <source>it is far larger than any settings</source>
+        <translation>sie ist weit größer als alle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Your setting could not be kept in &quot;%1&quot;: %2. It holds for now; to keep it, check that you may write in the working folder and that the disk has room, then choose it again.</source>
+        <translation>Deine Einstellung konnte nicht in „%1“ gespeichert werden: %2. Sie gilt vorerst; um sie zu behalten, prüfe, ob du im Arbeitsordner schreiben darfst und auf dem Datenträger Platz ist, und wähle sie dann noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryReport</name>
@@ -3165,6 +3206,10 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
         <source> The file &quot;%1&quot; is in the way.</source>
         <translation> Die Datei „%1“ ist im Weg.</translation>
     </message>
+    <message>
+        <source>%1 cannot be deleted while another copy of Keyfarer has this student. Close it there first, then delete the name.</source>
+        <translation>%1 kann nicht gelöscht werden, solange Keyfarer anderswo mit diesem Namen geöffnet ist. Schließe es dort zuerst und lösche den Namen dann.</translation>
+    </message>
 </context>
 <context>
     <name>WorkingFolder</name>
@@ -3249,6 +3294,10 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source>The class goals could not be written to %1.</source>
         <translation>Die Klassenziele konnten nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The student file of %1 is no longer in the folder: someone deleted or renamed it. Close this window and open the class overview again to see the folder as it is now.</source>
+        <translation>Die Schülerdatei von %1 ist nicht mehr im Ordner: Jemand hat sie gelöscht oder umbenannt. Schließe dieses Fenster und öffne die Klassenübersicht noch einmal, um den Ordner so zu sehen, wie er jetzt ist.</translation>
     </message>
 </context>
 </TS>

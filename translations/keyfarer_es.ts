@@ -169,6 +169,10 @@
         <source>Trouble keys</source>
         <translation>Teclas problemáticas</translation>
     </message>
+    <message>
+        <source>name not in UTF-8: rename the file</source>
+        <translation>nombre no está en UTF-8: cambia el nombre del archivo</translation>
+    </message>
 </context>
 <context>
     <name>ClassCsv</name>
@@ -176,6 +180,12 @@
         <source>keyfarer: no folder &quot;%1&quot;.
 </source>
         <translation>keyfarer: no existe la carpeta «%1».
+</translation>
+    </message>
+    <message>
+        <source>keyfarer: the folder &quot;%1&quot; cannot be read. Ask whoever looks after this computer for read access to it, or name another folder.
+</source>
+        <translation>keyfarer: no se puede leer la carpeta «%1». Pide a quien se ocupa de este ordenador permiso para leerla, o indica otra carpeta.
 </translation>
     </message>
 </context>
@@ -1351,6 +1361,22 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
     <message>
         <source>%1 is in use elsewhere: another copy of Keyfarer%2 has this student. Close it there first, then take the name again.</source>
         <translation>%1 se está usando en otro sitio: Keyfarer sigue abierto con este nombre%2. Ciérralo primero allí y vuelve a elegir el nombre.</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation>es un enlace que no lleva a ninguna parte</translation>
+    </message>
+    <message>
+        <source>it is marked read-only</source>
+        <translation>está protegido contra escritura</translation>
+    </message>
+    <message>
+        <source>%1 cannot be taken: &quot;%2&quot; should be this student&apos;s lock, but %3. Ask whoever looks after this computer to remove it; until then choose or make another name.</source>
+        <translation>No se puede elegir %1: «%2» debería ser el bloqueo de este alumno, pero %3. Pide a quien se ocupa de este ordenador que lo quite; mientras tanto, elige o crea otro nombre.</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any lock</source>
+        <translation>contiene %1 bytes, mucho más que cualquier bloqueo</translation>
     </message>
 </context>
 <context>
@@ -2897,6 +2923,21 @@ Try again to save the work of %1, or quit without saving it?</source>
         <source>it could not be synced</source>
         <translation>no se pudo escribir por completo en el disco</translation>
     </message>
+    <message>
+        <source>The student file &quot;%1&quot; holds %2 bytes, far more than a student record (%3 bytes), so Keyfarer leaves it alone. Ask whoever looks after this computer to check it, or choose another name.</source>
+        <translation>El archivo de alumno «%1» contiene %2 bytes, mucho más que una ficha de alumno (%3 bytes), así que Keyfarer no lo toca. Pide a quien se ocupa de este ordenador que lo revise, o elige otro nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentSettings</name>
+    <message>
+        <source>it is far larger than any settings</source>
+        <translation>es mucho mayor que cualquier ajuste</translation>
+    </message>
+    <message>
+        <source>Your setting could not be kept in &quot;%1&quot;: %2. It holds for now; to keep it, check that you may write in the working folder and that the disk has room, then choose it again.</source>
+        <translation>Tu ajuste no se pudo guardar en «%1»: %2. Vale por ahora; para conservarlo, comprueba que puedes escribir en la carpeta de trabajo y que el disco tiene espacio, y vuelve a elegirlo.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryReport</name>
@@ -3165,6 +3206,10 @@ Try again to save the work of %1, or quit without saving it?</source>
         <source> The file &quot;%1&quot; is in the way.</source>
         <translation> El archivo «%1» lo impide.</translation>
     </message>
+    <message>
+        <source>%1 cannot be deleted while another copy of Keyfarer has this student. Close it there first, then delete the name.</source>
+        <translation>No se puede borrar %1 mientras Keyfarer esté abierto en otro sitio con este nombre. Ciérralo primero allí y luego borra el nombre.</translation>
+    </message>
 </context>
 <context>
     <name>WorkingFolder</name>
@@ -3249,6 +3294,10 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source>The class goals could not be written to %1.</source>
         <translation>No se pudieron escribir los objetivos de la clase en %1.</translation>
+    </message>
+    <message>
+        <source>The student file of %1 is no longer in the folder: someone deleted or renamed it. Close this window and open the class overview again to see the folder as it is now.</source>
+        <translation>El archivo de alumno de %1 ya no está en la carpeta: alguien lo borró o le cambió el nombre. Cierra esta ventana y vuelve a abrir el resumen de la clase para ver la carpeta tal como está ahora.</translation>
     </message>
 </context>
 </TS>

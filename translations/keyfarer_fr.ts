@@ -169,6 +169,10 @@
         <source>Trouble keys</source>
         <translation>Touches difficiles</translation>
     </message>
+    <message>
+        <source>name not in UTF-8: rename the file</source>
+        <translation>nom hors UTF-8&#xa0;: renomme le fichier</translation>
+    </message>
 </context>
 <context>
     <name>ClassCsv</name>
@@ -176,6 +180,12 @@
         <source>keyfarer: no folder &quot;%1&quot;.
 </source>
         <translation>keyfarer&#xa0;: aucun dossier «&#xa0;%1&#xa0;».
+</translation>
+    </message>
+    <message>
+        <source>keyfarer: the folder &quot;%1&quot; cannot be read. Ask whoever looks after this computer for read access to it, or name another folder.
+</source>
+        <translation>keyfarer&#xa0;: le dossier «&#xa0;%1&#xa0;» ne peut pas être lu. Demande à la personne qui s&apos;occupe de cet ordinateur le droit de le lire, ou indique un autre dossier.
 </translation>
     </message>
 </context>
@@ -1351,6 +1361,22 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
     <message>
         <source>%1 is in use elsewhere: another copy of Keyfarer%2 has this student. Close it there first, then take the name again.</source>
         <translation>%1 est utilisé ailleurs&#xa0;: Keyfarer est encore ouvert avec ce nom%2. Ferme-le d&apos;abord là-bas, puis reprends le nom.</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation>c&apos;est un lien qui ne mène nulle part</translation>
+    </message>
+    <message>
+        <source>it is marked read-only</source>
+        <translation>il est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>%1 cannot be taken: &quot;%2&quot; should be this student&apos;s lock, but %3. Ask whoever looks after this computer to remove it; until then choose or make another name.</source>
+        <translation>%1 ne peut pas être pris&#xa0;: «&#xa0;%2&#xa0;» devrait être le verrou de cet élève, mais %3. Demande à la personne qui s&apos;occupe de cet ordinateur de le supprimer&#xa0;; d&apos;ici là, choisis ou crée un autre nom.</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any lock</source>
+        <translation>il contient %1 octets, bien plus qu&apos;aucun verrou</translation>
     </message>
 </context>
 <context>
@@ -2897,6 +2923,21 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
         <source>it could not be synced</source>
         <translation>il n&apos;a pas pu être écrit entièrement sur le disque</translation>
     </message>
+    <message>
+        <source>The student file &quot;%1&quot; holds %2 bytes, far more than a student record (%3 bytes), so Keyfarer leaves it alone. Ask whoever looks after this computer to check it, or choose another name.</source>
+        <translation>Le fichier élève «&#xa0;%1&#xa0;» contient %2 octets, bien plus qu&apos;une fiche d&apos;élève (%3 octets), donc Keyfarer n&apos;y touche pas. Demande à la personne qui s&apos;occupe de cet ordinateur de le vérifier, ou choisis un autre nom.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentSettings</name>
+    <message>
+        <source>it is far larger than any settings</source>
+        <translation>il est bien plus grand que des réglages</translation>
+    </message>
+    <message>
+        <source>Your setting could not be kept in &quot;%1&quot;: %2. It holds for now; to keep it, check that you may write in the working folder and that the disk has room, then choose it again.</source>
+        <translation>Ton réglage n&apos;a pas pu être gardé dans «&#xa0;%1&#xa0;»&#xa0;: %2. Il vaut pour l&apos;instant&#xa0;; pour le garder, vérifie que tu peux écrire dans le dossier de travail et que le disque a de la place, puis choisis-le de nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryReport</name>
@@ -3165,6 +3206,10 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
         <source> The file &quot;%1&quot; is in the way.</source>
         <translation> Le fichier «&#xa0;%1&#xa0;» gêne.</translation>
     </message>
+    <message>
+        <source>%1 cannot be deleted while another copy of Keyfarer has this student. Close it there first, then delete the name.</source>
+        <translation>%1 ne peut pas être supprimé tant que Keyfarer est ouvert ailleurs avec ce nom. Ferme-le d&apos;abord là-bas, puis supprime le nom.</translation>
+    </message>
 </context>
 <context>
     <name>WorkingFolder</name>
@@ -3249,6 +3294,10 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     <message>
         <source>The class goals could not be written to %1.</source>
         <translation>Les objectifs de la classe n&apos;ont pas pu être écrits dans %1.</translation>
+    </message>
+    <message>
+        <source>The student file of %1 is no longer in the folder: someone deleted or renamed it. Close this window and open the class overview again to see the folder as it is now.</source>
+        <translation>Le fichier élève de %1 n&apos;est plus dans le dossier&#xa0;: quelqu&apos;un l&apos;a supprimé ou renommé. Ferme cette fenêtre et ouvre de nouveau la vue de la classe pour voir le dossier tel qu&apos;il est maintenant.</translation>
     </message>
 </context>
 </TS>

@@ -169,6 +169,10 @@
         <source>Trouble keys</source>
         <translation>Tasti difficili</translation>
     </message>
+    <message>
+        <source>name not in UTF-8: rename the file</source>
+        <translation>nome non in UTF-8: rinomina il file</translation>
+    </message>
 </context>
 <context>
     <name>ClassCsv</name>
@@ -176,6 +180,12 @@
         <source>keyfarer: no folder &quot;%1&quot;.
 </source>
         <translation>keyfarer: nessuna cartella «%1».
+</translation>
+    </message>
+    <message>
+        <source>keyfarer: the folder &quot;%1&quot; cannot be read. Ask whoever looks after this computer for read access to it, or name another folder.
+</source>
+        <translation>keyfarer: la cartella «%1» non si può leggere. Chiedi a chi si occupa di questo computer il permesso di leggerla, oppure indica un&apos;altra cartella.
 </translation>
     </message>
 </context>
@@ -1351,6 +1361,22 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
     <message>
         <source>%1 is in use elsewhere: another copy of Keyfarer%2 has this student. Close it there first, then take the name again.</source>
         <translation>%1 è in uso altrove: Keyfarer è ancora aperto con questo nome%2. Chiudilo prima lì, poi riprendi il nome.</translation>
+    </message>
+    <message>
+        <source>it is a link that leads nowhere</source>
+        <translation>è un collegamento che non porta da nessuna parte</translation>
+    </message>
+    <message>
+        <source>it is marked read-only</source>
+        <translation>è protetto da scrittura</translation>
+    </message>
+    <message>
+        <source>%1 cannot be taken: &quot;%2&quot; should be this student&apos;s lock, but %3. Ask whoever looks after this computer to remove it; until then choose or make another name.</source>
+        <translation>%1 non si può prendere: «%2» dovrebbe essere il blocco di questo alunno, ma %3. Chiedi a chi si occupa di questo computer di toglierlo; nel frattempo scegli o crea un altro nome.</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, far more than any lock</source>
+        <translation>contiene %1 byte, molto più di qualsiasi blocco</translation>
     </message>
 </context>
 <context>
@@ -2897,6 +2923,21 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
         <source>it could not be synced</source>
         <translation>non è stato possibile scriverlo completamente sul disco</translation>
     </message>
+    <message>
+        <source>The student file &quot;%1&quot; holds %2 bytes, far more than a student record (%3 bytes), so Keyfarer leaves it alone. Ask whoever looks after this computer to check it, or choose another name.</source>
+        <translation>Il file dell&apos;alunno «%1» contiene %2 byte, molto più di una scheda dell&apos;alunno (%3 byte), quindi Keyfarer non lo tocca. Chiedi a chi si occupa di questo computer di controllarlo, oppure scegli un altro nome.</translation>
+    </message>
+</context>
+<context>
+    <name>StudentSettings</name>
+    <message>
+        <source>it is far larger than any settings</source>
+        <translation>è molto più grande di qualsiasi impostazione</translation>
+    </message>
+    <message>
+        <source>Your setting could not be kept in &quot;%1&quot;: %2. It holds for now; to keep it, check that you may write in the working folder and that the disk has room, then choose it again.</source>
+        <translation>La tua impostazione non si è potuta salvare in «%1»: %2. Vale per ora; per conservarla, controlla di poter scrivere nella cartella di lavoro e che il disco abbia spazio, poi sceglila di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryReport</name>
@@ -3165,6 +3206,10 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
         <source> The file &quot;%1&quot; is in the way.</source>
         <translation> Il file «%1» lo impedisce.</translation>
     </message>
+    <message>
+        <source>%1 cannot be deleted while another copy of Keyfarer has this student. Close it there first, then delete the name.</source>
+        <translation>%1 non si può eliminare mentre Keyfarer è aperto altrove con questo nome. Chiudilo prima lì, poi elimina il nome.</translation>
+    </message>
 </context>
 <context>
     <name>WorkingFolder</name>
@@ -3249,6 +3294,10 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     <message>
         <source>The class goals could not be written to %1.</source>
         <translation>Non è stato possibile scrivere gli obiettivi della classe in %1.</translation>
+    </message>
+    <message>
+        <source>The student file of %1 is no longer in the folder: someone deleted or renamed it. Close this window and open the class overview again to see the folder as it is now.</source>
+        <translation>Il file dell&apos;alunno di %1 non è più nella cartella: qualcuno l&apos;ha eliminato o rinominato. Chiudi questa finestra e riapri la panoramica della classe per vedere la cartella com&apos;è ora.</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@ QPushButton* uiButton(const QString& name, const char* context, const char* sour
 
 QLabel* uiLabel(const QString& name, const char* context, const char* source, QWidget* parent) {
     auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText); // no label of the program is markup
     setUiText(label, context, source);
     label->setObjectName(name);
     return label;

@@ -30,6 +30,17 @@ visible_box() {
     return 0
 }
 
+# The message box that comes up within five seconds, in $box; fails with the words given.
+wait_for_box() {
+    box=""
+    for _ in $(seq 50); do
+        box=$(visible_box)
+        [ -n "$box" ] && return 0
+        sleep 0.1
+    done
+    fail "$1"
+}
+
 take_first_name() {
     click 600 82  # Select User
     click 300 190 # the first name
@@ -80,13 +91,7 @@ done
 [ -n "$window" ] || fail "the second main window did not appear"
 sleep 1
 take_first_name
-box=""
-for _ in $(seq 50); do
-    box=$(visible_box)
-    [ -n "$box" ] && break
-    sleep 0.1
-done
-[ -n "$box" ] || fail "the second copy was not told that Pat is in use elsewhere"
+wait_for_box "the second copy was not told that Pat is in use elsewhere"
 xdotool windowfocus --sync "$box" key Return
 sleep 0.5
 [ "$(head -1 "$student.lock")" = "$first" ] || fail "the second copy took Pat"
@@ -144,8 +149,8 @@ wait_for_exit "$program"
 [ "$(int32 32352)" = 0 ] || fail "a session has two history entries"
 cmp -s "$KEYFARER_HOME/Zoe.stu" "$KEYFARER_HOME/zoe-before" || fail "viewing Zoe wrote her file"
 # While Pat drills, an older copy of her file is copied over it from outside: the next set's save
-# tells her once, in a box, and leaves the copy alone; told once, she is not asked again, and
-# closing does not write over the copy either.
+# tells her in a box and leaves the copy alone; the next set asks again rather than go unsaved
+# without a word, and closing does not write over the copy either.
 cp "$student" "$KEYFARER_HOME/pat-older"
 open_own_keys_drill
 xdotool type --delay 60 "fj"
@@ -162,13 +167,7 @@ sleep 0.3
 xdotool type --delay 120 "fjfjfjfjfj"
 sleep 0.3
 xdotool key Return
-box=""
-for _ in $(seq 50); do
-    box=$(visible_box)
-    [ -n "$box" ] && break
-    sleep 0.1
-done
-[ -n "$box" ] || fail "Pat was not told that her file changed on disk"
+wait_for_box "Pat was not told that her file changed on disk"
 cmp -s "$student" "$KEYFARER_HOME/pat-older" || fail "the copy from outside was written over"
 xdotool windowfocus --sync "$box" key Escape # No: the copy stays
 sleep 0.5
@@ -177,11 +176,16 @@ sleep 0.3
 xdotool type --delay 120 "fjfjfjfjfj"
 sleep 0.3
 xdotool key Return
-sleep 1
-[ -z "$(visible_box)" ] || fail "Pat was told twice that her file changed on disk"
+wait_for_box "Pat's next set went unsaved without asking her again"
+xdotool windowfocus --sync "$box" key Escape # No again: the copy still stays
+sleep 0.5
+cmp -s "$student" "$KEYFARER_HOME/pat-older" || fail "the copy from outside was written over"
 xdotool key Escape
 wait_until_viewable "$window" "the main window"
 close_window "$window"
+# Closing asks once more; No lets the program end and leaves the copy.
+wait_for_box "closing did not ask whether to write Pat's file anew"
+xdotool windowfocus --sync "$box" key Escape
 wait_for_exit "$program"
 cmp -s "$student" "$KEYFARER_HOME/pat-older" || fail "the copy from outside was written over"
-echo "session kept: one history entry after taking her own name and after viewing Zoe and coming back; one copy at a time has Pat; a file replaced from outside is told once and kept"
+echo "session kept: one history entry after taking her own name and after viewing Zoe and coming back; one copy at a time has Pat; a file replaced from outside is told at each set and kept"

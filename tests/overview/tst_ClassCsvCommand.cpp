@@ -4,6 +4,9 @@
 
 #include <QProcess>
 #include <QTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kf;
 using namespace kf::test;
@@ -20,7 +23,7 @@ struct Run {
 // Runs the program as a cron job would: no DISPLAY, no Wayland, no platform chosen.
 // The desktop speaks the language given ("C": English).
 Run runProgram(const QStringList& arguments, const QString& home,
-               const QString& language = QStringLiteral("C")) {
+               const QString& language = QStringLiteral("C"), int mostMs = 30000) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LANGUAGE"), language);
     env.insert(QStringLiteral("LC_ALL"), language == u"C" ? language : language + u".UTF-8");
@@ -32,7 +35,7 @@ Run runProgram(const QStringList& arguments, const QString& home,
     program.setProcessEnvironment(env);
     program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/keyfarer"), arguments);
     Run run;
-    if (!program.waitForFinished(30000)) {
+    if (!program.waitForFinished(mostMs)) {
         program.kill();
         program.waitForFinished();
         return run;
@@ -54,6 +57,7 @@ private slots:
     void writesTheFolderGiven();
     void missingFolderFails();
     void headerSpeaksTheDesktopsLanguage();
+    void hostileFilesGiveRowsAtOnce();
 };
 
 void tst_ClassCsvCommand::initTestCase() {
@@ -121,6 +125,45 @@ void tst_ClassCsvCommand::headerSpeaksTheDesktopsLanguage() {
     QVERIFY(germanRows.contains("unlesbare Datei"));
     germanRows.replace("unlesbare Datei", "unreadable file");
     QCOMPARE(germanRows, english.out.mid(englishHeaderEnd));
+}
+
+// Files no running copy would make, in a folder anyone in the class may write to: the command
+// still ends at once with a row for each, and nothing a name holds can run in a spreadsheet or
+// drive the terminal.
+void tst_ClassCsvCommand::hostileFilesGiveRowsAtOnce() {
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(QStringLiteral("Zero.stu"))));
+    QVERIFY(QFile::link(QStringLiteral("/dev/stdin"), folder.filePath(QStringLiteral("In.stu"))));
+    QCOMPARE(
+        ::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("Pipe.stu"))).constData(), 0600),
+        0);
+    QFile sparse(folder.filePath(QStringLiteral("Huge.stu")));
+    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(30) << 30));
+    sparse.close();
+    for (const QString& name :
+         {QStringLiteral("=cmd|' -C calc'!A0.stu"), QStringLiteral("\x1b]0;owned\x07Esc.stu")}) {
+        QFile f(folder.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(ann().bytes()) == ann().bytes().size());
+    }
+    // A name from a system that wrote Latin-1: listed, and told what to do.
+    const QByteArray latin1 = QFile::encodeName(dir.path()) + "/Lat\xe9.stu";
+    const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    QTemporaryDir home;
+
+    const Run run = runProgram({QStringLiteral("--class-csv"), dir.path()}, home.path(),
+                               QStringLiteral("C"), 5000);
+    QCOMPARE(run.exitStatus, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, 0);
+    const QString csv = QString::fromUtf8(run.out);
+    for (const char* unreadable : {"Huge", "In", "Pipe", "Zero"})
+        QVERIFY2(csv.contains(QLatin1String(unreadable) + QStringLiteral(",unreadable file")),
+                 unreadable);
+    QVERIFY(csv.contains(QStringLiteral("\r\n'=cmd|' -C calc'!A0,") + kAnnCsvFigures));
+    QVERIFY(!run.out.contains('\x1b') && !run.out.contains('\x07'));
+    QVERIFY(csv.contains(QStringLiteral("\r\nLat\uFFFD,name not in UTF-8: rename the file,")));
 }
 
 QTEST_GUILESS_MAIN(tst_ClassCsvCommand)

@@ -57,6 +57,8 @@ private slots:
     void csvFields_data();
     void csvFields();
     void csvIsUtf8();
+    void damagedFiguresShowAsDamaged_data();
+    void damagedFiguresShowAsDamaged();
     void filesAreOnlyRead();
     void wordColumnsOnlyForSectionsWithFigures();
     void sessionsRecorded_data();
@@ -169,9 +171,22 @@ void tst_ClassOverview::csvFields_data() {
     QTest::newRow("comma") << QStringLiteral("Lee, Ann") << QStringLiteral("\"Lee, Ann\"");
     QTest::newRow("quote") << QStringLiteral("Ann \"A\" Lee")
                            << QStringLiteral("\"Ann \"\"A\"\" Lee\"");
-    QTest::newRow("line break") << QStringLiteral("a\nb") << QStringLiteral("\"a\nb\"");
-    QTest::newRow("carriage return") << QStringLiteral("a\rb") << QStringLiteral("\"a\rb\"");
     QTest::newRow("slowest letter comma") << QStringLiteral(",") << QStringLiteral("\",\"");
+    // Control characters from a file name never reach a terminal or start a row.
+    QTest::newRow("line break") << QStringLiteral("a\nb") << QStringLiteral("a\uFFFDb");
+    QTest::newRow("escape sequence")
+        << QStringLiteral("\x1b[31mRed") << QStringLiteral("\uFFFD[31mRed");
+    // What a spreadsheet would run as a formula is led by a quote; a number is left alone.
+    QTest::newRow("formula") << QStringLiteral("=cmd|' -C calc'!A0")
+                             << QStringLiteral("'=cmd|' -C calc'!A0");
+    QTest::newRow("formula with a comma")
+        << QStringLiteral("=HYPERLINK(\"x\",1)") << QStringLiteral("\"'=HYPERLINK(\"\"x\"\",1)\"");
+    QTest::newRow("plus") << QStringLiteral("+1+2") << QStringLiteral("'+1+2");
+    QTest::newRow("minus") << QStringLiteral("-x") << QStringLiteral("'-x");
+    QTest::newRow("at") << QStringLiteral("@SUM(A1)") << QStringLiteral("'@SUM(A1)");
+    QTest::newRow("tab first") << QStringLiteral("\t=1") << QStringLiteral("'\uFFFD=1");
+    QTest::newRow("carriage return first") << QStringLiteral("\r=1") << QStringLiteral("'\uFFFD=1");
+    QTest::newRow("negative number") << QStringLiteral("-5") << QStringLiteral("-5");
 }
 
 void tst_ClassOverview::csvFields() {
@@ -188,6 +203,47 @@ void tst_ClassOverview::csvIsUtf8() {
     writeCsv({row}, out);
     const QByteArray bytes = buffer.data();
     QVERIFY(bytes.contains("Zo\xc3\xab,0,0,0,0,\xc3\xa9,0,,,\r\n"));
+}
+
+void tst_ClassOverview::damagedFiguresShowAsDamaged_data() {
+    using namespace offset;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<int>>("damagedColumns"); // in the CSV, counted from 0 (the name)
+    QTest::newRow("negative drill keys")
+        << ann().figure(kDrillKeysAllDays, -2147483648LL).bytes() << QList<int>{1, 3};
+    QTest::newRow("more errors than keys today")
+        << ann().figure(kDrillErrorsLatest, 900).bytes() << QList<int>{2};
+    QTest::newRow("negative best time") << ann().i32(kBestTime, -7).bytes() << QList<int>{4};
+    QTest::newRow("control character as the slowest letter")
+        << ann().byte(kSlowestKey, 0x1b).bytes() << QList<int>{5};
+    QTest::newRow("percent above 100 in the trend")
+        << ann().history(kDrillPercentHistory, {92, 250, 85, 0, 0, 0, 0, 0}).bytes()
+        << QList<int>{7};
+    QTest::newRow("a speed no typist reaches") << ann()
+                                                      .figure(kIntLatestSeconds, 1)
+                                                      .figure(kIntLatestKeys, 100000)
+                                                      .figure(kIntLatestErrors, 0)
+                                                      .bytes()
+                                               << QList<int>{8};
+}
+
+void tst_ClassOverview::damagedFiguresShowAsDamaged() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<int>, damagedColumns);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Ann.stu")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    const QStringList lines = csvOf(dir.path()).split(QStringLiteral("\r\n"));
+    const QStringList fields = lines.value(1).split(u',');
+    const QStringList good = QString(QStringLiteral("Ann,") + kAnnCsvFigures).split(u',');
+    QCOMPARE(fields.size(), good.size());
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (damagedColumns.contains(int(i)))
+            QCOMPARE(fields.at(i), QStringLiteral("damaged"));
+        else
+            QCOMPARE(fields.at(i), good.at(i));
+    }
 }
 
 void tst_ClassOverview::filesAreOnlyRead() {

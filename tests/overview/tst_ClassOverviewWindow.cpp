@@ -372,6 +372,20 @@ void tst_ClassOverviewWindow::doubleClickOpensThatStudentsReport() {
     // As the report's list does it: bob is the name viewed now, and his file is as it was.
     QCOMPARE(f.globals->currentUserName, QStringLiteral("bob"));
     QCOMPARE(form.userLine().text(), QStringLiteral("User = bob"));
+
+    // A row whose file went since the folder was read says so, and opens no other report.
+    const QModelIndexList ann = table.model()->match(table.model()->index(0, 0), Qt::DisplayRole,
+                                                     QStringLiteral("Ann"), 1, Qt::MatchExactly);
+    QCOMPARE(ann.size(), 1);
+    QVERIFY(QFile::remove(f.folder.dir.filePath(QStringLiteral("Ann.stu"))));
+    f.dialogs.shown.clear();
+    const QPoint annAt = table.visualRect(ann.first()).center();
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, annAt);
+    QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, annAt);
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QVERIFY2(f.dialogs.shown.first().text.contains(QStringLiteral("no longer in the folder")),
+             qPrintable(f.dialogs.shown.first().text));
+    QVERIFY(report->toPlainText().contains(QStringLiteral("Student: bob")));
 }
 
 QTEST_MAIN(tst_ClassOverviewWindow)

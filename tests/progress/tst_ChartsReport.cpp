@@ -254,9 +254,8 @@ void tst_ChartsReport::viewReportShowsTheReportAndEveryStudentFile() {
 
     openReport();
 
-    QCOMPARE(m_folder->shell.files.size(), 1);
-    QCOMPARE(m_folder->shell.files.first().target, m_folder->path(QStringLiteral("rename.bat")));
-    QCOMPARE(m_folder->shell.files.first().window, Shell::Window::Hidden);
+    // Listing names starts no script of the folder.
+    QVERIFY(m_folder->shell.files.isEmpty());
     QCOMPARE(m_folder->sound.played.size(), 1);
     auto* list = find<QListWidget>(QStringLiteral("ListBoxReportNames"));
     QStringList names;
@@ -456,8 +455,7 @@ void tst_ChartsReport::switchUserPanelOffersTheSortedNames() {
     QCOMPARE(names.size(), 4);
     QCOMPARE(QStringList(names).join(u' ').toLower(), QStringLiteral("ann bob maria zed"));
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Maria"));
-    QCOMPARE(m_folder->shell.files.size(), 1);
-    QCOMPARE(m_folder->shell.files.first().window, Shell::Window::Hidden);
+    QVERIFY(m_folder->shell.files.isEmpty());
     // The picture is painted in the scheme colour (green by default).
     const QImage picture = find<QLabel>(QStringLiteral("ImageSwitchUser"))->pixmap().toImage();
     QCOMPARE(picture.size(), panel->size());
