@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WorkingFolder.h"
 
+#include "core/GroupShare.h"
 #include "core/Logging.h"
 
 #include <QCoreApplication>
@@ -126,6 +127,7 @@ QString WorkingFolder::fill(const QString& shippedFrom) const {
         // here when the nationality changes.
         QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner |
                                                       QFile::ReadGroup | QFile::ReadOther);
+        shareWithFolderGroup(dir.filePath(name));
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/PictureBuilder.h"
 
+#include "core/GroupShare.h"
 #include "core/WorkingFolder.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardFont.h"
@@ -105,6 +106,7 @@ QString writePicture(const QImage& picture, const QString& path) {
                                            "The keyboard picture \"%1\" could not be written: %2")
             .arg(QFileInfo(path).fileName(), reason);
     }
+    shareWithFolderGroup(path);
     return {};
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ClassOverviewWindow.h"
 
+#include "core/GroupShare.h"
 #include "overview/ClassCsv.h"
 #include "overview/ClassFolder.h"
 #include "overview/ClassOverviewModel.h"
@@ -225,8 +226,10 @@ void ClassOverviewWindow::buttonExportCsvClick() {
     if (file.open(QIODevice::WriteOnly)) {
         QTextStream out(&file);
         writeCsv(rowsAsShown(*m_sorted, *m_model), out);
-        if (out.status() == QTextStream::Ok && file.commit())
+        if (out.status() == QTextStream::Ok && file.commit()) {
+            shareWithFolderGroup(*path);
             return;
+        }
     }
     m_services.dialogs.error(tr("The file \"%1\" could not be written: %2")
                                  .arg(QDir::toNativeSeparators(*path), file.errorString()));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/FolderStudentStore.h"
 
+#include "core/GroupShare.h"
 #include "core/Logging.h"
 
 #include <QCoreApplication>
@@ -264,6 +265,7 @@ LockOutcome FolderStudentStore::lock(const QString& name) {
     lockFile->setStaleLockTime(kStaleLockMs);
     if (lockFile->tryLock(0)) {
         qCInfo(logStudents).noquote() << "lock taken" << lockPath(name);
+        shareWithFolderGroup(lockPath(name));
         m_locks.emplace(name, std::move(lockFile));
         m_touch.start();
         return {};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/StudentFile.h"
 
+#include "core/GroupShare.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -141,6 +143,7 @@ FileOutcome save(const QString& path, const StudentRecord& record, QByteArray* w
     FileOutcome outcome = writeWhole(path, content);
     if (outcome.done()) {
         keepOwnership(path, ownership);
+        shareWithFolderGroup(path);
         if (written)
             *written = content;
     }
@@ -148,7 +151,9 @@ FileOutcome save(const QString& path, const StudentRecord& record, QByteArray* w
 }
 
 FileOutcome rewrite(const QString& path, const StudentRecord& record) {
-    return writeWhole(path, recordBytes(record));
+    FileOutcome outcome = writeWhole(path, recordBytes(record));
+    shareWithFolderGroup(path);
+    return outcome;
 }
 
 FileOutcome create(const QString& path, StudentRecord& record) {
@@ -174,6 +179,7 @@ FileOutcome create(const QString& path, StudentRecord& record) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     static_cast<void>(::fchmod(file.handle(), 0666 & ~mask));
+    shareWithFolderGroup(file.fileName());
     if (::fsync(file.handle()) != 0)
         return failed(kNotCreated, path,
                       QCoreApplication::translate("StudentFile", "it could not be synced"));

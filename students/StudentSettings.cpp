@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/StudentSettings.h"
 
+#include "core/GroupShare.h"
+
 #include <QDir>
 #include <QSettings>
 
@@ -19,8 +21,7 @@ bool StudentSettings::speakKeys() const {
 }
 
 void StudentSettings::setSpeakKeys(bool on) {
-    QSettings settings(m_path, QSettings::IniFormat);
-    settings.setValue(kSpeakKeys, on);
+    write(kSpeakKeys, on);
 }
 
 QString StudentSettings::language() const {
@@ -28,8 +29,14 @@ QString StudentSettings::language() const {
 }
 
 void StudentSettings::setLanguage(const QString& code) {
+    write(kLanguage, code);
+}
+
+void StudentSettings::write(const QString& key, const QVariant& value) const {
     QSettings settings(m_path, QSettings::IniFormat);
-    settings.setValue(kLanguage, code);
+    settings.setValue(key, value);
+    settings.sync();
+    shareWithFolderGroup(m_path);
 }
 
 } // namespace kf

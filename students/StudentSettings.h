@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 namespace kf {
 
@@ -24,6 +25,9 @@ public:
     void setLanguage(const QString& code);
 
 private:
+    // Each file the settings are written to anew is shared like the folder.
+    void write(const QString& key, const QVariant& value) const;
+
     QString m_path;
 };
 
