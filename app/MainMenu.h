@@ -34,6 +34,7 @@ struct MainMenu {
     std::array<QAction*, kInterfaceLanguages.size()> languages{};
     QAction* classOverview = nullptr; // open with or without a current student
     QAction* contents = nullptr;
+    QAction* guide = nullptr; // the teacher's and admin's guide, installed with the program
     QAction* webSite = nullptr;
     QAction* about = nullptr;
 
