@@ -457,7 +457,7 @@ void DrillEngine::beginOwnKeys() {
 // ---- Services ------------------------------------------------------------------------------
 
 void DrillEngine::saveStudentFile() {
-    saveStudent(m_context.session, m_services.dialogs);
+    saveStudentInBackground(m_context.session, m_services.dialogs);
 }
 
 void DrillEngine::playSound(int code) {
