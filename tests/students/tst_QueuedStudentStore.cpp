@@ -62,6 +62,17 @@ private:
     QStringList m_seen;
 };
 
+// A change of student's state, over a store.
+struct SessionOver {
+    explicit SessionOver(StudentStore& store)
+        : session(store, record, current, drill, usage) {}
+    StudentRecord record;
+    QString current;
+    DrillSessionFigures drill;
+    SectionUsage usage;
+    StudentSession session;
+};
+
 StudentRecord tagged(int tag) {
     StudentRecord record;
     record.setI32(0, tag);
@@ -127,11 +138,8 @@ void tst_QueuedStudentStore::aFailureIsToldWhenKnown() {
     auto gated = std::make_unique<GatedStore>();
     GatedStore& inner = *gated;
     QueuedStudentStore store(std::move(gated));
-    StudentRecord record;
-    QString current;
-    DrillSessionFigures drill;
-    SectionUsage usage;
-    StudentSession session(store, record, current, drill, usage);
+    SessionOver over(store);
+    StudentSession& session = over.session;
     QVERIFY(session.take(QStringLiteral("Ann")).changed());
     ScriptedDialogs dialogs;
     inner.failNext = true;
@@ -147,11 +155,9 @@ void tst_QueuedStudentStore::aFailureIsToldWhenKnown() {
 void tst_QueuedStudentStore::closingWritesAfterTheLastSetsSave() {
     QTemporaryDir dir;
     QueuedStudentStore store(std::make_unique<FolderStudentStore>(WorkingFolder(dir.path())));
-    StudentRecord record;
-    QString current;
-    DrillSessionFigures drill;
-    SectionUsage usage;
-    StudentSession session(store, record, current, drill, usage);
+    SessionOver over(store);
+    StudentSession& session = over.session;
+    StudentRecord& record = over.record;
     QVERIFY(session.takeNew(QStringLiteral("Ann")).changed());
     ScriptedDialogs dialogs;
     record.setI32(0, 4242);
