@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A class folder shared through its group: what each account makes there stays readable and
 // writable for the others, whatever their umask. Two pupils are two real accounts of one group,
-// each running a copy of this program (as root the test switches ids with setpriv).
+// each running a copy of this program (as root the test switches ids with setpriv); two
+// machines are two host names (unshare -u).
 #include "core/WorkingFolder.h"
 #include "overview/ClassFolder.h"
 #include "students/FolderStudentStore.h"
 #include "students/StudentRecord.h"
 #include "students/StudentSettings.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +73,23 @@ int actAsPupil(const QString& folder, const QString& own, const QString& classma
     ::_exit(0);
 }
 
+// Takes the student and holds them until standard input closes, as a copy in use does; or, with
+// hold false, only says whether the student could be taken.
+int actAsDesk(const QString& folder, const QString& name, bool hold) {
+    QTextStream out(stdout);
+    FolderStudentStore store{WorkingFolder(folder)};
+    const LockOutcome locked = store.lock(name);
+    out << (locked.status == LockOutcome::Status::Held ? "held" : "refused: ") << locked.message
+        << '\n';
+    out.flush();
+    if (hold && locked.status == LockOutcome::Status::Held) {
+        QFile in;
+        static_cast<void>(in.open(stdin, QIODevice::ReadOnly));
+        in.readAll();
+    }
+    return locked.status == LockOutcome::Status::Held ? 0 : 1;
+}
+
 } // namespace
 
 class tst_SharedClassFolder : public QObject {
@@ -79,6 +99,7 @@ private slots:
     void newFilesFollowTheFolder_data();
     void newFilesFollowTheFolder();
     void twoAccountsShareOneClass();
+    void anotherMachinesLockIsRespectedUntilStale();
 
 private:
     struct Run {
@@ -196,9 +217,65 @@ void tst_SharedClassFolder::twoAccountsShareOneClass() {
     }
 }
 
+// Two machines on one folder: each copy runs under a host name of its own (a UTS namespace).
+void tst_SharedClassFolder::anotherMachinesLockIsRespectedUntilStale() {
+    if (::geteuid() != 0)
+        QSKIP("a host name of its own needs root");
+    QTemporaryDir folder;
+    const QString self = QCoreApplication::applicationFilePath();
+    // A machine of its own: its host name, and its machine id, which the lock also records.
+    const auto onDesk = [&](const QString& host, const QString& role, QProcess& process) {
+        const QString id = folder.filePath(host + QStringLiteral(".machine-id"));
+        QFile idFile(id);
+        QVERIFY(idFile.open(QIODevice::WriteOnly));
+        idFile.write(QCryptographicHash::hash(host.toUtf8(), QCryptographicHash::Md5).toHex() +
+                     '\n');
+        idFile.close();
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral("unshare"),
+                      {QStringLiteral("-m"), QStringLiteral("-u"), QStringLiteral("sh"),
+                       QStringLiteral("-c"),
+                       QStringLiteral("hostname \"$0\" && for f in /var/lib/dbus/machine-id "
+                                      "/etc/machine-id; do [ ! -e $f ] || mount --bind \"$1\" "
+                                      "$f || exit 1; done && shift && exec \"$@\""),
+                       host, id, self, role, folder.path(), QStringLiteral("Ann")});
+    };
+    const auto tryOnDeskB = [&] {
+        QProcess desk;
+        onDesk(QStringLiteral("desk-b"), QStringLiteral("--try"), desk);
+        desk.waitForFinished(30000);
+        return QString::fromUtf8(desk.readAll());
+    };
+    QProcess deskA;
+    onDesk(QStringLiteral("desk-a"), QStringLiteral("--hold"), deskA);
+    QVERIFY(deskA.waitForReadyRead(30000));
+    QCOMPARE(QString::fromUtf8(deskA.readLine()), QStringLiteral("held\n"));
+
+    QString refused = tryOnDeskB();
+    QVERIFY2(refused.startsWith(QStringLiteral("refused: ")) &&
+                 refused.contains(QStringLiteral("(on desk-a)")),
+             qPrintable(refused));
+    // Desk A is switched off: its lock stays, and desk B cannot see whether its copy is gone.
+    deskA.kill();
+    deskA.waitForFinished();
+    QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("Ann.stu.lock"))));
+    refused = tryOnDeskB();
+    QVERIFY2(refused.contains(QStringLiteral("(on desk-a)")), qPrintable(refused));
+    // Untouched for longer than a running copy ever leaves it, it is taken over.
+    QFile lock(folder.filePath(QStringLiteral("Ann.stu.lock")));
+    QVERIFY(lock.open(QIODevice::ReadWrite));
+    QVERIFY(lock.setFileTime(
+        QDateTime::currentDateTimeUtc().addMSecs(-qint64(FolderStudentStore::kStaleLockMs) - 60000),
+        QFileDevice::FileModificationTime));
+    lock.close();
+    QCOMPARE(tryOnDeskB(), QStringLiteral("held\n"));
+}
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 4 && (arguments.at(1) == u"--hold" || arguments.at(1) == u"--try"))
+        return actAsDesk(arguments.at(2), arguments.at(3), arguments.at(1) == u"--hold");
     if (arguments.size() >= 4 && arguments.at(1) == u"--pupil")
         return actAsPupil(arguments.at(2), arguments.at(3), arguments.value(4));
     tst_SharedClassFolder test;
