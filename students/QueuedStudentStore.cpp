@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/QueuedStudentStore.h"
 
-#include "students/StudentRecord.h"
-
 namespace kf {
 
 QueuedStudentStore::QueuedStudentStore(std::unique_ptr<StudentStore> inner)
@@ -29,7 +27,7 @@ void QueuedStudentStore::writeInTurn() {
         m_waiting.pop_front();
         m_writing = true;
         lock.unlock();
-        next.outcome = m_inner->save(next.name, *next.record);
+        next.outcome = m_inner->save(next.name, next.record);
         lock.lock();
         m_written.push_back(std::move(next));
         m_writing = false;
@@ -70,7 +68,7 @@ void QueuedStudentStore::saveInBackground(const QString& name, const StudentReco
                                           const std::function<void(const FileOutcome&)>& done) {
     {
         const std::lock_guard lock(m_mutex);
-        m_waiting.push_back({name, std::make_unique<StudentRecord>(record), done, {}});
+        m_waiting.push_back({name, record, done, {}});
     }
     m_changed.notify_all();
 }

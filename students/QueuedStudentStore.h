@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "students/StudentRecord.h"
 #include "students/StudentStore.h"
 
 #include <QObject>
@@ -45,7 +46,7 @@ public:
 private:
     struct Save {
         QString name;
-        std::unique_ptr<StudentRecord> record;
+        StudentRecord record;
         std::function<void(const FileOutcome&)> done;
         FileOutcome outcome;
     };
