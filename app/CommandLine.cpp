@@ -44,8 +44,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(
         QStringLiteral("A typing tutor that teaches the keyboard key by key.\n\n"
                        "Student files, pictures and sounds live in the working folder: the one\n"
-                       "given with --working-folder, else $KEYFARER_HOME, else the per-user data\n"
-                       "folder (normally ~/.local/share/keyfarer). See also: man keyfarer"));
+                       "given with --working-folder, else $KEYFARER_HOME, else WorkingFolder=\n"
+                       "under [General] in ~/.config/keyfarer.conf, else in\n"
+                       "/etc/xdg/keyfarer.conf, else the per-user data folder (normally\n"
+                       "~/.local/share/keyfarer). See also: man keyfarer"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -53,7 +55,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption workingFolder(
         QStringLiteral("working-folder"),
         QStringLiteral("Keep the student files, pictures and sounds in <folder> (made and filled "
-                       "on first use). Overrides KEYFARER_HOME."),
+                       "on first use). Overrides KEYFARER_HOME and the settings files."),
         QStringLiteral("folder"));
     // Taken before this parser runs (the CSV needs no application object); listed for --help.
     const QCommandLineOption classCsv(

@@ -15,7 +15,7 @@ struct CommandLine {
     // The help or version text for standard output, or why the line was refused for standard
     // error.
     QString text;
-    // --working-folder: empty when not given (KEYFARER_HOME or the per-user data folder then).
+    // --working-folder: empty when not given (chooseWorkingFolder() takes the next source then).
     QString workingFolder;
 
     // The exit status when the program stops here: 0 after help or version, 2 for a bad line.

@@ -11,6 +11,7 @@
 #include "platform/EventSounds.h"
 #include "students/DrillSessionFigures.h"
 #include "students/FolderStudentStore.h"
+#include "students/QueuedStudentStore.h"
 #include "students/Roster.h"
 #include "students/SectionUsage.h"
 #include "students/StudentContext.h"
@@ -30,7 +31,8 @@ struct Globals {
     explicit Globals(QString workingFolder, std::unique_ptr<StudentStore> studentStore = nullptr)
         : folder(std::move(workingFolder))
         , store(studentStore ? std::move(studentStore)
-                             : std::make_unique<FolderStudentStore>(folder)) {
+                             : std::make_unique<QueuedStudentStore>(
+                                   std::make_unique<FolderStudentStore>(folder))) {
         session.keepJournalIn(folder.path());
     }
 

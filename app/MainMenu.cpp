@@ -95,8 +95,11 @@ constexpr Entry kTests[] = {{QT_TRANSLATE_NOOP("MainMenu", "&Ten Line Tests")},
                             {QT_TRANSLATE_NOOP("MainMenu", "Ti&medTests")}};
 
 constexpr Entry kHelp[] = {
-    {QT_TRANSLATE_NOOP("MainMenu", "&Contents")},          {kSeparator},
-    {QT_TRANSLATE_NOOP("MainMenu", "&Visit My Web Site")}, {kSeparator},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Contents")},
+    {QT_TRANSLATE_NOOP("MainMenu", "Teacher's and Admin's &Guide")},
+    {kSeparator},
+    {QT_TRANSLATE_NOOP("MainMenu", "&Visit My Web Site")},
+    {kSeparator},
     {QT_TRANSLATE_NOOP("MainMenu", "&About Keyfarer")},
 };
 
@@ -193,8 +196,9 @@ MainMenu buildMainMenu(QMenuBar& bar) {
     m.help = subMenu(bar, QT_TRANSLATE_NOOP("MainMenu", "&Help"));
     const QList<QAction*> help = addEntries(*m.help, kHelp);
     m.contents = help.at(0);
-    m.webSite = help.at(1);
-    m.about = help.at(2);
+    m.guide = help.at(1);
+    m.webSite = help.at(2);
+    m.about = help.at(3);
     return m;
 }
 

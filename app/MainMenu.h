@@ -35,6 +35,7 @@ struct MainMenu {
     QAction* troubleKeys = nullptr;   // of the current or viewed student
     QAction* classOverview = nullptr; // open with or without a current student
     QAction* contents = nullptr;
+    QAction* guide = nullptr; // the teacher's and admin's guide, installed with the program
     QAction* webSite = nullptr;
     QAction* about = nullptr;
 

@@ -10,6 +10,7 @@
 #include "app/UserPanels.h"
 #include "core/ColourScheme.h"
 #include "core/TranslationContext.h"
+#include "core/WorkingFolder.h"
 #include "keyboard/KeyboardPictureFile.h"
 #include "overview/ClassOverviewWindow.h"
 #include "platform/Dialogs.h"
@@ -24,6 +25,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,6 +42,9 @@ constexpr const char* kUserLine = QT_TRANSLATE_NOOP("MainWindow", "User = ");
 constexpr int kBlinkToggles = 3;
 
 const QString kWebSite = QStringLiteral("https://keyfarer.example.org/");
+// Beside the shipped pictures, in a folder of its own so that it is not copied into working
+// folders.
+const QString kGuideFile = QStringLiteral("doc/guide.html");
 
 constexpr const char* kWelcome = QT_TRANSLATE_NOOP(
     "MainWindow", "Welcome To Keyfarer!. If you are a new user, close this box and click the \"New "
@@ -115,6 +120,10 @@ void MainWindow::connectMenu() {
         if (m_globals.folder.exists(QString::fromLatin1(kHelpFile)))
             m_services.shell.openFile(m_globals.folder.filePath(QString::fromLatin1(kHelpFile)),
                                       Shell::Window::Normal);
+    });
+    connect(m_menu.guide, &QAction::triggered, this, [this] {
+        m_services.shell.openFile(QDir(WorkingFolder::shippedFilesLocation()).filePath(kGuideFile),
+                                  Shell::Window::Normal);
     });
     connect(m_menu.webSite, &QAction::triggered, this,
             [this] { m_services.shell.openUrl(kWebSite); });

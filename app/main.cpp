@@ -6,7 +6,7 @@
 #include "app/Globals.h"
 #include "app/InterfaceLanguage.h"
 #include "app/MainWindow.h"
-#include "core/Logging.h"
+#include "core/WorkingFolderChoice.h"
 #include "drills/DrillWindow.h"
 #include "overview/ClassCsv.h"
 #include "platform/DesktopShell.h"
@@ -19,7 +19,6 @@
 #include "platform/SteadyClock.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
@@ -52,8 +51,15 @@ QIcon programIcon() {
     return icon.isNull() ? QIcon::fromTheme(QStringLiteral(KF_APP_ID)) : icon;
 }
 
+// A settings file that named no usable working folder, for whoever started the program from a
+// shell or reads the session's log.
+void reportSettingProblems(const kf::WorkingFolderChoice& choice) {
+    if (!choice.problems.isEmpty())
+        std::fprintf(stderr, "keyfarer: %s\n", qPrintable(choice.report()));
+}
+
 // The class overview as CSV on standard output: no window, so no display is needed either.
-int runClassCsv(int argc, char* argv[], const QString& folder) {
+int runClassCsv(int argc, char* argv[], const QString& folder, const QString& workingFolderOption) {
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("keyfarer"));
     // The column titles speak the desktop's language; the figures are the same in every one.
@@ -61,7 +67,11 @@ int runClassCsv(int argc, char* argv[], const QString& folder) {
         kf::InterfaceLanguage::shippedLocation(kf::WorkingFolder::shippedFilesLocation()));
     language.apply(kf::interfaceLanguageFor(QLocale::system().uiLanguages()));
     QTextStream out(stdout);
-    return kf::writeClassCsv(folder.isEmpty() ? kf::WorkingFolder::defaultLocation() : folder, out);
+    if (!folder.isEmpty())
+        return kf::writeClassCsv(folder, out);
+    const kf::WorkingFolderChoice choice = kf::chooseWorkingFolder(workingFolderOption);
+    reportSettingProblems(choice);
+    return kf::writeClassCsv(choice.path, out);
 }
 
 } // namespace
@@ -73,9 +83,7 @@ int main(int argc, char* argv[]) {
         QStringList others = arguments;
         others.removeAll(QStringLiteral("--class-csv"));
         // Without a folder of its own it reads the working folder, --working-folder included.
-        return runClassCsv(argc, argv,
-                           csvFolder->isEmpty() ? kf::parseCommandLine(others).workingFolder
-                                                : *csvFolder);
+        return runClassCsv(argc, argv, *csvFolder, kf::parseCommandLine(others).workingFolder);
     }
 
     // Read before the application object exists: --help and --version need no display.
@@ -108,14 +116,11 @@ int main(int argc, char* argv[]) {
         kf::InterfaceLanguage::shippedLocation(kf::WorkingFolder::shippedFilesLocation()));
     language.apply(kf::interfaceLanguageFor(QLocale::system().uiLanguages()));
 
-    const kf::WorkingFolder folder(commandLine.workingFolder.isEmpty()
-                                       ? kf::WorkingFolder::defaultLocation()
-                                       : QDir(commandLine.workingFolder).absolutePath());
-    qCInfo(kf::logFolder).noquote()
-        << "working folder" << folder.path() << "from"
-        << (!commandLine.workingFolder.isEmpty()           ? "--working-folder"
-            : qEnvironmentVariableIsEmpty("KEYFARER_HOME") ? "the user's data folder"
-                                                           : "KEYFARER_HOME");
+    const kf::WorkingFolderChoice choice = kf::chooseWorkingFolder(commandLine.workingFolder);
+    reportSettingProblems(choice);
+    if (!choice.problems.isEmpty())
+        dialogs.information(choice.report());
+    const kf::WorkingFolder folder(choice.path);
     if (const QString problem = folder.prepare(kf::WorkingFolder::shippedFilesLocation());
         !problem.isEmpty()) {
         dialogs.error(problem);

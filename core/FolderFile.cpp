@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FolderFile.h"
 
+#include "core/GroupShare.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -207,6 +209,7 @@ QString write(const QString& path, QByteArrayView content, Links links) {
         keepOwnership(file.handle(), old);
     else
         giveUsualPermissions(file.handle());
+    shareWithFolderGroup(file.fileName());
     if (::fsync(file.handle()) != 0)
         return systemReason(errno);
     // rename() puts the new file in the place of the name itself: a link standing there is

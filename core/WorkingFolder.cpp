@@ -1,15 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WorkingFolder.h"
 
+#include "core/GroupShare.h"
 #include "core/Logging.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace kf {
+
+namespace {
+
+// What stands at path when it exists and is no folder, as a message names it; otherwise empty.
+QString notAFolder(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return {};
+    if (info.isFile())
+        return QCoreApplication::translate("WorkingFolder", "a file");
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode))
+        return QCoreApplication::translate("WorkingFolder", "a named pipe");
+#endif
+    return QCoreApplication::translate("WorkingFolder", "a device or a socket");
+}
+
+} // namespace
 
 QString WorkingFolder::filePath(const QString& name) const {
     const QDir dir(m_dir);
@@ -37,16 +61,6 @@ QStringList WorkingFolder::filesEndingWith(const QString& ending) const {
     return files;
 }
 
-QString WorkingFolder::defaultLocation() {
-    QString home = qEnvironmentVariable("KEYFARER_HOME");
-    if (!home.isEmpty())
-        return home;
-    // Named here rather than taken from the application's name, so that every program of ours
-    // (and every test) agrees on it: normally ~/.local/share/keyfarer.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-        .filePath(QStringLiteral("keyfarer"));
-}
-
 QString WorkingFolder::shippedFilesLocation() {
     QString share = qEnvironmentVariable("KEYFARER_SHARE");
     if (!share.isEmpty())
@@ -66,16 +80,39 @@ QString WorkingFolder::makeAndFill(const QString& shippedFrom) const {
                    "which are never changed. Give Keyfarer another working folder "
                    "(the option --working-folder or the variable KEYFARER_HOME).")
             .arg(m_dir);
-    QDir dir(m_dir);
-    if (dir.exists())
-        return {};
+    if (const QString kind = notAFolder(m_dir); !kind.isEmpty())
+        return QCoreApplication::translate("WorkingFolder",
+                                           "\"%1\" is %2, not a folder. Give Keyfarer a folder "
+                                           "as its working folder.")
+            .arg(m_dir, kind);
+    const QStringList shipped = QDir(shippedFrom).entryList(QDir::Files);
+    if (QDir(m_dir).exists()) {
+        // A folder an admin prepared for a class (its group and permissions set, nothing in
+        // it yet, or only student files) is filled like a new one; one that holds some of the
+        // shipped files is the user's own, and what is missing there is reported when needed.
+        if (shipped.isEmpty() || holdsAnyOf(shipped))
+            return {};
+        qCInfo(logFolder).noquote()
+            << "filling the prepared folder" << m_dir << "from" << shippedFrom;
+        return fill(shippedFrom);
+    }
     qCInfo(logFolder).noquote() << "making" << m_dir << "and copying the shipped files from"
                                 << shippedFrom;
     if (!QDir().mkpath(m_dir))
         return QCoreApplication::translate("WorkingFolder",
                                            "The folder \"%1\" could not be created.")
             .arg(m_dir);
+    return fill(shippedFrom);
+}
+
+bool WorkingFolder::holdsAnyOf(const QStringList& names) const {
+    return std::any_of(names.begin(), names.end(),
+                       [this](const QString& name) { return exists(name); });
+}
+
+QString WorkingFolder::fill(const QString& shippedFrom) const {
     const QDir source(shippedFrom);
+    const QDir dir(m_dir);
     const QStringList files = source.entryList(QDir::Files);
     if (files.isEmpty())
         return QCoreApplication::translate("WorkingFolder",
@@ -90,6 +127,7 @@ QString WorkingFolder::makeAndFill(const QString& shippedFrom) const {
         // here when the nationality changes.
         QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner |
                                                       QFile::ReadGroup | QFile::ReadOther);
+        shareWithFolderGroup(dir.filePath(name));
     }
     return {};
 }

@@ -24,19 +24,21 @@ public:
     // The names of the files ending with ending (".stu"), without regard to letter case.
     QStringList filesEndingWith(const QString& ending) const;
 
-    // KEYFARER_HOME when set, otherwise the user's data folder for Keyfarer.
-    static QString defaultLocation();
     // Where the shipped pictures and sounds are: KEYFARER_SHARE when set, otherwise
     // share/keyfarer beside the program's bin folder.
     static QString shippedFilesLocation();
 
-    // Makes sure the folder exists. A folder made now is filled with the shipped files (existing
-    // files are never overwritten). The shipped folder itself is refused as a working folder: it
-    // is never written. Returns an empty string, or what went wrong.
+    // Makes sure the folder exists. A folder made now, or one that holds none of the shipped
+    // files (an admin's prepared class folder), is filled with the shipped files (existing files
+    // are never overwritten); one that holds some of them is left as it is. The shipped folder
+    // itself is refused as a working folder: it is never written. Returns an empty string, or what
+    // went wrong.
     QString prepare(const QString& shippedFrom) const;
 
 private:
     QString makeAndFill(const QString& shippedFrom) const;
+    QString fill(const QString& shippedFrom) const;
+    bool holdsAnyOf(const QStringList& names) const;
 
     QString m_dir;
 };

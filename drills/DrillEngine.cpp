@@ -461,7 +461,7 @@ void DrillEngine::beginOwnKeys() {
 // ---- Services ------------------------------------------------------------------------------
 
 void DrillEngine::saveStudentFile() {
-    saveStudent(m_context.session, m_services.dialogs);
+    saveStudentInBackground(m_context.session, m_services.dialogs);
     writeJournal(m_context.session, m_services.dialogs);
 }
 

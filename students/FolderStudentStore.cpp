@@ -2,6 +2,7 @@
 #include "students/FolderStudentStore.h"
 
 #include "core/FolderFile.h"
+#include "core/GroupShare.h"
 #include "core/Logging.h"
 #include "students/LockHolder.h"
 
@@ -276,6 +277,7 @@ LockOutcome FolderStudentStore::lock(const QString& name) {
     }
     if (taken) {
         qCInfo(logStudents).noquote() << "lock taken" << path;
+        shareWithFolderGroup(path);
         m_locks.emplace(name, std::move(lockFile));
         m_touch.start();
         return {};

@@ -24,6 +24,12 @@ bool saveStudent(StudentSession& session, Dialogs& dialogs) {
     return saveStudent(session.save(), session, dialogs);
 }
 
+void saveStudentInBackground(StudentSession& session, Dialogs& dialogs) {
+    session.saveInBackground([&session, &dialogs](const SaveOutcome& outcome) {
+        saveStudent(outcome, session, dialogs);
+    });
+}
+
 bool saveStudent(const SaveOutcome& outcome, StudentSession& session, Dialogs& dialogs) {
     switch (outcome.status) {
     case SaveOutcome::Status::Written:

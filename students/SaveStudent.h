@@ -13,6 +13,10 @@ class StudentSession;
 // in memory. While another student's figures are viewed nothing is written, and the student is
 // told so once. True when written.
 bool saveStudent(StudentSession& session, Dialogs& dialogs);
+// The same at a set's end, without holding the window while the folder is slow: the file is
+// written in the background, in the order asked, and the student hears of a failure when it
+// is known.
+void saveStudentInBackground(StudentSession& session, Dialogs& dialogs);
 // Tells the student what a save came to, as above.
 bool saveStudent(const SaveOutcome& outcome, StudentSession& session, Dialogs& dialogs);
 

@@ -2,6 +2,7 @@
 #include "students/StudentFile.h"
 
 #include "core/FolderFile.h"
+#include "core/GroupShare.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -153,6 +154,7 @@ FileOutcome create(const QString& path, StudentRecord& record) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     static_cast<void>(::fchmod(file.handle(), 0666 & ~mask));
+    shareWithFolderGroup(file.fileName());
     if (::fsync(file.handle()) != 0)
         return failed(kNotCreated, path,
                       QCoreApplication::translate("StudentFile", "it could not be synced"));

@@ -236,7 +236,19 @@ SaveOutcome StudentSession::save() {
         return {};
     if (viewing())
         return {SaveOutcome::Status::Viewing, {}};
-    const FileOutcome written = m_store.save(m_owner, m_record);
+    return savedAs(m_store.save(m_owner, m_record));
+}
+
+void StudentSession::saveInBackground(const std::function<void(const SaveOutcome&)>& done) {
+    if (m_owner.isEmpty())
+        return done({});
+    if (viewing())
+        return done({SaveOutcome::Status::Viewing, {}});
+    m_store.saveInBackground(m_owner, m_record,
+                             [this, done](const FileOutcome& written) { done(savedAs(written)); });
+}
+
+SaveOutcome StudentSession::savedAs(const FileOutcome& written) {
     switch (written.status) {
     case FileOutcome::Status::Done:
         return {SaveOutcome::Status::Written, {}};

@@ -9,6 +9,7 @@
 #include "students/ViewStudent.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -86,6 +87,9 @@ public:
 
     // Writes the owner's record at the fixed moments (a set's end, options closed, ...).
     SaveOutcome save();
+    // The same without waiting for the folder where the store writes in the background: done is
+    // called on this thread with what the save came to, once it is written.
+    void saveInBackground(const std::function<void(const SaveOutcome&)>& done);
     // Writes the owner's record as their whole file, after it went missing, was emptied or was
     // replaced from outside. Should the file still be missing or go again, she is told again.
     SaveOutcome writeAnew();
@@ -115,6 +119,7 @@ private:
                                       FileOutcome::Status* written = nullptr) const;
     ChangeOutcome writeOutgoing(StudentRecord& rolled);
     void begin(const QString& name, bool locked);
+    SaveOutcome savedAs(const FileOutcome& written);
 
     StudentStore& m_store;
     StudentRecord& m_record;

@@ -4,6 +4,7 @@
 #include "students/StudentFile.h"
 
 #include <QString>
+#include <functional>
 
 namespace kf {
 
@@ -44,6 +45,13 @@ public:
     // The student is taken by this running copy. Taking one that is already ours is Held.
     virtual LockOutcome lock(const QString& name) = 0;
     virtual void unlock(const QString& name) = 0;
+
+    // The same as save, but a store that writes off the caller's thread returns at once and
+    // calls done on the caller's thread later, each save in the order asked. Here: at once.
+    virtual void saveInBackground(const QString& name, const StudentRecord& record,
+                                  const std::function<void(const FileOutcome&)>& done) {
+        done(save(name, record));
+    }
 };
 
 } // namespace kf

@@ -1652,6 +1652,10 @@ Keyfarer hat deine Arbeit noch. Schaffe Platz auf dem Datenträger oder prüfe, 
         <source>&amp;Trouble Keys</source>
         <translation>&amp;Problemtasten</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s and Admin&apos;s &amp;Guide</source>
+        <translation>&amp;Handbuch für Lehrkräfte und Admins</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -3228,6 +3232,53 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source>The folder &quot;%1&quot; holds Keyfarer&apos;s installed pictures and sounds, which are never changed. Give Keyfarer another working folder (the option --working-folder or the variable KEYFARER_HOME).</source>
         <translation>Der Ordner „%1“ enthält die installierten Bilder und Klänge von Keyfarer, die nie verändert werden. Gib Keyfarer einen anderen Arbeitsordner (mit der Option --working-folder oder der Variablen KEYFARER_HOME).</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>eine Datei</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device or a socket</source>
+        <translation>ein Gerät oder ein Socket</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, not a folder. Give Keyfarer a folder as its working folder.</source>
+        <translation>„%1“ ist %2, kein Ordner. Gib Keyfarer einen Ordner als Arbeitsordner.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolderChoice</name>
+    <message>
+        <source>The setting WorkingFolder in &quot;%1&quot; is not used: %2</source>
+        <translation>Die Einstellung WorkingFolder in „%1“ wird nicht verwendet: %2</translation>
+    </message>
+    <message>
+        <source>it names no folder.</source>
+        <translation>sie nennt keinen Ordner.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full path; it must begin with &quot;/&quot;.</source>
+        <translation>„%1“ ist kein vollständiger Pfad; er muss mit „/“ beginnen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>„%1“ ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read.</source>
+        <translation>die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the file is not in the settings format (lines such as WorkingFolder=/srv/class under [General]).</source>
+        <translation>die Datei hat nicht das Format einer Einstellungsdatei (Zeilen wie WorkingFolder=/srv/class unter [General]).</translation>
+    </message>
+    <message>
+        <source>Keyfarer works in &quot;%1&quot; instead.</source>
+        <translation>Keyfarer arbeitet stattdessen in „%1“.</translation>
     </message>
 </context>
 <context>

@@ -1652,6 +1652,10 @@ Keyfarer todavía guarda tu trabajo. Libera espacio en el disco o comprueba que 
         <source>&amp;Trouble Keys</source>
         <translation>&amp;Teclas problemáticas</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s and Admin&apos;s &amp;Guide</source>
+        <translation>&amp;Guía para docentes y administradores</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -3228,6 +3232,53 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source>The folder &quot;%1&quot; holds Keyfarer&apos;s installed pictures and sounds, which are never changed. Give Keyfarer another working folder (the option --working-folder or the variable KEYFARER_HOME).</source>
         <translation>La carpeta «%1» contiene las imágenes y los sonidos instalados de Keyfarer, que nunca se modifican. Indica a Keyfarer otra carpeta de trabajo (con la opción --working-folder o la variable KEYFARER_HOME).</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>un archivo</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a device or a socket</source>
+        <translation>un dispositivo o un socket</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, not a folder. Give Keyfarer a folder as its working folder.</source>
+        <translation>«%1» es %2, no una carpeta. Indica a Keyfarer una carpeta como carpeta de trabajo.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolderChoice</name>
+    <message>
+        <source>The setting WorkingFolder in &quot;%1&quot; is not used: %2</source>
+        <translation>No se usa el ajuste WorkingFolder de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>it names no folder.</source>
+        <translation>no indica ninguna carpeta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full path; it must begin with &quot;/&quot;.</source>
+        <translation>«%1» no es una ruta completa; debe empezar por «/».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>«%1» no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read.</source>
+        <translation>el archivo no se puede leer.</translation>
+    </message>
+    <message>
+        <source>the file is not in the settings format (lines such as WorkingFolder=/srv/class under [General]).</source>
+        <translation>el archivo no tiene el formato de los ajustes (líneas como WorkingFolder=/srv/class bajo [General]).</translation>
+    </message>
+    <message>
+        <source>Keyfarer works in &quot;%1&quot; instead.</source>
+        <translation>Keyfarer trabaja en «%1» en su lugar.</translation>
     </message>
 </context>
 <context>

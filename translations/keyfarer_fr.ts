@@ -1652,6 +1652,10 @@ Keyfarer garde encore ton travail. Libère de la place sur le disque ou vérifie
         <source>&amp;Trouble Keys</source>
         <translation>Touches &amp;difficiles</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s and Admin&apos;s &amp;Guide</source>
+        <translation>&amp;Guide de l&apos;enseignant et de l&apos;administrateur</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -3228,6 +3232,53 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     <message>
         <source>The folder &quot;%1&quot; holds Keyfarer&apos;s installed pictures and sounds, which are never changed. Give Keyfarer another working folder (the option --working-folder or the variable KEYFARER_HOME).</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» contient les images et les sons installés de Keyfarer, qui ne sont jamais modifiés. Donne à Keyfarer un autre dossier de travail (option --working-folder ou variable KEYFARER_HOME).</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>un fichier</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a device or a socket</source>
+        <translation>un périphérique ou un socket</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, not a folder. Give Keyfarer a folder as its working folder.</source>
+        <translation>«&#xa0;%1&#xa0;» est %2, pas un dossier. Donne à Keyfarer un dossier comme dossier de travail.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolderChoice</name>
+    <message>
+        <source>The setting WorkingFolder in &quot;%1&quot; is not used: %2</source>
+        <translation>Le réglage WorkingFolder de «&#xa0;%1&#xa0;» n&apos;est pas utilisé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it names no folder.</source>
+        <translation>il ne nomme aucun dossier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full path; it must begin with &quot;/&quot;.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un chemin complet&#xa0;; il doit commencer par «&#xa0;/&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read.</source>
+        <translation>le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>the file is not in the settings format (lines such as WorkingFolder=/srv/class under [General]).</source>
+        <translation>le fichier n&apos;a pas le format des réglages (des lignes comme WorkingFolder=/srv/class sous [General]).</translation>
+    </message>
+    <message>
+        <source>Keyfarer works in &quot;%1&quot; instead.</source>
+        <translation>Keyfarer travaille à la place dans «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>

@@ -1652,6 +1652,10 @@ Keyfarer conserva ancora il tuo lavoro. Libera spazio sul disco o controlla di p
         <source>&amp;Trouble Keys</source>
         <translation>&amp;Tasti difficili</translation>
     </message>
+    <message>
+        <source>Teacher&apos;s and Admin&apos;s &amp;Guide</source>
+        <translation>&amp;Guida per insegnanti e amministratori</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -3228,6 +3232,53 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     <message>
         <source>The folder &quot;%1&quot; holds Keyfarer&apos;s installed pictures and sounds, which are never changed. Give Keyfarer another working folder (the option --working-folder or the variable KEYFARER_HOME).</source>
         <translation>La cartella «%1» contiene le immagini e i suoni installati di Keyfarer, che non vengono mai modificati. Indica a Keyfarer un&apos;altra cartella di lavoro (con l&apos;opzione --working-folder o la variabile KEYFARER_HOME).</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>un file</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una pipe con nome</translation>
+    </message>
+    <message>
+        <source>a device or a socket</source>
+        <translation>un dispositivo o un socket</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, not a folder. Give Keyfarer a folder as its working folder.</source>
+        <translation>«%1» è %2, non una cartella. Indica a Keyfarer una cartella come cartella di lavoro.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingFolderChoice</name>
+    <message>
+        <source>The setting WorkingFolder in &quot;%1&quot; is not used: %2</source>
+        <translation>L&apos;impostazione WorkingFolder in «%1» non viene usata: %2</translation>
+    </message>
+    <message>
+        <source>it names no folder.</source>
+        <translation>non indica nessuna cartella.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a full path; it must begin with &quot;/&quot;.</source>
+        <translation>«%1» non è un percorso completo; deve iniziare con «/».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation>«%1» non è una cartella.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read.</source>
+        <translation>il file non può essere letto.</translation>
+    </message>
+    <message>
+        <source>the file is not in the settings format (lines such as WorkingFolder=/srv/class under [General]).</source>
+        <translation>il file non ha il formato delle impostazioni (righe come WorkingFolder=/srv/class sotto [General]).</translation>
+    </message>
+    <message>
+        <source>Keyfarer works in &quot;%1&quot; instead.</source>
+        <translation>Keyfarer lavora invece in «%1».</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,7 @@ private slots:
     void dispatchWithoutADrillWindowStaysHere();
     void contentsOpensTheHelpFileOnlyWhenThere_data();
     void contentsOpensTheHelpFileOnlyWhenThere();
+    void guideOpensFromTheShippedFiles();
     void webSiteOpensInTheShell();
     void aboutBox();
     void closeSavesTheStudentFile();
@@ -570,8 +571,11 @@ void tst_MainWindow::menuCaptions_data() {
                            << QStringList{QStringLiteral("&Ten Line Tests"),
                                           QStringLiteral("Ti&medTests")};
     QTest::newRow("Help") << QStringLiteral("&Help")
-                          << QStringList{QStringLiteral("&Contents"), sep,
-                                         QStringLiteral("&Visit My Web Site"), sep,
+                          << QStringList{QStringLiteral("&Contents"),
+                                         QStringLiteral("Teacher's and Admin's &Guide"),
+                                         sep,
+                                         QStringLiteral("&Visit My Web Site"),
+                                         sep,
                                          QStringLiteral("&About Keyfarer")};
 }
 
@@ -613,6 +617,7 @@ void tst_MainWindow::menuEntriesEnabledAsDesigned_data() {
         {"A&dditional/&Backup User Files", false},
         {"A&dditional/&Class Overview", true},
         {"&Help/&Contents", true},
+        {"&Help/Teacher's and Admin's &Guide", true},
         {"&Help/&Visit My Web Site", true},
         {"&Help/&About Keyfarer", true},
     };
@@ -947,6 +952,25 @@ void tst_MainWindow::contentsOpensTheHelpFileOnlyWhenThere() {
     QCOMPARE(f.shell.files.size(), 1);
     QCOMPARE(f.shell.files.first().target, f.path(file));
     QCOMPARE(f.shell.files.first().window, Shell::Window::Normal);
+}
+
+// The guide comes with the program, whatever the working folder holds.
+void tst_MainWindow::guideOpensFromTheShippedFiles() {
+    Fixture f;
+    const auto form = f.makeForm();
+    menuEntry(*form, QStringLiteral("&Help/Teacher's and Admin's &Guide"))->trigger();
+    QCOMPARE(f.shell.files.size(), 1);
+    const QString guide = f.shell.files.first().target;
+    QCOMPARE(
+        guide,
+        QDir(qEnvironmentVariable("KEYFARER_SHARE")).filePath(QStringLiteral("doc/guide.html")));
+    QCOMPARE(f.shell.files.first().window, Shell::Window::Normal);
+    QFile file(guide);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray page = file.readAll();
+    for (const char* part : {"id=\"setup\"", "id=\"backup\"", "id=\"move\"", "id=\"locks\"",
+                             "/etc/xdg/keyfarer.conf", "chmod 2770"})
+        QVERIFY2(page.contains(part), part);
 }
 
 void tst_MainWindow::webSiteOpensInTheShell() {

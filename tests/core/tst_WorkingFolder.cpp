@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace kf;
 
@@ -15,10 +16,12 @@ class tst_WorkingFolder : public QObject {
 
 private slots:
     void newFolderIsFilledWithTheShippedFiles();
-    void existingFolderIsLeftAsItIs();
+    void existingFolderIsFilledOnlyWhenItHoldsNoShippedFile_data();
+    void existingFolderIsFilledOnlyWhenItHoldsNoShippedFile();
+    void somethingElseThanAFolderIsNamed_data();
+    void somethingElseThanAFolderIsNamed();
     void missingShippedFilesAreReported();
     void namesIgnoreLetterCase();
-    void homeComesFromTheEnvironment();
     void shippedFolderIsOnlyRead();
     void shippedFolderIsRefusedAsWorkingFolder_data();
     void shippedFolderIsRefusedAsWorkingFolder();
@@ -45,16 +48,57 @@ void tst_WorkingFolder::newFolderIsFilledWithTheShippedFiles() {
     QVERIFY(QFileInfo(folder.filePath(QStringLiteral("keybord20.bmp"))).isWritable());
 }
 
-void tst_WorkingFolder::existingFolderIsLeftAsItIs() {
+void tst_WorkingFolder::existingFolderIsFilledOnlyWhenItHoldsNoShippedFile_data() {
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<bool>("filled");
+    QTest::newRow("prepared and empty") << QStringList() << true;
+    QTest::newRow("only student files, moved from another server")
+        << QStringList{QStringLiteral("Ann.stu"), QStringLiteral("Ann.ini")} << true;
+    QTest::newRow("some shipped files: the user's own")
+        << QStringList{QStringLiteral("keybord20.bmp")} << false;
+    QTest::newRow("one in another letter case")
+        << QStringList{QStringLiteral("CLICK_2.WAV")} << false;
+}
+
+void tst_WorkingFolder::existingFolderIsFilledOnlyWhenItHoldsNoShippedFile() {
+    QFETCH(QStringList, before);
+    QFETCH(bool, filled);
     QTemporaryDir shipped;
     QVERIFY(writeBytes(shipped.filePath(QStringLiteral("keybord20.bmp")), "new picture"));
+    QVERIFY(writeBytes(shipped.filePath(QStringLiteral("click_2.wav")), "new sound"));
     QTemporaryDir home;
-    QVERIFY(writeBytes(home.filePath(QStringLiteral("keybord20.bmp")), "the student's own"));
+    for (const QString& name : before)
+        QVERIFY(writeBytes(home.filePath(name), "the user's own"));
     const WorkingFolder folder(home.path());
     QCOMPARE(folder.prepare(shipped.path()), QString());
-    QCOMPARE(readBytes(home.filePath(QStringLiteral("keybord20.bmp"))),
-             QByteArray("the student's own"));
-    QCOMPARE(QDir(home.path()).entryList(QDir::Files).size(), 1);
+    for (const QString& name : before)
+        QCOMPARE(readBytes(home.filePath(name)), QByteArray("the user's own"));
+    const qsizetype expected = before.size() + (filled ? 2 : 0);
+    QCOMPARE(QDir(home.path()).entryList(QDir::Files).size(), expected);
+    if (filled)
+        QCOMPARE(readBytes(home.filePath(QStringLiteral("click_2.wav"))), QByteArray("new sound"));
+}
+
+void tst_WorkingFolder::somethingElseThanAFolderIsNamed_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a file") << QStringLiteral("a file");
+    QTest::newRow("a named pipe") << QStringLiteral("a named pipe");
+}
+
+void tst_WorkingFolder::somethingElseThanAFolderIsNamed() {
+    QFETCH(QString, kind);
+    QTemporaryDir shipped;
+    QVERIFY(writeBytes(shipped.filePath(QStringLiteral("click_2.wav")), "sound"));
+    QTemporaryDir parent;
+    const QString path = parent.filePath(QStringLiteral("class"));
+    if (kind == u"a file")
+        QVERIFY(writeBytes(path, "notes"));
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const QString problem = WorkingFolder(path).prepare(shipped.path());
+    QCOMPARE(problem, QStringLiteral("\"%1\" is %2, not a folder. Give Keyfarer a folder as its "
+                                     "working folder.")
+                          .arg(path, kind));
 }
 
 void tst_WorkingFolder::missingShippedFilesAreReported() {
@@ -88,16 +132,6 @@ void tst_WorkingFolder::namesIgnoreLetterCase() {
     // An exact match wins over one that differs only in case.
     QVERIFY(writeBytes(home.filePath(QStringLiteral("Italianbord20.bmp")), "exact"));
     QCOMPARE(readBytes(folder.filePath(QStringLiteral("Italianbord20.bmp"))), QByteArray("exact"));
-}
-
-void tst_WorkingFolder::homeComesFromTheEnvironment() {
-    const QByteArray saved = qgetenv("KEYFARER_HOME");
-    qputenv("KEYFARER_HOME", "/tmp/some/classroom");
-    QCOMPARE(WorkingFolder::defaultLocation(), QStringLiteral("/tmp/some/classroom"));
-    qunsetenv("KEYFARER_HOME");
-    QVERIFY(WorkingFolder::defaultLocation().endsWith(QStringLiteral("/share/keyfarer")));
-    if (!saved.isEmpty())
-        qputenv("KEYFARER_HOME", saved);
 }
 
 void tst_WorkingFolder::shippedFolderIsOnlyRead() {

@@ -5,6 +5,7 @@
 // clock and a real student file.
 
 #include "drills/DrillEngine.h"
+#include "students/QueuedStudentStore.h"
 #include "tests/common/FileBytes.h"
 #include "tests/common/RecordPatterns.h"
 #include "tests/common/TestWorkingFolder.h"
@@ -53,7 +54,15 @@ struct DrillHarness : TestWorkingFolder {
     bool visible(DrillControl c) const { return engine->view()[c].visible; }
     bool enabled(DrillControl c) const { return engine->view()[c].enabled; }
     const TimerView& timer(DrillTimer t) const { return engine->view().timer(t); }
-    QByteArray savedFile() const { return readBytes(globals.studentFilePath()); }
+    // The student file once the set's end has been written: the window does not wait for it.
+    QByteArray savedFile() const {
+        settleSaves();
+        return readBytes(globals.studentFilePath());
+    }
+    void settleSaves() const {
+        if (auto* queued = dynamic_cast<QueuedStudentStore*>(globals.store.get()))
+            queued->settle();
+    }
     int played(const QString& file) const {
         int n = 0;
         for (const QString& p : sound.played)

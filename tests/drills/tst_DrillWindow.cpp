@@ -583,6 +583,7 @@ void tst_DrillWindow::deleteLeavesTheStudentFileAlone() {
         QTest::keyClick(client(), char(e.targetChar()));
     }
     QTest::keyClick(client(), Qt::Key_Return);
+    m_h->settleSaves();
     StudentRecord saved;
     QVERIFY(StudentFile::load(m_h->globals.studentFilePath(), saved).done());
     QCOMPARE(saved.i64(L::kBegKeysTotal), 100000);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program run from a shell as "keyfarer --class-csv [FOLDER]", with no display at all.
+#include "tests/common/FileBytes.h"
 #include "tests/overview/ClassTestFolder.h"
 
 #include <QProcess>
@@ -22,15 +23,21 @@ struct Run {
 
 // Runs the program as a cron job would: no DISPLAY, no Wayland, no platform chosen.
 // The desktop speaks the language given ("C": English).
+// An empty home leaves KEYFARER_HOME out.
 Run runProgram(const QStringList& arguments, const QString& home,
-               const QString& language = QStringLiteral("C"), int mostMs = 30000) {
+               const QString& language = QStringLiteral("C"),
+               const QList<std::pair<QString, QString>>& variables = {}, int mostMs = 30000) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LANGUAGE"), language);
     env.insert(QStringLiteral("LC_ALL"), language == u"C" ? language : language + u".UTF-8");
     for (const QString& name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
                                 QStringLiteral("QT_QPA_PLATFORM")})
         env.remove(name);
-    env.insert(QStringLiteral("KEYFARER_HOME"), home);
+    env.remove(QStringLiteral("KEYFARER_HOME"));
+    if (!home.isEmpty())
+        env.insert(QStringLiteral("KEYFARER_HOME"), home);
+    for (const auto& [name, value] : variables)
+        env.insert(name, value);
     QProcess program;
     program.setProcessEnvironment(env);
     program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/keyfarer"), arguments);
@@ -56,6 +63,7 @@ private slots:
     void writesTheFolderGiven_data();
     void writesTheFolderGiven();
     void missingFolderFails();
+    void machineSettingNamesTheWorkingFolder();
     void headerSpeaksTheDesktopsLanguage();
     void hostileFilesGiveRowsAtOnce();
 };
@@ -106,6 +114,30 @@ void tst_ClassCsvCommand::missingFolderFails() {
     QVERIFY(!QFileInfo::exists(absent));
 }
 
+// An admin's /etc/xdg/keyfarer.conf names the class folder; a user's own settings file that
+// names something unusable is passed over and reported with its name.
+void tst_ClassCsvCommand::machineSettingNamesTheWorkingFolder() {
+    ClassFolderFixture f;
+    QVERIFY(f.ok);
+    QVERIFY(f.write(QStringLiteral("Ann.stu"), ann().bytes()));
+    QTemporaryDir root;
+    const QString machine = root.filePath(QStringLiteral("etc/xdg"));
+    const QString user = root.filePath(QStringLiteral("home/.config"));
+    QVERIFY(QDir().mkpath(machine) && QDir().mkpath(user));
+    QVERIFY(writeBytes(machine + QStringLiteral("/keyfarer.conf"),
+                       "[General]\nWorkingFolder=" + f.path().toUtf8() + '\n'));
+    QVERIFY(
+        writeBytes(user + QStringLiteral("/keyfarer.conf"), "[General]\nWorkingFolder=my class\n"));
+    const Run run = runProgram(
+        {QStringLiteral("--class-csv")}, QString(), QStringLiteral("C"),
+        {{QStringLiteral("XDG_CONFIG_DIRS"), machine}, {QStringLiteral("XDG_CONFIG_HOME"), user}});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.startsWith("Student,") && run.out.contains("\r\nAnn,"), run.out.constData());
+    QVERIFY2(run.err.contains(QFile::encodeName(user + QStringLiteral("/keyfarer.conf"))) &&
+                 run.err.contains("\"my class\" is not a full path"),
+             run.err.constData());
+}
+
 // Only the column titles change with the desktop's language: every figure stays as it is.
 void tst_ClassCsvCommand::headerSpeaksTheDesktopsLanguage() {
     ClassFolderFixture f;
@@ -154,7 +186,7 @@ void tst_ClassCsvCommand::hostileFilesGiveRowsAtOnce() {
     QTemporaryDir home;
 
     const Run run = runProgram({QStringLiteral("--class-csv"), dir.path()}, home.path(),
-                               QStringLiteral("C"), 5000);
+                               QStringLiteral("C"), {}, 5000);
     QCOMPARE(run.exitStatus, QProcess::NormalExit);
     QCOMPARE(run.exitCode, 0);
     const QString csv = QString::fromUtf8(run.out);

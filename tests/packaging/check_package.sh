@@ -37,6 +37,10 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6char
         fail "Depends lacks $library (the shared library dependencies were not computed): $depends"
 done
 
+# A Wayland desktop needs the toolkit's Wayland plugin, which no linked library brings.
+tr ',' '\n' <<<"$(field Recommends)" | sed 's/^ *//; s/ .*//' | grep -qxF qt6-wayland ||
+    fail "Recommends lacks qt6-wayland: $(field Recommends)"
+
 # The file list: exactly these, owned by root, with the usual modes.
 listing=$(dpkg-deb --contents "$deb")
 files=$(awk '$1 !~ /^d/ {print $6}' <<<"$listing" | sed 's|^\./|/|' | sort)
