@@ -16,6 +16,7 @@
 #include "widgets/TextColour.h"
 #include "widgets/TranslatedText.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -185,6 +186,7 @@ void DrillWindow::firstShown() {
     paintSchemePictures();
     m_speakKeys =
         StudentSettings(m_state.student.folder.path(), m_state.student.currentUserName).speakKeys();
+    m_speechAsked = false;
     m_engine.drillStart();
     render();
     if (m_engine.ownKeysDrill())
@@ -225,7 +227,7 @@ void DrillWindow::render() {
     // While a set runs the focus rests on the drill area, whose name says each target.
     if (m_engine.setRunning() && focusWidget() != centralWidget())
         centralWidget()->setFocus();
-    m_announcer.announce(m_engine, m_state.currentKey, m_speakKeys);
+    m_announcer.announce(m_engine, m_state.currentKey, speaking());
     m_keyboardPicture.followResets(view.pictureResets);
     m_renderer.renderTimers(view);
     if (view.closeRequested && isVisible())
@@ -236,6 +238,13 @@ void DrillWindow::setSpeakKeys(bool on) {
     if (m_speakKeys && !on)
         m_services.speech.stop();
     m_speakKeys = on;
+    m_speechAsked = on;
+}
+
+// A running screen reader already says each target: the program's own voice would talk over
+// it. The stored setting then stays silent; turning it on in this drill's Preferences speaks.
+bool DrillWindow::speaking() const {
+    return m_speakKeys && (m_speechAsked || !QAccessible::isActive());
 }
 
 // ---- Buttons and menu ----------------------------------------------------------------------

@@ -59,12 +59,12 @@ gone() {
 
 # Speech is not loaded at start, only when something asks for it: here the Preferences window,
 # whose "Speak each key and finger" box asks whether an engine is there.
-grep -q TextToSpeech "/proc/$program/maps" && fail "the speech libraries were loaded at start"
+grep -q libspeechd "/proc/$program/maps" && fail "the speech libraries were loaded at start"
 tab_to "Preferences"
 xdotool key space
 focus_window '^Preferences'
 no_unnamed_controls "Preferences"
-grep -q TextToSpeech "/proc/$program/maps" || fail "the speech module was not loaded on first use"
+grep -q libspeechd "/proc/$program/maps" || fail "the speech module was not loaded on first use"
 xdotool key Escape
 gone '^Preferences'
 

