@@ -1,25 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A real screen reader for a test: a session bus and the accessibility bus of the test's own,
-# speech-dispatcher speaking with espeak-ng into libao's null device, and Orca with braille off,
-# writing what it says to its debug file. Sourced by test_*.sh before the program starts, as a
-# screen reader runs before the programs of a desktop; uses XDG_RUNTIME_DIR and sets HOME and the
-# XDG folders below it.
+# speech-dispatcher (speech_server.sh), and Orca with braille off, writing what it says to its
+# debug file. Sourced by test_*.sh before the program starts, as a screen reader runs before the
+# programs of a desktop.
 #
 # Orca writes its debug file through a buffer: what it said is read once it has ended
 # (stop_reader), while the test follows the program through the accessibility bus.
 
+source "$(dirname "${BASH_SOURCE[0]}")/speech_server.sh"
 reader_dir=$XDG_RUNTIME_DIR/reader
-export HOME=$reader_dir/home XDG_CONFIG_HOME=$reader_dir/config XDG_DATA_HOME=$reader_dir/data
-export XDG_CACHE_HOME=$reader_dir/cache
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
-echo "default_driver=null" >"$HOME/.libao"
-cp /etc/speech-dispatcher/modules/espeak-ng.conf "$XDG_CONFIG_HOME/speech-dispatcher/modules/"
-cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<CONF
-AudioOutputMethod "libao"
-AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
-DefaultModule espeak-ng
-LogDir "$reader_dir"
-CONF
+mkdir -p "$reader_dir"
 orca_log=$reader_dir/orca.log
 
 bus_address=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$reader_dir/bus.pid")
@@ -35,6 +25,7 @@ stop_reader() {
     fi
     kill "$launcher_pid" 2>/dev/null || true
     kill "$(cat "$reader_dir/bus.pid")" 2>/dev/null || true
+    stop_speech_server
 }
 trap stop_reader EXIT
 
