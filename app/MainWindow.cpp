@@ -18,6 +18,7 @@
 #include "platform/Shell.h"
 #include "progress/OpenChartsWindow.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/MenuBarKey.h"
 #include "widgets/ProgramPictures.h"
 #include "widgets/SchemePicture.h"
 #include "widgets/TranslatedText.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    openMenuBarWithF10(*this);
 
     m_globals.activity.largeFont = isLargeFontScreen(screenDotsPerInch(screen()));
     m_globals.activity.activity = ActivityCode::MainWindow;

@@ -10,6 +10,7 @@
 #include "platform/Shell.h"
 #include "progress/OpenChartsWindow.h"
 #include "students/StudentSettings.h"
+#include "widgets/MenuBarKey.h"
 #include "widgets/PictureView.h"
 #include "widgets/ProgramPictures.h"
 #include "widgets/SchemePicture.h"
@@ -61,9 +62,10 @@ DrillWindow::DrillWindow(const DrillWindowState& state, Services& services, QWid
     , m_renderer(*this, *m_controls.targetPanel, m_controls.timers)
     , m_keyboardPicture(*m_controls.keyboard, *m_controls.cleanKeyboard)
     , m_announcer(*centralWidget(), *m_controls.keyboard, services.speech)
-    , m_keyFilter(*this, m_engine, *m_controls.ownKeysPanel, *m_controls.ownKeysEdit,
+    , m_keyFilter(*this, m_engine, *m_controls.ownKeysEdit,
                   [this](const QList<DrillKey>& keys) { judgeKeys(keys); }) {
     connectControls();
+    openMenuBarWithF10(*this);
     loadKeyboardPictures();
     // Each tick of Timer1 draws the next frame of the hands, with the key marks, on a fresh copy
     // of the keyboard picture.

@@ -3034,16 +3034,8 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
         <translation>Klassenübersicht</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
         <source>Export CSV</source>
         <translation>Als CSV exportieren</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Reading the student files...</source>
@@ -3067,6 +3059,18 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV</source>
+        <translation>CSV e&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 </TS>

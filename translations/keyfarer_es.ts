@@ -3034,16 +3034,8 @@ Try again to save the work of %1, or quit without saving it?</source>
         <translation>Resumen de la clase</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
         <source>Export CSV</source>
         <translation>Exportar CSV</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Reading the student files...</source>
@@ -3067,6 +3059,18 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>No se pudo guardar el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV</source>
+        <translation>E&amp;xportar CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 </TS>

@@ -3034,16 +3034,8 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
         <translation>Vue de la classe</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
         <source>Export CSV</source>
         <translation>Exporter en CSV</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Reading the student files...</source>
@@ -3067,6 +3059,18 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV</source>
+        <translation>E&amp;xporter en CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 </TS>

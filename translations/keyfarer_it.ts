@@ -3034,16 +3034,8 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
         <translation>Panoramica della classe</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
         <source>Export CSV</source>
         <translation>Esporta CSV</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Reading the student files...</source>
@@ -3067,6 +3059,18 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     <message>
         <source>The file &quot;%1&quot; could not be written: %2</source>
         <translation>Impossibile salvare il file «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>S&amp;tampa</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV</source>
+        <translation>E&amp;sporta CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 </TS>

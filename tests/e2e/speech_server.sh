@@ -51,3 +51,14 @@ synthesiser_pid() {
 }
 
 start_speech_server
+
+# The student Pat with "Speak each key and finger" on, in a set of an own-keys drill of "fj";
+# needs drill_steps.sh. The program ends the speech server when it ends.
+begin_spoken_drill() {
+    prepare_folder
+    printf '[Guidance]\nSpeakKeys=true\n' >"$KEYFARER_HOME/Pat.ini"
+    after_program=stop_speech_server
+    open_own_keys_drill
+    xdotool type --delay 60 "fj"
+    verify_and_begin
+}

@@ -8,12 +8,7 @@ set -euo pipefail
 source "$(dirname "$0")/drill_steps.sh"
 source "$(dirname "$0")/speech_server.sh"
 
-prepare_folder
-printf '[Guidance]\nSpeakKeys=true\n' >"$KEYFARER_HOME/Pat.ini"
-after_program=stop_speech_server
-open_own_keys_drill
-xdotool type --delay 60 "fj"
-verify_and_begin
+begin_spoken_drill
 
 # Types f and j in turn until the set has ended and the student file was written: with two keys
 # a miss is corrected by the next one. Runs the given step after the second key.
