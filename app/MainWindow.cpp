@@ -21,6 +21,7 @@
 #include "widgets/MenuBarKey.h"
 #include "widgets/ProgramPictures.h"
 #include "widgets/SchemePicture.h"
+#include "widgets/SpokenNotice.h"
 #include "widgets/TranslatedText.h"
 
 #include <QAction>
@@ -71,6 +72,7 @@ MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     openMenuBarWithF10(*this);
+    m_notice = std::make_unique<SpokenNotice>(*this);
 
     m_globals.activity.largeFont = isLargeFontScreen(screenDotsPerInch(screen()));
     m_globals.activity.activity = ActivityCode::MainWindow;
@@ -139,6 +141,17 @@ QLabel& MainWindow::userLine() const {
 void MainWindow::showUserName(const QString& name) {
     m_userLineName = name;
     m_userLine->setText(text(kUserLine) + name);
+}
+
+void MainWindow::greetCurrentUser() {
+    for (UserLink next : {UserLink::LastLesson, UserLink::YourStats, UserLink::Preferences}) {
+        ClickableLabel& shown = link(next);
+        if (shown.isVisible() && shown.isEnabled()) {
+            shown.setFocus();
+            break;
+        }
+    }
+    m_notice->say(m_userLine->text());
 }
 
 QFrame& MainWindow::newUserPanel() const {

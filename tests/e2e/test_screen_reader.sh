@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A blind student with a real screen reader (Orca), from the keyboard alone: a new user through
-# the "New User" link, an own-keys drill of "fj", a set typed by listening to each target, with
+# the "New User" link (said as the user line), an own-keys drill of "fj", a set typed by listening to each target, with
 # one miss, and the set's result. Passes only when Orca has said each target with its finger,
 # the miss and the result.
 set -euo pipefail
@@ -34,6 +34,7 @@ kill -0 "$program" || fail "the program ended"
 stop_reader
 
 said=$(spoken)
+grep -q "User = Pat" <<<"$said" || fail "Orca did not say who the user is now: $said"
 for n in $(seq 10); do
     key=${typed:$((n - 1)):1}
     # The target, then its finger sentence after a pause.
