@@ -32,20 +32,26 @@ namespace kf {
 
 namespace {
 
-// The hide/show buttons of the rows: which row, and the hint while it is hidden.
+// The hide/show buttons of the rows: which row, the hint while it is hidden, and the name while
+// it shows (the hint then is the same for every row, and would name them all alike).
 struct RowButton {
     DrillRow row;
     const char* name;
     const char* hiddenHint;
+    const char* shownName;
 };
 constexpr std::array<RowButton, kDrillRowCount> kRowButtons = {{
     {DrillRow::LastCorrect, "SpeedButton1",
-     QT_TRANSLATE_NOOP("DrillWindow", "Click to see Last Correct")},
+     QT_TRANSLATE_NOOP("DrillWindow", "Click to see Last Correct"),
+     QT_TRANSLATE_NOOP("DrillWindow", "Hide Last Correct")},
     {DrillRow::Missed, "SpeedButton2",
-     QT_TRANSLATE_NOOP("DrillWindow", "Click to see Missed Letters")},
-    {DrillRow::Typed, "SpeedButton3", QT_TRANSLATE_NOOP("DrillWindow", "Click to see Errors here")},
+     QT_TRANSLATE_NOOP("DrillWindow", "Click to see Missed Letters"),
+     QT_TRANSLATE_NOOP("DrillWindow", "Hide Missed Letters")},
+    {DrillRow::Typed, "SpeedButton3", QT_TRANSLATE_NOOP("DrillWindow", "Click to see Errors here"),
+     QT_TRANSLATE_NOOP("DrillWindow", "Hide Errors")},
     {DrillRow::Instructions, "SpeedButton4",
-     QT_TRANSLATE_NOOP("DrillWindow", "Click to see text description")},
+     QT_TRANSLATE_NOOP("DrillWindow", "Click to see text description"),
+     QT_TRANSLATE_NOOP("DrillWindow", "Hide text description")},
 }};
 constexpr const char* kShownRowHint = QT_TRANSLATE_NOOP("DrillWindow", "Hide this if Distracting");
 // The instructions' button keeps its first hint until its row is first hidden.
@@ -265,8 +271,11 @@ void DrillWindow::showRowButton(DrillRow row) {
     button->setIcon(QIcon(QPixmap(m_state.student.folder.filePath(glyph))));
     if (hidden || !hasUiToolTip(button, kFirstInstructionsHint))
         setUiToolTip(button, kDrillWindowContext, hidden ? b.hiddenHint : kShownRowHint);
-    // A picture button is named by its hint.
-    nameByToolTip(button);
+    // A picture button is named by its hint, or while its row shows by what it hides.
+    if (hidden)
+        nameByToolTip(button);
+    else
+        setUiAccessibleName(button, kDrillWindowContext, b.shownName);
 }
 
 void DrillWindow::verifyOwnKeysClick() {

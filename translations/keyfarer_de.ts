@@ -563,6 +563,22 @@
         <source>Drill</source>
         <translation>Übung</translation>
     </message>
+    <message>
+        <source>Hide Last Correct</source>
+        <translation>Zuletzt richtig ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide Missed Letters</source>
+        <translation>Verpasste Buchstaben ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide Errors</source>
+        <translation>Fehler ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide text description</source>
+        <translation>Textbeschreibung ausblenden</translation>
+    </message>
 </context>
 <context>
     <name>FileNotice</name>

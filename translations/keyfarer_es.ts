@@ -563,6 +563,22 @@
         <source>Drill</source>
         <translation>Ejercicio</translation>
     </message>
+    <message>
+        <source>Hide Last Correct</source>
+        <translation>Ocultar el último correcto</translation>
+    </message>
+    <message>
+        <source>Hide Missed Letters</source>
+        <translation>Ocultar las letras falladas</translation>
+    </message>
+    <message>
+        <source>Hide Errors</source>
+        <translation>Ocultar los errores</translation>
+    </message>
+    <message>
+        <source>Hide text description</source>
+        <translation>Ocultar la descripción</translation>
+    </message>
 </context>
 <context>
     <name>FileNotice</name>

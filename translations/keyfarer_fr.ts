@@ -563,6 +563,22 @@
         <source>Drill</source>
         <translation>Exercice</translation>
     </message>
+    <message>
+        <source>Hide Last Correct</source>
+        <translation>Masquer le dernier correct</translation>
+    </message>
+    <message>
+        <source>Hide Missed Letters</source>
+        <translation>Masquer les lettres manquées</translation>
+    </message>
+    <message>
+        <source>Hide Errors</source>
+        <translation>Masquer les erreurs</translation>
+    </message>
+    <message>
+        <source>Hide text description</source>
+        <translation>Masquer la description</translation>
+    </message>
 </context>
 <context>
     <name>FileNotice</name>

@@ -563,6 +563,22 @@
         <source>Drill</source>
         <translation>Esercizio</translation>
     </message>
+    <message>
+        <source>Hide Last Correct</source>
+        <translation>Nascondi l&apos;ultimo corretto</translation>
+    </message>
+    <message>
+        <source>Hide Missed Letters</source>
+        <translation>Nascondi le lettere mancate</translation>
+    </message>
+    <message>
+        <source>Hide Errors</source>
+        <translation>Nascondi gli errori</translation>
+    </message>
+    <message>
+        <source>Hide text description</source>
+        <translation>Nascondi la descrizione</translation>
+    </message>
 </context>
 <context>
     <name>FileNotice</name>
