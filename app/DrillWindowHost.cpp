@@ -90,6 +90,10 @@ void DrillWindowHost::openPreferences(std::optional<OptionsPage> page) {
         if (PreferencesTarget* target = preferencesTarget())
             target->preferencesClosed();
     };
+    hooks.speakKeysChanged = [this](bool on) {
+        if (PreferencesTarget* target = preferencesTarget())
+            target->preferencesSpeakKeysChanged(on);
+    };
     openOptions(m_globals.student(), m_services, std::move(hooks), page, &m_window);
 }
 

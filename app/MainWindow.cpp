@@ -19,8 +19,10 @@
 #include "platform/Shell.h"
 #include "progress/OpenChartsWindow.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/MenuBarKey.h"
 #include "widgets/ProgramPictures.h"
 #include "widgets/SchemePicture.h"
+#include "widgets/SpokenNotice.h"
 #include "widgets/TranslatedText.h"
 
 #include <QAction>
@@ -74,6 +76,8 @@ MainWindow::MainWindow(Globals& globals, Services& services, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    openMenuBarWithF10(*this);
+    m_notice = std::make_unique<SpokenNotice>(*this);
 
     m_globals.activity.largeFont = isLargeFontScreen(screenDotsPerInch(screen()));
     m_globals.activity.activity = ActivityCode::MainWindow;
@@ -149,6 +153,17 @@ QLabel& MainWindow::userLine() const {
 void MainWindow::showUserName(const QString& name) {
     m_userLineName = name;
     m_userLine->setText(text(kUserLine) + name);
+}
+
+void MainWindow::greetCurrentUser() {
+    for (UserLink next : {UserLink::LastLesson, UserLink::YourStats, UserLink::Preferences}) {
+        ClickableLabel& shown = link(next);
+        if (shown.isVisible() && shown.isEnabled()) {
+            shown.setFocus();
+            break;
+        }
+    }
+    m_notice->say(m_userLine->text());
 }
 
 QFrame& MainWindow::newUserPanel() const {

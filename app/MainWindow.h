@@ -20,6 +20,8 @@ class QTimer;
 
 namespace kf {
 
+class SpokenNotice;
+
 class ClickableLabel;
 class InterfaceLanguage;
 class SchemePicture;
@@ -70,6 +72,9 @@ public:
     void stopHintBlink();
     // The user line (Label3) names this student.
     void showUserName(const QString& name);
+    // A student became current: the focus goes to the first link to follow and a screen reader
+    // is told the user line.
+    void greetCurrentUser();
 
     // Loads the keyboard picture for the student's nationality and characters-shown setting,
     // telling the student when it fell back to the English US picture (in the caller's words
@@ -143,6 +148,7 @@ private:
     QFrame* m_selectUserPanel = nullptr;
     SchemePicture* m_selectUserPicture = nullptr;
     QLabel* m_userLine = nullptr;
+    std::unique_ptr<SpokenNotice> m_notice;
     QString m_userLineName; // the name the user line shows after "User = "
     std::array<ClickableLabel*, kUserLinkCount> m_links{};
     QTimer* m_hintBlinkTimer = nullptr;

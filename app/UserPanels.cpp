@@ -345,6 +345,7 @@ void UserPanels::userIsCurrent() {
     m_window.showUserName(m_globals.currentUserName);
     m_window.repaintSchemePictures();
     m_window.applyStudentLanguage();
+    m_window.greetCurrentUser();
 }
 
 } // namespace kf

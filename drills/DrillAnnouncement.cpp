@@ -3,6 +3,7 @@
 
 #include "drills/DrillCaption.h"
 #include "drills/DrillEngine.h"
+#include "drills/DrillTexts.h"
 #include "keyboard/SpokenKeyNames.h"
 #include "keyboard/Windows1252.h"
 
@@ -25,14 +26,38 @@ QString shownText(const DrillView& view, C control) {
     return displayedCaption(view[control].caption).trimmed();
 }
 
-// Each character of a caption by its spoken name: the set's missed and typed keys.
-QString spokenCharacters(const QString& caption) {
+// The instruction as it reads while it blinks, not the blank of every other tick: what is
+// announced never blinks with it.
+QString steadyGuidance(const DrillEngine& engine) {
+    const DrillView& view = engine.view();
+    if (view.timer(DrillTimer::BlinkTimer).running && !engine.drillPaused())
+        return displayedCaption(drillText(DrillText::PressSpaceToBegin));
+    return shownText(view, C::Guidance);
+}
+
+QString spokenCharacter(QChar c) {
+    const auto byte = toWindows1252(c);
+    return byte ? spokenKeyName(*byte) : QString(c);
+}
+
+// The set's missed or typed keys by their spoken names. On the screen each key is followed by
+// a blank that parts it from the next, so a missed Space is a blank before its blank.
+QString spokenKeyList(const DrillView& view, C control) {
+    const QString shown = displayedCaption(view[control].caption);
     QStringList names;
-    for (const QChar c : caption) {
-        if (const auto byte = toWindows1252(c))
-            names.append(spokenKeyName(*byte));
-    }
+    for (qsizetype i = 0; i < shown.size(); i += 2)
+        names.append(spokenCharacter(shown[i]));
     return names.join(QStringLiteral(", "));
+}
+
+// What the last press missed, while the screen still shows it: "You missed f by typing x."
+QString missSentence(const DrillView& view) {
+    const QString missed = displayedCaption(view[C::MissedTarget].caption);
+    const QString typed = displayedCaption(view[C::TypedInstead].caption);
+    if (missed.isEmpty() || typed.isEmpty())
+        return QString();
+    return Texts::tr("You missed %1 by typing %2.")
+        .arg(spokenCharacter(missed.front()), spokenCharacter(typed.front()));
 }
 
 QString targetSentence(const CurrentKey& key) {
@@ -63,13 +88,11 @@ DrillAnnouncement setDone(const DrillEngine& engine) {
         << Texts::tr("Correct this session: %1.").arg(shownText(view, C::StatsCorrectThisSession));
     if (engine.setSlowestChar() != 0)
         figures << Texts::tr("Slowest this set: %1.").arg(spokenKeyName(engine.setSlowestChar()));
-    if (const QString missed = spokenCharacters(shownText(view, C::StatsMissedTargets));
-        !missed.isEmpty()) {
+    if (const QString missed = spokenKeyList(view, C::StatsMissedTargets); !missed.isEmpty()) {
         figures << Texts::tr("You missed: %1.").arg(missed)
-                << Texts::tr("By typing: %1.")
-                       .arg(spokenCharacters(shownText(view, C::StatsTypedInstead)));
+                << Texts::tr("By typing: %1.").arg(spokenKeyList(view, C::StatsTypedInstead));
     }
-    figures << shownText(view, C::Guidance);
+    figures << steadyGuidance(engine);
     a.description = figures.join(u' ').trimmed();
     return a;
 }
@@ -107,7 +130,7 @@ DrillAnnouncement announceDrill(const DrillEngine& engine, const CurrentKey& key
     if (!engine.setRunning()) {
         if (view[C::StatisticsPanel].visible)
             return setDone(engine);
-        a.name = shownText(view, C::Guidance);
+        a.name = steadyGuidance(engine);
         return a;
     }
     if (engine.awaitingEnter()) {
@@ -118,20 +141,21 @@ DrillAnnouncement announceDrill(const DrillEngine& engine, const CurrentKey& key
     if (engine.drillPaused()) {
         a.phase = DrillAnnouncement::Phase::Paused;
         // The explanation on screen quotes the keys as signs, which a speech engine may skip:
-        // the headline says them by name.
-        const QString typed = spokenCharacters(shownText(view, C::TypedInstead));
-        const QString missed = spokenKeyName(key.character);
-        a.name = joinSentences(shownText(view, C::PauseCaption),
-                               typed.isEmpty()
-                                   ? Texts::tr("You missed %1.").arg(missed)
-                                   : Texts::tr("You missed %1 by typing %2.").arg(missed, typed));
+        // the headline says them by name. "Pause!" blinks on the screen, not here.
+        const QString miss = missSentence(view);
+        a.name = joinSentences(
+            displayedCaption(drillText(DrillText::Pause)),
+            miss.isEmpty() ? Texts::tr("You missed %1.").arg(spokenKeyName(key.character)) : miss);
         a.description = joinSentences(targetSentence(key), shownText(view, C::PauseExplanation));
         return a;
     }
-    // The count makes every target a new name, so a screen reader speaks a key that repeats.
+    // The count makes every target a new announcement, also of a key that repeats. A miss that
+    // does not pause the drill is said before the next target.
     a.phase = DrillAnnouncement::Phase::Target;
-    a.name = Texts::tr("Key %1 of %2.").arg(engine.setPresses() + 1).arg(engine.setLength()) +
-             u' ' + targetSentence(key);
+    a.name = joinSentences(
+        missSentence(view),
+        Texts::tr("Key %1 of %2.").arg(engine.setPresses() + 1).arg(engine.setLength()) + u' ' +
+            targetSentence(key));
     a.description = shownText(view, C::Guidance);
     a.speech = joinSentences(targetSentence(key), a.description);
     return a;

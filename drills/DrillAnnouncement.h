@@ -9,9 +9,9 @@ namespace kf {
 
 class DrillEngine;
 
-// What the drill says to someone who cannot see it: the focused drill area carries it as its
-// accessible name and description, so a screen reader speaks every change without the focus
-// moving, and spoken guidance reads the target aloud.
+// What the drill says to someone who cannot see it: a screen reader is told each new target, miss,
+// wait for Enter and set end as it happens, the focused drill area describes it for whoever asks
+// again, and spoken guidance reads the target aloud.
 struct DrillAnnouncement {
     enum class Phase : std::uint8_t { Waiting, Target, Paused, PressEnter, SetDone };
 

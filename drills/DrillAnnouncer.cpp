@@ -11,12 +11,8 @@ namespace kf {
 
 namespace {
 
-// Gives a control a new accessible name and description. Qt sends the name and description change
-// events itself, only on a real change; a screen reader speaks a change on the focused control
-// without the focus moving.
-void setAccessibleText(QWidget& widget, const QString& name, const QString& description) {
-    widget.setAccessibleName(name);
-    widget.setAccessibleDescription(description);
+QString joined(const DrillAnnouncement& a) {
+    return a.description.isEmpty() ? a.name : a.name + u' ' + a.description;
 }
 
 } // namespace
@@ -24,18 +20,24 @@ void setAccessibleText(QWidget& widget, const QString& name, const QString& desc
 DrillAnnouncer::DrillAnnouncer(QWidget& drillArea, QWidget& keyboardPicture, SpeechOutput& speech)
     : m_drillArea(drillArea)
     , m_keyboardPicture(keyboardPicture)
+    , m_notice(drillArea)
     , m_speech(speech) {}
 
 void DrillAnnouncer::announce(const DrillEngine& engine, const CurrentKey& key, bool speakKeys) {
     DrillAnnouncement now = announceDrill(engine, key);
     if (now == m_announced)
         return;
-    setAccessibleText(m_drillArea, now.name, now.description);
-    setAccessibleText(m_keyboardPicture, QCoreApplication::translate("DrillWindow", "Keyboard"),
-                      keyboardPictureDescription(engine, key));
-    const bool newTarget = now.phase == DrillAnnouncement::Phase::Target &&
-                           (m_announced.phase != now.phase || m_announced.name != now.name);
-    if (newTarget && speakKeys)
+    // Qt sends the description change only on a real change, and only for the focused area's
+    // own readers: a screen reader presents it when asked where the student is.
+    m_drillArea.setAccessibleDescription(joined(now));
+    m_keyboardPicture.setAccessibleName(QCoreApplication::translate("DrillWindow", "Keyboard"));
+    m_keyboardPicture.setAccessibleDescription(keyboardPictureDescription(engine, key));
+    // The instruction before a set is read with the focused area; everything after it is news.
+    const bool news = now.phase != DrillAnnouncement::Phase::Waiting &&
+                      (now.phase != m_announced.phase || now.name != m_announced.name);
+    if (news)
+        m_notice.say(now.name, now.description);
+    if (news && now.phase == DrillAnnouncement::Phase::Target && speakKeys)
         m_speech.say(now.speech);
     m_announced = std::move(now);
 }

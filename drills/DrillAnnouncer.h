@@ -2,6 +2,7 @@
 #pragma once
 
 #include "drills/DrillAnnouncement.h"
+#include "widgets/SpokenNotice.h"
 
 class QWidget;
 
@@ -11,20 +12,22 @@ class DrillEngine;
 class SpeechOutput;
 struct CurrentKey;
 
-// Tells assistive technology what the drill window shows: the focused drill area says what a
-// sighted student reads on the screen, and the keyboard picture what is marked on it. With
-// spoken guidance on, each new target is also read aloud.
+// Tells assistive technology what the drill window shows. Each new target, miss, wait for Enter
+// and set end is said once through a notice a screen reader speaks at once; the focused drill
+// area keeps its name and describes what is up now, and the keyboard picture what is marked on
+// it. With spoken guidance on, each new target is also read aloud.
 class DrillAnnouncer {
 public:
     DrillAnnouncer(QWidget& drillArea, QWidget& keyboardPicture, SpeechOutput& speech);
 
-    // Renews the accessible names and descriptions when what the drill says changed; a new
-    // target is spoken when speakKeys.
+    // Says what changed since the last call, if anything did; a new target is spoken when
+    // speakKeys.
     void announce(const DrillEngine& engine, const CurrentKey& key, bool speakKeys);
 
 private:
     QWidget& m_drillArea;
     QWidget& m_keyboardPicture;
+    SpokenNotice m_notice;
     SpeechOutput& m_speech;
     DrillAnnouncement m_announced;
 };

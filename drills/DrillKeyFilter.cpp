@@ -4,23 +4,21 @@
 #include "drills/DrillEngine.h"
 #include "drills/DrillKeyInput.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QPushButton>
-#include <QToolButton>
 #include <utility>
 
 namespace kf {
 
 DrillKeyFilter::DrillKeyFilter(QMainWindow& window, const DrillEngine& engine,
-                               const QWidget& ownKeysPanel, QLineEdit& ownKeysEdit, JudgeKeys judge)
+                               QLineEdit& ownKeysEdit, JudgeKeys judge)
     : m_window(window)
     , m_engine(engine)
-    , m_ownKeysPanel(ownKeysPanel)
     , m_ownKeysEdit(ownKeysEdit)
     , m_judge(std::move(judge)) {}
 
@@ -75,8 +73,9 @@ bool DrillKeyFilter::answerInputMethodQuery(QWidget* receiver, QEvent* event) co
 // Every key press and input-method text of the window is the drill's first, and only once:
 // the filter always takes the event, and hands it on to the control it was meant for only
 // where that control should have it too (typing into the own-keys field; keys without a drill
-// meaning, such as Tab between the own-keys buttons, while no set runs). Space, Enter and
-// Escape never reach a button.
+// meaning, such as Tab between the own-keys buttons, while no set runs). While no set runs,
+// Space and Enter press the button that has the focus, as on any button, and the drill does not
+// hear them; on the drill area they are the drill's.
 bool DrillKeyFilter::handleKeyEvent(QWidget* receiver, QEvent* event) {
     const bool intoEdit = receiver == &m_ownKeysEdit && m_ownKeysEdit.isVisible();
     if (event->type() == QEvent::KeyRelease) {
@@ -98,18 +97,18 @@ bool DrillKeyFilter::handleKeyEvent(QWidget* receiver, QEvent* event) {
     } else {
         keys = drillKeysOf(*static_cast<QInputMethodEvent*>(event));
     }
-    // Enter may also press a focused button of the own-keys panel, which shows only while no
-    // set runs; Space may not.
-    const bool enter = byKey && !escape && keys.size() == 1 && keys.first().is(DrillKey::kEnter);
-    const bool ownKeysButton = qobject_cast<QPushButton*>(receiver) && m_ownKeysPanel.isVisible();
-    // Enter presses a tool button that Tab reached, while no set runs.
-    auto* toolButton =
-        enter && !m_engine.setRunning() ? qobject_cast<QToolButton*>(receiver) : nullptr;
-    const bool handOn = !escape && (intoEdit || (enter && ownKeysButton) ||
-                                    (!byKey && (keys.isEmpty() || !m_engine.setRunning())));
+    auto* button = byKey && !escape && !m_engine.setRunning()
+                       ? qobject_cast<QAbstractButton*>(receiver)
+                       : nullptr;
+    if (button) {
+        if (button->isEnabled())
+            button->click();
+        event->accept();
+        return true;
+    }
+    const bool handOn =
+        !escape && (intoEdit || (!byKey && (keys.isEmpty() || !m_engine.setRunning())));
     m_judge(keys);
-    if (toolButton && toolButton->isEnabled() && !m_engine.view().closeRequested)
-        toolButton->click();
     if (handOn && !m_engine.view().closeRequested) {
         // Straight to the control: the application's filters, this one included, have run.
         static_cast<QObject*>(receiver)->event(event);

@@ -28,10 +28,10 @@ public:
     // Hands the drill keys of one event to the drill, in order.
     using JudgeKeys = std::function<void(const QList<DrillKey>& keys)>;
 
-    // The own-keys panel (Panel2) and its field (Edit1) are the window's controls that take
-    // typing and Enter of their own while no set runs.
-    DrillKeyFilter(QMainWindow& window, const DrillEngine& engine, const QWidget& ownKeysPanel,
-                   QLineEdit& ownKeysEdit, JudgeKeys judge);
+    // The own-keys field (Edit1) is the window's control that takes typing of its own while no
+    // set runs.
+    DrillKeyFilter(QMainWindow& window, const DrillEngine& engine, QLineEdit& ownKeysEdit,
+                   JudgeKeys judge);
     ~DrillKeyFilter() override;
 
     DrillKeyFilter(const DrillKeyFilter&) = delete;
@@ -50,7 +50,6 @@ private:
 
     QMainWindow& m_window;
     const DrillEngine& m_engine;
-    const QWidget& m_ownKeysPanel;
     QLineEdit& m_ownKeysEdit;
     JudgeKeys m_judge;
     bool m_started = false;

@@ -11,12 +11,14 @@
 #include "platform/Shell.h"
 #include "progress/OpenChartsWindow.h"
 #include "students/StudentSettings.h"
+#include "widgets/MenuBarKey.h"
 #include "widgets/PictureView.h"
 #include "widgets/ProgramPictures.h"
 #include "widgets/SchemePicture.h"
 #include "widgets/TextColour.h"
 #include "widgets/TranslatedText.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -31,20 +33,26 @@ namespace kf {
 
 namespace {
 
-// The hide/show buttons of the rows: which row, and the hint while it is hidden.
+// The hide/show buttons of the rows: which row, the hint while it is hidden, and the name while
+// it shows (the hint then is the same for every row, and would name them all alike).
 struct RowButton {
     DrillRow row;
     const char* name;
     const char* hiddenHint;
+    const char* shownName;
 };
 constexpr std::array<RowButton, kDrillRowCount> kRowButtons = {{
     {DrillRow::LastCorrect, "SpeedButton1",
-     QT_TRANSLATE_NOOP("DrillWindow", "Click to see Last Correct")},
+     QT_TRANSLATE_NOOP("DrillWindow", "Click to see Last Correct"),
+     QT_TRANSLATE_NOOP("DrillWindow", "Hide Last Correct")},
     {DrillRow::Missed, "SpeedButton2",
-     QT_TRANSLATE_NOOP("DrillWindow", "Click to see Missed Letters")},
-    {DrillRow::Typed, "SpeedButton3", QT_TRANSLATE_NOOP("DrillWindow", "Click to see Errors here")},
+     QT_TRANSLATE_NOOP("DrillWindow", "Click to see Missed Letters"),
+     QT_TRANSLATE_NOOP("DrillWindow", "Hide Missed Letters")},
+    {DrillRow::Typed, "SpeedButton3", QT_TRANSLATE_NOOP("DrillWindow", "Click to see Errors here"),
+     QT_TRANSLATE_NOOP("DrillWindow", "Hide Errors")},
     {DrillRow::Instructions, "SpeedButton4",
-     QT_TRANSLATE_NOOP("DrillWindow", "Click to see text description")},
+     QT_TRANSLATE_NOOP("DrillWindow", "Click to see text description"),
+     QT_TRANSLATE_NOOP("DrillWindow", "Hide text description")},
 }};
 constexpr const char* kShownRowHint = QT_TRANSLATE_NOOP("DrillWindow", "Hide this if Distracting");
 // The instructions' button keeps its first hint until its row is first hidden.
@@ -61,9 +69,10 @@ DrillWindow::DrillWindow(const DrillWindowState& state, Services& services, QWid
     , m_renderer(*this, *m_controls.targetPanel, m_controls.timers)
     , m_keyboardPicture(*m_controls.keyboard, *m_controls.cleanKeyboard)
     , m_announcer(*centralWidget(), *m_controls.keyboard, services.speech)
-    , m_keyFilter(*this, m_engine, *m_controls.ownKeysPanel, *m_controls.ownKeysEdit,
+    , m_keyFilter(*this, m_engine, *m_controls.ownKeysEdit,
                   [this](const QList<DrillKey>& keys) { judgeKeys(keys); }) {
     connectControls();
+    openMenuBarWithF10(*this);
     loadKeyboardPictures();
     // Each tick of Timer1 draws the next frame of the hands, with the key marks, on a fresh copy
     // of the keyboard picture.
@@ -186,6 +195,7 @@ void DrillWindow::firstShown() {
     paintSchemePictures();
     m_speakKeys =
         StudentSettings(m_state.student.folder.path(), m_state.student.currentUserName).speakKeys();
+    m_speechAsked = false;
     m_engine.drillStart();
     render();
     if (m_engine.ownKeysDrill())
@@ -226,7 +236,7 @@ void DrillWindow::render() {
     // While a set runs the focus rests on the drill area, whose name says each target.
     if (m_engine.setRunning() && focusWidget() != centralWidget())
         centralWidget()->setFocus();
-    m_announcer.announce(m_engine, m_state.currentKey, m_speakKeys);
+    m_announcer.announce(m_engine, m_state.currentKey, speaking());
     m_keyboardPicture.followResets(view.pictureResets);
     m_renderer.renderTimers(view);
     if (view.closeRequested && isVisible())
@@ -237,6 +247,13 @@ void DrillWindow::setSpeakKeys(bool on) {
     if (m_speakKeys && !on)
         m_services.speech.stop();
     m_speakKeys = on;
+    m_speechAsked = on;
+}
+
+// A running screen reader already says each target: the program's own voice would talk over
+// it. The stored setting then stays silent; turning it on in this drill's Preferences speaks.
+bool DrillWindow::speaking() const {
+    return m_speakKeys && (m_speechAsked || !QAccessible::isActive());
 }
 
 // ---- Buttons and menu ----------------------------------------------------------------------
@@ -256,8 +273,11 @@ void DrillWindow::showRowButton(DrillRow row) {
         QIcon(QPixmap::fromImage(folderFile::readPicture(m_state.student.folder.filePath(glyph)))));
     if (hidden || !hasUiToolTip(button, kFirstInstructionsHint))
         setUiToolTip(button, kDrillWindowContext, hidden ? b.hiddenHint : kShownRowHint);
-    // A picture button is named by its hint.
-    nameByToolTip(button);
+    // A picture button is named by its hint, or while its row shows by what it hides.
+    if (hidden)
+        nameByToolTip(button);
+    else
+        setUiAccessibleName(button, kDrillWindowContext, b.shownName);
 }
 
 void DrillWindow::verifyOwnKeysClick() {

@@ -51,6 +51,7 @@ public:
     void preferencesSchemeChanged() override { paintSchemePictures(); }
     void preferencesCharactersShownChanged() override { loadKeyboardPictures(); }
     void preferencesClosed() override { applyHandDelay(); }
+    void preferencesSpeakKeysChanged(bool on) override { setSpeakKeys(on); }
 
     // The statistics window read another student's record in: the set statistics are emptied
     // and the keyboard pictures are those of the record's nationality.
@@ -66,7 +67,10 @@ public:
 
     // "Speak each key and finger" for this window's student.
     bool speaksKeys() const { return m_speakKeys; }
+    // Turning it on here speaks even beside a screen reader.
     void setSpeakKeys(bool on);
+    // Whether targets are read aloud now: on, and no screen reader speaks them unless asked.
+    bool speaking() const;
 
     // The timers' handlers: the hands, the blinking prompts, the set clock, the reaction clock.
     void handTick();
@@ -123,6 +127,7 @@ private:
 
     bool m_shownOnce = false;
     bool m_speakKeys = false;
+    bool m_speechAsked = false; // turned on while this window is open
 };
 
 } // namespace kf

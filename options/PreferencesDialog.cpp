@@ -110,6 +110,11 @@ QGroupBox* PreferencesDialog::buildGroup(const OptionGroup& group) {
     for (std::size_t i = 0; i < group.itemCount; ++i) {
         auto* button = new QRadioButton(box);
         setUiText(button, kContext, group.items[i]);
+        // Tab reaches the group on its choice, as the arrows then move it; Tab leaves it after.
+        connect(button, &QRadioButton::toggled, button, [button](bool on) {
+            button->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+        button->setFocusPolicy(Qt::ClickFocus);
         button->setChecked(static_cast<int>(i) == selected);
         buttons->addButton(button, static_cast<int>(i));
         layout->addWidget(button);
@@ -149,7 +154,8 @@ QComboBox* PreferencesDialog::buildDelayBox(const char* name, std::size_t offset
 }
 
 // A delay box in the first two rows of a column, under its caption. Each list is named by its
-// caption, for those who cannot see where it stands.
+// caption, for those who cannot see where it stands; on Linux a list's accessible name is the
+// item it shows, so the caption is also its label (the buddy) that a screen reader reads first.
 void PreferencesDialog::addDelayBox(QGridLayout& grid, int column, const char* caption,
                                     const char* name, std::size_t offset, bool enabled) {
     QLabel* above = label(caption);
@@ -157,6 +163,7 @@ void PreferencesDialog::addDelayBox(QGridLayout& grid, int column, const char* c
     grid.addWidget(above, 0, column);
     QComboBox* box = buildDelayBox(name, offset, enabled);
     nameAfter(box, above);
+    above->setBuddy(box);
     grid.addWidget(box, 1, column);
 }
 
@@ -171,6 +178,7 @@ void PreferencesDialog::addUpDownRows(QGridLayout& grid, int row, const char* ca
     shown->setObjectName(QLatin1String(shownName));
     QSpinBox* upDown = buildUpDown(name, shown);
     nameAfter(upDown, before);
+    before->setBuddy(upDown);
     grid.addWidget(upDown, row, 1);
     grid.addWidget(shown, row, 2);
     grid.addWidget(wrappedText(explanation), row + 1, 0, 1, 3);

@@ -8,9 +8,10 @@ namespace kf {
 // opened Preferences.
 class PreferencesTarget {
 public:
-    virtual void preferencesSchemeChanged() = 0;          // repaint frames and backgrounds
-    virtual void preferencesCharactersShownChanged() = 0; // reload the keyboard pictures
-    virtual void preferencesClosed() = 0;                 // take the hand delay
+    virtual void preferencesSchemeChanged() = 0;             // repaint frames and backgrounds
+    virtual void preferencesCharactersShownChanged() = 0;    // reload the keyboard pictures
+    virtual void preferencesClosed() = 0;                    // take the hand delay
+    virtual void preferencesSpeakKeysChanged(bool /*on*/) {} // spoken guidance, from now on
 
 protected:
     PreferencesTarget() = default;

@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTextStream>
@@ -82,7 +83,10 @@ ClassOverviewWindow::ClassOverviewWindow(WorkingFolder folder, Services& service
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_table->setWordWrap(false);
-    connect(m_table, &QTableView::doubleClicked, this, &ClassOverviewWindow::rowActivated);
+    // Tab leaves the table for the buttons; arrows move within it, Enter (or a double click)
+    // opens the row's report.
+    m_table->setTabKeyNavigation(false);
+    connect(m_table, &QTableView::activated, this, &ClassOverviewWindow::rowActivated);
     connect(this, &ClassOverviewWindow::readingAdvanced, this, &ClassOverviewWindow::showProgress,
             Qt::QueuedConnection);
     connect(this, &ClassOverviewWindow::readingFinished, this, &ClassOverviewWindow::showLoaded,
@@ -100,12 +104,14 @@ ClassOverviewWindow::ClassOverviewWindow(WorkingFolder folder, Services& service
     m_progressDelay->setInterval(kProgressDelayMs);
     connect(m_progressDelay, &QTimer::timeout, m_progress, &QWidget::show);
 
-    m_print = makeButton(QStringLiteral("ButtonPrint"), tr("Print"), this);
-    m_export = makeButton(QStringLiteral("ButtonExportCsv"), tr("Export CSV"), this);
-    auto* close = makeButton(QStringLiteral("ButtonClose"), tr("Close"), this);
+    m_print = makeButton(QStringLiteral("ButtonPrint"), tr("&Print"), this);
+    m_export = makeButton(QStringLiteral("ButtonExportCsv"), tr("E&xport CSV"), this);
+    auto* close = makeButton(QStringLiteral("ButtonClose"), tr("&Close"), this);
     connect(m_print, &QPushButton::clicked, this, &ClassOverviewWindow::buttonPrintClick);
     connect(m_export, &QPushButton::clicked, this, &ClassOverviewWindow::buttonExportCsvClick);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_status, 1);

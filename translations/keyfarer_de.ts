@@ -589,6 +589,22 @@
         <source>Drill</source>
         <translation>Übung</translation>
     </message>
+    <message>
+        <source>Hide Last Correct</source>
+        <translation>Zuletzt richtig ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide Missed Letters</source>
+        <translation>Verpasste Buchstaben ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide Errors</source>
+        <translation>Fehler ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide text description</source>
+        <translation>Textbeschreibung ausblenden</translation>
+    </message>
 </context>
 <context>
     <name>FileNotice</name>
@@ -3288,16 +3304,8 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
         <translation>Klassenübersicht</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
         <source>Export CSV</source>
         <translation>Als CSV exportieren</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Reading the student files...</source>
@@ -3349,6 +3357,18 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source>The student file of %1 is no longer in the folder: someone deleted or renamed it. Close this window and open the class overview again to see the folder as it is now.</source>
         <translation>Die Schülerdatei von %1 ist nicht mehr im Ordner: Jemand hat sie gelöscht oder umbenannt. Schließe dieses Fenster und öffne die Klassenübersicht noch einmal, um den Ordner so zu sehen, wie er jetzt ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV</source>
+        <translation>CSV e&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 </TS>

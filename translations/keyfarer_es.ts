@@ -589,6 +589,22 @@
         <source>Drill</source>
         <translation>Ejercicio</translation>
     </message>
+    <message>
+        <source>Hide Last Correct</source>
+        <translation>Ocultar el último correcto</translation>
+    </message>
+    <message>
+        <source>Hide Missed Letters</source>
+        <translation>Ocultar las letras falladas</translation>
+    </message>
+    <message>
+        <source>Hide Errors</source>
+        <translation>Ocultar los errores</translation>
+    </message>
+    <message>
+        <source>Hide text description</source>
+        <translation>Ocultar la descripción</translation>
+    </message>
 </context>
 <context>
     <name>FileNotice</name>
@@ -3288,16 +3304,8 @@ Try again to save the work of %1, or quit without saving it?</source>
         <translation>Resumen de la clase</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
         <source>Export CSV</source>
         <translation>Exportar CSV</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Reading the student files...</source>
@@ -3349,6 +3357,18 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source>The student file of %1 is no longer in the folder: someone deleted or renamed it. Close this window and open the class overview again to see the folder as it is now.</source>
         <translation>El archivo de alumno de %1 ya no está en la carpeta: alguien lo borró o le cambió el nombre. Cierra esta ventana y vuelve a abrir el resumen de la clase para ver la carpeta tal como está ahora.</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV</source>
+        <translation>E&amp;xportar CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 </TS>

@@ -589,6 +589,22 @@
         <source>Drill</source>
         <translation>Exercice</translation>
     </message>
+    <message>
+        <source>Hide Last Correct</source>
+        <translation>Masquer le dernier correct</translation>
+    </message>
+    <message>
+        <source>Hide Missed Letters</source>
+        <translation>Masquer les lettres manquées</translation>
+    </message>
+    <message>
+        <source>Hide Errors</source>
+        <translation>Masquer les erreurs</translation>
+    </message>
+    <message>
+        <source>Hide text description</source>
+        <translation>Masquer la description</translation>
+    </message>
 </context>
 <context>
     <name>FileNotice</name>
@@ -3288,16 +3304,8 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
         <translation>Vue de la classe</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
         <source>Export CSV</source>
         <translation>Exporter en CSV</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Reading the student files...</source>
@@ -3349,6 +3357,18 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     <message>
         <source>The student file of %1 is no longer in the folder: someone deleted or renamed it. Close this window and open the class overview again to see the folder as it is now.</source>
         <translation>Le fichier élève de %1 n&apos;est plus dans le dossier&#xa0;: quelqu&apos;un l&apos;a supprimé ou renommé. Ferme cette fenêtre et ouvre de nouveau la vue de la classe pour voir le dossier tel qu&apos;il est maintenant.</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV</source>
+        <translation>E&amp;xporter en CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 </TS>

@@ -589,6 +589,22 @@
         <source>Drill</source>
         <translation>Esercizio</translation>
     </message>
+    <message>
+        <source>Hide Last Correct</source>
+        <translation>Nascondi l&apos;ultimo corretto</translation>
+    </message>
+    <message>
+        <source>Hide Missed Letters</source>
+        <translation>Nascondi le lettere mancate</translation>
+    </message>
+    <message>
+        <source>Hide Errors</source>
+        <translation>Nascondi gli errori</translation>
+    </message>
+    <message>
+        <source>Hide text description</source>
+        <translation>Nascondi la descrizione</translation>
+    </message>
 </context>
 <context>
     <name>FileNotice</name>
@@ -3288,16 +3304,8 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
         <translation>Panoramica della classe</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
         <source>Export CSV</source>
         <translation>Esporta CSV</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Reading the student files...</source>
@@ -3349,6 +3357,18 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     <message>
         <source>The student file of %1 is no longer in the folder: someone deleted or renamed it. Close this window and open the class overview again to see the folder as it is now.</source>
         <translation>Il file dell&apos;alunno di %1 non è più nella cartella: qualcuno l&apos;ha eliminato o rinominato. Chiudi questa finestra e riapri la panoramica della classe per vedere la cartella com&apos;è ora.</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>S&amp;tampa</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV</source>
+        <translation>E&amp;sporta CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 </TS>

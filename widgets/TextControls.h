@@ -12,7 +12,7 @@ namespace kf {
 // interface language, given as its English source and context (see TranslatedText.h).
 
 // A push button that never takes Enter as the window's default: Enter belongs to the student's
-// typing or the focused control.
+// typing or the focused control, and presses the button when it has the focus.
 QPushButton* uiButton(const QString& name, const char* context, const char* source,
                       QWidget* parent = nullptr);
 QLabel* uiLabel(const QString& name, const char* context, const char* source,

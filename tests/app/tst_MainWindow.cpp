@@ -3,6 +3,8 @@
 #include "app/Globals.h"
 #include "app/MainWindow.h"
 #include "core/ColourScheme.h"
+#include "drills/DrillWindow.h"
+#include "options/PreferencesDialog.h"
 #include "platform/EventSounds.h"
 #include "platform/Services.h"
 #include "students/RecordLayout.h"
@@ -11,8 +13,10 @@
 #include "tests/common/TestWorkingFolder.h"
 #include "widgets/ClickableLabel.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
@@ -172,6 +176,7 @@ private slots:
     void beginnersDrillDispatch_data();
     void beginnersDrillDispatch();
     void dispatchWithoutADrillWindowStaysHere();
+    void spokenGuidanceTurnedOnInTheDrillSpeaksAtOnce();
     void contentsOpensTheHelpFileOnlyWhenThere_data();
     void contentsOpensTheHelpFileOnlyWhenThere();
     void guideOpensFromTheShippedFiles();
@@ -929,6 +934,37 @@ void tst_MainWindow::dispatchWithoutADrillWindowStaysHere() {
     QCOMPARE(f.globals.activity.drillKind(), DrillKind::NumbersOnly);
     QCOMPARE(f.globals.activity.activity, ActivityCode::MainWindow);
     QVERIFY(form->isVisible());
+}
+
+// Preferences opened from the drill's Options button belong to the main window, yet turning
+// spoken guidance on there reaches the open drill: its next target is read aloud.
+void tst_MainWindow::spokenGuidanceTurnedOnInTheDrillSpeaksAtOnce() {
+    Fixture f;
+    QVERIFY(f.ok);
+    const auto form = f.makeForm();
+    form->setDrillWindowFactory([&f](MainWindow& main) -> QWidget* {
+        return new DrillWindow(f.globals.drillWindowState(), f.services, &main);
+    });
+    form->show();
+    f.globals.currentUserName = QStringLiteral("Pat");
+    menuEntry(*form, QStringLiteral("&Beginners Drills/&Home Row Only"))->trigger();
+    auto* drill = form->findChild<DrillWindow*>();
+    QVERIFY(drill && drill->isVisible());
+    drill->findChild<QAbstractButton*>(QStringLiteral("SpeedButton18"))->click();
+    auto* options = form->findChild<PreferencesDialog*>();
+    QVERIFY(options);
+    options->showPage(OptionsPage::BeginnersIntermediate);
+    auto* box = options->findChild<QCheckBox*>(QStringLiteral("CheckBoxSpeakKeys"));
+    QVERIFY2(box->isEnabled(), qPrintable(box->toolTip()));
+    box->click();
+    QVERIFY(drill->speaksKeys());
+    options->close();
+    QTest::keyClick(drill->centralWidget(), Qt::Key_Space);
+    QVERIFY(drill->engine().setRunning());
+    QCOMPARE(f.speech.said.size(), 1);
+    QVERIFY2(f.speech.said.front().startsWith(QStringLiteral("Type ")),
+             qPrintable(f.speech.said.front()));
+    drill->close();
 }
 
 void tst_MainWindow::contentsOpensTheHelpFileOnlyWhenThere_data() {

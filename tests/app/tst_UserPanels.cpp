@@ -15,6 +15,7 @@
 #include "tests/common/FileBytes.h"
 #include "tests/common/RecordHistories.h"
 #include "tests/common/RecordPatterns.h"
+#include "tests/common/SpokenNotices.h"
 #include "tests/common/TestWorkingFolder.h"
 #include "widgets/ClickableLabel.h"
 
@@ -48,6 +49,7 @@ private slots:
     void nameRefusedAsExistingSaysWhatIsInTheWay();
     void unwritableFolderIsReportedAndNothingIsMade();
     void newUserEndsTheOutgoingSessionOnceAndSavesIt();
+    void becomingCurrentIsSaidWithTheFocusOnAShownLink();
     void cancelNewUserNeedsAStudentFile();
     void selectListIsSortedAndStartsWithTheFirst();
     void useThisNameLoadsTheStudent();
@@ -415,6 +417,24 @@ void tst_UserPanels::unwritableFolderIsReportedAndNothingIsMade() {
     // Only the menu of the class overview, which needs no student.
     QCOMPARE(f.menusOn(), QStringList{QStringLiteral("A&dditional")});
     QVERIFY(!QFileInfo::exists(f.dir.path()));
+}
+
+// A new or chosen student is said to a screen reader, and the focus leaves the closed panel for
+// a link that shows.
+void tst_UserPanels::becomingCurrentIsSaidWithTheFocusOnAShownLink() {
+    Fixture f;
+    f.writeStudent(QStringLiteral("Bob"), markedRecord(2));
+    f.open();
+    test::SpokenNotices notices;
+    f.useName(QStringLiteral("Bob"));
+    QCOMPARE(notices.messages(), QStringList{QStringLiteral("User = Bob")});
+    QWidget* focused = f.form->focusWidget();
+    QVERIFY(focused && focused->isVisible() && qobject_cast<ClickableLabel*>(focused));
+
+    f.typeNewUser(QStringLiteral("Carl"));
+    QCOMPARE(notices.messages().last(), QStringLiteral("User = Carl"));
+    focused = f.form->focusWidget();
+    QVERIFY(focused && focused->isVisible() && qobject_cast<ClickableLabel*>(focused));
 }
 
 void tst_UserPanels::newUserEndsTheOutgoingSessionOnceAndSavesIt() {

@@ -6,6 +6,7 @@
 #include "drills/DrillWindow.h"
 #include "options/PreferencesDialog.h"
 #include "students/StudentSettings.h"
+#include "tests/common/SpokenNotices.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -36,8 +37,11 @@ private slots:
     void cleanup();
 
     void everyControlHasAName();
-    void focusedAreaAnnouncesEachTarget();
-    void pauseAndSetEndAreAnnounced();
+    void eachTargetIsToldOnce();
+    void eachMissIsTold_data();
+    void eachMissIsTold();
+    void announcementsNeverBlink();
+    void setEndIsTold();
     void toolButtonsWorkFromTheKeyboard();
     void speechIsOffByDefault();
     void speechSaysEachTargetOnceAndCutsThePrevious();
@@ -97,66 +101,131 @@ void tst_DrillAccessibility::everyControlHasAName() {
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u' ')));
     QCOMPARE(accessibleName(m_form->findChild<QWidget*>(QStringLiteral("SpeedButton12"))),
              QStringLiteral("Charts"));
-    QCOMPARE(accessibleName(m_form->findChild<QWidget*>(QStringLiteral("SpeedButton1"))),
-             QStringLiteral("Hide this if Distracting"));
+    // The rows' buttons share their hint while the rows show, not their names.
+    QStringList rowButtons;
+    for (const char* name : {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4"})
+        rowButtons << accessibleName(m_form->findChild<QWidget*>(QString::fromLatin1(name)));
+    QCOMPARE(rowButtons.first(), QStringLiteral("Hide Last Correct"));
+    rowButtons.removeDuplicates();
+    QCOMPARE(rowButtons.size(), 4);
 }
 
-void tst_DrillAccessibility::focusedAreaAnnouncesEachTarget() {
+// Each target is told once as it comes up, with its finger sentence, also a key that repeats;
+// the focused area keeps its name and describes the target for whoever asks again.
+void tst_DrillAccessibility::eachTargetIsToldOnce() {
+    SpokenNotices notices;
     openOwnKeys(QStringLiteral("A;"));
     QTest::keyClick(client(), Qt::Key_Space);
     QCOMPARE(QApplication::focusWidget(), client());
-    QCOMPARE(client()->accessibleName(),
-             QStringLiteral("Key 1 of 10. Type capital A. Hold the right Shift."));
     QVERIFY(!text("Label17").trimmed().isEmpty());
-    QCOMPARE(client()->accessibleDescription(), text("Label17"));
+    const QString first = QStringLiteral("Key 1 of 10. Type capital A. Hold the right Shift.");
+    QCOMPARE(notices.said(), QStringList{first + u'|' + text("Label17")});
+    QCOMPARE(client()->accessibleName(), QStringLiteral("Drill"));
+    QCOMPARE(client()->accessibleDescription(), first + u' ' + text("Label17"));
     auto* keyboard = m_form->findChild<QLabel*>(QStringLiteral("Image1"));
     QCOMPARE(keyboard->accessibleDescription(),
              QStringLiteral("Marked: capital A. Hold the right Shift."));
 
-    typeTarget();
-    QCOMPARE(client()->accessibleName(), QStringLiteral("Key 2 of 10. Type semicolon."));
-    QCOMPARE(client()->accessibleDescription(), text("Label17"));
-    // The same key twice is still a new target to hear: the name changes each time. (The change
-    // events themselves are seen on the accessibility bus by the end-to-end test.)
-    typeTarget();
-    typeTarget();
-    QCOMPARE(client()->accessibleName(), QStringLiteral("Key 4 of 10. Type semicolon."));
-    QCOMPARE(keyboard->accessibleDescription(), QStringLiteral("Marked: semicolon."));
-
-    // A miss names both keys in words, not as the signs the screen quotes.
-    m_h->globals.record.setFlag(L::kBegPauseOnMiss, true);
-    QTest::keyClick(client(), 'q');
-    QCOMPARE(client()->accessibleName(),
-             QStringLiteral("Pause! You missed semicolon by typing q."));
+    m_form->reactionTick();
+    m_form->handTick();
+    QCOMPARE(notices.said().size(), 1);
+    for (int n = 2; n <= 4; ++n) {
+        typeTarget();
+        QCOMPARE(notices.said().size(), n);
+        QVERIFY2(notices.messages().last().startsWith(QStringLiteral("Key %1 of 10. Type ").arg(n)),
+                 qPrintable(notices.messages().last()));
+    }
+    QCOMPARE(client()->accessibleName(), QStringLiteral("Drill"));
 }
 
-void tst_DrillAccessibility::pauseAndSetEndAreAnnounced() {
+// A miss is told in words, not as the signs the screen quotes: with the pause as its own
+// message, without it before the next target.
+void tst_DrillAccessibility::eachMissIsTold_data() {
+    QTest::addColumn<bool>("pause");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("pause") << true << QStringLiteral("Pause! You missed f by typing x.");
+    QTest::newRow("no pause") << false
+                              << QStringLiteral("You missed f by typing x. Key 2 of 10. Type ");
+}
+
+void tst_DrillAccessibility::eachMissIsTold() {
+    QFETCH(bool, pause);
+    QFETCH(QString, told);
+    SpokenNotices notices;
+    m_h->globals.record.setFlag(L::kBegPauseOnMiss, pause);
+    openOwnKeys(QStringLiteral("fj"));
+    QTest::keyClick(client(), Qt::Key_Space);
+    while (m_form->engine().targetChar() != 'f') {
+        QTest::keyClick(client(), Qt::Key_Escape);
+        QTest::keyClick(client(), Qt::Key_Space);
+    }
+    notices.said().clear();
+    QTest::keyClick(client(), 'x');
+    QCOMPARE(notices.said().size(), 1);
+    QVERIFY2(notices.said().front().startsWith(told), qPrintable(notices.said().front()));
+    if (pause) {
+        QCOMPARE(notices.said().front(), told + QStringLiteral("|Type f. ") + text("Label93"));
+        typeTarget(); // the correction brings the next key; the miss was a press of the set
+        QVERIFY(notices.messages().last().startsWith(QStringLiteral("Key 2 of 10. Type ")));
+    }
+}
+
+// Nothing announced blinks with the screen: the blinking prompts leave the name and the
+// description alone and tell nothing.
+void tst_DrillAccessibility::announcementsNeverBlink() {
+    SpokenNotices notices;
     m_h->globals.record.setFlag(L::kBegPauseOnMiss, true);
     openOwnKeys(QStringLiteral("fj"));
+    const auto steady = [&] {
+        const QString description = client()->accessibleDescription();
+        const qsizetype told = notices.said().size();
+        for (int tick = 0; tick < 3; ++tick) {
+            m_form->blinkTick();
+            QCOMPARE(client()->accessibleName(), QStringLiteral("Drill"));
+            QCOMPARE(client()->accessibleDescription(), description);
+        }
+        QCOMPARE(notices.said().size(), told);
+    };
     QTest::keyClick(client(), Qt::Key_Space);
     QTest::keyClick(client(), 'x');
     QVERIFY(m_form->engine().drillPaused());
-    QCOMPARE(client()->accessibleName(), QStringLiteral("Pause! You missed f by typing x."));
-    QCOMPARE(client()->accessibleDescription(), QStringLiteral("Type f. ") + text("Label93"));
-    QVERIFY(text("Label93").startsWith(QStringLiteral("You missed the")));
+    steady();
+    QTest::keyClick(client(), Qt::Key_Escape);
+    QVERIFY(!m_form->engine().setRunning());
+    steady();
+}
 
-    typeTarget(); // the correction brings the next key
-    QCOMPARE(client()->accessibleName(), QStringLiteral("Key 2 of 10. Type j."));
+// The wait for Enter and the set's end are told once each; the set's lists name each key once,
+// with no blank between them read as a Space.
+void tst_DrillAccessibility::setEndIsTold() {
+    SpokenNotices notices;
+    m_h->globals.record.setFlag(L::kBegPauseOnMiss, false);
+    openOwnKeys(QStringLiteral("fj"));
+    QTest::keyClick(client(), Qt::Key_Space);
+    QString missed;
+    for (const char typo : {'x', 'y'}) {
+        missed += QChar(char16_t(m_form->engine().targetChar()));
+        QTest::keyClick(client(), typo);
+    }
     while (m_form->engine().setRunning() && !m_form->engine().awaitingEnter())
         typeTarget();
     if (m_form->engine().awaitingEnter()) {
-        QCOMPARE(client()->accessibleName(), QStringLiteral("Press Enter to finish the set."));
+        QCOMPARE(notices.messages().last(), QStringLiteral("Press Enter to finish the set."));
         QTest::keyClick(client(), Qt::Key_Return);
     }
     QVERIFY(!m_form->engine().setRunning());
-    const QString name = client()->accessibleName();
+    QCOMPARE(notices.messages().filter(QStringLiteral("Set done.")).size(), 1);
+    const QString name = notices.messages().last();
     QVERIFY2(name.startsWith(QStringLiteral("Set done. Correct this set: ") + text("Panel30")),
              qPrintable(name));
     QVERIFY(name.contains(QStringLiteral("Time this set: ") + text("Panel28") +
                           QStringLiteral(" seconds.")));
-    const QString figures = client()->accessibleDescription();
-    QVERIFY2(figures.contains(QStringLiteral("Number missed: 1.")), qPrintable(figures));
-    QVERIFY(figures.contains(QStringLiteral("You missed: f. By typing: x.")));
+    const QString figures = notices.said().last().section(u'|', 1);
+    QVERIFY2(figures.contains(QStringLiteral("Number missed: 2.")), qPrintable(figures));
+    QVERIFY2(figures.contains(
+                 QStringLiteral("You missed: %1, %2. By typing: x, y.").arg(missed[0], missed[1])),
+             qPrintable(figures));
+    QVERIFY(figures.endsWith(QStringLiteral("Press the Spacebar to Begin.")));
 }
 
 void tst_DrillAccessibility::toolButtonsWorkFromTheKeyboard() {
@@ -170,12 +239,16 @@ void tst_DrillAccessibility::toolButtonsWorkFromTheKeyboard() {
     QVERIFY(m_form->engine().rowHidden(DrillRow::LastCorrect));
     QVERIFY(!m_form->engine().setRunning());
 
-    // Space is the drill's: it starts the set, and the focus goes back to the drill area.
+    // Space presses it too, and starts no set; on the drill area Space starts the set, and the
+    // focus stays there.
     QTest::keyClick(rowButton, Qt::Key_Space);
+    QVERIFY(!m_form->engine().rowHidden(DrillRow::LastCorrect));
+    QVERIFY(!m_form->engine().setRunning());
+    client()->setFocus();
+    QTest::keyClick(client(), Qt::Key_Space);
     QVERIFY(m_form->engine().setRunning());
-    QVERIFY(m_form->engine().rowHidden(DrillRow::LastCorrect));
     QCOMPARE(QApplication::focusWidget(), client());
-    QVERIFY(client()->accessibleName().startsWith(QStringLiteral("Key 1 of 10.")));
+    QVERIFY(client()->accessibleDescription().startsWith(QStringLiteral("Key 1 of 10.")));
 }
 
 void tst_DrillAccessibility::speechIsOffByDefault() {

@@ -46,7 +46,7 @@ private slots:
     void typingASetWithKeyClicks();
     void sessionPercentRoundsTheDecimalTieUp();
     void timersRunAsTheDrillSays();
-    void spaceNeverClicksAFocusedButton();
+    void spaceAndEnterPressTheFocusedButton();
     void ownKeysFieldGetsWhatIsTyped();
     void escapeInTheOwnKeysFieldLeaves();
     void ownKeysVerification();
@@ -381,23 +381,18 @@ void tst_DrillWindow::timersRunAsTheDrillSays() {
         QVERIFY(!t->isActive());
 }
 
-void tst_DrillWindow::spaceNeverClicksAFocusedButton() {
+// While no set runs, Space and Enter press the focused button, as anywhere else, and start no
+// set: Space on "Exit Lessons" leaves the drill.
+void tst_DrillWindow::spaceAndEnterPressTheFocusedButton() {
     openForm(DrillKind::ChooseYourOwnKeys);
-    auto* exit = m_form->findChild<QPushButton*>(QStringLiteral("Button3"));
-    exit->setFocus();
-    QVERIFY(exit->hasFocus());
-    QTest::keyClick(exit, Qt::Key_Space);
-    QVERIFY(m_form->isVisible());
-    QVERIFY(!m_form->engine().view().closeRequested);
-
     auto* verify = m_form->findChild<QPushButton*>(QStringLiteral("Button1"));
+    const QStringList tooFew{QStringLiteral("You need at least two characters to type.")};
     verify->setFocus();
     QTest::keyClick(verify, Qt::Key_Space);
-    QVERIFY(m_h->dialogs.shown.isEmpty());
-    // Enter presses the focused button of the own-keys panel, so it works from the keyboard.
+    QCOMPARE(m_h->dialogs.texts(), tooFew);
     QTest::keyClick(verify, Qt::Key_Return);
-    QCOMPARE(m_h->dialogs.texts(),
-             QStringList{QStringLiteral("You need at least two characters to type.")});
+    QCOMPARE(m_h->dialogs.texts(), tooFew + tooFew);
+    QVERIFY(!m_form->engine().setRunning());
 
     // Once a set runs, Enter and Space are the drill's alone.
     verifyAndBegin(QStringLiteral("jk"));
@@ -406,6 +401,13 @@ void tst_DrillWindow::spaceNeverClicksAFocusedButton() {
     QTest::keyClick(client(), Qt::Key_Return);
     QVERIFY(m_form->engine().setRunning());
     QCOMPARE(m_form->engine().setPresses(), 0);
+
+    QTest::keyClick(client(), Qt::Key_Escape);
+    QVERIFY(!m_form->engine().setRunning());
+    auto* exit = m_form->findChild<QPushButton*>(QStringLiteral("Button3"));
+    exit->setFocus();
+    QTest::keyClick(exit, Qt::Key_Space);
+    QVERIFY(!m_form->isVisible());
 }
 
 void tst_DrillWindow::ownKeysFieldGetsWhatIsTyped() {

@@ -36,10 +36,11 @@ int32() { od -An -t d4 -j "$1" -N 4 "$student" | tr -d ' '; }
 # The per-key figure of a statistics index in the array at an offset.
 per_key() { figure $(($1 + ($2 - 1) * 8)); }
 
+# The program, ended with the test; a test that starts more sets after_program to what ends it.
 start_program() {
     "$KEYFARER_BIN" &
     program=$!
-    trap 'kill "$program" 2>/dev/null || true' EXIT
+    trap 'kill "$program" 2>/dev/null || true; eval "${after_program:-}"' EXIT
     window=$(timeout 30 xdotool search --sync --name 'Keyfarer Typing Tutor' | head -1)
     [ -n "$window" ] || fail "the main window did not appear"
     eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -76,14 +77,39 @@ open_own_keys_drill() {
     click 300 190 # Pat
     click 400 353 # Use this name
     xdotool windowfocus --sync "$window"
+    choose_own_keys
+    if viewable "$window"; then fail "the main window stayed on screen"; fi
+}
+
+# "Choose Your Own Keys" from the menu bar of the focused main window; the drill window then has
+# the keyboard.
+choose_own_keys() {
     xdotool key alt+b
     sleep 0.3
     xdotool key y # Choose &Your Own Keys
     drill=$(timeout 30 xdotool search --sync --name 'Beginners Drills' | head -1)
     [ -n "$drill" ] || fail "the drill window did not appear"
     wait_until_viewable "$drill" "the drill window"
-    viewable "$window" && fail "the main window stayed on screen"
     xdotool windowfocus --sync "$drill"
+    sleep 0.5
+}
+
+# A first run in the shipped files, from the keyboard alone: past the welcome, the focused
+# "New User" link makes the user Pat. Needs the accessibility bus.
+probe="/usr/bin/python3 $(dirname "${BASH_SOURCE[0]}")/atspi_probe.py"
+new_user_by_keyboard() {
+    find "$KEYFARER_SHARE" -maxdepth 1 -type f -exec cp {} "$KEYFARER_HOME"/ \;
+    start_program
+    xdotool key Return # the welcome
+    sleep 0.5
+    xdotool windowfocus --sync "$window"
+    $probe wait-focused "New User|" >/dev/null ||
+        fail "the New User link has not the focus: $($probe focused)"
+    xdotool key Return
+    sleep 0.3
+    xdotool type --delay 30 "Pat"
+    xdotool key Return
+    wait_for_file "$student"
     sleep 0.5
 }
 

@@ -12,7 +12,7 @@ prepare_folder
 start_program
 # (Qt Gui itself needs the GL dispatch libraries, so a bare Qt window maps those too.)
 for library in libQt6Charts libQt6Multimedia libQt6PrintSupport libQt6Network libQt6OpenGL \
-    libpulse libsndfile libQt6TextToSpeech; do
+    libpulse libsndfile libspeechd; do
     mapped "$library" && fail "$library is mapped at start"
 done
 

@@ -7,11 +7,14 @@
 #include "students/StudentFile.h"
 #include "tests/common/TestWorkingFolder.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -92,6 +95,8 @@ private slots:
     void closingWritesOnceAndHandsTheDelayToTheDrill();
     void closeButtonClicks();
     void timedTestRomanForcesSmallFont();
+    void listsAndUpDownsAreLabelledByTheirCaptions();
+    void tabIntoAGroupLandsOnItsChoice();
 };
 
 // A delay text chosen: the item it selects and the milliseconds stored.
@@ -332,6 +337,51 @@ void tst_PreferencesDialog::timedTestRomanForcesSmallFont() {
     window.findChild<QRadioButton*>(QStringLiteral("RadioButton6"))->click();
     QCOMPARE(f.globals.record.shortString(kTimedFontName, 40), QByteArrayLiteral("Arial"));
     QVERIFY(window.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->isEnabled());
+}
+
+// A screen reader names a list by its label relation, since the list's own name is the item it
+// shows ("1 second delay"): each list and up-down that can be reached is labelled by its caption.
+void tst_PreferencesDialog::listsAndUpDownsAreLabelledByTheirCaptions() {
+    Fixture f;
+    PreferencesDialog window(f.globals.student(), f.services, f.hooks());
+    QStringList unlabelled;
+    int labelled = 0;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const bool list = qobject_cast<QComboBox*>(control) || qobject_cast<QSpinBox*>(control);
+        // The pages this build does not offer cannot be reached.
+        if (!list || !control->parentWidget()->isEnabledTo(&window))
+            continue;
+        const auto labels =
+            QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label);
+        const bool named =
+            !labels.isEmpty() && !labels.front().first->text(QAccessible::Name).trimmed().isEmpty();
+        if (named)
+            ++labelled;
+        else
+            unlabelled << control->objectName();
+    }
+    QVERIFY2(unlabelled.isEmpty(), qPrintable(unlabelled.join(u' ')));
+    QVERIFY(labelled >= 2);
+}
+
+// Tab into a group of choices lands on the chosen one, not on the first.
+void tst_PreferencesDialog::tabIntoAGroupLandsOnItsChoice() {
+    Fixture f;
+    f.globals.record.setByte(kSoundOn, 0);
+    PreferencesDialog window(f.globals.student(), f.services, f.hooks());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* group = window.findChild<QGroupBox*>(QStringLiteral("RadioGroup1"));
+    const auto buttons = group->findChildren<QRadioButton*>();
+    QCOMPARE(buttons.size(), 2);
+    QVERIFY(buttons[1]->isChecked());
+    QWidget* before = buttons[0]->previousInFocusChain();
+    while (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible())
+        before = before->previousInFocusChain();
+    before->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(before, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), buttons[1]);
 }
 
 QTEST_MAIN(tst_PreferencesDialog)

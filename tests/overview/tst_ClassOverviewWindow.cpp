@@ -10,6 +10,7 @@
 #include "tests/overview/ClassTestFolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -118,6 +119,7 @@ private slots:
     void filesUnchangedByTheWindow();
     void menuOpensTheOverviewWithoutAStudent();
     void doubleClickOpensThatStudentsReport();
+    void keyboardWorksTheWindow();
 };
 
 void tst_ClassOverviewWindow::tableCellsAreTheCsvFigures() {
@@ -386,6 +388,40 @@ void tst_ClassOverviewWindow::doubleClickOpensThatStudentsReport() {
     QVERIFY2(f.dialogs.shown.first().text.contains(QStringLiteral("no longer in the folder")),
              qPrintable(f.dialogs.shown.first().text));
     QVERIFY(report->toPlainText().contains(QStringLiteral("Student: bob")));
+}
+
+// From the keyboard alone: Tab leaves the table for the buttons, which have shortcut letters,
+// Enter on a row asks for its student's report, and Escape closes the window.
+void tst_ClassOverviewWindow::keyboardWorksTheWindow() {
+    Fixture f;
+    QVERIFY(f.folder.ok);
+    const auto window = f.openWindow();
+    QVERIFY(waitLoaded(*window));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTableView& table = window->table();
+    table.setFocus();
+    table.setCurrentIndex(table.model()->index(1, 0));
+    QSignalSpy asked(window.get(), &ClassOverviewWindow::reportRequested);
+    QTest::keyClick(&table, Qt::Key_Return);
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.front().front().toString(), table.model()->index(1, 0).data().toString());
+
+    QTest::keyClick(&table, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(),
+             window->findChild<QWidget*>(QStringLiteral("ButtonPrint")));
+    QStringList letters;
+    for (const char* name : {"ButtonPrint", "ButtonExportCsv", "ButtonClose"}) {
+        const QString text = window->findChild<QPushButton*>(QString::fromLatin1(name))->text();
+        const qsizetype amp = text.indexOf(u'&');
+        QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+        letters << text.mid(amp + 1, 1).toLower();
+    }
+    letters.removeDuplicates();
+    QCOMPARE(letters.size(), 3);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
 }
 
 QTEST_MAIN(tst_ClassOverviewWindow)

@@ -32,7 +32,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 depends=$(field Depends)
 depended=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 \
-    libqt6multimedia6 libqt6printsupport6 libqt6texttospeech6; do
+    libqt6multimedia6 libqt6printsupport6 libspeechd2; do
     grep -qxF "$library" <<<"$depended" ||
         fail "Depends lacks $library (the shared library dependencies were not computed): $depends"
 done
