@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "students/PressJournal.h"
 
+#include "core/FolderFile.h"
+#include "core/GroupShare.h"
 #include "core/Logging.h"
 #include "students/JournalDatabase.h"
 #include "students/KeyTrend.h"
@@ -112,11 +114,17 @@ WriteResult prepareSchema(JournalDatabase& journal) {
 }
 
 WriteResult writeInto(const QString& path, const std::vector<JournalPress>& presses) {
+    // The database library opens whatever the name leads to: a pipe would hold the set's end for
+    // ever and a link would carry the write elsewhere, so only an ordinary file of the folder
+    // (or none yet) is opened.
+    if (const QString odd = folderFile::oddness(path); !odd.isEmpty())
+        return {false, false, odd};
     JournalDatabase journal(path, JournalDatabase::Mode::ReadWrite);
     if (!journal.isOpen())
         return failure(journal.lastError());
     if (WriteResult ready = prepareSchema(journal); !ready.written)
         return ready;
+    shareWithFolderGroup(path);
     QSqlDatabase& db = journal.db();
     if (!db.transaction())
         return failure(db.lastError());

@@ -2,13 +2,16 @@
 #include "students/JournalReader.h"
 #include "students/PressJournal.h"
 #include "tests/common/FileBytes.h"
+#include "tests/common/Watchdog.h"
 #include "tests/drills/DrillHarness.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace kf;
 using namespace kf::test;
@@ -23,6 +26,8 @@ private slots:
     void damagedJournalIsSetAsideAndTheSetStillBooked_data();
     void damagedJournalIsSetAsideAndTheSetStillBooked();
     void failedWriteKeepsThePressesAndIsToldOnce();
+    void aJournalThatIsNoFileIsNeverOpened_data();
+    void aJournalThatIsNoFileIsNeverOpened();
     void secondCopyNeverWritesTheHeldStudentsJournal();
     void pressesTypedWhileViewingAreNobodys();
     void aSetLeftUnfinishedIsASetOfItsOwn();
@@ -162,6 +167,40 @@ void tst_PressJournal::failedWriteKeepsThePressesAndIsToldOnce() {
     for (const auto& [key, trend] : JournalReader(path).keyTrends())
         presses += trend.presses;
     QCOMPARE(presses, 31);
+}
+
+void tst_PressJournal::aJournalThatIsNoFileIsNeverOpened_data() {
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("a named pipe") << true;
+    QTest::newRow("a link out of the folder") << false;
+}
+
+// A pipe would hold the set's end for ever, and a link would carry the write to another file.
+void tst_PressJournal::aJournalThatIsNoFileIsNeverOpened() {
+    QFETCH(bool, pipe);
+    DrillHarness h(DrillKind::HomeRowOnly);
+    const QString path = journalOf(h, QStringLiteral("Pat"));
+    QTemporaryDir outside;
+    const QString theirs = outside.filePath(QStringLiteral("theirs.db"));
+    const QByteArray theirBytes = "someone else's file\n";
+    if (pipe) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QVERIFY(writeBytes(theirs, theirBytes));
+        QVERIFY(QFile::link(theirs, path));
+    }
+    h.open();
+    {
+        const Watchdog watchdog("a set's end with an odd journal", std::chrono::seconds(5));
+        typeSet(h);
+        typeSet(h);
+    }
+    QCOMPARE(h.savedFile(), recordBytes(h.globals.record));
+    QCOMPARE(h.dialogs.shown.size(), 1); // told once, and the presses wait
+    QVERIFY2(h.dialogs.shown[0].text.contains(QStringLiteral("Pat.presses")),
+             qPrintable(h.dialogs.shown[0].text));
+    if (!pipe)
+        QCOMPARE(readBytes(theirs), theirBytes);
 }
 
 void tst_PressJournal::secondCopyNeverWritesTheHeldStudentsJournal() {
