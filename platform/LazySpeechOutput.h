@@ -8,8 +8,9 @@
 
 namespace kf {
 
-// Qt TextToSpeech, brought in from the "speech" module the first time anything asks for speech:
-// the program starts without loading the speech libraries, and most students never need them.
+// Speech through speech-dispatcher, brought in from the "speech" module the first time anything
+// asks for speech: the program starts without loading the speech libraries, and most students
+// never need them.
 // Without the module or a speech engine it reports why and says nothing.
 class LazySpeechOutput final : public SpeechOutput {
 public:
