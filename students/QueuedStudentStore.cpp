@@ -5,7 +5,11 @@ namespace kf {
 
 QueuedStudentStore::QueuedStudentStore(std::unique_ptr<StudentStore> inner)
     : m_inner(std::move(inner))
-    , m_writer([this] { writeInTurn(); }) {}
+    , m_writer([this] { writeInTurn(); }) {
+    QObject::connect(
+        &m_teller, &SaveWrittenSignal::written, &m_teller, [this] { tellWritten(); },
+        Qt::QueuedConnection);
+}
 
 QueuedStudentStore::~QueuedStudentStore() {
     {
@@ -33,8 +37,7 @@ void QueuedStudentStore::writeInTurn() {
         m_writing = false;
         lock.unlock();
         m_changed.notify_all();
-        QMetaObject::invokeMethod(
-            &m_teller, [this] { tellWritten(); }, Qt::QueuedConnection);
+        emit m_teller.written();
     }
 }
 

@@ -19,6 +19,13 @@ namespace kf {
 // order. Everything else (reading, making, locking, and a save whose outcome is waited for, as
 // at a change of student or at closing) first waits for the saves asked before it, so the store
 // behind is only ever used by one thread at a time and no write overtakes another.
+// Carries "a save was written" from the writer's thread to the window's thread, where it lives.
+class SaveWrittenSignal : public QObject {
+    Q_OBJECT
+signals:
+    void written();
+};
+
 class QueuedStudentStore : public StudentStore {
 public:
     explicit QueuedStudentStore(std::unique_ptr<StudentStore> inner);
@@ -60,7 +67,7 @@ private:
     std::deque<Save> m_written; // written, outcome not yet told
     bool m_writing = false;
     bool m_stopping = false;
-    QObject m_teller; // lives on the window's thread: the outcomes are told through it
+    SaveWrittenSignal m_teller; // lives on the window's thread: the outcomes are told through it
     std::thread m_writer;
 };
 
