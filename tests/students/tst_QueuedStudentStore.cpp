@@ -99,7 +99,7 @@ void tst_QueuedStudentStore::savesAreWrittenInTurnAndToldOnThisThread() {
     QStringList told;
     for (int tag = 1; tag <= 3; ++tag)
         store.saveInBackground(QStringLiteral("Ann"), tagged(tag), [&, tag](const FileOutcome& o) {
-            QCOMPARE(QThread::currentThread(), qApp->thread());
+            QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
             told << QStringLiteral("%1 %2").arg(tag).arg(o.done());
         });
     // Nothing is written yet, and this thread was not held for it.
@@ -110,7 +110,7 @@ void tst_QueuedStudentStore::savesAreWrittenInTurnAndToldOnThisThread() {
         told, (QStringList{QStringLiteral("1 1"), QStringLiteral("2 1"), QStringLiteral("3 1")}));
     QCOMPARE(inner.seen(), (QStringList{QStringLiteral("save Ann 1"), QStringLiteral("save Ann 2"),
                                         QStringLiteral("save Ann 3")}));
-    QVERIFY(inner.savedOn != qApp->thread());
+    QVERIFY(inner.savedOn != QCoreApplication::instance()->thread());
     QVERIFY(!store.busy());
 }
 
