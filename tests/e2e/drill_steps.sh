@@ -20,10 +20,20 @@ viewable() {
     xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'
 }
 
+# Waits until the window is on screen and has held its place and size for a moment: a click
+# placed by the window's corner while a busy program still moves or sizes it lands elsewhere.
 wait_until_viewable() {
+    local shown=0 place="" now
     for _ in $(seq 100); do
-        viewable "$1" && return 0
-        sleep 0.1
+        if viewable "$1"; then
+            now=$(xdotool getwindowgeometry "$1" 2>/dev/null || true)
+            [ "$shown" -gt 0 ] && [ "$now" = "$place" ] && return 0
+            shown=$((shown + 1))
+            place=$now
+            sleep 0.3
+        else
+            sleep 0.1
+        fi
     done
     fail "$2 did not show"
 }
