@@ -40,7 +40,7 @@ QRect ReportPanel::showPanelPlace(QSize client) {
 }
 
 ReportPanel::ReportPanel(QWidget* parent)
-    : QFrame(parent) {
+    : PanelFrame(parent) {
     setObjectName(QStringLiteral("PanelReport"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
