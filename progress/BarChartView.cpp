@@ -134,6 +134,8 @@ void BarChartView::setTitleLines(const QStringList& lines) {
         escaped.append(line.toHtmlEscaped());
     m_title->setHtml(escaped.join(QStringLiteral("<br>")));
     placeTitle();
+    // A screen reader names the chart by its title, on one line.
+    setAccessibleName(lines.join(u' ').simplified());
 }
 
 void BarChartView::placeTitle() {
@@ -160,6 +162,7 @@ void BarChartView::clearBars() {
     m_bars.clear();
     m_setColours.clear();
     updateDecorations();
+    emit barsChanged();
 }
 
 QString BarChartView::uniqueCategory(const QString& label, const QStringList& pending) const {
@@ -216,6 +219,7 @@ void BarChartView::appendBars(const QList<Bar>& bars) {
     // Adding categories moves the axis range; the value axis stays fixed by design.
     m_axis->setRange(m_style.axisMinimum, m_style.axisMaximum);
     updateDecorations();
+    emit barsChanged();
 }
 
 void BarChartView::bringToFront() {
