@@ -69,6 +69,9 @@ BarChartView::BarChartView(ChartKind kind, QWidget* parent)
     , m_depth(new ChartDepthItem(m_chart)) {
     setChart(m_chart);
     setFrameShape(QFrame::NoFrame);
+    // The picture offers the keyboard nothing, and the chart behind it in its band would take
+    // the focus unseen: its figures are reached through the band's table.
+    setFocusPolicy(Qt::NoFocus);
     setRenderHint(QPainter::Antialiasing, false);
 
     m_chart->legend()->hide();
