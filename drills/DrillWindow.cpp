@@ -55,6 +55,8 @@ constexpr std::array<RowButton, kDrillRowCount> kRowButtons = {{
      QT_TRANSLATE_NOOP("DrillWindow", "Hide text description")},
 }};
 constexpr const char* kShownRowHint = QT_TRANSLATE_NOOP("DrillWindow", "Hide this if Distracting");
+constexpr const char* kSoundOnHint = QT_TRANSLATE_NOOP("DrillWindow", "Sound On");
+constexpr const char* kSoundOffHint = QT_TRANSLATE_NOOP("DrillWindow", "Sound Off");
 // The instructions' button keeps its first hint until its row is first hidden.
 constexpr const char* kFirstInstructionsHint = "Click to Hide";
 
@@ -83,6 +85,7 @@ DrillWindow::DrillWindow(const DrillWindowState& state, Services& services, QWid
     });
     for (const RowButton& b : kRowButtons)
         showRowButton(b.row);
+    showSoundButton();
     render();
 }
 
@@ -280,6 +283,13 @@ void DrillWindow::showRowButton(DrillRow row) {
         setUiAccessibleName(button, kDrillWindowContext, b.shownName);
 }
 
+void DrillWindow::showSoundButton() {
+    auto* button = findChild<QToolButton*>(QStringLiteral("SpeedButton9"));
+    const bool on = m_state.student.record.flag(layout::kSoundOn);
+    setUiToolTip(button, kDrillWindowContext, on ? kSoundOnHint : kSoundOffHint);
+    nameByToolTip(button);
+}
+
 void DrillWindow::verifyOwnKeysClick() {
     const OwnKeysResult result = m_engine.verifyOwnKeys(m_controls.ownKeysEdit->text());
     if (!result.enough) {
@@ -331,7 +341,7 @@ void DrillWindow::openPreferences(OptionsPage page) {
     OptionsHooks hooks;
     hooks.schemeChanged = [this] { paintSchemePictures(); };
     hooks.charactersShownChanged = [this] { loadKeyboardPictures(); };
-    hooks.closedDuringDrill = [this](int) { applyHandDelay(); };
+    hooks.closedDuringDrill = [this](int) { afterPreferences(); };
     hooks.speakKeysChanged = [this](bool on) { setSpeakKeys(on); };
     kf::openOptions(m_state.student, m_services, std::move(hooks), page, this);
 }
@@ -352,6 +362,11 @@ void DrillWindow::studentReplaced() {
     m_engine.clearStatistics();
     loadKeyboardPictures();
     render();
+}
+
+void DrillWindow::afterPreferences() {
+    showSoundButton();
+    applyHandDelay();
 }
 
 void DrillWindow::applyHandDelay() {

@@ -50,7 +50,7 @@ public:
 
     void preferencesSchemeChanged() override { paintSchemePictures(); }
     void preferencesCharactersShownChanged() override { loadKeyboardPictures(); }
-    void preferencesClosed() override { applyHandDelay(); }
+    void preferencesClosed() override { afterPreferences(); }
     void preferencesSpeakKeysChanged(bool on) override { setSpeakKeys(on); }
 
     // The statistics window read another student's record in: the set statistics are emptied
@@ -69,6 +69,10 @@ public:
     bool speaksKeys() const { return m_speakKeys; }
     // Turning it on here speaks even beside a screen reader.
     void setSpeakKeys(bool on);
+    // Preferences closed: the hand delay and the sound setting may have changed.
+    void afterPreferences();
+    // The sound button is named, in its hint, after whether sound is on.
+    void showSoundButton();
     // Whether targets are read aloud now: on, and no screen reader speaks them unless asked.
     bool speaking() const;
 

@@ -69,6 +69,9 @@ BarChartView::BarChartView(ChartKind kind, QWidget* parent)
     , m_depth(new ChartDepthItem(m_chart)) {
     setChart(m_chart);
     setFrameShape(QFrame::NoFrame);
+    // The picture offers the keyboard nothing, and the chart behind it in its band would take
+    // the focus unseen: its figures are reached through the band's table.
+    setFocusPolicy(Qt::NoFocus);
     setRenderHint(QPainter::Antialiasing, false);
 
     m_chart->legend()->hide();
@@ -134,6 +137,8 @@ void BarChartView::setTitleLines(const QStringList& lines) {
         escaped.append(line.toHtmlEscaped());
     m_title->setHtml(escaped.join(QStringLiteral("<br>")));
     placeTitle();
+    // A screen reader names the chart by its title, on one line.
+    setAccessibleName(lines.join(u' ').simplified());
 }
 
 void BarChartView::placeTitle() {
@@ -160,6 +165,7 @@ void BarChartView::clearBars() {
     m_bars.clear();
     m_setColours.clear();
     updateDecorations();
+    emit barsChanged();
 }
 
 QString BarChartView::uniqueCategory(const QString& label, const QStringList& pending) const {
@@ -216,6 +222,7 @@ void BarChartView::appendBars(const QList<Bar>& bars) {
     // Adding categories moves the axis range; the value axis stays fixed by design.
     m_axis->setRange(m_style.axisMinimum, m_style.axisMaximum);
     updateDecorations();
+    emit barsChanged();
 }
 
 void BarChartView::bringToFront() {

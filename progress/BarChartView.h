@@ -40,6 +40,9 @@ public:
     void draw(const ChartDescription& description);
 
     int barCount() const { return int(m_bars.size()); }
+    // As given, without the marks that keep Qt Charts' categories apart.
+    QString barLabel(int i) const { return m_bars.at(i).label; }
+    double barValue(int i) const { return m_bars.at(i).value; }
     QValueAxis* valueAxis() const { return m_axis; }
     QStackedBarSeries* series() const { return m_series; }
 
@@ -49,6 +52,10 @@ public:
 
     // The chart as it looks on screen, drawn at scale times its size (for printing).
     QImage toImage(qreal scale = 1.0);
+
+signals:
+    // Bars were cleared or added.
+    void barsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -2,6 +2,7 @@
 #include "progress/ChartBands.h"
 
 #include "progress/BarChartView.h"
+#include "progress/ChartFiguresTable.h"
 #include "progress/ChartTitles.h"
 #include "progress/StatisticsPage.h"
 #include "widgets/TextControls.h"
@@ -20,6 +21,8 @@ constexpr int kMiddleBandTop = kTopBandHeight - 1;
 constexpr int kPrintButtonTop = 4;
 constexpr int kPrintButtonRight = 8;
 constexpr QSize kPrintButtonSize(80, 22);
+constexpr QSize kTableButtonSize(100, 22);
+constexpr int kButtonGap = 6;
 
 QWidget* band(const QString& name, const QRect& place, QWidget* window) {
     auto* w = new QWidget(window);
@@ -44,6 +47,14 @@ QPushButton* printButtonIn(QWidget* band, const QString& name) {
     return b;
 }
 
+QPushButton* tableButtonIn(QWidget* band, const QString& name, const QPushButton* print) {
+    auto* b = new QPushButton(band);
+    b->setObjectName(name);
+    b->setGeometry(QRect(QPoint(print->x() - kButtonGap - kTableButtonSize.width(), print->y()),
+                         kTableButtonSize));
+    return b;
+}
+
 } // namespace
 
 ChartBands::ChartBands(QWidget* window, int width) {
@@ -54,12 +65,16 @@ ChartBands::ChartBands(QWidget* window, int width) {
     m_overallAccuracy->series()->setName(QStringLiteral("SeriesStatsPercent"));
     m_overallAccuracy->series()->setObjectName(QStringLiteral("SeriesStatsPercent"));
     m_printTop = printButtonIn(top, QStringLiteral("ButtonPrintTop"));
+    m_tableButtonTop = tableButtonIn(top, QStringLiteral("ButtonTableTop"), m_printTop);
+    m_tableTop = new ChartFiguresTable(*m_keyAccuracy, *m_overallAccuracy, *m_tableButtonTop);
 
     QWidget* middle = band(QStringLiteral("PanelMiddleBand"),
                            QRect(0, kMiddleBandTop, width, kMiddleBandHeight), window);
     m_keySpeed = chartIn(middle, ChartKind::KeySpeed, QStringLiteral("ChartKeySpeed"));
     m_adjustedWpm = chartIn(middle, ChartKind::AdjustedWpm, QStringLiteral("ChartAdjustedWpm"));
     m_printMiddle = printButtonIn(middle, QStringLiteral("ButtonPrintMiddle"));
+    m_tableButtonMiddle = tableButtonIn(middle, QStringLiteral("ButtonTableMiddle"), m_printMiddle);
+    m_tableMiddle = new ChartFiguresTable(*m_keySpeed, *m_adjustedWpm, *m_tableButtonMiddle);
 }
 
 int ChartBands::height() {
@@ -89,11 +104,13 @@ void ChartBands::arrangeFor(ChartsPage page) {
         m_adjustedWpm->sendToBack();
     }
     raisePrintButtons();
+    m_tableTop->follow();
+    m_tableMiddle->follow();
 }
 
 void ChartBands::raisePrintButtons() {
-    m_printTop->raise();
-    m_printMiddle->raise();
+    for (QPushButton* b : {m_printTop, m_printMiddle, m_tableButtonTop, m_tableButtonMiddle})
+        b->raise();
 }
 
 void ChartBands::clearCharts() {

@@ -10,6 +10,7 @@ class QWidget;
 namespace kf {
 
 class BarChartView;
+class ChartFiguresTable;
 
 // The statistics window's two chart bands over its pages. The top band holds the key accuracy
 // and the overall accuracy charts, the middle band the key speed and the adjusted WPM charts,
@@ -28,7 +29,7 @@ public:
 
     // The page's pair of charts in front: the overall charts for the overall page.
     void arrangeFor(ChartsPage page);
-    // The print buttons over whichever chart is in front.
+    // The band's buttons over whichever chart is in front.
     void raisePrintButtons();
     // Every chart without bars, titled as not drawn yet.
     void clearCharts();
@@ -40,6 +41,11 @@ private:
     BarChartView* m_adjustedWpm = nullptr;
     QPushButton* m_printTop = nullptr;
     QPushButton* m_printMiddle = nullptr;
+    // Beside each "Print Chart": the band's figures as a table, or the charts again.
+    QPushButton* m_tableButtonTop = nullptr;
+    QPushButton* m_tableButtonMiddle = nullptr;
+    ChartFiguresTable* m_tableTop = nullptr;
+    ChartFiguresTable* m_tableMiddle = nullptr;
 };
 
 } // namespace kf

@@ -40,7 +40,7 @@ QRect ReportPanel::showPanelPlace(QSize client) {
 }
 
 ReportPanel::ReportPanel(QWidget* parent)
-    : QFrame(parent) {
+    : PanelFrame(parent) {
     setObjectName(QStringLiteral("PanelReport"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
@@ -51,6 +51,8 @@ ReportPanel::ReportPanel(QWidget* parent)
     m_text->setObjectName(QStringLiteral("MemoReport"));
     m_text->setAccessibleName(QCoreApplication::translate("ReportPanel", "Summary report"));
     m_text->setReadOnly(true);
+    // A caret the arrow keys move, so a screen reader reads the report line by line.
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

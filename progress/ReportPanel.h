@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFrame>
+#include "widgets/PanelFrame.h"
+
 #include <QStringList>
 
 class QLabel;
@@ -15,7 +16,7 @@ namespace kf {
 // The summary report panel of the statistics window: it covers the whole window and shows the
 // report text, its font size, the print and close buttons, and the list of student names a
 // teacher picks from to view another student. The window acts on its buttons' signals.
-class ReportPanel : public QFrame {
+class ReportPanel : public PanelFrame {
     Q_OBJECT
 public:
     // Where the "Show" button's panel stands in the statistics window: the "Hide" button of

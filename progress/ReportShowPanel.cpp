@@ -10,18 +10,22 @@
 namespace kf {
 
 ReportShowPanel::ReportShowPanel(QWidget* window)
-    : QFrame(window) {
+    : PanelFrame(window) {
     setObjectName(QStringLiteral("PanelShow"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
     setGeometry(ReportPanel::showPanelPlace(window->size()));
-    auto* show = uiButton(QStringLiteral("ButtonShow"), "ReportPanel",
-                          QT_TRANSLATE_NOOP("ReportPanel", "Show"), this);
-    setUiToolTip(show, "ReportPanel", QT_TRANSLATE_NOOP("ReportPanel", "Show Report"));
-    show->setGeometry(QRect(ReportPanel::showButtonOffset(),
-                            size() - QSize(2, 2) * ReportPanel::showButtonOffset().x()));
-    connect(show, &QPushButton::clicked, this, &ReportShowPanel::showClicked);
+    m_show = uiButton(QStringLiteral("ButtonShow"), "ReportPanel",
+                      QT_TRANSLATE_NOOP("ReportPanel", "Show"), this);
+    setUiToolTip(m_show, "ReportPanel", QT_TRANSLATE_NOOP("ReportPanel", "Show Report"));
+    m_show->setGeometry(QRect(ReportPanel::showButtonOffset(),
+                              size() - QSize(2, 2) * ReportPanel::showButtonOffset().x()));
+    connect(m_show, &QPushButton::clicked, this, &ReportShowPanel::showClicked);
     hide();
+}
+
+void ReportShowPanel::focusShow() {
+    m_show->setFocus();
 }
 
 } // namespace kf

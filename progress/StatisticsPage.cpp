@@ -44,16 +44,19 @@ void StatisticsPage::buildUserControls(const QString& suffix) {
                  QT_TRANSLATE_NOOP("StatisticsWindow",
                                    "Recommended for Teachers Viewing  Charts & Stats Only"));
     switchUser->setGeometry(572, 9, 126, 28);
-    auto* viewReport =
-        uiButton(QStringLiteral("ButtonViewReport") + suffix, kStatisticsWindowContext,
-                 QT_TRANSLATE_NOOP("StatisticsWindow", "View Report"), this);
-    viewReport->setGeometry(380, 46, 126, 28);
+    m_viewReport = uiButton(QStringLiteral("ButtonViewReport") + suffix, kStatisticsWindowContext,
+                            QT_TRANSLATE_NOOP("StatisticsWindow", "View Report"), this);
+    m_viewReport->setGeometry(380, 46, 126, 28);
     auto* close = uiButton(QStringLiteral("ButtonClose") + suffix, kStatisticsWindowContext,
                            QT_TRANSLATE_NOOP("StatisticsWindow", "Close Charts"), this);
     close->setGeometry(572, 46, 126, 28);
     connect(switchUser, &QPushButton::clicked, this, &StatisticsPage::switchUserClicked);
-    connect(viewReport, &QPushButton::clicked, this, &StatisticsPage::viewReportClicked);
+    connect(m_viewReport, &QPushButton::clicked, this, &StatisticsPage::viewReportClicked);
     connect(close, &QPushButton::clicked, this, &StatisticsPage::closeClicked);
+}
+
+void StatisticsPage::focusViewReport() {
+    m_viewReport->setFocus();
 }
 
 QLabel* StatisticsPage::valuePanel(const QString& name, const QString& text) {

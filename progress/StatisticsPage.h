@@ -25,6 +25,8 @@ class StatisticsPage : public QWidget {
     Q_OBJECT
 public:
     void setCurrentUser(const QString& name);
+    // Where the keyboard returns when the report closes.
+    void focusViewReport();
 
 signals:
     void switchUserClicked();
@@ -61,6 +63,7 @@ protected:
 
 private:
     QLabel* m_currentUser = nullptr;
+    QPushButton* m_viewReport = nullptr;
 };
 
 } // namespace kf

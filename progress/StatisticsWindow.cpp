@@ -33,6 +33,13 @@ constexpr const char* kRestartAdvice = QT_TRANSLATE_NOOP(
     "to type. This will protect the most recent chart data from being lost. If you haven't "
     "typed since starting Keyfarer, you don't have to restart.");
 
+QWidget* chartsArea(QWidget* window) {
+    auto* area = new QWidget(window);
+    area->setObjectName(QStringLiteral("PanelCharts"));
+    area->setGeometry(0, 0, kClientWidth, kClientHeight);
+    return area;
+}
+
 } // namespace
 
 StatisticsWindow::StatisticsWindow(const StudentContext& student, Services& services,
@@ -40,7 +47,8 @@ StatisticsWindow::StatisticsWindow(const StudentContext& student, Services& serv
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
     , m_student(student)
     , m_services(services)
-    , m_bands(this, kClientWidth) {
+    , m_chartsArea(chartsArea(this))
+    , m_bands(m_chartsArea, kClientWidth) {
     setUiWindowTitle(this, kStatisticsWindowContext,
                      QT_TRANSLATE_NOOP("StatisticsWindow", "Statistics"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -73,7 +81,7 @@ StatisticsWindow* StatisticsWindow::open(const StudentContext& student, Services
 }
 
 void StatisticsWindow::buildPages() {
-    m_pages = new QTabWidget(this);
+    m_pages = new QTabWidget(m_chartsArea);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->setGeometry(0, ChartBands::height(), kClientWidth,
                          kClientHeight - ChartBands::height());

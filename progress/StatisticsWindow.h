@@ -119,6 +119,9 @@ private:
 
     void buildReportPanel();
     void buildReport();
+    // While the report shows, what it covers is hidden: neither Tab nor a screen reader
+    // reaches the charts behind it.
+    void setReportShown(bool shown);
 
     // Which list the name to view comes from.
     enum class ViewFrom { SwitchUserPanel, ReportPanel };
@@ -130,6 +133,8 @@ private:
     ChartsWindowState m_state;
     QDate m_titleDate;
 
+    // What the report covers: the bands, the pages and the panels over them.
+    QWidget* m_chartsArea;
     ChartBands m_bands;
     QTabWidget* m_pages = nullptr;
     KeyChartsPage* m_keyPage = nullptr;

@@ -7,14 +7,17 @@
 #include "progress/GoalReport.h"
 #include "progress/ReportPanel.h"
 #include "progress/ReportShowPanel.h"
+#include "progress/StatisticsPage.h"
 #include "progress/StatisticsWindow.h"
 #include "progress/SummaryReport.h"
 #include "students/Roster.h"
 
+#include <QTabWidget>
+
 namespace kf {
 
 void StatisticsWindow::buildReportPanel() {
-    m_showPanel = new ReportShowPanel(this);
+    m_showPanel = new ReportShowPanel(m_chartsArea);
     connect(m_showPanel, &ReportShowPanel::showClicked, this, [this] { buttonShowClick(); });
 
     m_report = new ReportPanel(this);
@@ -26,6 +29,17 @@ void StatisticsWindow::buildReportPanel() {
             [this] { buttonReportViewNameClick(); });
 }
 
+void StatisticsWindow::setReportShown(bool shown) {
+    // The side to show first, so the focus never falls to a hidden control on the way.
+    if (shown) {
+        m_report->show();
+        m_chartsArea->hide();
+    } else {
+        m_chartsArea->show();
+        m_report->hide();
+    }
+}
+
 void StatisticsWindow::buildReport() {
     m_report->setReportLines(
         summaryReportLines(m_student.record, {m_student.currentUserName, heading().date}) +
@@ -34,8 +48,7 @@ void StatisticsWindow::buildReport() {
 
 void StatisticsWindow::buttonViewReportClick() {
     playClick();
-    m_report->show();
-    m_report->raise();
+    setReportShown(true);
     m_report->setNames(Roster(m_student.folder).names(), m_student.currentUserName);
     refresh();
     m_report->focusNames();
@@ -51,22 +64,24 @@ void StatisticsWindow::buttonPrintReportClick() {
 
 void StatisticsWindow::buttonCloseReportClick() {
     playClick();
-    m_report->hide();
+    setReportShown(false);
+    static_cast<StatisticsPage*>(m_pages->currentWidget())->focusViewReport();
 }
 
 void StatisticsWindow::buttonHideClick() {
     playClick();
-    m_report->hide();
     m_showPanel->show();
     m_showPanel->raise();
+    setReportShown(false);
+    m_showPanel->focusShow();
 }
 
 void StatisticsWindow::buttonShowClick() {
     playClick();
-    m_report->show();
-    m_report->raise();
+    setReportShown(true);
     m_showPanel->hide();
     m_report->selectName(m_student.currentUserName);
+    m_report->focusNames();
 }
 
 void StatisticsWindow::buttonReportViewNameClick() {

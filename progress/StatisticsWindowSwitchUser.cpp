@@ -14,7 +14,7 @@
 namespace kf {
 
 void StatisticsWindow::buildSwitchUserPanel() {
-    m_switchUser = new SwitchUserPanel(this);
+    m_switchUser = new SwitchUserPanel(m_chartsArea);
     connect(m_switchUser, &SwitchUserPanel::viewSelectedNameClicked, this,
             [this] { buttonViewSelectedNameClick(); });
     connect(m_switchUser, &SwitchUserPanel::cancelClicked, this,

@@ -40,7 +40,7 @@ QLabel* wrappedLabel(const QString& name, QWidget* parent) {
 } // namespace
 
 SwitchUserPanel::SwitchUserPanel(QWidget* parent)
-    : QFrame(parent) {
+    : PanelFrame(parent) {
     setObjectName(QStringLiteral("PanelSwitchUser"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     QPalette colours = palette();

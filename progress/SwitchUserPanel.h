@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFrame>
+#include "widgets/PanelFrame.h"
+
 #include <QRgb>
 
 class QLabel;
@@ -11,7 +12,7 @@ namespace kf {
 
 // The panel in the middle of the statistics window where a teacher picks another student's
 // name to view that student's figures.
-class SwitchUserPanel : public QFrame {
+class SwitchUserPanel : public PanelFrame {
     Q_OBJECT
 public:
     explicit SwitchUserPanel(QWidget* parent);

@@ -82,6 +82,10 @@
         <source>damaged</source>
         <translation>beschädigt</translation>
     </message>
+    <message>
+        <source>Bar</source>
+        <translation>Balken</translation>
+    </message>
 </context>
 <context>
     <name>ClassColumns</name>
@@ -604,6 +608,10 @@
     <message>
         <source>Hide text description</source>
         <translation>Textbeschreibung ausblenden</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Ton aus</translation>
     </message>
 </context>
 <context>
@@ -2919,6 +2927,14 @@ Noch einmal versuchen, die Arbeit von %1 zu speichern, oder ohne Speichern beend
     <message>
         <source>Trouble Keys</source>
         <translation>Problemtasten</translation>
+    </message>
+    <message>
+        <source>Show as Table</source>
+        <translation>Als Tabelle</translation>
+    </message>
+    <message>
+        <source>Show as Chart</source>
+        <translation>Als Diagramm</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,10 @@
         <source>damaged</source>
         <translation>dañado</translation>
     </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barra</translation>
+    </message>
 </context>
 <context>
     <name>ClassColumns</name>
@@ -604,6 +608,10 @@
     <message>
         <source>Hide text description</source>
         <translation>Ocultar la descripción</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Sonido desactivado</translation>
     </message>
 </context>
 <context>
@@ -2919,6 +2927,14 @@ Try again to save the work of %1, or quit without saving it?</source>
     <message>
         <source>Trouble Keys</source>
         <translation>Teclas problemáticas</translation>
+    </message>
+    <message>
+        <source>Show as Table</source>
+        <translation>Ver tabla</translation>
+    </message>
+    <message>
+        <source>Show as Chart</source>
+        <translation>Ver gráfico</translation>
     </message>
 </context>
 <context>

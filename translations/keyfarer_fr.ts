@@ -82,6 +82,10 @@
         <source>damaged</source>
         <translation>endommagé</translation>
     </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barre</translation>
+    </message>
 </context>
 <context>
     <name>ClassColumns</name>
@@ -604,6 +608,10 @@
     <message>
         <source>Hide text description</source>
         <translation>Masquer la description</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Son coupé</translation>
     </message>
 </context>
 <context>
@@ -2919,6 +2927,14 @@ Réessayer d&apos;enregistrer le travail de %1, ou quitter sans l&apos;enregistr
     <message>
         <source>Trouble Keys</source>
         <translation>Touches difficiles</translation>
+    </message>
+    <message>
+        <source>Show as Table</source>
+        <translation>En tableau</translation>
+    </message>
+    <message>
+        <source>Show as Chart</source>
+        <translation>En graphique</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,10 @@
         <source>damaged</source>
         <translation>danneggiato</translation>
     </message>
+    <message>
+        <source>Bar</source>
+        <translation>Barra</translation>
+    </message>
 </context>
 <context>
     <name>ClassColumns</name>
@@ -604,6 +608,10 @@
     <message>
         <source>Hide text description</source>
         <translation>Nascondi la descrizione</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Audio disattivato</translation>
     </message>
 </context>
 <context>
@@ -2919,6 +2927,14 @@ Riprovare a salvare il lavoro di %1, o uscire senza salvarlo?</translation>
     <message>
         <source>Trouble Keys</source>
         <translation>Tasti difficili</translation>
+    </message>
+    <message>
+        <source>Show as Table</source>
+        <translation>Vedi tabella</translation>
+    </message>
+    <message>
+        <source>Show as Chart</source>
+        <translation>Vedi grafico</translation>
     </message>
 </context>
 <context>

@@ -1,27 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/SpokenNotice.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include "widgets/AccessibleRole.h"
 
 namespace kf {
 
 namespace {
 
 // Qt gives a plain widget the client role; the notice needs the notification role.
-QAccessibleInterface* noticeAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String(NoticeObject::staticMetaObject.className()) &&
-        object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-    return nullptr;
-}
-
 QWidget* withNoticeAccessible(QWidget& parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(noticeAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed)
+    setClassAccessibleRole(NoticeObject::staticMetaObject, QAccessible::Notification);
     return &parent;
 }
 

@@ -38,6 +38,8 @@ private slots:
 
     void everyControlHasAName();
     void eachTargetIsToldOnce();
+    void beginningLeavesTheKeyboardOnTheDrill_data();
+    void beginningLeavesTheKeyboardOnTheDrill();
     void eachMissIsTold_data();
     void eachMissIsTold();
     void announcementsNeverBlink();
@@ -108,6 +110,45 @@ void tst_DrillAccessibility::everyControlHasAName() {
     QCOMPARE(rowButtons.first(), QStringLiteral("Hide Last Correct"));
     rowButtons.removeDuplicates();
     QCOMPARE(rowButtons.size(), 4);
+}
+
+void tst_DrillAccessibility::beginningLeavesTheKeyboardOnTheDrill_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("own keys") << int(DrillKind::ChooseYourOwnKeys);
+    QTest::newRow("home row") << int(DrillKind::HomeRowOnly);
+}
+
+// From the keyboard alone: "Verify these Keys" and "Begin Typing" by Tab and Enter, then Space.
+// Whatever the drill, the keyboard rests on the shown drill area, which says to press Space, and
+// the first target is told.
+void tst_DrillAccessibility::beginningLeavesTheKeyboardOnTheDrill() {
+    QFETCH(int, kind);
+    SpokenNotices notices;
+    m_h->globals.activity.selectDrill(DrillKind(kind));
+    m_form = std::make_unique<DrillWindow>(m_h->globals.drillWindowState(), m_h->services);
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    if (DrillKind(kind) == DrillKind::ChooseYourOwnKeys) {
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("fj"));
+        key(Qt::Key_Tab);
+        key(Qt::Key_Return); // Verify these Keys
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Button2"));
+        key(Qt::Key_Return); // Begin Typing
+        QVERIFY(!m_form->findChild<QWidget*>(QStringLiteral("Panel2"))->isVisible());
+    }
+    QCOMPARE(QApplication::focusWidget(), client());
+    QVERIFY(client()->isVisible());
+    QVERIFY2(client()->accessibleDescription().contains(QStringLiteral("Spacebar")),
+             qPrintable(client()->accessibleDescription()));
+
+    key(Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), client());
+    QVERIFY2(!notices.messages().isEmpty() &&
+                 notices.messages().last().startsWith(QStringLiteral("Key 1 of 10. Type ")),
+             qPrintable(notices.said().join(u'\n')));
 }
 
 // Each target is told once as it comes up, with its finger sentence, also a key that repeats;

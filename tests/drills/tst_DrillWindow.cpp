@@ -8,6 +8,7 @@
 #include "options/PreferencesDialog.h"
 #include "progress/StatisticsWindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -65,6 +66,7 @@ private slots:
     void toolButtons();
     void optionsWindowOpensOnItsPage_data();
     void optionsWindowOpensOnItsPage();
+    void soundButtonSaysWhetherSoundIsOn();
     void chartsWindowOpensOverTheDrill();
     void preferencesRepaintTheOpenDrill();
     void viewingAnotherStudentFromTheChartsRenewsTheDrill();
@@ -741,6 +743,31 @@ void tst_DrillWindow::toolButtons() {
     QTest::keyClick(client(), Qt::Key_Return);
     click("SpeedButton17");
     QVERIFY(!m_form->isVisible());
+}
+
+// The sound button opens Preferences; what it is called, shown and heard, follows the setting.
+void tst_DrillWindow::soundButtonSaysWhetherSoundIsOn() {
+    m_h->globals.record.setFlag(L::kSoundOn, false);
+    openForm(DrillKind::HomeRowOnly);
+    auto* sound = m_form->findChild<QToolButton*>(QStringLiteral("SpeedButton9"));
+    const auto says = [&](const QString& text) {
+        QCOMPARE(sound->toolTip(), text);
+        QCOMPARE(QAccessible::queryAccessibleInterface(sound)->text(QAccessible::Name), text);
+    };
+    says(QStringLiteral("Sound Off"));
+
+    sound->click();
+    auto* options = m_form->findChild<PreferencesDialog*>();
+    QVERIFY(options);
+    QRadioButton* on = nullptr;
+    for (QRadioButton* b : options->findChild<QGroupBox*>(QStringLiteral("RadioGroup1"))
+                               ->findChildren<QRadioButton*>())
+        if (b->text() == u"Sound On")
+            on = b;
+    QVERIFY(on);
+    on->click();
+    options->close();
+    says(QStringLiteral("Sound On"));
 }
 
 void tst_DrillWindow::optionsWindowOpensOnItsPage_data() {

@@ -5,10 +5,13 @@
     atspi_probe.py unnamed WINDOW      controls showing in the window without a name
     atspi_probe.py focused             "name|description" of the focused object
     atspi_probe.py wait-focused TEXT   waits up to 5 s until the focused object's name holds TEXT
+    atspi_probe.py tab-to TEXT [KEY]   presses KEY (Tab unless given) until the focused object's
+                                       name holds TEXT, at most 40 times
     atspi_probe.py windows             the names of the program's windows
     atspi_probe.py listen SECONDS      prints the program's name and description changes, one
                                        "event|new text" line each, for that long
 """
+import subprocess
 import sys
 import time
 
@@ -70,14 +73,17 @@ def unnamed(name):
 
 
 def focused_object():
-    """The focused object of the active window, or of any showing one when none is active."""
+    """The focused object of the active window, or of any showing one when none is active. A
+    control hidden behind a panel may still claim the focus it had: only a showing one counts."""
     app = application()
     windows = [app.get_child_at_index(i) for i in range(app.get_child_count())]
     windows = [w for w in windows if w is not None and showing(w)]
     windows.sort(key=lambda w: not w.get_state_set().contains(Atspi.StateType.ACTIVE))
     for w in windows:
         for node, _ in walk(w):
-            if node.get_state_set().contains(Atspi.StateType.FOCUSED):
+            states = node.get_state_set()
+            if states.contains(Atspi.StateType.FOCUSED) and states.contains(
+                    Atspi.StateType.SHOWING):
                 return node
     return None
 
@@ -108,6 +114,23 @@ def listen(seconds):
     return 0
 
 
+def tab_to(text, key):
+    """Walks the focus as a keyboard user does, each press once the last one has moved it."""
+    now = describe(focused_object())
+    for _ in range(40):
+        if text in now:
+            print(now)
+            return 0
+        before = now
+        subprocess.run(["xdotool", "key", key], check=True)
+        deadline = time.monotonic() + 3
+        while now == before and time.monotonic() < deadline:
+            time.sleep(0.05)
+            now = describe(focused_object())
+    print(now)
+    return 1
+
+
 def main():
     command = sys.argv[1]
     if command == "unnamed":
@@ -126,6 +149,8 @@ def main():
                 print(text)
                 return 1
             time.sleep(0.1)
+    if command == "tab-to":
+        return tab_to(sys.argv[2], sys.argv[3] if len(sys.argv) > 3 else "Tab")
     if command == "listen":
         return listen(float(sys.argv[2]))
     if command == "windows":

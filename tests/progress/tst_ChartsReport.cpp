@@ -10,6 +10,8 @@
 #include "students/StudentFile.h"
 #include "tests/common/TestWorkingFolder.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -40,6 +42,8 @@ private slots:
     void viewReportShowsTheReportAndEveryStudentFile();
     void refreshRebuildsTheReport();
     void hideAndShowAlternateInOnePlace();
+    void keyboardAndReaderStayInTheReportWhileItShows_data();
+    void keyboardAndReaderStayInTheReportWhileItShows();
     void printReportWritesEachLineInTheChosenFont_data();
     void printReportWritesEachLineInTheChosenFont();
     void cancelledPrintDoesNothing();
@@ -107,6 +111,36 @@ QList<PdfWord> pdfWords(const QString& bboxHtml) {
     for (const QRegularExpressionMatch& m : word.globalMatch(bboxHtml))
         words.append({m.captured(3), m.captured(2).toDouble() - m.captured(1).toDouble()});
     return words;
+}
+
+// Every control Tab and Shift+Tab reach from the focused one, round the window once.
+QList<QWidget*> tabStops() {
+    QList<QWidget*> stops;
+    for (const bool forward : {true, false}) {
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                            forward ? Qt::NoModifier : Qt::ShiftModifier);
+            if (!stops.contains(QApplication::focusWidget()))
+                stops.append(QApplication::focusWidget());
+        }
+    }
+    stops.removeAll(nullptr);
+    return stops;
+}
+
+// The nearest accessible ancestor that the accessibility bridge reports as a window: a child
+// of the application, or one whose role is a window's (the border role goes out as a frame). A
+// screen reader takes what has the focus to live in that window.
+QObject* readersWindowOf(QWidget* control) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
+    for (iface = iface ? iface->parent() : nullptr; iface && iface->parent();
+         iface = iface->parent()) {
+        const QAccessible::Role role = iface->role();
+        if (role == QAccessible::Window || role == QAccessible::Dialog ||
+            role == QAccessible::Border || iface->parent()->role() == QAccessible::Application)
+            return iface->object();
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -314,6 +348,51 @@ void tst_ChartsReport::hideAndShowAlternateInOnePlace() {
     QVERIFY(!report->isVisible());
     QVERIFY(!showPanel->isVisible());
     QCOMPARE(m_folder->sound.played.size(), 3);
+}
+
+void tst_ChartsReport::keyboardAndReaderStayInTheReportWhileItShows_data() {
+    QTest::addColumn<bool>("shownAgain"); // hidden behind "Show", then shown again
+    QTest::newRow("View Report") << false;
+    QTest::newRow("Show") << true;
+}
+
+void tst_ChartsReport::keyboardAndReaderStayInTheReportWhileItShows() {
+    QFETCH(bool, shownAgain);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    auto* report = find<QWidget>(QStringLiteral("PanelReport"));
+    auto* names = find<QListWidget>(QStringLiteral("ListBoxReportNames"));
+    openReport();
+    if (shownAgain) {
+        click(QStringLiteral("ButtonHide"));
+        // Hidden, the report gives the keyboard back to the charts and the "Show" button.
+        QCOMPARE(QApplication::focusWidget(), find<QWidget>(QStringLiteral("ButtonShow")));
+        const QList<QWidget*> stops = tabStops();
+        QVERIFY(stops.contains(find<QWidget>(QStringLiteral("ButtonViewReportKeys"))));
+        for (QWidget* stop : stops) {
+            QVERIFY2(!report->isAncestorOf(stop), qPrintable(stop->objectName()));
+            // Nor does it reach a chart, shown or lying behind the other one of its band.
+            QVERIFY2(!qobject_cast<BarChartView*>(stop), qPrintable(stop->objectName()));
+        }
+        click(QStringLiteral("ButtonShow"));
+    }
+
+    QCOMPARE(QApplication::focusWidget(), names);
+    const QList<QWidget*> stops = tabStops();
+    QVERIFY(stops.contains(find<QWidget>(QStringLiteral("MemoReport"))));
+    for (QWidget* stop : stops)
+        QVERIFY2(report->isAncestorOf(stop), qPrintable(stop->objectName()));
+    // What a reader sees of the window is the report: the covered charts and pages are gone.
+    for (const char* covered : {"PageControl1", "ButtonPrintTop", "ChartKeySpeed", "PanelShow"})
+        QVERIFY2(!find<QWidget>(QString::fromLatin1(covered))->isVisible(), covered);
+    // The report is part of the statistics window, not a window of its own.
+    QCOMPARE(readersWindowOf(names), m_window.get());
+    QCOMPARE(readersWindowOf(find<QWidget>(QStringLiteral("MemoReport"))), m_window.get());
+
+    click(QStringLiteral("ButtonCloseReport"));
+    QVERIFY(find<QWidget>(QStringLiteral("PageControl1"))->isVisible());
+    QVERIFY(QApplication::focusWidget() && !report->isAncestorOf(QApplication::focusWidget()));
+    QVERIFY(QApplication::focusWidget()->isVisible());
 }
 
 void tst_ChartsReport::printReportWritesEachLineInTheChosenFont_data() {

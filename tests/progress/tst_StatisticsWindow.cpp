@@ -7,6 +7,7 @@
 #include "students/StudentFile.h"
 #include "tests/common/TestWorkingFolder.h"
 
+#include <QApplication>
 #include <QBarSet>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QStackedBarSeries>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QValueAxis>
 #include <memory>
@@ -43,6 +45,8 @@ private slots:
     void chartImageShowsTheTitle();
     void aChartWithoutBarsKeepsItsGrid();
     void axesStayFixedAfterRefresh();
+    void figuresTableHoldsTheBarsDrawn_data();
+    void figuresTableHoldsTheBarsDrawn();
     void todayOrLastSwitchesToTheSessionAfterTheFirstScoredKey();
     void overallPanelsFollowThePeriod();
     void aViewedStudentWhoNeverDrilledShowsZero();
@@ -418,6 +422,88 @@ void tst_StatisticsWindow::aChartWithoutBarsKeepsItsGrid() {
     for (int y = 0; y < image.height(); ++y)
         gridRows += image.pixel(int(plot.center().x()), y) == qRgb(192, 192, 192) ? 1 : 0;
     QVERIFY2(gridRows >= 2, qPrintable(QString::number(gridRows)));
+}
+
+void tst_StatisticsWindow::figuresTableHoldsTheBarsDrawn_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<QString>("hidden"); // the band's other chart
+    QTest::addColumn<QString>("valueHeading");
+    QTest::newRow("key accuracy") << "ButtonTableTop" << 0 << "ChartKeyAccuracy"
+                                  << "ChartStatsPercent"
+                                  << "Percent";
+    QTest::newRow("key speed") << "ButtonTableMiddle" << 0 << "ChartKeySpeed"
+                               << "ChartAdjustedWpm"
+                               << "Seconds";
+    QTest::newRow("overall accuracy") << "ButtonTableTop" << 1 << "ChartStatsPercent"
+                                      << "ChartKeyAccuracy"
+                                      << "Percent";
+}
+
+// A reader reaches each band's figures as a table: the bars of the chart in front, label and
+// value, in the order drawn; the table follows a redraw and the page, and gives the band back.
+void tst_StatisticsWindow::figuresTableHoldsTheBarsDrawn() {
+    QFETCH(QString, button);
+    QFETCH(int, page);
+    QFETCH(QString, chart);
+    QFETCH(QString, hidden);
+    QFETCH(QString, valueHeading);
+    StudentRecord& record = m_folder->globals.record;
+    record.setPerKey(layout::kBegAccuracy, 1, 1.0L);
+    record.setPerKey(layout::kBegAccuracy, 11, 0.5L);
+    record.setPerKey(layout::kBegAvgSeconds, 2, 0.8512L);
+    record.setI64(layout::kBegKeysTotal, stored(1000));
+    record.setI64(layout::kBegMissesTotal, stored(250));
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+    clickItem(page == 0 ? "RadioGroupKeyPeriod" : "RadioGroupOverallPeriod", page == 0 ? 1 : 2);
+    auto* toggle = m_window->findChild<QPushButton*>(button);
+    QCOMPARE(toggle->text(), QStringLiteral("Show as Table"));
+
+    toggle->click();
+
+    const BarChartView* view = this->chart(qPrintable(chart));
+    // The band's table is named after its per-key chart.
+    auto* table = m_window->findChild<QTableWidget*>((page == 0 ? chart : hidden) + u"Table");
+    QVERIFY(table && table->isVisible());
+    QVERIFY(!view->isVisible());
+    QVERIFY(!this->chart(qPrintable(hidden))->isVisible());
+    QCOMPARE(toggle->text(), QStringLiteral("Show as Chart"));
+    QCOMPARE(table->accessibleName(), view->titleLines().join(u' ').simplified());
+    QCOMPARE(view->accessibleName(), table->accessibleName());
+    QCOMPARE(table->horizontalHeaderItem(1)->text(), valueHeading);
+    const auto checkRows = [&](const BarChartView* drawn) {
+        QCOMPARE(table->rowCount(), drawn->barCount());
+        for (int i = 0; i < drawn->barCount(); ++i) {
+            const QString label = drawn->barLabel(i);
+            QCOMPARE(table->item(i, 0)->text(), label.isEmpty() ? QString::number(i + 1) : label);
+            QCOMPARE(table->item(i, 1)->text(), QLocale().toString(barValue(drawn, i)));
+        }
+    };
+    QVERIFY(view->barCount() > 0);
+    checkRows(view);
+    if (page == 0) {
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("A"));
+        QCOMPARE(table->item(0, 1)->text(), chart == u"ChartKeySpeed" ? u"0" : u"100");
+        QCOMPARE(table->item(1, 1)->text(), chart == u"ChartKeySpeed" ? u"0.8512" : u"0");
+    } else {
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("75"));
+    }
+    // The keyboard goes into the table, on its first row.
+    QCOMPARE(QApplication::focusWidget(), table);
+    QCOMPARE(table->currentRow(), 0);
+
+    // The other page brings the band's other chart in front, and the table follows it.
+    m_window->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1 - page);
+    checkRows(this->chart(qPrintable(hidden)));
+
+    toggle->click();
+    QVERIFY(!table->isVisible());
+    QVERIFY(this->chart(qPrintable(chart))->isVisible());
+    QCOMPARE(toggle->text(), QStringLiteral("Show as Table"));
 }
 
 void tst_StatisticsWindow::axesStayFixedAfterRefresh() {
