@@ -378,6 +378,12 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A change of student on its way ends first; the window closes on the student it leaves.
+    if (FolderWait& wait = m_userPanels->folderWait(); wait.waiting()) {
+        event->ignore();
+        wait.afterwards(this, [this] { close(); });
+        return;
+    }
     closeStudentSession(m_globals.session, m_services.dialogs);
     event->accept();
 }

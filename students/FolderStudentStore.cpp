@@ -152,8 +152,6 @@ LockOutcome oddLock(const QString& name, const QString& path, const QString& why
 FolderStudentStore::FolderStudentStore(WorkingFolder folder)
     : m_folder(folder)
     , m_roster(std::move(folder)) {
-    m_touch.setInterval(kLockTouchMs);
-    QObject::connect(&m_touch, &QTimer::timeout, [this] { touchLocks(); });
     if (QFileInfo(m_folder.path()).isDir())
         removeLeftovers();
 }
@@ -279,7 +277,6 @@ LockOutcome FolderStudentStore::lock(const QString& name) {
         qCInfo(logStudents).noquote() << "lock taken" << path;
         shareWithFolderGroup(path);
         m_locks.emplace(name, std::move(lockFile));
-        m_touch.start();
         return {};
     }
     if (holder)
@@ -292,8 +289,6 @@ void FolderStudentStore::unlock(const QString& name) {
     if (m_locks.count(name) != 0)
         qCInfo(logStudents).noquote() << "lock let go" << lockPath(name);
     m_locks.erase(name);
-    if (m_locks.empty())
-        m_touch.stop();
 }
 
 void FolderStudentStore::touchLocks() {
