@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <atomic>
 #include <semaphore>
 
 using namespace kf;
@@ -90,6 +91,7 @@ private slots:
     void aFailureIsToldWhenKnown();
     void closingWritesAfterTheLastSetsSave();
     void theLastSaveReachesTheFolderBeforeTheStoreGoes();
+    void workInTurnFollowsTheSavesBeforeItOnTheWritersThread();
 };
 
 void tst_QueuedStudentStore::savesAreWrittenInTurnAndToldOnThisThread() {
@@ -185,6 +187,37 @@ void tst_QueuedStudentStore::theLastSaveReachesTheFolderBeforeTheStoreGoes() {
     QVERIFY(
         FolderStudentStore(WorkingFolder(dir.path())).load(QStringLiteral("Ann"), onDisk).done());
     QCOMPARE(onDisk.i32(0), 99);
+}
+
+// A change of student in the store's turn: it starts once the set before it is written, its own
+// calls go straight to the folder, and its end is told here after the set's.
+void tst_QueuedStudentStore::workInTurnFollowsTheSavesBeforeItOnTheWritersThread() {
+    auto gated = std::make_unique<GatedStore>();
+    GatedStore& inner = *gated;
+    QueuedStudentStore store(std::move(gated));
+    QStringList told;
+    store.saveInBackground(QStringLiteral("Ann"), tagged(5),
+                           [&](const FileOutcome&) { told << QStringLiteral("saved"); });
+    std::atomic<QThread*> workedOn = nullptr;
+    store.runInTurn(
+        [&] {
+            workedOn = QThread::currentThread();
+            StudentRecord incoming;
+            store.lock(QStringLiteral("Bob"));
+            store.load(QStringLiteral("Bob"), incoming);
+        },
+        [&] {
+            QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
+            told << QStringLiteral("changed");
+        });
+    QTest::qWait(20);
+    QVERIFY(inner.seen().isEmpty()); // the set is not written yet, and the change waits
+    inner.gate.release();
+    QTRY_COMPARE(told, (QStringList{QStringLiteral("saved"), QStringLiteral("changed")}));
+    QCOMPARE(inner.seen(), (QStringList{QStringLiteral("save Ann 5"), QStringLiteral("lock Bob"),
+                                        QStringLiteral("load Bob")}));
+    QVERIFY(workedOn != QCoreApplication::instance()->thread());
+    QVERIFY(!store.busy());
 }
 
 QTEST_GUILESS_MAIN(tst_QueuedStudentStore)
