@@ -162,10 +162,12 @@ FileOutcome FolderStudentStore::load(const QString& name, StudentRecord& record)
     const QString path = m_roster.filePath(name);
     if (const QString odd = folderFile::oddness(path); !odd.isEmpty())
         return logged("read", path, refused(path, odd));
-    FileOutcome read = StudentFile::load(path, record);
-    if (read.done())
-        remember(path);
-    else if (read.status == FileOutcome::Status::Missing)
+    // What the file holds is taken from the same read: on a file server every pass costs.
+    QByteArray content;
+    FileOutcome read = StudentFile::load(path, record, &content);
+    if (read.done() && !content.isEmpty())
+        remember(path, content);
+    else if (read.done() || read.status == FileOutcome::Status::Missing)
         m_lastSeen.erase(path);
     return logged("read", path, read);
 }
@@ -225,13 +227,6 @@ FolderStudentStore::fingerprintOfFile(const QString& path) {
     if (!read.done())
         return std::nullopt;
     return fingerprintOf(read.bytes);
-}
-
-void FolderStudentStore::remember(const QString& path) {
-    if (const std::optional<Fingerprint> seen = fingerprintOfFile(path))
-        m_lastSeen[path] = *seen;
-    else
-        m_lastSeen.erase(path);
 }
 
 void FolderStudentStore::remember(const QString& path, QByteArrayView content) {

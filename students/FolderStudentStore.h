@@ -54,7 +54,6 @@ private:
     static Fingerprint fingerprintOf(QByteArrayView content);
     static std::optional<Fingerprint> fingerprintOfFile(const QString& path);
 
-    void remember(const QString& path);
     void remember(const QString& path, QByteArrayView content);
     bool replacedSinceSeen(const QString& path) const;
 

@@ -97,13 +97,19 @@ FileOutcome readRecord(QIODevice& device, const QString& path, StudentRecord& re
     return {};
 }
 
-FileOutcome load(const QString& path, StudentRecord& record) {
+FileOutcome load(const QString& path, StudentRecord& record, QByteArray* content) {
     QFile file(path);
     if (!file.exists() && !QFileInfo(path).isSymLink())
         return {FileOutcome::Status::Missing, {}};
     if (FileOutcome opened = openRecordFile(file, kNotRead); !opened.done())
         return opened;
-    return readRecord(file, path, record);
+    FileOutcome read = readRecord(file, path, record);
+    if (read.done() && content != nullptr) {
+        const QByteArray tail = file.read(kMostFileBytes - kRecordBytes);
+        if (file.error() == QFileDevice::NoError)
+            *content = recordBytes(record) + tail;
+    }
+    return read;
 }
 
 FileOutcome save(const QString& path, const StudentRecord& record, QByteArray* written) {
