@@ -3,10 +3,14 @@
 // waited for by everything that comes after them, closing included.
 #include "platform/doubles/ScriptedDialogs.h"
 #include "students/FolderStudentStore.h"
+#include "students/JournalReader.h"
+#include "students/PressJournal.h"
 #include "students/QueuedStudentStore.h"
 #include "students/SaveStudent.h"
 #include "students/StudentSession.h"
+#include "students/WriteJournal.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -92,6 +96,7 @@ private slots:
     void closingWritesAfterTheLastSetsSave();
     void theLastSaveReachesTheFolderBeforeTheStoreGoes();
     void workInTurnFollowsTheSavesBeforeItOnTheWritersThread();
+    void aSetsJournalIsWrittenAfterItsSaveWhileTypingGoesOn();
 };
 
 void tst_QueuedStudentStore::savesAreWrittenInTurnAndToldOnThisThread() {
@@ -218,6 +223,35 @@ void tst_QueuedStudentStore::workInTurnFollowsTheSavesBeforeItOnTheWritersThread
                                         QStringLiteral("load Bob")}));
     QVERIFY(workedOn != QCoreApplication::instance()->thread());
     QVERIFY(!store.busy());
+}
+
+// The press journal of a set waits behind the set's save, which the server holds; the window is
+// not held, and a press of the next set typed meanwhile waits for that set's end.
+void tst_QueuedStudentStore::aSetsJournalIsWrittenAfterItsSaveWhileTypingGoesOn() {
+    QTemporaryDir dir;
+    auto gated = std::make_unique<GatedStore>();
+    GatedStore& inner = *gated;
+    QueuedStudentStore store(std::move(gated));
+    SessionOver over(store);
+    StudentSession& session = over.session;
+    session.keepJournalIn(dir.path());
+    QVERIFY(session.take(QStringLiteral("Ann")).changed());
+    const JournalPress hit{1'800'000'000, 0, 0, 'f', 'f', true, 300, 0};
+    ScriptedDialogs dialogs;
+    session.journalPress(hit);
+    saveStudentInBackground(session, dialogs);
+    writeJournal(session, dialogs);
+    session.journalPress(hit);
+    const QString path = PressJournal::pathFor(dir.path(), QStringLiteral("Ann"));
+    QTest::qWait(20);
+    QVERIFY(!QFileInfo::exists(path));
+    inner.gate.release();
+    QTRY_VERIFY(!store.busy());
+    QCOMPARE(JournalReader(path).keyTrends().at('f').presses, 1);
+    writeJournal(session, dialogs);
+    QTRY_VERIFY(!store.busy());
+    QCOMPARE(JournalReader(path).keyTrends().at('f').presses, 2);
+    QVERIFY(dialogs.shown.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_QueuedStudentStore)
