@@ -74,24 +74,8 @@ void FolderWait::run(StudentStore& store, const std::function<void()>& work) {
     ++m_depth;
     waitInTurn(store, [] {});
     waitInTurn(store, work);
-    --m_depth;
-    runAfterwards();
-}
-
-void FolderWait::afterwards(QObject* context, std::function<void()> then) {
-    m_afterwards.emplace_back(context, std::move(then));
-    if (!waiting())
-        runAfterwards();
-}
-
-// Queued, so that whoever waited acts on the outcome first.
-void FolderWait::runAfterwards() {
-    if (waiting())
-        return;
-    for (auto& [context, then] : std::exchange(m_afterwards, {})) {
-        if (context)
-            QMetaObject::invokeMethod(context, std::move(then), Qt::QueuedConnection);
-    }
+    if (--m_depth == 0)
+        emit over();
 }
 
 } // namespace kf
