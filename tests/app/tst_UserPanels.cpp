@@ -1100,9 +1100,11 @@ WhileWaiting changeToBobOnASlowFolder(Fixture& f, FolderGate& gate,
     QTimer beat;
     QObject::connect(&beat, &QTimer::timeout, [&] { ++beats; });
     gate.closed = true;
-    QTimer::singleShot(10, &beat, [&] { beat.start(5); });
-    // Bound to the beat: when the change does not let the loop turn, this never runs during it.
-    QTimer::singleShot(200, &beat, [&] {
+    beat.start(5);
+    // When the change does not let the loop turn, this never runs during it.
+    QTimer answer;
+    answer.setSingleShot(true);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
         seen.beats = beats;
         seen.userLine = f.userLine();
         const QCursor* cursor = QGuiApplication::overrideCursor();
@@ -1115,6 +1117,7 @@ WhileWaiting changeToBobOnASlowFolder(Fixture& f, FolderGate& gate,
         gate.closed = false;
         gate.pass.release();
     });
+    answer.start(200);
     f.useName(QStringLiteral("Bob"));
     return seen;
 }
