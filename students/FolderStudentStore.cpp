@@ -176,10 +176,17 @@ FileOutcome FolderStudentStore::save(const QString& name, const StudentRecord& r
     const QString path = m_roster.filePath(name);
     if (const QString odd = folderFile::oddness(path); !odd.isEmpty())
         return logged("write", path, refused(path, odd));
-    if (replacedSinceSeen(path))
+    // One read serves both the check against a file replaced from outside and the bytes past the
+    // record that are kept. A file missing, short or unreadable is the save's to tell.
+    const folderFile::Read current = folderFile::read(path, StudentFile::kMostFileBytes);
+    const bool whole = current.done() && current.bytes.size() >= qsizetype(layout::kRecordSize);
+    if (whole && replacedSinceSeen(path, current.bytes))
         return logged("write", path, {FileOutcome::Status::Changed, {}});
     QByteArray content;
-    FileOutcome written = withAdvice(StudentFile::save(path, record, &content), m_folder.path());
+    FileOutcome written =
+        withAdvice(whole ? StudentFile::saveOver(path, record, current.bytes, &content)
+                         : StudentFile::save(path, record, &content),
+                   m_folder.path());
     // What was written is remembered rather than read back: a file replaced between the write and
     // a read-back would otherwise be taken for this program's own.
     if (written.done())
@@ -219,28 +226,14 @@ FolderStudentStore::Fingerprint FolderStudentStore::fingerprintOf(QByteArrayView
             qHashBits(content.data(), std::size_t(content.size()), kFingerprintSeed)};
 }
 
-// The whole file read at once, or nothing when it cannot be read or is far too large to be a
-// student's (loading and saving refuse such a file themselves).
-std::optional<FolderStudentStore::Fingerprint>
-FolderStudentStore::fingerprintOfFile(const QString& path) {
-    const folderFile::Read read = folderFile::read(path, StudentFile::kMostFileBytes);
-    if (!read.done())
-        return std::nullopt;
-    return fingerprintOf(read.bytes);
-}
-
 void FolderStudentStore::remember(const QString& path, QByteArrayView content) {
     m_lastSeen[path] = fingerprintOf(content);
 }
 
-// A file never read here, a missing or short one (StudentFile says so itself) or one that
-// cannot be read (the save says why) is not counted as replaced.
-bool FolderStudentStore::replacedSinceSeen(const QString& path) const {
+// A file never read here is not counted as replaced.
+bool FolderStudentStore::replacedSinceSeen(const QString& path, QByteArrayView content) const {
     const auto seen = m_lastSeen.find(path);
-    if (seen == m_lastSeen.end())
-        return false;
-    const std::optional<Fingerprint> now = fingerprintOfFile(path);
-    return now && now->size >= qsizetype(layout::kRecordSize) && *now != seen->second;
+    return seen != m_lastSeen.end() && fingerprintOf(content) != seen->second;
 }
 
 QString FolderStudentStore::lockPath(const QString& name) const {

@@ -6,7 +6,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 
 class QLockFile;
 
@@ -52,10 +51,9 @@ private:
         bool operator==(const Fingerprint&) const = default;
     };
     static Fingerprint fingerprintOf(QByteArrayView content);
-    static std::optional<Fingerprint> fingerprintOfFile(const QString& path);
 
     void remember(const QString& path, QByteArrayView content);
-    bool replacedSinceSeen(const QString& path) const;
+    bool replacedSinceSeen(const QString& path, QByteArrayView content) const;
 
     WorkingFolder m_folder;
     Roster m_roster;

@@ -41,6 +41,10 @@ FileOutcome load(const QString& path, StudentRecord& record, QByteArray* content
 // holds no whole record, is left as it is. When written is given, it receives the bytes the file
 // now holds.
 FileOutcome save(const QString& path, const StudentRecord& record, QByteArray* written = nullptr);
+// The same over what the file was just read to hold (a whole record at least), for a caller that
+// read it anyway: on a file server each pass over the file costs.
+FileOutcome saveOver(const QString& path, const StudentRecord& record, const QByteArray& current,
+                     QByteArray* written = nullptr);
 
 // Applies the defaults of a new record and writes it as a new file. The file appears whole or
 // not at all, and an existing file is never replaced, even one that another program creates at
