@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "app/FolderWait.h"
 #include "app/Globals.h"
 #include "app/LanguageMenu.h"
 #include "app/NationalityMenu.h"
@@ -378,6 +379,14 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A change of student on its way ends first; the window closes on the student it leaves.
+    if (FolderWait& wait = m_userPanels->folderWait(); wait.waiting()) {
+        event->ignore();
+        connect(&wait, &FolderWait::over, this, &QWidget::close,
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection |
+                                                Qt::UniqueConnection));
+        return;
+    }
     closeStudentSession(m_globals.session, m_services.dialogs);
     event->accept();
 }

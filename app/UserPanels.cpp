@@ -246,8 +246,8 @@ void UserPanels::useSelectedName() {
         return;
     // The outgoing student's session gets its history entry and is written before the incoming
     // record replaces it; anything that fails on the way changes nothing.
-    const ChangeOutcome outcome =
-        changeStudent([&] { return m_globals.session.take(item->text()); });
+    const QString name = item->text();
+    const ChangeOutcome outcome = changeStudent([&] { return m_globals.session.take(name); });
     if (!outcome.changed()) {
         m_services.dialogs.error(outcome.message);
         return;
@@ -319,16 +319,20 @@ void UserPanels::openPreferences() {
 
 // The outgoing student hears first when her file went or was replaced from outside, as at a
 // set's end: yes writes it anew and then the change goes on; no lets it go on without it, now
-// that she knows. Writing anew that fails changes nothing and says why.
+// that she knows. Writing anew that fails changes nothing and says why. The files are read and
+// written off the window's thread: on a slow file server the window keeps painting meanwhile.
 ChangeOutcome UserPanels::changeStudent(const std::function<ChangeOutcome()>& change) {
+    StudentStore& store = *m_globals.store;
     for (;;) {
-        ChangeOutcome outcome = change();
+        ChangeOutcome outcome;
+        m_folderWait.run(store, [&] { outcome = change(); });
         if (outcome.status != ChangeOutcome::Status::Gone)
             return outcome;
         if (!m_services.dialogs.askYesNo(outcome.message))
             continue; // told now, so the change goes on
-        if (const SaveOutcome written = m_globals.session.writeAnew();
-            written.status == SaveOutcome::Status::Failed)
+        SaveOutcome written;
+        m_folderWait.run(store, [&] { written = m_globals.session.writeAnew(); });
+        if (written.status == SaveOutcome::Status::Failed)
             return {ChangeOutcome::Status::SaveFailed, written.message};
     }
 }

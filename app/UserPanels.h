@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/FolderWait.h"
 #include "students/Roster.h"
 
 #include <QObject>
@@ -39,6 +40,9 @@ public:
     // "Preferences": the options window, on the page the activity chooses.
     void openPreferences();
 
+    // A change of student waits for the folder: closing the window waits for it in turn.
+    FolderWait& folderWait() { return m_folderWait; }
+
 signals:
     // "Your Stats" was clicked: the charts window opens here once there is one.
     void chartsWindowRequested();
@@ -69,6 +73,7 @@ private:
     QPushButton* m_deleteName = nullptr;
     QPushButton* m_selectCancel = nullptr;
     bool m_nameInUse = false; // a student has become current through a panel
+    FolderWait m_folderWait;
 };
 
 } // namespace kf

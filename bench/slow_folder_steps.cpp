@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How long the window waits for the working folder at the steps that touch it: a set's end (the
-// student's file written), a change of student (the incoming file read and locked, the outgoing
-// one rolled over and written) and the class overview (opened until its table is filled). Run on
+// student's file written, and her presses into her journal), a change of student as the window
+// makes it (the incoming file read and locked, the outgoing one rolled over and written, her
+// journal written) and the class overview (opened until its table is filled). Run on
 // a slow folder by bench/slow_folder_probe.sh; prints, per step, the longest time the GUI
 // thread did not come back to its event loop, the median of the runs.
 //   slow_folder_steps <working folder> [runs]
+#include "app/FolderWait.h"
 #include "core/WorkingFolder.h"
 #include "overview/ClassOverviewWindow.h"
 #include "platform/doubles/DoubleServices.h"
@@ -12,6 +14,7 @@
 #include "students/QueuedStudentStore.h"
 #include "students/SaveStudent.h"
 #include "students/StudentSession.h"
+#include "students/WriteJournal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -74,6 +77,7 @@ int main(int argc, char* argv[]) {
     DrillSessionFigures drill;
     SectionUsage usage;
     StudentSession session(store, record, current, drill, usage);
+    session.keepJournalIn(folder.path());
     if (!session.takeNew(QStringLiteral("Ann")).changed() &&
         !session.take(QStringLiteral("Ann")).changed()) {
         std::fprintf(stderr, "Ann could not be made in %s\n", argv[1]);
@@ -81,6 +85,7 @@ int main(int argc, char* argv[]) {
     }
 
     std::vector<qint64> setEnd;
+    std::vector<qint64> journal;
     std::vector<qint64> change;
     std::vector<qint64> overview;
     for (int run = 0; run < runs; ++run) {
@@ -91,12 +96,23 @@ int main(int argc, char* argv[]) {
                 saved = true;
             },
             [&] { return saved && !store.busy(); }));
+        // A set of 20 presses, written to the journal at the set's end.
+        for (int press = 0; press < 20; ++press)
+            session.journalPress({0, 0, 0, 'a' + press % 5, 'a', true, 400, 0});
+        bool written = false;
+        journal.push_back(longestStall(
+            [&] {
+                writeJournal(session, doubles.dialogs);
+                written = true;
+            },
+            [&] { return written && !store.busy(); }));
         bool changed = false;
         const QString other = run % 2 == 0 ? QStringLiteral("Bob") : QStringLiteral("Ann");
         if (run == 0)
             session.takeNew(QStringLiteral("Bob"));
-        change.push_back(longestStall([&] { changed = session.take(other).changed(); },
-                                      [&] { return changed; }));
+        change.push_back(longestStall(
+            [&] { FolderWait().run(store, [&] { changed = session.take(other).changed(); }); },
+            [&] { return changed; }));
         ClassOverviewWindow* window = nullptr;
         overview.push_back(longestStall(
             [&] { window = ClassOverviewWindow::open(folder, doubles.services, nullptr); },
@@ -107,6 +123,7 @@ int main(int argc, char* argv[]) {
     std::printf("slow folder %s, %d runs, the longest the window waited (median):\n", argv[1],
                 runs);
     std::printf("  a set's end          %6lld ms\n", static_cast<long long>(median(setEnd)));
+    std::printf("  the set's journal    %6lld ms\n", static_cast<long long>(median(journal)));
     std::printf("  a change of student  %6lld ms\n", static_cast<long long>(median(change)));
     std::printf("  the class overview   %6lld ms\n", static_cast<long long>(median(overview)));
     return 0;

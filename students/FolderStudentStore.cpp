@@ -152,8 +152,6 @@ LockOutcome oddLock(const QString& name, const QString& path, const QString& why
 FolderStudentStore::FolderStudentStore(WorkingFolder folder)
     : m_folder(folder)
     , m_roster(std::move(folder)) {
-    m_touch.setInterval(kLockTouchMs);
-    QObject::connect(&m_touch, &QTimer::timeout, [this] { touchLocks(); });
     if (QFileInfo(m_folder.path()).isDir())
         removeLeftovers();
 }
@@ -164,10 +162,12 @@ FileOutcome FolderStudentStore::load(const QString& name, StudentRecord& record)
     const QString path = m_roster.filePath(name);
     if (const QString odd = folderFile::oddness(path); !odd.isEmpty())
         return logged("read", path, refused(path, odd));
-    FileOutcome read = StudentFile::load(path, record);
-    if (read.done())
-        remember(path);
-    else if (read.status == FileOutcome::Status::Missing)
+    // What the file holds is taken from the same read: on a file server every pass costs.
+    QByteArray content;
+    FileOutcome read = StudentFile::load(path, record, &content);
+    if (read.done() && !content.isEmpty())
+        remember(path, content);
+    else if (read.done() || read.status == FileOutcome::Status::Missing)
         m_lastSeen.erase(path);
     return logged("read", path, read);
 }
@@ -176,10 +176,17 @@ FileOutcome FolderStudentStore::save(const QString& name, const StudentRecord& r
     const QString path = m_roster.filePath(name);
     if (const QString odd = folderFile::oddness(path); !odd.isEmpty())
         return logged("write", path, refused(path, odd));
-    if (replacedSinceSeen(path))
+    // One read serves both the check against a file replaced from outside and the bytes past the
+    // record that are kept. A file missing, short or unreadable is the save's to tell.
+    const folderFile::Read current = folderFile::read(path, StudentFile::kMostFileBytes);
+    const bool whole = current.done() && current.bytes.size() >= qsizetype(layout::kRecordSize);
+    if (whole && replacedSinceSeen(path, current.bytes))
         return logged("write", path, {FileOutcome::Status::Changed, {}});
     QByteArray content;
-    FileOutcome written = withAdvice(StudentFile::save(path, record, &content), m_folder.path());
+    FileOutcome written =
+        withAdvice(whole ? StudentFile::saveOver(path, record, current.bytes, &content)
+                         : StudentFile::save(path, record, &content),
+                   m_folder.path());
     // What was written is remembered rather than read back: a file replaced between the write and
     // a read-back would otherwise be taken for this program's own.
     if (written.done())
@@ -219,35 +226,14 @@ FolderStudentStore::Fingerprint FolderStudentStore::fingerprintOf(QByteArrayView
             qHashBits(content.data(), std::size_t(content.size()), kFingerprintSeed)};
 }
 
-// The whole file read at once, or nothing when it cannot be read or is far too large to be a
-// student's (loading and saving refuse such a file themselves).
-std::optional<FolderStudentStore::Fingerprint>
-FolderStudentStore::fingerprintOfFile(const QString& path) {
-    const folderFile::Read read = folderFile::read(path, StudentFile::kMostFileBytes);
-    if (!read.done())
-        return std::nullopt;
-    return fingerprintOf(read.bytes);
-}
-
-void FolderStudentStore::remember(const QString& path) {
-    if (const std::optional<Fingerprint> seen = fingerprintOfFile(path))
-        m_lastSeen[path] = *seen;
-    else
-        m_lastSeen.erase(path);
-}
-
 void FolderStudentStore::remember(const QString& path, QByteArrayView content) {
     m_lastSeen[path] = fingerprintOf(content);
 }
 
-// A file never read here, a missing or short one (StudentFile says so itself) or one that
-// cannot be read (the save says why) is not counted as replaced.
-bool FolderStudentStore::replacedSinceSeen(const QString& path) const {
+// A file never read here is not counted as replaced.
+bool FolderStudentStore::replacedSinceSeen(const QString& path, QByteArrayView content) const {
     const auto seen = m_lastSeen.find(path);
-    if (seen == m_lastSeen.end())
-        return false;
-    const std::optional<Fingerprint> now = fingerprintOfFile(path);
-    return now && now->size >= qsizetype(layout::kRecordSize) && *now != seen->second;
+    return seen != m_lastSeen.end() && fingerprintOf(content) != seen->second;
 }
 
 QString FolderStudentStore::lockPath(const QString& name) const {
@@ -279,7 +265,6 @@ LockOutcome FolderStudentStore::lock(const QString& name) {
         qCInfo(logStudents).noquote() << "lock taken" << path;
         shareWithFolderGroup(path);
         m_locks.emplace(name, std::move(lockFile));
-        m_touch.start();
         return {};
     }
     if (holder)
@@ -292,8 +277,6 @@ void FolderStudentStore::unlock(const QString& name) {
     if (m_locks.count(name) != 0)
         qCInfo(logStudents).noquote() << "lock let go" << lockPath(name);
     m_locks.erase(name);
-    if (m_locks.empty())
-        m_touch.stop();
 }
 
 void FolderStudentStore::touchLocks() {

@@ -4,10 +4,8 @@
 #include "students/Roster.h"
 #include "students/StudentStore.h"
 
-#include <QTimer>
 #include <map>
 #include <memory>
-#include <optional>
 
 class QLockFile;
 
@@ -16,7 +14,8 @@ namespace kf {
 // The student files of the working folder, each locked by "<name>.stu.lock" while a running
 // copy has the student. A lock shows its owner's process and machine; QLockFile takes over one
 // whose process has gone on this machine, or that nobody has touched for kStaleLockMs on any
-// machine, so a copy that is still running touches its locks well before that.
+// machine, so a copy that is still running touches its locks well before that (touchLocks, asked
+// every minute by whoever runs the store).
 //
 // What each student file held when it was last read or written here is remembered, so that a
 // save never writes over a file something outside replaced in the meantime.
@@ -26,7 +25,6 @@ public:
     ~FolderStudentStore() override;
 
     static constexpr int kStaleLockMs = 5 * 60 * 1000;
-    static constexpr int kLockTouchMs = 60 * 1000;
 
     FileOutcome load(const QString& name, StudentRecord& record) override;
     FileOutcome save(const QString& name, const StudentRecord& record) override;
@@ -35,6 +33,7 @@ public:
     void remove(const QString& name) override;
     LockOutcome lock(const QString& name) override;
     void unlock(const QString& name) override;
+    void touchLocks() override;
 
     QString lockPath(const QString& name) const;
 
@@ -43,7 +42,6 @@ public:
     int removeLeftovers(qint64 olderThanMs = qint64(10) * 60 * 1000) const;
 
 private:
-    void touchLocks();
     // What a file held, told apart cheaply: its length and a 64-bit hash of its bytes. It only
     // has to notice a whole other record put in its place, never a deliberate forgery, and it is
     // taken at every save, so a cryptographic digest would be wasted time.
@@ -53,17 +51,14 @@ private:
         bool operator==(const Fingerprint&) const = default;
     };
     static Fingerprint fingerprintOf(QByteArrayView content);
-    static std::optional<Fingerprint> fingerprintOfFile(const QString& path);
 
-    void remember(const QString& path);
     void remember(const QString& path, QByteArrayView content);
-    bool replacedSinceSeen(const QString& path) const;
+    bool replacedSinceSeen(const QString& path, QByteArrayView content) const;
 
     WorkingFolder m_folder;
     Roster m_roster;
     std::map<QString, std::unique_ptr<QLockFile>> m_locks;
     std::map<QString, Fingerprint> m_lastSeen; // path -> the content last read or written
-    QTimer m_touch;
 };
 
 } // namespace kf

@@ -196,6 +196,16 @@ void PressJournal::clear() {
     m_closedSets = 0;
 }
 
+void PressJournal::takeClosedFrom(PressJournal& newer) {
+    for (JournalPress& press : newer.m_closed) {
+        press.set += m_closedSets;
+        m_closed.push_back(press);
+    }
+    m_closedSets += newer.m_closedSets;
+    newer.m_closed.clear();
+    newer.m_closedSets = 0;
+}
+
 JournalOutcome PressJournal::write(const QString& path) {
     if (m_closed.empty())
         return {};

@@ -55,6 +55,9 @@ public:
     JournalOutcome write(const QString& path);
     // Presses typed for nobody (another student's figures were shown) are dropped.
     void clear();
+    // The closed sets of newer come after this journal's own, and newer keeps only its running
+    // set: how the sets of a set's end are handed to the thread that writes them.
+    void takeClosedFrom(PressJournal& newer);
 
 private:
     std::vector<JournalPress> m_running;

@@ -9,6 +9,11 @@ QueuedStudentStore::QueuedStudentStore(std::unique_ptr<StudentStore> inner)
     QObject::connect(
         &m_teller, &SaveWrittenSignal::written, &m_teller, [this] { tellWritten(); },
         Qt::QueuedConnection);
+    // The locks are touched in turn with the saves: a slow server holds the writer, never the
+    // window, and the store behind keeps one user at a time.
+    m_touch.setInterval(kLockTouchMs);
+    QObject::connect(&m_touch, &QTimer::timeout, [this] { touchLocks(); });
+    m_touch.start();
 }
 
 QueuedStudentStore::~QueuedStudentStore() {
@@ -27,13 +32,13 @@ void QueuedStudentStore::writeInTurn() {
         m_changed.wait(lock, [this] { return m_stopping || !m_waiting.empty(); });
         if (m_waiting.empty())
             return;
-        Save next = std::move(m_waiting.front());
+        const Work next = std::move(m_waiting.front());
         m_waiting.pop_front();
         m_writing = true;
         lock.unlock();
-        next.outcome = m_inner->save(next.name, next.record);
+        Tell outcome = next();
         lock.lock();
-        m_written.push_back(std::move(next));
+        m_written.push_back(std::move(outcome));
         m_writing = false;
         lock.unlock();
         m_changed.notify_all();
@@ -47,10 +52,10 @@ void QueuedStudentStore::tellWritten() {
         std::unique_lock lock(m_mutex);
         if (m_written.empty())
             return;
-        Save told = std::move(m_written.front());
+        const Tell told = std::move(m_written.front());
         m_written.pop_front();
         lock.unlock();
-        told.done(told.outcome);
+        told();
     }
 }
 
@@ -67,47 +72,74 @@ void QueuedStudentStore::settle() {
     tellWritten();
 }
 
-void QueuedStudentStore::saveInBackground(const QString& name, const StudentRecord& record,
-                                          const std::function<void(const FileOutcome&)>& done) {
+void QueuedStudentStore::waitForTurn() {
+    if (std::this_thread::get_id() != m_writer.get_id())
+        settle();
+}
+
+void QueuedStudentStore::ask(Work work) {
     {
         const std::lock_guard lock(m_mutex);
-        m_waiting.push_back({name, record, done, {}});
+        m_waiting.push_back(std::move(work));
     }
     m_changed.notify_all();
 }
 
+void QueuedStudentStore::saveInBackground(const QString& name, const StudentRecord& record,
+                                          const std::function<void(const FileOutcome&)>& done) {
+    ask([this, name, record, done]() -> Tell {
+        FileOutcome outcome = m_inner->save(name, record);
+        return [done, outcome] { done(outcome); };
+    });
+}
+
+void QueuedStudentStore::runInTurn(const std::function<void()>& work,
+                                   const std::function<void()>& done) {
+    ask([work, done]() -> Tell {
+        work();
+        return done;
+    });
+}
+
+void QueuedStudentStore::touchLocks() {
+    ask([this]() -> Tell {
+        m_inner->touchLocks();
+        return [] {};
+    });
+}
+
 FileOutcome QueuedStudentStore::load(const QString& name, StudentRecord& record) {
-    settle();
+    waitForTurn();
     return m_inner->load(name, record);
 }
 
 FileOutcome QueuedStudentStore::save(const QString& name, const StudentRecord& record) {
-    settle();
+    waitForTurn();
     return m_inner->save(name, record);
 }
 
 FileOutcome QueuedStudentStore::create(const QString& name, StudentRecord& record) {
-    settle();
+    waitForTurn();
     return m_inner->create(name, record);
 }
 
 FileOutcome QueuedStudentStore::rewrite(const QString& name, const StudentRecord& record) {
-    settle();
+    waitForTurn();
     return m_inner->rewrite(name, record);
 }
 
 void QueuedStudentStore::remove(const QString& name) {
-    settle();
+    waitForTurn();
     m_inner->remove(name);
 }
 
 LockOutcome QueuedStudentStore::lock(const QString& name) {
-    settle();
+    waitForTurn();
     return m_inner->lock(name);
 }
 
 void QueuedStudentStore::unlock(const QString& name) {
-    settle();
+    waitForTurn();
     m_inner->unlock(name);
 }
 

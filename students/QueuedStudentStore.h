@@ -5,6 +5,7 @@
 #include "students/StudentStore.h"
 
 #include <QObject>
+#include <QTimer>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -14,11 +15,12 @@
 namespace kf {
 
 // A store whose saves in the background are written on a thread of its own, so that a working
-// folder on a slow file server never holds the window at a set's end. The saves are written one
-// after the other in the order asked, and their outcomes are told on the window's thread in that
-// order. Everything else (reading, making, locking, and a save whose outcome is waited for, as
-// at a change of student or at closing) first waits for the saves asked before it, so the store
-// behind is only ever used by one thread at a time and no write overtakes another.
+// folder on a slow file server never holds the window at a set's end. The saves, the work run in
+// turn (a change of student) and the minute's touch of the locks are done one after the other in
+// the order asked, and their outcomes are told on the window's thread in that order. Everything
+// else (reading, making, locking, and a save whose outcome is waited for, as at closing) first
+// waits for what was asked before it, so the store behind is only ever used by one thread at a
+// time and no write overtakes another.
 // Carries "a save was written" from the writer's thread to the window's thread, where it lives.
 class SaveWrittenSignal : public QObject {
     Q_OBJECT
@@ -44,6 +46,8 @@ public:
     void unlock(const QString& name) override;
     void saveInBackground(const QString& name, const StudentRecord& record,
                           const std::function<void(const FileOutcome&)>& done) override;
+    void runInTurn(const std::function<void()>& work, const std::function<void()>& done) override;
+    void touchLocks() override;
 
     // A save is waiting or being written.
     bool busy() const;
@@ -51,23 +55,25 @@ public:
     void settle();
 
 private:
-    struct Save {
-        QString name;
-        StudentRecord record;
-        std::function<void(const FileOutcome&)> done;
-        FileOutcome outcome;
-    };
+    // One piece of the folder's work: it runs on the writer's thread and hands back what is then
+    // told on the window's thread.
+    using Tell = std::function<void()>;
+    using Work = std::function<Tell()>;
+    void ask(Work work);
     void writeInTurn();
     void tellWritten();
+    // Waits for the work asked before, unless this is that work asking.
+    void waitForTurn();
 
     std::unique_ptr<StudentStore> m_inner;
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<Save> m_waiting; // asked, not yet written
-    std::deque<Save> m_written; // written, outcome not yet told
+    std::deque<Work> m_waiting; // asked, not yet done
+    std::deque<Tell> m_written; // done, outcome not yet told
     bool m_writing = false;
     bool m_stopping = false;
     SaveWrittenSignal m_teller; // lives on the window's thread: the outcomes are told through it
+    QTimer m_touch;             // on the window's thread; the touch itself is done in turn
     std::thread m_writer;
 };
 

@@ -70,6 +70,16 @@ FileOutcome openRecordFile(QFile& file, const char* sentence) {
     return {};
 }
 
+// The record, then the bytes past it that the file held, kept as they were.
+FileOutcome writeRecordAndTail(const QString& path, const StudentRecord& record,
+                               const QByteArray& tail, QByteArray* written) {
+    const QByteArray content = recordBytes(record) + tail;
+    FileOutcome outcome = writeWhole(path, content);
+    if (outcome.done() && written)
+        *written = content;
+    return outcome;
+}
+
 } // namespace
 
 FileOutcome readRecord(QIODevice& device, const QString& path, StudentRecord& record) {
@@ -97,13 +107,19 @@ FileOutcome readRecord(QIODevice& device, const QString& path, StudentRecord& re
     return {};
 }
 
-FileOutcome load(const QString& path, StudentRecord& record) {
+FileOutcome load(const QString& path, StudentRecord& record, QByteArray* content) {
     QFile file(path);
     if (!file.exists() && !QFileInfo(path).isSymLink())
         return {FileOutcome::Status::Missing, {}};
     if (FileOutcome opened = openRecordFile(file, kNotRead); !opened.done())
         return opened;
-    return readRecord(file, path, record);
+    FileOutcome read = readRecord(file, path, record);
+    if (read.done() && content != nullptr) {
+        const QByteArray tail = file.read(kMostFileBytes - kRecordBytes);
+        if (file.error() == QFileDevice::NoError)
+            *content = recordBytes(record) + tail;
+    }
+    return read;
 }
 
 FileOutcome save(const QString& path, const StudentRecord& record, QByteArray* written) {
@@ -120,11 +136,12 @@ FileOutcome save(const QString& path, const StudentRecord& record, QByteArray* w
     if (old.error() != QFileDevice::NoError)
         return failed(kNotWritten, path, old.errorString());
     old.close();
-    const QByteArray content = recordBytes(record) + tail;
-    FileOutcome outcome = writeWhole(path, content);
-    if (outcome.done() && written)
-        *written = content;
-    return outcome;
+    return writeRecordAndTail(path, record, tail, written);
+}
+
+FileOutcome saveOver(const QString& path, const StudentRecord& record, const QByteArray& current,
+                     QByteArray* written) {
+    return writeRecordAndTail(path, record, current.mid(kRecordBytes), written);
 }
 
 FileOutcome rewrite(const QString& path, const StudentRecord& record) {

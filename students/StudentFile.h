@@ -30,8 +30,10 @@ namespace StudentFile {
 inline constexpr qint64 kMostFileBytes = 8 * qint64(layout::kRecordSize);
 
 // Reads the record. Only a complete read replaces the record in memory; a short or unreadable
-// file leaves it as it was and says why. A missing file changes nothing and is no error.
-FileOutcome load(const QString& path, StudentRecord& record);
+// file leaves it as it was and says why. A missing file changes nothing and is no error. When
+// content is given, it receives every byte the file holds, read in the same pass (left empty when
+// the bytes past the record could not be read).
+FileOutcome load(const QString& path, StudentRecord& record, QByteArray* content = nullptr);
 
 // Writes the record over the first record of an existing file. The whole file is written anew
 // beside the old one and renamed over it, so a crash or a full disk leaves either the old or the
@@ -39,6 +41,10 @@ FileOutcome load(const QString& path, StudentRecord& record);
 // holds no whole record, is left as it is. When written is given, it receives the bytes the file
 // now holds.
 FileOutcome save(const QString& path, const StudentRecord& record, QByteArray* written = nullptr);
+// The same over what the file was just read to hold (a whole record at least), for a caller that
+// read it anyway: on a file server each pass over the file costs.
+FileOutcome saveOver(const QString& path, const StudentRecord& record, const QByteArray& current,
+                     QByteArray* written = nullptr);
 
 // Applies the defaults of a new record and writes it as a new file. The file appears whole or
 // not at all, and an existing file is never replaced, even one that another program creates at

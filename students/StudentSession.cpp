@@ -278,7 +278,27 @@ void StudentSession::journalPress(const JournalPress& press) {
 JournalOutcome StudentSession::writeJournal() {
     if (!m_locked || m_owner.isEmpty() || m_journalFolder.isEmpty())
         return {};
-    JournalOutcome outcome = m_journal.write(PressJournal::pathFor(m_journalFolder, m_owner));
+    m_unwritten->takeClosedFrom(m_journal);
+    return toldOnce(m_unwritten->write(PressJournal::pathFor(m_journalFolder, m_owner)));
+}
+
+void StudentSession::writeJournalInTurn(const std::function<void(const JournalOutcome&)>& done) {
+    if (!m_locked || m_owner.isEmpty() || m_journalFolder.isEmpty())
+        return done({});
+    // The sets go by value: the next set's presses join m_journal meanwhile.
+    auto handed = std::make_shared<PressJournal>();
+    handed->takeClosedFrom(m_journal);
+    auto outcome = std::make_shared<JournalOutcome>();
+    m_store.runInTurn(
+        [unwritten = m_unwritten, handed, outcome,
+         path = PressJournal::pathFor(m_journalFolder, m_owner)] {
+            unwritten->takeClosedFrom(*handed);
+            *outcome = unwritten->write(path);
+        },
+        [this, outcome, done] { done(toldOnce(*outcome)); });
+}
+
+JournalOutcome StudentSession::toldOnce(JournalOutcome outcome) {
     if (outcome.status != JournalOutcome::Status::Failed)
         m_journalFailureTold = false;
     else if (std::exchange(m_journalFailureTold, true))
@@ -316,6 +336,7 @@ void StudentSession::begin(const QString& name, bool locked) {
     m_goneTold = false;
     if (name != m_owner) { // the owner's own name taken again keeps her waiting presses
         m_journal.clear();
+        m_unwritten->clear();
         m_journalFailureTold = false;
     }
     m_owner = name;

@@ -109,6 +109,9 @@ public:
     void closeJournalSet() { m_journal.closeSet(); }
     // A failure is told once, until a write goes through again.
     JournalOutcome writeJournal();
+    // The same in the store's turn, after the saves asked before it: done is called on this
+    // thread with what the write came to. Presses a failed write leaves wait for the next one.
+    void writeJournalInTurn(const std::function<void(const JournalOutcome&)>& done);
 
 private:
     struct Parked;
@@ -119,6 +122,7 @@ private:
                                       FileOutcome::Status* written = nullptr) const;
     ChangeOutcome writeOutgoing(StudentRecord& rolled);
     void begin(const QString& name, bool locked);
+    JournalOutcome toldOnce(JournalOutcome outcome);
     SaveOutcome savedAs(const FileOutcome& written);
 
     StudentStore& m_store;
@@ -132,7 +136,9 @@ private:
     std::unique_ptr<Parked> m_parked; // the owner's state while another student is viewed
     bool m_viewingTold = false;
     bool m_goneTold = false;
-    PressJournal m_journal;
+    PressJournal m_journal; // the set typed now, and the sets ended since the last handing over
+    // The sets handed over and not yet written: used only in the store's turn.
+    std::shared_ptr<PressJournal> m_unwritten = std::make_shared<PressJournal>();
     QString m_journalFolder;
     bool m_journalFailureTold = false;
 };

@@ -52,6 +52,19 @@ public:
                                   const std::function<void(const FileOutcome&)>& done) {
         done(save(name, record));
     }
+
+    // Runs work where the store writes, after every save asked before it and before any asked
+    // later, then done on the caller's thread. Whatever work asks of this store meanwhile goes
+    // straight to the folder: work is the store's only user while it runs. Here: both at once.
+    virtual void runInTurn(const std::function<void()>& work, const std::function<void()>& done) {
+        work();
+        done();
+    }
+
+    // Shows every lock this copy holds to be alive, so that no other copy takes it over as
+    // stale; a store that holds locks is asked this every kLockTouchMs.
+    virtual void touchLocks() {}
+    static constexpr int kLockTouchMs = 60 * 1000;
 };
 
 } // namespace kf

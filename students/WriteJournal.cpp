@@ -8,9 +8,10 @@ namespace kf {
 
 void writeJournal(StudentSession& session, Dialogs& dialogs) {
     session.closeJournalSet();
-    const JournalOutcome outcome = session.writeJournal();
-    if (!outcome.message.isEmpty())
-        dialogs.information(outcome.message);
+    session.writeJournalInTurn([&dialogs](const JournalOutcome& outcome) {
+        if (!outcome.message.isEmpty())
+            dialogs.information(outcome.message);
+    });
 }
 
 } // namespace kf

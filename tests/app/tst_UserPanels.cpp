@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 #include "progress/StatisticsWindow.h"
 #include "students/FolderStudentStore.h"
+#include "students/QueuedStudentStore.h"
 #include "students/RecordLayout.h"
 #include "students/SaveStudent.h"
 #include "students/StudentFile.h"
@@ -20,6 +21,8 @@
 #include "widgets/ClickableLabel.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -31,9 +34,13 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <semaphore>
 
 using namespace kf;
 
@@ -75,6 +82,8 @@ private slots:
     void aStudentViewedInTheChartsIsNamedOnTheUserLine();
     void preferencesFromTheMainWindowRepaintTheDrillOpenedLater();
     void preferencesOfAClosedDrillStillSave();
+    void aChangeOnASlowFolderKeepsTheWindowTurning();
+    void closingDuringAChangeWaitsForIt();
 };
 
 namespace {
@@ -139,6 +148,27 @@ struct FailingSaves final : FolderStudentStore {
     const bool& failing;
 };
 
+// The working folder on a server that answers the reading of a student file only when the test
+// lets it, behind the store that writes in the background as the program's does.
+struct FolderGate {
+    std::atomic<bool> closed = false;
+    std::counting_semaphore<8> pass{0};
+};
+
+struct GatedFolder final : FolderStudentStore {
+    GatedFolder(const QString& folder, FolderGate& gate)
+        : FolderStudentStore(WorkingFolder(folder))
+        , m_gate(gate) {}
+    FileOutcome load(const QString& name, StudentRecord& record) override {
+        if (m_gate.closed)
+            m_gate.pass.try_acquire_for(std::chrono::seconds(3));
+        return FolderStudentStore::load(name, record);
+    }
+
+private:
+    FolderGate& m_gate;
+};
+
 struct Fixture : test::OpenedMainWindow {
     // Drills open in real drill windows.
     void openDrill(DrillKind kind) {
@@ -151,6 +181,13 @@ struct Fixture : test::OpenedMainWindow {
     Fixture()
         : OpenedMainWindow(1, [this](const QString& folder) {
             return std::make_unique<FailingSaves>(folder, savesFail);
+        }) {
+        ok = provideStartFiles();
+    }
+    explicit Fixture(FolderGate& gate)
+        : OpenedMainWindow(1, [&gate](const QString& folder) {
+            return std::make_unique<QueuedStudentStore>(
+                std::make_unique<GatedFolder>(folder, gate));
         }) {
         ok = provideStartFiles();
     }
@@ -1042,6 +1079,97 @@ void tst_UserPanels::preferencesOfAClosedDrillStillSave() {
     StudentRecord saved;
     QVERIFY(StudentFile::load(f.path(QStringLiteral("Ann.stu")), saved).done());
     QCOMPARE(saved.byte(layout::kCharactersShown), 0);
+}
+
+namespace {
+
+// What the window was like while a change of student waited for the folder.
+struct WhileWaiting {
+    int beats = 0;
+    QString userLine;
+    QString typedPassword;
+    bool busyCursor = false;
+};
+
+// Ann changes to Bob while reading Bob's file waits for the test: during may act on the window,
+// then the folder answers.
+WhileWaiting changeToBobOnASlowFolder(Fixture& f, FolderGate& gate,
+                                      const std::function<void()>& during = {}) {
+    WhileWaiting seen;
+    int beats = 0;
+    QTimer beat;
+    QObject::connect(&beat, &QTimer::timeout, [&] { ++beats; });
+    gate.closed = true;
+    beat.start(5);
+    // When the change does not let the loop turn, this never runs during it.
+    QTimer answer;
+    answer.setSingleShot(true);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        seen.beats = beats;
+        seen.userLine = f.userLine();
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        seen.busyCursor = cursor != nullptr && cursor->shape() == Qt::BusyCursor;
+        auto& password = f.control<QLineEdit>(QStringLiteral("EditPassword"));
+        QTest::keyClicks(&password, QStringLiteral("RosterPurgeKey"));
+        seen.typedPassword = password.text();
+        if (during)
+            during();
+        gate.closed = false;
+        gate.pass.release();
+    });
+    answer.start(200);
+    f.useName(QStringLiteral("Bob"));
+    return seen;
+}
+
+} // namespace
+
+// Bob's file takes its time to come: the window paints and its timers run meanwhile, the student's
+// typing is held back under a busy cursor, and the change then ends as on a quick folder.
+void tst_UserPanels::aChangeOnASlowFolderKeepsTheWindowTurning() {
+    FolderGate gate;
+    Fixture f(gate);
+    QVERIFY(f.ok);
+    f.openAsAnnBesideBob();
+    scoreDrills(f.globals);
+    const QList<std::int32_t> annBefore = percentHistory(f.globals.record);
+
+    const WhileWaiting seen = changeToBobOnASlowFolder(f, gate);
+    QVERIFY2(seen.beats >= 10, qPrintable(QString::number(seen.beats)));
+    QCOMPARE(seen.userLine, QStringLiteral("User = Ann"));
+    QVERIFY(seen.busyCursor);
+    QCOMPARE(seen.typedPassword, QString());
+
+    QCOMPARE(f.userLine(), QStringLiteral("User = Bob"));
+    QCOMPARE(f.globals.session.owner(), QStringLiteral("Bob"));
+    QVERIFY(f.globals.record.bytes() == markedRecord(2).bytes());
+    QVERIFY(QFileInfo::exists(f.path(QStringLiteral("Bob.stu.lock"))));
+    QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("Ann.stu.lock"))));
+    StudentRecord annOnDisk;
+    QVERIFY(StudentFile::load(f.path(QStringLiteral("Ann.stu")), annOnDisk).done());
+    QCOMPARE(percentHistory(annOnDisk), pushed(annBefore, 92));
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+}
+
+// The window is closed while Bob's file is on its way: it stays until the change is over, then
+// closes on Bob, whose lock goes with him.
+void tst_UserPanels::closingDuringAChangeWaitsForIt() {
+    FolderGate gate;
+    Fixture f(gate);
+    QVERIFY(f.ok);
+    f.openAsAnnBesideBob();
+    bool openDuringChange = false;
+    const WhileWaiting seen = changeToBobOnASlowFolder(f, gate, [&] {
+        f.form->close();
+        openDuringChange = f.form->isVisible();
+    });
+    QCOMPARE(seen.userLine, QStringLiteral("User = Ann"));
+    QVERIFY(openDuringChange);
+    QCOMPARE(f.userLine(), QStringLiteral("User = Bob"));
+    QTRY_VERIFY(!f.form->isVisible());
+    QVERIFY(f.globals.session.owner().isEmpty());
+    QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("Bob.stu.lock"))));
+    QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("Ann.stu.lock"))));
 }
 
 QTEST_MAIN(tst_UserPanels)

@@ -77,6 +77,7 @@ void tst_DrillJournal::typeOwnKeysSetWithOneMiss() {
     }
     if (engine.awaitingEnter())
         QTest::keyClick(client(), Qt::Key_Return);
+    m_h->settleSaves(); // the set's journal is written in the store's turn
 }
 
 void tst_DrillJournal::typedMissIsJournalledWithItsTargetAndTheKeyTyped() {

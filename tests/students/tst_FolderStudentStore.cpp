@@ -4,6 +4,7 @@
 #include "students/StudentFile.h"
 #include "students/StudentSession.h"
 #include "tests/common/FileBytes.h"
+#include "tests/common/RecordPatterns.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -40,6 +41,7 @@ private slots:
     void fileChangedFromOutsideIsToldAndKept_data();
     void fileChangedFromOutsideIsToldAndKept();
     void writingAnewMakesAVanishedFolderAgain();
+    void bytesPastTheRecordAreKeptAtEverySave();
     void logsTheFilesAndLocksOnlyWhenSwitchedOn();
 };
 
@@ -429,6 +431,24 @@ void tst_FolderStudentStore::writingAnewMakesAVanishedFolderAgain() {
     StudentRecord onDisk;
     QVERIFY(StudentFile::load(QDir(folder).filePath(QStringLiteral("Ann.stu")), onDisk).done());
     QCOMPARE(onDisk.i32(layout::kBegBestTime), 77);
+}
+
+// A file with bytes past its record, as a later version may write: every save through the store
+// keeps them, and the file the store read and wrote is never taken for one put in its place.
+void tst_FolderStudentStore::bytesPastTheRecordAreKeptAtEverySave() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Ann.stu"));
+    StudentRecord record;
+    record.applyCreateDefaults();
+    const QByteArray tail("bytes of a later version");
+    QVERIFY(test::writeBytes(file, test::recordBytes(record) + tail));
+    FolderStudentStore store{WorkingFolder(dir.path())};
+    QVERIFY(store.load(QStringLiteral("Ann"), record).done());
+    for (const int best : {7, 8}) {
+        record.setI32(layout::kBegBestTime, best);
+        QCOMPARE(store.save(QStringLiteral("Ann"), record).status, FileOutcome::Status::Done);
+        QCOMPARE(readBytes(file), test::recordBytes(record) + tail);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_FolderStudentStore)

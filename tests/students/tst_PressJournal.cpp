@@ -68,6 +68,7 @@ void typeSet(DrillHarness& h) {
     }
     if (h.engine->awaitingEnter())
         h.enter();
+    h.settleSaves(); // the set's file and journal are written in the store's turn
 }
 
 QString journalOf(const TestWorkingFolder& f, const QString& name) {

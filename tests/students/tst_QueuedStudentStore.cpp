@@ -3,13 +3,18 @@
 // waited for by everything that comes after them, closing included.
 #include "platform/doubles/ScriptedDialogs.h"
 #include "students/FolderStudentStore.h"
+#include "students/JournalReader.h"
+#include "students/PressJournal.h"
 #include "students/QueuedStudentStore.h"
 #include "students/SaveStudent.h"
 #include "students/StudentSession.h"
+#include "students/WriteJournal.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <atomic>
 #include <semaphore>
 
 using namespace kf;
@@ -42,6 +47,7 @@ public:
         return {};
     }
     void unlock(const QString& name) override { noted(QStringLiteral("unlock ") + name); }
+    void touchLocks() override { noted(QStringLiteral("touch")); }
 
     QStringList seen() {
         const std::lock_guard lock(m_mutex);
@@ -90,6 +96,8 @@ private slots:
     void aFailureIsToldWhenKnown();
     void closingWritesAfterTheLastSetsSave();
     void theLastSaveReachesTheFolderBeforeTheStoreGoes();
+    void workInTurnFollowsTheSavesBeforeItOnTheWritersThread();
+    void aSetsJournalIsWrittenAfterItsSaveWhileTypingGoesOn();
 };
 
 void tst_QueuedStudentStore::savesAreWrittenInTurnAndToldOnThisThread() {
@@ -185,6 +193,67 @@ void tst_QueuedStudentStore::theLastSaveReachesTheFolderBeforeTheStoreGoes() {
     QVERIFY(
         FolderStudentStore(WorkingFolder(dir.path())).load(QStringLiteral("Ann"), onDisk).done());
     QCOMPARE(onDisk.i32(0), 99);
+}
+
+// A change of student in the store's turn: it starts once the set before it is written, its own
+// calls go straight to the folder, and its end is told here after the set's.
+void tst_QueuedStudentStore::workInTurnFollowsTheSavesBeforeItOnTheWritersThread() {
+    auto gated = std::make_unique<GatedStore>();
+    GatedStore& inner = *gated;
+    QueuedStudentStore store(std::move(gated));
+    QStringList told;
+    store.saveInBackground(QStringLiteral("Ann"), tagged(5),
+                           [&](const FileOutcome&) { told << QStringLiteral("saved"); });
+    std::atomic<QThread*> workedOn = nullptr;
+    store.runInTurn(
+        [&] {
+            workedOn = QThread::currentThread();
+            StudentRecord incoming;
+            store.lock(QStringLiteral("Bob"));
+            store.load(QStringLiteral("Bob"), incoming);
+        },
+        [&] {
+            QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
+            told << QStringLiteral("changed");
+        });
+    store.touchLocks(); // the minute's touch of the locks comes in its turn too
+    QTest::qWait(20);
+    QVERIFY(inner.seen().isEmpty()); // the set is not written yet, and the change waits
+    inner.gate.release();
+    QTRY_COMPARE(told, (QStringList{QStringLiteral("saved"), QStringLiteral("changed")}));
+    QTRY_VERIFY(!store.busy());
+    QCOMPARE(inner.seen(), (QStringList{QStringLiteral("save Ann 5"), QStringLiteral("lock Bob"),
+                                        QStringLiteral("load Bob"), QStringLiteral("touch")}));
+    QVERIFY(workedOn != QCoreApplication::instance()->thread());
+}
+
+// The press journal of a set waits behind the set's save, which the server holds; the window is
+// not held, and a press of the next set typed meanwhile waits for that set's end.
+void tst_QueuedStudentStore::aSetsJournalIsWrittenAfterItsSaveWhileTypingGoesOn() {
+    QTemporaryDir dir;
+    auto gated = std::make_unique<GatedStore>();
+    GatedStore& inner = *gated;
+    QueuedStudentStore store(std::move(gated));
+    SessionOver over(store);
+    StudentSession& session = over.session;
+    session.keepJournalIn(dir.path());
+    QVERIFY(session.take(QStringLiteral("Ann")).changed());
+    const JournalPress hit{1'800'000'000, 0, 0, 'f', 'f', true, 300, 0};
+    ScriptedDialogs dialogs;
+    session.journalPress(hit);
+    saveStudentInBackground(session, dialogs);
+    writeJournal(session, dialogs);
+    session.journalPress(hit);
+    const QString path = PressJournal::pathFor(dir.path(), QStringLiteral("Ann"));
+    QTest::qWait(20);
+    QVERIFY(!QFileInfo::exists(path));
+    inner.gate.release();
+    QTRY_VERIFY(!store.busy());
+    QCOMPARE(JournalReader(path).keyTrends().at('f').presses, 1);
+    writeJournal(session, dialogs);
+    QTRY_VERIFY(!store.busy());
+    QCOMPARE(JournalReader(path).keyTrends().at('f').presses, 2);
+    QVERIFY(dialogs.shown.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_QueuedStudentStore)
