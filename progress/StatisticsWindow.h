@@ -101,6 +101,7 @@ protected:
     void changeEvent(QEvent* event) override;
     // However the window closes, a switch of names earlier advises a restart.
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildPages();

@@ -33,6 +33,15 @@ void StatisticsWindow::buttonCancelSwitchClick() {
     m_switchUser->hide();
 }
 
+bool StatisticsWindow::focusNextPrevChild(bool next) {
+    // The switch-user panel covers the middle of the page: while it shows, Tab goes round it.
+    if (m_switchUser->isVisible()) {
+        m_switchUser->moveFocusWithin(next);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
 void StatisticsWindow::buttonViewSelectedNameClick() {
     viewAnotherStudent(m_switchUser->selectedName(), ViewFrom::SwitchUserPanel);
 }

@@ -7,7 +7,7 @@
 #include "widgets/TextControls.h"
 #include "widgets/TranslatedText.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -95,6 +95,20 @@ void SwitchUserPanel::open(QRgb schemeColour, const QStringList& names, const QS
     setUiText(m_message, kContext, kPrompt);
     m_names->setFocus();
     fillNames(*m_names, names, current);
+}
+
+void SwitchUserPanel::moveFocusWithin(bool next) {
+    QList<QWidget*> stops;
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->isVisibleTo(this) && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus))
+            stops.append(child);
+    if (stops.isEmpty())
+        return;
+    // Children are found in the order they were made, which is the order they are read in.
+    const qsizetype at = stops.indexOf(QApplication::focusWidget());
+    const qsizetype count = stops.size();
+    const qsizetype to = at < 0 ? 0 : (at + (next ? 1 : count - 1)) % count;
+    stops.at(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 QString SwitchUserPanel::selectedName() const {

@@ -24,6 +24,10 @@ public:
     // The chosen name; empty when none is chosen.
     QString selectedName() const;
 
+    // Moves the keyboard to the panel's next (or previous) control, round and round: while the
+    // panel shows, what lies under it is covered and must not take the keyboard.
+    void moveFocusWithin(bool next);
+
 signals:
     void viewSelectedNameClicked();
     void cancelClicked();

@@ -52,6 +52,7 @@ private slots:
     void chosenFontSizeReachesThePdf();
 
     void switchUserPanelOffersTheSortedNames();
+    void keyboardStaysOnTheSwitchUserPanelWhileItShows();
     void viewingAnotherStudentLoadsTheirRecord();
     void viewingOnesOwnNameSetsNoRestartAdvice_data();
     void viewingOnesOwnNameSetsNoRestartAdvice();
@@ -510,6 +511,25 @@ void tst_ChartsReport::chosenFontSizeReachesThePdf() {
         const double size = w.width / (0.6 * w.text.size());
         QVERIFY2(qAbs(size - points) < 0.1, qPrintable(w.text + u' ' + QString::number(size)));
     }
+}
+
+void tst_ChartsReport::keyboardStaysOnTheSwitchUserPanelWhileItShows() {
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    click(QStringLiteral("ButtonSwitchUserKeys"));
+    auto* panel = find<QWidget>(QStringLiteral("PanelSwitchUser"));
+    QCOMPARE(QApplication::focusWidget(), find<QWidget>(QStringLiteral("ListBoxSwitchUser")));
+    // The panel covers the middle of the page: Tab goes round its own controls only, never to
+    // a control lying under it.
+    const QList<QWidget*> stops = tabStops();
+    QVERIFY(stops.contains(find<QWidget>(QStringLiteral("ButtonCancelSwitch"))));
+    for (QWidget* stop : stops)
+        QVERIFY2(panel->isAncestorOf(stop), qPrintable(stop->objectName()));
+
+    click(QStringLiteral("ButtonCancelSwitch"));
+    QVERIFY(!panel->isVisible());
+    QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
+    QVERIFY(tabStops().contains(find<QWidget>(QStringLiteral("ButtonViewReportKeys"))));
 }
 
 void tst_ChartsReport::switchUserPanelOffersTheSortedNames() {
