@@ -46,6 +46,18 @@ int32() { od -An -t d4 -j "$1" -N 4 "$student" | tr -d ' '; }
 # The per-key figure of a statistics index in the array at an offset.
 per_key() { figure $(($1 + ($2 - 1) * 8)); }
 
+# A set of ten booked in the student file: five é and five @, all hit, and no bare e scored.
+check_set_of_e_acute_and_at() {
+    [ "$(figure 13096)" = 100000 ] || fail "presses: $(figure 13096), not 10"
+    [ "$(figure 13104)" = 0 ] || fail "misses: $(figure 13104), not 0"
+    # é has statistics index 71, @ index 50: five presses each, all correct.
+    for index in 71 50; do
+        [ "$(per_key 24336 $index)" = 50000 ] || fail "index $index presented $(per_key 24336 $index)"
+        [ "$(per_key 22736 $index)" = 10000 ] || fail "accuracy of index $index"
+    done
+    [ "$(per_key 24336 13)" = 0 ] || fail "a bare e was scored"
+}
+
 # The program, ended with the test; a test that starts more sets after_program to what ends it.
 start_program() {
     "$KEYFARER_BIN" &
